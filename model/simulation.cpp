@@ -1,0 +1,270 @@
+#include "simulation.h"
+
+#include "numbertext.h"
+
+#include <array>
+#include <cfloat>
+#include <cmath>
+
+namespace {
+
+// Everything a projection would write, computed before anything is written,
+// so a refused step leaves the fields and the history exactly as they were.
+struct ProjectionPlan {
+    std::array<std::string, kClasses> n2;
+    std::array<double, kClasses> values{};
+    std::string total2;
+    double total = 0.0;
+    bool ended = false; // the run started from an empty population
+    float grate = 0.0f;
+    std::string growrate;
+};
+
+bool readAll(const std::string *texts, int count, double *out, ModelMessage::Kind &failure)
+{
+    for (int i = 0; i < count; ++i) {
+        const ReadResult read = strictValue(texts[i]);
+        if (!read.ok()) {
+            failure = read.status == ReadStatus::OutOfRange ? ModelMessage::Kind::Overflow
+                                                            : ModelMessage::Kind::NotANumber;
+            return false;
+        }
+        out[i] = read.value;
+    }
+    return true;
+}
+
+// Text of a value that must read back as a finite number; false where it would not.
+bool shownAs(double value, std::string &text, double &shown)
+{
+    if (!std::isfinite(value))
+        return false;
+    text = numberText(value);
+    const ReadResult back = strictValue(text);
+    if (!back.ok())
+        return false;
+    shown = back.value;
+    return true;
+}
+
+} // namespace
+
+Simulation::Simulation(Module1 &history)
+    : m_history(history)
+{
+}
+
+void Simulation::post(ModelMessage::Kind kind) const
+{
+    if (!onMessage)
+        return;
+    switch (kind) {
+    case ModelMessage::Kind::RejectedStep:
+        onMessage({kind, "N = 0", "Population size = 0"});
+        break;
+    case ModelMessage::Kind::HistoryFull:
+        onMessage({kind, "History full",
+                   "The history is full: 1000 steps have been recorded.\n"
+                   "Press \"Change default values\" to start a new run."});
+        break;
+    case ModelMessage::Kind::Overflow:
+        onMessage({kind, "Numbers too large",
+                   "The numbers have grown beyond what the program can represent.\n"
+                   "This step was not counted."});
+        break;
+    case ModelMessage::Kind::NotANumber:
+        onMessage({kind, "Not a number",
+                   "A field of the main window does not hold a number.\n"
+                   "This step was not counted."});
+        break;
+    }
+}
+
+void Simulation::startUp()
+{
+    double total = 0.0;
+    for (int i = 0; i < kClasses; ++i) {
+        const double value = strictValue(m_fields.n1[i]).value;
+        m_history.Nhist[i][0] = value;
+        total += value;
+    }
+    m_history.Ntot[0] = total;
+    m_fields.total1 = numberText(total);
+    m_fields.simu0 = "0";
+}
+
+void Simulation::Restart()
+{
+    MainFields &f = m_fields;
+    f.total1.clear();
+    f.total2.clear();
+    f.simu0.clear();
+    f.simut.clear();
+    f.growrate.clear();
+    m_history.tcount = 0;
+    double total = 0.0;
+    for (int i = 0; i < kClasses; ++i) {
+        // The editing window writes only number texts here, so an unreadable text cannot occur.
+        const double value = strictValue(f.n1[i]).value;
+        m_history.Nhist[i][0] = value;
+        total += value;
+    }
+    m_history.Ntot[0] = total;
+    f.total1 = numberText(total);
+
+    f.command1Enabled = true;
+    f.focus = FocusTarget::Command1;
+    f.command2Enabled = false;
+    f.command3Enabled = true;
+    f.command4Enabled = false;
+    f.transitShown = false;
+    f.projectShown = true;
+    f.simu0 = "0";
+    f.extinctShown = false;
+}
+
+ProjectionOutcome Simulation::Projection()
+{
+    Module1 &h = m_history;
+    MainFields &f = m_fields;
+    if (h.tcount >= kLastTime) {
+        post(ModelMessage::Kind::HistoryFull);
+        return ProjectionOutcome::Refused;
+    }
+    const int k = h.tcount + 1;
+
+    double M[16];
+    double N[kClasses];
+    double total1 = 0.0;
+    ModelMessage::Kind failure = ModelMessage::Kind::NotANumber;
+    if (!readAll(f.m.data(), 16, M, failure) || !readAll(f.n1.data(), kClasses, N, failure)
+        || !readAll(&f.total1, 1, &total1, failure)) {
+        post(failure);
+        return ProjectionOutcome::Refused;
+    }
+    double H[kClasses];
+    for (int i = 0; i < kClasses; ++i) {
+        const ReadResult read = lenientValue(f.Harvest[i]);
+        if (!read.ok()) {
+            post(ModelMessage::Kind::Overflow);
+            return ProjectionOutcome::Refused;
+        }
+        H[i] = read.value;
+    }
+
+    // Row 0 sums N x M, rows 1..3 sum M x N in one pass: the order of the additions is kept.
+    double s[kClasses] = {0.0, 0.0, 0.0, 0.0};
+    for (int c = 0; c < kClasses; ++c)
+        s[0] += N[c] * M[c];
+    for (int c = 0; c < kClasses; ++c) {
+        s[1] += M[4 + c] * N[c];
+        s[2] += M[8 + c] * N[c];
+        s[3] += M[12 + c] * N[c];
+    }
+
+    ProjectionPlan plan;
+    bool representable = true;
+    for (int r = 0; r < kClasses && representable; ++r) {
+        representable = shownAs(s[r] - H[r], plan.n2[r], plan.values[r]);
+        if (plan.values[r] < 0) {
+            plan.n2[r] = "0";
+            plan.values[r] = 0.0;
+        }
+        plan.total += plan.values[r];
+    }
+    double shownTotal = 0.0;
+    representable = representable && shownAs(plan.total, plan.total2, shownTotal);
+    const double previous = h.Ntot[k - 1];
+    plan.ended = !(previous > 0);
+    if (representable && !plan.ended) {
+        const double ratio = plan.total / previous;
+        double shownRatio = 0.0;
+        representable = std::isfinite(ratio) && std::fabs(ratio) <= FLT_MAX && total1 != 0.0
+                        && shownAs(shownTotal / total1, plan.growrate, shownRatio);
+        plan.grate = static_cast<float>(ratio);
+    }
+    if (!representable) {
+        post(ModelMessage::Kind::Overflow);
+        return ProjectionOutcome::Refused;
+    }
+
+    h.tcount = static_cast<int16_t>(k);
+    if (k > 3)
+        f.command4Enabled = true;
+    f.n2 = plan.n2;
+    for (int r = 0; r < kClasses; ++r)
+        h.Nhist[r][k] = plan.values[r];
+    f.total2 = plan.total2;
+    h.Ntot[k] = plan.total;
+    h.Ndiff[k - 1] = h.Ntot[k] - h.Ntot[k - 1];
+
+    if (plan.ended) {
+        f.command2Enabled = false;
+        f.command1Enabled = false;
+        f.projectShown = false;
+        f.extinctShown = true;
+        f.focus = FocusTarget::Command3;
+        f.simut = integerText(k);
+        return ProjectionOutcome::Ended;
+    }
+
+    h.Grate[k - 1] = plan.grate;
+    f.growrate = plan.growrate;
+    for (int i = 0; i < kClasses; ++i)
+        h.Adist[i][k - 1] = h.Nhist[i][k - 1] / h.Ntot[k - 1];
+
+    if (h.Ntot[k] > 0) {
+        for (int i = 0; i < kClasses; ++i)
+            h.Adist[i][k] = h.Nhist[i][k] / h.Ntot[k];
+        f.command2Enabled = true;
+        f.focus = FocusTarget::Command2;
+        f.projectShown = false;
+        f.transitShown = true;
+        f.command1Enabled = false;
+        f.simut = integerText(k);
+        return ProjectionOutcome::Counted;
+    }
+
+    post(ModelMessage::Kind::RejectedStep);
+    h.tcount = static_cast<int16_t>(k - 1);
+    f.simut = integerText(k);
+    return ProjectionOutcome::Rejected;
+}
+
+void Simulation::Transition()
+{
+    MainFields &f = m_fields;
+    for (int i = 0; i < kClasses; ++i) {
+        f.n1[i] = f.n2[i];
+        f.n2[i].clear();
+    }
+    f.total1 = f.total2;
+    f.total2.clear();
+    f.growrate.clear();
+    f.simu0 = integerText(m_history.tcount);
+    f.simut.clear();
+    f.command1Enabled = true;
+    f.focus = FocusTarget::Command1;
+    f.command2Enabled = false;
+    f.projectShown = true;
+    f.transitShown = false;
+}
+
+void Simulation::m_Change(int /*index*/)
+{
+    MainFields &f = m_fields;
+    for (auto &text : f.n2)
+        text.clear();
+    f.total2.clear();
+    f.growrate.clear();
+    f.command1Enabled = true;
+    f.command2Enabled = false;
+}
+
+void Simulation::setMatrixCell(int index, const std::string &text)
+{
+    if (index < 0 || index >= 16 || m_fields.m[index] == text)
+        return;
+    m_fields.m[index] = text;
+    m_Change(index);
+}

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QDir>
+
+// Each family of pictures writes its files into the given resources folder.
+void makeMainPictures(const QDir &out);

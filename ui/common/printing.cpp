@@ -1,0 +1,66 @@
+#include "printing.h"
+
+#include "dialogs.h"
+
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPixmap>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QWidget>
+
+void paintWindowImage(QWidget *window, QPainter &painter, const QRect &target)
+{
+    const QPixmap image = window->grab();
+    if (image.isNull() || target.isEmpty())
+        return;
+    const QSize fitted = image.size().scaled(target.size(), Qt::KeepAspectRatio);
+    const QRect placed(target.x() + (target.width() - fitted.width()) / 2,
+                       target.y() + (target.height() - fitted.height()) / 2, fitted.width(),
+                       fitted.height());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(placed, image);
+}
+
+bool printWindowTo(QWidget *window, QPagedPaintDevice &device)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    const QRect page(0, 0, device.width(), device.height());
+    paintWindowImage(window, painter, page);
+    return painter.end();
+}
+
+void printWindow(QWidget *window, Dialogs &dialogs)
+{
+    if (!QPrinterInfo::defaultPrinter().isNull()) {
+        QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+        if (!printWindowTo(window, printer)) {
+            dialogs.message(window, QObject::tr("Print"),
+                            QObject::tr("The page could not be sent to the printer."),
+                            QMessageBox::Ok, QMessageBox::Warning);
+        }
+        return;
+    }
+
+    const auto answer = dialogs.message(
+        window, QObject::tr("Print"),
+        QObject::tr("No printer is set up on this computer.\n"
+                    "Do you want to save the page as a PDF file instead?"),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::Question);
+    if (answer != QMessageBox::Yes)
+        return;
+    QString path = dialogs.saveFileName(window, QStringLiteral("page.pdf"));
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+        path += QLatin1String(".pdf");
+    QPdfWriter pdf(path);
+    pdf.setResolution(300);
+    if (!printWindowTo(window, pdf)) {
+        dialogs.message(window, QObject::tr("Print"),
+                        QObject::tr("The PDF file %1 could not be written.").arg(path),
+                        QMessageBox::Ok, QMessageBox::Warning);
+    }
+}
