@@ -1,0 +1,16 @@
+#include "clickablelabel.h"
+
+#include <QMouseEvent>
+
+ClickableLabel::ClickableLabel(QWidget *parent)
+    : QLabel(parent)
+{
+}
+
+void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    // A press that slides off the picture before release is no click.
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+    QLabel::mouseReleaseEvent(event);
+}

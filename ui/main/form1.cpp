@@ -1,0 +1,394 @@
+#include "form1.h"
+
+#include "appfonts.h"
+#include "clickablelabel.h"
+#include "dialogs.h"
+#include "handcursor.h"
+#include "printing.h"
+#include "simulation.h"
+#include "twips.h"
+
+#include <QCloseEvent>
+#include <QDate>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+
+const QColor kRed(255, 0, 0);
+const QColor kBlue(0, 0, 255);
+const QColor kNavy(0, 0, 128);
+const QColor kYellow(255, 255, 0);
+const QColor kGreen(0, 128, 0);
+
+constexpr double kFieldPoints = 14.4;
+constexpr double kRowTop = 1320;
+constexpr double kRowStep = 720;
+constexpr double kRowHeight = 495;
+
+// Left and width of the matrix columns; the survival cell m(14) is set wider and further left.
+struct MatrixColumn {
+    double left;
+    double width;
+};
+constexpr MatrixColumn kMatrixColumns[4] = {{360, 615}, {1080, 615}, {1800, 495}, {2520, 735}};
+
+// The bracket pairs framing M, N(t), H and N(t+1): the x of the left and the right bracket.
+constexpr std::pair<double, double> kBrackets[4] = {{240, 3360}, {3600, 5400}, {6000, 7680}, {8280, 10320}};
+
+QString q(const std::string &text) { return QString::fromStdString(text); }
+
+void setColours(QWidget *widget, const QColor &text, const QColor &background)
+{
+    QPalette palette = widget->palette();
+    for (auto role : {QPalette::Text, QPalette::WindowText})
+        palette.setColor(role, text);
+    for (auto role : {QPalette::Base, QPalette::Window})
+        palette.setColor(role, background);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QString year() { return QString::number(QDate::currentDate().year()); }
+
+// A frame whose caption sits on its border line, on the window's white.
+void styleFrame(QGroupBox *frame)
+{
+    frame->setStyleSheet(QStringLiteral(
+        "QGroupBox { background: white; border: 1px solid #a0a0a0; margin-top: 0.6em; }"
+        "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
+}
+
+} // namespace
+
+Form1::Form1(Simulation &simulation, Dialogs &dialogs, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowCloseButtonHint)
+    , m_simulation(simulation)
+    , m_dialogs(dialogs)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Velmora model based on Lewis-Leslie matrix"));
+    setFixedSize(twipsSize(10452, 7980));
+    setColours(this, Qt::black, Qt::white);
+
+    // Load, in its order: the notice with the year, the model's start-up, the commands.
+    QLabel *heading = new ClickableLabel(this);
+    heading->setObjectName(QStringLiteral("Label4"));
+    heading->setText(QStringLiteral("Velmora model"));
+    heading->setGeometry(twipsRect(360, 120, 5655, 495));
+    heading->setFont(timesFont(18));
+    heading->setAlignment(Qt::AlignCenter);
+    heading->setCursor(handCursor());
+    heading->setToolTip(QStringLiteral("Introduction"));
+    setColours(heading, kYellow, kBlue);
+    connect(static_cast<ClickableLabel *>(heading), &ClickableLabel::clicked, this,
+            &Form1::introRequested);
+
+    QLabel *notice = addLabel(QStringLiteral("Label5"),
+                              QStringLiteral("(C) Velmora project, 1997-%1").arg(year()), 6120,
+                              240, 4095, 375, 12);
+    notice->setFont(timesFont(12, true));
+
+    buildEquation();
+    buildStepControls();
+    buildCommands();
+
+    auto *author = new QGroupBox(QStringLiteral("Author"), this);
+    author->setObjectName(QStringLiteral("Frame1"));
+    author->setGeometry(twipsRect(240, 4200, 3375, 2895));
+    author->setFont(timesFont(12));
+    styleFrame(author);
+    QLabel *contact = new QLabel(author);
+    contact->setObjectName(QStringLiteral("Label6"));
+    contact->setGeometry(twipsRect(120, 240, 3135, 2535));
+    contact->setFont(timesFont(12));
+    contact->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    contact->setWordWrap(true);
+    contact->setText(QStringList{QStringLiteral("The Velmora project"),
+                                 QStringLiteral("Teaching software for"),
+                                 QStringLiteral("population ecology"), QString(),
+                                 QStringLiteral("velmora@example.org"),
+                                 QStringLiteral("https://velmora.example.org")}
+                         .join(QLatin1Char('\n')));
+
+    m_simulation.onMessage = [this](const ModelMessage &message) { showMessage(message); };
+    m_simulation.startUp();
+    showModel();
+}
+
+QLineEdit *Form1::addField(const QString &name, double left, double top, double width,
+                           const QColor &text, const QColor &background, bool bold)
+{
+    auto *field = new QLineEdit(this);
+    field->setObjectName(name);
+    field->setGeometry(twipsRect(left, top, width, kRowHeight));
+    field->setFont(timesFont(kFieldPoints, bold));
+    field->setAlignment(Qt::AlignCenter);
+    // The user never types here: values come only through the editing window.
+    field->setReadOnly(true);
+    field->setAcceptDrops(false);
+    field->setContextMenuPolicy(Qt::NoContextMenu);
+    field->setFocusPolicy(Qt::ClickFocus);
+    setColours(field, text, background);
+    return field;
+}
+
+QLabel *Form1::addLabel(const QString &name, const QString &text, double left, double top,
+                        double width, double height, double pointSize)
+{
+    auto *label = new QLabel(text, this);
+    label->setObjectName(name);
+    label->setGeometry(twipsRect(left, top, width, height));
+    label->setFont(timesFont(pointSize));
+    label->setAlignment(Qt::AlignCenter);
+    setColours(label, Qt::black, Qt::white);
+    return label;
+}
+
+void Form1::buildEquation()
+{
+    const struct {
+        const char *name;
+        const char *text;
+        double left;
+        double width;
+    } headings[] = {{"Label8", "M", 1320, 855},
+                    {"Label10", "N(t)", 3960, 1095},
+                    {"Label13", "Harvest", 6120, 1455},
+                    {"Label11", "N(t+1)", 8640, 1455}};
+    for (const auto &h : headings) {
+        QLabel *label = addLabel(QString::fromLatin1(h.name), QString::fromLatin1(h.text), h.left,
+                                 720, h.width, 375, 14.4);
+        label->setFont(timesFont(14.4, true));
+    }
+
+    for (int r = 0; r < 4; ++r) {
+        const double top = kRowTop + kRowStep * r;
+        for (int c = 0; c < 4; ++c) {
+            const int index = 4 * r + c;
+            MatrixColumn column = kMatrixColumns[c];
+            if (index == 14)
+                column = {1680, 735};
+            QColor colour = Qt::black;
+            if (cellRole(index) == CellRole::Fecundity)
+                colour = kRed;
+            else if (cellRole(index) == CellRole::Survival)
+                colour = kBlue;
+            m_m[size_t(index)] = addField(QStringLiteral("m_%1").arg(index), column.left, top,
+                                          column.width, colour, Qt::white, true);
+        }
+        m_n1[size_t(r)] = addField(QStringLiteral("n1_%1").arg(r), 3720, top, 1575, Qt::black,
+                                   Qt::white, false);
+        m_harvest[size_t(r)] = addField(QStringLiteral("Harvest_%1").arg(r), 6120, top, 1455,
+                                        kYellow, kGreen, false);
+        m_n2[size_t(r)] = addField(QStringLiteral("n2_%1").arg(r), 8400, top, 1815, kNavy,
+                                   Qt::white, false);
+    }
+
+    QLabel *minus = addLabel(QStringLiteral("Label7"), QStringLiteral("_"), 5520, 2160, 375, 735, 24);
+    minus->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QLabel *equals = addLabel(QStringLiteral("Label1"), QStringLiteral("="), 7800, 2400, 375, 495, 24);
+    equals->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void Form1::buildStepControls()
+{
+    m_project = new ClickableLabel(this);
+    m_project->setObjectName(QStringLiteral("Project"));
+    m_project->setGeometry(twipsRect(3960, 4080, 780, 636));
+    m_project->setPixmap(QPixmap(QStringLiteral(":/pictures/arrow-right.png")));
+    m_project->setScaledContents(true);
+    m_project->setToolTip(QStringLiteral("Projection"));
+    connect(m_project, &ClickableLabel::clicked, this, &Form1::Command1_Click);
+
+    m_transit = new ClickableLabel(this);
+    m_transit->setObjectName(QStringLiteral("Transit"));
+    m_transit->setGeometry(twipsRect(9000, 4080, 780, 636));
+    m_transit->setPixmap(QPixmap(QStringLiteral(":/pictures/arrow-left.png")));
+    m_transit->setScaledContents(true);
+    m_transit->setToolTip(QStringLiteral("Transition"));
+    connect(m_transit, &ClickableLabel::clicked, this, &Form1::Command2_Click);
+
+    m_extinct = addLabel(QStringLiteral("extinct"),
+                         QStringLiteral("Population size = 0.  End of simulation."), 3720, 4320,
+                         6615, 495, 18);
+    setColours(m_extinct, kYellow, kRed);
+
+    QLabel *total = addLabel(QStringLiteral("Label2"), QStringLiteral("Total:"), 3600, 5040, 735,
+                             495, 14.4);
+    total->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_total1 = addField(QStringLiteral("total1"), 4440, 5040, 1215, kRed, Qt::white, false);
+    m_total2 = addField(QStringLiteral("total2"), 8400, 5040, 1815, kRed, Qt::white, false);
+    QLabel *t = addLabel(QStringLiteral("Label9"), QStringLiteral("t ="), 3720, 5640, 615, 495, 14.4);
+    t->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_simu0 = addField(QStringLiteral("simu0"), 4440, 5640, 1215, Qt::black, Qt::white, false);
+    m_simut = addField(QStringLiteral("simut"), 8400, 5640, 1815, Qt::black, Qt::white, false);
+    QLabel *rate = addLabel(QStringLiteral("Label3"), QStringLiteral("Growth rate ="), 5760, 6360,
+                            1815, 375, 14.4);
+    rate->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_growrate = addField(QStringLiteral("growrate"), 7680, 6240, 2535, kRed, Qt::white, false);
+}
+
+QPushButton *Form1::addCommand(QWidget *parent, const QString &name, const QString &caption,
+                               double left, double width, const QString &toolTip)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(twipsRect(left, 240, width, 375));
+    button->setFont(timesFont(12, true));
+    button->setToolTip(toolTip);
+    button->setCursor(handCursor());
+    return button;
+}
+
+void Form1::buildCommands()
+{
+    auto *quiz = new QPushButton(this);
+    quiz->setObjectName(QStringLiteral("Command9"));
+    quiz->setGeometry(twipsRect(3600, 6360, 615, 615));
+    quiz->setIcon(QIcon(QStringLiteral(":/pictures/quiz.png")));
+    quiz->setIconSize(QSize(32, 32));
+    quiz->setToolTip(QStringLiteral("Quiz"));
+    connect(quiz, &QPushButton::clicked, this, &Form1::quizRequested);
+
+    auto *save = new QPushButton(QStringLiteral("Save"), this);
+    save->setObjectName(QStringLiteral("cmdSave"));
+    save->setGeometry(twipsRect(4440, 6360, 975, 615));
+    save->setFont(timesFont(12));
+    connect(save, &QPushButton::clicked, this, &Form1::saveRequested);
+
+    auto *choice = new QGroupBox(QStringLiteral(" Your choice "), this);
+    choice->setObjectName(QStringLiteral("Frame2"));
+    choice->setGeometry(twipsRect(120, 7200, 10215, 735));
+    choice->setFont(timesFont(12));
+    styleFrame(choice);
+
+    // Created in tab order: "Project" first, so it holds the focus when the window first shows.
+    m_command1 = addCommand(choice, QStringLiteral("Command1"), QStringLiteral("Project"), 7080,
+                            1095, QStringLiteral("Projection"));
+    m_command2 = addCommand(choice, QStringLiteral("Command2"), QStringLiteral("Transit"), 8280,
+                            975, QStringLiteral("Transition"));
+    m_command3 = addCommand(choice, QStringLiteral("Command3"), QStringLiteral("Quit"), 9360, 735,
+                            QStringLiteral("Quit this program"));
+    m_command4 = addCommand(choice, QStringLiteral("Command4"), QStringLiteral("Graph"), 3240, 975,
+                            QStringLiteral("View graphics"));
+    QPushButton *change = addCommand(choice, QStringLiteral("Command5"),
+                                     QStringLiteral("Change default values"), 4320, 2655,
+                                     QStringLiteral("Change default data"));
+    QPushButton *howTo = addCommand(choice, QStringLiteral("Command6"), QStringLiteral("How To"),
+                                    1080, 1095, QStringLiteral("How to"));
+    QPushButton *print = addCommand(choice, QStringLiteral("Command7"), QStringLiteral("Print"),
+                                    2280, 855, QStringLiteral("Print this page"));
+    QPushButton *intro = addCommand(choice, QStringLiteral("Command8"), QStringLiteral("Intro"),
+                                    120, 855, QStringLiteral("Introduction"));
+
+    connect(m_command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(m_command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(m_command3, &QPushButton::clicked, this, &Form1::quitRequested);
+    connect(m_command4, &QPushButton::clicked, this, &Form1::graphRequested);
+    connect(change, &QPushButton::clicked, this, &Form1::changeDefaultsRequested);
+    connect(howTo, &QPushButton::clicked, this, &Form1::howToRequested);
+    connect(print, &QPushButton::clicked, this, &Form1::Command7_Click);
+    connect(intro, &QPushButton::clicked, this, &Form1::introRequested);
+
+    setTabOrder(m_command1, m_command2);
+    setTabOrder(m_command2, m_command3);
+    setTabOrder(m_command3, intro);
+    setTabOrder(intro, howTo);
+    setTabOrder(howTo, print);
+    setTabOrder(print, m_command4);
+    setTabOrder(m_command4, change);
+    setTabOrder(change, quiz);
+    setTabOrder(quiz, save);
+    setFocusProxy(m_command1);
+}
+
+void Form1::showModel()
+{
+    const MainFields &f = m_simulation.fields();
+    for (size_t i = 0; i < 16; ++i)
+        m_m[i]->setText(q(f.m[i]));
+    for (size_t i = 0; i < 4; ++i) {
+        m_n1[i]->setText(q(f.n1[i]));
+        m_harvest[i]->setText(q(f.Harvest[i]));
+        m_n2[i]->setText(q(f.n2[i]));
+    }
+    m_total1->setText(q(f.total1));
+    m_total2->setText(q(f.total2));
+    m_growrate->setText(q(f.growrate));
+    m_simu0->setText(q(f.simu0));
+    m_simut->setText(q(f.simut));
+
+    m_command1->setEnabled(f.command1Enabled);
+    m_command2->setEnabled(f.command2Enabled);
+    m_command3->setEnabled(f.command3Enabled);
+    m_command4->setEnabled(f.command4Enabled);
+    m_project->setVisible(f.projectShown);
+    m_transit->setVisible(f.transitShown);
+    m_extinct->setVisible(f.extinctShown);
+
+    QPushButton *focus = nullptr;
+    switch (f.focus) {
+    case FocusTarget::Command1: focus = m_command1; break;
+    case FocusTarget::Command2: focus = m_command2; break;
+    case FocusTarget::Command3: focus = m_command3; break;
+    case FocusTarget::None: break;
+    }
+    if (focus && focus->isEnabled())
+        focus->setFocus(Qt::OtherFocusReason);
+}
+
+void Form1::Command1_Click()
+{
+    // The window offers no way to a step it has not enabled, whatever reaches this slot.
+    if (!m_simulation.fields().command1Enabled)
+        return;
+    m_simulation.Projection();
+    showModel();
+}
+
+void Form1::Command2_Click()
+{
+    if (!m_simulation.fields().command2Enabled)
+        return;
+    m_simulation.Transition();
+    showModel();
+}
+
+void Form1::Command7_Click()
+{
+    printWindow(this, m_dialogs);
+}
+
+void Form1::showMessage(const ModelMessage &message)
+{
+    // The box appears over the fields as the step has written them so far.
+    showModel();
+    const bool rejected = message.kind == ModelMessage::Kind::RejectedStep;
+    m_dialogs.message(this, q(message.title), q(message.text),
+                      rejected ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok,
+                      rejected ? QMessageBox::NoIcon : QMessageBox::Warning);
+}
+
+void Form1::paintEvent(QPaintEvent *event)
+{
+    QWidget::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(QPen(Qt::black, 1));
+    for (const auto &[a, b] : kBrackets) {
+        for (const auto &[x, inward] : {std::pair{a, 120.0}, std::pair{b, -120.0}}) {
+            painter.drawLine(twipsPoint(x, 1200), twipsPoint(x, 4080));
+            painter.drawLine(twipsPoint(x, 1200), twipsPoint(x + inward, 1080));
+            painter.drawLine(twipsPoint(x, 4080), twipsPoint(x + inward, 4200));
+        }
+    }
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    emit closedByCloseBox();
+}
