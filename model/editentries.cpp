@@ -1,0 +1,159 @@
+#include "editentries.h"
+
+#include "numbertext.h"
+#include "simulation.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr int kSurvivalCells[] = {4, 9, 14};
+
+// A typed value, and whether the program can carry it: the number read, and the number text
+// written for it, must both stay within the range of a double.
+struct Entry {
+    double value = 0.0;
+    bool representable = false;
+};
+
+bool readsBackFinite(double value)
+{
+    return std::isfinite(value) && strictValue(numberText(value)).ok();
+}
+
+Entry entry(const std::string &text)
+{
+    const ReadResult typed = lenientValue(text);
+    if (!typed.ok() || !readsBackFinite(typed.value))
+        return {};
+    return {typed.value, true};
+}
+
+std::string tidyText(const std::string &text)
+{
+    return numberText(lenientValue(text).value);
+}
+
+} // namespace
+
+bool MessageArea::operator==(const MessageArea &other) const
+{
+    return Label1 == other.Label1 && Label7 == other.Label7 && Label8 == other.Label8
+           && Label9 == other.Label9 && Label10 == other.Label10 && Label2 == other.Label2
+           && command3Visible == other.command3Visible && command3Enabled == other.command3Enabled;
+}
+
+EditEntries::EditEntries()
+    : m1{"0", "1", "2", "1", "0.5", "0", "0", "0", "0", "1", "0", "0", "0", "0", "0.5", "0"},
+      n0{"10", "10", "10", "10"},
+      Harvest1{"5", "0", "0", "0"}
+{
+}
+
+BrokenRule EditEntries::check() const
+{
+    // A number beyond the range of a double has no value to compare, so the four rules pass
+    // over it and the rule of its own after them reports it.
+    for (const int index : kSurvivalCells) {
+        const Entry e = entry(m1[index]);
+        if (e.representable && e.value > 1)
+            return BrokenRule::SurvivalAboveOne;
+    }
+    for (int i = 0; i < 4; ++i) {
+        const Entry e = entry(m1[i]);
+        if (e.representable && e.value < 0)
+            return BrokenRule::FecundityBelowZero;
+    }
+    for (const std::string &text : Harvest1) {
+        const Entry e = entry(text);
+        if (e.representable && e.value < 0)
+            return BrokenRule::HarvestBelowZero;
+    }
+    for (const std::string &text : n0) {
+        const Entry e = entry(text);
+        if (e.representable && e.value < 0)
+            return BrokenRule::PopulationBelowZero;
+    }
+
+    for (const std::string &text : m1) {
+        if (!entry(text).representable)
+            return BrokenRule::TooLarge;
+    }
+    for (const std::string &text : Harvest1) {
+        if (!entry(text).representable)
+            return BrokenRule::TooLarge;
+    }
+    // The restart adds N(0) up as the main window shows it; that total must fit as well.
+    double total = 0.0;
+    for (const std::string &text : n0) {
+        if (!entry(text).representable)
+            return BrokenRule::TooLarge;
+        total += strictValue(tidyText(text)).value;
+    }
+    if (!readsBackFinite(total))
+        return BrokenRule::TooLarge;
+    return BrokenRule::None;
+}
+
+BrokenRule EditEntries::goBack(Simulation &simulation, const std::function<void()> &mainWindowShown)
+{
+    const BrokenRule rule = check();
+    if (rule != BrokenRule::None) {
+        showMessage(rule);
+        return rule;
+    }
+    tidy();
+    if (mainWindowShown)
+        mainWindowShown();
+    applyTo(simulation);
+    return BrokenRule::None;
+}
+
+void EditEntries::tryAgain()
+{
+    messages.Label1 = false;
+    messages.Label7 = false;
+    messages.Label8 = false;
+    messages.Label9 = false;
+    messages.Label10 = false;
+    messages.command3Enabled = false;
+    messages.command3Visible = false;
+    messages.Label2 = true;
+}
+
+void EditEntries::showMessage(BrokenRule rule)
+{
+    messages.Label2 = false;
+    // The labels share one place: an older message left visible could cover the new one.
+    messages.Label1 = rule == BrokenRule::SurvivalAboveOne;
+    messages.Label7 = rule == BrokenRule::FecundityBelowZero;
+    messages.Label8 = rule == BrokenRule::HarvestBelowZero;
+    messages.Label9 = rule == BrokenRule::PopulationBelowZero;
+    messages.Label10 = rule == BrokenRule::TooLarge;
+    messages.command3Visible = true;
+    messages.command3Enabled = true;
+}
+
+void EditEntries::tidy()
+{
+    for (std::string &text : m1)
+        text = tidyText(text);
+    for (std::string &text : n0)
+        text = tidyText(text);
+}
+
+void EditEntries::applyTo(Simulation &simulation) const
+{
+    MainFields &fields = simulation.fields();
+    for (int i = 0; i < 4; ++i) {
+        simulation.setMatrixCell(i, tidyText(m1[i]));
+        fields.n1[i] = tidyText(n0[i]);
+        fields.n2[i].clear();
+    }
+    for (int i = 0; i < 4; ++i)
+        fields.Harvest[i] = tidyText(Harvest1[i]);
+    // The structural zeros of the main window keep their "0" for the whole run.
+    for (const int index : kSurvivalCells)
+        simulation.setMatrixCell(index, tidyText(m1[index]));
+    simulation.Restart();
+}
