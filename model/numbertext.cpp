@@ -1,5 +1,6 @@
 #include "numbertext.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -92,6 +93,11 @@ ReadResult radixValue(const std::string &s, size_t pos, int radix)
 
 std::string numberText(double value)
 {
+    return numberText(value, 15);
+}
+
+std::string numberText(double value, int significantDigits)
+{
     if (std::isnan(value))
         return "NaN";
     if (std::isinf(value))
@@ -99,12 +105,18 @@ std::string numberText(double value)
     if (value == 0.0)
         return "0"; // also negative zero
 
-    // %.14e rounds to 15 significant digits and gives the decimal exponent after rounding.
+    // %.*e rounds to the significant digits and gives the decimal exponent after rounding.
+    const int precision = std::clamp(significantDigits, 1, 17) - 1;
     char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(value));
+    std::snprintf(buffer, sizeof buffer, "%.*e", precision, std::fabs(value));
     const std::string formatted(buffer);
     const size_t ePos = formatted.find('e');
-    std::string digits = formatted.substr(0, 1) + formatted.substr(2, ePos - 2);
+    // The digits before "e", whatever decimal separator the C library's locale put between them.
+    std::string digits;
+    for (size_t i = 0; i < ePos; ++i) {
+        if (isDigit(formatted[i]))
+            digits += formatted[i];
+    }
     const int exponent = std::atoi(formatted.c_str() + ePos + 1);
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();

@@ -7,6 +7,9 @@
 // plain decimals for 0 and magnitudes in [0.0001, 1E15), else "1.5E+15".
 std::string numberText(double value);
 
+// The same form with at most `significantDigits` digits (1..17), e.g. 7 for a single-precision value.
+std::string numberText(double value, int significantDigits);
+
 // Plain decimal digits of a time index.
 std::string integerText(int value);
 

@@ -1,0 +1,47 @@
+#include "historysaver.h"
+
+#include "dialogs.h"
+#include "historyfiles.h"
+#include "historywriter.h"
+
+#include <QDir>
+
+HistorySaver::HistorySaver(Module1 &history, Dialogs &dialogs)
+    : m_history(history),
+      m_dialogs(dialogs)
+{
+}
+
+void HistorySaver::SaveGraphicData(QWidget *parent)
+{
+    const QString chosen = m_dialogs.saveFileName(parent, FileName);
+    if (chosen.isEmpty())
+        return;
+    FileName = chosen;
+    m_history.SaveName = chosen.toStdString();
+
+    const QString baseName = exportBaseName(chosen);
+    const ExportResult result = writeHistoryFiles(m_history, baseName);
+    switch (result.status) {
+    case ExportResult::Status::Written:
+        return;
+    case ExportResult::Status::NameKeepsNothing:
+        m_dialogs.message(parent, QStringLiteral("Save"),
+                          QStringLiteral("The name \"%1\" is too short.\n"
+                                         "The files are named after it without its last four "
+                                         "characters, so it needs at least four after the "
+                                         "folder.\nNothing was saved.")
+                              .arg(QDir::toNativeSeparators(chosen)),
+                          QMessageBox::Ok, QMessageBox::Warning);
+        return;
+    case ExportResult::Status::FileFailed: {
+        QString text = QStringLiteral("The file \"%1\" could not be written:\n%2")
+                           .arg(QDir::toNativeSeparators(result.fileName), result.reason);
+        if (result.fileName != historyFileName(baseName, HistoryFile::Rates))
+            text += QStringLiteral("\nThe files after it were not written.");
+        m_dialogs.message(parent, QStringLiteral("Save"), text, QMessageBox::Ok,
+                          QMessageBox::Warning);
+        return;
+    }
+    }
+}

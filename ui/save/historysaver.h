@@ -1,0 +1,27 @@
+#pragma once
+
+#include "module1.h"
+
+#include <QString>
+
+class Dialogs;
+class QWidget;
+
+// The main window's "Save": asks for a name and writes the four history files under it.
+// Keeps the last chosen path so the next dialog offers it again.
+class HistorySaver {
+public:
+    HistorySaver(Module1 &history, Dialogs &dialogs);
+
+    // Runs one export. A cancelled dialog writes nothing and changes nothing; a refused
+    // name or a file that cannot be written is reported in a message box over `parent`.
+    void SaveGraphicData(QWidget *parent);
+
+    // The path the dialog offers next: the last one chosen, empty before the first.
+    const QString &fileName() const { return FileName; }
+
+private:
+    Module1 &m_history;
+    Dialogs &m_dialogs;
+    QString FileName;
+};
