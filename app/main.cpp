@@ -1,11 +1,10 @@
 #include "dialogs.h"
-#include "form1.h"
 #include "module1.h"
+#include "navigation.h"
 #include "programlook.h"
 #include "simulation.h"
 
 #include <QApplication>
-#include <QScreen>
 
 #include <memory>
 
@@ -19,9 +18,9 @@ int main(int argc, char **argv)
     auto history = std::make_unique<Module1>();
     Simulation simulation(*history);
     SystemDialogs dialogs;
-    Form1 form(simulation, dialogs);
-    QObject::connect(&form, &Form1::closedByCloseBox, &app, &QApplication::quit);
-    form.move(form.screen()->availableGeometry().center() - form.rect().center());
-    form.show();
+    Navigation navigation(*history, simulation, dialogs);
+    QObject::connect(&navigation, &Navigation::endRequested, &app, &QApplication::quit,
+                     Qt::QueuedConnection);
+    navigation.start();
     return app.exec();
 }
