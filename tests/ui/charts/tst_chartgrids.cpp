@@ -1,5 +1,5 @@
 #include "chartdata.h"
-#include "simulation.h"
+#include "testhistories.h"
 
 #include <QtTest>
 
@@ -14,37 +14,13 @@ const ChartFunction kCharts[] = {populationSizeChart, growthRateChart, changeCha
 enum Chart { PopulationSize, GrowthRate, Change, AgeStructure, AgeDistribution };
 
 enum class Run {
-    DefaultFour,  // default model, four counted projections with "Transit" between them
+    DefaultFour,    // default model, four counted projections with "Transit" between them
     RejectedFourth, // the fourth projection would empty the population: tcount = 3
 };
 
-// A history as the main window leaves it after the given run.
 std::unique_ptr<Module1> historyAfter(Run run)
 {
-    auto history = std::make_unique<Module1>();
-    Simulation sim(*history);
-    sim.startUp();
-    int projections = 4;
-    if (run == Run::RejectedFourth) {
-        // One individual cohort ageing through the classes without offspring.
-        const char *cells[16] = {"0", "0", "0", "0", "1", "0", "0", "0",
-                                 "0", "1", "0", "0", "0", "0", "1", "0"};
-        for (int i = 0; i < 16; ++i)
-            sim.setMatrixCell(i, cells[i]);
-        sim.fields().n1 = {"10", "0", "0", "0"};
-        sim.fields().n2 = {"", "", "", ""};
-        sim.fields().Harvest = {"0", "0", "0", "0"};
-        sim.Restart();
-    }
-    for (int p = 1; p <= projections; ++p) {
-        const ProjectionOutcome outcome = sim.Projection();
-        const bool lastRejected = run == Run::RejectedFourth && p == projections;
-        if (outcome != (lastRejected ? ProjectionOutcome::Rejected : ProjectionOutcome::Counted))
-            qFatal("unexpected projection outcome at step %d", p);
-        if (outcome == ProjectionOutcome::Counted)
-            sim.Transition();
-    }
-    return history;
+    return run == Run::DefaultFour ? defaultHistory(4) : rejectedFourthHistory();
 }
 
 // The growth rate as the history keeps it: rounded to single precision, then widened.
