@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QtGlobal>
+
+class ChartGrid;
+struct ChartSettings;
+
+QT_BEGIN_NAMESPACE
+class QChart;
+QT_END_NAMESPACE
+
+// The set-up every chart shares: replaces whatever `chart` showed by one x-y line series
+// per column pair of `grid`, with the title, axis titles, fonts, legend and grid lines of
+// `settings`, both axes scaled to the values.
+void buildChart(QChart &chart, const ChartGrid &grid, const ChartSettings &settings);

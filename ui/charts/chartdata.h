@@ -1,0 +1,29 @@
+#pragma once
+
+#include "chartgrid.h"
+
+#include <QString>
+
+struct Module1;
+
+// What a chart shows besides its values.
+struct ChartSettings {
+    QString title;
+    QString yTitle;
+    QString xTitle = QStringLiteral("time");
+    bool showLegend = false;
+};
+
+// One chart of the history, ready to be drawn.
+struct ChartData {
+    ChartSettings settings;
+    ChartGrid grid;
+};
+
+// The five views of the history. Each reads only the valid range 0 .. tcount
+// (tcount - 1 for the growth rate and the change) and leaves the history as it is.
+ChartData populationSizeChart(const Module1 &history);
+ChartData growthRateChart(const Module1 &history);
+ChartData changeChart(const Module1 &history);
+ChartData ageStructureChart(const Module1 &history);
+ChartData ageDistributionChart(const Module1 &history);

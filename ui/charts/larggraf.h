@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+
+class Dialogs;
+class QPushButton;
+struct ChartData;
+struct Module1;
+
+QT_BEGIN_NAMESPACE
+class QChartView;
+QT_END_NAMESPACE
+
+// The chart window: one chart of the history at a time and a row of eight buttons.
+// It never shows or hides other windows; it asks through its signals, and whoever
+// holds the windows does it.
+class Larggraf : public QWidget {
+    Q_OBJECT
+
+public:
+    Larggraf(const Module1 &history, Dialogs &dialogs, QWidget *parent = nullptr);
+
+    // "Age structure": draws the age structure, then moves the focus to "N(t)-N(t-1)".
+    void showagestructure();
+    // "Age distribution": draws the age distribution; the focus stays where it is.
+    void ShowAgeDistribution();
+    // The main window's "Graph": the age structure without the focus move.
+    void drawAgeStructure();
+
+signals:
+    void goBackRequested();  // "Go back": show the main window, then hide this one
+    void quitRequested();    // "Quit": hide this window, then show the closing notice
+    void closedByCloseBox(); // already hidden and about to be destroyed: show the main window
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private slots:
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Command7_Click();
+    void Command8_Click();
+
+private:
+    void draw(const ChartData &data);
+
+    const Module1 &m_history;
+    Dialogs &m_dialogs;
+    QChartView *m_chart = nullptr;
+    QPushButton *m_command4 = nullptr;
+};
