@@ -13,6 +13,8 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("velmora"));
     applyProgramLook();
+    // Windows are hidden and shown all the time; the run ends only where the program says so.
+    QApplication::setQuitOnLastWindowClosed(false);
 
     // The run's one history, allocated once at its fixed size.
     auto history = std::make_unique<Module1>();

@@ -3,6 +3,7 @@
 #include "changdat.h"
 #include "form1.h"
 #include "historysaver.h"
+#include "larggraf.h"
 #include "module1.h"
 
 #include <QScreen>
@@ -30,12 +31,14 @@ Navigation::Navigation(Module1 &history, Simulation &simulation, Dialogs &dialog
     connect(form, &Form1::closedByCloseBox, this, &Navigation::endRequested);
     connect(form, &Form1::saveRequested, this, [this] { m_saver->SaveGraphicData(m_form1.get()); });
     connect(form, &Form1::changeDefaultsRequested, this, &Navigation::openChangeDefaults);
+    connect(form, &Form1::graphRequested, this, &Navigation::openGraph);
     connect(form, &Form1::quitRequested, this, [this] { quitFrom(m_form1.get()); });
 }
 
 Navigation::~Navigation()
 {
     delete m_changdat;
+    delete m_larggraf;
 }
 
 void Navigation::start()
@@ -63,6 +66,23 @@ void Navigation::openChangeDefaults()
     showInFront(m_changdat);
 }
 
+void Navigation::openGraph()
+{
+    if (!m_larggraf) {
+        m_larggraf = new Larggraf(m_history, m_dialogs);
+        connect(m_larggraf, &Larggraf::goBackRequested, this, [this] {
+            showMain();
+            m_larggraf->hide();
+        });
+        connect(m_larggraf, &Larggraf::quitRequested, this, [this] { quitFrom(m_larggraf); });
+        // The window is on its way to being destroyed; the next "Graph" makes a new one.
+        connect(m_larggraf, &Larggraf::closedByCloseBox, this, &Navigation::showMain);
+    }
+    m_larggraf->drawAgeStructure();
+    m_form1->hide();
+    showInFront(m_larggraf);
+}
+
 void Navigation::quitFrom(QWidget *window)
 {
     window->hide();
@@ -73,4 +93,9 @@ void Navigation::quitFrom(QWidget *window)
 Changdat *Navigation::changdat() const
 {
     return m_changdat;
+}
+
+Larggraf *Navigation::larggraf() const
+{
+    return m_larggraf;
 }

@@ -6,6 +6,7 @@
 #include <memory>
 
 class Changdat;
+class Larggraf;
 class Dialogs;
 class Form1;
 class HistorySaver;
@@ -28,6 +29,7 @@ public:
 
     Form1 &mainWindow() const { return *m_form1; }
     Changdat *changdat() const;
+    Larggraf *larggraf() const;
 
 signals:
     // The program must end now (main window's close box, or the end of the quit sequence).
@@ -35,6 +37,7 @@ signals:
 
 private:
     void openChangeDefaults();
+    void openGraph();
     void showMain();
     void quitFrom(QWidget *window);
 
@@ -44,6 +47,7 @@ private:
     std::unique_ptr<Form1> m_form1;
     std::unique_ptr<HistorySaver> m_saver;
     QPointer<Changdat> m_changdat;
+    QPointer<Larggraf> m_larggraf;
 };
 
 // Shows a window in front of the others; a window's first showing centres it on the screen.

@@ -1,10 +1,13 @@
 #include "changdat.h"
 #include "fakedialogs.h"
 #include "form1.h"
+#include "larggraf.h"
 #include "navigation.h"
 #include "programlook.h"
 #include "simulation.h"
 
+#include <QChart>
+#include <QChartView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -50,6 +53,8 @@ private slots:
     void changeDefaultsHidesMainAndGoBackRestarts();
     void saveWritesTheRunOrNothingWhenCancelled();
     void closeBoxEndsTheProgram();
+    void graphOpensOnAgeStructureAndGoesBack();
+    void chartCloseBoxMakesANewWindowNextTime();
 };
 
 void TestNavigation::changeDefaultsHidesMainAndGoBackRestarts()
@@ -105,6 +110,69 @@ void TestNavigation::closeBoxEndsTheProgram()
     Program p;
     p.form().close();
     QCOMPARE(p.ended.count(), 1);
+}
+
+namespace {
+
+QString chartTitle(Larggraf *chart)
+{
+    return chart->findChild<QChartView *>()->chart()->title();
+}
+
+QString axisTitle(Larggraf *chart)
+{
+    return chart->findChild<QChartView *>()->chart()->axes(Qt::Vertical).constFirst()->titleText();
+}
+
+void runSteps(Program &p, int count)
+{
+    for (int k = 0; k < count; ++k) {
+        p.clickMain("Command1");
+        p.clickMain("Command2");
+    }
+}
+
+} // namespace
+
+void TestNavigation::graphOpensOnAgeStructureAndGoesBack()
+{
+    Program p;
+    runSteps(p, 8);
+    const QString before = p.mainText("total1") + p.mainText("simu0") + p.mainText("n1_3");
+    p.clickMain("Command4");
+    Larggraf *chart = p.navigation.larggraf();
+    QVERIFY(chart && chart->isVisible());
+    QVERIFY(!p.form().isVisible());
+    QCOMPARE(axisTitle(chart), QString("age size"));
+
+    for (const char *button : {"Command1", "Command2", "Command4", "Command8", "Command3"})
+        Program::click(chart, button);
+    Program::click(chart, "Command1"); // population size is shown when leaving
+    Program::click(chart, "Command6");
+    QVERIFY(!chart->isVisible());
+    QVERIFY(p.form().isVisible());
+    QCOMPARE(p.mainText("total1") + p.mainText("simu0") + p.mainText("n1_3"), before);
+    QVERIFY(p.form().findChild<QPushButton *>("Command1")->isEnabled());
+
+    p.clickMain("Command4");
+    QCOMPARE(p.navigation.larggraf(), chart);
+    QCOMPARE(chartTitle(chart), QString("Age structure"));
+    QCOMPARE(axisTitle(chart), QString("age size"));
+}
+
+void TestNavigation::chartCloseBoxMakesANewWindowNextTime()
+{
+    Program p;
+    runSteps(p, 4);
+    p.clickMain("Command4");
+    QPointer<Larggraf> first = p.navigation.larggraf();
+    Program::click(first, "Command2");
+    first->close();
+    QVERIFY(p.form().isVisible());
+    QTRY_VERIFY(first.isNull()); // deleted once control returns to the event loop
+    p.clickMain("Command4");
+    QVERIFY(p.navigation.larggraf());
+    QCOMPARE(axisTitle(p.navigation.larggraf()), QString("age size"));
 }
 
 QTEST_MAIN(TestNavigation)
