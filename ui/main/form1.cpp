@@ -40,6 +40,13 @@ constexpr std::pair<double, double> kBrackets[4] = {{240, 3360}, {3600, 5400}, {
 
 QString q(const std::string &text) { return QString::fromStdString(text); }
 
+// A number wider than its box shows its leading digits, which matter most.
+void showText(QLineEdit *field, const std::string &text)
+{
+    field->setText(q(text));
+    field->setCursorPosition(0);
+}
+
 void setColours(QWidget *widget, const QColor &text, const QColor &background)
 {
     QPalette palette = widget->palette();
@@ -310,17 +317,17 @@ void Form1::showModel()
 {
     const MainFields &f = m_simulation.fields();
     for (size_t i = 0; i < 16; ++i)
-        m_m[i]->setText(q(f.m[i]));
+        showText(m_m[i], f.m[i]);
     for (size_t i = 0; i < 4; ++i) {
-        m_n1[i]->setText(q(f.n1[i]));
-        m_harvest[i]->setText(q(f.Harvest[i]));
-        m_n2[i]->setText(q(f.n2[i]));
+        showText(m_n1[i], f.n1[i]);
+        showText(m_harvest[i], f.Harvest[i]);
+        showText(m_n2[i], f.n2[i]);
     }
-    m_total1->setText(q(f.total1));
-    m_total2->setText(q(f.total2));
-    m_growrate->setText(q(f.growrate));
-    m_simu0->setText(q(f.simu0));
-    m_simut->setText(q(f.simut));
+    showText(m_total1, f.total1);
+    showText(m_total2, f.total2);
+    showText(m_growrate, f.growrate);
+    showText(m_simu0, f.simu0);
+    showText(m_simut, f.simut);
 
     m_command1->setEnabled(f.command1Enabled);
     m_command2->setEnabled(f.command2Enabled);
