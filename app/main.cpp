@@ -5,6 +5,7 @@
 #include "simulation.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QScreen>
 
 #include <memory>
@@ -13,6 +14,8 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("velmora"));
+    QApplication::setDesktopFileName(QStringLiteral("org.example.Velmora"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/velmora-256.png")));
     applyProgramLook();
 
     // The run's one history, allocated once at its fixed size.
