@@ -5,6 +5,7 @@
 #include "simulation.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include <memory>
 
@@ -12,6 +13,8 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("velmora"));
+    QApplication::setDesktopFileName(QStringLiteral("org.example.Velmora"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/velmora-256.png")));
     applyProgramLook();
     // Windows are hidden and shown all the time; the run ends only where the program says so.
     QApplication::setQuitOnLastWindowClosed(false);

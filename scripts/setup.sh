@@ -7,6 +7,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-charts-dev libgl-dev
     fonts-liberation fonts-arphic-uming fonts-urw-base35 fonts-dejavu-core
     xvfb xauth xdotool imagemagick
+    desktop-file-utils appstream
     locales
 )
 

@@ -15,5 +15,6 @@ int main(int argc, char **argv)
     if (!out.exists() && !QDir().mkpath(out.path()))
         return 1;
     makeMainPictures(out);
+    makeIconPictures(out);
     return 0;
 }

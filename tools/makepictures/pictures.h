@@ -4,3 +4,5 @@
 
 // Each family of pictures writes its files into the given resources folder.
 void makeMainPictures(const QDir &out);
+// The program's icon at every hicolor size, into the icons folder beside the pictures folder.
+void makeIconPictures(const QDir &out);
