@@ -121,6 +121,8 @@ Form1::Form1(Simulation &simulation, Dialogs &dialogs, QWidget *parent)
                                  QStringLiteral("https://velmora.example.org")}
                          .join(QLatin1Char('\n')));
 
+    describeForScreenReaders();
+
     m_simulation.onMessage = [this](const ModelMessage &message) { showMessage(message); };
     m_simulation.startUp();
     showModel();
@@ -311,6 +313,50 @@ void Form1::buildCommands()
     setTabOrder(change, quiz);
     setTabOrder(quiz, save);
     setFocusProxy(m_command1);
+}
+
+void Form1::describeForScreenReaders()
+{
+    auto describe = [this](const QString &object, const QString &name) {
+        findChild<QWidget *>(object)->setAccessibleName(name);
+    };
+    for (int index = 0; index < 16; ++index) {
+        const int r = index / 4;
+        const int c = index % 4;
+        QString name = QStringLiteral("M, row %1, column %2").arg(r).arg(c);
+        if (cellRole(index) == CellRole::Fecundity)
+            name = QStringLiteral("Fecundity of age class %1").arg(c);
+        else if (cellRole(index) == CellRole::Survival)
+            name = QStringLiteral("Survival rate from age class %1 to %2").arg(c).arg(r);
+        describe(QStringLiteral("m_%1").arg(index), name);
+    }
+    for (int i = 0; i < 4; ++i) {
+        describe(QStringLiteral("n1_%1").arg(i), QStringLiteral("N(t), age class %1").arg(i));
+        describe(QStringLiteral("Harvest_%1").arg(i), QStringLiteral("Harvest, age class %1").arg(i));
+        describe(QStringLiteral("n2_%1").arg(i), QStringLiteral("N(t+1), age class %1").arg(i));
+    }
+    const std::pair<const char *, const char *> names[] = {
+        {"total1", "Total of N(t)"},
+        {"total2", "Total of N(t+1)"},
+        {"simu0", "t"},
+        {"simut", "t+1"},
+        {"growrate", "Growth rate"},
+        {"Project", "Project: compute N(t+1)"},
+        {"Transit", "Transit: move N(t+1) into N(t)"},
+        {"Command1", "Project: compute N(t+1)"},
+        {"Command2", "Transit: move N(t+1) into N(t)"},
+        {"Command3", "Quit this program"},
+        {"Command4", "Graph: view the charts"},
+        {"Command5", "Change default values"},
+        {"Command6", "How to use this program"},
+        {"Command7", "Print this page"},
+        {"Command8", "Introduction"},
+        {"Command9", "Quiz"},
+        {"cmdSave", "Save the history to files"},
+        {"Label4", "Velmora model: open the introduction"},
+    };
+    for (const auto &[object, name] : names)
+        describe(QString::fromLatin1(object), QString::fromLatin1(name));
 }
 
 void Form1::showModel()

@@ -48,6 +48,7 @@ private:
     void buildEquation();
     void buildStepControls();
     void buildCommands();
+    void describeForScreenReaders();
     QLineEdit *addField(const QString &name, double left, double top, double width,
                         const QColor &text, const QColor &background, bool bold);
     QLabel *addLabel(const QString &name, const QString &text, double left, double top,
