@@ -15,5 +15,7 @@ int main(int argc, char **argv)
     if (!out.exists() && !QDir().mkpath(out.path()))
         return 1;
     makeMainPictures(out);
+    if (!makeScreenPictures(out))
+        return 1;
     return 0;
 }
