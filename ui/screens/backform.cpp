@@ -3,6 +3,7 @@
 #include "screenwidgets.h"
 
 #include <QCloseEvent>
+#include <QScreen>
 
 Backform::Backform(QWidget *parent)
     : QWidget(parent,
@@ -15,6 +16,12 @@ Backform::Backform(QWidget *parent)
     // Disabled, so a click on it neither reaches a handler nor activates it.
     setEnabled(false);
     setFocusPolicy(Qt::NoFocus);
+    // Without a window manager nothing acts on the maximised state, so cover the screen too.
+    if (QScreen *screen = this->screen()) {
+        setGeometry(screen->geometry());
+        connect(screen, &QScreen::geometryChanged, this,
+                [this](const QRect &area) { setGeometry(area); });
+    }
     setWindowState(Qt::WindowMaximized);
     setBackgroundColour(QColor(0, 0, 64));
 }

@@ -6,6 +6,7 @@
 #include "titlform.h"
 
 #include <QLabel>
+#include <QScreen>
 #include <QTimer>
 #include <QtTest>
 
@@ -71,6 +72,7 @@ void TestStartScreens::backdropIsMaximisedInertAndBehind()
     backdrop.show();
     QVERIFY(QTest::qWaitForWindowExposed(&backdrop));
     QVERIFY(backdrop.isMaximized());
+    QCOMPARE(backdrop.geometry(), backdrop.screen()->geometry());
     QVERIFY(!backdrop.isEnabled());
     const Qt::WindowFlags flags = backdrop.windowFlags();
     QVERIFY(flags.testFlag(Qt::FramelessWindowHint));
