@@ -16,5 +16,7 @@ int main(int argc, char **argv)
         return 1;
     makeMainPictures(out);
     makeIconPictures(out);
+    if (!makeScreenPictures(out))
+        return 1;
     return 0;
 }

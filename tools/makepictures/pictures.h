@@ -6,3 +6,4 @@
 void makeMainPictures(const QDir &out);
 // The program's icon at every hicolor size, into the icons folder beside the pictures folder.
 void makeIconPictures(const QDir &out);
+bool makeScreenPictures(const QDir &out); // false when a file could not be written

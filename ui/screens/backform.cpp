@@ -1,0 +1,43 @@
+#include "backform.h"
+
+#include "screenwidgets.h"
+
+#include <QCloseEvent>
+#include <QScreen>
+
+Backform::Backform(QWidget *parent)
+    : QWidget(parent,
+              Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint
+                  | Qt::WindowDoesNotAcceptFocus)
+{
+    setObjectName(QStringLiteral("Backform"));
+    setWindowTitle(QStringLiteral("Backform"));
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    // Disabled, so a click on it neither reaches a handler nor activates it.
+    setEnabled(false);
+    setFocusPolicy(Qt::NoFocus);
+    // Without a window manager nothing acts on the maximised state, so cover the screen too.
+    if (QScreen *screen = this->screen()) {
+        setGeometry(screen->geometry());
+        connect(screen, &QScreen::geometryChanged, this,
+                [this](const QRect &area) { setGeometry(area); });
+    }
+    setWindowState(Qt::WindowMaximized);
+    setBackgroundColour(QColor(0, 0, 64));
+}
+
+void Backform::setBackgroundColour(const QColor &colour)
+{
+    setColours(this, colour, Qt::black);
+    update();
+}
+
+QColor Backform::backgroundColour() const
+{
+    return palette().color(QPalette::Active, QPalette::Window);
+}
+
+void Backform::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+class QKeyEvent;
+
+// True for keys that type a character: letters, digits, punctuation, space, Enter, Escape
+// and Backspace. Arrows, function keys, modifiers and Delete type none.
+bool producesCharacter(int key, const QString &text);
+bool producesCharacter(const QKeyEvent &event);

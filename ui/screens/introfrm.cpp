@@ -1,0 +1,43 @@
+#include "introfrm.h"
+
+#include "appfonts.h"
+#include "screentexts.h"
+#include "screenwidgets.h"
+#include "twips.h"
+
+#include <QCloseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+Introfrm::Introfrm(QWidget *parent)
+    : QWidget(parent, fixedSingleBorder())
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setUpWindow(this, QStringLiteral("Introfrm"), QStringLiteral("Introduction"), 7650, 6075,
+                QColor(192, 192, 192));
+
+    auto *text = new QPlainTextEdit(this);
+    text->setObjectName(QStringLiteral("Text1"));
+    text->setGeometry(twipsRect(240, 120, 7215, 5295));
+    text->setFont(timesFont(12, true));
+    text->setReadOnly(true);
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    text->setPlainText(introductionText());
+
+    QPushButton *references = addButton(this, QStringLiteral("Command2"),
+                                        QStringLiteral("References"), 1800, 5520, 1695, 495,
+                                        timesFont(12, true), true);
+    connect(references, &QPushButton::clicked, this, &Introfrm::referencesClicked);
+    QPushButton *ok = addButton(this, QStringLiteral("Command1"), QStringLiteral("OK"), 4560,
+                                5520, 1215, 495, timesFont(12, true), true);
+    connect(ok, &QPushButton::clicked, this, &Introfrm::okClicked);
+}
+
+void Introfrm::closeEvent(QCloseEvent *event)
+{
+    emit closedByCloseBox();
+    event->accept();
+}

@@ -1,0 +1,57 @@
+#include "prophecy.h"
+
+#include "characterkey.h"
+#include "handcursor.h"
+#include "screenwidgets.h"
+#include "twips.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPixmap>
+
+namespace {
+constexpr double kWidth = 9750;
+constexpr double kHeight = 7245;
+}
+
+Prophecy::Prophecy(QWidget *parent)
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint)
+{
+    setUpWindow(this, QStringLiteral("Prophecy"), QStringLiteral("Prophecy"), kWidth, kHeight,
+                QColor(255, 255, 255));
+    setFocusPolicy(Qt::StrongFocus);
+
+    const QPixmap picture(QStringLiteral(":/pictures/prophecy.bmp"));
+    const double width = picture.width() * kTwipsPerPixel;
+    const double height = picture.height() * kTwipsPerPixel;
+    auto *box = new QLabel(this);
+    box->setObjectName(QStringLiteral("Picture1"));
+    box->setPixmap(picture);
+    // The window has no border, so its outer size is its client area; halves are kept.
+    box->setGeometry(twipsRect(kWidth / 2 - width / 2, kHeight / 2 - height / 2, width, height));
+    setColours(box, QApplication::palette().color(QPalette::Base), Qt::black);
+    box->setCursor(handCursor());
+}
+
+void Prophecy::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (rect().contains(event->position().toPoint()))
+        emit leave();
+}
+
+void Prophecy::keyPressEvent(QKeyEvent *event)
+{
+    if (producesCharacter(*event))
+        emit leave();
+    else
+        event->ignore();
+}
+
+void Prophecy::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    emit leave();
+}

@@ -1,0 +1,44 @@
+#include "quiz.h"
+
+#include "appfonts.h"
+#include "screenwidgets.h"
+#include "twips.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+
+namespace {
+constexpr double kWidth = 9855;
+constexpr double kHeight = 7545;
+}
+
+Quiz::Quiz(QWidget *parent)
+    : QWidget(parent, fixedSingleBorder())
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setUpWindow(this, QStringLiteral("Quiz"), QStringLiteral("Quiz"), kWidth, kHeight,
+                QColor(128, 255, 128));
+
+    const QPixmap picture(QStringLiteral(":/pictures/quizpicture.jpg"));
+    const double width = picture.width() * kTwipsPerPixel;
+    const double height = picture.height() * kTwipsPerPixel;
+    auto *image = new QLabel(this);
+    image->setObjectName(QStringLiteral("Image1"));
+    image->setPixmap(picture);
+    // Centred across, and raised 400 twips above the middle to leave room for the button.
+    image->setGeometry(
+        twipsRect((kWidth - width) / 2, (kHeight - height) / 2 - 400, width, height));
+
+    QPushButton *back = addButton(this, QStringLiteral("Command1"),
+                                  QStringLiteral("Back to the mainform"), 3600, 6960, 3015, 495,
+                                  timesFont(12, true), false);
+    connect(back, &QPushButton::clicked, this, &Quiz::backClicked);
+}
+
+void Quiz::closeEvent(QCloseEvent *event)
+{
+    emit closedByCloseBox();
+    event->accept();
+}

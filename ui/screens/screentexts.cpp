@@ -1,0 +1,133 @@
+#include "screentexts.h"
+
+QStringList howToLines()
+{
+    return {
+        QStringLiteral("Click on  \"How To\" to see this page."),
+        QStringLiteral("Click on  \"Quit\" to quit the program."),
+        QStringLiteral("Click Graph to see the graphs."),
+        QStringLiteral("Click Intro to see the theoretical introduction."),
+        QStringLiteral("Click Project or the big right arrow sign to calculate the population "
+                       "structure N(t+1)."),
+        QStringLiteral("Click Transit or the big left arrow sign to move the population structure "
+                       "to the left side."),
+        QStringLiteral("Click Change Default Values to change the default values."),
+        QStringLiteral("Click Print to print the page (your printer must be connected to LPT1)."),
+    };
+}
+
+QString howToCaption()
+{
+    return howToLines().join(QLatin1Char('\n'));
+}
+
+QStringList introductionFragments()
+{
+    return {
+        QStringLiteral("The Lewis-Leslie matrix was developed by Lewis (1942) and by Leslie "
+                       "(1945, 1948). "),
+        QStringLiteral("The first row (the red numbers) of the square matrix contains the "),
+        QStringLiteral("age-specific fecundities of each age group, the subdiagnol column "),
+        QStringLiteral("(the blue numbers) contains the age-specific survival rates. "),
+        QStringLiteral("A single column matrix (vector) is used to represent "),
+        QStringLiteral("the age structure of the population. As the time approaches infinity, "),
+        QStringLiteral("the growth rate becomes constant and the age distribution becomes stable. "),
+        QStringLiteral("I strongly recommend that you learn the Lewis-Leslie matrix using "),
+        QStringLiteral("the program Kolvan at first. Then you can learn the harvest theory based "),
+        QStringLiteral("on age-specific life table. "),
+        QStringLiteral("This program Velmora (II) is designed for my ecological class.  You can use this "),
+        QStringLiteral("program to simulate the growth of population under constant (daily) "),
+        QStringLiteral("influence of harvest.  You will see how the harvest affects the growth. "),
+        QStringLiteral("If the harvest rate is low, the growth rate will settle down to a "),
+        QStringLiteral("stable rate as time approaching infinity. If the harvest rate is "),
+        QStringLiteral("high, the growth of the population decreases. Eventually, the population "),
+        QStringLiteral("decreases to zero. You should learn to find a proper harvest rate and "),
+        QStringLiteral("the stable age structure which can make the population self-sustained. "),
+        QStringLiteral("A proper harvest rate here means the net reproductive rate Ro=1. "),
+        QStringLiteral("Press on the graph button, you will see the change of the total population "),
+        QStringLiteral("size, the change of growth rate, age-structure, and the age distribution. "),
+        QStringLiteral("The harvest rate which make the population self-sustained can be "),
+        QStringLiteral("solved numerically. "),
+        QStringLiteral("The Lewis-Leslie matrix is valid for age-structured populations. "),
+        QStringLiteral("However, it does not take the stage differentiation into account. "),
+        QStringLiteral("It ignores the sexual differentiation too. For insect and mite "),
+        QStringLiteral("populations, there are significant stage overlapping. It means that "),
+        QStringLiteral("individuals of the same age may be in different developmental stage. "),
+        QStringLiteral("Because individuals of different stages may be quite different in the "),
+        QStringLiteral("susceptibility to insecticides, predation rate, vulnerability to predator, "),
+        QStringLiteral("behavior, and others, it is important to take the age-stage structure "),
+        QStringLiteral("into consideration.  The program Peramo is designed for the raw data "),
+        QStringLiteral("analysis and life table analysis. You are welcome to try it "),
+        QStringLiteral("using your own data.  You will find it is very useful. Moreover, "),
+        QStringLiteral("you will find (using your own data) that the "),
+        QStringLiteral("two-sex life table theory is correct in both data analysis and theory. "),
+        QStringLiteral("After you understand the two-sex life table, you can then learn the "),
+        QStringLiteral("harvest theory based on the two-sex life table and the periodic harvest."),
+    };
+}
+
+QString introductionText()
+{
+    return introductionFragments().join(QString());
+}
+
+QStringList referenceList()
+{
+    return {
+        QStringLiteral("Lefkovitch, L. P. 1965. The study of population growth in organisms "
+                       "grouped by stages. Biometrics 21: 1-18."),
+        QStringLiteral("Leslie, P. H. 1948. Some further notes on the use of matrices in "
+                       "population mathematics. Biometrika 35: 213-245."),
+        QStringLiteral("Beddington, J. R. and D. B. Taylor. 1973. Optimum age specific "
+                       "harvesting of a population. Biometrics 29: 801-809."),
+        QStringLiteral("Doubleday, W. G. 1975. Harvesting in matrix population models. "
+                       "Biometrics 31: 189-200."),
+        QStringLiteral("Birch, L. C. 1948. The intrinsic rate of natural increase of an insect "
+                       "population. Journal of Animal Ecology 17: 15-26."),
+        QStringLiteral("Leslie, P. H. 1945. On the use of matrices in certain population "
+                       "mathematics. Biometrika 33: 183-212."),
+    };
+}
+
+QString referencesCaption()
+{
+    return referenceList().join(QLatin1Char('\n'));
+}
+
+QString noticeProtection()
+{
+    return QStringLiteral("This program is protected by national copyright laws and by "
+                          "international treaties.");
+}
+
+QString noticeRights()
+{
+    return QStringLiteral("All rights reserved.");
+}
+
+QString noticeHolder(int currentYear)
+{
+    // A clock set before the first year must not print a backwards range.
+    const QString years = currentYear > 1997 ? QStringLiteral("1997-%1").arg(currentYear)
+                                             : QStringLiteral("1997");
+    return QStringLiteral("Copyright \u00a9 %1 the Velmora project").arg(years);
+}
+
+QString noticeCitation()
+{
+    return QStringLiteral("If you use this program in your research, please cite the following ")
+        + QStringLiteral(" reference in your paper:") + QStringLiteral("\n\n")
+        + QStringLiteral("The Velmora project. 1997. Velmora (II): a computer program for the "
+                         "harvest of age-structured populations based on the Lewis-Leslie "
+                         "matrix. The Velmora project, https://velmora.example.org/.");
+}
+
+QString noticeDownloads()
+{
+    return QStringList{
+        QStringLiteral("New versions can be obtained at https://velmora.example.org/"),
+        QStringLiteral("(the Velmora project site) or"),
+        QStringLiteral("https://mirror.example.org/velmora/"),
+        QStringLiteral("(the Velmora project mirror)."),
+    }.join(QLatin1Char('\n'));
+}

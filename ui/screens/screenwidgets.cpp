@@ -1,0 +1,73 @@
+#include "screenwidgets.h"
+
+#include "handcursor.h"
+#include "twips.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+Qt::WindowFlags fixedSingleBorder()
+{
+    return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+        | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+}
+
+void setUpWindow(QWidget *window, const QString &name, const QString &caption, double width,
+                 double height, const QColor &background)
+{
+    window->setObjectName(name);
+    window->setWindowTitle(caption);
+    window->setFixedSize(twipsSize(width, height));
+    setColours(window, background, Qt::black);
+    centreOnScreen(window);
+}
+
+void centreOnScreen(QWidget *window)
+{
+    const QScreen *screen = window->screen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
+}
+
+void setColours(QWidget *widget, const QColor &background, const QColor &text)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::WindowText, text);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, double left,
+                 double top, double width, double height, const QFont &font)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(twipsRect(left, top, width, height));
+    label->setFont(font);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    return label;
+}
+
+QPushButton *addButton(QWidget *parent, const QString &name, const QString &caption,
+                       double left, double top, double width, double height, const QFont &font,
+                       bool handPointer)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(twipsRect(left, top, width, height));
+    button->setFont(font);
+    if (handPointer)
+        button->setCursor(handCursor());
+    return button;
+}
+
+void setSingleBorder(QLabel *label)
+{
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setLineWidth(1);
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+class QLabel;
+class QPushButton;
+class QWidget;
+
+// Window flags of the secondary windows: a fixed single border with a title and a close box.
+Qt::WindowFlags fixedSingleBorder();
+
+// Gives a window its object name, caption, fixed client area (in twips) and background, and
+// puts it in the middle of its screen.
+void setUpWindow(QWidget *window, const QString &name, const QString &caption, double width,
+                 double height, const QColor &background);
+
+// Moves a top-level window so that it is centred on its screen.
+void centreOnScreen(QWidget *window);
+
+// Paints a widget's own background and text in these colours.
+void setColours(QWidget *widget, const QColor &background, const QColor &text);
+
+// A label or button at a place given in twips (left, top, width, height).
+QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, double left,
+                 double top, double width, double height, const QFont &font);
+QPushButton *addButton(QWidget *parent, const QString &name, const QString &caption,
+                       double left, double top, double width, double height, const QFont &font,
+                       bool handPointer);
+
+// The thin sunken border of a bordered label.
+void setSingleBorder(QLabel *label);

@@ -1,0 +1,51 @@
+#include "vater.h"
+
+#include "appfonts.h"
+#include "screenwidgets.h"
+#include "twips.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+
+namespace {
+constexpr double kFrameWidth = 6492;
+constexpr double kFrameHeight = 6972;
+}
+
+Vater::Vater(QWidget *parent)
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setUpWindow(this, QStringLiteral("Vater"), QStringLiteral("Dedication"), 6960, 7956,
+                QColor(255, 255, 255));
+
+    auto *frame = new QGroupBox(this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setGeometry(twipsRect(360, 240, kFrameWidth, kFrameHeight));
+
+    const QPixmap picture(QStringLiteral(":/pictures/dedication.jpg"));
+    const double width = picture.width() * kTwipsPerPixel;
+    const double height = picture.height() * kTwipsPerPixel;
+    auto *box = new QLabel(frame);
+    box->setObjectName(QStringLiteral("Picture2"));
+    box->setPixmap(picture);
+    // Centred in the frame; where the picture is larger, the frame trims an even margin.
+    box->setGeometry(twipsRect((kFrameWidth - width) / 2, (kFrameHeight - height) / 2, width,
+                               height));
+
+    QPushButton *end = addButton(this, QStringLiteral("Command1"),
+                                 QStringLiteral("God rest his soul"), 1320, 7320, 4575, 495,
+                                 timesFont(14.4, true), false);
+    connect(end, &QPushButton::clicked, this, &Vater::endRequested);
+}
+
+void Vater::closeEvent(QCloseEvent *event)
+{
+    // Closing it would leave only the backdrop on screen; end the program as the button does.
+    emit endRequested();
+    event->accept();
+}

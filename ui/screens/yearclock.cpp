@@ -1,0 +1,8 @@
+#include "yearclock.h"
+
+#include <QDate>
+
+int systemYear()
+{
+    return QDate::currentDate().year();
+}
