@@ -24,8 +24,10 @@ int main(int argc, char **argv)
     Simulation simulation(*history);
     SystemDialogs dialogs;
     Navigation navigation(*history, simulation, dialogs);
-    QObject::connect(&navigation, &Navigation::endRequested, &app, &QApplication::quit,
-                     Qt::QueuedConnection);
+    // exit(), not quit(): quit() first asks every window to close, and the backdrop refuses.
+    QObject::connect(
+        &navigation, &Navigation::endRequested, &app, [] { QCoreApplication::exit(0); },
+        Qt::QueuedConnection);
     navigation.start();
     return app.exec();
 }

@@ -41,6 +41,9 @@ Vater::Vater(QWidget *parent)
                                  QStringLiteral("God rest his soul"), 1320, 7320, 4575, 495,
                                  timesFont(14.4, true), false);
     connect(end, &QPushButton::clicked, this, &Vater::endRequested);
+    // The only control: a keyboard user ends the program from here with Space or Enter.
+    end->setDefault(true);
+    end->setFocus();
 }
 
 void Vater::closeEvent(QCloseEvent *event)

@@ -1,12 +1,41 @@
 #include "navigation.h"
 
+#include "backform.h"
 #include "changdat.h"
+#include "copyrigh.h"
 #include "form1.h"
 #include "historysaver.h"
+#include "howto.h"
+#include "introfrm.h"
 #include "larggraf.h"
 #include "module1.h"
+#include "prophecy.h"
+#include "quiz.h"
+#include "referenc.h"
+#include "titlform.h"
+#include "vater.h"
 
+#include <QGuiApplication>
 #include <QScreen>
+
+namespace {
+
+const QColor kDarkBlue(0, 0, 64);
+const QColor kWhite(255, 255, 255);
+const QColor kBlack(0, 0, 0);
+
+// Creates a secondary window on its first opening; `connectIt` wires its signals once.
+template <typename Window, typename Make, typename Connect>
+Window *ensure(QPointer<Window> &window, Make make, Connect connectIt)
+{
+    if (!window) {
+        window = make();
+        connectIt(window.data());
+    }
+    return window;
+}
+
+} // namespace
 
 void showInFront(QWidget *window)
 {
@@ -16,14 +45,17 @@ void showInFront(QWidget *window)
             window->move(screen->availableGeometry().center() - window->rect().center());
     }
     window->show();
-    window->raise();
+    // The offscreen platform of the tests cannot stack windows and says so at every call.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        window->raise();
     window->activateWindow();
 }
 
-Navigation::Navigation(Module1 &history, Simulation &simulation, Dialogs &dialogs)
+Navigation::Navigation(Module1 &history, Simulation &simulation, Dialogs &dialogs, YearClock clock)
     : m_history(history)
     , m_simulation(simulation)
     , m_dialogs(dialogs)
+    , m_clock(std::move(clock))
     , m_form1(std::make_unique<Form1>(simulation, dialogs))
     , m_saver(std::make_unique<HistorySaver>(history, dialogs))
 {
@@ -32,17 +64,56 @@ Navigation::Navigation(Module1 &history, Simulation &simulation, Dialogs &dialog
     connect(form, &Form1::saveRequested, this, [this] { m_saver->SaveGraphicData(m_form1.get()); });
     connect(form, &Form1::changeDefaultsRequested, this, &Navigation::openChangeDefaults);
     connect(form, &Form1::graphRequested, this, &Navigation::openGraph);
+    connect(form, &Form1::howToRequested, this, &Navigation::openHowto);
+    connect(form, &Form1::introRequested, this, &Navigation::openIntro);
+    connect(form, &Form1::quizRequested, this, &Navigation::openQuiz);
     connect(form, &Form1::quitRequested, this, [this] { quitFrom(m_form1.get()); });
 }
 
 Navigation::~Navigation()
 {
-    delete m_changdat;
-    delete m_larggraf;
+    for (QWidget *window : std::initializer_list<QWidget *>{m_changdat, m_larggraf, m_howto, m_introfrm,
+                                                            m_referenc, m_quiz, m_copyrigh, m_vater})
+        delete window;
 }
 
 void Navigation::start()
 {
+    m_backform = std::make_unique<Backform>();
+    m_backform->setBackgroundColour(kDarkBlue);
+    m_backform->show();
+
+    m_titlform = std::make_unique<titlform>();
+    connect(m_titlform.get(), &titlform::leaveForPicture, this, &Navigation::openPictureScreen);
+    connect(m_titlform.get(), &titlform::leaveForMain, this, [this] {
+        m_titlform->hide();
+        showMain();
+        m_backform->setBackgroundColour(kWhite);
+    });
+    showInFront(m_titlform.get());
+}
+
+void Navigation::openPictureScreen()
+{
+    m_titlform->hide();
+    if (!m_prophecy) {
+        m_prophecy = std::make_unique<Prophecy>();
+        connect(m_prophecy.get(), &Prophecy::leave, this, [this] {
+            m_prophecy->hide();
+            showMain();
+            m_backform->setBackgroundColour(kBlack);
+        });
+    }
+    showInFront(m_prophecy.get());
+    m_backform->setBackgroundColour(kWhite);
+}
+
+template <typename Window>
+void Navigation::forget(QPointer<Window> &window)
+{
+    // A close box destroys the window once its handler is done; the next opening must not
+    // find it half gone, so it is forgotten now and made afresh then.
+    window = nullptr;
     showMain();
 }
 
@@ -53,49 +124,119 @@ void Navigation::showMain()
 
 void Navigation::openChangeDefaults()
 {
-    if (!m_changdat) {
-        m_changdat = new Changdat(m_simulation);
-        connect(m_changdat, &Changdat::goBackAccepted, this, [this] {
-            m_changdat->hide();
+    ensure(m_changdat, [this] { return new Changdat(m_simulation); }, [this](Changdat *window) {
+        connect(window, &Changdat::goBackAccepted, this, [this, window] {
+            window->hide();
             showMain();
         });
-        connect(m_changdat, &Changdat::valuesApplied, this, [this] { m_form1->showModel(); });
-        connect(m_changdat, &Changdat::quitRequested, this, [this] { quitFrom(m_changdat); });
-    }
+        connect(window, &Changdat::valuesApplied, this, [this] { m_form1->showModel(); });
+        connect(window, &Changdat::quitRequested, this, [this, window] { quitFrom(window); });
+    });
     m_form1->hide();
     showInFront(m_changdat);
 }
 
 void Navigation::openGraph()
 {
-    if (!m_larggraf) {
-        m_larggraf = new Larggraf(m_history, m_dialogs);
-        connect(m_larggraf, &Larggraf::goBackRequested, this, [this] {
+    ensure(m_larggraf, [this] { return new Larggraf(m_history, m_dialogs); }, [this](Larggraf *window) {
+        connect(window, &Larggraf::goBackRequested, this, [this, window] {
             showMain();
-            m_larggraf->hide();
+            window->hide();
         });
-        connect(m_larggraf, &Larggraf::quitRequested, this, [this] { quitFrom(m_larggraf); });
-        // The window is on its way to being destroyed; the next "Graph" makes a new one.
-        connect(m_larggraf, &Larggraf::closedByCloseBox, this, &Navigation::showMain);
-    }
+        connect(window, &Larggraf::quitRequested, this, [this, window] { quitFrom(window); });
+        connect(window, &Larggraf::closedByCloseBox, this, [this] { forget(m_larggraf); });
+    });
     m_larggraf->drawAgeStructure();
     m_form1->hide();
     showInFront(m_larggraf);
 }
 
+void Navigation::openHowto()
+{
+    ensure(m_howto, [] { return new Howto; }, [this](Howto *window) {
+        connect(window, &Howto::okClicked, this, [this, window] {
+            window->hide();
+            showMain();
+        });
+        connect(window, &Howto::closedByCloseBox, this, [this] { forget(m_howto); });
+    });
+    showInFront(m_howto);
+    m_form1->hide();
+}
+
+void Navigation::openIntro()
+{
+    ensure(m_introfrm, [] { return new Introfrm; }, [this](Introfrm *window) {
+        connect(window, &Introfrm::okClicked, this, [this, window] {
+            window->hide();
+            showMain();
+        });
+        connect(window, &Introfrm::closedByCloseBox, this, [this] { forget(m_introfrm); });
+        connect(window, &Introfrm::referencesClicked, this, &Navigation::openReferences);
+    });
+    showInFront(m_introfrm);
+    m_form1->hide();
+}
+
+void Navigation::openReferences()
+{
+    m_introfrm->hide();
+    ensure(m_referenc, [] { return new Referenc; }, [this](Referenc *window) {
+        connect(window, &Referenc::okClicked, this, [this, window] {
+            window->hide();
+            showMain();
+        });
+        connect(window, &Referenc::closedByCloseBox, this, [this] { forget(m_referenc); });
+        connect(window, &Referenc::backgroundClicked, this, [this, window] {
+            showMain();
+            window->hide();
+        });
+    });
+    showInFront(m_referenc);
+}
+
+void Navigation::openQuiz()
+{
+    ensure(m_quiz, [] { return new Quiz; }, [this](Quiz *window) {
+        connect(window, &Quiz::backClicked, this, [this, window] {
+            window->hide();
+            showMain();
+        });
+        connect(window, &Quiz::closedByCloseBox, this, [this] { forget(m_quiz); });
+    });
+    showInFront(m_quiz);
+    m_form1->hide();
+}
+
 void Navigation::quitFrom(QWidget *window)
 {
     window->hide();
-    // The closing notice takes over from here once it exists; until then quitting ends the run.
-    emit endRequested();
+    ensure(m_copyrigh, [this] { return new copyrigh(m_clock); }, [this](copyrigh *notice) {
+        connect(notice, &copyrigh::okClicked, this, &Navigation::openDedication);
+        // Closing the notice abandons the quit: back to the main window, whatever was left.
+        connect(notice, &copyrigh::closedByCloseBox, this, [this] { forget(m_copyrigh); });
+    });
+    showInFront(m_copyrigh);
 }
 
-Changdat *Navigation::changdat() const
+void Navigation::openDedication()
 {
-    return m_changdat;
+    m_copyrigh->hide();
+    ensure(m_vater, [] { return new Vater; }, [this](Vater *window) {
+        connect(window, &Vater::endRequested, this, &Navigation::endRequested);
+    });
+    showInFront(m_vater);
+    m_backform->setBackgroundColour(kWhite);
 }
 
-Larggraf *Navigation::larggraf() const
-{
-    return m_larggraf;
-}
+Backform *Navigation::backdrop() const { return m_backform.get(); }
+titlform *Navigation::titleScreen() const { return m_titlform.get(); }
+Prophecy *Navigation::pictureScreen() const { return m_prophecy.get(); }
+Changdat *Navigation::changdat() const { return m_changdat; }
+Larggraf *Navigation::larggraf() const { return m_larggraf; }
+Howto *Navigation::howto() const { return m_howto; }
+Introfrm *Navigation::introfrm() const { return m_introfrm; }
+Referenc *Navigation::referenc() const { return m_referenc; }
+Quiz *Navigation::quiz() const { return m_quiz; }
+copyrigh *Navigation::notice() const { return m_copyrigh; }
+Vater *Navigation::dedication() const { return m_vater; }

@@ -1,53 +1,93 @@
 #pragma once
 
+#include "yearclock.h"
+
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
 #include <memory>
 
+class Backform;
 class Changdat;
-class Larggraf;
 class Dialogs;
 class Form1;
 class HistorySaver;
+class Howto;
+class Introfrm;
+class Larggraf;
+class Prophecy;
+class Quiz;
 class QWidget;
+class Referenc;
 class Simulation;
+class Vater;
+class copyrigh;
+class titlform;
 struct Module1;
 
 // Connects the windows: every command that opens a window hides the one it came from, every
 // way back shows the main window again, in the order the program has always done it.
-// Secondary windows are created on their first opening.
+// Secondary windows are created on their first opening; a close box destroys them.
 class Navigation : public QObject {
     Q_OBJECT
 
 public:
-    Navigation(Module1 &history, Simulation &simulation, Dialogs &dialogs);
+    Navigation(Module1 &history, Simulation &simulation, Dialogs &dialogs,
+               YearClock clock = systemYear);
     ~Navigation() override;
 
-    // Shows the first window of the run.
+    // The start-up sequence: backdrop, then the animated title screen.
     void start();
 
     Form1 &mainWindow() const { return *m_form1; }
+    Backform *backdrop() const;
+    titlform *titleScreen() const;
+    Prophecy *pictureScreen() const;
     Changdat *changdat() const;
     Larggraf *larggraf() const;
+    Howto *howto() const;
+    Introfrm *introfrm() const;
+    Referenc *referenc() const;
+    Quiz *quiz() const;
+    copyrigh *notice() const;
+    Vater *dedication() const;
 
 signals:
     // The program must end now (main window's close box, or the end of the quit sequence).
     void endRequested();
 
 private:
+    void showMain();
+    template <typename Window>
+    void forget(QPointer<Window> &window);
+    void openPictureScreen();
     void openChangeDefaults();
     void openGraph();
-    void showMain();
+    void openHowto();
+    void openIntro();
+    void openReferences();
+    void openQuiz();
     void quitFrom(QWidget *window);
+    void openDedication();
 
     Module1 &m_history;
     Simulation &m_simulation;
     Dialogs &m_dialogs;
+    YearClock m_clock;
     std::unique_ptr<Form1> m_form1;
     std::unique_ptr<HistorySaver> m_saver;
+    std::unique_ptr<Backform> m_backform;
+    std::unique_ptr<titlform> m_titlform;
+    std::unique_ptr<Prophecy> m_prophecy;
     QPointer<Changdat> m_changdat;
     QPointer<Larggraf> m_larggraf;
+    QPointer<Howto> m_howto;
+    QPointer<Introfrm> m_introfrm;
+    QPointer<Referenc> m_referenc;
+    QPointer<Quiz> m_quiz;
+    QPointer<copyrigh> m_copyrigh;
+    QPointer<Vater> m_vater;
 };
 
 // Shows a window in front of the others; a window's first showing centres it on the screen.

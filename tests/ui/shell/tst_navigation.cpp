@@ -1,4 +1,13 @@
+#include "backform.h"
 #include "changdat.h"
+#include "copyrigh.h"
+#include "howto.h"
+#include "introfrm.h"
+#include "prophecy.h"
+#include "quiz.h"
+#include "referenc.h"
+#include "titlform.h"
+#include "vater.h"
 #include "fakedialogs.h"
 #include "form1.h"
 #include "larggraf.h"
@@ -8,6 +17,7 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -23,10 +33,19 @@ struct Program {
     std::unique_ptr<Module1> history = std::make_unique<Module1>();
     Simulation simulation{*history};
     FakeDialogs dialogs;
-    Navigation navigation{*history, simulation, dialogs};
+    int year = 2026;
+    Navigation navigation{*history, simulation, dialogs, [this] { return year; }};
     QSignalSpy ended{&navigation, &Navigation::endRequested};
 
-    Program() { navigation.start(); }
+    // Started as the program starts, and led past the title and picture screens by keys.
+    explicit Program(bool passStartScreens = true)
+    {
+        navigation.start();
+        if (!passStartScreens)
+            return;
+        QTest::keyClick(navigation.titleScreen(), Qt::Key_A);
+        QTest::keyClick(navigation.pictureScreen(), Qt::Key_Return);
+    }
 
     Form1 &form() { return navigation.mainWindow(); }
 
@@ -55,6 +74,16 @@ private slots:
     void closeBoxEndsTheProgram();
     void graphOpensOnAgeStructureAndGoesBack();
     void chartCloseBoxMakesANewWindowNextTime();
+    void startUpPhasesColourTheBackdrop();
+    void doubleClickOnHintSkipsPictureScreen();
+    void informationWindowsReturnToMain_data();
+    void informationWindowsReturnToMain();
+    void referencesReturnToMainNotIntro();
+    void closeBoxDestroysInformationWindow();
+    void quitSequenceEndsTheProgram_data();
+    void quitSequenceEndsTheProgram();
+    void closingTheNoticeAbandonsTheQuit();
+    void noticeShowsTheYearOfItsCreation();
 };
 
 void TestNavigation::changeDefaultsHidesMainAndGoBackRestarts()
@@ -173,6 +202,188 @@ void TestNavigation::chartCloseBoxMakesANewWindowNextTime()
     p.clickMain("Command4");
     QVERIFY(p.navigation.larggraf());
     QCOMPARE(axisTitle(p.navigation.larggraf()), QString("age size"));
+}
+
+void TestNavigation::startUpPhasesColourTheBackdrop()
+{
+    Program p(false);
+    Backform *backdrop = p.navigation.backdrop();
+    QVERIFY(backdrop->isVisible());
+    QCOMPARE(backdrop->backgroundColour(), QColor(0, 0, 64));
+    QVERIFY(p.navigation.titleScreen()->isVisible());
+    QVERIFY(!p.form().isVisible());
+
+    QTest::keyClick(p.navigation.titleScreen(), Qt::Key_Right); // no character: nothing happens
+    QTest::keyClick(p.navigation.titleScreen(), Qt::Key_F1);
+    QVERIFY(p.navigation.titleScreen()->isVisible());
+    QVERIFY(!p.navigation.pictureScreen());
+
+    QTest::mouseClick(p.navigation.titleScreen(), Qt::LeftButton, {}, QPoint(5, 5));
+    QVERIFY(!p.navigation.titleScreen()->isVisible());
+    QVERIFY(p.navigation.pictureScreen()->isVisible());
+    QCOMPARE(backdrop->backgroundColour(), QColor(255, 255, 255));
+
+    QTest::keyClick(p.navigation.pictureScreen(), Qt::Key_Shift);
+    QVERIFY(p.navigation.pictureScreen()->isVisible());
+    QTest::keyClick(p.navigation.pictureScreen(), Qt::Key_Space);
+    QVERIFY(!p.navigation.pictureScreen()->isVisible());
+    QVERIFY(p.form().isVisible());
+    QCOMPARE(backdrop->backgroundColour(), QColor(0, 0, 0));
+
+    // The backdrop takes no click and stays behind.
+    QVERIFY(!backdrop->isEnabled());
+    QTest::mouseClick(backdrop, Qt::LeftButton);
+    QVERIFY(p.form().isVisible());
+}
+
+void TestNavigation::doubleClickOnHintSkipsPictureScreen()
+{
+    Program p(false);
+    emit p.navigation.titleScreen()->leaveForMain();
+    QVERIFY(!p.navigation.titleScreen()->isVisible());
+    QVERIFY(p.form().isVisible());
+    QCOMPARE(p.navigation.backdrop()->backgroundColour(), QColor(255, 255, 255));
+    // The backdrop stays white until the quit sequence.
+    p.clickMain("Command6");
+    Program::click(p.navigation.howto(), "Command1");
+    QCOMPARE(p.navigation.backdrop()->backgroundColour(), QColor(255, 255, 255));
+}
+
+void TestNavigation::informationWindowsReturnToMain_data()
+{
+    QTest::addColumn<QString>("opener");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("back");
+    QTest::addRow("how to") << "Command6" << "Howto" << "Command1";
+    QTest::addRow("intro") << "Command8" << "Introfrm" << "Command1";
+    QTest::addRow("heading") << "Label4" << "Introfrm" << "Command1";
+    QTest::addRow("quiz") << "Command9" << "Quiz" << "Command1";
+}
+
+void TestNavigation::informationWindowsReturnToMain()
+{
+    QFETCH(QString, opener);
+    QFETCH(QString, window);
+    QFETCH(QString, back);
+    Program p;
+    p.clickMain("Command1");
+    p.clickMain(opener);
+    QWidget *shown = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == window && w->isVisible())
+            shown = w;
+    }
+    QVERIFY(shown);
+    QVERIFY(!p.form().isVisible());
+    Program::click(shown, back);
+    QVERIFY(!shown->isVisible());
+    QVERIFY(p.form().isVisible());
+    QCOMPARE(p.mainText("n2_0"), QString("35")); // the simulation is as it was left
+}
+
+void TestNavigation::referencesReturnToMainNotIntro()
+{
+    Program p;
+    p.clickMain("Command8");
+    Program::click(p.navigation.introfrm(), "Command2");
+    QVERIFY(!p.navigation.introfrm()->isVisible());
+    QVERIFY(p.navigation.referenc()->isVisible());
+    Program::click(p.navigation.referenc(), "Command1");
+    QVERIFY(p.form().isVisible());
+    QVERIFY(!p.navigation.introfrm()->isVisible());
+
+    p.clickMain("Label4");
+    Program::click(p.navigation.introfrm(), "Command2");
+    Referenc *references = p.navigation.referenc();
+    QTest::mouseClick(references->findChild<QWidget *>("Label2"), Qt::LeftButton);
+    QVERIFY(references->isVisible()); // a click on the text is no click on the background
+    QTest::mouseClick(references, Qt::LeftButton, {}, QPoint(3, references->height() - 3));
+    QVERIFY(!references->isVisible());
+    QVERIFY(p.form().isVisible());
+}
+
+void TestNavigation::closeBoxDestroysInformationWindow()
+{
+    Program p;
+    p.clickMain("Command6");
+    QPointer<Howto> first = p.navigation.howto();
+    first->close();
+    QVERIFY(p.form().isVisible());
+    QTRY_VERIFY(first.isNull());
+    p.clickMain("Command6");
+    QVERIFY(p.navigation.howto() && p.navigation.howto()->isVisible());
+}
+
+void TestNavigation::quitSequenceEndsTheProgram_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::addRow("main window") << "main";
+    QTest::addRow("chart window") << "chart";
+    QTest::addRow("editing window") << "edit";
+}
+
+void TestNavigation::quitSequenceEndsTheProgram()
+{
+    QFETCH(QString, from);
+    Program p;
+    runSteps(p, 4);
+    QWidget *left = &p.form();
+    if (from == "chart") {
+        p.clickMain("Command4");
+        left = p.navigation.larggraf();
+        Program::click(left, "Command5");
+    } else if (from == "edit") {
+        p.clickMain("Command5");
+        left = p.navigation.changdat();
+        Program::click(left, "Command2");
+    } else {
+        p.clickMain("Command3");
+    }
+    QVERIFY(!left->isVisible());
+    QVERIFY(!p.form().isVisible());
+    copyrigh *notice = p.navigation.notice();
+    QVERIFY(notice && notice->isVisible());
+    QCOMPARE(p.navigation.backdrop()->backgroundColour(), QColor(0, 0, 0));
+
+    Program::click(notice, "Command1");
+    QVERIFY(!notice->isVisible());
+    QVERIFY(p.navigation.dedication()->isVisible());
+    QCOMPARE(p.navigation.backdrop()->backgroundColour(), QColor(255, 255, 255));
+    QCOMPARE(p.ended.count(), 0);
+    Program::click(p.navigation.dedication(), "Command1");
+    QCOMPARE(p.ended.count(), 1);
+}
+
+void TestNavigation::closingTheNoticeAbandonsTheQuit()
+{
+    Program p;
+    runSteps(p, 4);
+    p.clickMain("Command1");
+    p.clickMain("Command4");
+    Program::click(p.navigation.larggraf(), "Command5");
+    QPointer<copyrigh> notice = p.navigation.notice();
+    notice->close();
+    QVERIFY(p.form().isVisible());
+    QVERIFY(!p.navigation.larggraf()->isVisible());
+    QCOMPARE(p.navigation.backdrop()->backgroundColour(), QColor(0, 0, 0));
+    QCOMPARE(p.mainText("n2_0"), QString("42.5"));
+    QCOMPARE(p.ended.count(), 0);
+    QTRY_VERIFY(notice.isNull());
+}
+
+void TestNavigation::noticeShowsTheYearOfItsCreation()
+{
+    Program p;
+    p.year = 2026;
+    p.clickMain("Command3");
+    auto holder = [&p] {
+        return p.navigation.notice()->findChild<QLabel *>("Label5")->text();
+    };
+    QVERIFY(holder().contains("1997-2026"));
+    p.navigation.notice()->close();
+    p.year = 2027; // the run goes on into a new year
+    p.clickMain("Command3");
+    QTRY_VERIFY(holder().contains("1997-2027"));
 }
 
 QTEST_MAIN(TestNavigation)
