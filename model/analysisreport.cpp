@@ -136,16 +136,18 @@ ReportLine equilibriumLine(const ModelAnalysis &a)
 ReportLine limitLine(const ModelAnalysis &a)
 {
     const HarvestLimit &l = a.limit;
-    ReportLine line{"largestHarvest", "Largest constant harvest s x " + vectorText(l.direction),
-                    {}, {}};
+    ReportLine line{"largestHarvest", "Largest constant harvest factor s", {}, {}};
+    const bool noHarvest = l.direction != a.model.H;
+    const std::string times = noHarvest ? "s x " + vectorText(l.direction) : "s x H";
     const std::string steps = std::to_string(kVerdictSteps);
     switch (l.status) {
     case HarvestLimitStatus::DiesWithoutHarvest:
-        line.text = "none: the population does not last " + steps + " steps even without harvest.";
+        line.text = "none: the population does not last " + steps + " steps even without "
+                    "harvest.";
         return line;
     case HarvestLimitStatus::Unlimited:
-        line.text = "no limit: any multiple of this harvest leaves the population alive for "
-                    + steps + " steps.";
+        line.text = "no limit: " + times + " leaves the population alive for " + steps
+                    + " steps, however large s is.";
         return line;
     case HarvestLimitStatus::Ok:
         break;
@@ -154,7 +156,7 @@ ReportLine limitLine(const ModelAnalysis &a)
     if (l.factor == 0.0)
         line.text = "the population lasts " + steps + " steps only without harvest.";
     else
-        line.text = "harvest " + vectorText(l.harvest) + " keeps N(t) alive for " + steps
+        line.text = times + " = " + vectorText(l.harvest) + " keeps N(t) alive for " + steps
                     + " steps; 1.001 times as much does not.";
     if (a.growth.status == GrowthStatus::Ok && a.growth.lambda < 1.0)
         line.text += " With lambda below 1 the population declines even without harvest.";
