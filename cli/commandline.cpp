@@ -46,7 +46,8 @@ std::string analyseHelp()
                        "[--json]\n\n"
                        "Prints what the Analysis window shows for the model, with N(t) = N(0).\n\n"
                        "Options:\n")
-           + kModelOptionsHelp + "  --json           print one JSON object instead of aligned text\n"
+           + kModelOptionsHelp
+           + "  --json           print one JSON object instead of aligned text\n"
            + kValuesHelp;
 }
 

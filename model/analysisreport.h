@@ -9,7 +9,7 @@
 struct ReportLine {
     std::string key;                // stable name of the figure ("lambda", "equilibrium", ...)
     std::string label;              // what the figure is
-    std::vector<std::string> cells; // one value, or one per age class (the equilibrium adds its total)
+    std::vector<std::string> cells; // one value, or one per age class (and the total of N*)
     std::string text;               // a sentence instead of the cells, or a remark after them
 };
 

@@ -94,20 +94,23 @@ void TestCli::badCommandLineIsRefusedWithOneLine_data()
     const QString run = "velmora-cli run: ";
     QTest::addRow("no command") << QStringList{}
                                 << "velmora-cli: no command given (see velmora-cli --help)";
-    QTest::addRow("unknown command") << QStringList{"plot"}
-                                     << "velmora-cli: unknown command plot (see velmora-cli --help)";
+    QTest::addRow("unknown command")
+        << QStringList{"plot"} << "velmora-cli: unknown command plot (see velmora-cli --help)";
     QTest::addRow("unknown option") << QStringList{"run", "--speed", "3"}
                                     << run + "unknown option --speed (see velmora-cli run --help)";
     QTest::addRow("json belongs to analyse")
-        << QStringList{"run", "--json"} << run + "unknown option --json (see velmora-cli run --help)";
+        << QStringList{"run", "--json"}
+        << run + "unknown option --json (see velmora-cli run --help)";
     QTest::addRow("steps belong to run")
         << QStringList{"analyse", "--steps=3"}
         << "velmora-cli analyse: unknown option --steps=3 (see velmora-cli analyse --help)";
-    QTest::addRow("missing value") << QStringList{"run", "--n0"}
-                                   << run + "option --n0 needs a value (see velmora-cli run --help)";
+    QTest::addRow("missing value")
+        << QStringList{"run", "--n0"}
+        << run + "option --n0 needs a value (see velmora-cli run --help)";
     QTest::addRow("six matrix values")
         << QStringList{"run", "--matrix", "0,1,2,1,0.5,1"}
-        << run + "--matrix needs 7 comma-separated values: f0,f1,f2,f3,s0,s1,s2 (see velmora-cli run --help)";
+        << run + "--matrix needs 7 comma-separated values: f0,f1,f2,f3,s0,s1,s2 "
+                 "(see velmora-cli run --help)";
     QTest::addRow("five harvest values")
         << QStringList{"run", "--harvest=1,2,3,4,5"}
         << run + "--harvest needs 4 comma-separated values (see velmora-cli run --help)";
@@ -151,8 +154,8 @@ void TestCli::acceptedValues_data()
     QTest::addRow("no options: default model") << QStringList{"run"} << defaults;
     QTest::addRow("survival of exactly 1") << QStringList{"run", "--matrix", "0,1,2,1,1,1,1"}
                                            << defaults;
-    QTest::addRow("negative survival passes") << QStringList{"run", "--matrix", "0,1,2,1,-0.5,1,0.5"}
-                                              << defaults;
+    QTest::addRow("negative survival passes")
+        << QStringList{"run", "--matrix", "0,1,2,1,-0.5,1,0.5"} << defaults;
     QTest::addRow("lenient reading") << QStringList{"run", "--n0", " 1 5,12abc,abc,&HA"}
                                      << QStringList{"0", "15", "12", "0", "10", "37"};
     QTest::addRow("option=value") << QStringList{"run", "--n0=2.50,.5,0,0"}
@@ -195,14 +198,15 @@ void TestCli::runSaysWhyItStopped_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("counted");
     QTest::addColumn<QString>("ending");
-    QTest::addRow("rejected at once") << QStringList{"run", "--harvest", "100,100,100,100"} << 0
-                                      << "The projection to t = 1 was rejected: Population size = 0. "
-                                         "Stopped after 0 of 10 Project/Transit pairs.";
+    QTest::addRow("rejected at once")
+        << QStringList{"run", "--harvest", "100,100,100,100"} << 0
+        << "The projection to t = 1 was rejected: Population size = 0. "
+           "Stopped after 0 of 10 Project/Transit pairs.";
     // Totals 40, 40, 30, 22.5, 20, 8.75, 5, 1.875, then nothing is left at t = 8.
-    QTest::addRow("rejected at t = 8") << QStringList{"run", "--harvest", "20,0,0,0", "--steps", "20"}
-                                       << 7
-                                       << "The projection to t = 8 was rejected: Population size = 0. "
-                                          "Stopped after 7 of 20 Project/Transit pairs.";
+    QTest::addRow("rejected at t = 8")
+        << QStringList{"run", "--harvest", "20,0,0,0", "--steps", "20"} << 7
+        << "The projection to t = 8 was rejected: Population size = 0. "
+           "Stopped after 7 of 20 Project/Transit pairs.";
     QTest::addRow("empty start") << QStringList{"run", "--n0", "0,0,0,0"} << 0
                                  << "Population size = 0.  End of simulation.";
     QTest::addRow("no steps") << QStringList{"run", "--steps", "0"} << 0
@@ -257,8 +261,8 @@ void TestCli::analyseAsTextShowsEveryFigure()
                               "Largest constant harvest"})
         QVERIFY2(r.out.contains(QString("\n") + label), label);
     // N* of the default model is (20/3, 10/3, 10/3, 5/3), total 15.
-    QVERIFY(r.out.contains(QRegularExpression("N\\* = \\(M - I\\)\\^-1 H +6.66667 +3.33333 +3.33333 "
-                                              "+1.66667 +15\n")));
+    QVERIFY(r.out.contains(QRegularExpression(
+        "N\\* = \\(M - I\\)\\^-1 H +6.66667 +3.33333 +3.33333 +1.66667 +15\n")));
 }
 
 QTEST_APPLESS_MAIN(TestCli)

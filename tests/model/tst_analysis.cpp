@@ -151,7 +151,8 @@ void TestAnalysis::eigenvaluesAreRootsOfTheCharacteristicPolynomial_data()
     QTest::addRow("default") << kDefault;
     QTest::addRow("killer whale") << kKillerWhale;
     QTest::addRow("semelparous, all on one circle") << kSemelparous;
-    QTest::addRow("rotation, complex pair") << Matrix4{0, -1, 0, 0, 1, 0, 0, 0, 0, 0, 2, 1, 0, 0, 0, 2};
+    QTest::addRow("rotation, complex pair")
+        << Matrix4{0, -1, 0, 0, 1, 0, 0, 0, 0, 0, 2, 1, 0, 0, 0, 2};
     QTest::addRow("dense general") << Matrix4{4, -2, 1, 3, 1, 5, -1, 2, 0.5, 2, 3, -4, 1, 1, 1, 1};
     QTest::addRow("huge fecundity") << leslie({0, 1e12, 3e12, 1}, 0.5, 0.25, 1e-6);
 }
@@ -218,7 +219,8 @@ void TestAnalysis::dampingRatioAndGenerationTime()
     if (std::isinf(damping))
         QVERIFY(std::isinf(g.dampingRatio));
     else
-        QVERIFY2(close(g.dampingRatio, damping, 1e-10), qPrintable(QString::number(g.dampingRatio)));
+        QVERIFY2(close(g.dampingRatio, damping, 1e-10),
+                 qPrintable(QString::number(g.dampingRatio)));
     QVERIFY(g.generationTime);
     QVERIFY2(close(*g.generationTime, generation, 1e-9),
              qPrintable(QString::number(*g.generationTime, 'g', 15)));
@@ -335,8 +337,9 @@ void TestAnalysis::verdictFollowsTheProgramsSteps_data()
     QTest::addColumn<int>("step"); // -1: any step
     const Vector4 tens{10, 10, 10, 10};
     const Vector4 ones{1, 1, 1, 1};
-    QTest::addRow("3-class 1 percent above N*") << kThreeClass << Vector4{10, 0, 0, 0}
-                                         << times(kThreeClassEquilibrium, 1.01) << Verdict::Grows << 0;
+    QTest::addRow("3-class 1 percent above N*")
+        << kThreeClass << Vector4{10, 0, 0, 0} << times(kThreeClassEquilibrium, 1.01)
+        << Verdict::Grows << 0;
     QTest::addRow("3-class 1 percent below N*") << kThreeClass << Vector4{10, 0, 0, 0}
                                          << times(kThreeClassEquilibrium, 0.99)
                                          << Verdict::ReachesZero << -1;
@@ -408,8 +411,8 @@ void TestAnalysis::largestHarvestSurvivesAndFailsJustAbove()
     QCOMPARE(std::strtod(digits, nullptr), limit.factor); // 6 significant digits
     const Verdict at = harvestVerdict(m, times(limit.direction, limit.factor), n).verdict;
     QVERIFY(at != Verdict::ReachesZero && at != Verdict::AlreadyEmpty);
-    const Verdict above = harvestVerdict(m, times(limit.direction, limit.factor * 1.001), n).verdict;
-    QCOMPARE(above, Verdict::ReachesZero);
+    const Vector4 above = times(limit.direction, limit.factor * 1.001);
+    QCOMPARE(harvestVerdict(m, above, n).verdict, Verdict::ReachesZero);
     if (h == Vector4{})
         QCOMPARE(limit.direction, (Vector4{1, 0, 0, 0}));
     else
