@@ -1,0 +1,255 @@
+#include "commandline.h"
+
+#include "analysis.h"
+#include "analysisoutput.h"
+#include "modelentries.h"
+#include "simulation.h"
+
+#include <algorithm>
+#include <memory>
+#include <optional>
+#include <ostream>
+
+namespace {
+
+constexpr int kDefaultSteps = 10;
+
+const char *const kGeneralHelp =
+    "Usage: velmora-cli COMMAND [OPTIONS]\n"
+    "\n"
+    "Commands:\n"
+    "  analyse   print every figure of the model analysis: lambda, stable age distribution,\n"
+    "            reproductive values, R0, damping ratio, generation time, harvest\n"
+    "            equilibrium, the fate of N(0) under the harvest, the largest constant harvest\n"
+    "  run       run Project/Transit steps of a model and print every step\n"
+    "\n"
+    "Without model options a command uses the default model.\n"
+    "\"velmora-cli COMMAND --help\" lists the options of a command.\n";
+
+const char *const kModelOptionsHelp =
+    "  --matrix LIST    fecundities f0,f1,f2,f3 and survival rates s0,s1,s2\n"
+    "                   (default 0,1,2,1,0.5,1,0.5)\n"
+    "  --n0 LIST        N(0): four numbers (default 10,10,10,10)\n"
+    "  --harvest LIST   H: four numbers (default 5,0,0,0)\n";
+
+const char *const kValuesHelp =
+    "  -h, --help       show this help\n"
+    "\n"
+    "Each value is read like the editing window reads it (\"12abc\" is 12, \"abc\" is 0) and\n"
+    "checked with its rules: survival rates at most 1, everything else at least 0.\n"
+    "Exit status 0 when done; 2 with one line on standard error, and nothing done,\n"
+    "for a bad option or value.\n";
+
+std::string analyseHelp()
+{
+    return std::string("Usage: velmora-cli analyse [--matrix LIST] [--n0 LIST] [--harvest LIST] "
+                       "[--json]\n\n"
+                       "Prints what the Analysis window shows for the model, with N(t) = N(0).\n\n"
+                       "Options:\n")
+           + kModelOptionsHelp
+           + "  --json           print one JSON object instead of aligned text\n"
+           + kValuesHelp;
+}
+
+std::string runHelp()
+{
+    return std::string("Usage: velmora-cli run [--matrix LIST] [--n0 LIST] [--harvest LIST] "
+                       "[--steps K] [--out BASE]\n\n"
+                       "Runs K Project/Transit pairs as the main window does and prints N(t), the\n"
+                       "total and the growth rate of every step. It stops early at a rejected\n"
+                       "step or at the end of the simulation, and says so.\n\n"
+                       "Options:\n")
+           + kModelOptionsHelp
+           + "  --steps K        number of Project/Transit pairs, 0 to 1000 (default 10)\n"
+             "  --out BASE       write the four history files that \"Save\" writes for BASE\n"
+           + kValuesHelp;
+}
+
+struct Options {
+    ModelEntries entries;
+    bool json = false;
+    int steps = kDefaultSteps;
+    std::optional<std::string> out;
+};
+
+// Splits "a,b,c" into exactly `count` texts; false for any other count.
+template <size_t N>
+bool splitValues(const std::string &text, std::array<std::string, N> &values)
+{
+    std::vector<std::string> parts;
+    size_t start = 0;
+    while (true) {
+        const size_t comma = text.find(',', start);
+        parts.push_back(text.substr(start, comma == std::string::npos ? std::string::npos
+                                                                       : comma - start));
+        if (comma == std::string::npos)
+            break;
+        start = comma + 1;
+    }
+    if (parts.size() != N)
+        return false;
+    std::copy(parts.begin(), parts.end(), values.begin());
+    return true;
+}
+
+bool parseSteps(const std::string &text, int &steps)
+{
+    if (text.empty() || text.size() > 4
+        || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return false;
+    steps = std::stoi(text);
+    return steps <= kLastTime;
+}
+
+// Reads the options of `command`; returns the refusal, or nothing when all were understood.
+std::optional<std::string> parseOptions(const std::string &command,
+                                        const std::vector<std::string> &arguments, Options &options)
+{
+    const bool analyse = command == "analyse";
+    for (size_t i = 1; i < arguments.size(); ++i) {
+        std::string name = arguments[i];
+        std::optional<std::string> value;
+        const size_t equals = name.find('=');
+        if (name.rfind("--", 0) == 0 && equals != std::string::npos) {
+            value = name.substr(equals + 1);
+            name.erase(equals);
+        }
+        if (analyse && name == "--json" && !value) {
+            options.json = true;
+            continue;
+        }
+        const bool takesValue = name == "--matrix" || name == "--n0" || name == "--harvest"
+                                || (!analyse && (name == "--steps" || name == "--out"));
+        if (!takesValue)
+            return "unknown option " + arguments[i];
+        if (!value) {
+            if (i + 1 >= arguments.size())
+                return "option " + name + " needs a value";
+            value = arguments[++i];
+        }
+        if (name == "--matrix" && !splitValues(*value, options.entries.matrix))
+            return "--matrix needs 7 comma-separated values: f0,f1,f2,f3,s0,s1,s2";
+        if (name == "--n0" && !splitValues(*value, options.entries.n0))
+            return "--n0 needs 4 comma-separated values";
+        if (name == "--harvest" && !splitValues(*value, options.entries.harvest))
+            return "--harvest needs 4 comma-separated values";
+        if (name == "--steps" && !parseSteps(*value, options.steps))
+            return "--steps needs a whole number from 0 to " + std::to_string(kLastTime);
+        if (name == "--out") {
+            if (value->empty())
+                return "--out needs a file name";
+            options.out = *value;
+        }
+    }
+    return std::nullopt;
+}
+
+// The run's step counter and history with the simulation that writes them.
+struct Run {
+    std::unique_ptr<Module1> history = std::make_unique<Module1>();
+    Simulation simulation{*history};
+};
+
+int analyse(const Options &options, std::ostream &out)
+{
+    Run run;
+    applyEntries(options.entries, run.simulation);
+    PopulationModel model;
+    // The fields hold number texts written just now, so they always read back.
+    modelFromFields(run.simulation.fields(), model);
+    const ModelAnalysis analysis = analyseModel(model);
+    out << (options.json ? analysisJson(analysis) : analysisText(analysis));
+    return kExitOk;
+}
+
+std::string oneLine(std::string text)
+{
+    std::replace(text.begin(), text.end(), '\n', ' ');
+    return text;
+}
+
+int runSteps(const Options &options, std::ostream &out)
+{
+    Run run;
+    Simulation &sim = run.simulation;
+    sim.startUp();
+    applyEntries(options.entries, sim);
+    std::string message;
+    sim.onMessage = [&message](const ModelMessage &m) { message = m.text; };
+
+    const MainFields &f = sim.fields();
+    std::vector<std::vector<std::string>> rows;
+    rows.push_back({"t", "N0", "N1", "N2", "N3", "total", "growth rate"});
+    rows.push_back({f.simu0, f.n1[0], f.n1[1], f.n1[2], f.n1[3], f.total1, ""});
+
+    std::string ending = "Ran " + std::to_string(options.steps) + " Project/Transit pairs.";
+    for (int k = 1; k <= options.steps; ++k) {
+        const ProjectionOutcome outcome = sim.Projection();
+        if (outcome == ProjectionOutcome::Counted) {
+            rows.push_back({f.simut, f.n2[0], f.n2[1], f.n2[2], f.n2[3], f.total2, f.growrate});
+            sim.Transition();
+            continue;
+        }
+        const std::string done = " Stopped after " + std::to_string(k - 1) + " of "
+                                 + std::to_string(options.steps) + " Project/Transit pairs.";
+        if (outcome == ProjectionOutcome::Rejected)
+            ending = "The projection to t = " + f.simut + " was rejected: Population size = 0."
+                     + done;
+        else if (outcome == ProjectionOutcome::Ended)
+            ending = "Population size = 0.  End of simulation.";
+        else
+            ending = oneLine(message) + done;
+        break;
+    }
+
+    std::vector<size_t> widths(rows.front().size(), 0);
+    for (const auto &cells : rows)
+        for (size_t c = 0; c < cells.size(); ++c)
+            widths[c] = std::max(widths[c], cells[c].size());
+    for (const auto &cells : rows) {
+        std::string line;
+        for (size_t c = 0; c < cells.size(); ++c)
+            line += std::string(widths[c] - cells[c].size() + (c > 0 ? 2 : 0), ' ') + cells[c];
+        line.erase(line.find_last_not_of(' ') + 1);
+        out << line << '\n';
+    }
+    out << ending << '\n';
+    return kExitOk;
+}
+
+} // namespace
+
+int runCommandLine(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err)
+{
+    auto refuse = [&err](const std::string &who, const std::string &why) {
+        err << who << ": " << why << " (see " << who << " --help)\n";
+        return kExitUsage;
+    };
+    if (arguments.empty())
+        return refuse("velmora-cli", "no command given");
+    const std::string &command = arguments.front();
+    if (command == "--help" || command == "-h") {
+        out << kGeneralHelp;
+        return kExitOk;
+    }
+    if (command != "analyse" && command != "run")
+        return refuse("velmora-cli", "unknown command " + command);
+
+    const std::string who = "velmora-cli " + command;
+    if (std::any_of(arguments.begin() + 1, arguments.end(),
+                    [](const std::string &a) { return a == "--help" || a == "-h"; })) {
+        out << (command == "analyse" ? analyseHelp() : runHelp());
+        return kExitOk;
+    }
+    Options options;
+    if (const auto problem = parseOptions(command, arguments, options))
+        return refuse(who, *problem);
+    const EntryCheck check = checkEntries(options.entries);
+    if (check.rule != EntryRule::None) {
+        err << who << ": " << check.message << '\n';
+        return kExitUsage;
+    }
+    if (options.out)
+        return refuse(who, "--out: this build cannot write the history files yet");
+    return command == "analyse" ? analyse(options, out) : runSteps(options, out);
+}

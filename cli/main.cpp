@@ -1,0 +1,8 @@
+#include "commandline.h"
+
+#include <iostream>
+
+int main(int argc, char *argv[])
+{
+    return runCommandLine(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+}

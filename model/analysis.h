@@ -1,0 +1,142 @@
+#pragma once
+
+#include "mainfields.h"
+
+#include <array>
+#include <complex>
+#include <optional>
+#include <vector>
+
+// Eigen-analysis of the projection matrix and the fate of a population under a constant
+// harvest. Plain functions on plain values, so the window, the command line and the tests
+// all call the same code.
+
+using Matrix4 = std::array<double, 16>; // row by row: M[r][c] is element 4r + c
+using Vector4 = std::array<double, 4>;
+
+// What is analysed: the matrix, the harvest, and the current age vector N(t) at time t.
+struct PopulationModel {
+    Matrix4 M{};
+    Vector4 H{};
+    Vector4 N{};
+    int t = 0;
+};
+
+// Reads the model from the main window's fields the way the steps read them: M and N(t)
+// strictly, H leniently, t from `simu0`. False when a field does not hold a number.
+bool modelFromFields(const MainFields &fields, PopulationModel &model);
+
+// QR iterations allowed per eigenvalue before the solver gives up.
+constexpr int kEigenIterationLimit = 60;
+
+// All eigenvalues of a real 4 x 4 matrix, largest modulus first.
+struct Eigenvalues {
+    bool converged = false;
+    std::array<std::complex<double>, 4> values{};
+};
+
+// Eigenvalues of a general real matrix: each strongly connected block of its graph on its
+// own (a block of one class without a loop is an exact 0), larger blocks by shifted QR.
+Eigenvalues eigenvalues(const Matrix4 &m, int iterationLimit = kEigenIterationLimit);
+
+// How the classes are linked (an edge c -> r where M[r][c] is not 0).
+struct MatrixStructure {
+    bool reducible = false;          // not every class leads to every other
+    int period = 1;                  // gcd of the cycle lengths when irreducible; 1 = primitive
+    bool acyclic = false;            // no cycle at all: every population dies out
+    std::vector<int> neverReached;   // classes that the offspring of class 0 never reach
+    std::vector<int> neverBreeding;  // classes whose members never lead to births in class 0
+};
+MatrixStructure matrixStructure(const Matrix4 &m);
+
+enum class GrowthStatus {
+    Ok,
+    NotConverged,  // the eigen-solver gave no trustworthy result: no figure is reported
+    NegativeEntry, // not a population matrix: the figures below do not exist
+    NoGrowth,      // lambda = 0: every population dies out within four steps
+};
+
+// The figures of M without harvest.
+struct GrowthAnalysis {
+    GrowthStatus status = GrowthStatus::NotConverged;
+    Eigenvalues spectrum;
+    MatrixStructure structure;
+    double lambda = 0.0;                            // dominant eigenvalue
+    bool dominantRepeated = false;                  // then the two vectors below are not unique
+    std::optional<Vector4> stableDistribution;      // shares summing to 1
+    std::optional<Vector4> reproductiveValues;      // class 0 = 1
+    std::optional<double> R0;                       // births in class 0 per newborn over its life
+    double dampingRatio = 0.0;                      // lambda / |lambda2|; infinite when lambda2 = 0
+    // T = ln R0 / ln lambda; where lambda is 1 that quotient is 0/0 and its limit, the mean
+    // age of the parents in the stable population, lambda v.w / (v F w), is used instead.
+    std::optional<double> generationTime;
+    bool generationTimeIsLimit = false;
+};
+GrowthAnalysis analyseGrowth(const Matrix4 &m, int iterationLimit = kEigenIterationLimit);
+
+enum class EquilibriumStatus {
+    Ok,
+    Singular,      // M - I has no inverse: no single equilibrium
+    NotBiological, // the equilibrium has a negative class
+};
+
+// N* = (M - I)^-1 H: the age vector that a constant harvest H leaves unchanged.
+struct HarvestEquilibrium {
+    EquilibriumStatus status = EquilibriumStatus::Singular;
+    Vector4 N{};
+    double total = 0.0;
+};
+HarvestEquilibrium harvestEquilibrium(const Matrix4 &m, const Vector4 &h);
+
+// Steps the fate of a population is followed for; also the history's capacity.
+constexpr int kVerdictSteps = 1000;
+
+enum class Verdict {
+    Grows,        // still growing at the end, or beyond the range of numbers
+    Settles,      // N no longer changes
+    ReachesZero,  // a projection is rejected: the population would be empty
+    AlreadyEmpty, // N(t) is empty: the first projection ends the simulation
+    Declines,     // shrinking at the end, but never rejected within the steps
+    Undecided,    // neither growing, shrinking nor settled (for example oscillating)
+};
+
+// What becomes of N under the constant harvest H, stepped with the program's own projection
+// (the clamp at 0 and the 15-digit text form of every value, once per step).
+struct HarvestVerdict {
+    Verdict verdict = Verdict::Undecided;
+    int step = 0;          // ReachesZero: number of the first rejected projection, counted from N
+    bool overflow = false; // Grows: the numbers left the range of a double at `step`
+    int stepsRun = 0;      // counted projections
+    Vector4 last{};        // N after the last counted projection
+    double lastTotal = 0.0;
+};
+HarvestVerdict harvestVerdict(const Matrix4 &m, const Vector4 &h, const Vector4 &n,
+                              int steps = kVerdictSteps);
+
+enum class HarvestLimitStatus {
+    Ok,
+    DiesWithoutHarvest, // no harvest at all can be carried
+    Unlimited,          // any harvest in this direction leaves the population alive
+};
+
+// The largest factor s such that the harvest s x direction leaves N alive (no rejected
+// projection) for `steps` steps, to 6 significant digits: s survives, the next 6-digit
+// value above s does not.
+struct HarvestLimit {
+    HarvestLimitStatus status = HarvestLimitStatus::DiesWithoutHarvest;
+    Vector4 direction{}; // H, or (1, 0, 0, 0) when H is 0
+    double factor = 0.0;
+    Vector4 harvest{};   // factor x direction
+};
+HarvestLimit largestHarvest(const Matrix4 &m, const Vector4 &h, const Vector4 &n,
+                            int steps = kVerdictSteps);
+
+// Every figure of the analysis for one model.
+struct ModelAnalysis {
+    PopulationModel model;
+    GrowthAnalysis growth;
+    HarvestEquilibrium equilibrium;
+    HarvestVerdict verdict;
+    HarvestLimit limit;
+};
+ModelAnalysis analyseModel(const PopulationModel &model);

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "analysis.h"
+
+#include <string>
+#include <vector>
+
+// One figure of the analysis in words, as the Analysis window and the command line show it.
+struct ReportLine {
+    std::string key;                // stable name of the figure ("lambda", "equilibrium", ...)
+    std::string label;              // what the figure is
+    std::vector<std::string> cells; // one value, or one per age class (and the total of N*)
+    std::string text;               // a sentence instead of the cells, or a remark after them
+};
+
+// A figure to 6 significant digits in the program's text form ("1.21985", "2E-05").
+std::string figureText(double value);
+
+// "(a, b, c, d)" with every value as figureText.
+std::string vectorText(const Vector4 &values);
+
+// The figures of an analysis, in the order they are shown.
+std::vector<ReportLine> analysisReport(const ModelAnalysis &analysis);
+
+// Short names of the verdicts for machine-readable output ("grows", "reachesZero", ...).
+const char *verdictName(Verdict verdict);

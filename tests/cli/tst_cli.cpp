@@ -1,0 +1,269 @@
+#include "commandline.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QtTest>
+
+#include <sstream>
+
+namespace {
+
+struct Result {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+Result run(const QStringList &arguments)
+{
+    std::vector<std::string> args;
+    for (const QString &a : arguments)
+        args.push_back(a.toStdString());
+    std::ostringstream out;
+    std::ostringstream err;
+    Result r;
+    r.status = runCommandLine(args, out, err);
+    r.out = QString::fromStdString(out.str());
+    r.err = QString::fromStdString(err.str());
+    return r;
+}
+
+// The lines of a run's step table, split into their cells.
+QList<QStringList> tableRows(const QString &out)
+{
+    QList<QStringList> rows;
+    for (const QString &line : out.split('\n', Qt::SkipEmptyParts))
+        rows.append(line.split(' ', Qt::SkipEmptyParts));
+    return rows;
+}
+
+const QString kSurvival =
+    "Survival rate (the blue ones) must be <=1. Press Try Again to enter new data.";
+const QString kFecundity = "Fecundity (the red ones) must >=0. Click Try again to enter new data.";
+const QString kHarvest =
+    "The harvest rate (the green boxes) must be >=0. Click Try again to enter new data.";
+const QString kPopulation =
+    "The number of each age group of N(0) must be >=0. Press Try again to retry.";
+
+} // namespace
+
+class TestCli : public QObject {
+    Q_OBJECT
+
+private slots:
+    void helpOfEveryCommand_data();
+    void helpOfEveryCommand();
+    void badCommandLineIsRefusedWithOneLine_data();
+    void badCommandLineIsRefusedWithOneLine();
+    void acceptedValues_data();
+    void acceptedValues();
+    void runShowsTheMainWindowsTexts();
+    void runSaysWhyItStopped_data();
+    void runSaysWhyItStopped();
+    void analyseAsJson();
+    void analyseAsTextShowsEveryFigure();
+};
+
+void TestCli::helpOfEveryCommand_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("usage");
+    QTest::addRow("general") << QStringList{"--help"} << "Usage: velmora-cli COMMAND";
+    QTest::addRow("general, short") << QStringList{"-h"} << "Usage: velmora-cli COMMAND";
+    QTest::addRow("analyse") << QStringList{"analyse", "--help"} << "Usage: velmora-cli analyse";
+    QTest::addRow("run") << QStringList{"run", "--help"} << "Usage: velmora-cli run";
+    QTest::addRow("run, after a bad value") << QStringList{"run", "--steps", "x", "-h"}
+                                            << "Usage: velmora-cli run";
+}
+
+void TestCli::helpOfEveryCommand()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, usage);
+    const Result r = run(arguments);
+    QCOMPARE(r.status, 0);
+    QVERIFY(r.out.startsWith(usage));
+    QCOMPARE(r.err, QString());
+}
+
+void TestCli::badCommandLineIsRefusedWithOneLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("line");
+    const QString run = "velmora-cli run: ";
+    QTest::addRow("no command") << QStringList{}
+                                << "velmora-cli: no command given (see velmora-cli --help)";
+    QTest::addRow("unknown command")
+        << QStringList{"plot"} << "velmora-cli: unknown command plot (see velmora-cli --help)";
+    QTest::addRow("unknown option") << QStringList{"run", "--speed", "3"}
+                                    << run + "unknown option --speed (see velmora-cli run --help)";
+    QTest::addRow("json belongs to analyse")
+        << QStringList{"run", "--json"}
+        << run + "unknown option --json (see velmora-cli run --help)";
+    QTest::addRow("steps belong to run")
+        << QStringList{"analyse", "--steps=3"}
+        << "velmora-cli analyse: unknown option --steps=3 (see velmora-cli analyse --help)";
+    QTest::addRow("missing value")
+        << QStringList{"run", "--n0"}
+        << run + "option --n0 needs a value (see velmora-cli run --help)";
+    QTest::addRow("six matrix values")
+        << QStringList{"run", "--matrix", "0,1,2,1,0.5,1"}
+        << run + "--matrix needs 7 comma-separated values: f0,f1,f2,f3,s0,s1,s2 "
+                 "(see velmora-cli run --help)";
+    QTest::addRow("five harvest values")
+        << QStringList{"run", "--harvest=1,2,3,4,5"}
+        << run + "--harvest needs 4 comma-separated values (see velmora-cli run --help)";
+    for (const char *steps : {"1001", "-1", "2.5", "", "12345"})
+        QTest::addRow("steps '%s'", steps)
+            << QStringList{"run", "--steps", steps}
+            << run + "--steps needs a whole number from 0 to 1000 (see velmora-cli run --help)";
+    // The editing window's rules, first broken rule only, in its order.
+    QTest::addRow("survival above 1") << QStringList{"run", "--matrix", "0,1,2,1,0.5,1.0001,0.5"}
+                                      << run + kSurvival;
+    QTest::addRow("survival before fecundity")
+        << QStringList{"run", "--matrix", "-1,1,2,1,2,1,0.5"} << run + kSurvival;
+    QTest::addRow("fecundity below 0") << QStringList{"run", "--matrix", "0,1,-0.1,1,0.5,1,0.5"}
+                                       << run + kFecundity;
+    QTest::addRow("fecundity before harvest")
+        << QStringList{"run", "--matrix", "0,1,-2,1,0.5,1,0.5", "--harvest", "-1,0,0,0"}
+        << run + kFecundity;
+    QTest::addRow("harvest before N(0)")
+        << QStringList{"run", "--harvest", "0,0,0,-5", "--n0", "-1,0,0,0"} << run + kHarvest;
+    QTest::addRow("N(0) below 0") << QStringList{"analyse", "--n0", "10,10,-0.5,10"}
+                                  << "velmora-cli analyse: " + kPopulation;
+    QTest::addRow("beyond a double") << QStringList{"run", "--n0", "1e999,0,0,0"}
+                                     << run + "The number \"1e999\" is too large.";
+}
+
+void TestCli::badCommandLineIsRefusedWithOneLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, line);
+    const Result r = run(arguments);
+    QCOMPARE(r.status, 2);
+    QCOMPARE(r.err, line + "\n");
+    QCOMPARE(r.out, QString());
+}
+
+void TestCli::acceptedValues_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("firstRow");
+    const QStringList defaults{"0", "10", "10", "10", "10", "40"};
+    QTest::addRow("no options: default model") << QStringList{"run"} << defaults;
+    QTest::addRow("survival of exactly 1") << QStringList{"run", "--matrix", "0,1,2,1,1,1,1"}
+                                           << defaults;
+    QTest::addRow("negative survival passes")
+        << QStringList{"run", "--matrix", "0,1,2,1,-0.5,1,0.5"} << defaults;
+    QTest::addRow("lenient reading") << QStringList{"run", "--n0", " 1 5,12abc,abc,&HA"}
+                                     << QStringList{"0", "15", "12", "0", "10", "37"};
+    QTest::addRow("option=value") << QStringList{"run", "--n0=2.50,.5,0,0"}
+                                  << QStringList{"0", "2.5", "0.5", "0", "0", "3"};
+}
+
+void TestCli::acceptedValues()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, firstRow);
+    const Result r = run(arguments);
+    QCOMPARE(r.status, 0);
+    QCOMPARE(r.err, QString());
+    QCOMPARE(tableRows(r.out).value(1), firstRow);
+}
+
+void TestCli::runShowsTheMainWindowsTexts()
+{
+    const Result r = run({"run", "--steps", "8"});
+    QCOMPARE(r.status, 0);
+    const QList<QStringList> rows = tableRows(r.out);
+    QCOMPARE(rows.size(), 11); // heading, t = 0 .. 8, the closing line
+    const QList<QStringList> expected{
+        {"1", "35", "5", "10", "5", "55", "1.375"},
+        {"2", "25", "17.5", "5", "5", "52.5", "0.954545454545455"},
+        {"3", "27.5", "12.5", "17.5", "2.5", "60", "1.14285714285714"},
+        {"4", "45", "13.75", "12.5", "8.75", "80", "1.33333333333333"},
+        {"5", "42.5", "22.5", "13.75", "6.25", "85", "1.0625"},
+        {"6", "51.25", "21.25", "22.5", "6.875", "101.875", "1.19852941176471"},
+        {"7", "68.125", "25.625", "21.25", "11.25", "126.25", "1.23926380368098"},
+        {"8", "74.375", "34.0625", "25.625", "10.625", "144.6875", "1.1460396039604"},
+    };
+    for (int k = 0; k < expected.size(); ++k)
+        QCOMPARE(rows[k + 2], expected[k]);
+    QVERIFY(r.out.endsWith("Ran 8 Project/Transit pairs.\n"));
+}
+
+void TestCli::runSaysWhyItStopped_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("counted");
+    QTest::addColumn<QString>("ending");
+    QTest::addRow("rejected at once")
+        << QStringList{"run", "--harvest", "100,100,100,100"} << 0
+        << "The projection to t = 1 was rejected: Population size = 0. "
+           "Stopped after 0 of 10 Project/Transit pairs.";
+    // Totals 40, 40, 30, 22.5, 20, 8.75, 5, 1.875, then nothing is left at t = 8.
+    QTest::addRow("rejected at t = 8")
+        << QStringList{"run", "--harvest", "20,0,0,0", "--steps", "20"} << 7
+        << "The projection to t = 8 was rejected: Population size = 0. "
+           "Stopped after 7 of 20 Project/Transit pairs.";
+    QTest::addRow("empty start") << QStringList{"run", "--n0", "0,0,0,0"} << 0
+                                 << "Population size = 0.  End of simulation.";
+    QTest::addRow("no steps") << QStringList{"run", "--steps", "0"} << 0
+                              << "Ran 0 Project/Transit pairs.";
+}
+
+void TestCli::runSaysWhyItStopped()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, counted);
+    QFETCH(QString, ending);
+    const Result r = run(arguments);
+    QCOMPARE(r.status, 0);
+    const QStringList lines = r.out.split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), counted + 3);
+    QCOMPARE(lines.last(), ending);
+}
+
+void TestCli::analyseAsJson()
+{
+    const Result r = run({"analyse", "--json", "--matrix", "0,4,3,0,0.5,0.25,0", "--harvest",
+                          "10,0,0,0", "--n0", "8,4,1,0"});
+    QCOMPARE(r.status, 0);
+    QJsonParseError error;
+    const QJsonObject json = QJsonDocument::fromJson(r.out.toUtf8(), &error).object();
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    const QJsonObject growth = json["growth"].toObject();
+    QCOMPARE(growth["status"].toString(), QString("ok"));
+    QCOMPARE(growth["lambda"].toDouble(), 1.5);
+    QCOMPARE(growth["reducible"].toBool(), true);
+    QCOMPARE(growth["reproductiveValues"].toArray().at(1).toDouble(), 3.0);
+    const QJsonObject equilibrium = json["equilibrium"].toObject();
+    QCOMPARE(equilibrium["status"].toString(), QString("ok"));
+    QCOMPARE(equilibrium["N"].toArray().at(0).toDouble(), 80.0 / 11);
+    // (8, 4, 1) lies above N* = (7.27, 3.64, 0.91).
+    QCOMPARE(json["verdict"].toObject()["outcome"].toString(), QString("grows"));
+    QCOMPARE(json["verdict"].toObject()["step"].type(), QJsonValue::Null);
+    const QJsonObject limit = json["largestHarvest"].toObject();
+    QCOMPARE(limit["status"].toString(), QString("ok"));
+    QVERIFY(limit["factor"].toDouble() > 1.0);
+    QCOMPARE(json["report"].toArray().size(), 10);
+}
+
+void TestCli::analyseAsTextShowsEveryFigure()
+{
+    const Result r = run({"analyse"});
+    QCOMPARE(r.status, 0);
+    for (const char *label : {"Dominant eigenvalue lambda", "Stable age distribution",
+                              "Reproductive values (class 0 = 1)", "Net reproductive rate R0",
+                              "Damping ratio", "Generation time T = ln R0 / ln lambda", "Notes",
+                              "Harvest equilibrium N*", "N(t) under the constant harvest H",
+                              "Largest constant harvest"})
+        QVERIFY2(r.out.contains(QString("\n") + label), label);
+    // N* of the default model is (20/3, 10/3, 10/3, 5/3), total 15.
+    QVERIFY(r.out.contains(QRegularExpression(
+        "N\\* = \\(M - I\\)\\^-1 H +6.66667 +3.33333 +3.33333 +1.66667 +15\n")));
+}
+
+QTEST_APPLESS_MAIN(TestCli)
+#include "tst_cli.moc"

@@ -1,0 +1,493 @@
+#include "analysis.h"
+#include "analysisreport.h"
+
+#include <QtTest>
+
+#include <cmath>
+#include <limits>
+
+Q_DECLARE_METATYPE(Matrix4)
+Q_DECLARE_METATYPE(Vector4)
+Q_DECLARE_METATYPE(GrowthStatus)
+Q_DECLARE_METATYPE(EquilibriumStatus)
+Q_DECLARE_METATYPE(Verdict)
+Q_DECLARE_METATYPE(HarvestLimitStatus)
+
+namespace {
+
+// A 4-class Leslie matrix from its fecundities and survival rates.
+Matrix4 leslie(const Vector4 &f, double s0, double s1, double s2)
+{
+    return {f[0], f[1], f[2], f[3], s0, 0, 0, 0, 0, s1, 0, 0, 0, 0, s2, 0};
+}
+
+const Matrix4 kDefault = leslie({0, 1, 2, 1}, 0.5, 1, 0.5);
+// The textbook 3-class matrix, fecundities (0, 4, 3), survivals (0.5, 0.25), in the 4-class
+// program as a fourth class that nobody enters (survival into it 0) and that has no births.
+const Matrix4 kThreeClass = leslie({0, 4, 3, 0}, 0.5, 0.25, 0);
+// Killer whale, Brault & Caswell (1993): yearling, juvenile, mature and post-reproductive
+// females; a stage matrix with stasis on the diagonal.
+const Matrix4 kKillerWhale = {0,      0.0043, 0.1132, 0,      0.9775, 0.9111, 0,      0,
+                              0,      0.0736, 0.9534, 0,      0,      0,      0.0452, 0.9804};
+// Breeds once, in the last class: births and deaths balance and the age structure cycles.
+const Matrix4 kSemelparous = leslie({0, 0, 0, 8}, 0.5, 0.5, 0.5);
+// Fibonacci's rabbits in the first two classes.
+const Matrix4 kFibonacci = leslie({1, 1, 0, 0}, 1, 0, 0);
+// Only class 0 breeds, one for one: lambda 1 and nothing else.
+const Matrix4 kSelfReplacing = leslie({1, 0, 0, 0}, 0.5, 0.5, 0.5);
+const Matrix4 kDeclining = leslie({0, 0.5, 0.5, 0.5}, 0.5, 0.5, 0.5);
+const Matrix4 kNoBirths = leslie({0, 0, 0, 0}, 0.5, 0.5, 0.5);
+
+const Vector4 kThreeClassEquilibrium = {80.0 / 11, 40.0 / 11, 10.0 / 11, 0};
+
+Vector4 times(const Vector4 &v, double s) { return {s * v[0], s * v[1], s * v[2], s * v[3]}; }
+
+bool close(double a, double b, double tolerance = 1e-12)
+{
+    return std::fabs(a - b) <= tolerance * std::max(1.0, std::fabs(b));
+}
+
+bool closeVectors(const Vector4 &a, const Vector4 &b, double tolerance = 1e-12)
+{
+    for (size_t i = 0; i < 4; ++i)
+        if (!close(a[i], b[i], tolerance))
+            return false;
+    return true;
+}
+
+std::complex<double> determinantShifted(const Matrix4 &m, std::complex<double> mu)
+{
+    std::complex<double> a[4][4];
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < 4; ++c)
+            a[r][c] = m[size_t(4 * r + c)] - (r == c ? mu : 0.0);
+    std::complex<double> det = 1.0;
+    for (int k = 0; k < 4; ++k) {
+        int p = k;
+        for (int i = k + 1; i < 4; ++i)
+            if (std::abs(a[i][k]) > std::abs(a[p][k]))
+                p = i;
+        if (p != k) {
+            std::swap(a[p], a[k]);
+            det = -det;
+        }
+        if (a[k][k] == 0.0)
+            return 0.0;
+        det *= a[k][k];
+        for (int i = k + 1; i < 4; ++i) {
+            const auto factor = a[i][k] / a[k][k];
+            for (int j = k; j < 4; ++j)
+                a[i][j] -= factor * a[k][j];
+        }
+    }
+    return det;
+}
+
+const ReportLine *lineOf(const std::vector<ReportLine> &lines, const std::string &key)
+{
+    for (const ReportLine &line : lines)
+        if (line.key == key)
+            return &line;
+    return nullptr;
+}
+
+} // namespace
+
+class TestAnalysis : public QObject {
+    Q_OBJECT
+
+private slots:
+    void dominantEigenvalueMatchesPublishedValue_data();
+    void dominantEigenvalueMatchesPublishedValue();
+    void eigenvaluesAreRootsOfTheCharacteristicPolynomial_data();
+    void eigenvaluesAreRootsOfTheCharacteristicPolynomial();
+    void threeClassVectorsMatchTextbook();
+    void dampingRatioAndGenerationTime_data();
+    void dampingRatioAndGenerationTime();
+    void structureIsRecognised_data();
+    void structureIsRecognised();
+    void untrustworthyMatrixGivesNoNumber_data();
+    void untrustworthyMatrixGivesNoNumber();
+    void equilibriumUnderHarvest_data();
+    void equilibriumUnderHarvest();
+    void verdictFollowsTheProgramsSteps_data();
+    void verdictFollowsTheProgramsSteps();
+    void largestHarvestSurvivesAndFailsJustAbove_data();
+    void largestHarvestSurvivesAndFailsJustAbove();
+    void largestHarvestWithoutALimit_data();
+    void largestHarvestWithoutALimit();
+    void modelIsReadFromFieldsLikeTheSteps();
+    void reportCountsStepsFromTheCurrentTime();
+    void figureTextHasSixDigits_data();
+    void figureTextHasSixDigits();
+};
+
+void TestAnalysis::dominantEigenvalueMatchesPublishedValue_data()
+{
+    QTest::addColumn<Matrix4>("m");
+    QTest::addColumn<double>("lambda");
+    QTest::addColumn<int>("decimals");
+    QTest::addRow("killer whale 1.0254") << kKillerWhale << 1.0254 << 4;
+    QTest::addRow("3-class 3/2") << kThreeClass << 1.5 << 12;
+    QTest::addRow("Fibonacci golden ratio") << kFibonacci << (1 + std::sqrt(5.0)) / 2 << 12;
+    QTest::addRow("semelparous 1") << kSemelparous << 1.0 << 12;
+    QTest::addRow("self-replacing 1") << kSelfReplacing << 1.0 << 12;
+}
+
+void TestAnalysis::dominantEigenvalueMatchesPublishedValue()
+{
+    QFETCH(Matrix4, m);
+    QFETCH(double, lambda);
+    QFETCH(int, decimals);
+    const GrowthAnalysis g = analyseGrowth(m);
+    QCOMPARE(g.status, GrowthStatus::Ok);
+    const double scale = std::pow(10.0, decimals);
+    QCOMPARE(std::round(g.lambda * scale) / scale, lambda);
+}
+
+void TestAnalysis::eigenvaluesAreRootsOfTheCharacteristicPolynomial_data()
+{
+    QTest::addColumn<Matrix4>("m");
+    QTest::addRow("default") << kDefault;
+    QTest::addRow("killer whale") << kKillerWhale;
+    QTest::addRow("semelparous, all on one circle") << kSemelparous;
+    QTest::addRow("rotation, complex pair")
+        << Matrix4{0, -1, 0, 0, 1, 0, 0, 0, 0, 0, 2, 1, 0, 0, 0, 2};
+    QTest::addRow("dense general") << Matrix4{4, -2, 1, 3, 1, 5, -1, 2, 0.5, 2, 3, -4, 1, 1, 1, 1};
+    QTest::addRow("huge fecundity") << leslie({0, 1e12, 3e12, 1}, 0.5, 0.25, 1e-6);
+}
+
+void TestAnalysis::eigenvaluesAreRootsOfTheCharacteristicPolynomial()
+{
+    QFETCH(Matrix4, m);
+    const Eigenvalues e = eigenvalues(m);
+    QVERIFY(e.converged);
+    std::complex<double> sum = 0.0;
+    double norm = 0.0;
+    for (const double x : m)
+        norm = std::max(norm, std::fabs(x));
+    for (int i = 0; i < 4; ++i) {
+        sum += e.values[size_t(i)];
+        if (i > 0)
+            QVERIFY(std::abs(e.values[size_t(i)]) <= std::abs(e.values[size_t(i - 1)]));
+        // det(M - mu I) is tiny against the size of its terms.
+        const double terms = std::pow(norm + std::abs(e.values[size_t(i)]), 4);
+        QVERIFY2(std::abs(determinantShifted(m, e.values[size_t(i)])) <= 1e-10 * terms,
+                 qPrintable(QString::number(i)));
+    }
+    const double trace = m[0] + m[5] + m[10] + m[15];
+    QVERIFY(std::abs(sum - trace) <= 1e-10 * std::max(1.0, norm));
+}
+
+void TestAnalysis::threeClassVectorsMatchTextbook()
+{
+    const GrowthAnalysis g = analyseGrowth(kThreeClass);
+    QCOMPARE(g.status, GrowthStatus::Ok);
+    QVERIFY(g.stableDistribution);
+    QVERIFY(closeVectors(*g.stableDistribution, {18.0 / 25, 6.0 / 25, 1.0 / 25, 0}));
+    QVERIFY(g.reproductiveValues);
+    QVERIFY(closeVectors(*g.reproductiveValues, {1, 3, 2, 0}));
+    QVERIFY(g.R0);
+    QVERIFY(close(*g.R0, 19.0 / 8)); // 4 x 0.5 + 3 x 0.5 x 0.25
+}
+
+void TestAnalysis::dampingRatioAndGenerationTime_data()
+{
+    QTest::addColumn<Matrix4>("m");
+    QTest::addColumn<double>("damping");
+    QTest::addColumn<double>("generation");
+    QTest::addColumn<bool>("limit");
+    const double infinite = std::numeric_limits<double>::infinity();
+    // Other roots of l^3 = 2 l + 3/8: -(3 + sqrt 5) / 4 and -(3 - sqrt 5) / 4.
+    QTest::addRow("3-class") << kThreeClass << 6 / (3 + std::sqrt(5.0))
+                             << std::log(19.0 / 8) / std::log(1.5) << false;
+    QTest::addRow("Fibonacci") << kFibonacci << std::pow((1 + std::sqrt(5.0)) / 2, 2)
+                               << std::log(2.0) / std::log((1 + std::sqrt(5.0)) / 2) << false;
+    // lambda = 1: births all come from the fourth class, so parents are 4 steps old.
+    QTest::addRow("semelparous") << kSemelparous << 1.0 << 4.0 << true;
+    QTest::addRow("self-replacing") << kSelfReplacing << infinite << 1.0 << true;
+}
+
+void TestAnalysis::dampingRatioAndGenerationTime()
+{
+    QFETCH(Matrix4, m);
+    QFETCH(double, damping);
+    QFETCH(double, generation);
+    QFETCH(bool, limit);
+    const GrowthAnalysis g = analyseGrowth(m);
+    QCOMPARE(g.status, GrowthStatus::Ok);
+    if (std::isinf(damping))
+        QVERIFY(std::isinf(g.dampingRatio));
+    else
+        QVERIFY2(close(g.dampingRatio, damping, 1e-10),
+                 qPrintable(QString::number(g.dampingRatio)));
+    QVERIFY(g.generationTime);
+    QVERIFY2(close(*g.generationTime, generation, 1e-9),
+             qPrintable(QString::number(*g.generationTime, 'g', 15)));
+    QCOMPARE(g.generationTimeIsLimit, limit);
+}
+
+void TestAnalysis::structureIsRecognised_data()
+{
+    QTest::addColumn<Matrix4>("m");
+    QTest::addColumn<bool>("reducible");
+    QTest::addColumn<int>("period");
+    QTest::addColumn<QString>("note");
+    QTest::addRow("default primitive") << kDefault << false << 1 << "primitive";
+    QTest::addRow("3-class, empty fourth class") << kThreeClass << true << 1 << "class 3";
+    QTest::addRow("killer whale, post-reproductive") << kKillerWhale << true << 1 << "reducible";
+    QTest::addRow("semelparous period 4") << kSemelparous << false << 4 << "imprimitive (period 4)";
+    QTest::addRow("breeding at 2 and 4, period 2")
+        << leslie({0, 1, 0, 1}, 0.5, 0.5, 0.5) << false << 2 << "imprimitive (period 2)";
+}
+
+void TestAnalysis::structureIsRecognised()
+{
+    QFETCH(Matrix4, m);
+    QFETCH(bool, reducible);
+    QFETCH(int, period);
+    QFETCH(QString, note);
+    const MatrixStructure s = matrixStructure(m);
+    QCOMPARE(s.reducible, reducible);
+    QCOMPARE(s.period, period);
+    ModelAnalysis a;
+    a.growth = analyseGrowth(m);
+    const std::string notes = lineOf(analysisReport(a), "notes")->text;
+    QVERIFY2(notes.find(note.toStdString()) != std::string::npos, notes.c_str());
+}
+
+void TestAnalysis::untrustworthyMatrixGivesNoNumber_data()
+{
+    QTest::addColumn<Matrix4>("m");
+    QTest::addColumn<int>("iterationLimit");
+    QTest::addColumn<GrowthStatus>("status");
+    QTest::addColumn<QString>("sentence");
+    Matrix4 notANumber = kDefault;
+    notANumber[1] = std::nan("");
+    QTest::addRow("solver stopped early") << kDefault << 1 << GrowthStatus::NotConverged
+                                          << "did not converge";
+    QTest::addRow("not a number") << notANumber << kEigenIterationLimit
+                                  << GrowthStatus::NotConverged << "did not converge";
+    QTest::addRow("negative survival") << leslie({0, 1, 2, 1}, -0.5, 1, 0.5) << kEigenIterationLimit
+                                       << GrowthStatus::NegativeEntry << "not a population matrix";
+    QTest::addRow("no births") << kNoBirths << kEigenIterationLimit << GrowthStatus::NoGrowth
+                               << "within four steps";
+}
+
+void TestAnalysis::untrustworthyMatrixGivesNoNumber()
+{
+    QFETCH(Matrix4, m);
+    QFETCH(int, iterationLimit);
+    QFETCH(GrowthStatus, status);
+    QFETCH(QString, sentence);
+    ModelAnalysis a;
+    a.growth = analyseGrowth(m, iterationLimit);
+    QCOMPARE(a.growth.status, status);
+    QVERIFY(!a.growth.stableDistribution);
+    QVERIFY(!a.growth.reproductiveValues);
+    const auto lines = analysisReport(a);
+    const ReportLine *lambda = lineOf(lines, "lambda");
+    QVERIFY(lambda->text.find(sentence.toStdString()) != std::string::npos);
+    // Only a population without births has a lambda to show: 0.
+    QCOMPARE(lambda->cells.empty(), status != GrowthStatus::NoGrowth);
+    for (const char *key : {"stableDistribution", "reproductiveValues", "R0", "dampingRatio",
+                            "generationTime"})
+        QVERIFY2(lineOf(lines, key)->cells.empty(), key);
+}
+
+void TestAnalysis::equilibriumUnderHarvest_data()
+{
+    QTest::addColumn<Matrix4>("m");
+    QTest::addColumn<Vector4>("h");
+    QTest::addColumn<EquilibriumStatus>("status");
+    QTest::addColumn<Vector4>("expected");
+    QTest::addRow("3-class, H = (10, 0, 0)") << kThreeClass << Vector4{10, 0, 0, 0}
+                                             << EquilibriumStatus::Ok << kThreeClassEquilibrium;
+    QTest::addRow("default") << kDefault << Vector4{5, 0, 0, 0} << EquilibriumStatus::Ok
+                             << Vector4{20.0 / 3, 10.0 / 3, 10.0 / 3, 5.0 / 3};
+    QTest::addRow("no harvest") << kDefault << Vector4{0, 0, 0, 0} << EquilibriumStatus::Ok
+                                << Vector4{0, 0, 0, 0};
+    QTest::addRow("lambda 1, singular") << kSemelparous << Vector4{1, 0, 0, 0}
+                                        << EquilibriumStatus::Singular << Vector4{};
+    QTest::addRow("lambda < 1, negative") << kDeclining << Vector4{1, 0, 0, 0}
+                                          << EquilibriumStatus::NotBiological
+                                          << Vector4{-16.0 / 9, -8.0 / 9, -4.0 / 9, -2.0 / 9};
+}
+
+void TestAnalysis::equilibriumUnderHarvest()
+{
+    QFETCH(Matrix4, m);
+    QFETCH(Vector4, h);
+    QFETCH(EquilibriumStatus, status);
+    QFETCH(Vector4, expected);
+    const HarvestEquilibrium e = harvestEquilibrium(m, h);
+    QCOMPARE(e.status, status);
+    if (status == EquilibriumStatus::Singular)
+        return;
+    QVERIFY(closeVectors(e.N, expected));
+    QVERIFY(close(e.total, expected[0] + expected[1] + expected[2] + expected[3]));
+}
+
+void TestAnalysis::verdictFollowsTheProgramsSteps_data()
+{
+    QTest::addColumn<Matrix4>("m");
+    QTest::addColumn<Vector4>("h");
+    QTest::addColumn<Vector4>("n");
+    QTest::addColumn<Verdict>("verdict");
+    QTest::addColumn<int>("step"); // -1: any step
+    const Vector4 tens{10, 10, 10, 10};
+    const Vector4 ones{1, 1, 1, 1};
+    QTest::addRow("3-class 1 percent above N*")
+        << kThreeClass << Vector4{10, 0, 0, 0} << times(kThreeClassEquilibrium, 1.01)
+        << Verdict::Grows << 0;
+    QTest::addRow("3-class 1 percent below N*") << kThreeClass << Vector4{10, 0, 0, 0}
+                                         << times(kThreeClassEquilibrium, 0.99)
+                                         << Verdict::ReachesZero << -1;
+    // By hand: totals 40, 40, 30, 22.5, 20, 8.75, 5, 1.875, then nothing is left.
+    QTest::addRow("default, H0 = 20") << kDefault << Vector4{20, 0, 0, 0} << tens
+                                      << Verdict::ReachesZero << 8;
+    QTest::addRow("default, H = 100 each") << kDefault << Vector4{100, 100, 100, 100} << tens
+                                           << Verdict::ReachesZero << 1;
+    QTest::addRow("empty N(t)") << kDefault << Vector4{5, 0, 0, 0} << Vector4{0, 0, 0, 0}
+                                << Verdict::AlreadyEmpty << 1;
+    QTest::addRow("self-replacing settles") << kSelfReplacing << Vector4{} << ones
+                                            << Verdict::Settles << 0;
+    QTest::addRow("semelparous cycles") << kSemelparous << Vector4{} << ones
+                                        << Verdict::Undecided << 0;
+    QTest::addRow("lambda < 1 without harvest") << kDeclining << Vector4{} << tens
+                                                << Verdict::Declines << 0;
+    // Class 0 holds 10 x 1e30^k at step k: 1e301 at step 10, beyond a double at step 11.
+    QTest::addRow("beyond the range of numbers") << leslie({1e30, 0, 0, 0}, 0.5, 0.5, 0.5)
+                                                 << Vector4{} << tens << Verdict::Grows << 11;
+}
+
+void TestAnalysis::verdictFollowsTheProgramsSteps()
+{
+    QFETCH(Matrix4, m);
+    QFETCH(Vector4, h);
+    QFETCH(Vector4, n);
+    QFETCH(Verdict, verdict);
+    QFETCH(int, step);
+    const HarvestVerdict v = harvestVerdict(m, h, n);
+    QCOMPARE(v.verdict, verdict);
+    if (step >= 0)
+        QCOMPARE(v.step, step);
+    if (verdict == Verdict::ReachesZero) {
+        QVERIFY(v.step > 0);
+        QCOMPARE(v.stepsRun, v.step - 1);
+    }
+    if (verdict == Verdict::Grows && step > 0)
+        QVERIFY(v.overflow);
+    if (verdict == Verdict::Settles)
+        QVERIFY(closeVectors(v.last, {1, 0.5, 0.25, 0.125}));
+}
+
+void TestAnalysis::largestHarvestSurvivesAndFailsJustAbove_data()
+{
+    QTest::addColumn<Matrix4>("m");
+    QTest::addColumn<Vector4>("h");
+    QTest::addColumn<Vector4>("n");
+    const Vector4 tens{10, 10, 10, 10};
+    QTest::addRow("default") << kDefault << Vector4{5, 0, 0, 0} << tens;
+    QTest::addRow("3-class above N*") << kThreeClass << Vector4{10, 0, 0, 0}
+                                      << times(kThreeClassEquilibrium, 1.01);
+    QTest::addRow("3-class below N*") << kThreeClass << Vector4{10, 0, 0, 0}
+                                      << times(kThreeClassEquilibrium, 0.99);
+    QTest::addRow("no harvest: class 0") << kDefault << Vector4{} << tens;
+    QTest::addRow("harvest on every class") << kDefault << Vector4{1, 2, 3, 4} << tens;
+    QTest::addRow("lambda < 1, tiny limit") << kDeclining << Vector4{1, 0, 0, 0} << tens;
+}
+
+void TestAnalysis::largestHarvestSurvivesAndFailsJustAbove()
+{
+    QFETCH(Matrix4, m);
+    QFETCH(Vector4, h);
+    QFETCH(Vector4, n);
+    const HarvestLimit limit = largestHarvest(m, h, n);
+    QCOMPARE(limit.status, HarvestLimitStatus::Ok);
+    QVERIFY(limit.factor > 0);
+    char digits[40];
+    std::snprintf(digits, sizeof digits, "%.5e", limit.factor);
+    QCOMPARE(std::strtod(digits, nullptr), limit.factor); // 6 significant digits
+    const Verdict at = harvestVerdict(m, times(limit.direction, limit.factor), n).verdict;
+    QVERIFY(at != Verdict::ReachesZero && at != Verdict::AlreadyEmpty);
+    const Vector4 above = times(limit.direction, limit.factor * 1.001);
+    QCOMPARE(harvestVerdict(m, above, n).verdict, Verdict::ReachesZero);
+    if (h == Vector4{})
+        QCOMPARE(limit.direction, (Vector4{1, 0, 0, 0}));
+    else
+        QCOMPARE(limit.direction, h);
+}
+
+void TestAnalysis::largestHarvestWithoutALimit_data()
+{
+    QTest::addColumn<Matrix4>("m");
+    QTest::addColumn<Vector4>("h");
+    QTest::addColumn<HarvestLimitStatus>("status");
+    // Without class 3 the default still grows (l^3 = l/2 + 1), so its harvest is never fatal.
+    QTest::addRow("harvesting the last class only") << kDefault << Vector4{0, 0, 0, 1}
+                                                    << HarvestLimitStatus::Unlimited;
+    QTest::addRow("no births") << kNoBirths << Vector4{1, 0, 0, 0}
+                               << HarvestLimitStatus::DiesWithoutHarvest;
+}
+
+void TestAnalysis::largestHarvestWithoutALimit()
+{
+    QFETCH(Matrix4, m);
+    QFETCH(Vector4, h);
+    QFETCH(HarvestLimitStatus, status);
+    QCOMPARE(largestHarvest(m, h, {10, 10, 10, 10}).status, status);
+}
+
+void TestAnalysis::modelIsReadFromFieldsLikeTheSteps()
+{
+    MainFields fields;
+    fields.Harvest = {"5kg", " 1 5", "abc", "&H10"};
+    fields.n1 = {"35", "5", "10", "2.5"};
+    fields.simu0 = "7";
+    PopulationModel model;
+    QVERIFY(modelFromFields(fields, model));
+    QCOMPARE(model.M, kDefault);
+    QCOMPARE(model.H, (Vector4{5, 15, 0, 16}));
+    QCOMPARE(model.N, (Vector4{35, 5, 10, 2.5}));
+    QCOMPARE(model.t, 7);
+
+    fields.n1[2] = "ten";
+    QVERIFY(!modelFromFields(fields, model));
+    QCOMPARE(model.t, 7); // left as it was
+}
+
+void TestAnalysis::reportCountsStepsFromTheCurrentTime()
+{
+    PopulationModel model;
+    model.M = kDefault;
+    model.H = {20, 0, 0, 0};
+    model.N = {10, 10, 10, 10};
+    model.t = 5;
+    const ModelAnalysis a = analyseModel(model);
+    const std::string verdict = lineOf(analysisReport(a), "verdict")->text;
+    QVERIFY2(verdict.find("t = 13 (step 8 from now)") != std::string::npos, verdict.c_str());
+}
+
+void TestAnalysis::figureTextHasSixDigits_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+    QTest::addRow("rounds") << 1.2197749556 << "1.21977";
+    QTest::addRow("keeps short") << 1.5 << "1.5";
+    QTest::addRow("zero") << 0.0 << "0";
+    QTest::addRow("small") << 2.5e-5 << "2.5E-05";
+    QTest::addRow("large") << 123456789.0 << "123457000";
+    QTest::addRow("negative") << -16.0 / 9 << "-1.77778";
+    QTest::addRow("infinite") << std::numeric_limits<double>::infinity() << "infinite";
+}
+
+void TestAnalysis::figureTextHasSixDigits()
+{
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    QCOMPARE(QString::fromStdString(figureText(value)), text);
+}
+
+QTEST_APPLESS_MAIN(TestAnalysis)
+#include "tst_analysis.moc"

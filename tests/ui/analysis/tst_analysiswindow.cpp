@@ -1,0 +1,222 @@
+#include "analysiswindow.h"
+
+#include "analysis.h"
+#include "analysisreport.h"
+#include "simulation.h"
+
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// A simulation as the main window holds it, with the editing window's way of setting values.
+struct Fixture {
+    std::unique_ptr<Module1> history = std::make_unique<Module1>();
+    Simulation sim{*history};
+
+    Fixture() { sim.startUp(); }
+
+    void apply(const std::array<std::string, 7> &roles, const std::array<std::string, 4> &n0,
+               const std::array<std::string, 4> &harvest)
+    {
+        const int cells[] = {0, 1, 2, 3, 4, 9, 14};
+        for (size_t i = 0; i < 7; ++i)
+            sim.setMatrixCell(cells[i], roles[i]);
+        for (size_t i = 0; i < 4; ++i) {
+            sim.fields().n1[i] = n0[i];
+            sim.fields().n2[i].clear();
+            sim.fields().Harvest[i] = harvest[i];
+        }
+        sim.Restart();
+    }
+
+    // The 3-class textbook matrix in 4 classes: no survival into class 3, no births from it.
+    void applyThreeClass()
+    {
+        apply({"0", "4", "3", "0", "0.5", "0.25", "0"}, {"8", "4", "1", "0"},
+              {"10", "0", "0", "0"});
+    }
+};
+
+QString text(const QWidget &window, const QString &name)
+{
+    const auto *label = window.findChild<QLabel *>(name);
+    return label ? label->text() : QStringLiteral("<no %1>").arg(name);
+}
+
+QStringList cellTexts(const QWidget &window, const QString &key)
+{
+    QStringList cells;
+    for (int c = 0; c < 5; ++c)
+        cells << text(window, key + QStringLiteral("Value%1").arg(c));
+    while (!cells.isEmpty() && cells.last().isEmpty())
+        cells.removeLast();
+    return cells;
+}
+
+// The window shows every line of the model's report, word for word.
+void compareWithReport(const QWidget &window, const Simulation &sim)
+{
+    PopulationModel model;
+    QVERIFY(modelFromFields(sim.fields(), model));
+    for (const ReportLine &line : analysisReport(analyseModel(model))) {
+        const QString key = QString::fromStdString(line.key);
+        QCOMPARE(text(window, key + "Name"), QString::fromStdString(line.label));
+        QStringList cells;
+        for (const std::string &cell : line.cells)
+            cells << QString::fromStdString(cell);
+        QCOMPARE(cellTexts(window, key), cells);
+        QCOMPARE(text(window, key + "Text"), QString::fromStdString(line.text));
+    }
+}
+
+} // namespace
+
+class TestAnalysisWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void opensWithEveryFigureOfTheModel();
+    void threeClassExampleShowsTextbookValues();
+    void recomputeReadsTheFieldsAgain();
+    void showingAgainRecomputes();
+    void sentenceStandsInForMissingFigures();
+    void unreadableFieldsAreSaidSo();
+    void goBackAsksTheNavigation();
+    void closeBoxIsReportedAndDestroysTheWindow();
+};
+
+void TestAnalysisWindow::opensWithEveryFigureOfTheModel()
+{
+    Fixture f;
+    AnalysisWindow window(f.sim);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.windowTitle(), QString("Analysis"));
+    QCOMPARE(text(window, "modelLabel"),
+             QString("M: fecundities 0, 1, 2, 1; survival rates 0.5, 1, 0.5.   H = (5, 0, 0, 0).   "
+                     "N(t) = (10, 10, 10, 10) at t = 0."));
+    compareWithReport(window, f.sim);
+    // N* of the default model is (20/3, 10/3, 10/3, 5/3), total 15.
+    QCOMPARE(cellTexts(window, "equilibrium"),
+             QStringList({"6.66667", "3.33333", "3.33333", "1.66667", "15"}));
+}
+
+void TestAnalysisWindow::threeClassExampleShowsTextbookValues()
+{
+    Fixture f;
+    f.applyThreeClass();
+    AnalysisWindow window(f.sim);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    compareWithReport(window, f.sim);
+    QCOMPARE(cellTexts(window, "lambda"), QStringList({"1.5"}));
+    QCOMPARE(cellTexts(window, "stableDistribution"), QStringList({"0.72", "0.24", "0.04", "0"}));
+    QCOMPARE(cellTexts(window, "reproductiveValues"), QStringList({"1", "3", "2", "0"}));
+    QCOMPARE(cellTexts(window, "equilibrium"),
+             QStringList({"7.27273", "3.63636", "0.909091", "0", "11.8182"}));
+    QVERIFY(text(window, "notesText").contains("reducible"));
+}
+
+void TestAnalysisWindow::recomputeReadsTheFieldsAgain()
+{
+    Fixture f;
+    AnalysisWindow window(f.sim);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(cellTexts(window, "lambda"), QStringList({"1.21977"}));
+
+    f.applyThreeClass();
+    QCOMPARE(cellTexts(window, "lambda"), QStringList({"1.21977"})); // nothing changes by itself
+    QTest::mouseClick(window.findChild<QPushButton *>("cmdRecompute"), Qt::LeftButton);
+    QCOMPARE(cellTexts(window, "lambda"), QStringList({"1.5"}));
+    compareWithReport(window, f.sim);
+}
+
+void TestAnalysisWindow::showingAgainRecomputes()
+{
+    Fixture f;
+    AnalysisWindow window(f.sim);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.hide();
+    // Two steps on the main window move N(t) on to t = 2.
+    for (int i = 0; i < 2; ++i) {
+        f.sim.Projection();
+        f.sim.Transition();
+    }
+    window.show();
+    QVERIFY(text(window, "modelLabel").endsWith("N(t) = (25, 17.5, 5, 5) at t = 2."));
+    compareWithReport(window, f.sim);
+}
+
+void TestAnalysisWindow::sentenceStandsInForMissingFigures()
+{
+    Fixture f;
+    f.apply({"0", "1", "2", "1", "-0.5", "1", "0.5"}, {"10", "10", "10", "10"},
+            {"5", "0", "0", "0"});
+    AnalysisWindow window(f.sim);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(cellTexts(window, "lambda"), QStringList());
+    const auto *sentence = window.findChild<QLabel *>("lambdaText");
+    QVERIFY(sentence->isVisible());
+    QVERIFY(sentence->text().contains("not a population matrix"));
+    QCOMPARE(cellTexts(window, "stableDistribution"), QStringList());
+}
+
+void TestAnalysisWindow::unreadableFieldsAreSaidSo()
+{
+    Fixture f;
+    AnalysisWindow window(f.sim);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    f.sim.fields().n1[2] = "ten";
+    QTest::mouseClick(window.findChild<QPushButton *>("cmdRecompute"), Qt::LeftButton);
+    QVERIFY(text(window, "modelLabel").contains("do not all hold numbers"));
+    QCOMPARE(cellTexts(window, "lambda"), QStringList());
+    QCOMPARE(text(window, "verdictText"), QString());
+}
+
+void TestAnalysisWindow::goBackAsksTheNavigation()
+{
+    Fixture f;
+    AnalysisWindow window(f.sim);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    QSignalSpy back(&window, &AnalysisWindow::backRequested);
+    QSignalSpy closed(&window, &AnalysisWindow::closedByCloseBox);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::mouseClick(window.findChild<QPushButton *>("cmdBack"), Qt::LeftButton);
+    QCOMPARE(back.count(), 1);
+    QCOMPARE(closed.count(), 0);
+    QVERIFY(window.isVisible()); // hiding is the navigation's part
+}
+
+void TestAnalysisWindow::closeBoxIsReportedAndDestroysTheWindow()
+{
+    Fixture f;
+    QPointer<AnalysisWindow> window = new AnalysisWindow(f.sim);
+    QSignalSpy closed(window.data(), &AnalysisWindow::closedByCloseBox);
+    QSignalSpy back(window.data(), &AnalysisWindow::backRequested);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QVERIFY(window->close());
+    QCOMPARE(closed.count(), 1);
+    QCOMPARE(back.count(), 0);
+    QTRY_VERIFY(window.isNull());
+}
+
+QTEST_MAIN(TestAnalysisWindow)
+#include "tst_analysiswindow.moc"
