@@ -9,9 +9,11 @@
 #include "twips.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QDate>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 
@@ -438,6 +440,36 @@ void Form1::paintEvent(QPaintEvent *event)
             painter.drawLine(twipsPoint(x, 4080), twipsPoint(x + inward, 4200));
         }
     }
+}
+
+void Form1::contextMenuEvent(QContextMenuEvent *event)
+{
+    // A right click anywhere, or the Menu key: from the keyboard the menu opens at the focus.
+    QWidget *focus = focusWidget();
+    if (event->reason() == QContextMenuEvent::Keyboard && focus)
+        showContextMenu(focus->mapToGlobal(focus->rect().center()));
+    else
+        showContextMenu(event->globalPos());
+}
+
+void Form1::keyPressEvent(QKeyEvent *event)
+{
+    // Shift+F10 is the other keyboard way to a context menu; the toolkit only maps the Menu key.
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        QWidget *focus = focusWidget() ? focusWidget() : this;
+        showContextMenu(focus->mapToGlobal(focus->rect().center()));
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void Form1::showContextMenu(const QPoint &globalPos)
+{
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("contextMenu"));
+    QAction *analysis = menu.addAction(QStringLiteral("Model analysis..."));
+    if (menu.exec(globalPos) == analysis)
+        emit analysisRequested();
 }
 
 void Form1::closeEvent(QCloseEvent *event)

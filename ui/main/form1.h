@@ -39,10 +39,13 @@ signals:
     void quitRequested();           // "Quit"
     void saveRequested();           // "Save"
     void closedByCloseBox();        // the program ends at once
+    void analysisRequested();       // "Model analysis..." in the context menu
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void buildEquation();
@@ -56,6 +59,7 @@ private:
     QPushButton *addCommand(QWidget *parent, const QString &name, const QString &caption,
                             double left, double width, const QString &toolTip);
     void showMessage(const ModelMessage &message);
+    void showContextMenu(const QPoint &globalPos);
 
     Simulation &m_simulation;
     Dialogs &m_dialogs;

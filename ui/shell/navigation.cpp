@@ -1,5 +1,6 @@
 #include "navigation.h"
 
+#include "analysiswindow.h"
 #include "backform.h"
 #include "changdat.h"
 #include "copyrigh.h"
@@ -67,13 +68,14 @@ Navigation::Navigation(Module1 &history, Simulation &simulation, Dialogs &dialog
     connect(form, &Form1::howToRequested, this, &Navigation::openHowto);
     connect(form, &Form1::introRequested, this, &Navigation::openIntro);
     connect(form, &Form1::quizRequested, this, &Navigation::openQuiz);
+    connect(form, &Form1::analysisRequested, this, &Navigation::openAnalysis);
     connect(form, &Form1::quitRequested, this, [this] { quitFrom(m_form1.get()); });
 }
 
 Navigation::~Navigation()
 {
     for (QWidget *window : std::initializer_list<QWidget *>{m_changdat, m_larggraf, m_howto, m_introfrm,
-                                                            m_referenc, m_quiz, m_copyrigh, m_vater})
+                                                            m_referenc, m_quiz, m_copyrigh, m_vater, m_analysis})
         delete window;
 }
 
@@ -208,6 +210,19 @@ void Navigation::openQuiz()
     m_form1->hide();
 }
 
+void Navigation::openAnalysis()
+{
+    ensure(m_analysis, [this] { return new AnalysisWindow(m_simulation); }, [this](AnalysisWindow *window) {
+        connect(window, &AnalysisWindow::backRequested, this, [this, window] {
+            window->hide();
+            showMain();
+        });
+        connect(window, &AnalysisWindow::closedByCloseBox, this, [this] { forget(m_analysis); });
+    });
+    showInFront(m_analysis);
+    m_form1->hide();
+}
+
 void Navigation::quitFrom(QWidget *window)
 {
     window->hide();
@@ -240,3 +255,4 @@ Referenc *Navigation::referenc() const { return m_referenc; }
 Quiz *Navigation::quiz() const { return m_quiz; }
 copyrigh *Navigation::notice() const { return m_copyrigh; }
 Vater *Navigation::dedication() const { return m_vater; }
+AnalysisWindow *Navigation::analysis() const { return m_analysis; }

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+class AnalysisWindow;
 class Backform;
 class Changdat;
 class Dialogs;
@@ -52,6 +53,7 @@ public:
     Quiz *quiz() const;
     copyrigh *notice() const;
     Vater *dedication() const;
+    AnalysisWindow *analysis() const;
 
 signals:
     // The program must end now (main window's close box, or the end of the quit sequence).
@@ -68,6 +70,7 @@ private:
     void openIntro();
     void openReferences();
     void openQuiz();
+    void openAnalysis();
     void quitFrom(QWidget *window);
     void openDedication();
 
@@ -88,6 +91,7 @@ private:
     QPointer<Quiz> m_quiz;
     QPointer<copyrigh> m_copyrigh;
     QPointer<Vater> m_vater;
+    QPointer<AnalysisWindow> m_analysis;
 };
 
 // Shows a window in front of the others; a window's first showing centres it on the screen.

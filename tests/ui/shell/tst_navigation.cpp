@@ -1,3 +1,4 @@
+#include "analysiswindow.h"
 #include "backform.h"
 #include "changdat.h"
 #include "copyrigh.h"
@@ -16,6 +17,7 @@
 #include "simulation.h"
 
 #include <QChart>
+#include <QContextMenuEvent>
 #include <QChartView>
 #include <QLabel>
 #include <QLineEdit>
@@ -84,6 +86,8 @@ private slots:
     void quitSequenceEndsTheProgram();
     void closingTheNoticeAbandonsTheQuit();
     void noticeShowsTheYearOfItsCreation();
+    void menuKeyOpensAnalysisAndBack_data();
+    void menuKeyOpensAnalysisAndBack();
 };
 
 void TestNavigation::changeDefaultsHidesMainAndGoBackRestarts()
@@ -384,6 +388,42 @@ void TestNavigation::noticeShowsTheYearOfItsCreation()
     p.year = 2027; // the run goes on into a new year
     p.clickMain("Command3");
     QTRY_VERIFY(holder().contains("1997-2027"));
+}
+
+void TestNavigation::menuKeyOpensAnalysisAndBack_data()
+{
+    QTest::addColumn<bool>("shiftF10");
+    QTest::addRow("Menu key") << false;
+    QTest::addRow("Shift+F10") << true;
+}
+
+void TestNavigation::menuKeyOpensAnalysisAndBack()
+{
+    QFETCH(bool, shiftF10);
+    Program p;
+    QVERIFY(QTest::qWaitForWindowActive(&p.form()));
+    // The context menu is a popup with its own event loop: choose its entry by keys from a timer.
+    QTimer::singleShot(0, [] {
+        QWidget *popup = QApplication::activePopupWidget();
+        QVERIFY(popup);
+        QTest::keyClick(popup, Qt::Key_Down);
+        QTest::keyClick(popup, Qt::Key_Return);
+    });
+    QWidget *focus = QApplication::focusWidget();
+    if (shiftF10) {
+        QTest::keyClick(focus, Qt::Key_F10, Qt::ShiftModifier);
+    } else {
+        // What the X11 platform sends for the Menu key; the offscreen one sends nothing.
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, focus->rect().center(),
+                                   focus->mapToGlobal(focus->rect().center()));
+        QApplication::sendEvent(focus, &menuKey);
+    }
+    AnalysisWindow *analysis = p.navigation.analysis();
+    QVERIFY(analysis && analysis->isVisible());
+    QVERIFY(!p.form().isVisible());
+    Program::click(analysis, "cmdBack");
+    QVERIFY(!analysis->isVisible());
+    QVERIFY(p.form().isVisible());
 }
 
 QTEST_MAIN(TestNavigation)
