@@ -416,11 +416,11 @@ void TestCli::unwritableOutFailsNamingTheFile_data()
     QTest::addColumn<QString>("base");    // below the temporary folder
     QTest::addColumn<QString>("blocked"); // the file that cannot be written
     QTest::addColumn<QStringList>("left");
+    const QStringList untouched{"plain", "run-growth-birth-death-survival-rate.txt"};
     QTest::addRow("missing folder") << "missing/run" << "missing/run-age structure.txt"
-                                    << QStringList{"plain", "run-growth-birth-death-survival-rate.txt"};
+                                    << untouched;
     QTest::addRow("a file in place of the folder")
-        << "plain/run" << "plain/run-age structure.txt"
-        << QStringList{"plain", "run-growth-birth-death-survival-rate.txt"};
+        << "plain/run" << "plain/run-age structure.txt" << untouched;
     // The first three files are written; the fourth cannot replace a folder.
     QTest::addRow("a folder in place of the last file")
         << "run" << "run-growth-birth-death-survival-rate.txt"
