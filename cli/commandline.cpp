@@ -70,14 +70,10 @@ std::string runHelp()
                        "Options:\n")
            + kModelOptionsHelp
            + "  --steps K        number of Project/Transit pairs, 0 to 1000 (default 10)\n"
-             "  --out BASE       after the run, write the four history files\n"
-             "                     BASE-age structure.txt\n"
-             "                     BASE-age distribution.txt\n"
-             "                     BASE-total population and growth rate.txt\n"
-             "                     BASE-growth-birth-death-survival-rate.txt\n"
-             "                   BASE is the base name itself, without an ending: these are\n"
-             "                   the files \"Save\" writes when given BASE.txt (it drops the\n"
-             "                   last four characters of the chosen name)\n"
+             "  --out BASE       after the run, write the four files \"Save\" writes for the name\n"
+             "                   BASE.txt: BASE-age structure.txt, BASE-age distribution.txt,\n"
+             "                   BASE-total population and growth rate.txt and\n"
+             "                   BASE-growth-birth-death-survival-rate.txt (BASE takes no ending)\n"
            + kHelpOption + kValuesHelp
            + "Exit status 0 when done; 1 with one line on standard error when a history file\n"
              "cannot be written (the files before it stay written); 2 with one line on\n"
