@@ -2,8 +2,12 @@
 
 #include "analysis.h"
 #include "analysisoutput.h"
-#include "modelentries.h"
+#include "editentries.h"
+#include "historyfiles.h"
+#include "historywriter.h"
 #include "simulation.h"
+
+#include <QFile>
 
 #include <algorithm>
 #include <memory>
@@ -21,7 +25,8 @@ const char *const kGeneralHelp =
     "  analyse   print every figure of the model analysis: lambda, stable age distribution,\n"
     "            reproductive values, R0, damping ratio, generation time, harvest\n"
     "            equilibrium, the fate of N(0) under the harvest, the largest constant harvest\n"
-    "  run       run Project/Transit steps of a model and print every step\n"
+    "  run       run Project/Transit steps of a model, print every step and, with --out,\n"
+    "            write the four history files that \"Save\" writes\n"
     "\n"
     "Without model options a command uses the default model.\n"
     "\"velmora-cli COMMAND --help\" lists the options of a command.\n";
@@ -32,11 +37,15 @@ const char *const kModelOptionsHelp =
     "  --n0 LIST        N(0): four numbers (default 10,10,10,10)\n"
     "  --harvest LIST   H: four numbers (default 5,0,0,0)\n";
 
+const char *const kHelpOption = "  -h, --help       show this help\n";
+
 const char *const kValuesHelp =
-    "  -h, --help       show this help\n"
     "\n"
     "Each value is read like the editing window reads it (\"12abc\" is 12, \"abc\" is 0) and\n"
-    "checked with its rules: survival rates at most 1, everything else at least 0.\n"
+    "checked with its rules: survival rates at most 1, everything else at least 0, no\n"
+    "number too large; a broken rule is refused with the window's message.\n";
+
+const char *const kUsageStatus =
     "Exit status 0 when done; 2 with one line on standard error, and nothing done,\n"
     "for a bad option or value.\n";
 
@@ -47,8 +56,8 @@ std::string analyseHelp()
                        "Prints what the Analysis window shows for the model, with N(t) = N(0).\n\n"
                        "Options:\n")
            + kModelOptionsHelp
-           + "  --json           print one JSON object instead of aligned text\n"
-           + kValuesHelp;
+           + "  --json           print one JSON object instead of aligned text\n" + kHelpOption
+           + kValuesHelp + kUsageStatus;
 }
 
 std::string runHelp()
@@ -61,15 +70,24 @@ std::string runHelp()
                        "Options:\n")
            + kModelOptionsHelp
            + "  --steps K        number of Project/Transit pairs, 0 to 1000 (default 10)\n"
-             "  --out BASE       write the four history files that \"Save\" writes for BASE\n"
-           + kValuesHelp;
+             "  --out BASE       after the run, write the four files \"Save\" writes for the name\n"
+             "                   BASE.txt: BASE-age structure.txt, BASE-age distribution.txt,\n"
+             "                   BASE-total population and growth rate.txt and\n"
+             "                   BASE-growth-birth-death-survival-rate.txt (BASE takes no ending)\n"
+           + kHelpOption + kValuesHelp
+           + "Exit status 0 when done; 1 with one line on standard error when a history file\n"
+             "cannot be written (the files before it stay written); 2 with one line on\n"
+             "standard error, and nothing done, for a bad option or value.\n";
 }
 
+// Where the seven values of --matrix sit in M (row by row): f0..f3, then s0..s2.
+constexpr std::array<size_t, 7> kMatrixCell{0, 1, 2, 3, 4, 9, 14};
+
 struct Options {
-    ModelEntries entries;
+    EditEntries entries; // the editing window's texts, with its defaults
     bool json = false;
     int steps = kDefaultSteps;
-    std::optional<std::string> out;
+    std::optional<QString> out;
 };
 
 // Splits "a,b,c" into exactly `count` texts; false for any other count.
@@ -92,6 +110,16 @@ bool splitValues(const std::string &text, std::array<std::string, N> &values)
     return true;
 }
 
+bool parseMatrix(const std::string &text, EditEntries &entries)
+{
+    std::array<std::string, kMatrixCell.size()> values;
+    if (!splitValues(text, values))
+        return false;
+    for (size_t i = 0; i < values.size(); ++i)
+        entries.m1[kMatrixCell[i]] = values[i];
+    return true;
+}
+
 bool parseSteps(const std::string &text, int &steps)
 {
     if (text.empty() || text.size() > 4
@@ -99,6 +127,16 @@ bool parseSteps(const std::string &text, int &steps)
         return false;
     steps = std::stoi(text);
     return steps <= kLastTime;
+}
+
+// The base name as the file system spells it; refused (empty) where the export would refuse
+// it, and where it names a folder, whose files would be hidden names starting with "-".
+std::optional<QString> parseBase(const std::string &text)
+{
+    const QString base = QFile::decodeName(QByteArray::fromStdString(text));
+    if (base.isEmpty() || base.endsWith(u'/'))
+        return std::nullopt;
+    return base;
 }
 
 // Reads the options of `command`; returns the refusal, or nothing when all were understood.
@@ -127,33 +165,62 @@ std::optional<std::string> parseOptions(const std::string &command,
                 return "option " + name + " needs a value";
             value = arguments[++i];
         }
-        if (name == "--matrix" && !splitValues(*value, options.entries.matrix))
+        if (name == "--matrix" && !parseMatrix(*value, options.entries))
             return "--matrix needs 7 comma-separated values: f0,f1,f2,f3,s0,s1,s2";
         if (name == "--n0" && !splitValues(*value, options.entries.n0))
             return "--n0 needs 4 comma-separated values";
-        if (name == "--harvest" && !splitValues(*value, options.entries.harvest))
+        if (name == "--harvest" && !splitValues(*value, options.entries.Harvest1))
             return "--harvest needs 4 comma-separated values";
         if (name == "--steps" && !parseSteps(*value, options.steps))
             return "--steps needs a whole number from 0 to " + std::to_string(kLastTime);
         if (name == "--out") {
+            options.out = parseBase(*value);
             if (value->empty())
-                return "--out needs a file name";
-            options.out = *value;
+                return "--out needs a base name";
+            if (!options.out)
+                return "--out \"" + *value + "\" names a folder; give a base name in it, such as \""
+                       + *value + "run\"";
         }
     }
     return std::nullopt;
 }
 
-// The run's step counter and history with the simulation that writes them.
+// The editing window's message for a broken rule, word for word.
+std::string brokenRuleMessage(BrokenRule rule)
+{
+    switch (rule) {
+    case BrokenRule::None:
+        break;
+    case BrokenRule::SurvivalAboveOne:
+        return "Survival rate (the blue ones) must be <=1. Press Try Again to enter new data.";
+    case BrokenRule::FecundityBelowZero:
+        return "Fecundity (the red ones) must >=0. Click Try again to enter new data.";
+    case BrokenRule::HarvestBelowZero:
+        return "The harvest rate (the green boxes) must be >=0. Click Try again to enter new data.";
+    case BrokenRule::PopulationBelowZero:
+        return "The number of each age group of N(0) must be >=0. Press Try again to retry.";
+    case BrokenRule::TooLarge:
+        return "The number is too large. Press Try again to enter new data.";
+    }
+    return {};
+}
+
+// The run's step counter and history with the simulation that writes them, set up as the
+// main window is after "Go Back" from the editing window with `entries`.
 struct Run {
     std::unique_ptr<Module1> history = std::make_unique<Module1>();
     Simulation simulation{*history};
+
+    explicit Run(EditEntries entries)
+    {
+        simulation.startUp();
+        entries.goBack(simulation);
+    }
 };
 
 int analyse(const Options &options, std::ostream &out)
 {
-    Run run;
-    applyEntries(options.entries, run.simulation);
+    Run run(options.entries);
     PopulationModel model;
     // The fields hold number texts written just now, so they always read back.
     modelFromFields(run.simulation.fields(), model);
@@ -168,12 +235,10 @@ std::string oneLine(std::string text)
     return text;
 }
 
-int runSteps(const Options &options, std::ostream &out)
+// Runs the steps and prints the table; the run's history is left in `run`.
+void runSteps(const Options &options, Run &run, std::ostream &out)
 {
-    Run run;
     Simulation &sim = run.simulation;
-    sim.startUp();
-    applyEntries(options.entries, sim);
     std::string message;
     sim.onMessage = [&message](const ModelMessage &m) { message = m.text; };
 
@@ -214,6 +279,29 @@ int runSteps(const Options &options, std::ostream &out)
         out << line << '\n';
     }
     out << ending << '\n';
+}
+
+std::string fileText(const QString &fileName)
+{
+    return QFile::encodeName(fileName).toStdString();
+}
+
+// Writes the history files of the run as "Save" does; reports a file that failed.
+int writeFiles(Module1 &history, const QString &base, const std::string &who, std::ostream &out,
+               std::ostream &err)
+{
+    const ExportResult result = writeHistoryFiles(history, base);
+    if (!result.ok()) {
+        // The base was checked on reading, so only a file can fail here.
+        err << who << ": the file \"" << fileText(result.fileName)
+            << "\" could not be written: " << oneLine(result.reason.toStdString());
+        if (result.fileName != historyFileName(base, HistoryFile::Rates))
+            err << "; the files after it were not written";
+        err << '\n';
+        return kExitFailed;
+    }
+    for (const HistoryFile file : kHistoryFiles)
+        out << "Wrote " << fileText(historyFileName(base, file)) << '\n';
     return kExitOk;
 }
 
@@ -244,12 +332,14 @@ int runCommandLine(const std::vector<std::string> &arguments, std::ostream &out,
     Options options;
     if (const auto problem = parseOptions(command, arguments, options))
         return refuse(who, *problem);
-    const EntryCheck check = checkEntries(options.entries);
-    if (check.rule != EntryRule::None) {
-        err << who << ": " << check.message << '\n';
+    const BrokenRule rule = options.entries.check();
+    if (rule != BrokenRule::None) {
+        err << who << ": " << brokenRuleMessage(rule) << '\n';
         return kExitUsage;
     }
-    if (options.out)
-        return refuse(who, "--out: this build cannot write the history files yet");
-    return command == "analyse" ? analyse(options, out) : runSteps(options, out);
+    if (command == "analyse")
+        return analyse(options, out);
+    Run run(options.entries);
+    runSteps(options, run, out);
+    return options.out ? writeFiles(*run.history, *options.out, who, out, err) : kExitOk;
 }

@@ -1,10 +1,18 @@
+#include "changdat.h"
 #include "commandline.h"
+#include "editentries.h"
+#include "fakedialogs.h"
+#include "historysaver.h"
+#include "simulation.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
+#include <QTemporaryDir>
 #include <QtTest>
 
+#include <memory>
 #include <sstream>
 
 namespace {
@@ -45,6 +53,31 @@ const QString kHarvest =
     "The harvest rate (the green boxes) must be >=0. Click Try again to enter new data.";
 const QString kPopulation =
     "The number of each age group of N(0) must be >=0. Press Try again to retry.";
+const QString kTooLarge = "The number is too large. Press Try again to enter new data.";
+
+const QStringList kEndings{"-age structure.txt", "-age distribution.txt",
+                           "-total population and growth rate.txt",
+                           "-growth-birth-death-survival-rate.txt"};
+
+QStringList historyFiles(const QString &base)
+{
+    QStringList names;
+    for (const QString &ending : kEndings)
+        names << base + ending;
+    names.sort();
+    return names;
+}
+
+QStringList filesIn(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 } // namespace
 
@@ -63,6 +96,14 @@ private slots:
     void runSaysWhyItStopped();
     void analyseAsJson();
     void analyseAsTextShowsEveryFigure();
+    void messagesAreTheEditingWindowsWords_data();
+    void messagesAreTheEditingWindowsWords();
+    void runWritesWhatSaveWrites_data();
+    void runWritesWhatSaveWrites();
+    void unwritableOutFailsNamingTheFile_data();
+    void unwritableOutFailsNamingTheFile();
+    void refusedCommandWritesNothing_data();
+    void refusedCommandWritesNothing();
 };
 
 void TestCli::helpOfEveryCommand_data()
@@ -133,7 +174,21 @@ void TestCli::badCommandLineIsRefusedWithOneLine_data()
     QTest::addRow("N(0) below 0") << QStringList{"analyse", "--n0", "10,10,-0.5,10"}
                                   << "velmora-cli analyse: " + kPopulation;
     QTest::addRow("beyond a double") << QStringList{"run", "--n0", "1e999,0,0,0"}
-                                     << run + "The number \"1e999\" is too large.";
+                                     << run + kTooLarge;
+    // The four rules pass over a number beyond a double; its own rule comes after them.
+    QTest::addRow("survival rule before too large")
+        << QStringList{"run", "--matrix", "1e999,1,2,1,0.5,1,2"} << run + kSurvival;
+    QTest::addRow("N(0) rule before too large")
+        << QStringList{"run", "--matrix", "0,1,2,1,1e400,1,0.5", "--n0", "0,-1,0,0"}
+        << run + kPopulation;
+    QTest::addRow("N(0) whose total is too large")
+        << QStringList{"analyse", "--n0", "1e308,1e308,0,0"} << "velmora-cli analyse: " + kTooLarge;
+    QTest::addRow("empty --out") << QStringList{"run", "--out="}
+                                 << run + "--out needs a base name (see velmora-cli run --help)";
+    QTest::addRow("--out naming a folder")
+        << QStringList{"run", "--out", "exercise/"}
+        << run + "--out \"exercise/\" names a folder; give a base name in it, such as "
+                 "\"exercise/run\" (see velmora-cli run --help)";
 }
 
 void TestCli::badCommandLineIsRefusedWithOneLine()
@@ -265,5 +320,164 @@ void TestCli::analyseAsTextShowsEveryFigure()
         "N\\* = \\(M - I\\)\\^-1 H +6.66667 +3.33333 +3.33333 +1.66667 +15\n")));
 }
 
-QTEST_APPLESS_MAIN(TestCli)
+void TestCli::messagesAreTheEditingWindowsWords_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("label");
+    QTest::addRow("survival") << QStringList{"run", "--matrix", "0,1,2,1,0.5,3,0.5"} << "Label1";
+    QTest::addRow("fecundity") << QStringList{"run", "--matrix", "0,-1,2,1,0.5,1,0.5"} << "Label7";
+    QTest::addRow("harvest") << QStringList{"run", "--harvest", "0,-1,0,0"} << "Label8";
+    QTest::addRow("N(0)") << QStringList{"run", "--n0", "0,0,-1,0"} << "Label9";
+    QTest::addRow("too large") << QStringList{"run", "--harvest", "1e999,0,0,0"} << "Label10";
+}
+
+void TestCli::messagesAreTheEditingWindowsWords()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, label);
+    Module1 history;
+    Simulation simulation(history);
+    const Changdat window(simulation);
+    const auto *message = window.findChild<QLabel *>(label);
+    QVERIFY(message);
+    QCOMPARE(run(arguments).err, "velmora-cli run: " + message->text() + "\n");
+}
+
+void TestCli::runWritesWhatSaveWrites_data()
+{
+    QTest::addColumn<QStringList>("matrix");
+    QTest::addColumn<QStringList>("n0");
+    QTest::addColumn<QStringList>("harvest");
+    QTest::addColumn<int>("steps");
+    const QStringList matrix{"0", "1", "2", "1", "0.5", "1", "0.5"};
+    const QStringList n0{"10", "10", "10", "10"};
+    const QStringList harvest{"5", "0", "0", "0"};
+    QTest::addRow("default model, 3 steps") << matrix << n0 << harvest << 3;
+    QTest::addRow("no step") << matrix << n0 << harvest << 0;
+    QTest::addRow("rejected at t = 8") << matrix << n0 << QStringList{"20", "0", "0", "0"} << 20;
+    QTest::addRow("empty start") << matrix << QStringList{"0", "0", "0", "0"} << harvest << 5;
+    QTest::addRow("lenient values")
+        << QStringList{"0", "1.50", "2x", "&H1", "0.5", " 1", ".25"}
+        << QStringList{" 1 5", "12abc", "abc", "7"} << QStringList{"0", "0", "0.125", ""} << 12;
+    QTest::addRow("full history") << matrix << n0 << harvest << 1000;
+}
+
+// "Save" after the same run in the main window and velmora-cli run --out give the same files.
+void TestCli::runWritesWhatSaveWrites()
+{
+    QFETCH(QStringList, matrix);
+    QFETCH(QStringList, n0);
+    QFETCH(QStringList, harvest);
+    QFETCH(int, steps);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(QDir(dir.path()).mkpath("save") && QDir(dir.path()).mkpath("cli"));
+
+    // The main window: loaded, the editing window's "Go Back", then Project/Transit pairs.
+    const auto history = std::make_unique<Module1>();
+    Simulation simulation(*history);
+    simulation.startUp();
+    EditEntries entries;
+    const int matrixCells[] = {0, 1, 2, 3, 4, 9, 14};
+    for (int i = 0; i < 7; ++i)
+        entries.m1[matrixCells[i]] = matrix[i].toStdString();
+    for (int i = 0; i < 4; ++i) {
+        entries.n0[i] = n0[i].toStdString();
+        entries.Harvest1[i] = harvest[i].toStdString();
+    }
+    QCOMPARE(entries.goBack(simulation), BrokenRule::None);
+    for (int k = 0; k < steps && simulation.Projection() == ProjectionOutcome::Counted; ++k)
+        simulation.Transition();
+    FakeDialogs dialogs;
+    dialogs.fileName = dir.filePath("save/run.txt");
+    HistorySaver saver(*history, dialogs);
+    saver.SaveGraphicData(nullptr);
+    QCOMPARE(dialogs.messages.size(), 0);
+
+    const Result r = run({"run", "--matrix", matrix.join(','), "--n0", n0.join(','), "--harvest",
+                          harvest.join(','), "--steps", QString::number(steps), "--out",
+                          dir.filePath("cli/run")});
+    QCOMPARE(r.status, 0);
+    QCOMPARE(r.err, QString());
+    for (const QString &ending : kEndings)
+        QVERIFY(r.out.contains("\nWrote " + dir.filePath("cli/run") + ending + "\n"));
+
+    QCOMPARE(filesIn(dir.filePath("save")), historyFiles("run"));
+    QCOMPARE(filesIn(dir.filePath("cli")), historyFiles("run"));
+    for (const QString &ending : kEndings) {
+        const QByteArray saved = contents(dir.filePath("save/run" + ending));
+        QVERIFY(saved.count("\r\n") >= 2);
+        QCOMPARE(contents(dir.filePath("cli/run" + ending)), saved);
+    }
+}
+
+void TestCli::unwritableOutFailsNamingTheFile_data()
+{
+    QTest::addColumn<QString>("base");    // below the temporary folder
+    QTest::addColumn<QString>("blocked"); // the file that cannot be written
+    QTest::addColumn<QStringList>("left");
+    const QStringList untouched{"plain", "run-growth-birth-death-survival-rate.txt"};
+    QTest::addRow("missing folder") << "missing/run" << "missing/run-age structure.txt"
+                                    << untouched;
+    QTest::addRow("a file in place of the folder")
+        << "plain/run" << "plain/run-age structure.txt" << untouched;
+    // The first three files are written; the fourth cannot replace a folder.
+    QTest::addRow("a folder in place of the last file")
+        << "run" << "run-growth-birth-death-survival-rate.txt"
+        << QStringList{"plain"} + historyFiles("run");
+}
+
+void TestCli::unwritableOutFailsNamingTheFile()
+{
+    QFETCH(QString, base);
+    QFETCH(QString, blocked);
+    QFETCH(QStringList, left);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QFile plain(dir.filePath("plain"));
+    QVERIFY(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    QVERIFY(QDir(dir.path()).mkdir("run-growth-birth-death-survival-rate.txt"));
+
+    const Result r = run({"run", "--out", dir.filePath(base)});
+    QCOMPARE(r.status, 1);
+    // The run itself was done and shown.
+    QVERIFY(r.out.endsWith("Ran 10 Project/Transit pairs.\n"));
+    const QString start = "velmora-cli run: the file \"" + dir.filePath(blocked)
+                          + "\" could not be written: ";
+    QVERIFY2(r.err.startsWith(start), qPrintable(r.err));
+    QCOMPARE(r.err.count('\n'), 1);
+    QString reason = r.err.mid(start.size()).chopped(1);
+    const QString after = "; the files after it were not written";
+    QCOMPARE(reason.endsWith(after), !blocked.endsWith(kEndings.last()));
+    reason.remove(after);
+    QVERIFY2(!reason.trimmed().isEmpty(), "no reason given");
+    left.sort();
+    QCOMPARE(filesIn(dir.path()), left);
+}
+
+void TestCli::refusedCommandWritesNothing_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // "--out" and its base follow
+    QTest::addColumn<QString>("base");
+    QTest::addRow("broken rule") << QStringList{"run", "--harvest", "-1,0,0,0"} << "run";
+    QTest::addRow("bad steps") << QStringList{"run", "--steps", "1001"} << "run";
+    QTest::addRow("base naming a folder") << QStringList{"run"} << "sub/";
+}
+
+void TestCli::refusedCommandWritesNothing()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, base);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(QDir(dir.path()).mkdir("sub"));
+    const Result r = run(arguments + QStringList{"--out", dir.filePath(base)});
+    QCOMPARE(r.status, 2);
+    QCOMPARE(r.out, QString());
+    QCOMPARE(filesIn(dir.path()), QStringList{"sub"});
+    QCOMPARE(filesIn(dir.filePath("sub")), QStringList());
+}
+
+QTEST_MAIN(TestCli)
 #include "tst_cli.moc"

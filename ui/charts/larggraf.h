@@ -5,6 +5,7 @@
 #include <array>
 
 class Dialogs;
+class QMenu;
 class QPushButton;
 struct ChartData;
 struct Module1;
@@ -15,7 +16,8 @@ QT_END_NAMESPACE
 
 // The chart window: one chart of the history at a time and a row of eight buttons.
 // It never shows or hides other windows; it asks through its signals, and whoever
-// holds the windows does it.
+// holds the windows does it. Its context menu (right click, Menu key or Shift+F10) saves
+// the chart as an image or copies it.
 class Larggraf : public QWidget {
     Q_OBJECT
 
@@ -29,6 +31,11 @@ public:
     // The main window's "Graph": the age structure without the focus move.
     void drawAgeStructure();
 
+    // "Save chart as image...": asks for a name; PNG, SVG or PDF by its ending.
+    void saveChartAsImage();
+    // "Copy chart": the chart as an image on the clipboard.
+    void copyChart();
+
 signals:
     void goBackRequested();  // "Go back": show the main window, then hide this one
     void quitRequested();    // "Quit": hide this window, then show the closing notice
@@ -36,6 +43,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private slots:
     void Command1_Click();
@@ -49,9 +57,13 @@ private slots:
 
 private:
     void draw(const ChartData &data);
+    void buildContextMenu();
+    void openContextMenu(const QPoint &globalPos, bool fromKeyboard);
 
     const Module1 &m_history;
     Dialogs &m_dialogs;
     QChartView *m_chart = nullptr;
     QPushButton *m_command4 = nullptr;
+    QMenu *m_menu = nullptr;
+    QString m_imageName; // the name chosen last, offered again
 };

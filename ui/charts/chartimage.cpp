@@ -1,0 +1,111 @@
+#include "chartimage.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+
+namespace {
+
+constexpr double kPointsPerInch = 72.0;
+
+// One drawing for every target: the chart scaled into `target`, with the window's hints.
+void paintChart(QChartView &view, QPainter &painter, const QRectF &target)
+{
+    painter.setRenderHints(view.renderHints());
+    view.render(&painter, target, view.viewport()->rect());
+}
+
+QRectF chartRect(const QChartView &view)
+{
+    return QRectF(QPointF(), view.viewport()->size());
+}
+
+// Paints into a vector device that writes into `file`; false when the device refused.
+template <typename Device>
+bool paintOn(QChartView &view, Device &device, const QRectF &target)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    paintChart(view, painter, target);
+    return painter.end();
+}
+
+bool writeSvg(QChartView &view, QSaveFile &file)
+{
+    QSvgGenerator svg;
+    svg.setOutputDevice(&file);
+    svg.setSize(view.viewport()->size());
+    svg.setViewBox(chartRect(view));
+    svg.setResolution(view.logicalDpiX());
+    svg.setTitle(view.chart()->title());
+    return paintOn(view, svg, chartRect(view));
+}
+
+bool writePdf(QChartView &view, QSaveFile &file)
+{
+    QPdfWriter pdf(&file);
+    // One page the size of the chart, so the picture keeps its proportions and has no margin.
+    pdf.setResolution(view.logicalDpiX());
+    const QSizeF points = QSizeF(view.viewport()->size()) * kPointsPerInch / view.logicalDpiX();
+    pdf.setPageSize(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch));
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+    pdf.setTitle(view.chart()->title());
+    pdf.setCreator(QStringLiteral("Velmora"));
+    return paintOn(view, pdf, QRectF(0, 0, pdf.width(), pdf.height()));
+}
+
+} // namespace
+
+ChartImageFile chartImageFile(const QString &chosen)
+{
+    if (chosen.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive))
+        return {chosen, ChartImageFormat::Svg};
+    if (chosen.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+        return {chosen, ChartImageFormat::Pdf};
+    if (chosen.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
+        return {chosen, ChartImageFormat::Png};
+    return {chosen + QStringLiteral(".png"), ChartImageFormat::Png};
+}
+
+QImage chartImage(QChartView &view)
+{
+    QImage image(view.viewport()->size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    paintChart(view, painter, chartRect(view));
+    return image;
+}
+
+std::optional<QString> saveChartImage(QChartView &view, const ChartImageFile &file)
+{
+    QSaveFile out(file.fileName);
+    if (!out.open(QIODevice::WriteOnly))
+        return out.errorString();
+    bool painted = false;
+    switch (file.format) {
+    case ChartImageFormat::Png:
+        painted = chartImage(view).save(&out, "PNG");
+        break;
+    case ChartImageFormat::Svg:
+        painted = writeSvg(view, out);
+        break;
+    case ChartImageFormat::Pdf:
+        painted = writePdf(view, out);
+        break;
+    }
+    if (!painted) {
+        const QString reason = out.error() != QFileDevice::NoError
+                                   ? out.errorString()
+                                   : QStringLiteral("The picture could not be drawn.");
+        out.cancelWriting();
+        return reason;
+    }
+    if (!out.commit())
+        return out.errorString();
+    return std::nullopt;
+}
