@@ -163,6 +163,7 @@ Changdat::Changdat(Simulation &simulation, QWidget *parent)
     setPalette(palette);
     setAutoFillBackground(true);
 
+    // Once per run: the toolkit keeps a factory until the program ends.
     static const bool alertsKnown = (QAccessible::installFactory(messageAccessible), true);
     Q_UNUSED(alertsKnown);
     buildControls();
