@@ -42,7 +42,12 @@ class EventRecorderPlugin : public QAccessibleBridgePlugin {
     Q_PLUGIN_METADATA(IID QAccessibleBridgeFactoryInterface_iid FILE "accessibilityrecorder.json")
 
 public:
-    QAccessibleBridge *create(const QString &) override { return new EventRecorder; }
+    QAccessibleBridge *create(const QString &) override
+    {
+        // The toolkit never deletes its bridges; held here, the recorder is no leak.
+        static EventRecorder *recorder = new EventRecorder;
+        return recorder;
+    }
 };
 
 Q_IMPORT_PLUGIN(EventRecorderPlugin)
