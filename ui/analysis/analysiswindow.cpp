@@ -49,6 +49,16 @@ QString listText(const double *values, int count)
     return parts.join(QStringLiteral(", "));
 }
 
+// What a screen reader says before a figure: a lone figure has no column of its own.
+QString cellName(const ReportLine &line, size_t column)
+{
+    const QString figure = text(line.label);
+    if (line.cells.size() < 2)
+        return figure;
+    return figure + QStringLiteral(", ")
+        + (column < 4 ? QStringLiteral("class %1").arg(column) : QStringLiteral("total"));
+}
+
 } // namespace
 
 AnalysisWindow::AnalysisWindow(Simulation &simulation, QWidget *parent)
@@ -118,11 +128,16 @@ void AnalysisWindow::buildControls()
         button->setFont(appFont(QStringLiteral("MS Sans Serif"), 9.6));
         button->setFixedSize(twipsSize(1815, 495));
         button->setCursor(handCursor());
+        // Enter presses the focused button as Space does.
+        button->setAutoDefault(true);
         buttons->addWidget(button);
     }
     buttons->addStretch();
     m_grid->addLayout(buttons, row, 0, 1, 6);
 
+    m_recompute->setAccessibleName(
+        QStringLiteral("Recompute: analyse the main window's model again"));
+    m_back->setAccessibleName(QStringLiteral("Go back: back to the main window"));
     connect(m_recompute, &QPushButton::clicked, this, &AnalysisWindow::recompute);
     connect(m_back, &QPushButton::clicked, this, &AnalysisWindow::backRequested);
 
@@ -199,8 +214,12 @@ void AnalysisWindow::showAnalysis(const ModelAnalysis &analysis)
             continue;
         const FigureRow &row = found->second;
         row.name->setText(text(line.label));
-        for (size_t c = 0; c < row.cells.size(); ++c)
-            row.cells[c]->setText(c < line.cells.size() ? text(line.cells[c]) : QString());
+        for (size_t c = 0; c < row.cells.size(); ++c) {
+            const QString value = c < line.cells.size() ? text(line.cells[c]) : QString();
+            row.cells[c]->setText(value);
+            row.cells[c]->setAccessibleName(
+                value.isEmpty() ? QString() : cellName(line, c) + QStringLiteral(": ") + value);
+        }
         row.text->setText(text(line.text));
         row.text->setVisible(!line.text.empty());
         // A sentence takes the place of missing figures, stands beside a single figure,
@@ -218,8 +237,10 @@ void AnalysisWindow::showAnalysis(const ModelAnalysis &analysis)
 void AnalysisWindow::clearFigures()
 {
     for (auto &entry : m_rows) {
-        for (QLabel *cell : entry.second.cells)
+        for (QLabel *cell : entry.second.cells) {
             cell->clear();
+            cell->setAccessibleName(QString());
+        }
         entry.second.text->clear();
     }
 }

@@ -5,6 +5,8 @@
 #include "mainfields.h"
 #include "twips.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -85,10 +87,36 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, con
     return label;
 }
 
+// A message of the strip above the matrices. Screen readers learn that it is an alert, so
+// they speak it when it appears.
+class MessageLabel : public QLabel {
+    Q_OBJECT
+
+public:
+    explicit MessageLabel(const QString &text, QWidget *parent) : QLabel(parent)
+    {
+        // Named before the text is set: setting it makes the toolkit ask for this label's
+        // accessible interface, which it then keeps.
+        setAccessibleName(text);
+        setText(text);
+    }
+};
+
+QAccessibleInterface *messageAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("MessageLabel"))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::AlertMessage);
+    return nullptr;
+}
+
 QLabel *makeMessage(QWidget *parent, const QString &name, const QString &text, double left)
 {
-    QLabel *label = makeLabel(parent, name, text, twipsRect(left, 120, 3975, 615), timesFont(12),
-                              Qt::AlignLeft | Qt::AlignTop);
+    auto *label = new MessageLabel(text, parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setGeometry(twipsRect(left, 120, 3975, 615));
+    label->setFont(timesFont(12));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
     setColours(label, kYellow, kRed);
     label->hide();
@@ -114,6 +142,8 @@ QPushButton *makeButton(QWidget *parent, const QString &name, const QString &tex
     button->setGeometry(where);
     button->setFont(appFont(QStringLiteral("MS Sans Serif"), 9.6));
     button->setCursor(handCursor());
+    // Enter presses the focused button as Space does; the window has no default button.
+    button->setAutoDefault(true);
     return button;
 }
 
@@ -133,8 +163,12 @@ Changdat::Changdat(Simulation &simulation, QWidget *parent)
     setPalette(palette);
     setAutoFillBackground(true);
 
+    // Once per run: the toolkit keeps a factory until the program ends.
+    static const bool alertsKnown = (QAccessible::installFactory(messageAccessible), true);
+    Q_UNUSED(alertsKnown);
     buildControls();
     orderTabs();
+    describeForScreenReaders();
     Form_Load();
     m_Command1->setFocus();
 }
@@ -255,6 +289,27 @@ void Changdat::orderTabs()
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
+void Changdat::describeForScreenReaders()
+{
+    for (int index = 0; index < 16; ++index) {
+        const int r = index / 4;
+        const int c = index % 4;
+        QString name = QStringLiteral("M, row %1, column %2 (always 0)").arg(r).arg(c);
+        if (cellRole(index) == CellRole::Fecundity)
+            name = QStringLiteral("Fecundity of age class %1").arg(c);
+        else if (cellRole(index) == CellRole::Survival)
+            name = QStringLiteral("Survival rate from age class %1 to %2").arg(c).arg(r);
+        m_m1[size_t(index)]->setAccessibleName(name);
+    }
+    for (int i = 0; i < 4; ++i) {
+        m_n0[size_t(i)]->setAccessibleName(QStringLiteral("N(0), age class %1").arg(i));
+        m_Harvest1[size_t(i)]->setAccessibleName(QStringLiteral("Harvest, age class %1").arg(i));
+    }
+    m_Command1->setAccessibleName(QStringLiteral("Go Back: check and apply the values"));
+    m_Command2->setAccessibleName(QStringLiteral("Quit this program"));
+    m_Command3->setAccessibleName(QStringLiteral("Try again: enter new values"));
+}
+
 void Changdat::Form_Load()
 {
     m_entries.messages.command3Visible = false;
@@ -312,13 +367,26 @@ void Changdat::showTexts()
 void Changdat::showMessageArea()
 {
     const MessageArea &area = m_entries.messages;
-    m_Label1->setVisible(area.Label1);
-    m_Label7->setVisible(area.Label7);
-    m_Label8->setVisible(area.Label8);
-    m_Label9->setVisible(area.Label9);
-    m_Label10->setVisible(area.Label10);
+    const std::pair<QLabel *, bool> messages[] = {{m_Label1, area.Label1}, {m_Label7, area.Label7},
+                                                  {m_Label8, area.Label8}, {m_Label9, area.Label9},
+                                                  {m_Label10, area.Label10}};
+    QString shown;
+    for (const auto &[label, visible] : messages) {
+        const bool appears = visible && label->isHidden();
+        label->setVisible(visible);
+        if (visible)
+            shown = label->text();
+        if (appears) {
+            QAccessibleEvent alert(label, QAccessible::Alert);
+            QAccessible::updateAccessibility(&alert);
+        }
+    }
+    // "Try again" takes the focus with a message: whoever lands on it hears what went wrong.
+    m_Command3->setAccessibleDescription(shown);
     // Disabled before hidden, so the focus leaves "Try again" the way it would on its own.
     m_Command3->setEnabled(area.command3Enabled);
     m_Command3->setVisible(area.command3Visible);
     m_Label2->setVisible(area.Label2);
 }
+
+#include "changdat.moc"

@@ -44,6 +44,7 @@ private:
 
     void buildControls();
     void orderTabs();
+    void describeForScreenReaders();
     void showTexts();
     void showMessageArea();
 

@@ -63,9 +63,12 @@ copyrigh::copyrigh(const YearClock &clock, QWidget *parent)
     picture->setPixmap(QPixmap(QStringLiteral(":/pictures/notice.jpg"))
                            .scaled(picture->size(), Qt::KeepAspectRatio,
                                    Qt::SmoothTransformation));
+    picture->setAccessibleName(
+        QStringLiteral("Emblem: an age pyramid of the four age classes, Velmora since 1997"));
 
     QPushButton *ok = addButton(this, QStringLiteral("Command1"), QStringLiteral("OK"), 6840,
                                 5880, 1215, 495, font, true);
+    ok->setAccessibleName(QStringLiteral("OK: go on quitting"));
     connect(ok, &QPushButton::clicked, this, &copyrigh::okClicked);
 }
 

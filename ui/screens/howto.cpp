@@ -21,6 +21,7 @@ Howto::Howto(QWidget *parent)
 
     QPushButton *ok = addButton(this, QStringLiteral("Command1"), QStringLiteral("OK"), 2760,
                                 5400, 1215, 495, timesFont(12), true);
+    ok->setAccessibleName(QStringLiteral("OK: back to the main window"));
     connect(ok, &QPushButton::clicked, this, &Howto::okClicked);
 }
 

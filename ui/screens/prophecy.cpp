@@ -2,6 +2,7 @@
 
 #include "characterkey.h"
 #include "handcursor.h"
+#include "screentexts.h"
 #include "screenwidgets.h"
 #include "twips.h"
 
@@ -23,6 +24,7 @@ Prophecy::Prophecy(QWidget *parent)
     setUpWindow(this, QStringLiteral("Prophecy"), QStringLiteral("Prophecy"), kWidth, kHeight,
                 QColor(255, 255, 255));
     setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(QStringLiteral("Velmora (II): press any key or click to go on"));
 
     const QPixmap picture(QStringLiteral(":/pictures/prophecy.bmp"));
     const double width = picture.width() * kTwipsPerPixel;
@@ -34,6 +36,8 @@ Prophecy::Prophecy(QWidget *parent)
     box->setGeometry(twipsRect(kWidth / 2 - width / 2, kHeight / 2 - height / 2, width, height));
     setColours(box, QApplication::palette().color(QPalette::Base), Qt::black);
     box->setCursor(handCursor());
+    box->setAccessibleName(QStringLiteral("Picture: the life cycle of the four age classes"));
+    box->setAccessibleDescription(lifeCyclePictureText());
 }
 
 void Prophecy::mouseReleaseEvent(QMouseEvent *event)

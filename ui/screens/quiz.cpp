@@ -1,6 +1,7 @@
 #include "quiz.h"
 
 #include "appfonts.h"
+#include "screentexts.h"
 #include "screenwidgets.h"
 #include "twips.h"
 
@@ -30,10 +31,14 @@ Quiz::Quiz(QWidget *parent)
     // Centred across, and raised 400 twips above the middle to leave room for the button.
     image->setGeometry(
         twipsRect((kWidth - width) / 2, (kHeight - height) / 2 - 400, width, height));
+    // The questions are only drawn in the picture; a screen reader reads them from here.
+    image->setAccessibleName(QStringLiteral("Quiz: step the default model"));
+    image->setAccessibleDescription(quizPictureText());
 
     QPushButton *back = addButton(this, QStringLiteral("Command1"),
                                   QStringLiteral("Back to the mainform"), 3600, 6960, 3015, 495,
                                   timesFont(12, true), false);
+    back->setAccessibleName(QStringLiteral("Back to the main window"));
     connect(back, &QPushButton::clicked, this, &Quiz::backClicked);
 }
 

@@ -29,6 +29,7 @@ Referenc::Referenc(QWidget *parent)
 
     QPushButton *ok = addButton(this, QStringLiteral("Command1"), QStringLiteral("OK"), 3960,
                                 5520, 855, 495, timesFont(12, true), true);
+    ok->setAccessibleName(QStringLiteral("OK: back to the main window"));
     connect(ok, &QPushButton::clicked, this, &Referenc::okClicked);
 }
 

@@ -131,3 +131,24 @@ QString noticeDownloads()
         QStringLiteral("(the Velmora project mirror)."),
     }.join(QLatin1Char('\n'));
 }
+
+QString lifeCyclePictureText()
+{
+    return QStringLiteral(
+        "Velmora (II): an age-structured population under a constant harvest. Four age classes, "
+        "0 to 3. Newborns of classes 1, 2 and 3 enter class 0 (fecundities f1 = 1, f2 = 2, "
+        "f3 = 1). A share of each class reaches the next age (survival rates s0 = 0.5, s1 = 1, "
+        "s2 = 0.5). The harvest H0 = 5 leaves class 0 at every step. "
+        "N(t+1) = M \u00b7 N(t) \u2212 H; classes that would fall below zero are set to 0. "
+        "Click or press a key to begin.");
+}
+
+QString quizPictureText()
+{
+    return QStringLiteral(
+        "Quiz: step the default model. Start with the default values: N(0) = 10, 10, 10, 10 and "
+        "H = 5, 0, 0, 0. Use Project and Transit to answer: "
+        "1. What is the total population size at t = 2? "
+        "2. Which age class holds the most individuals at t = 4? "
+        "3. Does the growth rate settle down as t grows? Look at the graphs.");
+}

@@ -25,3 +25,7 @@ QString noticeRights();
 QString noticeHolder(int currentYear);
 QString noticeCitation();
 QString noticeDownloads();
+
+// What the pictures show, for those who cannot see them: read out by screen readers.
+QString lifeCyclePictureText();
+QString quizPictureText();

@@ -61,6 +61,8 @@ QPushButton *addButton(QWidget *parent, const QString &name, const QString &capt
     button->setObjectName(name);
     button->setGeometry(twipsRect(left, top, width, height));
     button->setFont(font);
+    // Enter presses the focused button as Space does; these windows have no default button.
+    button->setAutoDefault(true);
     if (handPointer)
         button->setCursor(handCursor());
     return button;

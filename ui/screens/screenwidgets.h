@@ -22,7 +22,8 @@ void centreOnScreen(QWidget *window);
 // Paints a widget's own background and text in these colours.
 void setColours(QWidget *widget, const QColor &background, const QColor &text);
 
-// A label or button at a place given in twips (left, top, width, height).
+// A label or button at a place given in twips (left, top, width, height). The button is
+// pressed by Space or Enter once it has the focus.
 QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, double left,
                  double top, double width, double height, const QFont &font);
 QPushButton *addButton(QWidget *parent, const QString &name, const QString &caption,

@@ -36,6 +36,8 @@ titlform::titlform(QWidget *parent)
     setUpWindow(this, QStringLiteral("titlform"), QStringLiteral("Titleform"), 10635, 7050,
                 QColor(0, 0, 64));
     setFocusPolicy(Qt::StrongFocus);
+    // The screen itself holds the focus: a screen reader announces it by this name.
+    setAccessibleName(QStringLiteral("Velmora (II): press any key or click to start"));
 
     for (int i = 0; i < TitleAnimation::kLabels; ++i) {
         const TitlePlace &place = kTitlePlaces[i];
@@ -53,6 +55,8 @@ titlform::titlform(QWidget *parent)
                                  place.top, place.width, place.height, font);
         setColours(label, QColor(0, 0, 128), QColor(255, 255, 0));
         label->setCursor(handCursor());
+        // The smallest title is drawn in Greek letters; a screen reader says what it means.
+        label->setAccessibleName(kTitle);
         label->hide();
         m_Label1[size_t(i)] = label;
     }

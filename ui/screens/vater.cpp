@@ -33,6 +33,8 @@ Vater::Vater(QWidget *parent)
     auto *box = new QLabel(frame);
     box->setObjectName(QStringLiteral("Picture2"));
     box->setPixmap(picture);
+    box->setAccessibleName(
+        QStringLiteral("Picture: a lone tree on a hill above a still lake at dusk"));
     // Centred in the frame; where the picture is larger, the frame trims an even margin.
     box->setGeometry(twipsRect((kFrameWidth - width) / 2, (kFrameHeight - height) / 2, width,
                                height));
@@ -40,6 +42,7 @@ Vater::Vater(QWidget *parent)
     QPushButton *end = addButton(this, QStringLiteral("Command1"),
                                  QStringLiteral("God rest his soul"), 1320, 7320, 4575, 495,
                                  timesFont(14.4, true), false);
+    end->setAccessibleName(QStringLiteral("God rest his soul: end the program"));
     connect(end, &QPushButton::clicked, this, &Vater::endRequested);
     // The only control: a keyboard user ends the program from here with Space or Enter.
     end->setDefault(true);

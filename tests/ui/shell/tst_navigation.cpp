@@ -13,6 +13,7 @@
 #include "form1.h"
 #include "larggraf.h"
 #include "navigation.h"
+#include "program.h"
 #include "programlook.h"
 #include "simulation.h"
 
@@ -27,44 +28,6 @@
 #include <QtTest>
 
 #include <memory>
-
-namespace {
-
-// The whole program's windows around one history, started as the program starts them.
-struct Program {
-    std::unique_ptr<Module1> history = std::make_unique<Module1>();
-    Simulation simulation{*history};
-    FakeDialogs dialogs;
-    int year = 2026;
-    Navigation navigation{*history, simulation, dialogs, [this] { return year; }};
-    QSignalSpy ended{&navigation, &Navigation::endRequested};
-
-    // Started as the program starts, and led past the title and picture screens by keys.
-    explicit Program(bool passStartScreens = true)
-    {
-        navigation.start();
-        if (!passStartScreens)
-            return;
-        QTest::keyClick(navigation.titleScreen(), Qt::Key_A);
-        QTest::keyClick(navigation.pictureScreen(), Qt::Key_Return);
-    }
-
-    Form1 &form() { return navigation.mainWindow(); }
-
-    static void click(QWidget *window, const QString &name)
-    {
-        auto *button = window->findChild<QWidget *>(name);
-        QVERIFY2(button, qPrintable(name));
-        QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
-    }
-    void clickMain(const QString &name) { click(&form(), name); }
-    QString mainText(const QString &name)
-    {
-        return form().findChild<QLineEdit *>(name)->text();
-    }
-};
-
-} // namespace
 
 class TestNavigation : public QObject {
     Q_OBJECT
