@@ -67,10 +67,24 @@ Larggraf::Larggraf(const Module1 &history, Dialogs &dialogs, QWidget *parent)
         button->setFont(timesFont(12));
         if (spec.hand)
             button->setCursor(handCursor());
+        // Enter presses the focused button too, not only Space.
+        button->setAutoDefault(true);
         connect(button, &QPushButton::clicked, this, spec.handler);
         tabOrder.append(button);
     }
     m_command4 = findChild<QPushButton *>(QStringLiteral("Command4"));
+    const std::pair<const char *, const char *> spoken[] = {
+        {"Command1", "Population size: chart of the total N(t)"},
+        {"Command2", "Growth rate: chart of N(t+1)/N(t)"},
+        {"Command3", "Age structure: chart of every age class"},
+        {"Command4", "N(t)-N(t-1): chart of the change"},
+        {"Command8", "Age distribution: chart of the shares of the age classes"},
+        {"Command7", "Print this page"},
+        {"Command6", "Go back: back to the main window"},
+        {"Command5", "Quit this program"},
+    };
+    for (const auto &[name, text] : spoken)
+        findChild<QPushButton *>(QString::fromLatin1(name))->setAccessibleName(QString::fromLatin1(text));
 
     m_chart = new QChartView(new QChart, this);
     m_chart->setObjectName(QStringLiteral("MSChart1"));
@@ -152,6 +166,10 @@ void Larggraf::copyChart()
 void Larggraf::draw(const ChartData &data)
 {
     buildChart(*m_chart->chart(), data.grid, data.settings);
+    // A screen reader names the chart by what it shows now.
+    m_chart->setAccessibleName(QStringLiteral("Chart: %1, %2 over %3")
+                                   .arg(data.settings.title, data.settings.yTitle,
+                                        data.settings.xTitle));
 }
 
 void Larggraf::drawAgeStructure()

@@ -252,6 +252,8 @@ QPushButton *Form1::addCommand(QWidget *parent, const QString &name, const QStri
     button->setFont(timesFont(12, true));
     button->setToolTip(toolTip);
     button->setCursor(handCursor());
+    // Enter presses the focused button too, not only Space.
+    button->setAutoDefault(true);
     return button;
 }
 

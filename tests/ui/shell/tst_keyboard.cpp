@@ -150,6 +150,8 @@ void TestKeyboard::enterPressesTheFocusedButton_data()
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("next");
+    QTest::addRow("main, change") << "main" << "Command5" << "editing";
+    QTest::addRow("chart, go back") << "chart" << "Command6" << "main";
     QTest::addRow("how to") << "how to" << "Command1" << "main";
     QTest::addRow("intro, references") << "intro" << "Command2" << "references";
     QTest::addRow("intro") << "intro" << "Command1" << "main";
@@ -181,6 +183,8 @@ void TestKeyboard::enterPressesTheFocusedButton()
         following = p.navigation.referenc();
     else if (next == "dedication")
         following = p.navigation.dedication();
+    else if (next == "editing")
+        following = p.navigation.changdat();
     QVERIFY(following && following->isVisible());
 }
 
