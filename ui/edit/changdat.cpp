@@ -1,6 +1,7 @@
 #include "changdat.h"
 
 #include "appfonts.h"
+#include "colours.h"
 #include "handcursor.h"
 #include "mainfields.h"
 #include "twips.h"
@@ -64,16 +65,6 @@ private:
     QPoint m_to;
 };
 
-void setColours(QWidget *widget, const QColor &text, const QColor &background)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, text);
-    palette.setColor(QPalette::Text, text);
-    palette.setColor(QPalette::Window, background);
-    palette.setColor(QPalette::Base, background);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
 
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, const QRect &where,
                   const QFont &font, Qt::Alignment alignment)

@@ -2,6 +2,7 @@
 
 #include "appfonts.h"
 #include "clickablelabel.h"
+#include "colours.h"
 #include "dialogs.h"
 #include "handcursor.h"
 #include "printing.h"
@@ -49,16 +50,6 @@ void showText(QLineEdit *field, const std::string &text)
     field->setCursorPosition(0);
 }
 
-void setColours(QWidget *widget, const QColor &text, const QColor &background)
-{
-    QPalette palette = widget->palette();
-    for (auto role : {QPalette::Text, QPalette::WindowText})
-        palette.setColor(role, text);
-    for (auto role : {QPalette::Base, QPalette::Window})
-        palette.setColor(role, background);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
 
 QString year() { return QString::number(QDate::currentDate().year()); }
 
