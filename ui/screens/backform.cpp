@@ -28,7 +28,7 @@ Backform::Backform(QWidget *parent)
 
 void Backform::setBackgroundColour(const QColor &colour)
 {
-    setColours(this, colour, Qt::black);
+    setBackgroundAndText(this, colour, Qt::black);
     update();
 }
 

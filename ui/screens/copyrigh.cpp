@@ -26,39 +26,39 @@ copyrigh::copyrigh(const YearClock &clock, QWidget *parent)
                 kGrey);
 
     const QFont font = timesFont(12);
-    setColours(addLabel(this, QStringLiteral("Label1"), QString(), 840, 120, 7455, 375, font),
+    setBackgroundAndText(addLabel(this, QStringLiteral("Label1"), QString(), 840, 120, 7455, 375, font),
                kGrey, kBlue);
-    setColours(addLabel(this, QStringLiteral("Label2"), QString(), 720, 480, 7815, 1575, font),
+    setBackgroundAndText(addLabel(this, QStringLiteral("Label2"), QString(), 720, 480, 7815, 1575, font),
                kGrey, kBlue);
 
     QLabel *protection = addLabel(this, QStringLiteral("Label3"), noticeProtection(), 360, 2040,
                                   5532, 972, timesFont(12, true));
-    setColours(protection, QColor(255, 0, 0), kYellow);
+    setBackgroundAndText(protection, QColor(255, 0, 0), kYellow);
     setSingleBorder(protection);
 
-    setColours(addLabel(this, QStringLiteral("Label4"), noticeRights(), 6240, 2160, 2412, 372,
+    setBackgroundAndText(addLabel(this, QStringLiteral("Label4"), noticeRights(), 6240, 2160, 2412, 372,
                         font),
                kGrey, kBlue);
-    setColours(addLabel(this, QStringLiteral("Label5"), noticeHolder(clock()), 6240, 2640, 2412,
+    setBackgroundAndText(addLabel(this, QStringLiteral("Label5"), noticeHolder(clock()), 6240, 2640, 2412,
                         732, font),
                kGrey, kBlue);
 
     QLabel *citation = addLabel(this, QStringLiteral("Label7"), noticeCitation(), 360, 3120,
                                 5532, 2052, font);
     citation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setColours(citation, kBlue, kYellow);
+    setBackgroundAndText(citation, kBlue, kYellow);
     setSingleBorder(citation);
 
     QLabel *downloads = addLabel(this, QStringLiteral("Label6"), noticeDownloads(), 360, 5280,
                                  5532, 1332, timesFont(9.6));
-    setColours(downloads, QColor(0, 255, 255),
+    setBackgroundAndText(downloads, QColor(0, 255, 255),
                QApplication::palette().color(QPalette::WindowText));
     setSingleBorder(downloads);
 
     // The box is smaller than the picture at this resolution: show the whole picture, scaled.
     QLabel *picture = addLabel(this, QStringLiteral("Picture1"), QString(), 6600, 3480, 1776,
                                2292, font);
-    setColours(picture, kGrey, Qt::black);
+    setBackgroundAndText(picture, kGrey, Qt::black);
     picture->setAlignment(Qt::AlignCenter);
     picture->setPixmap(QPixmap(QStringLiteral(":/pictures/notice.jpg"))
                            .scaled(picture->size(), Qt::KeepAspectRatio,

@@ -17,7 +17,7 @@ Howto::Howto(QWidget *parent)
 
     QLabel *lines = addLabel(this, QStringLiteral("Label1"), howToCaption(), 240, 480, 6255,
                              4695, timesFont(12));
-    setColours(lines, QColor(192, 192, 192), Qt::black);
+    setBackgroundAndText(lines, QColor(192, 192, 192), Qt::black);
 
     QPushButton *ok = addButton(this, QStringLiteral("Command1"), QStringLiteral("OK"), 2760,
                                 5400, 1215, 495, timesFont(12), true);

@@ -34,7 +34,7 @@ Prophecy::Prophecy(QWidget *parent)
     box->setPixmap(picture);
     // The window has no border, so its outer size is its client area; halves are kept.
     box->setGeometry(twipsRect(kWidth / 2 - width / 2, kHeight / 2 - height / 2, width, height));
-    setColours(box, QApplication::palette().color(QPalette::Base), Qt::black);
+    setBackgroundAndText(box, QApplication::palette().color(QPalette::Base), Qt::black);
     box->setCursor(handCursor());
     box->setAccessibleName(QStringLiteral("Picture: the life cycle of the four age classes"));
     box->setAccessibleDescription(lifeCyclePictureText());

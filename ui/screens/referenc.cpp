@@ -20,12 +20,12 @@ Referenc::Referenc(QWidget *parent)
     QLabel *heading = addLabel(this, QStringLiteral("Label1_0"), QStringLiteral("References"),
                                240, 120, 6735, 255, timesFont(12, true));
     heading->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setColours(heading, Qt::white, Qt::black);
+    setBackgroundAndText(heading, Qt::white, Qt::black);
 
     QLabel *list = addLabel(this, QStringLiteral("Label2"), referencesCaption(), 240, 600, 8292,
                             4812, timesFont(12));
     list->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setColours(list, Qt::white, Qt::black);
+    setBackgroundAndText(list, Qt::white, Qt::black);
 
     QPushButton *ok = addButton(this, QStringLiteral("Command1"), QStringLiteral("OK"), 3960,
                                 5520, 855, 495, timesFont(12, true), true);

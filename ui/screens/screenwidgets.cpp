@@ -19,7 +19,7 @@ void setUpWindow(QWidget *window, const QString &name, const QString &caption, d
     window->setObjectName(name);
     window->setWindowTitle(caption);
     window->setFixedSize(twipsSize(width, height));
-    setColours(window, background, Qt::black);
+    setBackgroundAndText(window, background, Qt::black);
     centreOnScreen(window);
 }
 
@@ -32,7 +32,7 @@ void centreOnScreen(QWidget *window)
     window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
 }
 
-void setColours(QWidget *widget, const QColor &background, const QColor &text)
+void setBackgroundAndText(QWidget *widget, const QColor &background, const QColor &text)
 {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, background);

@@ -20,7 +20,7 @@ void setUpWindow(QWidget *window, const QString &name, const QString &caption, d
 void centreOnScreen(QWidget *window);
 
 // Paints a widget's own background and text in these colours.
-void setColours(QWidget *widget, const QColor &background, const QColor &text);
+void setBackgroundAndText(QWidget *widget, const QColor &background, const QColor &text);
 
 // A label or button at a place given in twips (left, top, width, height). The button is
 // pressed by Space or Enter once it has the focus.

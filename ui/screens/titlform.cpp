@@ -53,7 +53,7 @@ titlform::titlform(QWidget *parent)
         }
         QLabel *label = addLabel(this, QStringLiteral("Label1_%1").arg(i), text, place.left,
                                  place.top, place.width, place.height, font);
-        setColours(label, QColor(0, 0, 128), QColor(255, 255, 0));
+        setBackgroundAndText(label, QColor(0, 0, 128), QColor(255, 255, 0));
         label->setCursor(handCursor());
         // The smallest title is drawn in Greek letters; a screen reader says what it means.
         label->setAccessibleName(kTitle);
@@ -64,7 +64,7 @@ titlform::titlform(QWidget *parent)
     m_Label2 = addLabel(this, QStringLiteral("Label2"),
                         QStringLiteral("Press any key or click mouse to start."), 1200, 4800,
                         1695, 1095, timesFont(13.8));
-    setColours(m_Label2, QColor(255, 0, 0), QColor(255, 255, 0));
+    setBackgroundAndText(m_Label2, QColor(255, 0, 0), QColor(255, 255, 0));
     setSingleBorder(m_Label2);
     m_Label2->setCursor(handCursor());
     m_Label2->installEventFilter(this);

@@ -40,6 +40,7 @@ private slots:
     void graphOpensOnAgeStructureAndGoesBack();
     void chartCloseBoxMakesANewWindowNextTime();
     void startUpPhasesColourTheBackdrop();
+    void windowsKeepTheirColoursInTheWholeProgram();
     void doubleClickOnHintSkipsPictureScreen();
     void informationWindowsReturnToMain_data();
     void informationWindowsReturnToMain();
@@ -201,6 +202,22 @@ void TestNavigation::startUpPhasesColourTheBackdrop()
     QVERIFY(!backdrop->isEnabled());
     QTest::mouseClick(backdrop, Qt::LeftButton);
     QVERIFY(p.form().isVisible());
+}
+
+void TestNavigation::windowsKeepTheirColoursInTheWholeProgram()
+{
+    // Linked together, the windows' helpers must not take each other's place.
+    Program p;
+    auto colours = [](QWidget *w) {
+        return qMakePair(w->palette().color(w->foregroundRole()), w->palette().color(w->backgroundRole()));
+    };
+    QCOMPARE(colours(p.form().findChild<QWidget *>("Harvest_0")),
+             qMakePair(QColor(255, 255, 0), QColor(0, 128, 0)));
+    QCOMPARE(colours(p.form().findChild<QWidget *>("Label4")),
+             qMakePair(QColor(255, 255, 0), QColor(0, 0, 255)));
+    p.clickMain("Command5");
+    QCOMPARE(colours(p.navigation.changdat()->findChild<QWidget *>("Harvest1_0")),
+             qMakePair(QColor(255, 255, 0), QColor(0, 128, 0)));
 }
 
 void TestNavigation::doubleClickOnHintSkipsPictureScreen()
