@@ -43,10 +43,14 @@ constexpr std::pair<double, double> kBrackets[4] = {{240, 3360}, {3600, 5400}, {
 
 QString q(const std::string &text) { return QString::fromStdString(text); }
 
-// A number wider than its box shows its leading digits, which matter most.
+// A number wider than its box shows its leading digits, which matter most. An unchanged
+// text is left alone: setting it again lays it out and repaints it for nothing.
 void showText(QLineEdit *field, const std::string &text)
 {
-    field->setText(q(text));
+    const QString shown = q(text);
+    if (field->text() == shown)
+        return;
+    field->setText(shown);
     field->setCursorPosition(0);
 }
 

@@ -1,0 +1,81 @@
+#include "numbertext.h"
+#include "simulation.h"
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Values and texts of the kinds the fields hold: small, fractional, long, huge, tiny.
+const std::vector<double> kValues{0.0, 5.0, 0.5, 1.375, 0.954545454545455, 144.6875,
+                                  123456789.123, 1.5e15, -2.25e-7, 1.7976931348623157e308};
+const std::vector<std::string> kTexts{"0", "5", "0.5", "1.375", "0.954545454545455", "144.6875",
+                                      "123456789.123", "1.5E+15", "-2.25E-07", " 17 ", "1e308"};
+
+void BM_NumberText(benchmark::State &state)
+{
+    for (auto _ : state) {
+        for (const double v : kValues)
+            benchmark::DoNotOptimize(numberText(v));
+    }
+    state.SetItemsProcessed(state.iterations() * int64_t(kValues.size()));
+}
+BENCHMARK(BM_NumberText);
+
+void BM_StrictValue(benchmark::State &state)
+{
+    for (auto _ : state) {
+        for (const std::string &t : kTexts)
+            benchmark::DoNotOptimize(strictValue(t));
+    }
+    state.SetItemsProcessed(state.iterations() * int64_t(kTexts.size()));
+}
+BENCHMARK(BM_StrictValue);
+
+void BM_LenientValue(benchmark::State &state)
+{
+    for (auto _ : state) {
+        for (const std::string &t : kTexts)
+            benchmark::DoNotOptimize(lenientValue(t));
+    }
+    state.SetItemsProcessed(state.iterations() * int64_t(kTexts.size()));
+}
+BENCHMARK(BM_LenientValue);
+
+// One "Project" and one "Transit" of the default model, field texts read and written.
+void BM_ProjectionTransition(benchmark::State &state)
+{
+    auto history = std::make_unique<Module1>();
+    Simulation simulation(*history);
+    simulation.startUp();
+    for (auto _ : state) {
+        // A full history refuses the next step; start again (once in a thousand).
+        if (history->tcount >= kLastTime)
+            simulation.Restart();
+        benchmark::DoNotOptimize(simulation.Projection());
+        simulation.Transition();
+    }
+}
+BENCHMARK(BM_ProjectionTransition);
+
+// A whole run: restart, then 1000 projections each followed by its transition.
+void BM_Run1000(benchmark::State &state)
+{
+    auto history = std::make_unique<Module1>();
+    Simulation simulation(*history);
+    simulation.startUp();
+    for (auto _ : state) {
+        simulation.Restart();
+        for (int k = 0; k < kLastTime; ++k) {
+            simulation.Projection();
+            simulation.Transition();
+        }
+        benchmark::DoNotOptimize(history->Ntot[kLastTime]);
+    }
+}
+BENCHMARK(BM_Run1000)->Unit(benchmark::kMillisecond);
+
+} // namespace

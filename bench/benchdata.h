@@ -1,0 +1,18 @@
+#pragma once
+
+#include "dialogs.h"
+#include "module1.h"
+
+#include <memory>
+
+// A history of the default model with every slot used: tcount = 1000.
+std::unique_ptr<Module1> fullHistory();
+
+// Modal boxes answered at once: a benchmark must never wait for a click.
+class QuietDialogs : public Dialogs {
+public:
+    QMessageBox::StandardButton message(QWidget *, const QString &, const QString &,
+                                        QMessageBox::StandardButtons,
+                                        QMessageBox::Icon) override;
+    QString saveFileName(QWidget *, const QString &) override;
+};

@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# Builds the benchmarks (Release) and prints the table of README's "Performance" section:
+# every benchmark with its budget, then the program's start beside a bare Qt window.
+# Usage: scripts/bench.sh [start runs, default 30]. Windows are drawn offscreen; the start is
+# measured offscreen and once more on an X server (Xvfb), as a student's display would show it.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${BUILD_DIR:-$root/build-bench}
+runs=${1:-30}
+
+"$root/scripts/setup.sh"
+if ! dpkg-query -W -f='${Status}' libbenchmark-dev 2>/dev/null | grep -q 'install ok installed'; then
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends libbenchmark-dev
+fi
+
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DVELMORA_BENCH=ON -DBUILD_TESTING=OFF >/dev/null
+cmake --build "$build" -j"${JOBS:-2}" --target velmora velmora_bench velmora_barewindow \
+    velmora_labelwindow velmora_firstshow velmora_startbench >/dev/null
+
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+unset XDG_CURRENT_DESKTOP
+"$build/bench/velmora_bench" --benchmark_format=csv --benchmark_min_time=0.5 \
+    >"$build/bench.csv" 2>"$build/bench.log"
+"$build/bench/velmora_startbench" "$runs" "$build/bench/libvelmora_firstshow.so" \
+    "$build/app/velmora" "$build/bench/velmora_barewindow" "$build/bench/velmora_labelwindow" \
+    >"$build/start.csv"
+xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=xcb \
+    "$build/bench/velmora_startbench" "$runs" "$build/bench/libvelmora_firstshow.so" \
+    "$build/app/velmora" "$build/bench/velmora_barewindow" "$build/bench/velmora_labelwindow" \
+    >"$build/start-xcb.csv"
+
+echo "| What | Time | Budget | Met |"
+echo "|---|---:|---:|:-:|"
+awk -F, '
+function show(t, unit) {
+    if (unit == "ns" && t >= 1000) { t /= 1000; unit = "us" }
+    if (unit == "us" && t >= 1000) { t /= 1000; unit = "ms" }
+    return sprintf("%.3g %s", t, unit == "us" ? "µs" : unit)
+}
+function ms(t, unit) { return unit == "ns" ? t / 1e6 : unit == "us" ? t / 1e3 : t }
+NR == 1 { next }
+{
+    name = $1; gsub(/"/, "", name); sub(/\/real_time$/, "", name)
+    real = $3; unit = $5; items = $7
+    what = name; budget = ""; met = ""
+    if (items != "") { real = 1e9 / items; unit = "ns" }
+    if (name == "BM_NumberText") what = "number text form, one value"
+    else if (name == "BM_StrictValue") what = "strict conversion, one text"
+    else if (name == "BM_LenientValue") what = "lenient conversion, one text"
+    else if (name == "BM_ProjectionTransition") what = "model: one projection + transition, texts included"
+    else if (name == "BM_Run1000") what = "model: run of 1000 projections + transitions"
+    else if (name == "BM_MainWindowProjection") { what = "main window \"Project\": model, fields, repaint"; budget = 1 }
+    else if (name == "BM_MainWindowTransition") { what = "main window \"Transit\": model, fields, repaint"; budget = 1 }
+    else if (name ~ /^BM_Chart\//) {
+        chart = name; sub(/^BM_Chart\//, "", chart); gsub(/_/, " ", chart)
+        what = "chart \"" chart "\", tcount 1000: fill, rebuild, render"; budget = 16
+    }
+    else if (name == "BM_ExportWrite") { what = "export of tcount 1000: four files written to disk"; budget = 20 }
+    else if (name == "BM_ExportWriteMemory") what = "export of tcount 1000: four files written to tmpfs"
+    else if (name == "BM_ExportFormat") what = "export of tcount 1000: the bytes only"
+    else if (name == "BM_FirstShowForm1") what = "main window Form1: created and first shown"
+    else if (name == "BM_FirstShowLarggraf") what = "chart window Larggraf (tcount 1000): created and first shown"
+    else if (name == "BM_FirstShowChangdat") what = "editing window Changdat: created and first shown"
+    if (budget != "") { met = ms(real, unit) < budget ? "yes" : "NO"; budget = "< " budget " ms" }
+    printf "| %s | %s | %s | %s |\n", what, show(real, unit), budget, met
+}' "$build/bench.csv"
+for platform in offscreen xcb; do
+    csv="$build/start.csv"
+    [ "$platform" = offscreen ] || csv="$build/start-$platform.csv"
+    awk -F, -v on="$platform" '
+NR == 1 { next }
+{ wall[$1] = $2; fastest[$1] = $3; cpu[$1] = $4; peak[$1] = $5 }
+END {
+    v = "velmora"; b = "velmora_barewindow"; l = "velmora_labelwindow"
+    printf "| %s: start to first window shown, velmora (median / fastest / CPU) | %.1f / %.1f / %.1f ms | | |\n", on, wall[v], fastest[v], cpu[v]
+    printf "| %s: start of a bare Qt window (median / fastest / CPU) | %.1f / %.1f / %.1f ms | | |\n", on, wall[b], fastest[b], cpu[b]
+    printf "| %s: start of a bare window with one label (median / fastest / CPU) | %.1f / %.1f / %.1f ms | | |\n", on, wall[l], fastest[l], cpu[l]
+    r = wall[v] / wall[b]
+    printf "| %s: start ratio velmora / bare (median) | %.2f | < 1.5 | %s |\n", on, r, r < 1.5 ? "yes" : "NO"
+    printf "| %s: start ratio one label / bare (median) | %.2f | | |\n", on, wall[l] / wall[b]
+    printf "| %s: peak memory velmora / bare / one label | %.1f / %.1f / %.1f MiB | | |\n", on, peak[v], peak[b], peak[l]
+    m = peak[v] / peak[b]
+    printf "| %s: peak memory ratio velmora / bare | %.2f | < 2 | %s |\n", on, m, m < 2 ? "yes" : "NO"
+}' "$csv"
+done
