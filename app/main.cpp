@@ -14,7 +14,11 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("velmora"));
     QApplication::setDesktopFileName(QStringLiteral("org.example.Velmora"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/velmora-256.png")));
+    // Sizes given up front: the icon files are read when a size is first drawn, not at start.
+    QIcon icon;
+    for (int size : {32, 64, 256})
+        icon.addFile(QStringLiteral(":/icons/velmora-%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
     applyProgramLook();
     // Windows are hidden and shown all the time; the run ends only where the program says so.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -41,6 +41,7 @@ void BM_FirstShowForm1(benchmark::State &state)
     auto history = std::make_unique<Module1>();
     Simulation simulation(*history);
     QuietDialogs dialogs;
+    simulation.startUp();
     firstShow(state, [&] { return std::make_unique<Form1>(simulation, dialogs); });
 }
 BENCHMARK(BM_FirstShowForm1)->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -72,6 +73,7 @@ void mainWindowStep(benchmark::State &state, bool projection)
     auto history = std::make_unique<Module1>();
     Simulation simulation(*history);
     QuietDialogs dialogs;
+    simulation.startUp();
     Form1 form(simulation, dialogs);
     form.show();
     waitUntilExposed(form);

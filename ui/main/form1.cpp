@@ -121,7 +121,6 @@ Form1::Form1(Simulation &simulation, Dialogs &dialogs, QWidget *parent)
     describeForScreenReaders();
 
     m_simulation.onMessage = [this](const ModelMessage &message) { showMessage(message); };
-    m_simulation.startUp();
     showModel();
 }
 

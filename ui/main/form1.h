@@ -14,7 +14,7 @@ class Simulation;
 struct ModelMessage;
 
 // The main window: shows the simulation's fields as the written-out equation and offers
-// every command. It holds no rule of its own: steps run in `Simulation`, other windows are
+// every command. The simulation has had its start-up before the window is built. It holds no rule of its own: steps run in `Simulation`, other windows are
 // opened by whoever listens to its signals.
 class Form1 : public QWidget {
     Q_OBJECT

@@ -41,17 +41,11 @@ titlform::titlform(QWidget *parent)
 
     for (int i = 0; i < TitleAnimation::kLabels; ++i) {
         const TitlePlace &place = kTitlePlaces[i];
-        QFont font = timesFont(place.points);
-        QString text = kTitle;
-        if (i == 0) {
-            font = appFont(QStringLiteral("Symbol"), place.points);
-            // Without a Symbol face the letters would show as Latin; write the Greek out.
-            if (!isSymbolFace(font)) {
-                font = timesFont(place.points);
-                text = symbolEncodingGreek(kTitle);
-            }
-        }
-        QLabel *label = addLabel(this, QStringLiteral("Label1_%1").arg(i), text, place.left,
+        // Label 0 is set in the Symbol face; whether one is installed is asked only when the
+        // label first shows, so the screen comes up without loading that face.
+        const QFont font = i == 0 ? appFont(QStringLiteral("Symbol"), place.points)
+                                  : timesFont(place.points);
+        QLabel *label = addLabel(this, QStringLiteral("Label1_%1").arg(i), kTitle, place.left,
                                  place.top, place.width, place.height, font);
         setBackgroundAndText(label, QColor(0, 0, 128), QColor(255, 255, 0));
         label->setCursor(handCursor());
@@ -82,7 +76,22 @@ void titlform::Timer1_Timer()
 {
     const TitleAnimation::Step step = m_animation.next();
     m_Label1[size_t(step.hide)]->hide();
+    if (step.show == 0)
+        useGreekWithoutSymbolFace();
     m_Label1[size_t(step.show)]->show();
+}
+
+void titlform::useGreekWithoutSymbolFace()
+{
+    if (m_symbolFaceChecked)
+        return;
+    m_symbolFaceChecked = true;
+    QLabel *label = m_Label1[0];
+    // Without a Symbol face the letters would show as Latin; write the Greek out.
+    if (!isSymbolFace(label->font())) {
+        label->setFont(timesFont(label->font().pointSizeF()));
+        label->setText(symbolEncodingGreek(kTitle));
+    }
 }
 
 void titlform::mouseReleaseEvent(QMouseEvent *event)

@@ -35,8 +35,11 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void useGreekWithoutSymbolFace();
+
     std::array<QLabel *, TitleAnimation::kLabels> m_Label1{};
     QLabel *m_Label2 = nullptr;
     QTimer *m_Timer1 = nullptr;
     TitleAnimation m_animation;
+    bool m_symbolFaceChecked = false;
 };

@@ -5,7 +5,6 @@
 #include "changdat.h"
 #include "copyrigh.h"
 #include "form1.h"
-#include "historysaver.h"
 #include "howto.h"
 #include "introfrm.h"
 #include "larggraf.h"
@@ -13,6 +12,7 @@
 #include "prophecy.h"
 #include "quiz.h"
 #include "referenc.h"
+#include "simulation.h"
 #include "titlform.h"
 #include "vater.h"
 
@@ -57,19 +57,26 @@ Navigation::Navigation(Module1 &history, Simulation &simulation, Dialogs &dialog
     , m_simulation(simulation)
     , m_dialogs(dialogs)
     , m_clock(std::move(clock))
-    , m_form1(std::make_unique<Form1>(simulation, dialogs))
-    , m_saver(std::make_unique<HistorySaver>(history, dialogs))
+    , m_saver(history, dialogs)
 {
+}
+
+Form1 &Navigation::mainWindow()
+{
+    if (m_form1)
+        return *m_form1;
+    m_form1 = std::make_unique<Form1>(m_simulation, m_dialogs);
     Form1 *form = m_form1.get();
     connect(form, &Form1::closedByCloseBox, this, &Navigation::endRequested);
-    connect(form, &Form1::saveRequested, this, [this] { m_saver->SaveGraphicData(m_form1.get()); });
+    connect(form, &Form1::saveRequested, this, [this, form] { m_saver.SaveGraphicData(form); });
     connect(form, &Form1::changeDefaultsRequested, this, &Navigation::openChangeDefaults);
     connect(form, &Form1::graphRequested, this, &Navigation::openGraph);
     connect(form, &Form1::howToRequested, this, &Navigation::openHowto);
     connect(form, &Form1::introRequested, this, &Navigation::openIntro);
     connect(form, &Form1::quizRequested, this, &Navigation::openQuiz);
     connect(form, &Form1::analysisRequested, this, &Navigation::openAnalysis);
-    connect(form, &Form1::quitRequested, this, [this] { quitFrom(m_form1.get()); });
+    connect(form, &Form1::quitRequested, this, [this, form] { quitFrom(form); });
+    return *m_form1;
 }
 
 Navigation::~Navigation()
@@ -81,6 +88,8 @@ Navigation::~Navigation()
 
 void Navigation::start()
 {
+    // The main window's load records N(0) first; the window itself is built when first shown.
+    m_simulation.startUp();
     m_backform = std::make_unique<Backform>();
     m_backform->setBackgroundColour(kDarkBlue);
     m_backform->show();
@@ -121,7 +130,7 @@ void Navigation::forget(QPointer<Window> &window)
 
 void Navigation::showMain()
 {
-    showInFront(m_form1.get());
+    showInFront(&mainWindow());
 }
 
 void Navigation::openChangeDefaults()
@@ -131,10 +140,10 @@ void Navigation::openChangeDefaults()
             window->hide();
             showMain();
         });
-        connect(window, &Changdat::valuesApplied, this, [this] { m_form1->showModel(); });
+        connect(window, &Changdat::valuesApplied, this, [this] { mainWindow().showModel(); });
         connect(window, &Changdat::quitRequested, this, [this, window] { quitFrom(window); });
     });
-    m_form1->hide();
+    mainWindow().hide();
     showInFront(m_changdat);
 }
 
@@ -149,7 +158,7 @@ void Navigation::openGraph()
         connect(window, &Larggraf::closedByCloseBox, this, [this] { forget(m_larggraf); });
     });
     m_larggraf->drawAgeStructure();
-    m_form1->hide();
+    mainWindow().hide();
     showInFront(m_larggraf);
 }
 
@@ -163,7 +172,7 @@ void Navigation::openHowto()
         connect(window, &Howto::closedByCloseBox, this, [this] { forget(m_howto); });
     });
     showInFront(m_howto);
-    m_form1->hide();
+    mainWindow().hide();
 }
 
 void Navigation::openIntro()
@@ -177,7 +186,7 @@ void Navigation::openIntro()
         connect(window, &Introfrm::referencesClicked, this, &Navigation::openReferences);
     });
     showInFront(m_introfrm);
-    m_form1->hide();
+    mainWindow().hide();
 }
 
 void Navigation::openReferences()
@@ -207,7 +216,7 @@ void Navigation::openQuiz()
         connect(window, &Quiz::closedByCloseBox, this, [this] { forget(m_quiz); });
     });
     showInFront(m_quiz);
-    m_form1->hide();
+    mainWindow().hide();
 }
 
 void Navigation::openAnalysis()
@@ -220,7 +229,7 @@ void Navigation::openAnalysis()
         connect(window, &AnalysisWindow::closedByCloseBox, this, [this] { forget(m_analysis); });
     });
     showInFront(m_analysis);
-    m_form1->hide();
+    mainWindow().hide();
 }
 
 void Navigation::quitFrom(QWidget *window)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "historysaver.h"
 #include "yearclock.h"
 
 #include <QObject>
@@ -13,7 +14,6 @@ class Backform;
 class Changdat;
 class Dialogs;
 class Form1;
-class HistorySaver;
 class Howto;
 class Introfrm;
 class Larggraf;
@@ -41,7 +41,8 @@ public:
     // The start-up sequence: backdrop, then the animated title screen.
     void start();
 
-    Form1 &mainWindow() const { return *m_form1; }
+    // The main window, built at its first use: the start-up screens come up without waiting for it.
+    Form1 &mainWindow();
     Backform *backdrop() const;
     titlform *titleScreen() const;
     Prophecy *pictureScreen() const;
@@ -79,7 +80,7 @@ private:
     Dialogs &m_dialogs;
     YearClock m_clock;
     std::unique_ptr<Form1> m_form1;
-    std::unique_ptr<HistorySaver> m_saver;
+    HistorySaver m_saver;
     std::unique_ptr<Backform> m_backform;
     std::unique_ptr<titlform> m_titlform;
     std::unique_ptr<Prophecy> m_prophecy;

@@ -21,6 +21,7 @@ struct Window {
     std::unique_ptr<Module1> history = std::make_unique<Module1>();
     Simulation simulation{*history};
     FakeDialogs dialogs;
+    bool started = (simulation.startUp(), true);
     Form1 form{simulation, dialogs};
 
     Window()
