@@ -14,9 +14,9 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("velmora"));
     QApplication::setDesktopFileName(QStringLiteral("org.example.Velmora"));
-    // Sizes given up front: the icon files are read when a size is first drawn, not at start.
+    // Window icons are small; the large sizes are for the desktop, from the installed theme.
     QIcon icon;
-    for (int size : {32, 64, 256})
+    for (int size : {32, 64})
         icon.addFile(QStringLiteral(":/icons/velmora-%1.png").arg(size), QSize(size, size));
     QApplication::setWindowIcon(icon);
     applyProgramLook();
