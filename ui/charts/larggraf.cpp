@@ -60,16 +60,16 @@ Larggraf::Larggraf(const Module1 &history, Dialogs &dialogs, QWidget *parent)
         {"Command8", "Age distribution", 6432, 1836, false, &Larggraf::Command8_Click},
     };
     QList<QWidget *> tabOrder;
-    for (const ButtonSpec &spec : specs) {
-        auto *button = new QPushButton(QString::fromLatin1(spec.caption), this);
-        button->setObjectName(QString::fromLatin1(spec.name));
-        button->setGeometry(twipsRect(spec.left, 7032, spec.width, 495));
+    for (const ButtonSpec &entry : specs) {
+        auto *button = new QPushButton(QString::fromLatin1(entry.caption), this);
+        button->setObjectName(QString::fromLatin1(entry.name));
+        button->setGeometry(twipsRect(entry.left, 7032, entry.width, 495));
         button->setFont(timesFont(12));
-        if (spec.hand)
+        if (entry.hand)
             button->setCursor(handCursor());
         // Enter presses the focused button too, not only Space.
         button->setAutoDefault(true);
-        connect(button, &QPushButton::clicked, this, spec.handler);
+        connect(button, &QPushButton::clicked, this, entry.handler);
         tabOrder.append(button);
     }
     m_command4 = findChild<QPushButton *>(QStringLiteral("Command4"));
