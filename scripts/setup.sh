@@ -4,7 +4,8 @@ set -euo pipefail
 
 packages=(
     build-essential cmake
-    qt6-base-dev qt6-base-dev-tools qt6-charts-dev qt6-svg-dev qt6-qpa-plugins libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-charts-dev qt6-svg-dev qt6-qpa-plugins
+    libqt6opengl6-dev libgl-dev
     fonts-liberation fonts-arphic-uming fonts-urw-base35 fonts-dejavu-core
     xvfb xauth xdotool imagemagick
     desktop-file-utils appstream
