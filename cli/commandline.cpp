@@ -185,26 +185,6 @@ std::optional<std::string> parseOptions(const std::string &command,
     return std::nullopt;
 }
 
-// The editing window's message for a broken rule, word for word.
-std::string brokenRuleMessage(BrokenRule rule)
-{
-    switch (rule) {
-    case BrokenRule::None:
-        break;
-    case BrokenRule::SurvivalAboveOne:
-        return "Survival rate (the blue ones) must be <=1. Press Try Again to enter new data.";
-    case BrokenRule::FecundityBelowZero:
-        return "Fecundity (the red ones) must >=0. Click Try again to enter new data.";
-    case BrokenRule::HarvestBelowZero:
-        return "The harvest rate (the green boxes) must be >=0. Click Try again to enter new data.";
-    case BrokenRule::PopulationBelowZero:
-        return "The number of each age group of N(0) must be >=0. Press Try again to retry.";
-    case BrokenRule::TooLarge:
-        return "The number is too large. Press Try again to enter new data.";
-    }
-    return {};
-}
-
 // The run's step counter and history with the simulation that writes them, set up as the
 // main window is after "Go Back" from the editing window with `entries`.
 struct Run {

@@ -36,6 +36,25 @@ std::string tidyText(const std::string &text)
 
 } // namespace
 
+std::string brokenRuleMessage(BrokenRule rule)
+{
+    switch (rule) {
+    case BrokenRule::None:
+        break;
+    case BrokenRule::SurvivalAboveOne:
+        return "Survival rate (the blue ones) must be <=1. Press Try Again to enter new data.";
+    case BrokenRule::FecundityBelowZero:
+        return "Fecundity (the red ones) must >=0. Click Try again to enter new data.";
+    case BrokenRule::HarvestBelowZero:
+        return "The harvest rate (the green boxes) must be >=0. Click Try again to enter new data.";
+    case BrokenRule::PopulationBelowZero:
+        return "The number of each age group of N(0) must be >=0. Press Try again to retry.";
+    case BrokenRule::TooLarge:
+        return "The number is too large. Press Try again to enter new data.";
+    }
+    return {};
+}
+
 bool MessageArea::operator==(const MessageArea &other) const
 {
     return Label1 == other.Label1 && Label7 == other.Label7 && Label8 == other.Label8

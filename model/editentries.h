@@ -16,6 +16,9 @@ enum class BrokenRule {
     TooLarge,            // a number beyond the range of a double: Label10
 };
 
+// The editing window's message for a broken rule, as its label shows it; empty for None.
+std::string brokenRuleMessage(BrokenRule rule);
+
 // What the message strip of the editing window shows. The motto and a message share one place.
 struct MessageArea {
     bool Label1 = false;  // survival rate above 1

@@ -19,6 +19,11 @@
 
 namespace {
 
+QString message(BrokenRule rule)
+{
+    return QString::fromStdString(brokenRuleMessage(rule));
+}
+
 const QColor kGrey(192, 192, 192);
 const QColor kYellow(255, 255, 0);
 const QColor kGreen(0, 128, 0);
@@ -171,24 +176,19 @@ void Changdat::buildControls()
                          appFont(QStringLiteral("細明體"), 28.8), Qt::AlignCenter);
     setColours(m_Label2, kYellow, kGreen);
     m_Label1 = makeMessage(this, QStringLiteral("Label1"),
-                           QStringLiteral("Survival rate (the blue ones) must be <=1. Press Try "
-                                          "Again to enter new data."),
+                           message(BrokenRule::SurvivalAboveOne),
                            1920);
     m_Label7 = makeMessage(this, QStringLiteral("Label7"),
-                           QStringLiteral("Fecundity (the red ones) must >=0. Click Try again to "
-                                          "enter new data."),
+                           message(BrokenRule::FecundityBelowZero),
                            1920);
     m_Label8 = makeMessage(this, QStringLiteral("Label8"),
-                           QStringLiteral("The harvest rate (the green boxes) must be >=0. Click "
-                                          "Try again to enter new data."),
+                           message(BrokenRule::HarvestBelowZero),
                            1920);
     m_Label9 = makeMessage(this, QStringLiteral("Label9"),
-                           QStringLiteral("The number of each age group of N(0) must be >=0. "
-                                          "Press Try again to retry."),
+                           message(BrokenRule::PopulationBelowZero),
                            1800);
     m_Label10 = makeMessage(this, QStringLiteral("Label10"),
-                            QStringLiteral("The number is too large. Press Try again to enter new "
-                                           "data."),
+                            message(BrokenRule::TooLarge),
                             1920);
     m_Command3 = makeButton(this, QStringLiteral("Command3"), QStringLiteral("Try again"),
                             twipsRect(6360, 120, 1452, 612));
