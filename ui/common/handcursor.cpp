@@ -1,8 +1,8 @@
 #include "handcursor.h"
 
-#include <QPixmap>
+#include "picturefile.h"
 
 QCursor handCursor()
 {
-    return QCursor(QPixmap(QStringLiteral(":/cursors/hand.png")), 12, 1);
+    return QCursor(readPicture(QStringLiteral(":/cursors/hand.png")), 12, 1);
 }

@@ -5,6 +5,7 @@
 #include "colours.h"
 #include "dialogs.h"
 #include "handcursor.h"
+#include "picturefile.h"
 #include "printing.h"
 #include "simulation.h"
 #include "twips.h"
@@ -204,7 +205,7 @@ void Form1::buildStepControls()
     m_project = new ClickableLabel(this);
     m_project->setObjectName(QStringLiteral("Project"));
     m_project->setGeometry(twipsRect(3960, 4080, 780, 636));
-    m_project->setPixmap(QPixmap(QStringLiteral(":/pictures/arrow-right.png")));
+    m_project->setPixmap(readPicture(QStringLiteral(":/pictures/arrow-right.png")));
     m_project->setScaledContents(true);
     m_project->setToolTip(QStringLiteral("Projection"));
     connect(m_project, &ClickableLabel::clicked, this, &Form1::Command1_Click);
@@ -212,7 +213,7 @@ void Form1::buildStepControls()
     m_transit = new ClickableLabel(this);
     m_transit->setObjectName(QStringLiteral("Transit"));
     m_transit->setGeometry(twipsRect(9000, 4080, 780, 636));
-    m_transit->setPixmap(QPixmap(QStringLiteral(":/pictures/arrow-left.png")));
+    m_transit->setPixmap(readPicture(QStringLiteral(":/pictures/arrow-left.png")));
     m_transit->setScaledContents(true);
     m_transit->setToolTip(QStringLiteral("Transition"));
     connect(m_transit, &ClickableLabel::clicked, this, &Form1::Command2_Click);
@@ -256,7 +257,10 @@ void Form1::buildCommands()
     auto *quiz = new QPushButton(this);
     quiz->setObjectName(QStringLiteral("Command9"));
     quiz->setGeometry(twipsRect(3600, 6360, 615, 615));
-    quiz->setIcon(QIcon(QStringLiteral(":/pictures/quiz.png")));
+    QIcon quizIcon;
+    quizIcon.addPixmap(readPicture(QStringLiteral(":/pictures/quiz.png")));
+    quizIcon.addPixmap(readPicture(QStringLiteral(":/pictures/quiz@2x.png")));
+    quiz->setIcon(quizIcon);
     quiz->setIconSize(QSize(32, 32));
     quiz->setToolTip(QStringLiteral("Quiz"));
     connect(quiz, &QPushButton::clicked, this, &Form1::quizRequested);

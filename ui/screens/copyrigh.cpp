@@ -2,6 +2,7 @@
 
 #include "appfonts.h"
 #include "handcursor.h"
+#include "picturefile.h"
 #include "screentexts.h"
 #include "screenwidgets.h"
 #include "twips.h"
@@ -60,7 +61,7 @@ copyrigh::copyrigh(const YearClock &clock, QWidget *parent)
                                2292, font);
     setBackgroundAndText(picture, kGrey, Qt::black);
     picture->setAlignment(Qt::AlignCenter);
-    picture->setPixmap(QPixmap(QStringLiteral(":/pictures/notice.jpg"))
+    picture->setPixmap(readPicture(QStringLiteral(":/pictures/notice.jpg"))
                            .scaled(picture->size(), Qt::KeepAspectRatio,
                                    Qt::SmoothTransformation));
     picture->setAccessibleName(

@@ -2,6 +2,7 @@
 
 #include "characterkey.h"
 #include "handcursor.h"
+#include "picturefile.h"
 #include "screentexts.h"
 #include "screenwidgets.h"
 #include "twips.h"
@@ -26,7 +27,7 @@ Prophecy::Prophecy(QWidget *parent)
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QStringLiteral("Velmora (II): press any key or click to go on"));
 
-    const QPixmap picture(QStringLiteral(":/pictures/prophecy.bmp"));
+    const QPixmap picture = readPicture(QStringLiteral(":/pictures/prophecy.bmp"));
     const double width = picture.width() * kTwipsPerPixel;
     const double height = picture.height() * kTwipsPerPixel;
     auto *box = new QLabel(this);

@@ -1,6 +1,7 @@
 #include "quiz.h"
 
 #include "appfonts.h"
+#include "picturefile.h"
 #include "screentexts.h"
 #include "screenwidgets.h"
 #include "twips.h"
@@ -22,7 +23,7 @@ Quiz::Quiz(QWidget *parent)
     setUpWindow(this, QStringLiteral("Quiz"), QStringLiteral("Quiz"), kWidth, kHeight,
                 QColor(128, 255, 128));
 
-    const QPixmap picture(QStringLiteral(":/pictures/quizpicture.jpg"));
+    const QPixmap picture = readPicture(QStringLiteral(":/pictures/quizpicture.jpg"));
     const double width = picture.width() * kTwipsPerPixel;
     const double height = picture.height() * kTwipsPerPixel;
     auto *image = new QLabel(this);

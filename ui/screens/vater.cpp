@@ -1,6 +1,7 @@
 #include "vater.h"
 
 #include "appfonts.h"
+#include "picturefile.h"
 #include "screenwidgets.h"
 #include "twips.h"
 
@@ -27,7 +28,7 @@ Vater::Vater(QWidget *parent)
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setGeometry(twipsRect(360, 240, kFrameWidth, kFrameHeight));
 
-    const QPixmap picture(QStringLiteral(":/pictures/dedication.jpg"));
+    const QPixmap picture = readPicture(QStringLiteral(":/pictures/dedication.jpg"));
     const double width = picture.width() * kTwipsPerPixel;
     const double height = picture.height() * kTwipsPerPixel;
     auto *box = new QLabel(frame);
