@@ -1,6 +1,8 @@
 #include "dialogs.h"
+#include "fontwarmup.h"
 #include "module1.h"
 #include "navigation.h"
+#include "picturefile.h"
 #include "programlook.h"
 #include "simulation.h"
 
@@ -12,12 +14,13 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    const FontWarmUp fontWarmUp;
     QApplication::setApplicationName(QStringLiteral("velmora"));
     QApplication::setDesktopFileName(QStringLiteral("org.example.Velmora"));
     // Window icons are small; the large sizes are for the desktop, from the installed theme.
     QIcon icon;
     for (int size : {32, 64})
-        icon.addFile(QStringLiteral(":/icons/velmora-%1.png").arg(size), QSize(size, size));
+        icon.addPixmap(readPicture(QStringLiteral(":/icons/velmora-%1.png").arg(size)));
     QApplication::setWindowIcon(icon);
     applyProgramLook();
     // Windows are hidden and shown all the time; the run ends only where the program says so.
