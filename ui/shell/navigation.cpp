@@ -16,8 +16,10 @@
 #include "titlform.h"
 #include "vater.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 
 namespace {
 
@@ -92,20 +94,44 @@ void Navigation::start()
     m_simulation.startUp();
     m_backform = std::make_unique<Backform>();
     m_backform->setBackgroundColour(kDarkBlue);
-    m_backform->show();
 
     m_titlform = std::make_unique<titlform>();
     connect(m_titlform.get(), &titlform::leaveForPicture, this, &Navigation::openPictureScreen);
     connect(m_titlform.get(), &titlform::leaveForMain, this, [this] {
+        showBackdrop();
         m_titlform->hide();
         showMain();
         m_backform->setBackgroundColour(kWhite);
     });
     showInFront(m_titlform.get());
+    // The title screen is what the student waits for, and drawing the full-screen backdrop
+    // takes about as long as the rest of the start: the backdrop follows the title's first
+    // drawing, a few milliseconds later, behind it.
+    m_titlform->installEventFilter(this);
+}
+
+bool Navigation::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_titlform.get() && event->type() == QEvent::Paint)
+        QTimer::singleShot(0, this, &Navigation::showBackdrop);
+    return QObject::eventFilter(watched, event);
+}
+
+void Navigation::showBackdrop()
+{
+    if (m_backdropShown)
+        return;
+    m_backdropShown = true;
+    m_titlform->removeEventFilter(this);
+    m_backform->show();
+    // Without a window manager to keep it below, a window shown last would cover the others.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        m_backform->lower();
 }
 
 void Navigation::openPictureScreen()
 {
+    showBackdrop();
     m_titlform->hide();
     if (!m_prophecy) {
         m_prophecy = std::make_unique<Prophecy>();

@@ -38,7 +38,8 @@ public:
                YearClock clock = systemYear);
     ~Navigation() override;
 
-    // The start-up sequence: backdrop, then the animated title screen.
+    // The start-up sequence: the animated title screen, and behind it the backdrop as soon as
+    // the title has been drawn (or is left, whichever comes first).
     void start();
 
     // The main window, built at its first use: the start-up screens come up without waiting for it.
@@ -60,7 +61,11 @@ signals:
     // The program must end now (main window's close box, or the end of the quit sequence).
     void endRequested();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void showBackdrop();
     void showMain();
     template <typename Window>
     void forget(QPointer<Window> &window);
@@ -82,6 +87,7 @@ private:
     std::unique_ptr<Form1> m_form1;
     HistorySaver m_saver;
     std::unique_ptr<Backform> m_backform;
+    bool m_backdropShown = false;
     std::unique_ptr<titlform> m_titlform;
     std::unique_ptr<Prophecy> m_prophecy;
     QPointer<Changdat> m_changdat;

@@ -42,6 +42,7 @@ private slots:
     void startUpPhasesColourTheBackdrop();
     void windowsKeepTheirColoursInTheWholeProgram();
     void doubleClickOnHintSkipsPictureScreen();
+    void keyBeforeTitleIsDrawnStillShowsBackdrop();
     void informationWindowsReturnToMain_data();
     void informationWindowsReturnToMain();
     void referencesReturnToMainNotIntro();
@@ -176,7 +177,11 @@ void TestNavigation::startUpPhasesColourTheBackdrop()
 {
     Program p(false);
     Backform *backdrop = p.navigation.backdrop();
-    QVERIFY(backdrop->isVisible());
+    // The title screen comes first; the backdrop follows once the title has been drawn.
+    QVERIFY(p.navigation.titleScreen()->isVisible());
+    QVERIFY(!backdrop->isVisible());
+    QVERIFY(QTest::qWaitForWindowExposed(p.navigation.titleScreen()));
+    QTRY_VERIFY(backdrop->isVisible());
     QCOMPARE(backdrop->backgroundColour(), QColor(0, 0, 64));
     QVERIFY(p.navigation.titleScreen()->isVisible());
     QVERIFY(!p.form().isVisible());
@@ -223,13 +228,24 @@ void TestNavigation::windowsKeepTheirColoursInTheWholeProgram()
 void TestNavigation::doubleClickOnHintSkipsPictureScreen()
 {
     Program p(false);
+    // Left before it was ever drawn: the backdrop is there all the same.
     emit p.navigation.titleScreen()->leaveForMain();
     QVERIFY(!p.navigation.titleScreen()->isVisible());
+    QVERIFY(p.navigation.backdrop()->isVisible());
     QVERIFY(p.form().isVisible());
     QCOMPARE(p.navigation.backdrop()->backgroundColour(), QColor(255, 255, 255));
     // The backdrop stays white until the quit sequence.
     p.clickMain("Command6");
     Program::click(p.navigation.howto(), "Command1");
+    QCOMPARE(p.navigation.backdrop()->backgroundColour(), QColor(255, 255, 255));
+}
+
+void TestNavigation::keyBeforeTitleIsDrawnStillShowsBackdrop()
+{
+    Program p(false);
+    QTest::keyClick(p.navigation.titleScreen(), Qt::Key_A);
+    QVERIFY(p.navigation.pictureScreen()->isVisible());
+    QVERIFY(p.navigation.backdrop()->isVisible());
     QCOMPARE(p.navigation.backdrop()->backgroundColour(), QColor(255, 255, 255));
 }
 
