@@ -1,6 +1,9 @@
 // Starts each program in turn with the first-show library preloaded, so it ends right after
-// its first window is shown, and prints the median wall time and peak memory of each.
-// Usage: velmora_startbench <runs> <first-show library> <program> <program> ...
+// its first window is shown, and prints the median wall time and peak memory of each, and the
+// median over the rounds of its time divided by the first program's (the yardstick) in the
+// same round: starts one after the other share the machine's load of the moment, so this
+// ratio varies less than the ratio of two medians when other work comes and goes.
+// Usage: velmora_startbench <runs> <first-show library> <yardstick> <program> ...
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <fcntl.h>
@@ -66,7 +69,8 @@ double median(std::vector<double> values)
 int main(int argc, char **argv)
 {
     if (argc < 4) {
-        std::fprintf(stderr, "usage: %s <runs> <first-show library> <program>...\n", argv[0]);
+        std::fprintf(stderr, "usage: %s <runs> <first-show library> <yardstick> <program>...\n",
+                     argv[0]);
         return 2;
     }
     const int runs = std::max(1, std::atoi(argv[1]));
@@ -85,20 +89,24 @@ int main(int argc, char **argv)
                 samples[size_t(p)].push_back(sample);
         }
     }
-    std::printf("program,median ms,min ms,median cpu ms,median peak MiB\n");
+    std::printf("program,median ms,min ms,median cpu ms,median peak MiB,median ratio\n");
     for (int p = 0; p < programs; ++p) {
         std::vector<double> times;
         std::vector<double> cpu;
         std::vector<double> peaks;
-        for (const Sample &s : samples[size_t(p)]) {
+        std::vector<double> ratios;
+        for (size_t round = 0; round < samples[size_t(p)].size(); ++round) {
+            const Sample &s = samples[size_t(p)][round];
             times.push_back(s.milliseconds);
             cpu.push_back(s.cpuMilliseconds);
             peaks.push_back(s.peakMiB);
+            ratios.push_back(s.milliseconds / samples[0][round].milliseconds);
         }
         const std::string path = argv[3 + p];
-        std::printf("%s,%.1f,%.1f,%.1f,%.1f\n", path.substr(path.find_last_of('/') + 1).c_str(),
-                    median(times), *std::min_element(times.begin(), times.end()), median(cpu),
-                    median(peaks));
+        std::printf("%s,%.1f,%.1f,%.1f,%.1f,%.3f\n",
+                    path.substr(path.find_last_of('/') + 1).c_str(), median(times),
+                    *std::min_element(times.begin(), times.end()), median(cpu), median(peaks),
+                    median(ratios));
     }
     return 0;
 }
