@@ -20,7 +20,7 @@ int main(int argc, char **argv)
     // Window icons are small; the large sizes are for the desktop, from the installed theme.
     QIcon icon;
     for (int size : {32, 64})
-        icon.addPixmap(readPicture(QStringLiteral(":/icons/velmora-%1.png").arg(size)));
+        icon.addPixmap(readPictureFile(QStringLiteral(":/icons/velmora-%1.png").arg(size)));
     QApplication::setWindowIcon(icon);
     applyProgramLook();
     // Windows are hidden and shown all the time; the run ends only where the program says so.

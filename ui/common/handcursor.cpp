@@ -4,5 +4,5 @@
 
 QCursor handCursor()
 {
-    return QCursor(readPicture(QStringLiteral(":/cursors/hand.png")), 12, 1);
+    return QCursor(readPictureFile(QStringLiteral(":/cursors/hand.png")), 12, 1);
 }

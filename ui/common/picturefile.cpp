@@ -1,11 +1,26 @@
 #include "picturefile.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImageReader>
 
-QPixmap readPicture(const QString &path)
+QPixmap readPictureFile(const QString &path)
 {
     QImageReader reader(path, QFileInfo(path).suffix().toLower().toLatin1());
     reader.setAutoDetectImageFormat(false);
+    // A name ending in "@2x" gives the picture its pixel ratio, so it is shown at half size.
     return QPixmap::fromImage(reader.read());
+}
+
+QPixmap readPicture(const QString &path)
+{
+    if (qGuiApp && qGuiApp->devicePixelRatio() > 1) {
+        const QFileInfo info(path);
+        const QString sharper = info.path() + QLatin1Char('/') + info.completeBaseName()
+                                + QLatin1String("@2x.") + info.suffix();
+        if (QFile::exists(sharper))
+            return readPictureFile(sharper);
+    }
+    return readPictureFile(path);
 }

@@ -258,8 +258,8 @@ void Form1::buildCommands()
     quiz->setObjectName(QStringLiteral("Command9"));
     quiz->setGeometry(twipsRect(3600, 6360, 615, 615));
     QIcon quizIcon;
-    quizIcon.addPixmap(readPicture(QStringLiteral(":/pictures/quiz.png")));
-    quizIcon.addPixmap(readPicture(QStringLiteral(":/pictures/quiz@2x.png")));
+    quizIcon.addPixmap(readPictureFile(QStringLiteral(":/pictures/quiz.png")));
+    quizIcon.addPixmap(readPictureFile(QStringLiteral(":/pictures/quiz@2x.png")));
     quiz->setIcon(quizIcon);
     quiz->setIconSize(QSize(32, 32));
     quiz->setToolTip(QStringLiteral("Quiz"));

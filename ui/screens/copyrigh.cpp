@@ -61,7 +61,7 @@ copyrigh::copyrigh(const YearClock &clock, QWidget *parent)
                                2292, font);
     setBackgroundAndText(picture, kGrey, Qt::black);
     picture->setAlignment(Qt::AlignCenter);
-    picture->setPixmap(readPicture(QStringLiteral(":/pictures/notice.jpg"))
+    picture->setPixmap(readPictureFile(QStringLiteral(":/pictures/notice.jpg"))
                            .scaled(picture->size(), Qt::KeepAspectRatio,
                                    Qt::SmoothTransformation));
     picture->setAccessibleName(

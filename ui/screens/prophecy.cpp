@@ -27,7 +27,7 @@ Prophecy::Prophecy(QWidget *parent)
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QStringLiteral("Velmora (II): press any key or click to go on"));
 
-    const QPixmap picture = readPicture(QStringLiteral(":/pictures/prophecy.bmp"));
+    const QPixmap picture = readPictureFile(QStringLiteral(":/pictures/prophecy.bmp"));
     const double width = picture.width() * kTwipsPerPixel;
     const double height = picture.height() * kTwipsPerPixel;
     auto *box = new QLabel(this);

@@ -23,7 +23,7 @@ Quiz::Quiz(QWidget *parent)
     setUpWindow(this, QStringLiteral("Quiz"), QStringLiteral("Quiz"), kWidth, kHeight,
                 QColor(128, 255, 128));
 
-    const QPixmap picture = readPicture(QStringLiteral(":/pictures/quizpicture.jpg"));
+    const QPixmap picture = readPictureFile(QStringLiteral(":/pictures/quizpicture.jpg"));
     const double width = picture.width() * kTwipsPerPixel;
     const double height = picture.height() * kTwipsPerPixel;
     auto *image = new QLabel(this);

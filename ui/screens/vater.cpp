@@ -28,7 +28,7 @@ Vater::Vater(QWidget *parent)
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setGeometry(twipsRect(360, 240, kFrameWidth, kFrameHeight));
 
-    const QPixmap picture = readPicture(QStringLiteral(":/pictures/dedication.jpg"));
+    const QPixmap picture = readPictureFile(QStringLiteral(":/pictures/dedication.jpg"));
     const double width = picture.width() * kTwipsPerPixel;
     const double height = picture.height() * kTwipsPerPixel;
     auto *box = new QLabel(frame);

@@ -22,8 +22,8 @@ private slots:
     {
         if (mapped("/imageformats/"))
             QSKIP("an image plugin was loaded before this test");
-        QVERIFY(!readPicture(QStringLiteral(":/icons/velmora-32.png")).isNull());
-        QVERIFY(!readPicture(QStringLiteral(":/pictures/prophecy.bmp")).isNull());
+        QVERIFY(!readPictureFile(QStringLiteral(":/icons/velmora-32.png")).isNull());
+        QVERIFY(!readPictureFile(QStringLiteral(":/pictures/prophecy.bmp")).isNull());
         QVERIFY(!mapped("/imageformats/"));
     }
 
@@ -32,6 +32,7 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QSize>("size");
         QTest::addRow("png") << QStringLiteral(":/cursors/hand.png") << QSize(32, 32);
+        QTest::addRow("png, twice the density") << QStringLiteral(":/cursors/hand@2x.png") << QSize(64, 64);
         QTest::addRow("bmp") << QStringLiteral(":/pictures/prophecy.bmp") << QSize();
         QTest::addRow("jpg") << QStringLiteral(":/pictures/notice.jpg") << QSize();
     }
@@ -40,15 +41,17 @@ private slots:
     {
         QFETCH(QString, path);
         QFETCH(QSize, size);
-        const QPixmap image = readPicture(path);
+        const QPixmap image = readPictureFile(path);
         QVERIFY2(!image.isNull(), qPrintable(path));
         if (size.isValid())
             QCOMPARE(image.size(), size);
+        // At the ordinary density a picture to be shown is the named file itself.
+        QCOMPARE(readPicture(path).size(), image.size());
     }
 
     void jpegLoadsOnlyItsOwnPlugin()
     {
-        QVERIFY(!readPicture(QStringLiteral(":/pictures/notice.jpg")).isNull());
+        QVERIFY(!readPictureFile(QStringLiteral(":/pictures/notice.jpg")).isNull());
         QVERIFY(mapped("libqjpeg"));
         QVERIFY(!mapped("libqgif"));
         QVERIFY(!mapped("libqsvg"));
@@ -56,7 +59,7 @@ private slots:
 
     void missingPictureIsNull()
     {
-        QVERIFY(readPicture(QStringLiteral(":/pictures/none.png")).isNull());
+        QVERIFY(readPictureFile(QStringLiteral(":/pictures/none.png")).isNull());
     }
 };
 
