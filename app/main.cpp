@@ -14,6 +14,8 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    // The style goes in first: setting it waits while the font database is being filled.
+    applyProgramLook();
     const FontWarmUp fontWarmUp;
     QApplication::setApplicationName(QStringLiteral("velmora"));
     QApplication::setDesktopFileName(QStringLiteral("org.example.Velmora"));
@@ -22,7 +24,6 @@ int main(int argc, char **argv)
     for (int size : {32, 64})
         icon.addPixmap(readPictureFile(QStringLiteral(":/icons/velmora-%1.png").arg(size)));
     QApplication::setWindowIcon(icon);
-    applyProgramLook();
     // Windows are hidden and shown all the time; the run ends only where the program says so.
     QApplication::setQuitOnLastWindowClosed(false);
 
