@@ -2,7 +2,7 @@
 # Builds the benchmarks (Release) and prints the table of README's "Performance" section:
 # every benchmark with its budget, then the program's start beside a bare Qt window.
 # Usage: scripts/bench.sh [start runs, default 30]. Windows are drawn offscreen; the start is
-# measured offscreen and once more on an X server (Xvfb), as a student's display would show it.
+# measured on an X server (Xvfb), as a student's display shows it, and offscreen for comparison.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build-bench}
@@ -79,7 +79,12 @@ END {
     printf "| %s: start of a bare Qt window (median / fastest / CPU) | %.1f / %.1f / %.1f ms | | |\n", on, wall[b], fastest[b], cpu[b]
     printf "| %s: start of a bare window with one label (median / fastest / CPU) | %.1f / %.1f / %.1f ms | | |\n", on, wall[l], fastest[l], cpu[l]
     r = ratio[v]
-    printf "| %s: start ratio velmora / bare (median of the rounds) | %.2f | < 1.5 | %s |\n", on, r, r < 1.5 ? "yes" : "NO"
+    # The start is what a student waits for on a display; offscreen nothing is shown to anyone,
+    # so there the ratio is given for comparison only.
+    if (on == "offscreen")
+        printf "| %s: start ratio velmora / bare (median of the rounds) | %.2f | (on a display) | |\n", on, r
+    else
+        printf "| %s: start ratio velmora / bare (median of the rounds) | %.2f | < 1.5 | %s |\n", on, r, r < 1.5 ? "yes" : "NO"
     printf "| %s: start ratio one label / bare (median of the rounds) | %.2f | | |\n", on, ratio[l]
     printf "| %s: peak memory velmora / bare / one label | %.1f / %.1f / %.1f MiB | | |\n", on, peak[v], peak[b], peak[l]
     m = peak[v] / peak[b]
