@@ -94,6 +94,9 @@ void Navigation::start()
     m_simulation.startUp();
     m_backform = std::make_unique<Backform>();
     m_backform->setBackgroundColour(kDarkBlue);
+    // A Wayland compositor stacks a window shown later on top and lets no program lower it.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        showBackdrop();
 
     m_titlform = std::make_unique<titlform>();
     connect(m_titlform.get(), &titlform::leaveForPicture, this, &Navigation::openPictureScreen);
@@ -107,7 +110,8 @@ void Navigation::start()
     // The title screen is what the student waits for, and drawing the full-screen backdrop
     // takes about as long as the rest of the start: the backdrop follows the title's first
     // drawing, a few milliseconds later, behind it.
-    m_titlform->installEventFilter(this);
+    if (!m_backdropShown)
+        m_titlform->installEventFilter(this);
 }
 
 bool Navigation::eventFilter(QObject *watched, QEvent *event)
@@ -122,7 +126,8 @@ void Navigation::showBackdrop()
     if (m_backdropShown)
         return;
     m_backdropShown = true;
-    m_titlform->removeEventFilter(this);
+    if (m_titlform)
+        m_titlform->removeEventFilter(this);
     m_backform->show();
     // Without a window manager to keep it below, a window shown last would cover the others.
     if (QGuiApplication::platformName() != QLatin1String("offscreen"))
