@@ -9,7 +9,7 @@ QPixmap readPictureFile(const QString &path)
 {
     QImageReader reader(path, QFileInfo(path).suffix().toLower().toLatin1());
     reader.setAutoDetectImageFormat(false);
-    // A name ending in "@2x" gives the picture its pixel ratio, so it is shown at half size.
+    // A name ending in "@2x" gives the picture a pixel ratio of 2: it is laid out at half its pixels.
     return QPixmap::fromImage(reader.read());
 }
 
