@@ -9,7 +9,7 @@ QPixmap readPictureFile(const QString &path)
 {
     QImageReader reader(path, QFileInfo(path).suffix().toLower().toLatin1());
     reader.setAutoDetectImageFormat(false);
-    // A name ending in "@2x" gives the picture a pixel ratio of 2: it is laid out at half its pixels.
+    // "@2x" in the name sets a pixel ratio of 2: the picture is laid out at half its pixels.
     return QPixmap::fromImage(reader.read());
 }
 
