@@ -32,7 +32,8 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QSize>("size");
         QTest::addRow("png") << QStringLiteral(":/cursors/hand.png") << QSize(32, 32);
-        QTest::addRow("png, twice the density") << QStringLiteral(":/cursors/hand@2x.png") << QSize(64, 64);
+        QTest::addRow("png, twice the density")
+            << QStringLiteral(":/cursors/hand@2x.png") << QSize(64, 64);
         QTest::addRow("bmp") << QStringLiteral(":/pictures/prophecy.bmp") << QSize();
         QTest::addRow("jpg") << QStringLiteral(":/pictures/notice.jpg") << QSize();
     }
