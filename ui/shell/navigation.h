@@ -39,7 +39,7 @@ public:
     ~Navigation() override;
 
     // The start-up sequence: the animated title screen, and behind it the backdrop as soon as
-    // the title has been drawn (or is left, whichever comes first).
+    // the title has been drawn or left (on Wayland the backdrop first, as it cannot be lowered).
     void start();
 
     // The main window, built at its first use: the start-up screens come up without waiting for it.
