@@ -10,6 +10,7 @@ packages=(
     xvfb xauth xdotool imagemagick
     desktop-file-utils appstream
     locales
+    libeigen3-dev libboost-random-dev metacity x11-utils
 )
 
 missing=()
