@@ -1,15 +1,17 @@
-#include "dialogs.h"
-#include "fontwarmup.h"
-#include "module1.h"
-#include "navigation.h"
-#include "picturefile.h"
-#include "programlook.h"
-#include "simulation.h"
+#include "ui/common/dialogs.h"
+#include "ui/common/fontwarmup.h"
+#include "model/module1.h"
+#include "ui/shell/navigation.h"
+#include "ui/common/picturefile.h"
+#include "ui/common/programlook.h"
+#include "model/simulation.h"
 
 #include <QApplication>
 #include <QIcon>
 
 #include <memory>
+
+using namespace velmora;
 
 int main(int argc, char **argv)
 {

@@ -1,5 +1,5 @@
-#include "benchdata.h"
-#include "larggraf.h"
+#include "bench/benchdata.h"
+#include "ui/charts/larggraf.h"
 
 #include <benchmark/benchmark.h>
 
@@ -8,6 +8,8 @@
 #include <QImage>
 #include <QPainter>
 #include <QPushButton>
+
+using namespace velmora;
 
 namespace {
 

@@ -1,10 +1,12 @@
-#include "benchdata.h"
-#include "historyfiles.h"
-#include "historywriter.h"
+#include "bench/benchdata.h"
+#include "export/historyfiles.h"
+#include "export/historywriter.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QTemporaryDir>
+
+using namespace velmora;
 
 namespace {
 

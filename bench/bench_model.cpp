@@ -1,11 +1,13 @@
-#include "numbertext.h"
-#include "simulation.h"
+#include "model/numbertext.h"
+#include "model/simulation.h"
 
 #include <benchmark/benchmark.h>
 
 #include <memory>
 #include <string>
 #include <vector>
+
+using namespace velmora;
 
 namespace {
 

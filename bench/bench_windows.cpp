@@ -1,8 +1,8 @@
-#include "benchdata.h"
-#include "changdat.h"
-#include "form1.h"
-#include "larggraf.h"
-#include "simulation.h"
+#include "bench/benchdata.h"
+#include "ui/edit/changdat.h"
+#include "ui/main/form1.h"
+#include "ui/charts/larggraf.h"
+#include "model/simulation.h"
 
 #include <benchmark/benchmark.h>
 
@@ -11,6 +11,8 @@
 
 #include <functional>
 #include <memory>
+
+using namespace velmora;
 
 namespace {
 

@@ -1,8 +1,10 @@
-#include "benchdata.h"
+#include "bench/benchdata.h"
 
-#include "simulation.h"
+#include "model/simulation.h"
 
 #include <QtGlobal>
+
+using namespace velmora;
 
 std::unique_ptr<Module1> fullHistory()
 {

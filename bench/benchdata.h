@@ -1,9 +1,12 @@
 #pragma once
 
-#include "dialogs.h"
-#include "module1.h"
+#include "ui/common/dialogs.h"
+#include "model/module1.h"
 
 #include <memory>
+
+namespace velmora {
+
 
 // A history of the default model with every slot used: tcount = 1000.
 std::unique_ptr<Module1> fullHistory();
@@ -16,3 +19,5 @@ public:
                                         QMessageBox::Icon) override;
     QString saveFileName(QWidget *, const QString &) override;
 };
+
+} // namespace velmora

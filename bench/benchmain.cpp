@@ -1,10 +1,12 @@
 // The benchmarks need a QApplication for the windows and charts; without a display they
 // draw offscreen.
-#include "programlook.h"
+#include "ui/common/programlook.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+
+using namespace velmora;
 
 int main(int argc, char **argv)
 {

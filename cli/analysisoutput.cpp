@@ -1,12 +1,14 @@
-#include "analysisoutput.h"
+#include "cli/analysisoutput.h"
 
-#include "analysisreport.h"
-#include "numbertext.h"
+#include "model/analysisreport.h"
+#include "model/numbertext.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <sstream>
+
+namespace velmora {
 
 namespace {
 
@@ -253,3 +255,5 @@ std::string analysisJson(const ModelAnalysis &a)
     out << "\n  ]\n}\n";
     return out.str();
 }
+
+} // namespace velmora

@@ -1,11 +1,11 @@
-#include "commandline.h"
+#include "cli/commandline.h"
 
-#include "analysis.h"
-#include "analysisoutput.h"
-#include "editentries.h"
-#include "historyfiles.h"
-#include "historywriter.h"
-#include "simulation.h"
+#include "model/analysis.h"
+#include "cli/analysisoutput.h"
+#include "model/editentries.h"
+#include "export/historyfiles.h"
+#include "export/historywriter.h"
+#include "model/simulation.h"
 
 #include <QFile>
 
@@ -13,6 +13,8 @@
 #include <memory>
 #include <optional>
 #include <ostream>
+
+namespace velmora {
 
 namespace {
 
@@ -323,3 +325,5 @@ int runCommandLine(const std::vector<std::string> &arguments, std::ostream &out,
     runSteps(options, run, out);
     return options.out ? writeFiles(*run.history, *options.out, who, out, err) : kExitOk;
 }
+
+} // namespace velmora

@@ -1,6 +1,8 @@
-#include "commandline.h"
+#include "cli/commandline.h"
 
 #include <iostream>
+
+using namespace velmora;
 
 int main(int argc, char *argv[])
 {

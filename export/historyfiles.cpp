@@ -1,11 +1,13 @@
-#include "historyfiles.h"
+#include "export/historyfiles.h"
 
-#include "numbertext.h"
+#include "model/numbertext.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 #include <optional>
+
+namespace velmora {
 
 namespace {
 
@@ -186,3 +188,5 @@ QByteArray historyFileBytes(const Module1 &h, HistoryFile file)
     }
     return {};
 }
+
+} // namespace velmora

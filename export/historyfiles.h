@@ -1,11 +1,13 @@
 #pragma once
 
-#include "module1.h"
+#include "model/module1.h"
 
 #include <QByteArray>
 #include <QString>
 
 #include <array>
+
+namespace velmora {
 
 // The four files of a history export, in the order they are written.
 enum class HistoryFile {
@@ -38,3 +40,5 @@ void computeRates(Module1 &history);
 // ends, ASCII only, "." as decimal point whatever the locale. Cells the run does not define
 // are left empty. The rate file reads Brate/Drate/Srate: run computeRates first.
 QByteArray historyFileBytes(const Module1 &history, HistoryFile file);
+
+} // namespace velmora

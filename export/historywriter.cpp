@@ -1,8 +1,10 @@
-#include "historywriter.h"
+#include "export/historywriter.h"
 
-#include "historyfiles.h"
+#include "export/historyfiles.h"
 
 #include <QSaveFile>
+
+namespace velmora {
 
 namespace {
 
@@ -45,3 +47,5 @@ ExportResult writeHistoryFiles(Module1 &history, const QString &baseName)
     }
     return {};
 }
+
+} // namespace velmora

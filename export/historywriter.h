@@ -1,8 +1,10 @@
 #pragma once
 
-#include "module1.h"
+#include "model/module1.h"
 
 #include <QString>
+
+namespace velmora {
 
 // How an export ended; on failure, which file failed and the system's reason.
 struct ExportResult {
@@ -22,3 +24,5 @@ struct ExportResult {
 // all (an earlier version of a file that fails stays as it was). Stops at the first failure;
 // files already written stay. Recomputes the rate series between the third and fourth file.
 ExportResult writeHistoryFiles(Module1 &history, const QString &baseName);
+
+} // namespace velmora

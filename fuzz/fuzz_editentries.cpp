@@ -1,10 +1,10 @@
 // The editing window's "Go Back" / "Try again" through the model, with arbitrary texts in all
 // 24 entries, followed by a few steps. A refused entry changes no text; an applied one leaves
 // every field of the main window blank or a finite number, and so do the steps after it.
-#include "editentries.h"
-#include "fuzzcheck.h"
-#include "numbertext.h"
-#include "simulation.h"
+#include "model/editentries.h"
+#include "fuzz/fuzzcheck.h"
+#include "model/numbertext.h"
+#include "model/simulation.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -12,6 +12,8 @@
 #include <cstdint>
 #include <memory>
 #include <vector>
+
+using namespace velmora;
 
 namespace {
 
@@ -103,8 +105,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             require(sameTexts(simulation.fields(), before) && history->tcount == tcountBefore,
                     "a refused entry changed the main window", typed);
             require(describe(entries) == typed, "a refused entry changed its own texts", typed);
-            require(m.Label1 + m.Label7 + m.Label8 + m.Label9 + m.Label10 == 1 && !m.Label2
-                        && m.command3Visible && m.command3Enabled,
+            require(m.shown != BrokenRule::None && !m.mottoShown()
+                        && m.tryAgainVisible && m.tryAgainEnabled,
                     "a refused entry shows not exactly one message", typed);
             require(entries.check() == rule, "the check changed its mind", typed);
             entries.tryAgain();
@@ -122,13 +124,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const int steps = in.ConsumeIntegralInRange(0, 6);
         for (int step = 0; step < steps; ++step) {
             MainFields &f = simulation.fields();
-            if (f.command1Enabled) {
+            if (f.projectEnabled) {
                 const size_t messagesBefore = messageCount;
                 const ProjectionOutcome outcome = simulation.Projection();
                 if (outcome == ProjectionOutcome::Refused || outcome == ProjectionOutcome::Rejected)
                     require(messageCount > messagesBefore, "a refused step said nothing", typed);
             }
-            if (f.command2Enabled)
+            if (f.transitEnabled)
                 simulation.Transition();
             requireFiniteFields(f, typed, "a step left a non-finite field");
             requireFiniteHistory(*history, typed);

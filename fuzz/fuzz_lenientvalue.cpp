@@ -1,10 +1,12 @@
 // Whatever a student types into an entry, the lenient reading gives a finite number or
 // refuses it as too large, and that number survives the number text form.
-#include "fuzzcheck.h"
-#include "numbertext.h"
+#include "fuzz/fuzzcheck.h"
+#include "model/numbertext.h"
 
 #include <cmath>
 #include <cstdint>
+
+using namespace velmora;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

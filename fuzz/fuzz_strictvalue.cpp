@@ -1,11 +1,13 @@
 // The strict reading of a field text, its agreement with the lenient reading, and the number
 // text form of arbitrary doubles (the first eight bytes of the input taken as one).
-#include "fuzzcheck.h"
-#include "numbertext.h"
+#include "fuzz/fuzzcheck.h"
+#include "model/numbertext.h"
 
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+
+using namespace velmora;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

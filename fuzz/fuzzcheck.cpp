@@ -1,12 +1,14 @@
-#include "fuzzcheck.h"
+#include "fuzz/fuzzcheck.h"
 
-#include "numbertext.h"
+#include "model/numbertext.h"
 
 #include <cfloat>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+
+using namespace velmora;
 
 void require(bool condition, const char *property, const std::string &input)
 {

@@ -2,6 +2,9 @@
 
 #include <string>
 
+namespace velmora {
+
+
 // Stops the fuzzer with the failed property and the input that broke it.
 void require(bool condition, const char *property, const std::string &input);
 
@@ -12,3 +15,5 @@ void requireTextForm(double value, const std::string &input);
 
 // Empty or blank, or a whole number text that reads back as a finite value.
 bool finiteOrBlank(const std::string &text);
+
+} // namespace velmora

@@ -1,7 +1,7 @@
-#include "analysis.h"
+#include "model/analysis.h"
 
-#include "numbertext.h"
-#include "simulation.h"
+#include "model/numbertext.h"
+#include "model/simulation.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,6 +10,8 @@
 #include <limits>
 #include <memory>
 #include <numeric>
+
+namespace velmora {
 
 namespace {
 
@@ -750,3 +752,5 @@ ModelAnalysis analyseModel(const PopulationModel &model)
     a.limit = largestHarvest(model.M, model.H, model.N);
     return a;
 }
+
+} // namespace velmora

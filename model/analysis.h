@@ -1,11 +1,13 @@
 #pragma once
 
-#include "mainfields.h"
+#include "model/mainfields.h"
 
 #include <array>
 #include <complex>
 #include <optional>
 #include <vector>
+
+namespace velmora {
 
 // Eigen-analysis of the projection matrix and the fate of a population under a constant
 // harvest. Plain functions on plain values, so the window, the command line and the tests
@@ -140,3 +142,5 @@ struct ModelAnalysis {
     HarvestLimit limit;
 };
 ModelAnalysis analyseModel(const PopulationModel &model);
+
+} // namespace velmora

@@ -1,10 +1,12 @@
-#include "analysisreport.h"
+#include "model/analysisreport.h"
 
-#include "numbertext.h"
+#include "model/numbertext.h"
 
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+
+namespace velmora {
 
 namespace {
 
@@ -266,3 +268,5 @@ const char *verdictName(Verdict verdict)
     }
     return "";
 }
+
+} // namespace velmora

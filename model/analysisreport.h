@@ -1,9 +1,11 @@
 #pragma once
 
-#include "analysis.h"
+#include "model/analysis.h"
 
 #include <string>
 #include <vector>
+
+namespace velmora {
 
 // One figure of the analysis in words, as the Analysis window and the command line show it.
 struct ReportLine {
@@ -24,3 +26,5 @@ std::vector<ReportLine> analysisReport(const ModelAnalysis &analysis);
 
 // Short names of the verdicts for machine-readable output ("grows", "reachesZero", ...).
 const char *verdictName(Verdict verdict);
+
+} // namespace velmora

@@ -1,9 +1,11 @@
-#include "editentries.h"
+#include "model/editentries.h"
 
-#include "numbertext.h"
-#include "simulation.h"
+#include "model/numbertext.h"
+#include "model/simulation.h"
 
 #include <cmath>
+
+namespace velmora {
 
 namespace {
 
@@ -57,9 +59,8 @@ std::string brokenRuleMessage(BrokenRule rule)
 
 bool MessageArea::operator==(const MessageArea &other) const
 {
-    return Label1 == other.Label1 && Label7 == other.Label7 && Label8 == other.Label8
-           && Label9 == other.Label9 && Label10 == other.Label10 && Label2 == other.Label2
-           && command3Visible == other.command3Visible && command3Enabled == other.command3Enabled;
+    return shown == other.shown && tryAgainVisible == other.tryAgainVisible
+           && tryAgainEnabled == other.tryAgainEnabled;
 }
 
 EditEntries::EditEntries()
@@ -130,27 +131,18 @@ BrokenRule EditEntries::goBack(Simulation &simulation, const std::function<void(
 
 void EditEntries::tryAgain()
 {
-    messages.Label1 = false;
-    messages.Label7 = false;
-    messages.Label8 = false;
-    messages.Label9 = false;
-    messages.Label10 = false;
-    messages.command3Enabled = false;
-    messages.command3Visible = false;
-    messages.Label2 = true;
+    messages.shown = BrokenRule::None;
+    messages.tryAgainEnabled = false;
+    messages.tryAgainVisible = false;
 }
 
 void EditEntries::showMessage(BrokenRule rule)
 {
-    messages.Label2 = false;
-    // The labels share one place: an older message left visible could cover the new one.
-    messages.Label1 = rule == BrokenRule::SurvivalAboveOne;
-    messages.Label7 = rule == BrokenRule::FecundityBelowZero;
-    messages.Label8 = rule == BrokenRule::HarvestBelowZero;
-    messages.Label9 = rule == BrokenRule::PopulationBelowZero;
-    messages.Label10 = rule == BrokenRule::TooLarge;
-    messages.command3Visible = true;
-    messages.command3Enabled = true;
+    // The labels share one place: an older message left visible could cover the new one,
+    // so only the newest is shown.
+    messages.shown = rule;
+    messages.tryAgainVisible = true;
+    messages.tryAgainEnabled = true;
 }
 
 void EditEntries::tidy()
@@ -176,3 +168,5 @@ void EditEntries::applyTo(Simulation &simulation) const
         simulation.setMatrixCell(index, tidyText(m1[index]));
     simulation.Restart();
 }
+
+} // namespace velmora

@@ -4,6 +4,8 @@
 #include <functional>
 #include <string>
 
+namespace velmora {
+
 class Simulation;
 
 // The first rule that "Go Back" finds broken, in the order the checks run.
@@ -21,14 +23,11 @@ std::string brokenRuleMessage(BrokenRule rule);
 
 // What the message strip of the editing window shows. The motto and a message share one place.
 struct MessageArea {
-    bool Label1 = false;  // survival rate above 1
-    bool Label7 = false;  // fecundity below 0
-    bool Label8 = false;  // harvest below 0
-    bool Label9 = false;  // N(0) below 0
-    bool Label10 = false; // the number is too large
-    bool Label2 = true;   // the motto
-    bool command3Visible = false; // "Try again"
-    bool command3Enabled = false;
+    BrokenRule shown = BrokenRule::None; // the message on show; None while the motto is
+    bool tryAgainVisible = false;
+    bool tryAgainEnabled = false;
+
+    bool mottoShown() const { return shown == BrokenRule::None; }
 
     bool operator==(const MessageArea &other) const;
     bool operator!=(const MessageArea &other) const { return !(*this == other); }
@@ -61,3 +60,5 @@ private:
     void tidy();
     void applyTo(Simulation &simulation) const;
 };
+
+} // namespace velmora

@@ -1,4 +1,6 @@
-#include "mainfields.h"
+#include "model/mainfields.h"
+
+namespace velmora {
 
 MainFields::MainFields()
     : m{"0", "1", "2", "1", "0.5", "0", "0", "0", "0", "1", "0", "0", "0", "0", "0.5", "0"},
@@ -18,3 +20,5 @@ CellRole cellRole(int index)
         return CellRole::Survival;
     return CellRole::StructuralZero;
 }
+
+} // namespace velmora

@@ -3,12 +3,14 @@
 #include <array>
 #include <string>
 
+namespace velmora {
+
 // The control of the main window that holds the keyboard focus after a step.
 enum class FocusTarget {
     None,
-    Command1, // "Project"
-    Command2, // "Transit"
-    Command3, // "Quit"
+    Project,
+    Transit,
+    Quit,
 };
 
 // Texts of the main window's fields and the state of its step commands.
@@ -26,16 +28,18 @@ struct MainFields {
     std::string simu0; // t
     std::string simut; // t + 1
 
-    bool command1Enabled = true;  // "Project"
-    bool command2Enabled = false; // "Transit"
-    bool command3Enabled = true;  // "Quit"
-    bool command4Enabled = false; // "Graph"
+    bool projectEnabled = true;
+    bool transitEnabled = false;
+    bool quitEnabled = true;
+    bool graphEnabled = false;
     bool projectShown = true;     // right arrow image
     bool transitShown = false;    // left arrow image
     bool extinctShown = false;    // "Population size = 0.  End of simulation."
-    FocusTarget focus = FocusTarget::Command1;
+    FocusTarget focus = FocusTarget::Project;
 };
 
 // Role of a matrix cell: which cells the user may set and how they are checked and coloured.
 enum class CellRole { Fecundity, Survival, StructuralZero };
 CellRole cellRole(int index);
+
+} // namespace velmora

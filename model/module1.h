@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+namespace velmora {
+
 // Highest time index the history can hold; a run counts at most this many projections.
 constexpr int kLastTime = 1000;
 constexpr int kTimeSlots = kLastTime + 1;
@@ -31,3 +33,5 @@ struct Module1 {
     TimeSeries Drate{};
     TimeSeries Srate{};
 };
+
+} // namespace velmora

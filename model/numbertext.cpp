@@ -1,4 +1,4 @@
-#include "numbertext.h"
+#include "model/numbertext.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <locale.h>
+
+namespace velmora {
 
 namespace {
 
@@ -204,3 +206,5 @@ ReadResult lenientValue(const std::string &text)
         literal += "e" + s.substr(pos + mantissa + 1, exponent - 1);
     return convertLiteral(literal);
 }
+
+} // namespace velmora

@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace velmora {
+
 // The one text form in which the program writes a double into a field:
 // at most 15 significant digits, no trailing zeros, "." as decimal point,
 // plain decimals for 0 and magnitudes in [0.0001, 1E15), else "1.5E+15".
@@ -36,3 +38,5 @@ ReadResult strictValue(const std::string &text);
 // non-negative hexadecimal/octal integers; no digit at all reads as 0.
 // Never NotANumber; OutOfRange where the number exceeds a double.
 ReadResult lenientValue(const std::string &text);
+
+} // namespace velmora

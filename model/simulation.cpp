@@ -1,10 +1,12 @@
-#include "simulation.h"
+#include "model/simulation.h"
 
-#include "numbertext.h"
+#include "model/numbertext.h"
 
 #include <array>
 #include <cfloat>
 #include <cmath>
+
+namespace velmora {
 
 namespace {
 
@@ -112,11 +114,11 @@ void Simulation::Restart()
     m_history.Ntot[0] = total;
     f.total1 = numberText(total);
 
-    f.command1Enabled = true;
-    f.focus = FocusTarget::Command1;
-    f.command2Enabled = false;
-    f.command3Enabled = true;
-    f.command4Enabled = false;
+    f.projectEnabled = true;
+    f.focus = FocusTarget::Project;
+    f.transitEnabled = false;
+    f.quitEnabled = true;
+    f.graphEnabled = false;
     f.transitShown = false;
     f.projectShown = true;
     f.simu0 = "0";
@@ -190,7 +192,7 @@ ProjectionOutcome Simulation::Projection()
 
     h.tcount = static_cast<int16_t>(k);
     if (k > 3)
-        f.command4Enabled = true;
+        f.graphEnabled = true;
     f.n2 = plan.n2;
     for (int r = 0; r < kClasses; ++r)
         h.Nhist[r][k] = plan.values[r];
@@ -199,11 +201,11 @@ ProjectionOutcome Simulation::Projection()
     h.Ndiff[k - 1] = h.Ntot[k] - h.Ntot[k - 1];
 
     if (plan.ended) {
-        f.command2Enabled = false;
-        f.command1Enabled = false;
+        f.transitEnabled = false;
+        f.projectEnabled = false;
         f.projectShown = false;
         f.extinctShown = true;
-        f.focus = FocusTarget::Command3;
+        f.focus = FocusTarget::Quit;
         f.simut = integerText(k);
         return ProjectionOutcome::Ended;
     }
@@ -216,11 +218,11 @@ ProjectionOutcome Simulation::Projection()
     if (h.Ntot[k] > 0) {
         for (int i = 0; i < kClasses; ++i)
             h.Adist[i][k] = h.Nhist[i][k] / h.Ntot[k];
-        f.command2Enabled = true;
-        f.focus = FocusTarget::Command2;
+        f.transitEnabled = true;
+        f.focus = FocusTarget::Transit;
         f.projectShown = false;
         f.transitShown = true;
-        f.command1Enabled = false;
+        f.projectEnabled = false;
         f.simut = integerText(k);
         return ProjectionOutcome::Counted;
     }
@@ -243,9 +245,9 @@ void Simulation::Transition()
     f.growrate.clear();
     f.simu0 = integerText(m_history.tcount);
     f.simut.clear();
-    f.command1Enabled = true;
-    f.focus = FocusTarget::Command1;
-    f.command2Enabled = false;
+    f.projectEnabled = true;
+    f.focus = FocusTarget::Project;
+    f.transitEnabled = false;
     f.projectShown = true;
     f.transitShown = false;
 }
@@ -257,8 +259,8 @@ void Simulation::m_Change(int /*index*/)
         text.clear();
     f.total2.clear();
     f.growrate.clear();
-    f.command1Enabled = true;
-    f.command2Enabled = false;
+    f.projectEnabled = true;
+    f.transitEnabled = false;
 }
 
 void Simulation::setMatrixCell(int index, const std::string &text)
@@ -268,3 +270,5 @@ void Simulation::setMatrixCell(int index, const std::string &text)
     m_fields.m[index] = text;
     m_Change(index);
 }
+
+} // namespace velmora

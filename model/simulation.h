@@ -1,10 +1,12 @@
 #pragma once
 
-#include "mainfields.h"
-#include "module1.h"
+#include "model/mainfields.h"
+#include "model/module1.h"
 
 #include <functional>
 #include <string>
+
+namespace velmora {
 
 // A message the model wants shown in a modal box before it goes on.
 struct ModelMessage {
@@ -58,3 +60,5 @@ private:
     MainFields m_fields;
     Module1 &m_history;
 };
+
+} // namespace velmora

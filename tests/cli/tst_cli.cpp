@@ -1,9 +1,9 @@
-#include "changdat.h"
-#include "commandline.h"
-#include "editentries.h"
-#include "fakedialogs.h"
-#include "historysaver.h"
-#include "simulation.h"
+#include "ui/edit/changdat.h"
+#include "cli/commandline.h"
+#include "model/editentries.h"
+#include "tests/support/fakedialogs.h"
+#include "ui/save/historysaver.h"
+#include "model/simulation.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -14,6 +14,8 @@
 
 #include <memory>
 #include <sstream>
+
+using namespace velmora;
 
 namespace {
 

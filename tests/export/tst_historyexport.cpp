@@ -1,6 +1,6 @@
-#include "historyfiles.h"
-#include "historywriter.h"
-#include "simulation.h"
+#include "export/historyfiles.h"
+#include "export/historywriter.h"
+#include "model/simulation.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,6 +11,8 @@
 #include <clocale>
 #include <cmath>
 #include <memory>
+
+using namespace velmora;
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "editentries.h"
-#include "historyfiles.h"
-#include "historywriter.h"
-#include "numbertext.h"
-#include "simulation.h"
+#include "model/editentries.h"
+#include "export/historyfiles.h"
+#include "export/historywriter.h"
+#include "model/numbertext.h"
+#include "model/simulation.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -11,6 +11,8 @@
 #include <cmath>
 #include <memory>
 #include <vector>
+
+using namespace velmora;
 
 namespace {
 
@@ -52,7 +54,7 @@ struct LongRun {
             refusalChangedFields = refusalChangedFields || after.n1 != before.n1
                                    || after.n2 != before.n2 || after.total1 != before.total1
                                    || after.total2 != before.total2 || after.simu0 != before.simu0
-                                   || after.command1Enabled != before.command1Enabled;
+                                   || after.projectEnabled != before.projectEnabled;
         }
     }
 };
@@ -125,7 +127,7 @@ void TestLongRun::refusalsComeWithTheirMessage()
     }
     QVERIFY(!run.refusalChangedFields);
     const MainFields &f = run.sim.fields();
-    QVERIFY(f.command1Enabled);
+    QVERIFY(f.projectEnabled);
     QCOMPARE(QString::fromStdString(f.simu0), QString::number(run.counted));
     for (const std::string &text : f.n1)
         QVERIFY2(strictValue(text).ok(), text.c_str());

@@ -1,10 +1,12 @@
-#include "analysis.h"
-#include "analysisreport.h"
+#include "model/analysis.h"
+#include "model/analysisreport.h"
 
 #include <QtTest>
 
 #include <cmath>
 #include <limits>
+
+using namespace velmora;
 
 Q_DECLARE_METATYPE(Matrix4)
 Q_DECLARE_METATYPE(Vector4)

@@ -1,11 +1,13 @@
-#include "editentries.h"
-#include "numbertext.h"
-#include "simulation.h"
+#include "model/editentries.h"
+#include "model/numbertext.h"
+#include "model/simulation.h"
 
 #include <QtTest>
 
 #include <cmath>
 #include <memory>
+
+using namespace velmora;
 
 Q_DECLARE_METATYPE(BrokenRule)
 
@@ -46,8 +48,8 @@ bool sameFields(const MainFields &a, const MainFields &b)
 {
     return a.m == b.m && a.n1 == b.n1 && a.Harvest == b.Harvest && a.n2 == b.n2
            && a.total1 == b.total1 && a.total2 == b.total2 && a.growrate == b.growrate
-           && a.simu0 == b.simu0 && a.simut == b.simut && a.command1Enabled == b.command1Enabled
-           && a.command2Enabled == b.command2Enabled && a.command4Enabled == b.command4Enabled
+           && a.simu0 == b.simu0 && a.simut == b.simut && a.projectEnabled == b.projectEnabled
+           && a.transitEnabled == b.transitEnabled && a.graphEnabled == b.graphEnabled
            && a.projectShown == b.projectShown && a.transitShown == b.transitShown
            && a.focus == b.focus;
 }
@@ -60,14 +62,9 @@ bool sameTexts(const EditEntries &a, const EditEntries &b)
 MessageArea messageFor(BrokenRule rule)
 {
     MessageArea area;
-    area.Label2 = false;
-    area.command3Visible = true;
-    area.command3Enabled = true;
-    area.Label1 = rule == BrokenRule::SurvivalAboveOne;
-    area.Label7 = rule == BrokenRule::FecundityBelowZero;
-    area.Label8 = rule == BrokenRule::HarvestBelowZero;
-    area.Label9 = rule == BrokenRule::PopulationBelowZero;
-    area.Label10 = rule == BrokenRule::TooLarge;
+    area.shown = rule;
+    area.tryAgainVisible = true;
+    area.tryAgainEnabled = true;
     return area;
 }
 
@@ -260,9 +257,9 @@ void TestEditEntries::appliedValuesRestartTheRun()
     QCOMPARE(q(m.total1), QString("100"));
     QCOMPARE(q(m.simu0), QString("0"));
     QVERIFY(m.n2[0].empty() && m.total2.empty() && m.growrate.empty() && m.simut.empty());
-    QVERIFY(m.command1Enabled && !m.command2Enabled && !m.command4Enabled && m.projectShown
+    QVERIFY(m.projectEnabled && !m.transitEnabled && !m.graphEnabled && m.projectShown
             && !m.transitShown && !m.extinctShown);
-    QCOMPARE(m.focus, FocusTarget::Command1);
+    QCOMPARE(m.focus, FocusTarget::Project);
     QCOMPARE(f.history->tcount, int16_t(0));
     QCOMPARE(f.history->Ntot[0], 100.0);
     QCOMPARE(f.history->Nhist[3][0], 40.0);

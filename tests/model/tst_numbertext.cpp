@@ -1,10 +1,12 @@
-#include "numbertext.h"
+#include "model/numbertext.h"
 
 #include <QtTest>
 
 #include <cmath>
 #include <limits>
 #include <random>
+
+using namespace velmora;
 
 class TestNumberText : public QObject {
     Q_OBJECT

@@ -1,9 +1,11 @@
-#include "simulation.h"
+#include "model/simulation.h"
 
 #include <QtTest>
 
 #include <memory>
 #include <vector>
+
+using namespace velmora;
 
 namespace {
 
@@ -81,9 +83,9 @@ void TestSimulation::startUpShowsDefaults()
     QCOMPARE(q(m.simut), QString());
     QCOMPARE(f.history->Ntot[0], 40.0);
     QCOMPARE(f.history->tcount, int16_t(0));
-    QVERIFY(m.command1Enabled && !m.command2Enabled && m.command3Enabled && !m.command4Enabled);
+    QVERIFY(m.projectEnabled && !m.transitEnabled && m.quitEnabled && !m.graphEnabled);
     QVERIFY(m.projectShown && !m.transitShown && !m.extinctShown);
-    QCOMPARE(m.focus, FocusTarget::Command1);
+    QCOMPARE(m.focus, FocusTarget::Project);
 }
 
 void TestSimulation::defaultRunMatchesTable_data()
@@ -140,8 +142,8 @@ void TestSimulation::firstProjectionRecordsHistory()
     QCOMPARE(h.Adist[0][1], 35.0 / 55);
     QCOMPARE(h.Nhist[1][1], 5.0);
     const MainFields &m = f.sim.fields();
-    QVERIFY(!m.command1Enabled && m.command2Enabled && !m.projectShown && m.transitShown);
-    QCOMPARE(m.focus, FocusTarget::Command2);
+    QVERIFY(!m.projectEnabled && m.transitEnabled && !m.projectShown && m.transitShown);
+    QCOMPARE(m.focus, FocusTarget::Transit);
     // The second growth rate is kept in single precision, not as the double ratio.
     f.sim.Transition();
     f.sim.Projection();
@@ -164,8 +166,8 @@ void TestSimulation::transitionMovesTextsAndKeepsHistory()
     QCOMPARE(q(m.simu0), QString("2"));
     QVERIFY(m.n2[0].empty() && m.n2[3].empty() && m.total2.empty() && m.growrate.empty()
             && m.simut.empty());
-    QVERIFY(m.command1Enabled && !m.command2Enabled && m.projectShown && !m.transitShown);
-    QCOMPARE(m.focus, FocusTarget::Command1);
+    QVERIFY(m.projectEnabled && !m.transitEnabled && m.projectShown && !m.transitShown);
+    QCOMPARE(m.focus, FocusTarget::Project);
     QVERIFY(std::memcmp(&before.Nhist, &f.history->Nhist, sizeof before.Nhist) == 0);
     QVERIFY(before.Grate == f.history->Grate && before.Ntot == f.history->Ntot);
     QCOMPARE(q(m.total1).toDouble(), f.history->Ntot[size_t(f.history->tcount)]);
@@ -200,7 +202,7 @@ void TestSimulation::rejectedStepKeepsCounterAndRepeats()
         QCOMPARE(q(m.growrate), QString("0"));
         QCOMPARE(q(m.simut), QString("1"));
         QCOMPARE(f.history->tcount, int16_t(0));
-        QVERIFY(m.command1Enabled && !m.command2Enabled && m.projectShown && !m.transitShown);
+        QVERIFY(m.projectEnabled && !m.transitEnabled && m.projectShown && !m.transitShown);
     }
 }
 
@@ -212,8 +214,8 @@ void TestSimulation::emptyStartEndsSimulation()
     QCOMPARE(q(f.sim.fields().total1), QString("0"));
     QCOMPARE(f.sim.Projection(), ProjectionOutcome::Ended);
     const MainFields &m = f.sim.fields();
-    QVERIFY(!m.command1Enabled && !m.command2Enabled && !m.projectShown && m.extinctShown);
-    QCOMPARE(m.focus, FocusTarget::Command3);
+    QVERIFY(!m.projectEnabled && !m.transitEnabled && !m.projectShown && m.extinctShown);
+    QCOMPARE(m.focus, FocusTarget::Quit);
     QCOMPARE(q(m.simut), QString("1"));
     QCOMPARE(q(m.growrate), QString()); // left as Restart left it
     QCOMPARE(f.history->tcount, int16_t(1));
@@ -224,13 +226,13 @@ void TestSimulation::graphEnabledAtFourthProjection()
 {
     Fixture f;
     for (int k = 1; k <= 4; ++k) {
-        QCOMPARE(f.sim.fields().command4Enabled, false);
+        QCOMPARE(f.sim.fields().graphEnabled, false);
         f.sim.Projection();
         f.sim.Transition();
     }
-    QVERIFY(f.sim.fields().command4Enabled);
+    QVERIFY(f.sim.fields().graphEnabled);
     f.apply(f.defaultM, {"10", "10", "10", "10"}, {"5", "0", "0", "0"});
-    QVERIFY(!f.sim.fields().command4Enabled);
+    QVERIFY(!f.sim.fields().graphEnabled);
 }
 
 void TestSimulation::graphEnabledWhenFourthProjectionRejected()
@@ -244,9 +246,9 @@ void TestSimulation::graphEnabledWhenFourthProjectionRejected()
         QCOMPARE(f.sim.Projection(), ProjectionOutcome::Counted);
         f.sim.Transition();
     }
-    QVERIFY(!f.sim.fields().command4Enabled);
+    QVERIFY(!f.sim.fields().graphEnabled);
     QCOMPARE(f.sim.Projection(), ProjectionOutcome::Rejected);
-    QVERIFY(f.sim.fields().command4Enabled);
+    QVERIFY(f.sim.fields().graphEnabled);
     QCOMPARE(f.history->tcount, int16_t(3));
 }
 
@@ -258,7 +260,7 @@ void TestSimulation::matrixChangeWithdrawsProjection()
     f.sim.setMatrixCell(1, "2");
     const MainFields &m = f.sim.fields();
     QVERIFY(m.n2[0].empty() && m.total2.empty() && m.growrate.empty());
-    QVERIFY(m.command1Enabled && !m.command2Enabled);
+    QVERIFY(m.projectEnabled && !m.transitEnabled);
     QVERIFY(m.transitShown && !m.projectShown); // the arrows wait for the Restart that follows
     QCOMPARE(f.history->tcount, before.tcount);
     QVERIFY(f.history->Ntot == before.Ntot);
@@ -284,7 +286,7 @@ void TestSimulation::restartKeepsOlderHistory()
     QCOMPARE(q(m.total1), QString("10"));
     QCOMPARE(q(m.simu0), QString("0"));
     QVERIFY(m.total2.empty() && m.growrate.empty() && m.simut.empty());
-    QVERIFY(m.command1Enabled && !m.command2Enabled && !m.command4Enabled && m.projectShown
+    QVERIFY(m.projectEnabled && !m.transitEnabled && !m.graphEnabled && m.projectShown
             && !m.transitShown && !m.extinctShown);
 }
 
@@ -307,7 +309,7 @@ void TestSimulation::historyFullRefusesProjection()
     QVERIFY(q(f.messages[0].text).contains("Change default values"));
     QCOMPARE(f.history->tcount, int16_t(1000));
     QCOMPARE(f.sim.fields().simut, before.simut);
-    QCOMPARE(f.sim.fields().command1Enabled, true);
+    QCOMPARE(f.sim.fields().projectEnabled, true);
 }
 
 void TestSimulation::overflowRefusesAndChangesNothing()
@@ -322,7 +324,7 @@ void TestSimulation::overflowRefusesAndChangesNothing()
     const MainFields &mf = f.sim.fields();
     QCOMPARE(f.history->tcount, int16_t(0));
     QVERIFY(mf.n2[0].empty() && mf.total2.empty() && mf.simut.empty());
-    QVERIFY(mf.command1Enabled && !mf.command2Enabled);
+    QVERIFY(mf.projectEnabled && !mf.transitEnabled);
     QCOMPARE(f.history->Ntot[1], 0.0);
 
     // A sum that rounds past the largest double in its 15-digit text is refused too.

@@ -1,9 +1,12 @@
 #pragma once
 
-#include "dialogs.h"
+#include "ui/common/dialogs.h"
 
 #include <QList>
 #include <QString>
+
+namespace velmora {
+
 
 // Answers every modal box at once and records what was asked, so no test waits on a box.
 class FakeDialogs : public Dialogs {
@@ -34,3 +37,5 @@ public:
     QMessageBox::StandardButton answer = QMessageBox::Ok;
     QString fileName; // empty: the dialog was cancelled
 };
+
+} // namespace velmora

@@ -1,4 +1,4 @@
-#include "pictures.h"
+#include "tools/makepictures/pictures.h"
 
 #include <QImage>
 #include <QLinearGradient>
@@ -6,6 +6,8 @@
 #include <QPainterPath>
 
 #include <algorithm>
+
+namespace velmora {
 
 namespace {
 
@@ -105,3 +107,5 @@ void makeIconPictures(const QDir &out)
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
         icon(size).save(icons.filePath(QStringLiteral("velmora-%1.png").arg(size)));
 }
+
+} // namespace velmora

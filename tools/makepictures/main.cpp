@@ -1,7 +1,9 @@
-#include "pictures.h"
+#include "tools/makepictures/pictures.h"
 
 #include <QGuiApplication>
 #include <QTextStream>
+
+using namespace velmora;
 
 // Usage: velmora_makepictures <resources/pictures folder>
 int main(int argc, char **argv)

@@ -1,9 +1,11 @@
-#include "pictures.h"
+#include "tools/makepictures/pictures.h"
 
 #include <QFont>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+
+namespace velmora {
 
 namespace {
 
@@ -102,3 +104,5 @@ void makeMainPictures(const QDir &out)
         save(quizIcon(scale), out, QStringLiteral("quiz%1.png").arg(suffix));
     }
 }
+
+} // namespace velmora

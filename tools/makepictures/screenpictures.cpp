@@ -1,4 +1,4 @@
-#include "pictures.h"
+#include "tools/makepictures/pictures.h"
 
 #include <QFont>
 #include <QImage>
@@ -10,6 +10,8 @@
 #include <QTextStream>
 
 #include <cmath>
+
+namespace velmora {
 
 namespace {
 
@@ -363,3 +365,5 @@ bool makeScreenPictures(const QDir &out)
     ok = save(eveningLake(), out, QStringLiteral("dedication.jpg")) && ok;
     return ok;
 }
+
+} // namespace velmora

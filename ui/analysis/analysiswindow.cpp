@@ -1,11 +1,11 @@
-#include "analysiswindow.h"
+#include "ui/analysis/analysiswindow.h"
 
-#include "analysisreport.h"
-#include "appfonts.h"
-#include "handcursor.h"
-#include "numbertext.h"
-#include "simulation.h"
-#include "twips.h"
+#include "model/analysisreport.h"
+#include "ui/common/appfonts.h"
+#include "ui/common/handcursor.h"
+#include "model/numbertext.h"
+#include "model/simulation.h"
+#include "ui/common/twips.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
+
+namespace velmora {
 
 namespace {
 
@@ -258,3 +260,5 @@ void AnalysisWindow::closeEvent(QCloseEvent *event)
     emit closedByCloseBox();
     event->accept();
 }
+
+} // namespace velmora

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "analysis.h"
+#include "model/analysis.h"
 
 #include <QWidget>
 
@@ -11,6 +11,9 @@
 class QGridLayout;
 class QLabel;
 class QPushButton;
+
+namespace velmora {
+
 class Simulation;
 
 // "Analysis": every figure of the model now shown in the main window (M, H and the current
@@ -58,3 +61,5 @@ private:
     QPushButton *m_recompute = nullptr;
     QPushButton *m_back = nullptr;
 };
+
+} // namespace velmora

@@ -1,7 +1,7 @@
-#include "chartbuilder.h"
+#include "ui/charts/chartbuilder.h"
 
-#include "appfonts.h"
-#include "chartdata.h"
+#include "ui/common/appfonts.h"
+#include "ui/charts/chartdata.h"
 
 #include <QChart>
 #include <QLegend>
@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+
+namespace velmora {
 
 namespace {
 
@@ -116,3 +118,5 @@ void buildChart(QChart &chart, const ChartGrid &grid, const ChartSettings &setti
     xSpan.applyTo(*xAxis);
     ySpan.applyTo(*yAxis);
 }
+
+} // namespace velmora

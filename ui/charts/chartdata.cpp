@@ -1,8 +1,10 @@
-#include "chartdata.h"
+#include "ui/charts/chartdata.h"
 
-#include "module1.h"
+#include "model/module1.h"
 
 #include <algorithm>
+
+namespace velmora {
 
 namespace {
 
@@ -78,3 +80,5 @@ ChartData ageDistributionChart(const Module1 &history)
     settings.showLegend = true;
     return {settings, ageClassGrid(history, history.Adist)};
 }
+
+} // namespace velmora

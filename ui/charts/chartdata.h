@@ -1,8 +1,10 @@
 #pragma once
 
-#include "chartgrid.h"
+#include "ui/charts/chartgrid.h"
 
 #include <QString>
+
+namespace velmora {
 
 struct Module1;
 
@@ -27,3 +29,5 @@ ChartData growthRateChart(const Module1 &history);
 ChartData changeChart(const Module1 &history);
 ChartData ageStructureChart(const Module1 &history);
 ChartData ageDistributionChart(const Module1 &history);
+
+} // namespace velmora

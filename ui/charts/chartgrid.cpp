@@ -1,7 +1,9 @@
-#include "chartgrid.h"
+#include "ui/charts/chartgrid.h"
 
 #include <algorithm>
 #include <stdexcept>
+
+namespace velmora {
 
 ChartGrid::ChartGrid(int rows, int columns)
     : m_rows(std::max(rows, 0))
@@ -62,3 +64,5 @@ QString ChartGrid::seriesLabel(int series) const
 {
     return columnLabel(2 * series - 1);
 }
+
+} // namespace velmora

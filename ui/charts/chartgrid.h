@@ -6,6 +6,8 @@
 
 #include <vector>
 
+namespace velmora {
+
 // The values behind one chart: R rows by C columns of doubles, both numbered from 1.
 // Columns come in pairs, 2s-1 holding the x and 2s the y values of series s; row r holds
 // the r-th point of every series. A series is named by the label of its x column.
@@ -37,3 +39,5 @@ private:
     std::vector<double> m_cells;
     std::vector<QString> m_labels;
 };
+
+} // namespace velmora

@@ -1,4 +1,4 @@
-#include "chartimage.h"
+#include "ui/charts/chartimage.h"
 
 #include <QChart>
 #include <QChartView>
@@ -7,6 +7,8 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QSvgGenerator>
+
+namespace velmora {
 
 namespace {
 
@@ -109,3 +111,5 @@ std::optional<QString> saveChartImage(QChartView &view, const ChartImageFile &fi
         return out.errorString();
     return std::nullopt;
 }
+
+} // namespace velmora

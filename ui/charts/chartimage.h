@@ -9,6 +9,8 @@ QT_BEGIN_NAMESPACE
 class QChartView;
 QT_END_NAMESPACE
 
+namespace velmora {
+
 // The picture formats a chart is saved in.
 enum class ChartImageFormat { Png, Svg, Pdf };
 
@@ -28,3 +30,5 @@ QImage chartImage(QChartView &view);
 // Writes the chart into the file whole or not at all: an earlier file of that name stays as
 // it was when writing fails. Returns the reason of a failure, nothing on success.
 std::optional<QString> saveChartImage(QChartView &view, const ChartImageFile &file);
+
+} // namespace velmora

@@ -1,13 +1,13 @@
-#include "larggraf.h"
+#include "ui/charts/larggraf.h"
 
-#include "appfonts.h"
-#include "chartbuilder.h"
-#include "chartdata.h"
-#include "chartimage.h"
-#include "dialogs.h"
-#include "handcursor.h"
-#include "printing.h"
-#include "twips.h"
+#include "ui/common/appfonts.h"
+#include "ui/charts/chartbuilder.h"
+#include "ui/charts/chartdata.h"
+#include "ui/charts/chartimage.h"
+#include "ui/common/dialogs.h"
+#include "ui/common/handcursor.h"
+#include "ui/common/printing.h"
+#include "ui/common/twips.h"
 
 #include <QAction>
 #include <QChart>
@@ -20,6 +20,8 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+
+namespace velmora {
 
 namespace {
 
@@ -234,3 +236,5 @@ void Larggraf::Command8_Click()
 {
     ShowAgeDistribution();
 }
+
+} // namespace velmora

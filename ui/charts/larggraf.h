@@ -4,15 +4,18 @@
 
 #include <array>
 
-class Dialogs;
 class QMenu;
 class QPushButton;
-struct ChartData;
-struct Module1;
 
 QT_BEGIN_NAMESPACE
 class QChartView;
 QT_END_NAMESPACE
+
+namespace velmora {
+
+class Dialogs;
+struct ChartData;
+struct Module1;
 
 // The chart window: one chart of the history at a time and a row of eight buttons.
 // It never shows or hides other windows; it asks through its signals, and whoever
@@ -67,3 +70,5 @@ private:
     QMenu *m_menu = nullptr;
     QString m_imageName; // the name chosen last, offered again
 };
+
+} // namespace velmora

@@ -1,4 +1,6 @@
-#include "appfonts.h"
+#include "ui/common/appfonts.h"
+
+namespace velmora {
 
 void installFontSubstitutes()
 {
@@ -21,3 +23,5 @@ QFont timesFont(double pointSize, bool bold)
 {
     return appFont(QStringLiteral("Times New Roman"), pointSize, bold);
 }
+
+} // namespace velmora

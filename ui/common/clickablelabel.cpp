@@ -1,6 +1,8 @@
-#include "clickablelabel.h"
+#include "ui/common/clickablelabel.h"
 
 #include <QMouseEvent>
+
+namespace velmora {
 
 ClickableLabel::ClickableLabel(QWidget *parent)
     : QLabel(parent)
@@ -14,3 +16,5 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)
         emit clicked();
     QLabel::mouseReleaseEvent(event);
 }
+
+} // namespace velmora

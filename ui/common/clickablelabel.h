@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+namespace velmora {
+
 // A label or picture that acts on a click, like the arrow images of the main window.
 class ClickableLabel : public QLabel {
     Q_OBJECT
@@ -15,3 +17,5 @@ signals:
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 };
+
+} // namespace velmora

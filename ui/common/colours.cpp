@@ -1,15 +1,21 @@
-#include "colours.h"
+#include "ui/common/colours.h"
 
 #include <QPalette>
 #include <QWidget>
 
-void setColours(QWidget *widget, const QColor &text, const QColor &background)
+namespace velmora {
+
+void setColours(QWidget *widget, const QColor &text, const QColor &background, ColourRoles roles)
 {
     QPalette palette = widget->palette();
-    for (auto role : {QPalette::Text, QPalette::WindowText})
-        palette.setColor(role, text);
-    for (auto role : {QPalette::Base, QPalette::Window})
-        palette.setColor(role, background);
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Window, background);
+    if (roles == ColourRoles::WindowAndFields) {
+        palette.setColor(QPalette::Text, text);
+        palette.setColor(QPalette::Base, background);
+    }
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
+
+} // namespace velmora

@@ -1,6 +1,8 @@
-#include "dialogs.h"
+#include "ui/common/dialogs.h"
 
 #include <QFileDialog>
+
+namespace velmora {
 
 QMessageBox::StandardButton SystemDialogs::message(QWidget *parent, const QString &title,
                                                    const QString &text,
@@ -24,3 +26,5 @@ QString SystemDialogs::saveFileName(QWidget *parent, const QString &proposed)
         return {};
     return dialog.selectedFiles().constFirst();
 }
+
+} // namespace velmora

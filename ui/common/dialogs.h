@@ -5,6 +5,8 @@
 
 class QWidget;
 
+namespace velmora {
+
 // The program's modal boxes, behind one interface so tests can answer them without a hang.
 class Dialogs {
 public:
@@ -27,3 +29,5 @@ public:
                                         QMessageBox::Icon icon) override;
     QString saveFileName(QWidget *parent, const QString &proposed) override;
 };
+
+} // namespace velmora

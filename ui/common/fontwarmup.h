@@ -2,6 +2,8 @@
 
 #include <thread>
 
+namespace velmora {
+
 // Fills Qt's font database on a second thread while the first windows are being built, so
 // the first text drawn does not wait for it. Create it right after the application object;
 // it waits for the thread when destroyed.
@@ -15,3 +17,5 @@ public:
 private:
     std::thread m_thread;
 };
+
+} // namespace velmora

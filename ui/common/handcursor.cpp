@@ -1,6 +1,8 @@
-#include "handcursor.h"
+#include "ui/common/handcursor.h"
 
-#include "picturefile.h"
+#include "ui/common/picturefile.h"
+
+namespace velmora {
 
 QCursor handCursor()
 {
@@ -9,3 +11,5 @@ QCursor handCursor()
     static const QCursor hand(readPictureFile(QStringLiteral(":/cursors/hand.png")), 12, 1);
     return hand;
 }
+
+} // namespace velmora

@@ -2,5 +2,9 @@
 
 #include <QCursor>
 
+namespace velmora {
+
 // The pointing-hand cursor over clickable elements; its hot spot is the fingertip (12, 1).
 QCursor handCursor();
+
+} // namespace velmora

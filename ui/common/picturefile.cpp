@@ -1,9 +1,11 @@
-#include "picturefile.h"
+#include "ui/common/picturefile.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
+
+namespace velmora {
 
 QPixmap readPictureFile(const QString &path)
 {
@@ -24,3 +26,5 @@ QPixmap readPicture(const QString &path)
     }
     return readPictureFile(path);
 }
+
+} // namespace velmora

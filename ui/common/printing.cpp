@@ -1,6 +1,6 @@
-#include "printing.h"
+#include "ui/common/printing.h"
 
-#include "dialogs.h"
+#include "ui/common/dialogs.h"
 
 #include <QPainter>
 #include <QPdfWriter>
@@ -8,6 +8,8 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QWidget>
+
+namespace velmora {
 
 void paintWindowImage(QWidget *window, QPainter &painter, const QRect &target)
 {
@@ -64,3 +66,5 @@ void printWindow(QWidget *window, Dialogs &dialogs)
                         QMessageBox::Ok, QMessageBox::Warning);
     }
 }
+
+} // namespace velmora

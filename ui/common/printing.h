@@ -1,10 +1,13 @@
 #pragma once
 
-class Dialogs;
 class QPainter;
 class QPagedPaintDevice;
 class QRect;
 class QWidget;
+
+namespace velmora {
+
+class Dialogs;
 
 // Paints an image of the window's client area into `target`, scaled to fit and centred.
 void paintWindowImage(QWidget *window, QPainter &painter, const QRect &target);
@@ -15,3 +18,5 @@ bool printWindowTo(QWidget *window, QPagedPaintDevice &device);
 // "Print": one page on the default printer. Without a printer the user is told so and
 // may save the page as a PDF instead. The window itself is left as it was.
 void printWindow(QWidget *window, Dialogs &dialogs);
+
+} // namespace velmora

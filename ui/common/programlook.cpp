@@ -1,9 +1,11 @@
-#include "programlook.h"
+#include "ui/common/programlook.h"
 
-#include "appfonts.h"
+#include "ui/common/appfonts.h"
 
 #include <QApplication>
 #include <QStyleFactory>
+
+namespace velmora {
 
 void applyProgramLook()
 {
@@ -11,3 +13,5 @@ void applyProgramLook()
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     installFontSubstitutes();
 }
+
+} // namespace velmora

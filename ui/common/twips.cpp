@@ -1,6 +1,8 @@
-#include "twips.h"
+#include "ui/common/twips.h"
 
 #include <cmath>
+
+namespace velmora {
 
 int twips(double value)
 {
@@ -23,3 +25,5 @@ QRect twipsRect(double left, double top, double width, double height)
     const int y = twips(top);
     return {x, y, twips(left + width) - x, twips(top + height) - y};
 }
+
+} // namespace velmora

@@ -1,10 +1,10 @@
-#include "changdat.h"
+#include "ui/edit/changdat.h"
 
-#include "appfonts.h"
-#include "colours.h"
-#include "handcursor.h"
-#include "mainfields.h"
-#include "twips.h"
+#include "ui/common/appfonts.h"
+#include "ui/common/colours.h"
+#include "ui/common/handcursor.h"
+#include "model/mainfields.h"
+#include "ui/common/twips.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -16,6 +16,8 @@
 #include <QScreen>
 
 #include <algorithm>
+
+namespace velmora {
 
 namespace {
 
@@ -100,7 +102,7 @@ public:
 
 QAccessibleInterface *messageAccessible(const QString &className, QObject *object)
 {
-    if (className == QLatin1String("MessageLabel"))
+    if (className == QLatin1String("velmora::MessageLabel"))
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::AlertMessage);
     return nullptr;
 }
@@ -303,9 +305,10 @@ void Changdat::describeForScreenReaders()
 
 void Changdat::Form_Load()
 {
-    m_entries.messages.command3Visible = false;
-    m_entries.messages.command3Enabled = false;
-    m_entries.messages.Label1 = false;
+    m_entries.messages.tryAgainVisible = false;
+    m_entries.messages.tryAgainEnabled = false;
+    if (m_entries.messages.shown == BrokenRule::SurvivalAboveOne)
+        m_entries.messages.shown = BrokenRule::None;
     m_Label6->setText(kExplanation);
     showMessageArea();
 }
@@ -358,9 +361,12 @@ void Changdat::showTexts()
 void Changdat::showMessageArea()
 {
     const MessageArea &area = m_entries.messages;
-    const std::pair<QLabel *, bool> messages[] = {{m_Label1, area.Label1}, {m_Label7, area.Label7},
-                                                  {m_Label8, area.Label8}, {m_Label9, area.Label9},
-                                                  {m_Label10, area.Label10}};
+    const std::pair<QLabel *, bool> messages[] = {
+        {m_Label1, area.shown == BrokenRule::SurvivalAboveOne},
+        {m_Label7, area.shown == BrokenRule::FecundityBelowZero},
+        {m_Label8, area.shown == BrokenRule::HarvestBelowZero},
+        {m_Label9, area.shown == BrokenRule::PopulationBelowZero},
+        {m_Label10, area.shown == BrokenRule::TooLarge}};
     QString shown;
     for (const auto &[label, visible] : messages) {
         const bool appears = visible && label->isHidden();
@@ -375,9 +381,12 @@ void Changdat::showMessageArea()
     // "Try again" takes the focus with a message: whoever lands on it hears what went wrong.
     m_Command3->setAccessibleDescription(shown);
     // Disabled before hidden, so the focus leaves "Try again" the way it would on its own.
-    m_Command3->setEnabled(area.command3Enabled);
-    m_Command3->setVisible(area.command3Visible);
-    m_Label2->setVisible(area.Label2);
+    m_Command3->setEnabled(area.tryAgainEnabled);
+    m_Command3->setVisible(area.tryAgainVisible);
+    m_Label2->setVisible(area.mottoShown());
 }
+
+} // namespace velmora
+
 
 #include "changdat.moc"

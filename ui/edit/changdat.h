@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editentries.h"
+#include "model/editentries.h"
 
 #include <QWidget>
 
@@ -10,6 +10,9 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+
+namespace velmora {
+
 class Simulation;
 
 // "Change default values": the window in which M, N(0) and H are typed, checked and applied.
@@ -66,3 +69,5 @@ private:
     QPushButton *m_Command2 = nullptr; // "Quit"
     QPushButton *m_Command3 = nullptr; // "Try again"
 };
+
+} // namespace velmora

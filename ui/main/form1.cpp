@@ -1,14 +1,14 @@
-#include "form1.h"
+#include "ui/main/form1.h"
 
-#include "appfonts.h"
-#include "clickablelabel.h"
-#include "colours.h"
-#include "dialogs.h"
-#include "handcursor.h"
-#include "picturefile.h"
-#include "printing.h"
-#include "simulation.h"
-#include "twips.h"
+#include "ui/common/appfonts.h"
+#include "ui/common/clickablelabel.h"
+#include "ui/common/colours.h"
+#include "ui/common/dialogs.h"
+#include "ui/common/handcursor.h"
+#include "ui/common/picturefile.h"
+#include "ui/common/printing.h"
+#include "model/simulation.h"
+#include "ui/common/twips.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -18,6 +18,8 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
+
+namespace velmora {
 
 namespace {
 
@@ -377,19 +379,19 @@ void Form1::showModel()
     showText(m_simu0, f.simu0);
     showText(m_simut, f.simut);
 
-    m_command1->setEnabled(f.command1Enabled);
-    m_command2->setEnabled(f.command2Enabled);
-    m_command3->setEnabled(f.command3Enabled);
-    m_command4->setEnabled(f.command4Enabled);
+    m_command1->setEnabled(f.projectEnabled);
+    m_command2->setEnabled(f.transitEnabled);
+    m_command3->setEnabled(f.quitEnabled);
+    m_command4->setEnabled(f.graphEnabled);
     m_project->setVisible(f.projectShown);
     m_transit->setVisible(f.transitShown);
     m_extinct->setVisible(f.extinctShown);
 
     QPushButton *focus = nullptr;
     switch (f.focus) {
-    case FocusTarget::Command1: focus = m_command1; break;
-    case FocusTarget::Command2: focus = m_command2; break;
-    case FocusTarget::Command3: focus = m_command3; break;
+    case FocusTarget::Project: focus = m_command1; break;
+    case FocusTarget::Transit: focus = m_command2; break;
+    case FocusTarget::Quit: focus = m_command3; break;
     case FocusTarget::None: break;
     }
     if (focus && focus->isEnabled())
@@ -399,7 +401,7 @@ void Form1::showModel()
 void Form1::Command1_Click()
 {
     // The window offers no way to a step it has not enabled, whatever reaches this slot.
-    if (!m_simulation.fields().command1Enabled)
+    if (!m_simulation.fields().projectEnabled)
         return;
     m_simulation.Projection();
     showModel();
@@ -407,7 +409,7 @@ void Form1::Command1_Click()
 
 void Form1::Command2_Click()
 {
-    if (!m_simulation.fields().command2Enabled)
+    if (!m_simulation.fields().transitEnabled)
         return;
     m_simulation.Transition();
     showModel();
@@ -477,3 +479,5 @@ void Form1::closeEvent(QCloseEvent *event)
     event->accept();
     emit closedByCloseBox();
 }
+
+} // namespace velmora

@@ -4,12 +4,15 @@
 
 #include <array>
 
-class ClickableLabel;
-class Dialogs;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+
+namespace velmora {
+
+class ClickableLabel;
+class Dialogs;
 class Simulation;
 struct ModelMessage;
 
@@ -81,3 +84,5 @@ private:
     QPushButton *m_command3 = nullptr;
     QPushButton *m_command4 = nullptr;
 };
+
+} // namespace velmora

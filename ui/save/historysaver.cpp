@@ -1,10 +1,12 @@
-#include "historysaver.h"
+#include "ui/save/historysaver.h"
 
-#include "dialogs.h"
-#include "historyfiles.h"
-#include "historywriter.h"
+#include "ui/common/dialogs.h"
+#include "export/historyfiles.h"
+#include "export/historywriter.h"
 
 #include <QDir>
+
+namespace velmora {
 
 HistorySaver::HistorySaver(Module1 &history, Dialogs &dialogs)
     : m_history(history),
@@ -45,3 +47,5 @@ void HistorySaver::SaveGraphicData(QWidget *parent)
     }
     }
 }
+
+} // namespace velmora

@@ -1,11 +1,14 @@
 #pragma once
 
-#include "module1.h"
+#include "model/module1.h"
 
 #include <QString>
 
-class Dialogs;
 class QWidget;
+
+namespace velmora {
+
+class Dialogs;
 
 // The main window's "Save": asks for a name and writes the four history files under it.
 // Keeps the last chosen path so the next dialog offers it again.
@@ -25,3 +28,5 @@ private:
     Dialogs &m_dialogs;
     QString FileName;
 };
+
+} // namespace velmora

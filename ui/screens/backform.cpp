@@ -1,9 +1,11 @@
-#include "backform.h"
+#include "ui/screens/backform.h"
 
-#include "screenwidgets.h"
+#include "ui/screens/screenwidgets.h"
 
 #include <QCloseEvent>
 #include <QScreen>
+
+namespace velmora {
 
 Backform::Backform(QWidget *parent)
     : QWidget(parent,
@@ -28,7 +30,7 @@ Backform::Backform(QWidget *parent)
 
 void Backform::setBackgroundColour(const QColor &colour)
 {
-    setBackgroundAndText(this, colour, Qt::black);
+    setColours(this, Qt::black, colour, ColourRoles::WindowOnly);
     update();
 }
 
@@ -41,3 +43,5 @@ void Backform::closeEvent(QCloseEvent *event)
 {
     event->ignore();
 }
+
+} // namespace velmora

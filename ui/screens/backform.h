@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QWidget>
 
+namespace velmora {
+
 // The full-screen backdrop behind every other window for the whole run. It takes no input,
 // never comes to the front and ignores close requests; its colour marks the program's phase.
 class Backform : public QWidget {
@@ -17,3 +19,5 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
 };
+
+} // namespace velmora

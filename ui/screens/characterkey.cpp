@@ -1,6 +1,8 @@
-#include "characterkey.h"
+#include "ui/screens/characterkey.h"
 
 #include <QKeyEvent>
+
+namespace velmora {
 
 bool producesCharacter(int key, const QString &text)
 {
@@ -22,3 +24,5 @@ bool producesCharacter(const QKeyEvent &event)
 {
     return producesCharacter(event.key(), event.text());
 }
+
+} // namespace velmora

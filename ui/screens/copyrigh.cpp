@@ -1,17 +1,19 @@
-#include "copyrigh.h"
+#include "ui/screens/copyrigh.h"
 
-#include "appfonts.h"
-#include "handcursor.h"
-#include "picturefile.h"
-#include "screentexts.h"
-#include "screenwidgets.h"
-#include "twips.h"
+#include "ui/common/appfonts.h"
+#include "ui/common/handcursor.h"
+#include "ui/common/picturefile.h"
+#include "ui/screens/screentexts.h"
+#include "ui/screens/screenwidgets.h"
+#include "ui/common/twips.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+
+namespace velmora {
 
 namespace {
 const QColor kGrey(192, 192, 192);
@@ -27,39 +29,37 @@ copyrigh::copyrigh(const YearClock &clock, QWidget *parent)
                 kGrey);
 
     const QFont font = timesFont(12);
-    setBackgroundAndText(addLabel(this, QStringLiteral("Label1"), QString(), 840, 120, 7455, 375, font),
-               kGrey, kBlue);
-    setBackgroundAndText(addLabel(this, QStringLiteral("Label2"), QString(), 720, 480, 7815, 1575, font),
-               kGrey, kBlue);
+    setColours(addLabel(this, QStringLiteral("Label1"), QString(), 840, 120, 7455, 375, font),
+               kBlue, kGrey);
+    setColours(addLabel(this, QStringLiteral("Label2"), QString(), 720, 480, 7815, 1575, font),
+               kBlue, kGrey);
 
     QLabel *protection = addLabel(this, QStringLiteral("Label3"), noticeProtection(), 360, 2040,
                                   5532, 972, timesFont(12, true));
-    setBackgroundAndText(protection, QColor(255, 0, 0), kYellow);
+    setColours(protection, kYellow, QColor(255, 0, 0));
     setSingleBorder(protection);
 
-    setBackgroundAndText(addLabel(this, QStringLiteral("Label4"), noticeRights(), 6240, 2160, 2412, 372,
-                        font),
-               kGrey, kBlue);
-    setBackgroundAndText(addLabel(this, QStringLiteral("Label5"), noticeHolder(clock()), 6240, 2640, 2412,
-                        732, font),
-               kGrey, kBlue);
+    setColours(addLabel(this, QStringLiteral("Label4"), noticeRights(), 6240, 2160, 2412, 372,
+                        font), kBlue, kGrey);
+    setColours(addLabel(this, QStringLiteral("Label5"), noticeHolder(clock()), 6240, 2640, 2412,
+                        732, font), kBlue, kGrey);
 
     QLabel *citation = addLabel(this, QStringLiteral("Label7"), noticeCitation(), 360, 3120,
                                 5532, 2052, font);
     citation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setBackgroundAndText(citation, kBlue, kYellow);
+    setColours(citation, kYellow, kBlue);
     setSingleBorder(citation);
 
     QLabel *downloads = addLabel(this, QStringLiteral("Label6"), noticeDownloads(), 360, 5280,
                                  5532, 1332, timesFont(9.6));
-    setBackgroundAndText(downloads, QColor(0, 255, 255),
-               QApplication::palette().color(QPalette::WindowText));
+    setColours(downloads, QApplication::palette().color(QPalette::WindowText),
+               QColor(0, 255, 255));
     setSingleBorder(downloads);
 
     // The box is smaller than the picture at this resolution: show the whole picture, scaled.
     QLabel *picture = addLabel(this, QStringLiteral("Picture1"), QString(), 6600, 3480, 1776,
                                2292, font);
-    setBackgroundAndText(picture, kGrey, Qt::black);
+    setColours(picture, Qt::black, kGrey);
     picture->setAlignment(Qt::AlignCenter);
     picture->setPixmap(readPictureFile(QStringLiteral(":/pictures/notice.jpg"))
                            .scaled(picture->size(), Qt::KeepAspectRatio,
@@ -78,3 +78,5 @@ void copyrigh::closeEvent(QCloseEvent *event)
     emit closedByCloseBox();
     event->accept();
 }
+
+} // namespace velmora

@@ -1,8 +1,10 @@
 #pragma once
 
-#include "yearclock.h"
+#include "ui/screens/yearclock.h"
 
 #include <QWidget>
+
+namespace velmora {
 
 // The closing notice: rights, how to cite the program and where to get new versions.
 // Its years run to the clock's year at the moment the window is created.
@@ -22,3 +24,5 @@ signals:
 protected:
     void closeEvent(QCloseEvent *event) override;
 };
+
+} // namespace velmora

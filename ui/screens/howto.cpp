@@ -1,12 +1,14 @@
-#include "howto.h"
+#include "ui/screens/howto.h"
 
-#include "appfonts.h"
-#include "screentexts.h"
-#include "screenwidgets.h"
+#include "ui/common/appfonts.h"
+#include "ui/screens/screentexts.h"
+#include "ui/screens/screenwidgets.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
+
+namespace velmora {
 
 Howto::Howto(QWidget *parent)
     : QWidget(parent, fixedSingleBorder())
@@ -17,7 +19,7 @@ Howto::Howto(QWidget *parent)
 
     QLabel *lines = addLabel(this, QStringLiteral("Label1"), howToCaption(), 240, 480, 6255,
                              4695, timesFont(12));
-    setBackgroundAndText(lines, QColor(192, 192, 192), Qt::black);
+    setColours(lines, Qt::black, QColor(192, 192, 192));
 
     QPushButton *ok = addButton(this, QStringLiteral("Command1"), QStringLiteral("OK"), 2760,
                                 5400, 1215, 495, timesFont(12), true);
@@ -30,3 +32,5 @@ void Howto::closeEvent(QCloseEvent *event)
     emit closedByCloseBox();
     event->accept();
 }
+
+} // namespace velmora

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+namespace velmora {
+
 // The how-to page: one line per command of the main window.
 class Howto : public QWidget {
     Q_OBJECT
@@ -17,3 +19,5 @@ signals:
 protected:
     void closeEvent(QCloseEvent *event) override;
 };
+
+} // namespace velmora

@@ -1,13 +1,15 @@
-#include "introfrm.h"
+#include "ui/screens/introfrm.h"
 
-#include "appfonts.h"
-#include "screentexts.h"
-#include "screenwidgets.h"
-#include "twips.h"
+#include "ui/common/appfonts.h"
+#include "ui/screens/screentexts.h"
+#include "ui/screens/screenwidgets.h"
+#include "ui/common/twips.h"
 
 #include <QCloseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+
+namespace velmora {
 
 Introfrm::Introfrm(QWidget *parent)
     : QWidget(parent, fixedSingleBorder())
@@ -44,3 +46,5 @@ void Introfrm::closeEvent(QCloseEvent *event)
     emit closedByCloseBox();
     event->accept();
 }
+
+} // namespace velmora

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+namespace velmora {
+
 // The introduction to the model: one scrolling paragraph and the way to the references.
 class Introfrm : public QWidget {
     Q_OBJECT
@@ -18,3 +20,5 @@ signals:
 protected:
     void closeEvent(QCloseEvent *event) override;
 };
+
+} // namespace velmora

@@ -1,11 +1,11 @@
-#include "prophecy.h"
+#include "ui/screens/prophecy.h"
 
-#include "characterkey.h"
-#include "handcursor.h"
-#include "picturefile.h"
-#include "screentexts.h"
-#include "screenwidgets.h"
-#include "twips.h"
+#include "ui/screens/characterkey.h"
+#include "ui/common/handcursor.h"
+#include "ui/common/picturefile.h"
+#include "ui/screens/screentexts.h"
+#include "ui/screens/screenwidgets.h"
+#include "ui/common/twips.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -13,6 +13,8 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
+
+namespace velmora {
 
 namespace {
 constexpr double kWidth = 9750;
@@ -35,7 +37,7 @@ Prophecy::Prophecy(QWidget *parent)
     box->setPixmap(picture);
     // The window has no border, so its outer size is its client area; halves are kept.
     box->setGeometry(twipsRect(kWidth / 2 - width / 2, kHeight / 2 - height / 2, width, height));
-    setBackgroundAndText(box, QApplication::palette().color(QPalette::Base), Qt::black);
+    setColours(box, Qt::black, QApplication::palette().color(QPalette::Base));
     box->setCursor(handCursor());
     box->setAccessibleName(QStringLiteral("Picture: the life cycle of the four age classes"));
     box->setAccessibleDescription(lifeCyclePictureText());
@@ -60,3 +62,5 @@ void Prophecy::closeEvent(QCloseEvent *event)
     event->ignore();
     emit leave();
 }
+
+} // namespace velmora

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+namespace velmora {
+
 // The picture screen shown after the title screen: one centred picture on white.
 class Prophecy : public QWidget {
     Q_OBJECT
@@ -18,3 +20,5 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 };
+
+} // namespace velmora

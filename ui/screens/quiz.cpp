@@ -1,15 +1,17 @@
-#include "quiz.h"
+#include "ui/screens/quiz.h"
 
-#include "appfonts.h"
-#include "picturefile.h"
-#include "screentexts.h"
-#include "screenwidgets.h"
-#include "twips.h"
+#include "ui/common/appfonts.h"
+#include "ui/common/picturefile.h"
+#include "ui/screens/screentexts.h"
+#include "ui/screens/screenwidgets.h"
+#include "ui/common/twips.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+
+namespace velmora {
 
 namespace {
 constexpr double kWidth = 9855;
@@ -48,3 +50,5 @@ void Quiz::closeEvent(QCloseEvent *event)
     emit closedByCloseBox();
     event->accept();
 }
+
+} // namespace velmora

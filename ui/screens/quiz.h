@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+namespace velmora {
+
 // The quiz picture: a question the student answers with the program.
 class Quiz : public QWidget {
     Q_OBJECT
@@ -17,3 +19,5 @@ signals:
 protected:
     void closeEvent(QCloseEvent *event) override;
 };
+
+} // namespace velmora

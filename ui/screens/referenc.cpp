@@ -1,13 +1,15 @@
-#include "referenc.h"
+#include "ui/screens/referenc.h"
 
-#include "appfonts.h"
-#include "screentexts.h"
-#include "screenwidgets.h"
+#include "ui/common/appfonts.h"
+#include "ui/screens/screentexts.h"
+#include "ui/screens/screenwidgets.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+
+namespace velmora {
 
 Referenc::Referenc(QWidget *parent)
     : QWidget(parent, fixedSingleBorder())
@@ -20,12 +22,12 @@ Referenc::Referenc(QWidget *parent)
     QLabel *heading = addLabel(this, QStringLiteral("Label1_0"), QStringLiteral("References"),
                                240, 120, 6735, 255, timesFont(12, true));
     heading->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setBackgroundAndText(heading, Qt::white, Qt::black);
+    setColours(heading, Qt::black, Qt::white);
 
     QLabel *list = addLabel(this, QStringLiteral("Label2"), referencesCaption(), 240, 600, 8292,
                             4812, timesFont(12));
     list->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setBackgroundAndText(list, Qt::white, Qt::black);
+    setColours(list, Qt::black, Qt::white);
 
     QPushButton *ok = addButton(this, QStringLiteral("Command1"), QStringLiteral("OK"), 3960,
                                 5520, 855, 495, timesFont(12, true), true);
@@ -46,3 +48,5 @@ void Referenc::closeEvent(QCloseEvent *event)
     emit closedByCloseBox();
     event->accept();
 }
+
+} // namespace velmora

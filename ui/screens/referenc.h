@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+namespace velmora {
+
 // The references behind the introduction. A click on the window's own background (not on
 // its text) counts as a way back, like "OK".
 class Referenc : public QWidget {
@@ -20,3 +22,5 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 };
+
+} // namespace velmora

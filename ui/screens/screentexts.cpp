@@ -1,4 +1,6 @@
-#include "screentexts.h"
+#include "ui/screens/screentexts.h"
+
+namespace velmora {
 
 QStringList howToLines()
 {
@@ -152,3 +154,5 @@ QString quizPictureText()
         "2. Which age class holds the most individuals at t = 4? "
         "3. Does the growth rate settle down as t grows? Look at the graphs.");
 }
+
+} // namespace velmora

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace velmora {
+
 // The fixed texts of the information windows and the closing notice, kept apart from the
 // windows so they can be checked without building one.
 
@@ -29,3 +31,5 @@ QString noticeDownloads();
 // What the pictures show, for those who cannot see them: read out by screen readers.
 QString lifeCyclePictureText();
 QString quizPictureText();
+
+} // namespace velmora

@@ -1,11 +1,13 @@
-#include "screenwidgets.h"
+#include "ui/screens/screenwidgets.h"
 
-#include "handcursor.h"
-#include "twips.h"
+#include "ui/common/handcursor.h"
+#include "ui/common/twips.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+
+namespace velmora {
 
 Qt::WindowFlags fixedSingleBorder()
 {
@@ -19,7 +21,7 @@ void setUpWindow(QWidget *window, const QString &name, const QString &caption, d
     window->setObjectName(name);
     window->setWindowTitle(caption);
     window->setFixedSize(twipsSize(width, height));
-    setBackgroundAndText(window, background, Qt::black);
+    setColours(window, Qt::black, background, ColourRoles::WindowOnly);
     centreOnScreen(window);
 }
 
@@ -30,15 +32,6 @@ void centreOnScreen(QWidget *window)
         return;
     const QRect area = screen->availableGeometry();
     window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
-}
-
-void setBackgroundAndText(QWidget *widget, const QColor &background, const QColor &text)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, background);
-    palette.setColor(QPalette::WindowText, text);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
 }
 
 QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, double left,
@@ -73,3 +66,5 @@ void setSingleBorder(QLabel *label)
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setLineWidth(1);
 }
+
+} // namespace velmora

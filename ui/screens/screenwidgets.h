@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/common/colours.h"
+
 #include <QColor>
 #include <QFont>
 #include <QString>
@@ -7,6 +9,8 @@
 class QLabel;
 class QPushButton;
 class QWidget;
+
+namespace velmora {
 
 // Window flags of the secondary windows: a fixed single border with a title and a close box.
 Qt::WindowFlags fixedSingleBorder();
@@ -19,9 +23,6 @@ void setUpWindow(QWidget *window, const QString &name, const QString &caption, d
 // Moves a top-level window so that it is centred on its screen.
 void centreOnScreen(QWidget *window);
 
-// Paints a widget's own background and text in these colours.
-void setBackgroundAndText(QWidget *widget, const QColor &background, const QColor &text);
-
 // A label or button at a place given in twips (left, top, width, height). The button is
 // pressed by Space or Enter once it has the focus.
 QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, double left,
@@ -32,3 +33,5 @@ QPushButton *addButton(QWidget *parent, const QString &name, const QString &capt
 
 // The thin sunken border of a bordered label.
 void setSingleBorder(QLabel *label);
+
+} // namespace velmora

@@ -1,8 +1,10 @@
-#include "symboltext.h"
+#include "ui/screens/symboltext.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QList>
+
+namespace velmora {
 
 QString symbolEncodingGreek(const QString &latin)
 {
@@ -28,3 +30,5 @@ bool isSymbolFace(const QFont &font)
     const QString family = QFontInfo(font).family();
     return QFontDatabase::writingSystems(family).contains(QFontDatabase::Symbol);
 }
+
+} // namespace velmora

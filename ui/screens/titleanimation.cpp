@@ -1,6 +1,8 @@
-#include "titleanimation.h"
+#include "ui/screens/titleanimation.h"
 
 #include <cmath>
+
+namespace velmora {
 
 namespace {
 constexpr std::uint64_t kSeed = 0x5eed'1997'0400ULL;
@@ -31,3 +33,5 @@ TitleAnimation::Step TitleAnimation::next()
     m_index = shown;
     return step;
 }
+
+} // namespace velmora

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <random>
 
+namespace velmora {
+
 // Nearest integer to `value`; an exact half goes to the even neighbour (2.5 -> 2, 3.5 -> 4).
 long long roundHalfToEven(double value);
 
@@ -29,3 +31,5 @@ private:
     std::mt19937_64 m_generator;
     int m_index = 0;
 };
+
+} // namespace velmora

@@ -1,16 +1,18 @@
-#include "titlform.h"
+#include "ui/screens/titlform.h"
 
-#include "appfonts.h"
-#include "characterkey.h"
-#include "handcursor.h"
-#include "screenwidgets.h"
-#include "symboltext.h"
+#include "ui/common/appfonts.h"
+#include "ui/screens/characterkey.h"
+#include "ui/common/handcursor.h"
+#include "ui/screens/screenwidgets.h"
+#include "ui/screens/symboltext.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTimer>
+
+namespace velmora {
 
 namespace {
 
@@ -47,7 +49,7 @@ titlform::titlform(QWidget *parent)
                                   : timesFont(place.points);
         QLabel *label = addLabel(this, QStringLiteral("Label1_%1").arg(i), kTitle, place.left,
                                  place.top, place.width, place.height, font);
-        setBackgroundAndText(label, QColor(0, 0, 128), QColor(255, 255, 0));
+        setColours(label, QColor(255, 255, 0), QColor(0, 0, 128));
         label->setCursor(handCursor());
         // The smallest title is drawn in Greek letters; a screen reader says what it means.
         label->setAccessibleName(kTitle);
@@ -58,7 +60,7 @@ titlform::titlform(QWidget *parent)
     m_Label2 = addLabel(this, QStringLiteral("Label2"),
                         QStringLiteral("Press any key or click mouse to start."), 1200, 4800,
                         1695, 1095, timesFont(13.8));
-    setBackgroundAndText(m_Label2, QColor(255, 0, 0), QColor(255, 255, 0));
+    setColours(m_Label2, QColor(255, 255, 0), QColor(255, 0, 0));
     setSingleBorder(m_Label2);
     m_Label2->setCursor(handCursor());
     m_Label2->installEventFilter(this);
@@ -124,3 +126,5 @@ bool titlform::eventFilter(QObject *watched, QEvent *event)
     }
     return QWidget::eventFilter(watched, event);
 }
+
+} // namespace velmora

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "titleanimation.h"
+#include "ui/screens/titleanimation.h"
 
 #include <QWidget>
 
@@ -8,6 +8,8 @@
 
 class QLabel;
 class QTimer;
+
+namespace velmora {
 
 // The animated title screen. Its timer starts at creation and ticks for the rest of the run;
 // each tick shows one of the eight title labels. The screen does not leave by itself: it
@@ -43,3 +45,5 @@ private:
     TitleAnimation m_animation;
     bool m_symbolFaceChecked = false;
 };
+
+} // namespace velmora

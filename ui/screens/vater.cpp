@@ -1,15 +1,17 @@
-#include "vater.h"
+#include "ui/screens/vater.h"
 
-#include "appfonts.h"
-#include "picturefile.h"
-#include "screenwidgets.h"
-#include "twips.h"
+#include "ui/common/appfonts.h"
+#include "ui/common/picturefile.h"
+#include "ui/screens/screenwidgets.h"
+#include "ui/common/twips.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+
+namespace velmora {
 
 namespace {
 constexpr double kFrameWidth = 6492;
@@ -56,3 +58,5 @@ void Vater::closeEvent(QCloseEvent *event)
     emit endRequested();
     event->accept();
 }
+
+} // namespace velmora

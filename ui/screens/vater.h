@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+namespace velmora {
+
 // The dedication at the very end; its button and its close box both end the program.
 class Vater : public QWidget {
     Q_OBJECT
@@ -15,3 +17,5 @@ signals:
 protected:
     void closeEvent(QCloseEvent *event) override;
 };
+
+} // namespace velmora

@@ -1,8 +1,12 @@
-#include "yearclock.h"
+#include "ui/screens/yearclock.h"
 
 #include <QDate>
+
+namespace velmora {
 
 int systemYear()
 {
     return QDate::currentDate().year();
 }
+
+} // namespace velmora

@@ -1,25 +1,27 @@
-#include "navigation.h"
+#include "ui/shell/navigation.h"
 
-#include "analysiswindow.h"
-#include "backform.h"
-#include "changdat.h"
-#include "copyrigh.h"
-#include "form1.h"
-#include "howto.h"
-#include "introfrm.h"
-#include "larggraf.h"
-#include "module1.h"
-#include "prophecy.h"
-#include "quiz.h"
-#include "referenc.h"
-#include "simulation.h"
-#include "titlform.h"
-#include "vater.h"
+#include "ui/analysis/analysiswindow.h"
+#include "ui/screens/backform.h"
+#include "ui/edit/changdat.h"
+#include "ui/screens/copyrigh.h"
+#include "ui/main/form1.h"
+#include "ui/screens/howto.h"
+#include "ui/screens/introfrm.h"
+#include "ui/charts/larggraf.h"
+#include "model/module1.h"
+#include "ui/screens/prophecy.h"
+#include "ui/screens/quiz.h"
+#include "ui/screens/referenc.h"
+#include "model/simulation.h"
+#include "ui/screens/titlform.h"
+#include "ui/screens/vater.h"
 
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
+
+namespace velmora {
 
 namespace {
 
@@ -296,3 +298,5 @@ Quiz *Navigation::quiz() const { return m_quiz; }
 copyrigh *Navigation::notice() const { return m_copyrigh; }
 Vater *Navigation::dedication() const { return m_vater; }
 AnalysisWindow *Navigation::analysis() const { return m_analysis; }
+
+} // namespace velmora

@@ -1,13 +1,17 @@
 #pragma once
 
-#include "historysaver.h"
-#include "yearclock.h"
+#include "ui/save/historysaver.h"
+#include "ui/screens/yearclock.h"
 
 #include <QObject>
 #include <QPointer>
 
 #include <functional>
 #include <memory>
+
+class QWidget;
+
+namespace velmora {
 
 class AnalysisWindow;
 class Backform;
@@ -19,7 +23,6 @@ class Introfrm;
 class Larggraf;
 class Prophecy;
 class Quiz;
-class QWidget;
 class Referenc;
 class Simulation;
 class Vater;
@@ -103,3 +106,5 @@ private:
 
 // Shows a window in front of the others; a window's first showing centres it on the screen.
 void showInFront(QWidget *window);
+
+} // namespace velmora

@@ -1,8 +1,8 @@
-#include "analysiswindow.h"
+#include "ui/analysis/analysiswindow.h"
 
-#include "analysis.h"
-#include "analysisreport.h"
-#include "simulation.h"
+#include "model/analysis.h"
+#include "model/analysisreport.h"
+#include "model/simulation.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -11,6 +11,8 @@
 #include <QtTest>
 
 #include <memory>
+
+using namespace velmora;
 
 namespace {
 

@@ -1,10 +1,13 @@
 #pragma once
 
-#include "simulation.h"
+#include "model/simulation.h"
 
 #include <QtGlobal>
 
 #include <memory>
+
+namespace velmora {
+
 
 // Histories as the main window leaves them, for the chart tests.
 
@@ -46,3 +49,5 @@ inline std::unique_ptr<Module1> rejectedFourthHistory()
         qFatal("the fourth cohort projection was not rejected");
     return history;
 }
+
+} // namespace velmora

@@ -1,10 +1,12 @@
-#include "chartdata.h"
-#include "testhistories.h"
+#include "ui/charts/chartdata.h"
+#include "tests/ui/charts/testhistories.h"
 
 #include <QtTest>
 
 #include <memory>
 #include <stdexcept>
+
+using namespace velmora;
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "appfonts.h"
-#include "chartdata.h"
-#include "chartimage.h"
-#include "fakedialogs.h"
-#include "larggraf.h"
-#include "testhistories.h"
+#include "ui/common/appfonts.h"
+#include "ui/charts/chartdata.h"
+#include "ui/charts/chartimage.h"
+#include "tests/support/fakedialogs.h"
+#include "ui/charts/larggraf.h"
+#include "tests/ui/charts/testhistories.h"
 
 #include <QtTest>
 
@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 
 #include <memory>
+
+using namespace velmora;
 
 Q_DECLARE_METATYPE(ChartImageFormat)
 

@@ -1,10 +1,10 @@
-#include "appfonts.h"
-#include "chartbuilder.h"
-#include "chartdata.h"
-#include "dialogs.h"
-#include "larggraf.h"
-#include "testhistories.h"
-#include "twips.h"
+#include "ui/common/appfonts.h"
+#include "ui/charts/chartbuilder.h"
+#include "ui/charts/chartdata.h"
+#include "ui/common/dialogs.h"
+#include "ui/charts/larggraf.h"
+#include "tests/ui/charts/testhistories.h"
+#include "ui/common/twips.h"
 
 #include <QtTest>
 
@@ -18,6 +18,8 @@
 #include <QValueAxis>
 
 #include <memory>
+
+using namespace velmora;
 
 namespace {
 

@@ -1,7 +1,9 @@
-#include "picturefile.h"
+#include "ui/common/picturefile.h"
 
 #include <QGuiApplication>
 #include <QTest>
+
+using namespace velmora;
 
 // Runs on a screen of twice the density, as a high-DPI display shows the program.
 class PictureDensityTest : public QObject {

@@ -1,7 +1,9 @@
-#include "picturefile.h"
+#include "ui/common/picturefile.h"
 
 #include <QFile>
 #include <QTest>
+
+using namespace velmora;
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "appfonts.h"
-#include "changdat.h"
-#include "simulation.h"
-#include "twips.h"
+#include "ui/common/appfonts.h"
+#include "ui/edit/changdat.h"
+#include "model/simulation.h"
+#include "ui/common/twips.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -11,6 +11,8 @@
 #include <QtTest>
 
 #include <memory>
+
+using namespace velmora;
 
 namespace {
 
@@ -274,9 +276,9 @@ void TestChangdat::defaultsAppliedAtFirstOpening()
              (QStringList{"0", "1", "2", "1", "0.5", "0", "0", "0", "0", "1", "0", "0", "0", "0",
                           "0.5", "0", "10", "10", "10", "10", "5", "0", "0", "0", "", "", "", "",
                           "40", "", "", "0", ""}));
-    QVERIFY(m.command1Enabled && !m.command2Enabled && m.command3Enabled && !m.command4Enabled);
+    QVERIFY(m.projectEnabled && !m.transitEnabled && m.quitEnabled && !m.graphEnabled);
     QVERIFY(m.projectShown && !m.transitShown && !m.extinctShown);
-    QCOMPARE(m.focus, FocusTarget::Command1);
+    QCOMPARE(m.focus, FocusTarget::Project);
     QCOMPARE(h.history->tcount, int16_t(0));
     QCOMPARE(h.history->Ntot[0], 40.0);
 }
@@ -435,8 +437,8 @@ void TestChangdat::newValuesRestartTheRun()
     QCOMPARE(q(m.total1), QString("100"));
     QCOMPARE(q(m.simu0), QString("0"));
     QVERIFY(m.n2[0].empty() && m.total2.empty() && m.growrate.empty() && m.simut.empty());
-    QVERIFY(m.command1Enabled && !m.command2Enabled && !m.command4Enabled && m.projectShown);
-    QCOMPARE(m.focus, FocusTarget::Command1);
+    QVERIFY(m.projectEnabled && !m.transitEnabled && !m.graphEnabled && m.projectShown);
+    QCOMPARE(m.focus, FocusTarget::Project);
     QCOMPARE(h.history->tcount, int16_t(0));
     QCOMPARE(h.history->Nhist[2][0], 30.0);
 

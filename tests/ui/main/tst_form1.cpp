@@ -1,7 +1,7 @@
-#include "fakedialogs.h"
-#include "form1.h"
-#include "programlook.h"
-#include "simulation.h"
+#include "tests/support/fakedialogs.h"
+#include "ui/main/form1.h"
+#include "ui/common/programlook.h"
+#include "model/simulation.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -13,6 +13,8 @@
 #include <QtTest>
 
 #include <memory>
+
+using namespace velmora;
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "dialogs.h"
-#include "historysaver.h"
-#include "simulation.h"
+#include "ui/common/dialogs.h"
+#include "ui/save/historysaver.h"
+#include "model/simulation.h"
 
 #include <QApplication>
 #include <QDir>
@@ -12,6 +12,8 @@
 
 #include <cmath>
 #include <memory>
+
+using namespace velmora;
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "appfonts.h"
-#include "copyrigh.h"
-#include "howto.h"
-#include "introfrm.h"
-#include "quiz.h"
-#include "referenc.h"
-#include "vater.h"
+#include "ui/common/appfonts.h"
+#include "ui/screens/copyrigh.h"
+#include "ui/screens/howto.h"
+#include "ui/screens/introfrm.h"
+#include "ui/screens/quiz.h"
+#include "ui/screens/referenc.h"
+#include "ui/screens/vater.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QtTest>
+
+using namespace velmora;
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "characterkey.h"
-#include "screentexts.h"
-#include "symboltext.h"
-#include "titleanimation.h"
+#include "ui/screens/characterkey.h"
+#include "ui/screens/screentexts.h"
+#include "ui/screens/symboltext.h"
+#include "ui/screens/titleanimation.h"
 
 #include <QRegularExpression>
 #include <QtTest>
@@ -9,6 +9,8 @@
 #include <array>
 #include <cmath>
 #include <limits>
+
+using namespace velmora;
 
 class TestScreenRules : public QObject {
     Q_OBJECT

@@ -1,9 +1,9 @@
-#include "appfonts.h"
-#include "backform.h"
-#include "prophecy.h"
-#include "symboltext.h"
-#include "titleanimation.h"
-#include "titlform.h"
+#include "ui/common/appfonts.h"
+#include "ui/screens/backform.h"
+#include "ui/screens/prophecy.h"
+#include "ui/screens/symboltext.h"
+#include "ui/screens/titleanimation.h"
+#include "ui/screens/titlform.h"
 
 #include <QLabel>
 #include <QScreen>
@@ -11,6 +11,8 @@
 #include <QtTest>
 
 #include <memory>
+
+using namespace velmora;
 
 namespace {
 

@@ -1,26 +1,29 @@
 #pragma once
 
-#include "analysiswindow.h"
-#include "changdat.h"
-#include "copyrigh.h"
-#include "fakedialogs.h"
-#include "form1.h"
-#include "howto.h"
-#include "introfrm.h"
-#include "larggraf.h"
-#include "navigation.h"
-#include "prophecy.h"
-#include "quiz.h"
-#include "referenc.h"
-#include "simulation.h"
-#include "titlform.h"
-#include "vater.h"
+#include "ui/analysis/analysiswindow.h"
+#include "ui/edit/changdat.h"
+#include "ui/screens/copyrigh.h"
+#include "tests/support/fakedialogs.h"
+#include "ui/main/form1.h"
+#include "ui/screens/howto.h"
+#include "ui/screens/introfrm.h"
+#include "ui/charts/larggraf.h"
+#include "ui/shell/navigation.h"
+#include "ui/screens/prophecy.h"
+#include "ui/screens/quiz.h"
+#include "ui/screens/referenc.h"
+#include "model/simulation.h"
+#include "ui/screens/titlform.h"
+#include "ui/screens/vater.h"
 
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QtTest>
 
 #include <memory>
+
+namespace velmora {
+
 
 // The whole program's windows around one history, started as the program starts them.
 struct Program {
@@ -101,3 +104,5 @@ struct Program {
         return nullptr;
     }
 };
+
+} // namespace velmora

@@ -1,5 +1,5 @@
-#include "program.h"
-#include "programlook.h"
+#include "tests/ui/shell/program.h"
+#include "ui/common/programlook.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QTextEdit>
 #include <QtPlugin>
+
+using namespace velmora;
 
 namespace {
 

@@ -1,9 +1,11 @@
-#include "program.h"
-#include "programlook.h"
+#include "tests/ui/shell/program.h"
+#include "ui/common/programlook.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QPushButton>
+
+using namespace velmora;
 
 namespace {
 

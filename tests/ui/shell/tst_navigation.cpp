@@ -1,21 +1,21 @@
-#include "analysiswindow.h"
-#include "backform.h"
-#include "changdat.h"
-#include "copyrigh.h"
-#include "howto.h"
-#include "introfrm.h"
-#include "prophecy.h"
-#include "quiz.h"
-#include "referenc.h"
-#include "titlform.h"
-#include "vater.h"
-#include "fakedialogs.h"
-#include "form1.h"
-#include "larggraf.h"
-#include "navigation.h"
-#include "program.h"
-#include "programlook.h"
-#include "simulation.h"
+#include "ui/analysis/analysiswindow.h"
+#include "ui/screens/backform.h"
+#include "ui/edit/changdat.h"
+#include "ui/screens/copyrigh.h"
+#include "ui/screens/howto.h"
+#include "ui/screens/introfrm.h"
+#include "ui/screens/prophecy.h"
+#include "ui/screens/quiz.h"
+#include "ui/screens/referenc.h"
+#include "ui/screens/titlform.h"
+#include "ui/screens/vater.h"
+#include "tests/support/fakedialogs.h"
+#include "ui/main/form1.h"
+#include "ui/charts/larggraf.h"
+#include "ui/shell/navigation.h"
+#include "tests/ui/shell/program.h"
+#include "ui/common/programlook.h"
+#include "model/simulation.h"
 
 #include <QChart>
 #include <QContextMenuEvent>
@@ -28,6 +28,8 @@
 #include <QtTest>
 
 #include <memory>
+
+using namespace velmora;
 
 class TestNavigation : public QObject {
     Q_OBJECT
