@@ -1,10 +1,11 @@
 #include "cli/commandline.h"
 
-#include "model/analysis.h"
 #include "cli/analysisoutput.h"
-#include "model/editentries.h"
 #include "export/historyfiles.h"
 #include "export/historywriter.h"
+#include "model/analysis.h"
+#include "model/defaultmodel.h"
+#include "model/editentries.h"
 #include "model/simulation.h"
 
 #include <QFile>
@@ -82,9 +83,6 @@ std::string runHelp()
              "standard error, and nothing done, for a bad option or value.\n";
 }
 
-// Where the seven values of --matrix sit in M (row by row): f0..f3, then s0..s2.
-constexpr std::array<size_t, 7> kMatrixCell{0, 1, 2, 3, 4, 9, 14};
-
 struct Options {
     EditEntries entries; // the editing window's texts, with its defaults
     bool json = false;
@@ -114,11 +112,11 @@ bool splitValues(const std::string &text, std::array<std::string, N> &values)
 
 bool parseMatrix(const std::string &text, EditEntries &entries)
 {
-    std::array<std::string, kMatrixCell.size()> values;
+    std::array<std::string, kVitalRateCells.size()> values;
     if (!splitValues(text, values))
         return false;
     for (size_t i = 0; i < values.size(); ++i)
-        entries.m1[kMatrixCell[i]] = values[i];
+        entries.m1[kVitalRateCells[i]] = values[i];
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/mainfields.h"
+#include "model/module1.h"
 
 #include <array>
 #include <complex>
@@ -90,9 +91,6 @@ struct HarvestEquilibrium {
 };
 HarvestEquilibrium harvestEquilibrium(const Matrix4 &m, const Vector4 &h);
 
-// Steps the fate of a population is followed for; also the history's capacity.
-constexpr int kVerdictSteps = 1000;
-
 enum class Verdict {
     Grows,        // still growing at the end, or beyond the range of numbers
     Settles,      // N no longer changes
@@ -113,7 +111,7 @@ struct HarvestVerdict {
     double lastTotal = 0.0;
 };
 HarvestVerdict harvestVerdict(const Matrix4 &m, const Vector4 &h, const Vector4 &n,
-                              int steps = kVerdictSteps);
+                              int steps = kLastTime);
 
 enum class HarvestLimitStatus {
     Ok,
@@ -131,7 +129,7 @@ struct HarvestLimit {
     Vector4 harvest{};   // factor x direction
 };
 HarvestLimit largestHarvest(const Matrix4 &m, const Vector4 &h, const Vector4 &n,
-                            int steps = kVerdictSteps);
+                            int steps = kLastTime);
 
 // Every figure of the analysis for one model.
 struct ModelAnalysis {

@@ -141,7 +141,7 @@ ReportLine limitLine(const ModelAnalysis &a)
     ReportLine line{"largestHarvest", "Largest constant harvest factor s", {}, {}};
     const bool noHarvest = l.direction != a.model.H;
     const std::string times = noHarvest ? "s x " + vectorText(l.direction) : "s x H";
-    const std::string steps = std::to_string(kVerdictSteps);
+    const std::string steps = std::to_string(kLastTime);
     switch (l.status) {
     case HarvestLimitStatus::DiesWithoutHarvest:
         line.text = "none: the population does not last " + steps + " steps even without "

@@ -1,15 +1,15 @@
 #include "model/editentries.h"
 
+#include "model/defaultmodel.h"
 #include "model/numbertext.h"
 #include "model/simulation.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace velmora {
 
 namespace {
-
-constexpr int kSurvivalCells[] = {4, 9, 14};
 
 // A typed value, and whether the program can carry it: the number read, and the number text
 // written for it, must both stay within the range of a double.
@@ -64,10 +64,10 @@ bool MessageArea::operator==(const MessageArea &other) const
 }
 
 EditEntries::EditEntries()
-    : m1{"0", "1", "2", "1", "0.5", "0", "0", "0", "0", "1", "0", "0", "0", "0", "0.5", "0"},
-      n0{"10", "10", "10", "10"},
-      Harvest1{"5", "0", "0", "0"}
 {
+    std::copy(kDefaultMatrix.begin(), kDefaultMatrix.end(), m1.begin());
+    std::copy(kDefaultN0.begin(), kDefaultN0.end(), n0.begin());
+    std::copy(kDefaultHarvest.begin(), kDefaultHarvest.end(), Harvest1.begin());
 }
 
 BrokenRule EditEntries::check() const

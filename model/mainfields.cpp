@@ -1,22 +1,26 @@
 #include "model/mainfields.h"
 
+#include "model/defaultmodel.h"
+
+#include <algorithm>
+
 namespace velmora {
 
 MainFields::MainFields()
-    : m{"0", "1", "2", "1", "0.5", "0", "0", "0", "0", "1", "0", "0", "0", "0", "0.5", "0"},
-      n1{"10", "10", "10", "10"},
-      Harvest{"5", "0", "0", "0"},
-      n2{" ", " ", " ", " "},
+    : n2{" ", " ", " ", " "},
       total2(" "),
       growrate(" ")
 {
+    std::copy(kDefaultMatrix.begin(), kDefaultMatrix.end(), m.begin());
+    std::copy(kDefaultN0.begin(), kDefaultN0.end(), n1.begin());
+    std::copy(kDefaultHarvest.begin(), kDefaultHarvest.end(), Harvest.begin());
 }
 
 CellRole cellRole(int index)
 {
-    if (index >= 0 && index < 4)
+    if (std::find(kFecundityCells.begin(), kFecundityCells.end(), index) != kFecundityCells.end())
         return CellRole::Fecundity;
-    if (index == 4 || index == 9 || index == 14)
+    if (std::find(kSurvivalCells.begin(), kSurvivalCells.end(), index) != kSurvivalCells.end())
         return CellRole::Survival;
     return CellRole::StructuralZero;
 }
