@@ -1,0 +1,29 @@
+#pragma once
+
+#include "model/analysis.h"
+
+namespace velmora {
+
+enum class SensitivityStatus {
+    Ok,
+    NoDominantRoot, // lambda is 0, not finite, or M has a negative entry
+    NoEigenvector,  // lambda was found, but no non-negative right or left eigenvector for it
+};
+
+// The dominant eigenvalue of M with its right and left eigenvectors, and what they give:
+// how lambda answers a small change of each cell of M.
+struct Sensitivities {
+    SensitivityStatus status = SensitivityStatus::NoDominantRoot;
+    double lambda = 0.0;
+    Vector4 w{};         // stable age distribution, summing to 1
+    Vector4 v{};         // reproductive values, scaled so that v.w = 1
+    Matrix4 sensitivity{}; // d lambda / d a_ij = v_i w_j / <v, w>, structural zeros included
+    Matrix4 elasticity{};  // (a_ij / lambda) s_ij; they sum to 1
+};
+
+// Eigenvalues by Eigen's real Schur decomposition (EigenSolver); the dominant one is the root
+// of largest real part, which for a non-negative matrix is its Perron root. Its eigenvectors
+// are the null vectors of M - lambda I and its transpose, from a full-pivot LU.
+Sensitivities sensitivities(const Matrix4 &m);
+
+} // namespace velmora
