@@ -96,6 +96,7 @@ private slots:
     void runShowsTheMainWindowsTexts();
     void runSaysWhyItStopped_data();
     void runSaysWhyItStopped();
+    void refusedStepEndsTheRunWithStatusOne();
     void analyseAsJson();
     void analyseAsTextShowsEveryFigure();
     void messagesAreTheEditingWindowsWords_data();
@@ -161,6 +162,23 @@ void TestCli::badCommandLineIsRefusedWithOneLine_data()
         QTest::addRow("steps '%s'", steps)
             << QStringList{"run", "--steps", steps}
             << run + "--steps needs a whole number from 0 to 1000 (see velmora-cli run --help)";
+    // A script's typo is refused, not read as the number it starts with (or as 0).
+    QTest::addRow("letter among the matrix values")
+        << QStringList{"analyse", "--matrix", "0,1,2,x,0.5,1,0.5"}
+        << "velmora-cli analyse: --matrix: \"x\" is not a number "
+           "(see velmora-cli analyse --help)";
+    QTest::addRow("number with a unit")
+        << QStringList{"run", "--n0", "10,10,12abc,10"}
+        << run + "--n0: \"12abc\" is not a number (see velmora-cli run --help)";
+    QTest::addRow("empty value") << QStringList{"run", "--harvest=5,,0,0"}
+                                 << run + "--harvest: \"\" is not a number "
+                                          "(see velmora-cli run --help)";
+    QTest::addRow("hexadecimal") << QStringList{"run", "--n0", "&HA,0,0,0"}
+                                 << run + "--n0: \"&HA\" is not a number "
+                                          "(see velmora-cli run --help)";
+    QTest::addRow("inner blank") << QStringList{"run", "--n0", "1 5,0,0,0"}
+                                 << run + "--n0: \"1 5\" is not a number "
+                                          "(see velmora-cli run --help)";
     // The editing window's rules, first broken rule only, in its order.
     QTest::addRow("survival above 1") << QStringList{"run", "--matrix", "0,1,2,1,0.5,1.0001,0.5"}
                                       << run + kSurvival;
@@ -213,8 +231,9 @@ void TestCli::acceptedValues_data()
                                            << defaults;
     QTest::addRow("negative survival passes")
         << QStringList{"run", "--matrix", "0,1,2,1,-0.5,1,0.5"} << defaults;
-    QTest::addRow("lenient reading") << QStringList{"run", "--n0", " 1 5,12abc,abc,&HA"}
-                                     << QStringList{"0", "15", "12", "0", "10", "37"};
+    QTest::addRow("plain numbers in other spellings")
+        << QStringList{"run", "--n0", " 15 ,+12,1.2e1,.5"}
+        << QStringList{"0", "15", "12", "12", "0.5", "39.5"};
     QTest::addRow("option=value") << QStringList{"run", "--n0=2.50,.5,0,0"}
                                   << QStringList{"0", "2.5", "0.5", "0", "0", "3"};
 }
@@ -268,6 +287,25 @@ void TestCli::runSaysWhyItStopped_data()
                                  << "Population size = 0.  End of simulation.";
     QTest::addRow("no steps") << QStringList{"run", "--steps", "0"} << 0
                               << "Ran 0 Project/Transit pairs.";
+}
+
+void TestCli::refusedStepEndsTheRunWithStatusOne()
+{
+    // f0 N0 = 1E+400 is beyond a double: the first projection is refused.
+    QTemporaryDir dir;
+    const QString base = dir.filePath("overflow");
+    const Result r = run({"run", "--matrix", "1e200,0,0,0,0.5,1,0.5", "--n0", "1e200,0,0,0",
+                          "--steps", "3", "--out", base});
+    QCOMPARE(r.status, 1);
+    QVERIFY(r.err.startsWith("velmora-cli run: The numbers have grown beyond"));
+    QVERIFY(r.err.endsWith("Stopped after 0 of 3 Project/Transit pairs.\n"));
+    QCOMPARE(r.err.count('\n'), 1);
+    // The table and the files hold the one time point that was run.
+    QCOMPARE(tableRows(r.out).size(), 2 + 1 + 4);
+    QFile totals(base + "-total population and growth rate.txt");
+    QVERIFY(totals.open(QIODevice::ReadOnly));
+    QCOMPARE(totals.readAll(),
+             QByteArray("\"time\",\"total population\",\"growth rate\"\r\n0,1E+200,\r\n"));
 }
 
 void TestCli::runSaysWhyItStopped()
@@ -358,9 +396,9 @@ void TestCli::runWritesWhatSaveWrites_data()
     QTest::addRow("no step") << matrix << n0 << harvest << 0;
     QTest::addRow("rejected at t = 8") << matrix << n0 << QStringList{"20", "0", "0", "0"} << 20;
     QTest::addRow("empty start") << matrix << QStringList{"0", "0", "0", "0"} << harvest << 5;
-    QTest::addRow("lenient values")
-        << QStringList{"0", "1.50", "2x", "&H1", "0.5", " 1", ".25"}
-        << QStringList{" 1 5", "12abc", "abc", "7"} << QStringList{"0", "0", "0.125", ""} << 12;
+    QTest::addRow("values in other spellings")
+        << QStringList{"0", "1.50", "2", "+1", "0.5", " 1", ".25"}
+        << QStringList{" 15 ", "1.2e1", "0", "7"} << QStringList{"0", "0", "0.125", "-0"} << 12;
     QTest::addRow("full history") << matrix << n0 << harvest << 1000;
 }
 

@@ -1,0 +1,64 @@
+#include "cli/analysisoutput.h"
+#include "cli/commandline.h"
+#include "cli/commands.h"
+#include "cli/modeloptions.h"
+#include "model/analysis.h"
+
+#include <ostream>
+
+namespace velmora {
+
+namespace {
+
+std::string analyseHelp()
+{
+    return std::string("Usage: velmora-cli analyse [--matrix LIST] [--n0 LIST] [--harvest LIST] "
+                       "[--json]\n\n"
+                       "Prints what the Analysis window shows for the model, with N(t) = N(0).\n\n"
+                       "Options:\n")
+           + kModelOptionsHelp
+           + "  --json           print one JSON object instead of aligned text\n"
+             "  -h, --help       show this help\n"
+           + kValuesHelp
+           + "Exit status 0 when done; 2 with one line on standard error, and nothing done,\n"
+             "for a bad option or value.\n";
+}
+
+int analyse(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err)
+{
+    const std::string who = "velmora-cli analyse";
+    std::vector<OptionSpec> specs = kModelOptions;
+    specs.push_back({"--json", false});
+    std::vector<GivenOption> given;
+    if (const auto problem = readOptions(arguments, specs, given))
+        return refuse(err, who, *problem);
+    EditEntries entries;
+    bool json = false;
+    for (const GivenOption &option : given) {
+        if (option.name == "--json")
+            json = true;
+        else if (const auto problem = applyModelOption(option, entries))
+            return refuse(err, who, *problem);
+    }
+    if (const auto message = brokenRuleOf(entries))
+        return refuseValues(err, who, *message);
+
+    ModelRun run(entries);
+    PopulationModel model;
+    // The fields hold number texts written just now, so they always read back.
+    modelFromFields(run.simulation.fields(), model);
+    const ModelAnalysis analysis = analyseModel(model);
+    out << (json ? analysisJson(analysis) : analysisText(analysis));
+    return kExitOk;
+}
+
+} // namespace
+
+const Command kAnalyseCommand{
+    "analyse",
+    "print every figure of the model analysis: lambda, stable age distribution,\n"
+    "reproductive values, R0, damping ratio, generation time, harvest\n"
+    "equilibrium, the fate of N(0) under the harvest, the largest constant harvest",
+    analyseHelp, analyse};
+
+} // namespace velmora

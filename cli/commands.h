@@ -1,0 +1,27 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace velmora {
+
+// One command of velmora-cli.
+struct Command {
+    const char *name;
+    const char *summary; // its lines in the general help, without the name
+    std::string (*help)();
+    // Runs the command on the arguments after its name; returns the exit status.
+    int (*run)(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err);
+};
+
+extern const Command kAnalyseCommand;
+extern const Command kRunCommand;
+
+// Writes the one line of a refused command line to `err`; returns the usage status.
+int refuse(std::ostream &err, const std::string &who, const std::string &why);
+
+// The one line of a command that was refused for a broken rule of the values.
+int refuseValues(std::ostream &err, const std::string &who, const std::string &message);
+
+} // namespace velmora

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "cli/options.h"
+#include "model/editentries.h"
+#include "model/module1.h"
+#include "model/simulation.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace velmora {
+
+// --matrix, --n0 and --harvest: the options that set the model.
+extern const std::vector<OptionSpec> kModelOptions;
+extern const char *const kModelOptionsHelp;
+// How the values are read and checked, for the end of a command's help.
+extern const char *const kValuesHelp;
+
+bool isModelOption(const std::string &name);
+
+// Writes the values of one model option into the editing window's texts. A value must be
+// a plain number: a script's typo is refused, not read as the number it starts with.
+// Returns the refusal.
+std::optional<std::string> applyModelOption(const GivenOption &option, EditEntries &entries);
+
+// The editing window's message for the first rule the values break, or nothing.
+std::optional<std::string> brokenRuleOf(const EditEntries &entries);
+
+// The run's step counter and history with the simulation that writes them, set up as the
+// main window is after "Go Back" from the editing window with `entries`.
+struct ModelRun {
+    std::unique_ptr<Module1> history = std::make_unique<Module1>();
+    Simulation simulation{*history};
+
+    explicit ModelRun(EditEntries entries);
+};
+
+} // namespace velmora

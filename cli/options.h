@@ -1,0 +1,38 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace velmora {
+
+// One option a command takes.
+struct OptionSpec {
+    std::string name; // "--steps"
+    bool takesValue = true;
+};
+
+// An option as it was given: "--steps 5" and "--steps=5" alike.
+struct GivenOption {
+    std::string name;
+    std::string value; // empty for a switch
+    std::string spelled; // as typed, for messages
+};
+
+// Reads the arguments after the command name against the options the command takes, in
+// the order given; returns the refusal (one line), or nothing when all were understood.
+std::optional<std::string> readOptions(const std::vector<std::string> &arguments,
+                                       const std::vector<OptionSpec> &specs,
+                                       std::vector<GivenOption> &given);
+
+// Splits "a,b,c" into its comma-separated texts (one text for no comma).
+std::vector<std::string> splitList(const std::string &text);
+
+// A whole number from `low` to `high` in plain decimal digits, or nothing.
+std::optional<int> wholeNumber(const std::string &text, int low, int high);
+
+// A plain number as a script would write it (blanks, a sign, digits with one ".", an
+// exponent), or nothing; a number beyond the range of a double is still a number here.
+std::optional<double> plainNumber(const std::string &text);
+
+} // namespace velmora
