@@ -364,23 +364,31 @@ void TestCli::messagesAreTheEditingWindowsWords_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("label");
-    QTest::addRow("survival") << QStringList{"run", "--matrix", "0,1,2,1,0.5,3,0.5"} << "Label1";
-    QTest::addRow("fecundity") << QStringList{"run", "--matrix", "0,-1,2,1,0.5,1,0.5"} << "Label7";
-    QTest::addRow("harvest") << QStringList{"run", "--harvest", "0,-1,0,0"} << "Label8";
-    QTest::addRow("N(0)") << QStringList{"run", "--n0", "0,0,-1,0"} << "Label9";
-    QTest::addRow("too large") << QStringList{"run", "--harvest", "1e999,0,0,0"} << "Label10";
+    QTest::addColumn<QString>("text");
+    QTest::addRow("survival") << QStringList{"run", "--matrix", "0,1,2,1,0.5,3,0.5"} << "Label1"
+                              << kSurvival;
+    QTest::addRow("fecundity") << QStringList{"run", "--matrix", "0,-1,2,1,0.5,1,0.5"}
+                               << "Label7" << kFecundity;
+    QTest::addRow("harvest") << QStringList{"run", "--harvest", "0,-1,0,0"} << "Label8"
+                             << kHarvest;
+    QTest::addRow("N(0)") << QStringList{"run", "--n0", "0,0,-1,0"} << "Label9" << kPopulation;
+    QTest::addRow("too large") << QStringList{"run", "--harvest", "1e999,0,0,0"} << "Label10"
+                               << kTooLarge;
 }
 
+// Both read one function, so each is held to the window's words as written, not to the other.
 void TestCli::messagesAreTheEditingWindowsWords()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QString, label);
+    QFETCH(QString, text);
     Module1 history;
     Simulation simulation(history);
     const Changdat window(simulation);
     const auto *message = window.findChild<QLabel *>(label);
     QVERIFY(message);
-    QCOMPARE(run(arguments).err, "velmora-cli run: " + message->text() + "\n");
+    QCOMPARE(message->text(), text);
+    QCOMPARE(run(arguments).err, "velmora-cli run: " + text + "\n");
 }
 
 void TestCli::runWritesWhatSaveWrites_data()

@@ -1,6 +1,7 @@
 #include "model/editentries.h"
 #include "model/numbertext.h"
 #include "model/simulation.h"
+#include "tests/support/simulationfixture.h"
 
 #include <QtTest>
 
@@ -36,12 +37,8 @@ void type(EditEntries &entries, const QStringList &edits)
 }
 
 // The main window's simulation after its load, as the editing window finds it.
-struct Fixture {
-    std::unique_ptr<Module1> history = std::make_unique<Module1>();
-    Simulation sim{*history};
+struct Fixture : SimulationFixture {
     EditEntries entries;
-
-    Fixture() { sim.startUp(); }
 };
 
 bool sameFields(const MainFields &a, const MainFields &b)

@@ -1,4 +1,5 @@
 #include "model/simulation.h"
+#include "tests/support/simulationfixture.h"
 
 #include <QtTest>
 
@@ -11,32 +12,7 @@ namespace {
 
 QString q(const std::string &s) { return QString::fromStdString(s); }
 
-// A simulation after the main window's load, recording every message it raises.
-struct Fixture {
-    std::unique_ptr<Module1> history = std::make_unique<Module1>();
-    Simulation sim{*history};
-    std::vector<ModelMessage> messages;
-
-    Fixture()
-    {
-        sim.onMessage = [this](const ModelMessage &m) { messages.push_back(m); };
-        sim.startUp();
-    }
-
-    // What the editing window does before its Restart.
-    void apply(const std::vector<std::string> &m, const std::vector<std::string> &n0,
-               const std::vector<std::string> &harvest)
-    {
-        for (int i = 0; i < 16; ++i)
-            sim.setMatrixCell(i, m[size_t(i)]);
-        for (int i = 0; i < 4; ++i) {
-            sim.fields().n1[size_t(i)] = n0[size_t(i)];
-            sim.fields().n2[size_t(i)].clear();
-            sim.fields().Harvest[size_t(i)] = harvest[size_t(i)];
-        }
-        sim.Restart();
-    }
-
+struct Fixture : SimulationFixture {
     const std::vector<std::string> defaultM{"0", "1", "2", "1", "0.5", "0", "0", "0",
                                             "0", "1", "0", "0", "0",   "0", "0.5", "0"};
 };

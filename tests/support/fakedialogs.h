@@ -7,7 +7,6 @@
 
 namespace velmora {
 
-
 // Answers every modal box at once and records what was asked, so no test waits on a box.
 class FakeDialogs : public Dialogs {
 public:
@@ -29,13 +28,29 @@ public:
     QString saveFileName(QWidget *, const QString &proposed) override
     {
         proposals.append(proposed);
-        return fileName;
+        return fileNames.isEmpty() ? fileName : fileNames.takeFirst();
+    }
+
+    QStringList titles() const
+    {
+        QStringList all;
+        for (const Shown &shown : messages)
+            all.append(shown.title);
+        return all;
+    }
+    QStringList texts() const
+    {
+        QStringList all;
+        for (const Shown &shown : messages)
+            all.append(shown.text);
+        return all;
     }
 
     QList<Shown> messages;
     QStringList proposals;
     QMessageBox::StandardButton answer = QMessageBox::Ok;
-    QString fileName; // empty: the dialog was cancelled
+    QStringList fileNames; // the answers of the next save dialogs, in turn
+    QString fileName;      // the answer once they are used up; empty: the dialog was cancelled
 };
 
 } // namespace velmora

@@ -3,6 +3,7 @@
 #include "ui/charts/chartdata.h"
 #include "ui/common/dialogs.h"
 #include "ui/charts/larggraf.h"
+#include "tests/support/fakedialogs.h"
 #include "tests/ui/charts/testhistories.h"
 #include "ui/common/twips.h"
 
@@ -23,21 +24,6 @@ using namespace velmora;
 
 namespace {
 
-// Answers every box with "No" and every save dialog with a cancel, and remembers the titles.
-class FakeDialogs : public Dialogs {
-public:
-    QStringList titles;
-
-    QMessageBox::StandardButton message(QWidget *, const QString &title, const QString &,
-                                        QMessageBox::StandardButtons,
-                                        QMessageBox::Icon) override
-    {
-        titles.append(title);
-        return QMessageBox::No;
-    }
-    QString saveFileName(QWidget *, const QString &) override { return {}; }
-};
-
 // A chart window around a history, as the navigation would create it.
 struct Fixture {
     std::unique_ptr<Module1> history;
@@ -48,6 +34,7 @@ struct Fixture {
         : history(std::move(h))
         , window(std::make_unique<Larggraf>(*history, dialogs))
     {
+        dialogs.answer = QMessageBox::No;
     }
 
     QPushButton *button(const QString &name) const
@@ -391,7 +378,7 @@ void TestLarggraf::printLeavesChartAsItWas()
     f.click("Command8");
     f.click("Command7");
     // Without a printer the user is asked about a PDF; the fake declines.
-    QCOMPARE(f.dialogs.titles, QStringList{"Print"});
+    QCOMPARE(f.dialogs.titles(), QStringList{"Print"});
     QVERIFY(f.window->isVisible());
     verifyChartShows(f.chart(), ageDistributionChart(*f.history));
 }

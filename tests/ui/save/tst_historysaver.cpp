@@ -1,6 +1,8 @@
+#include "model/simulation.h"
+#include "tests/support/fakedialogs.h"
+#include "tests/support/simulationfixture.h"
 #include "ui/common/dialogs.h"
 #include "ui/save/historysaver.h"
-#include "model/simulation.h"
 
 #include <QApplication>
 #include <QDir>
@@ -20,40 +22,6 @@ namespace {
 const QStringList kEndings{"-age structure.txt", "-age distribution.txt",
                            "-total population and growth rate.txt",
                            "-growth-birth-death-survival-rate.txt"};
-
-// Answers the save dialog from a list (an empty answer is a cancel) and records every box.
-class FakeDialogs : public Dialogs {
-public:
-    QStringList answers;
-    QStringList proposals;
-    QStringList messages;
-
-    QMessageBox::StandardButton message(QWidget *, const QString &, const QString &text,
-                                        QMessageBox::StandardButtons, QMessageBox::Icon) override
-    {
-        messages << text;
-        return QMessageBox::Ok;
-    }
-    QString saveFileName(QWidget *, const QString &proposed) override
-    {
-        proposals << proposed;
-        return answers.isEmpty() ? QString() : answers.takeFirst();
-    }
-};
-
-struct Run {
-    std::unique_ptr<Module1> history = std::make_unique<Module1>();
-    Simulation sim{*history};
-
-    Run() { sim.startUp(); }
-    void project(int steps)
-    {
-        for (int k = 0; k < steps; ++k) {
-            QCOMPARE(sim.Projection(), ProjectionOutcome::Counted);
-            sim.Transition();
-        }
-    }
-};
 
 QByteArray contents(const QString &path)
 {
@@ -110,32 +78,32 @@ void TestHistorySaver::cancelWritesNothing()
 {
     QFETCH(bool, earlierExport);
     QTemporaryDir dir;
-    Run run;
+    SimulationFixture run;
     FakeDialogs dialogs;
     HistorySaver saver(*run.history, dialogs);
     const QString chosen = dir.filePath("run.csv");
     if (earlierExport) {
-        dialogs.answers << chosen;
+        dialogs.fileNames << chosen;
         saver.SaveGraphicData(nullptr);
     }
     const QByteArray earlier = contents(dir.filePath("run" + kEndings[0]));
 
-    run.project(1);
-    dialogs.answers << QString();
+    QCOMPARE(run.project(1), 1);
+    dialogs.fileNames << QString();
     saver.SaveGraphicData(nullptr);
     QCOMPARE(QString::fromStdString(run.history->SaveName), earlierExport ? chosen : QString());
     QCOMPARE(filesIn(dir.path()).size(), earlierExport ? 4 : 0);
     QCOMPARE(contents(dir.filePath("run" + kEndings[0])), earlier);
-    QCOMPARE(dialogs.messages, QStringList());
+    QCOMPARE(dialogs.texts(), QStringList());
 }
 
 void TestHistorySaver::dialogOffersLastChosenName()
 {
     QTemporaryDir dir;
-    Run run;
+    SimulationFixture run;
     FakeDialogs dialogs;
     HistorySaver saver(*run.history, dialogs);
-    dialogs.answers << dir.filePath("a.txt") << QString() << dir.filePath("b.txt");
+    dialogs.fileNames << dir.filePath("a.txt") << QString() << dir.filePath("b.txt");
     for (int i = 0; i < 4; ++i)
         saver.SaveGraphicData(nullptr);
     QCOMPARE(dialogs.proposals,
@@ -158,15 +126,15 @@ void TestHistorySaver::shortNameIsRefused()
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkdir("sub"));
     QVERIFY(QDir::setCurrent(dir.path()));
-    Run run;
+    SimulationFixture run;
     FakeDialogs dialogs;
     HistorySaver saver(*run.history, dialogs);
-    dialogs.answers << name;
+    dialogs.fileNames << name;
     saver.SaveGraphicData(nullptr);
     QDir::setCurrent(QFINDTESTDATA("."));
     QCOMPARE(dialogs.messages.size(), 1);
-    QVERIFY2(dialogs.messages[0].contains(QDir::toNativeSeparators(name)),
-             qPrintable(dialogs.messages[0]));
+    QVERIFY2(dialogs.messages[0].text.contains(QDir::toNativeSeparators(name)),
+             qPrintable(dialogs.messages[0].text));
     QCOMPARE(filesIn(dir.path()), QStringList{"sub"});
     QCOMPARE(filesIn(dir.filePath("sub")), QStringList());
 }
@@ -193,15 +161,15 @@ void TestHistorySaver::failedFileIsReported()
     } else {
         QVERIFY(QDir(dir.path()).mkdir("run" + kEndings[failing]));
     }
-    Run run;
-    run.project(2);
+    SimulationFixture run;
+    QCOMPARE(run.project(2), 2);
     FakeDialogs dialogs;
     HistorySaver saver(*run.history, dialogs);
-    dialogs.answers << base + ".txt";
+    dialogs.fileNames << base + ".txt";
     saver.SaveGraphicData(nullptr);
 
     QCOMPARE(dialogs.messages.size(), 1);
-    const QString message = dialogs.messages[0];
+    const QString message = dialogs.messages[0].text;
     const QString prefix = "The file \"" + QDir::toNativeSeparators(base + kEndings[failing])
                            + "\" could not be written:\n";
     QVERIFY2(message.startsWith(prefix), qPrintable(message));
@@ -216,8 +184,8 @@ void TestHistorySaver::realDialogWritesFilesOfEightSteps()
 {
     QTemporaryDir dir;
     const QString chosen = dir.filePath("eight steps.csv");
-    Run run;
-    run.project(8);
+    SimulationFixture run;
+    QCOMPARE(run.project(8), 8);
     SystemDialogs dialogs;
     HistorySaver saver(*run.history, dialogs);
     QWidget window;
