@@ -7,7 +7,6 @@
 
 namespace velmora {
 
-
 // A history of the default model with every slot used: tcount = 1000.
 std::unique_ptr<Module1> fullHistory();
 

@@ -4,7 +4,6 @@
 
 namespace velmora {
 
-
 // Stops the fuzzer with the failed property and the input that broke it.
 void require(bool condition, const char *property, const std::string &input);
 

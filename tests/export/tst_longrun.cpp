@@ -1,3 +1,4 @@
+#include "model/defaultmodel.h"
 #include "model/editentries.h"
 #include "export/historyfiles.h"
 #include "export/historywriter.h"
@@ -35,9 +36,8 @@ struct LongRun {
             entries.m1[size_t(i)] = fecundities[i].toStdString();
             entries.Harvest1[size_t(i)] = "0";
         }
-        const int survivalCells[] = {4, 9, 14};
-        for (int i = 0; i < 3; ++i)
-            entries.m1[size_t(survivalCells[i])] = survival[i].toStdString();
+        for (size_t i = 0; i < kSurvivalCells.size(); ++i)
+            entries.m1[size_t(kSurvivalCells[i])] = survival[int(i)].toStdString();
         if (entries.goBack(sim) != BrokenRule::None)
             qFatal("the long-run model was refused by the editing window");
 

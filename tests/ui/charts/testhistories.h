@@ -8,7 +8,6 @@
 
 namespace velmora {
 
-
 // Histories as the main window leaves them, for the chart tests.
 
 // Default model: `projections` counted projections with "Transit" after each.

@@ -24,7 +24,6 @@
 
 namespace velmora {
 
-
 // The whole program's windows around one history, started as the program starts them.
 struct Program {
     std::unique_ptr<Module1> history = std::make_unique<Module1>();
