@@ -520,7 +520,8 @@ void Form1::setModelTitle(const QString &title, bool hasNotes)
     // Escaped markup, so a title that looks like a tag is shown as typed.
     m_heading->setToolTip(title.isEmpty()
                               ? QStringLiteral("Introduction")
-                              : QStringLiteral("<p>Model: %1<br>Click for the introduction</p>")
+                              : QStringLiteral("<p style=\"white-space: pre\">Model: %1<br>"
+                                                 "Click for the introduction</p>")
                                     .arg(title.toHtmlEscaped()));
 }
 

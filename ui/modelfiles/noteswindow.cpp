@@ -18,13 +18,13 @@ NotesWindow::NotesWindow(QWidget *mainWindow)
 {
     setObjectName(QStringLiteral("AboutModel"));
     setWindowTitle(QStringLiteral("About this model"));
-    setFixedSize(twipsSize(6480, 4320));
+    setFixedSize(twipsSize(7800, 3660));
     setColours(this, Qt::black, QColor(192, 192, 192), ColourRoles::WindowOnly);
     setAutoFillBackground(true);
 
     m_title = new QLabel(this);
     m_title->setObjectName(QStringLiteral("titleLabel"));
-    m_title->setGeometry(twipsRect(240, 120, 6000, 615));
+    m_title->setGeometry(twipsRect(240, 90, 7320, 555));
     m_title->setFont(timesFont(13, true));
     m_title->setWordWrap(true);
     m_title->setTextFormat(Qt::PlainText);
@@ -32,15 +32,15 @@ NotesWindow::NotesWindow(QWidget *mainWindow)
 
     m_notes = new QPlainTextEdit(this);
     m_notes->setObjectName(QStringLiteral("notesText"));
-    m_notes->setGeometry(twipsRect(240, 840, 6000, 2760));
-    m_notes->setFont(timesFont(12));
+    m_notes->setGeometry(twipsRect(240, 690, 7320, 2250));
+    m_notes->setFont(timesFont(11));
     m_notes->setReadOnly(true);
     m_notes->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_notes->setAccessibleName(QStringLiteral("Notes on the model"));
 
     m_ok = new QPushButton(QStringLiteral("OK"), this);
     m_ok->setObjectName(QStringLiteral("Command1"));
-    m_ok->setGeometry(twipsRect(2640, 3720, 1215, 495));
+    m_ok->setGeometry(twipsRect(3292, 3030, 1215, 495));
     m_ok->setFont(timesFont(12));
     m_ok->setCursor(handCursor());
     m_ok->setAutoDefault(true);

@@ -225,10 +225,10 @@ void Navigation::openNotes()
     if (!m_notes)
         m_notes = new NotesWindow(&form);
     m_notes->showModel(m_modelFiles.title(), m_modelFiles.notes());
-    // Over the lower right of the main window, clear of the equation the notes talk about.
-    const QRect main = form.frameGeometry();
-    m_notes->move(main.right() - m_notes->width() - twips(240),
-                  main.bottom() - m_notes->height() - twips(240));
+    // Below the equation, which the notes talk about, over the totals and the commands.
+    const QRect main = form.geometry();
+    m_notes->move(main.x() + (main.width() - m_notes->frameGeometry().width()) / 2,
+                  main.y() + twips(4200));
     m_notes->show();
     if (QGuiApplication::platformName() != QLatin1String("offscreen"))
         m_notes->raise();
