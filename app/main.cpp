@@ -7,6 +7,7 @@
 #include "model/simulation.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
 
 #include <memory>
@@ -39,5 +40,10 @@ int main(int argc, char **argv)
         &navigation, &Navigation::endRequested, &app, [] { QCoreApplication::exit(0); },
         Qt::QueuedConnection);
     navigation.start();
+    // "velmora FILE", as a double click on a model file starts it: the first argument that Qt
+    // has not taken for itself.
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    if (!arguments.isEmpty())
+        navigation.openModelAtStart(QFileInfo(arguments.constFirst()).absoluteFilePath());
     return app.exec();
 }

@@ -12,9 +12,11 @@ namespace {
 
 std::string analyseHelp()
 {
-    return std::string("Usage: velmora-cli analyse [--matrix LIST] [--n0 LIST] [--harvest LIST] "
-                       "[--json]\n\n"
-                       "Prints what the Analysis window shows for the model, with N(t) = N(0).\n\n"
+    return std::string("Usage: velmora-cli analyse [--model FILE] [--matrix LIST] [--n0 LIST] "
+                       "[--harvest LIST]\n"
+                       "                           [--json]\n\n"
+                       "Prints what the Analysis window shows for the model, with N(t) = N(0);\n"
+                       "as text, a model file's title comes first.\n\n"
                        "Options:\n")
            + kModelOptionsHelp
            + "  --json           print one JSON object instead of aligned text\n"
@@ -34,10 +36,11 @@ int analyse(const std::vector<std::string> &arguments, std::ostream &out, std::o
         return refuse(err, who, *problem);
     EditEntries entries;
     bool json = false;
+    std::string title;
     for (const GivenOption &option : given) {
         if (option.name == "--json")
             json = true;
-        else if (const auto problem = applyModelOption(option, entries))
+        else if (const auto problem = applyModelOption(option, entries, &title))
             return refuse(err, who, *problem);
     }
     if (const auto message = brokenRuleOf(entries))
@@ -48,6 +51,8 @@ int analyse(const std::vector<std::string> &arguments, std::ostream &out, std::o
     // The fields hold number texts written just now, so they always read back.
     modelFromFields(run.simulation.fields(), model);
     const ModelAnalysis analysis = analyseModel(model);
+    if (!json && !title.empty())
+        out << "Model: " << title << "\n\n";
     out << (json ? analysisJson(analysis) : analysisText(analysis));
     return kExitOk;
 }

@@ -10,19 +10,20 @@ namespace velmora {
 
 namespace {
 
-const std::array<const Command *, 2> kCommands{&kAnalyseCommand, &kRunCommand};
+const std::array<const Command *, 3> kCommands{&kAnalyseCommand, &kRunCommand,
+                                               &kSaveModelCommand};
 
 std::string generalHelp()
 {
     std::string help = "Usage: velmora-cli COMMAND [OPTIONS]\n\nCommands:\n";
     for (const Command *command : kCommands) {
         std::string name = command->name;
-        name.resize(10, ' ');
+        name.resize(12, ' ');
         std::string summary = command->summary;
         // Continuation lines line up under the first.
         for (size_t at = summary.find('\n'); at != std::string::npos;
              at = summary.find('\n', at + 1))
-            summary.insert(at + 1, std::string(12, ' '));
+            summary.insert(at + 1, std::string(14, ' '));
         help += "  " + name + summary + "\n";
     }
     return help

@@ -1,14 +1,20 @@
 #include "cli/modeloptions.h"
 
 #include "model/defaultmodel.h"
+#include "modelfile/modelfile.h"
+
+#include <QFile>
 
 #include <algorithm>
 
 namespace velmora {
 
-const std::vector<OptionSpec> kModelOptions{{"--matrix"}, {"--n0"}, {"--harvest"}};
+const std::vector<OptionSpec> kModelOptions{
+    {"--model", true, true}, {"--matrix"}, {"--n0"}, {"--harvest"}};
 
 const char *const kModelOptionsHelp =
+    "  --model FILE     the values of a model file (.velmora); the options below\n"
+    "                   override them, wherever they stand\n"
     "  --matrix LIST    fecundities f0,f1,f2,f3 and survival rates s0,s1,s2\n"
     "                   (default 0,1,2,1,0.5,1,0.5)\n"
     "  --n0 LIST        N(0): four numbers (default 10,10,10,10)\n"
@@ -29,6 +35,23 @@ bool isModelOption(const std::string &name)
 
 std::optional<std::string> applyModelOption(const GivenOption &option, EditEntries &entries)
 {
+    return applyModelOption(option, entries, nullptr);
+}
+
+std::optional<std::string> applyModelOption(const GivenOption &option, EditEntries &entries,
+                                            std::string *title, std::string *notes)
+{
+    if (option.name == "--model") {
+        const ModelFileRead read = readModelFile(QFile::decodeName(QByteArray::fromStdString(option.value)));
+        if (!read.ok())
+            return "--model " + read.message().toStdString();
+        entries = modelEntries(read.document->values);
+        if (title)
+            *title = read.document->title.toStdString();
+        if (notes)
+            *notes = read.document->notes.toStdString();
+        return std::nullopt;
+    }
     std::vector<std::string *> cells;
     std::string shape;
     if (option.name == "--matrix") {

@@ -12,7 +12,8 @@
 
 namespace velmora {
 
-// --matrix, --n0 and --harvest: the options that set the model.
+// --model, --matrix, --n0 and --harvest: the options that set the model. --model is read
+// first, so the others override the file's values wherever they stand.
 extern const std::vector<OptionSpec> kModelOptions;
 extern const char *const kModelOptionsHelp;
 // How the values are read and checked, for the end of a command's help.
@@ -24,6 +25,9 @@ bool isModelOption(const std::string &name);
 // a plain number: a script's typo is refused, not read as the number it starts with.
 // Returns the refusal.
 std::optional<std::string> applyModelOption(const GivenOption &option, EditEntries &entries);
+// The same; --model also hands over the file's title and notes (UTF-8).
+std::optional<std::string> applyModelOption(const GivenOption &option, EditEntries &entries,
+                                            std::string *title, std::string *notes = nullptr);
 
 // The editing window's message for the first rule the values break, or nothing.
 std::optional<std::string> brokenRuleOf(const EditEntries &entries);

@@ -31,6 +31,11 @@ std::optional<std::string> readOptions(const std::vector<std::string> &arguments
         option.value = value.value_or(std::string());
         given.push_back(std::move(option));
     }
+    std::stable_partition(given.begin(), given.end(), [&specs](const GivenOption &option) {
+        return std::any_of(specs.begin(), specs.end(), [&option](const OptionSpec &s) {
+            return s.name == option.name && s.readFirst;
+        });
+    });
     return std::nullopt;
 }
 

@@ -10,6 +10,7 @@ namespace velmora {
 struct OptionSpec {
     std::string name; // "--steps"
     bool takesValue = true;
+    bool readFirst = false; // handed over before the others, wherever it was given
 };
 
 // An option as it was given: "--steps 5" and "--steps=5" alike.
@@ -20,7 +21,8 @@ struct GivenOption {
 };
 
 // Reads the arguments after the command name against the options the command takes, in
-// the order given; returns the refusal (one line), or nothing when all were understood.
+// the order given (those read first ahead of the others); returns the refusal (one line), or
+// nothing when all were understood.
 std::optional<std::string> readOptions(const std::vector<std::string> &arguments,
                                        const std::vector<OptionSpec> &specs,
                                        std::vector<GivenOption> &given);

@@ -17,8 +17,9 @@ constexpr int kDefaultSteps = 10;
 
 std::string runHelp()
 {
-    return std::string("Usage: velmora-cli run [--matrix LIST] [--n0 LIST] [--harvest LIST] "
-                       "[--steps K] [--out BASE]\n\n"
+    return std::string("Usage: velmora-cli run [--model FILE] [--matrix LIST] [--n0 LIST] "
+                       "[--harvest LIST]\n"
+                       "                       [--steps K] [--out BASE]\n\n"
                        "Runs K Project/Transit pairs as the main window does and prints N(t), the\n"
                        "total and the growth rate of every step. It stops early at a rejected\n"
                        "step or at the end of the simulation, and says so.\n\n"

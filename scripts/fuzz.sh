@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Fuzzes the conversions, the editing window's check-and-apply path and velmora-cli's option
-# reading with libFuzzer.
+# Fuzzes every libFuzzer target under fuzz/ (the conversions, the editing window's
+# check-and-apply path, velmora-cli's option reading, the model file reader, ...).
 # Usage: scripts/fuzz.sh [minutes per target, default 10] [target ...]
-# Targets: fuzz_lenientvalue fuzz_strictvalue fuzz_editentries fuzz_commandline (all by
-# default), run one after the other. Seeds come from fuzz/corpus/<name>; what the fuzzer
+# Targets: every fuzz/fuzz_*.cpp by default, run one after the other. Seeds come from
+# fuzz/corpus/<name>, and the words of fuzz/<name>.dict where there is one; what the fuzzer
 # finds goes to build-fuzz/corpus/<name>, crashes to build-fuzz/artifacts/.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -11,7 +11,11 @@ build=${BUILD_DIR:-$root/build-fuzz}
 minutes=${1:-10}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(fuzz_lenientvalue fuzz_strictvalue fuzz_editentries fuzz_commandline)
+if [ ${#targets[@]} -eq 0 ]; then
+    for source in "$root"/fuzz/fuzz_*.cpp; do
+        targets+=("$(basename "$source" .cpp)")
+    done
+fi
 
 "$root/scripts/setup.sh"
 # libFuzzer comes with clang's runtime, which the normal build does not need.
@@ -38,7 +42,9 @@ for target in "${targets[@]}"; do
     mkdir -p "$build/corpus/$name"
     log="$build/logs/$target.log"
     echo "== $target: $minutes min"
-    if "$build/fuzz/$target" "$build/corpus/$name" "$root/fuzz/corpus/$name" \
+    dict=()
+    [ ! -f "$root/fuzz/$name.dict" ] || dict=(-dict="$root/fuzz/$name.dict")
+    if "$build/fuzz/$target" "$build/corpus/$name" "$root/fuzz/corpus/$name" "${dict[@]}" \
         -max_total_time=$((minutes * 60)) -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
         -artifact_prefix="$build/artifacts/$target-" >"$log" 2>&1; then
         result=ok

@@ -9,6 +9,7 @@ packages=(
     fonts-liberation fonts-arphic-uming fonts-urw-base35 fonts-dejavu-core
     xvfb xauth xdotool imagemagick
     desktop-file-utils appstream
+    xdg-utils libfile-mimeinfo-perl shared-mime-info
     locales
     libeigen3-dev libboost-random-dev metacity x11-utils poppler-utils
 )

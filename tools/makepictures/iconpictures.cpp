@@ -97,6 +97,54 @@ QImage icon(int size)
     return image;
 }
 
+// A model file: a sheet with a folded corner and the four age classes on it, so it is seen to
+// belong to the program. resources/icons/application-x-velmora.svg draws the same shapes.
+QImage fileIcon(int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal unit = size / kGrid;
+    const bool small = size < 32;
+
+    QPainterPath sheet;
+    sheet.moveTo(40, 12);
+    sheet.lineTo(164, 12);
+    sheet.lineTo(216, 64);
+    sheet.lineTo(216, 244);
+    sheet.lineTo(40, 244);
+    sheet.closeSubpath();
+    QPainterPath fold;
+    fold.moveTo(164, 12);
+    fold.lineTo(164, 64);
+    fold.lineTo(216, 64);
+    fold.closeSubpath();
+
+    p.save();
+    p.scale(unit, unit);
+    p.setPen(QPen(kFrame, std::max(10.0, 1.0 / unit), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.setBrush(QColor(250, 253, 250));
+    p.drawPath(sheet);
+    p.setBrush(QColor(204, 230, 208));
+    p.drawPath(fold);
+    p.restore();
+
+    // Bars on whole pixels at every size, so their edges stay sharp.
+    const qreal left[] = {62, 100, 138, 176};
+    const int barPen = small ? 0 : std::max(1, qRound(4 * unit));
+    for (int i = 0; i < 4; ++i) {
+        const Bar &bar = kBars[i];
+        const qreal height = bar.height * 0.9;
+        const QRect box = QRectF(left[i] * unit, (222 - height) * unit, 28 * unit, height * unit)
+                              .toRect();
+        if (barPen > 0)
+            p.fillRect(box, kOutline);
+        p.fillRect(box.adjusted(barPen, barPen, -barPen, -barPen), bar.colour);
+    }
+    return image;
+}
+
 } // namespace
 
 void makeIconPictures(const QDir &out)
@@ -104,8 +152,10 @@ void makeIconPictures(const QDir &out)
     const QDir icons(out.absoluteFilePath(QStringLiteral("../icons")));
     if (!icons.exists())
         QDir().mkpath(icons.path());
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
         icon(size).save(icons.filePath(QStringLiteral("velmora-%1.png").arg(size)));
+        fileIcon(size).save(icons.filePath(QStringLiteral("application-x-velmora-%1.png").arg(size)));
+    }
 }
 
 } // namespace velmora

@@ -150,6 +150,17 @@ void AnalysisWindow::buildControls()
             found->second.name->setText(text(line.label));
 }
 
+void AnalysisWindow::setModelTitle(const QString &title)
+{
+    auto *heading = findChild<QLabel *>(QStringLiteral("titleLabel"));
+    heading->setWordWrap(true);
+    heading->setText(title.isEmpty()
+                         ? QStringLiteral("Model analysis")
+                         : QStringLiteral("Model analysis<br><span style=\"font-size: 13pt\">%1"
+                                          "</span>")
+                               .arg(title.toHtmlEscaped()));
+}
+
 void AnalysisWindow::addHeading(const QString &name, const QString &caption, int &gridRow)
 {
     QLabel *heading = makeLabel(this, name, timesFont(13, true), kHeading);

@@ -27,6 +27,8 @@ public:
 
     // Reads the model from the simulation's fields and shows its figures.
     void recompute();
+    // The title of the model file opened last, under the heading; empty for none.
+    void setModelTitle(const QString &title);
 
 signals:
     // "Go back": hide this window and show the main window.

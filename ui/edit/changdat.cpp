@@ -348,6 +348,14 @@ void Changdat::Command3_Click()
     showMessageArea();
 }
 
+void Changdat::showEntries(const EditEntries &entries)
+{
+    m_entries = entries;
+    m_entries.tryAgain();
+    showTexts();
+    showMessageArea();
+}
+
 void Changdat::showTexts()
 {
     for (int i = 0; i < 16; ++i)

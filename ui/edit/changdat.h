@@ -26,6 +26,10 @@ public:
 
     const EditEntries &entries() const { return m_entries; }
 
+    // A model opened from a file took the place of the values: shows its texts, with the motto
+    // in place of any message left from before, as they would stand after a "Go Back".
+    void showEntries(const EditEntries &entries);
+
 signals:
     // "Go Back" passed the checks and tidied the texts: hide this window and show the main
     // window now; the new values are written into the simulation right after this returns.

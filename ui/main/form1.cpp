@@ -9,6 +9,7 @@
 #include "ui/common/printing.h"
 #include "model/simulation.h"
 #include "ui/common/twips.h"
+#include "modelfile/modelexamples.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -90,6 +91,7 @@ Form1::Form1(Simulation &simulation, Dialogs &dialogs, QWidget *parent)
     heading->setAlignment(Qt::AlignCenter);
     heading->setCursor(handCursor());
     heading->setToolTip(QStringLiteral("Introduction"));
+    m_heading = heading;
     setColours(heading, kYellow, kBlue);
     connect(static_cast<ClickableLabel *>(heading), &ClickableLabel::clicked, this,
             &Form1::introRequested);
@@ -469,9 +471,58 @@ void Form1::showContextMenu(const QPoint &globalPos)
 {
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("contextMenu"));
-    QAction *analysis = menu.addAction(QStringLiteral("Model analysis..."));
-    if (menu.exec(globalPos) == analysis)
+    QAction *analysis = menu.addAction(QStringLiteral("Model &analysis..."));
+    addModelFileEntries(menu);
+    // Acted on after the menu has closed, so a dialog never opens inside the menu's own loop.
+    QAction *chosen = menu.exec(globalPos);
+    if (!chosen)
+        return;
+    if (chosen == analysis)
         emit analysisRequested();
+    else if (chosen->objectName() == QLatin1String("openModel"))
+        emit openModelRequested();
+    else if (chosen->objectName() == QLatin1String("saveModel"))
+        emit saveModelRequested();
+    else if (chosen->objectName() == QLatin1String("aboutModel"))
+        emit aboutModelRequested();
+    else if (chosen->objectName().startsWith(QLatin1String("example_")))
+        emit exampleRequested(chosen->data().toString());
+}
+
+void Form1::addModelFileEntries(QMenu &menu)
+{
+    menu.addSeparator();
+    const auto entry = [](QMenu &in, const QString &name, const QString &text) {
+        QAction *action = in.addAction(text);
+        action->setObjectName(name);
+        return action;
+    };
+    entry(menu, QStringLiteral("openModel"), QStringLiteral("&Open model..."));
+    entry(menu, QStringLiteral("saveModel"), QStringLiteral("&Save model..."));
+    QMenu *examples = menu.addMenu(QStringLiteral("E&xamples"));
+    examples->setObjectName(QStringLiteral("examplesMenu"));
+    int number = 0;
+    for (const ModelExample &example : modelExamples()) {
+        // "&1 Default model": every example has a key of its own.
+        QString text = example.title;
+        text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction *action = entry(*examples, QStringLiteral("example_") + example.fileName,
+                                QStringLiteral("&%1 %2").arg(++number).arg(text));
+        action->setData(example.path);
+    }
+    entry(menu, QStringLiteral("aboutModel"), QStringLiteral("A&bout this model"))
+        ->setEnabled(m_aboutModel);
+}
+
+void Form1::setModelTitle(const QString &title, bool hasNotes)
+{
+    m_aboutModel = !title.isEmpty() || hasNotes;
+    // Escaped markup, so a title that looks like a tag is shown as typed.
+    m_heading->setToolTip(title.isEmpty()
+                              ? QStringLiteral("Introduction")
+                              : QStringLiteral("<p style=\"white-space: pre\">Model: %1<br>"
+                                                 "Click for the introduction</p>")
+                                    .arg(title.toHtmlEscaped()));
 }
 
 void Form1::closeEvent(QCloseEvent *event)

@@ -7,6 +7,7 @@
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 
 namespace velmora {
@@ -33,6 +34,10 @@ public:
     void Command2_Click(); // "Transit"
     void Command7_Click(); // "Print"
 
+    // The model opened last: its title goes into the heading's tool tip, and "About this model"
+    // is offered while there is a title or notes to show.
+    void setModelTitle(const QString &title, bool hasNotes);
+
 signals:
     void introRequested();          // "Intro" and the heading
     void howToRequested();          // "How To"
@@ -43,6 +48,10 @@ signals:
     void saveRequested();           // "Save"
     void closedByCloseBox();        // the program ends at once
     void analysisRequested();       // "Model analysis..." in the context menu
+    void openModelRequested();      // "Open model..." in the context menu
+    void saveModelRequested();      // "Save model..." in the context menu
+    void exampleRequested(const QString &fileName); // an entry of "Examples"
+    void aboutModelRequested();     // "About this model" in the context menu
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -63,6 +72,7 @@ private:
                             double left, double width, const QString &toolTip);
     void showMessage(const ModelMessage &message);
     void showContextMenu(const QPoint &globalPos);
+    void addModelFileEntries(QMenu &menu);
 
     Simulation &m_simulation;
     Dialogs &m_dialogs;
@@ -83,6 +93,8 @@ private:
     QPushButton *m_command2 = nullptr;
     QPushButton *m_command3 = nullptr;
     QPushButton *m_command4 = nullptr;
+    QLabel *m_heading = nullptr;
+    bool m_aboutModel = false;
 };
 
 } // namespace velmora

@@ -15,6 +15,8 @@ QStringList howToLines()
                        "to the left side."),
         QStringLiteral("Click Change Default Values to change the default values."),
         QStringLiteral("Click Print to print the page (your printer must be connected to LPT1)."),
+        QStringLiteral("Click the right mouse button on this main window (or press the Menu key) "
+                       "for analysis, model files, examples and more."),
     };
 }
 

@@ -15,11 +15,16 @@
 #include "model/simulation.h"
 #include "ui/screens/titlform.h"
 #include "ui/screens/vater.h"
+#include "ui/common/twips.h"
+#include "ui/modelfiles/modelfiledialogs.h"
+#include "ui/modelfiles/noteswindow.h"
 
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
+
+#include <utility>
 
 namespace velmora {
 
@@ -56,13 +61,27 @@ void showInFront(QWidget *window)
     window->activateWindow();
 }
 
-Navigation::Navigation(Module1 &history, Simulation &simulation, Dialogs &dialogs, YearClock clock)
+namespace {
+
+ModelFileDialogs *systemUnless(ModelFileDialogs *given, std::unique_ptr<ModelFileDialogs> &own)
+{
+    if (!given)
+        own = std::make_unique<SystemModelFileDialogs>();
+    return given ? given : own.get();
+}
+
+} // namespace
+
+Navigation::Navigation(Module1 &history, Simulation &simulation, Dialogs &dialogs, YearClock clock,
+                       ModelFileDialogs *modelFileDialogs)
     : m_history(history)
     , m_simulation(simulation)
     , m_dialogs(dialogs)
     , m_clock(std::move(clock))
     , m_saver(history, dialogs)
+    , m_modelFiles(simulation, dialogs, *systemUnless(modelFileDialogs, m_systemModelFileDialogs))
 {
+    connect(&m_modelFiles, &ModelFiles::modelOpened, this, &Navigation::modelOpened);
 }
 
 Form1 &Navigation::mainWindow()
@@ -80,6 +99,11 @@ Form1 &Navigation::mainWindow()
     connect(form, &Form1::quizRequested, this, &Navigation::openQuiz);
     connect(form, &Form1::analysisRequested, this, &Navigation::openAnalysis);
     connect(form, &Form1::quitRequested, this, [this, form] { quitFrom(form); });
+    connect(form, &Form1::openModelRequested, this, [this, form] { m_modelFiles.openFromDialog(form); });
+    connect(form, &Form1::saveModelRequested, this, [this, form] { m_modelFiles.saveFromDialog(form); });
+    connect(form, &Form1::exampleRequested, this,
+            [this, form](const QString &fileName) { m_modelFiles.open(fileName, form); });
+    connect(form, &Form1::aboutModelRequested, this, &Navigation::openNotes);
     return *m_form1;
 }
 
@@ -164,11 +188,58 @@ void Navigation::forget(QPointer<Window> &window)
 void Navigation::showMain()
 {
     showInFront(&mainWindow());
+    if (!m_startModel.isEmpty()) {
+        // After the handler that showed the window, so a refusal's box stands over it.
+        QTimer::singleShot(0, this, [this, fileName = std::exchange(m_startModel, {})] {
+            m_modelFiles.open(fileName, &mainWindow());
+        });
+    }
+}
+
+void Navigation::openModelAtStart(const QString &fileName)
+{
+    m_startModel = fileName;
+}
+
+void Navigation::modelOpened(const EditEntries &entries)
+{
+    // The editing window shows the opened values next time, as after its own "Go Back".
+    if (m_changdat)
+        m_changdat->showEntries(entries);
+    else
+        m_openedEntries = entries;
+    Form1 &form = mainWindow();
+    form.setModelTitle(m_modelFiles.title(), !m_modelFiles.notes().isEmpty());
+    form.showModel();
+    if (m_analysis)
+        m_analysis->setModelTitle(m_modelFiles.title());
+    if (!m_modelFiles.notes().isEmpty())
+        openNotes();
+    else if (m_notes)
+        m_notes->hide();
+}
+
+void Navigation::openNotes()
+{
+    Form1 &form = mainWindow();
+    if (!m_notes)
+        m_notes = new NotesWindow(&form);
+    m_notes->showModel(m_modelFiles.title(), m_modelFiles.notes());
+    // Below the equation, which the notes talk about, over the totals and the commands.
+    const QRect main = form.geometry();
+    m_notes->move(main.x() + (main.width() - m_notes->frameGeometry().width()) / 2,
+                  main.y() + twips(4200));
+    m_notes->show();
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        m_notes->raise();
+    m_notes->activateWindow();
 }
 
 void Navigation::openChangeDefaults()
 {
     ensure(m_changdat, [this] { return new Changdat(m_simulation); }, [this](Changdat *window) {
+        if (m_openedEntries)
+            window->showEntries(*std::exchange(m_openedEntries, std::nullopt));
         connect(window, &Changdat::goBackAccepted, this, [this, window] {
             window->hide();
             showMain();
@@ -255,6 +326,7 @@ void Navigation::openQuiz()
 void Navigation::openAnalysis()
 {
     ensure(m_analysis, [this] { return new AnalysisWindow(m_simulation); }, [this](AnalysisWindow *window) {
+        window->setModelTitle(m_modelFiles.title());
         connect(window, &AnalysisWindow::backRequested, this, [this, window] {
             window->hide();
             showMain();
@@ -298,5 +370,6 @@ Quiz *Navigation::quiz() const { return m_quiz; }
 copyrigh *Navigation::notice() const { return m_copyrigh; }
 Vater *Navigation::dedication() const { return m_vater; }
 AnalysisWindow *Navigation::analysis() const { return m_analysis; }
+NotesWindow *Navigation::notes() const { return m_notes; }
 
 } // namespace velmora

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/editentries.h"
+#include "ui/modelfiles/modelfiles.h"
 #include "ui/save/historysaver.h"
 #include "ui/screens/yearclock.h"
 
@@ -8,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QWidget;
 
@@ -21,6 +24,8 @@ class Form1;
 class Howto;
 class Introfrm;
 class Larggraf;
+class ModelFileDialogs;
+class NotesWindow;
 class Prophecy;
 class Quiz;
 class Referenc;
@@ -37,8 +42,9 @@ class Navigation : public QObject {
     Q_OBJECT
 
 public:
+    // Without `modelFileDialogs` the model files are picked in the system's dialogs.
     Navigation(Module1 &history, Simulation &simulation, Dialogs &dialogs,
-               YearClock clock = systemYear);
+               YearClock clock = systemYear, ModelFileDialogs *modelFileDialogs = nullptr);
     ~Navigation() override;
 
     // The start-up sequence: the animated title screen, and behind it the backdrop as soon as
@@ -59,6 +65,11 @@ public:
     copyrigh *notice() const;
     Vater *dedication() const;
     AnalysisWindow *analysis() const;
+    NotesWindow *notes() const;
+    ModelFiles &modelFiles() { return m_modelFiles; }
+
+    // "velmora FILE": opens the model file once the main window is first shown.
+    void openModelAtStart(const QString &fileName);
 
 signals:
     // The program must end now (main window's close box, or the end of the quit sequence).
@@ -80,6 +91,8 @@ private:
     void openReferences();
     void openQuiz();
     void openAnalysis();
+    void modelOpened(const EditEntries &entries);
+    void openNotes();
     void quitFrom(QWidget *window);
     void openDedication();
 
@@ -102,6 +115,11 @@ private:
     QPointer<copyrigh> m_copyrigh;
     QPointer<Vater> m_vater;
     QPointer<AnalysisWindow> m_analysis;
+    std::unique_ptr<ModelFileDialogs> m_systemModelFileDialogs;
+    ModelFiles m_modelFiles;
+    std::optional<EditEntries> m_openedEntries; // for an editing window not yet made
+    QString m_startModel;
+    QPointer<NotesWindow> m_notes;
 };
 
 // Shows a window in front of the others; a window's first showing centres it on the screen.

@@ -25,7 +25,7 @@ private slots:
     void characterKeys();
     void symbolEncodingGreek_data();
     void symbolEncodingGreek();
-    void howToHasEightLinesWithoutTrailingBreak();
+    void howToHasNineLinesWithoutTrailingBreak();
     void introductionIsOneParagraph();
     void referencesAreSixFullCitations();
     void noticeHolderYears_data();
@@ -152,17 +152,20 @@ void TestScreenRules::symbolEncodingGreek()
     QCOMPARE(::symbolEncodingGreek(latin), greek);
 }
 
-void TestScreenRules::howToHasEightLinesWithoutTrailingBreak()
+void TestScreenRules::howToHasNineLinesWithoutTrailingBreak()
 {
     const QString caption = howToCaption();
     const QStringList lines = caption.split(QLatin1Char('\n'));
-    QCOMPARE(lines.size(), 8);
+    QCOMPARE(lines.size(), 9);
     QVERIFY(!caption.endsWith(QLatin1Char('\n')));
     QCOMPARE(lines.first(), QStringLiteral("Click on  \"How To\" to see this page."));
     QCOMPARE(lines.at(1), QStringLiteral("Click on  \"Quit\" to quit the program."));
     for (const QString &line : lines)
         QVERIFY2(line.startsWith(QStringLiteral("Click ")) && line.endsWith(QLatin1Char('.')),
                  qPrintable(line));
+    // The one way to the context menu a student is never shown.
+    QVERIFY(lines.last().contains(QStringLiteral("right mouse button")));
+    QVERIFY(lines.last().contains(QStringLiteral("Menu key")));
 }
 
 void TestScreenRules::introductionIsOneParagraph()

@@ -4,6 +4,7 @@
 #include "ui/edit/changdat.h"
 #include "ui/screens/copyrigh.h"
 #include "tests/support/fakedialogs.h"
+#include "tests/support/fakemodelfiledialogs.h"
 #include "ui/main/form1.h"
 #include "ui/screens/howto.h"
 #include "ui/screens/introfrm.h"
@@ -29,8 +30,9 @@ struct Program {
     std::unique_ptr<Module1> history = std::make_unique<Module1>();
     Simulation simulation{*history};
     FakeDialogs dialogs;
+    FakeModelFileDialogs modelFileDialogs;
     int year = 2026;
-    Navigation navigation{*history, simulation, dialogs, [this] { return year; }};
+    Navigation navigation{*history, simulation, dialogs, [this] { return year; }, &modelFileDialogs};
     QSignalSpy ended{&navigation, &Navigation::endRequested};
 
     // Started as the program starts, and led past the title and picture screens by keys.

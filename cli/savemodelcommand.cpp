@@ -1,0 +1,123 @@
+#include "cli/commandline.h"
+#include "cli/commands.h"
+#include "cli/modeloptions.h"
+#include "modelfile/modelfile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <ostream>
+
+namespace velmora {
+
+namespace {
+
+std::string saveModelHelp()
+{
+    return std::string("Usage: velmora-cli save-model [--model FILE] [--matrix LIST] [--n0 LIST] "
+                       "[--harvest LIST]\n"
+                       "                              [--title TEXT] [--notes TEXT] FILE\n\n"
+                       "Writes a model file (.velmora) that \"Open model...\" of the main window and\n"
+                       "--model read: the default model, or the model of --model, with the other\n"
+                       "model options over it. A FILE without an ending gets \".velmora\".\n\n"
+                       "Options:\n")
+           + kModelOptionsHelp
+           + "  --title TEXT     one line of at most 100 characters, shown with the model\n"
+             "                   (default: the title of --model's file, else none)\n"
+             "  --notes TEXT     what the student should look for; a line break in TEXT\n"
+             "                   (bash: $'one\\ntwo') starts a new line (default: the notes\n"
+             "                   of --model's file, else none)\n"
+             "  -h, --help       show this help\n"
+           + kValuesHelp
+           + "A model file holds no negative survival rate either.\n\n"
+             "Exit status 0 when written; 1 with one line on standard error when the file\n"
+             "cannot be written (a file already there is left as it was); 2 with one line on\n"
+             "standard error, and nothing written, for a bad option or value.\n";
+}
+
+std::string fileText(const QString &fileName)
+{
+    return QFile::encodeName(fileName).toStdString();
+}
+
+int saveModel(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err)
+{
+    const std::string who = "velmora-cli save-model";
+    std::vector<OptionSpec> specs = kModelOptions;
+    specs.push_back({"--title"});
+    specs.push_back({"--notes"});
+    // FILE is the one argument that is neither an option nor an option's value.
+    std::vector<std::string> options;
+    std::vector<std::string> files;
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        const std::string &a = arguments[i];
+        if (a.rfind("-", 0) != 0) {
+            files.push_back(a);
+            continue;
+        }
+        options.push_back(a);
+        const auto spec = std::find_if(specs.begin(), specs.end(),
+                                       [&a](const OptionSpec &s) { return s.name == a; });
+        if (spec != specs.end() && spec->takesValue && i + 1 < arguments.size())
+            options.push_back(arguments[++i]);
+    }
+    std::vector<GivenOption> given;
+    if (const auto problem = readOptions(options, specs, given))
+        return refuse(err, who, *problem);
+    if (files.size() > 1)
+        return refuse(err, who, "more than one FILE given: \"" + files[0] + "\" and \""
+                                    + files[1] + "\"");
+    if (files.empty())
+        return refuse(err, who, "no FILE given: the model file to write comes last");
+    QString fileName = QFile::decodeName(QByteArray::fromStdString(files.front()));
+    if (fileName.endsWith(u'/'))
+        return refuse(err, who, "FILE \"" + files.front() + "\" names a folder");
+    // As the save dialog does: a name without an ending becomes a model file's name.
+    if (QFileInfo(fileName).suffix().isEmpty())
+        fileName += QStringLiteral(".") + QLatin1String(kModelFileSuffix);
+    EditEntries entries;
+    std::string title;
+    std::string notes;
+    std::optional<std::string> givenTitle;
+    std::optional<std::string> givenNotes;
+    for (const GivenOption &option : given) {
+        if (option.name == "--title")
+            givenTitle = option.value;
+        else if (option.name == "--notes")
+            givenNotes = option.value;
+        else if (const auto problem = applyModelOption(option, entries, &title, &notes))
+            return refuse(err, who, *problem);
+    }
+    if (const auto message = brokenRuleOf(entries))
+        return refuseValues(err, who, *message);
+
+    ModelDocument document;
+    document.title = QString::fromStdString(givenTitle.value_or(title));
+    document.notes = QString::fromStdString(givenNotes.value_or(notes));
+    // The values as the main window would show them after "Go Back": 15 digits each.
+    const ModelRun run(entries);
+    document.values = *currentModelValues(run.simulation);
+    QString problem = modelTextProblem(document);
+    if (problem.isEmpty())
+        problem = modelValuesProblem(document.values);
+    if (!problem.isEmpty())
+        return refuseValues(err, who, problem.toStdString());
+
+    const ModelFileWrite written = writeModelFile(fileName, document);
+    if (!written.ok) {
+        err << who << ": " << written.message.toStdString() << '\n';
+        return kExitFailed;
+    }
+    out << "Wrote " << fileText(fileName) << '\n';
+    return kExitOk;
+}
+
+} // namespace
+
+const Command kSaveModelCommand{"save-model",
+                                "write a model file (.velmora) for the main window's \"Open "
+                                "model...\" and\n--model",
+                                saveModelHelp, saveModel};
+
+} // namespace velmora

@@ -1,0 +1,26 @@
+#include "modelfile/modelexamples.h"
+
+#include "modelfile/modelfile.h"
+
+namespace velmora {
+
+QList<ModelExample> modelExamples()
+{
+    // From the plain model to the harvest pair, in the order a class would take them.
+    const char *const names[] = {"default", "declining", "oscillating", "harvest-below-limit",
+                                 "harvest-above-limit"};
+    QList<ModelExample> examples;
+    for (const char *name : names) {
+        ModelExample example;
+        example.fileName = QLatin1String(name) + QStringLiteral(".velmora");
+        example.path = QStringLiteral(":/examples/") + example.fileName;
+        // The files are built in and checked by the tests; a title falls back on the name.
+        const ModelFileRead read = readModelFile(example.path);
+        example.title = read.ok() && !read.document->title.isEmpty() ? read.document->title
+                                                                     : example.fileName;
+        examples.append(example);
+    }
+    return examples;
+}
+
+} // namespace velmora

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "model/editentries.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+namespace velmora {
+
+class Simulation;
+
+// A model file (".velmora"): a small JSON document holding M, N(0), H and a title and notes
+// for the student. The window, the command line and the desktop all read it with these.
+inline constexpr int kModelFileVersion = 1;
+inline constexpr qint64 kModelFileMaxBytes = 1024 * 1024;
+inline constexpr int kModelTitleMaxLength = 100;
+inline constexpr char kModelFileSuffix[] = "velmora";
+inline constexpr char kModelMimeType[] = "application/x-velmora";
+
+// The values of a model, in the order and the names of the file's keys.
+struct ModelValues {
+    std::array<double, 4> fecundities{}; // f0..f3, row 0 of M
+    std::array<double, 3> survival{};    // s0..s2, the sub-diagonal of M
+    std::array<double, 4> n0{};          // N(0)
+    std::array<double, 4> harvest{};     // H
+
+    bool operator==(const ModelValues &other) const;
+};
+
+struct ModelDocument {
+    QString title; // one line, may be empty
+    QString notes; // what to look for, may be empty
+    ModelValues values;
+};
+
+// What reading a model file gave: the document, or the first problem found.
+struct ModelFileRead {
+    std::optional<ModelDocument> document;
+    QString fileName; // as it was given
+    QString problem;  // names the key at fault where there is one; empty when read
+
+    bool ok() const { return document.has_value(); }
+    // One line naming the file and its problem.
+    QString message() const;
+};
+
+// Checks a whole file's bytes; never changes anything.
+ModelFileRead parseModelFile(const QByteArray &bytes);
+// Reads and checks a file of at most kModelFileMaxBytes.
+ModelFileRead readModelFile(const QString &fileName);
+
+// The first rule of the editing window (and the one of the file: no survival rate below 0)
+// that the values break, naming its key; empty when none is broken.
+QString modelValuesProblem(const ModelValues &values);
+// The same for the title and the notes.
+QString modelTextProblem(const ModelDocument &document);
+
+// The file's bytes: the keys in their documented order, one to a line.
+QByteArray modelFileBytes(const ModelDocument &document);
+
+// How writing a model file ended.
+struct ModelFileWrite {
+    bool ok = false;
+    QString message; // names the file and why it was not written; empty when written
+};
+
+// Writes a model file safely: a refused model or a failed write leaves an old file whole.
+ModelFileWrite writeModelFile(const QString &fileName, const ModelDocument &document);
+
+// The editing window's texts for the values (structural zeros "0"), as "Go Back" takes them.
+EditEntries modelEntries(const ModelValues &values);
+
+// The model of the current run: M and H as the main window shows them, N(0) of its history.
+// Nothing when a field does not hold a number.
+std::optional<ModelValues> currentModelValues(const Simulation &simulation);
+
+} // namespace velmora

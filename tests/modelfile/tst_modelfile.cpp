@@ -1,0 +1,452 @@
+#include "model/analysis.h"
+#include "model/editentries.h"
+#include "model/simulation.h"
+#include "modelfile/modelexamples.h"
+#include "modelfile/modelfile.h"
+#include "tests/modelfile/badmodelfiles.h"
+
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sys/resource.h>
+
+#include <csignal>
+#include <memory>
+#include <numeric>
+
+using namespace velmora;
+
+Q_DECLARE_METATYPE(velmora::ModelDocument)
+
+namespace {
+
+// A run of the program: the history and the simulation, as the main window holds them.
+struct Run {
+    std::unique_ptr<Module1> history = std::make_unique<Module1>();
+    Simulation simulation{*history};
+    Run() { simulation.startUp(); }
+};
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+double dot(const Vector4 &a, const std::array<double, 4> &b)
+{
+    return std::inner_product(a.begin(), a.end(), b.begin(), 0.0);
+}
+
+Matrix4 matrixOf(const ModelValues &values)
+{
+    Matrix4 m{};
+    for (size_t c = 0; c < 4; ++c)
+        m[c] = values.fecundities[c];
+    m[4] = values.survival[0];
+    m[9] = values.survival[1];
+    m[14] = values.survival[2];
+    return m;
+}
+
+} // namespace
+
+class TestModelFile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void roundTripKeepsTheModel_data();
+    void roundTripKeepsTheModel();
+    void fileIsWrittenInTheDocumentedOrder();
+    void readmeFileOpens();
+    void acceptedFiles_data();
+    void acceptedFiles();
+    void badFileIsRefusedNamingTheProblem_data();
+    void badFileIsRefusedNamingTheProblem();
+    void unreadableFileIsRefused_data();
+    void unreadableFileIsRefused();
+    void modelThatCannotBeOpenedIsNotWritten_data();
+    void modelThatCannotBeOpenedIsNotWritten();
+    void failedWriteLeavesTheOldFileWhole();
+    void writeIntoMissingFolderNamesTheFile();
+    void everyExampleOpensWithTitleAndNotes();
+    void examplesShowWhatTheirNotesPromise();
+    void harvestExamplesBracketTheLargestHarvest();
+};
+
+void TestModelFile::roundTripKeepsTheModel_data()
+{
+    QTest::addColumn<QStringList>("matrix"); // f0..f3, s0..s2
+    QTest::addColumn<QStringList>("n0");
+    QTest::addColumn<QStringList>("harvest");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("notes");
+
+    QTest::addRow("default model") << QStringList{"0", "1", "2", "1", "0.5", "1", "0.5"}
+                                   << QStringList{"10", "10", "10", "10"}
+                                   << QStringList{"5", "0", "0", "0"} << QString() << QString();
+    QTest::addRow("survival at 1 and 0, all else 0")
+        << QStringList{"0", "0", "0", "0", "1", "0", "1"} << QStringList{"0", "0", "0", "0"}
+        << QStringList{"0", "0", "0", "0"} << "Nothing at all" << QString();
+    QTest::addRow("largest number the program holds")
+        << QStringList{"1.79769313486231E+308", "0", "0", "0", "0.5", "1", "0.5"}
+        << QStringList{"1.79769313486231E+308", "0", "0", "0"}
+        << QStringList{"0", "0", "0", "1.79769313486231E+308"} << "Huge" << "Big numbers";
+    QTest::addRow("total of N(0) just fits")
+        << QStringList{"0", "1", "2", "1", "0.5", "1", "0.5"}
+        << QStringList{"4.4E+307", "4.4E+307", "4.4E+307", "4.4E+307"}
+        << QStringList{"5", "0", "0", "0"} << QString() << QString();
+    QTest::addRow("smallest numbers")
+        << QStringList{"4.94065645841247E-324", "1E-300", "0.0001", "1", "1E-300", "0.999999999999999", "4.94065645841247E-324"}
+        << QStringList{"4.94065645841247E-324", "0.1", "0.2", "0.3"}
+        << QStringList{"1E-15", "0", "0", "0"} << QString() << QString();
+    QTest::addRow("fifteen digits")
+        << QStringList{"0.123456789012345", "1.5E+15", "123456789012345", "1", "0.333333333333333", "1", "0.5"}
+        << QStringList{"10", "10", "10", "10"} << QStringList{"5", "0", "0", "0"}
+        << QString(100, QChar(0x00e9)) << "Line \"one\"\n\tback\\slash\nπ ≈ 3.14159 and 細明體";
+}
+
+void TestModelFile::roundTripKeepsTheModel()
+{
+    QFETCH(QStringList, matrix);
+    QFETCH(QStringList, n0);
+    QFETCH(QStringList, harvest);
+    QFETCH(QString, title);
+    QFETCH(QString, notes);
+
+    EditEntries typed;
+    const int cells[] = {0, 1, 2, 3, 4, 9, 14};
+    for (int i = 0; i < 7; ++i)
+        typed.m1[size_t(cells[i])] = matrix[i].toStdString();
+    for (int i = 0; i < 4; ++i) {
+        typed.n0[size_t(i)] = n0[i].toStdString();
+        typed.Harvest1[size_t(i)] = harvest[i].toStdString();
+    }
+    Run saved;
+    QCOMPARE(typed.goBack(saved.simulation), BrokenRule::None);
+    const std::optional<ModelValues> values = currentModelValues(saved.simulation);
+    QVERIFY(values);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("model.velmora");
+    const ModelFileWrite written = writeModelFile(path, {title, notes, *values});
+    QVERIFY2(written.ok, qPrintable(written.message));
+
+    const ModelFileRead read = readModelFile(path);
+    QVERIFY2(read.ok(), qPrintable(read.message()));
+    QCOMPARE(read.document->title, title);
+    QCOMPARE(read.document->notes, notes);
+    QVERIFY(read.document->values == *values);
+
+    // Opened, the model shows exactly the texts and N(0) of the run it was saved from.
+    Run opened;
+    EditEntries entries = modelEntries(read.document->values);
+    QCOMPARE(entries.goBack(opened.simulation), BrokenRule::None);
+    QCOMPARE(opened.simulation.fields().m, saved.simulation.fields().m);
+    QCOMPARE(opened.simulation.fields().n1, saved.simulation.fields().n1);
+    QCOMPARE(opened.simulation.fields().Harvest, saved.simulation.fields().Harvest);
+    QCOMPARE(opened.simulation.fields().total1, saved.simulation.fields().total1);
+    QCOMPARE(entries.m1, typed.m1);
+    QCOMPARE(entries.n0, typed.n0);
+
+    // Saved again, the file is the same to the byte.
+    const QString again = dir.filePath("again.velmora");
+    QVERIFY(writeModelFile(again, {title, notes, *currentModelValues(opened.simulation)}).ok);
+    QCOMPARE(contents(again), contents(path));
+}
+
+void TestModelFile::fileIsWrittenInTheDocumentedOrder()
+{
+    ModelDocument document;
+    document.title = "Exercise 3";
+    document.notes = "Look at\nthe growth rate.";
+    document.values = {{0, 1, 2, 1}, {0.5, 1, 0.5}, {10, 10, 10, 10}, {5, 0, 0, 0}};
+    QCOMPARE(modelFileBytes(document), QByteArray("{\n"
+                                                  "    \"format\": \"velmora-model\",\n"
+                                                  "    \"version\": 1,\n"
+                                                  "    \"title\": \"Exercise 3\",\n"
+                                                  "    \"notes\": \"Look at\\nthe growth rate.\",\n"
+                                                  "    \"fecundities\": [0, 1, 2, 1],\n"
+                                                  "    \"survival\": [0.5, 1, 0.5],\n"
+                                                  "    \"n0\": [10, 10, 10, 10],\n"
+                                                  "    \"harvest\": [5, 0, 0, 0]\n"
+                                                  "}\n"));
+    // Without a title and notes those keys are left out.
+    document.title.clear();
+    document.notes.clear();
+    QVERIFY(!modelFileBytes(document).contains("title"));
+    QVERIFY(!modelFileBytes(document).contains("notes"));
+}
+
+void TestModelFile::readmeFileOpens()
+{
+    // The README shows the file a teacher writes by hand: the first json block after the
+    // heading of the model files.
+    const QString readme = QString::fromUtf8(contents(QFINDTESTDATA("../../README.md")));
+    QVERIFY(!readme.isEmpty());
+    const int section = readme.indexOf("## Model files");
+    QVERIFY(section >= 0);
+    const QRegularExpression block("```json\\n(.*?)```", QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpressionMatch match = block.match(readme, section);
+    QVERIFY(match.hasMatch());
+
+    const ModelFileRead read = parseModelFile(match.captured(1).toUtf8());
+    QVERIFY2(read.ok(), qPrintable(read.problem));
+    QVERIFY(!read.document->title.isEmpty());
+    Run run;
+    EditEntries entries = modelEntries(read.document->values);
+    QCOMPARE(entries.goBack(run.simulation), BrokenRule::None);
+}
+
+void TestModelFile::acceptedFiles_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("notes");
+    QTest::addColumn<double>("survival1");
+
+    QTest::addRow("title and notes left out")
+        << modelFileWith("title", "").replace("    \"notes\": \"Look at the growth rate.\",\n", "")
+        << QString() << QString() << 1.0;
+    QTest::addRow("keys in another order, on one line")
+        << QByteArray("{\"harvest\":[5,0,0,0],\"n0\":[10,10,10,10],\"survival\":[0.5,1,0.5],"
+                      "\"fecundities\":[0,1,2,1],\"version\":1,\"format\":\"velmora-model\"}")
+        << QString() << QString() << 1.0;
+    QTest::addRow("byte order mark of a Windows editor")
+        << QByteArray("\xEF\xBB\xBF") + modelFileWith("", "") << "Exercise 3"
+        << "Look at the growth rate." << 1.0;
+    QTest::addRow("CR LF line ends, also in the notes")
+        << modelFileWith("notes", "\"notes\": \"one\\r\\ntwo\"").replace("\n", "\r\n")
+        << "Exercise 3" << "one\ntwo" << 1.0;
+    QTest::addRow("version written 1.0, numbers with exponents")
+        << modelFileWith("version", "\"version\": 1.0").replace("[0.5, 1, 0.5]", "[5e-1, 1E0, 0.5]")
+        << "Exercise 3" << "Look at the growth rate." << 1.0;
+    QTest::addRow("survival of exactly 1 and 0")
+        << modelFileWith("survival", "\"survival\": [1, 0, 1]") << "Exercise 3"
+        << "Look at the growth rate." << 0.0;
+    QTest::addRow("empty title")
+        << modelFileWith("title", "\"title\": \"\"") << QString() << "Look at the growth rate."
+        << 1.0;
+}
+
+void TestModelFile::acceptedFiles()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, title);
+    QFETCH(QString, notes);
+    QFETCH(double, survival1);
+    const ModelFileRead read = parseModelFile(bytes);
+    QVERIFY2(read.ok(), qPrintable(read.problem));
+    QCOMPARE(read.document->title, title);
+    QCOMPARE(read.document->notes, notes);
+    QCOMPARE(read.document->values.survival[1], survival1);
+    QCOMPARE(read.document->values.harvest[0], 5.0);
+}
+
+void TestModelFile::badFileIsRefusedNamingTheProblem_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("problem");
+    for (const BadModelFile &bad : badModelFiles())
+        QTest::addRow("%s", bad.name) << bad.bytes << bad.problem;
+    QTest::addRow("larger than 1 MiB")
+        << modelFileWith("notes", "\"notes\": \"" + QByteArray(kModelFileMaxBytes, 'x') + "\"")
+        << "it is larger than 1 MiB, far more than a model needs";
+}
+
+void TestModelFile::badFileIsRefusedNamingTheProblem()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, problem);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("exercise 3.velmora");
+    QVERIFY(writeBytes(path, bytes));
+
+    const ModelFileRead read = readModelFile(path);
+    QVERIFY(!read.ok());
+    QCOMPARE(read.problem, problem);
+    QCOMPARE(read.message(), "\"" + path + "\": " + problem);
+}
+
+void TestModelFile::unreadableFileIsRefused_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("problem");
+    QTest::addRow("no such file") << "missing.velmora"
+                                  << "it cannot be read: No such file or directory";
+    QTest::addRow("a folder") << "folder.velmora"
+                              << "it cannot be read: file to open is a directory";
+}
+
+void TestModelFile::unreadableFileIsRefused()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, problem);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir("folder.velmora"));
+    const ModelFileRead read = readModelFile(dir.filePath(name));
+    QVERIFY(!read.ok());
+    QCOMPARE(read.problem, problem);
+    QVERIFY(read.message().contains(name));
+}
+
+void TestModelFile::modelThatCannotBeOpenedIsNotWritten_data()
+{
+    QTest::addColumn<ModelDocument>("document");
+    QTest::addColumn<QString>("problem");
+    const ModelValues fine{{0, 1, 2, 1}, {0.5, 1, 0.5}, {10, 10, 10, 10}, {5, 0, 0, 0}};
+    // The editing window lets a negative survival rate through; a file may not hold one.
+    ModelValues negative = fine;
+    negative.survival[1] = -0.5;
+    ModelValues huge = fine;
+    huge.harvest[2] = 1.7976931348623157e308;
+    QTest::addRow("negative survival rate")
+        << ModelDocument{{}, {}, negative}
+        << "\"survival\"[1] is -0.5: a survival rate must be at least 0";
+    QTest::addRow("number the program cannot hold")
+        << ModelDocument{{}, {}, huge}
+        << "\"harvest\"[2] is 1.7976931348623157e+308: too large for the program";
+    QTest::addRow("title of two lines")
+        << ModelDocument{"a\nb", {}, fine} << "\"title\" must be one line of at most 100 characters";
+}
+
+void TestModelFile::modelThatCannotBeOpenedIsNotWritten()
+{
+    QFETCH(ModelDocument, document);
+    QFETCH(QString, problem);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("exercise.velmora");
+    QVERIFY(writeBytes(path, "old"));
+    const ModelFileWrite written = writeModelFile(path, document);
+    QVERIFY(!written.ok);
+    QCOMPARE(written.message, "\"" + path + "\" was not written: " + problem);
+    QCOMPARE(contents(path), QByteArray("old"));
+}
+
+void TestModelFile::failedWriteLeavesTheOldFileWhole()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("exercise.velmora");
+    const QByteArray old = modelFileWith("", "");
+    QVERIFY(writeBytes(path, old));
+
+    ModelDocument document;
+    document.values = {{0, 1, 2, 1}, {0.5, 1, 0.5}, {10, 10, 10, 10}, {5, 0, 0, 0}};
+    document.notes = QString(4000, 'n');
+    // A disk that fills up in the middle of the file: writes beyond 1000 bytes fail.
+    rlimit before{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &before), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = before;
+    small.rlim_cur = 1000;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const ModelFileWrite written = writeModelFile(path, document);
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, oldHandler);
+
+    QVERIFY(!written.ok);
+    QVERIFY2(written.message.startsWith("\"" + path + "\" could not be written: "),
+             qPrintable(written.message));
+    QVERIFY2(written.message.contains("File too large"), qPrintable(written.message));
+    QCOMPARE(contents(path), old);
+    // No half-written temporary file is left beside it.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"exercise.velmora"});
+}
+
+void TestModelFile::writeIntoMissingFolderNamesTheFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("no folder/exercise.velmora");
+    ModelDocument document;
+    document.values = {{0, 1, 2, 1}, {0.5, 1, 0.5}, {10, 10, 10, 10}, {5, 0, 0, 0}};
+    const ModelFileWrite written = writeModelFile(path, document);
+    QVERIFY(!written.ok);
+    QCOMPARE(written.message, "\"" + path + "\" could not be written: No such file or directory");
+}
+
+void TestModelFile::everyExampleOpensWithTitleAndNotes()
+{
+    const QList<ModelExample> examples = modelExamples();
+    QCOMPARE(examples.size(), 5);
+    QStringList titles;
+    for (const ModelExample &example : examples) {
+        const ModelFileRead read = readModelFile(example.path);
+        QVERIFY2(read.ok(), qPrintable(read.message()));
+        QVERIFY(!read.document->title.isEmpty());
+        QVERIFY(read.document->notes.contains("What to look for"));
+        QCOMPARE(example.title, read.document->title);
+        titles << example.title;
+        // The copy built into the program is the file that is installed.
+        QCOMPARE(contents(example.path),
+                 contents(QFINDTESTDATA("../../examples/" + example.fileName)));
+    }
+    titles.removeDuplicates();
+    QCOMPARE(titles.size(), examples.size());
+    // The first is the model the program starts with.
+    Run fresh;
+    QVERIFY(readModelFile(examples.first().path).document->values
+            == *currentModelValues(fresh.simulation));
+}
+
+void TestModelFile::examplesShowWhatTheirNotesPromise()
+{
+    const auto values = [](const char *name) {
+        return readModelFile(QStringLiteral(":/examples/%1.velmora").arg(QLatin1String(name)))
+            .document->values;
+    };
+    const GrowthAnalysis declining = analyseGrowth(matrixOf(values("declining")));
+    QCOMPARE(declining.status, GrowthStatus::Ok);
+    QVERIFY(declining.lambda < 1);
+    QCOMPARE(*declining.R0, 0.6);
+
+    const ModelValues oscillating = values("oscillating");
+    const GrowthAnalysis cycle = analyseGrowth(matrixOf(oscillating));
+    QCOMPARE(cycle.structure.period, 4);
+    QCOMPARE(cycle.lambda, 1.0);
+    QCOMPARE(oscillating.fecundities[0] + oscillating.fecundities[1] + oscillating.fecundities[2], 0.0);
+    // The program's own steps bring N(0) back after four of them, and never before.
+    Run run;
+    EditEntries entries = modelEntries(oscillating);
+    entries.goBack(run.simulation);
+    const auto n0 = run.simulation.fields().n1;
+    for (int step = 1; step <= 4; ++step) {
+        QCOMPARE(run.simulation.Projection(), ProjectionOutcome::Counted);
+        run.simulation.Transition();
+        QCOMPARE(run.simulation.fields().n1 == n0, step == 4);
+    }
+}
+
+void TestModelFile::harvestExamplesBracketTheLargestHarvest()
+{
+    // With lambda > 1 a constant harvest H is carried for ever exactly when
+    // v.N(0) > v.H / (lambda - 1), v the reproductive values.
+    for (const auto &[name, persists] : {std::pair{"harvest-below-limit", true},
+                                         std::pair{"harvest-above-limit", false}}) {
+        const ModelValues model =
+            readModelFile(QStringLiteral(":/examples/%1.velmora").arg(QLatin1String(name)))
+                .document->values;
+        const GrowthAnalysis growth = analyseGrowth(matrixOf(model));
+        QVERIFY(growth.lambda > 1);
+        const Vector4 &v = *growth.reproductiveValues;
+        const double carried = dot(v, model.n0) * (growth.lambda - 1);
+        QCOMPARE(dot(v, model.harvest) < carried, persists);
+        // Within 3 % of the limit: "just" below and above.
+        QVERIFY2(std::abs(dot(v, model.harvest) / carried - 1) < 0.03, name);
+
+        // The program's own projection agrees over the whole history.
+        const Vector4 n{model.n0[0], model.n0[1], model.n0[2], model.n0[3]};
+        const Vector4 h{model.harvest[0], model.harvest[1], model.harvest[2], model.harvest[3]};
+        const HarvestVerdict verdict = harvestVerdict(matrixOf(model), h, n, kLastTime);
+        QCOMPARE(verdict.verdict, persists ? Verdict::Grows : Verdict::ReachesZero);
+    }
+}
+
+QTEST_APPLESS_MAIN(TestModelFile)
+#include "tst_modelfile.moc"

@@ -1,0 +1,88 @@
+#include "ui/modelfiles/modelfiles.h"
+
+#include "model/simulation.h"
+#include "modelfile/modelfile.h"
+#include "ui/common/dialogs.h"
+#include "ui/modelfiles/modelfiledialogs.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace velmora {
+
+namespace {
+
+bool builtIn(const QString &fileName) { return fileName.startsWith(QLatin1Char(':')); }
+
+} // namespace
+
+ModelFiles::ModelFiles(Simulation &simulation, Dialogs &dialogs, ModelFileDialogs &fileDialogs)
+    : m_simulation(simulation)
+    , m_dialogs(dialogs)
+    , m_fileDialogs(fileDialogs)
+    , m_folder(QDir::homePath())
+{
+}
+
+bool ModelFiles::open(const QString &fileName, QWidget *parent)
+{
+    const ModelFileRead read = readModelFile(fileName);
+    if (!read.ok()) {
+        m_dialogs.message(parent, QStringLiteral("Open model"),
+                          QStringLiteral("This model file was not opened:\n%1\n\n"
+                                         "Nothing was changed.")
+                              .arg(read.message()),
+                          QMessageBox::Ok, QMessageBox::Warning);
+        return false;
+    }
+    // The file's values passed the editing window's checks on reading, so "Go Back" applies them.
+    EditEntries entries = modelEntries(read.document->values);
+    entries.goBack(m_simulation);
+    m_title = read.document->title;
+    m_notes = read.document->notes;
+    m_fileName = fileName;
+    if (!builtIn(fileName))
+        m_folder = QFileInfo(fileName).absolutePath();
+    emit modelOpened(entries);
+    return true;
+}
+
+void ModelFiles::openFromDialog(QWidget *parent)
+{
+    const QString chosen = m_fileDialogs.openModelName(parent, m_folder);
+    if (!chosen.isEmpty())
+        open(chosen, parent);
+}
+
+QString ModelFiles::proposedName() const
+{
+    const QString name = m_fileName.isEmpty()
+                             ? QStringLiteral("model.") + QLatin1String(kModelFileSuffix)
+                             : QFileInfo(m_fileName).fileName();
+    return QDir(m_folder).filePath(name);
+}
+
+void ModelFiles::saveFromDialog(QWidget *parent)
+{
+    const QString chosen = m_fileDialogs.saveModelName(parent, proposedName());
+    if (chosen.isEmpty())
+        return;
+    const std::optional<ModelValues> values = currentModelValues(m_simulation);
+    const ModelFileWrite written =
+        values ? writeModelFile(chosen, {m_title, m_notes, *values})
+               : ModelFileWrite{false, QStringLiteral("\"%1\" was not written: the fields of "
+                                                      "the main window do not all hold numbers")
+                                           .arg(QDir::toNativeSeparators(chosen))};
+    if (!written.ok) {
+        m_dialogs.message(parent, QStringLiteral("Save model"),
+                          QStringLiteral("The model file %1.\nA file of that name that was "
+                                         "already there is left as it was.")
+                              .arg(written.message),
+                          QMessageBox::Ok, QMessageBox::Warning);
+        return;
+    }
+    m_fileName = chosen;
+    m_folder = QFileInfo(chosen).absolutePath();
+}
+
+} // namespace velmora
