@@ -14,11 +14,13 @@ ExportResult failed(const QString &fileName, const QString &reason)
 }
 
 // QSaveFile writes beside the target and renames over it only on commit, so a failure
-// leaves the earlier file as it was and no partial file behind.
+// leaves the earlier file as it was and no partial file behind. Unbuffered: a buffered
+// QSaveFile whose last bytes fail only in the flush at commit (a full disk) still renames
+// the cut-off file over the earlier one and reports success.
 ExportResult writeWhole(const QString &fileName, const QByteArray &bytes)
 {
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return failed(fileName, file.errorString());
     if (file.write(bytes) != bytes.size()) {
         const QString reason = file.errorString();

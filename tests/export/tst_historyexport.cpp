@@ -9,7 +9,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/resource.h>
+
 #include <clocale>
+#include <csignal>
 #include <cmath>
 #include <memory>
 
@@ -96,6 +99,7 @@ private slots:
     void filesAppearBesideChosenName();
     void secondExportReplacesAllFiles();
     void failingFileStopsExport();
+    void fullDiskKeepsTheEarlierFile();
     void unwritableFolderKeepsEarlierFiles_data();
     void unwritableFolderKeepsEarlierFiles();
     void fullHistoryEndsAtLastTimeIndex();
@@ -238,6 +242,33 @@ void TestHistoryExport::failingFileStopsExport()
     QVERIFY(!QFile::exists(base + kEndings[3]));
     QCOMPARE(run->history->Brate[0], 42.0);
     QCOMPARE(filesIn(dir.path()).size(), 3);
+}
+
+void TestHistoryExport::fullDiskKeepsTheEarlierFile()
+{
+    QTemporaryDir dir;
+    Run run;
+    const QString base = dir.filePath("run");
+    QVERIFY(writeHistoryFiles(*run.history, base).ok());
+    const QByteArray earlier = contents(base + kEndings[0]);
+    QCOMPARE(run.project(40), 40);
+
+    // A disk that fills up while the new file is written: writes beyond 100 bytes fail. The
+    // failure must be reported, and the file written before stay whole.
+    rlimit before{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &before), 0);
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = before;
+    small.rlim_cur = 100;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const ExportResult result = writeHistoryFiles(*run.history, base);
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, handler);
+
+    QCOMPARE(result.status, ExportResult::Status::FileFailed);
+    QCOMPARE(result.fileName, base + kEndings[0]);
+    QCOMPARE(contents(base + kEndings[0]), earlier);
+    QCOMPARE(filesIn(dir.path()).size(), 4); // no temporary file left behind
 }
 
 void TestHistoryExport::unwritableFolderKeepsEarlierFiles_data()
