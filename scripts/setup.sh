@@ -11,6 +11,7 @@ packages=(
     desktop-file-utils appstream
     locales
     libeigen3-dev libboost-random-dev metacity x11-utils
+    pkg-config libxcb1-dev
 )
 
 missing=()

@@ -1,5 +1,6 @@
 #include "ui/screens/backform.h"
 
+#include "ui/common/taskbarhints.h"
 #include "ui/screens/screenwidgets.h"
 
 #include <QCloseEvent>
@@ -14,7 +15,10 @@ Backform::Backform(QWidget *parent)
 {
     setObjectName(QStringLiteral("Backform"));
     setWindowTitle(QStringLiteral("Backform"));
-    setAttribute(Qt::WA_ShowWithoutActivating);
+    keepOutOfTaskBar(this);
+    // Not shown "without activating": a window manager sees such a window, mapped behind the
+    // focused one, as one the user missed and flags it as demanding attention. It takes no
+    // focus anyway, and it stays below.
     // Disabled, so a click on it neither reaches a handler nor activates it.
     setEnabled(false);
     setFocusPolicy(Qt::NoFocus);
