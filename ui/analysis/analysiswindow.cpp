@@ -4,6 +4,7 @@
 #include "ui/common/appfonts.h"
 #include "ui/common/handcursor.h"
 #include "model/numbertext.h"
+#include "ui/common/placement.h"
 #include "model/simulation.h"
 #include "ui/common/twips.h"
 
@@ -13,7 +14,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 
 namespace velmora {
@@ -77,8 +77,7 @@ AnalysisWindow::AnalysisWindow(Simulation &simulation, QWidget *parent)
     palette.setColor(QPalette::Window, kBackground);
     setPalette(palette);
     buildControls();
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
 }
 
 void AnalysisWindow::buildControls()

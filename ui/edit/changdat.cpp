@@ -4,6 +4,7 @@
 #include "ui/common/colours.h"
 #include "ui/common/handcursor.h"
 #include "model/mainfields.h"
+#include "ui/common/placement.h"
 #include "ui/common/twips.h"
 
 #include <QAccessible>
@@ -13,7 +14,6 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 
 #include <algorithm>
 
@@ -315,11 +315,7 @@ void Changdat::Form_Load()
 
 void Changdat::showEvent(QShowEvent *event)
 {
-    if (const QScreen *screen = this->screen()) {
-        QRect placed = rect();
-        placed.moveCenter(screen->availableGeometry().center());
-        move(placed.topLeft());
-    }
+    centreOnScreen(this);
     QWidget::showEvent(event);
 }
 

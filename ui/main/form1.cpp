@@ -3,6 +3,7 @@
 #include "ui/common/appfonts.h"
 #include "ui/common/clickablelabel.h"
 #include "ui/common/colours.h"
+#include "ui/common/contextmenu.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/handcursor.h"
 #include "ui/common/picturefile.h"
@@ -11,7 +12,6 @@
 #include "ui/common/twips.h"
 
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QDate>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -122,6 +122,7 @@ Form1::Form1(Simulation &simulation, Dialogs &dialogs, QWidget *parent)
                          .join(QLatin1Char('\n')));
 
     describeForScreenReaders();
+    buildContextMenu();
 
     m_simulation.onMessage = [this](const ModelMessage &message) { showMessage(message); };
     showModel();
@@ -444,34 +445,12 @@ void Form1::paintEvent(QPaintEvent *event)
     }
 }
 
-void Form1::contextMenuEvent(QContextMenuEvent *event)
+void Form1::buildContextMenu()
 {
-    // A right click anywhere, or the Menu key: from the keyboard the menu opens at the focus.
-    QWidget *focus = focusWidget();
-    if (event->reason() == QContextMenuEvent::Keyboard && focus)
-        showContextMenu(focus->mapToGlobal(focus->rect().center()));
-    else
-        showContextMenu(event->globalPos());
-}
-
-void Form1::keyPressEvent(QKeyEvent *event)
-{
-    // Shift+F10 is the other keyboard way to a context menu; the toolkit only maps the Menu key.
-    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
-        QWidget *focus = focusWidget() ? focusWidget() : this;
-        showContextMenu(focus->mapToGlobal(focus->rect().center()));
-        return;
-    }
-    QWidget::keyPressEvent(event);
-}
-
-void Form1::showContextMenu(const QPoint &globalPos)
-{
-    QMenu menu(this);
-    menu.setObjectName(QStringLiteral("contextMenu"));
-    QAction *analysis = menu.addAction(QStringLiteral("Model analysis..."));
-    if (menu.exec(globalPos) == analysis)
-        emit analysisRequested();
+    auto *menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("contextMenu"));
+    menu->addAction(QStringLiteral("Model analysis..."), this, &Form1::analysisRequested);
+    attachContextMenu(this, menu);
 }
 
 void Form1::closeEvent(QCloseEvent *event)

@@ -47,14 +47,13 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    void contextMenuEvent(QContextMenuEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void buildEquation();
     void buildStepControls();
     void buildCommands();
     void describeForScreenReaders();
+    void buildContextMenu();
     QLineEdit *addField(const QString &name, double left, double top, double width,
                         const QColor &text, const QColor &background, bool bold);
     QLabel *addLabel(const QString &name, const QString &text, double left, double top,
@@ -62,7 +61,6 @@ private:
     QPushButton *addCommand(QWidget *parent, const QString &name, const QString &caption,
                             double left, double width, const QString &toolTip);
     void showMessage(const ModelMessage &message);
-    void showContextMenu(const QPoint &globalPos);
 
     Simulation &m_simulation;
     Dialogs &m_dialogs;

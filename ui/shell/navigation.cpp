@@ -5,6 +5,7 @@
 #include "ui/edit/changdat.h"
 #include "ui/screens/copyrigh.h"
 #include "ui/main/form1.h"
+#include "ui/common/placement.h"
 #include "ui/screens/howto.h"
 #include "ui/screens/introfrm.h"
 #include "ui/charts/larggraf.h"
@@ -18,7 +19,6 @@
 
 #include <QEvent>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QTimer>
 
 namespace velmora {
@@ -46,8 +46,7 @@ void showInFront(QWidget *window)
 {
     if (!window->property("velmoraPlaced").toBool()) {
         window->setProperty("velmoraPlaced", true);
-        if (QScreen *screen = window->screen())
-            window->move(screen->availableGeometry().center() - window->rect().center());
+        centreOnScreen(window);
     }
     window->show();
     // The offscreen platform of the tests cannot stack windows and says so at every call.
