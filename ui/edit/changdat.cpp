@@ -9,6 +9,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -317,6 +318,13 @@ void Changdat::showEvent(QShowEvent *event)
 {
     centreOnScreen(this);
     QWidget::showEvent(event);
+}
+
+void Changdat::closeEvent(QCloseEvent *event)
+{
+    // The window has no close box: it is left through "Go Back" or "Quit". A window manager's
+    // close request (Alt+F4) would otherwise hide it with the main window hidden too.
+    event->ignore();
 }
 
 void Changdat::Command1_Click()

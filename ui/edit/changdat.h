@@ -38,6 +38,7 @@ signals:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void Form_Load();

@@ -4,6 +4,7 @@
 #include "ui/screens/screenwidgets.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QScreen>
 
 namespace velmora {
@@ -16,9 +17,12 @@ Backform::Backform(QWidget *parent)
     setObjectName(QStringLiteral("Backform"));
     setWindowTitle(QStringLiteral("Backform"));
     keepOutOfTaskBar(this);
-    // Not shown "without activating": a window manager sees such a window, mapped behind the
-    // focused one, as one the user missed and flags it as demanding attention. It takes no
-    // focus anyway, and it stays below.
+    // Shown without taking the keyboard from the window in front. Not so on X11: there it
+    // tells the window manager that the user has not seen the window yet, and a window mapped
+    // behind the focused one is then flagged as demanding attention. There it takes no focus
+    // anyway, as it accepts none.
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        setAttribute(Qt::WA_ShowWithoutActivating);
     // Disabled, so a click on it neither reaches a handler nor activates it.
     setEnabled(false);
     setFocusPolicy(Qt::NoFocus);

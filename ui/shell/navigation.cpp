@@ -117,8 +117,14 @@ void Navigation::start()
 
 bool Navigation::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_titlform.get() && event->type() == QEvent::Paint)
-        QTimer::singleShot(0, this, &Navigation::showBackdrop);
+    if (watched == m_titlform.get() && event->type() == QEvent::Paint) {
+        QTimer::singleShot(0, this, [this] {
+            showBackdrop();
+            // Some platforms hand the keyboard to any window shown; it belongs to the title.
+            if (m_titlform->isVisible())
+                m_titlform->activateWindow();
+        });
+    }
     return QObject::eventFilter(watched, event);
 }
 
@@ -155,7 +161,9 @@ template <typename Window>
 void Navigation::forget(QPointer<Window> &window)
 {
     // A close box destroys the window once its handler is done; the next opening must not
-    // find it half gone, so it is forgotten now and made afresh then.
+    // find it half gone, so it is forgotten now and made afresh then. It leaves as its buttons
+    // leave: hidden first, then the main window shown.
+    window->hide();
     window = nullptr;
     showMain();
 }
