@@ -2,6 +2,7 @@
 
 #include "ui/common/dialogs.h"
 
+#include <QFileInfo>
 #include <QList>
 #include <QString>
 
@@ -26,14 +27,21 @@ public:
         return answer;
     }
 
-    QString saveFileName(QWidget *, const QString &proposed) override
+    QString saveFileName(QWidget *, const QString &proposed,
+                         const SaveDialogOptions &options) override
     {
         proposals.append(proposed);
+        saveOptions.append(options);
+        // As the real dialog does it.
+        if (!fileName.isEmpty() && !options.defaultSuffix.isEmpty()
+            && QFileInfo(fileName).suffix().isEmpty())
+            return fileName + QLatin1Char('.') + options.defaultSuffix;
         return fileName;
     }
 
     QList<Shown> messages;
     QStringList proposals;
+    QList<SaveDialogOptions> saveOptions;
     QMessageBox::StandardButton answer = QMessageBox::Ok;
     QString fileName; // empty: the dialog was cancelled
 };

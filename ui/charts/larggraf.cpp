@@ -115,7 +115,9 @@ void Larggraf::buildContextMenu()
 void Larggraf::saveChartAsImage()
 {
     const QString title = QStringLiteral("Save chart as image");
-    const QString chosen = m_dialogs.saveFileName(this, m_imageName);
+    // Without an ending the image becomes a PNG; the question about replacing that file is
+    // asked below, once the name is known.
+    const QString chosen = m_dialogs.saveFileName(this, m_imageName, {});
     if (chosen.isEmpty())
         return;
     m_imageName = chosen;

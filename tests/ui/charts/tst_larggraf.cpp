@@ -35,7 +35,10 @@ public:
         titles.append(title);
         return QMessageBox::No;
     }
-    QString saveFileName(QWidget *, const QString &) override { return {}; }
+    QString saveFileName(QWidget *, const QString &, const SaveDialogOptions &) override
+    {
+        return {};
+    }
 };
 
 // A chart window around a history, as the navigation would create it.

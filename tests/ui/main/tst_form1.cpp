@@ -239,6 +239,8 @@ void TestForm1::printWithoutPrinterOffersPdf()
     w.dialogs.answer = QMessageBox::Yes;
     w.dialogs.fileName = dir.filePath("page");
     w.click("Command7");
+    // The dialog adds the ending, so any question it asks is about the file written.
+    QCOMPARE(w.dialogs.saveOptions.last().defaultSuffix, QString("pdf"));
     QFile pdf(dir.filePath("page.pdf"));
     QVERIFY(pdf.open(QIODevice::ReadOnly));
     QVERIFY(pdf.read(5) == "%PDF-");

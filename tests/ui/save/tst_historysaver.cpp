@@ -34,7 +34,7 @@ public:
         messages << text;
         return QMessageBox::Ok;
     }
-    QString saveFileName(QWidget *, const QString &proposed) override
+    QString saveFileName(QWidget *, const QString &proposed, const SaveDialogOptions &) override
     {
         proposals << proposed;
         return answers.isEmpty() ? QString() : answers.takeFirst();

@@ -97,6 +97,8 @@ void TestNavigation::saveWritesTheRunOrNothingWhenCancelled()
     QTemporaryDir dir;
     p.dialogs.fileName = dir.filePath("run.txt");
     p.clickMain("cmdSave");
+    // The dialog must not ask about replacing the chosen name: no file of that name is written.
+    QVERIFY(!p.dialogs.saveOptions.last().confirmOverwrite);
     QFile structure(dir.filePath("run-age structure.txt"));
     QVERIFY(structure.open(QIODevice::ReadOnly));
     QCOMPARE(structure.readAll(),
