@@ -3,6 +3,7 @@
 #include "ui/common/appfonts.h"
 #include "ui/common/colours.h"
 #include "ui/common/handcursor.h"
+#include "ui/common/numberfield.h"
 #include "model/mainfields.h"
 #include "ui/common/placement.h"
 #include "ui/common/twips.h"
@@ -125,7 +126,9 @@ QLabel *makeMessage(QWidget *parent, const QString &name, const QString &text, d
 QLineEdit *makeCell(QWidget *parent, const QString &name, const QString &text, const QRect &where,
                     bool bold)
 {
-    auto *cell = new QLineEdit(text, parent);
+    // At rest a long number is shown smaller or rounded, never cut; typing shows it all.
+    auto *cell = new NumberField(parent);
+    cell->setText(text);
     cell->setObjectName(name);
     cell->setGeometry(where);
     cell->setFont(timesFont(14.4, bold));

@@ -6,6 +6,7 @@
 #include "ui/common/contextmenu.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/handcursor.h"
+#include "ui/common/numberfield.h"
 #include "ui/common/picturefile.h"
 #include "ui/common/printing.h"
 #include "model/simulation.h"
@@ -46,15 +47,12 @@ constexpr std::pair<double, double> kBrackets[4] = {{240, 3360}, {3600, 5400}, {
 
 QString q(const std::string &text) { return QString::fromStdString(text); }
 
-// A number wider than its box shows its leading digits, which matter most. An unchanged
-// text is left alone: setting it again lays it out and repaints it for nothing.
+// An unchanged text is left alone: setting it again lays it out and repaints it for nothing.
 void showText(QLineEdit *field, const std::string &text)
 {
     const QString shown = q(text);
-    if (field->text() == shown)
-        return;
-    field->setText(shown);
-    field->setCursorPosition(0);
+    if (field->text() != shown)
+        field->setText(shown);
 }
 
 
@@ -131,7 +129,8 @@ Form1::Form1(Simulation &simulation, Dialogs &dialogs, QWidget *parent)
 QLineEdit *Form1::addField(const QString &name, double left, double top, double width,
                            const QColor &text, const QColor &background, bool bold)
 {
-    auto *field = new QLineEdit(this);
+    // A number wider than its box is shown smaller or rounded, never cut.
+    auto *field = new NumberField(this);
     field->setObjectName(name);
     field->setGeometry(twipsRect(left, top, width, kRowHeight));
     field->setFont(timesFont(kFieldPoints, bold));
