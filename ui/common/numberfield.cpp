@@ -46,7 +46,14 @@ double pixelSize(const QFont &font, const QPaintDevice *device)
 FittedText fitFieldText(const QString &text, const QFont &font, qreal width,
                         const QPaintDevice *device)
 {
-    for (double scale = 1.0; scale >= kSmallestScale - 1e-9; scale -= kScaleStep) {
+    const QFontMetricsF metrics = device ? QFontMetricsF(font, device) : QFontMetricsF(font);
+    const qreal full = metrics.horizontalAdvance(text);
+    if (full <= width)
+        return {text, font};
+    // A text's width grows about in proportion to its size: start at the step it would need.
+    const double needed = std::floor(width / full / kScaleStep) * kScaleStep;
+    for (double scale = std::min(needed, 1.0 - kScaleStep); scale >= kSmallestScale - 1e-9;
+         scale -= kScaleStep) {
         const QFont tried = scaled(font, scale);
         if (fits(text, tried, width, device))
             return {text, tried};
@@ -73,8 +80,21 @@ FittedText fitFieldText(const QString &text, const QFont &font, qreal width,
         }
     }
     // A number too wide even so, or a word: cut, with the ellipsis saying so.
-    const QFontMetricsF metrics = device ? QFontMetricsF(small, device) : QFontMetricsF(small);
-    return {metrics.elidedText(text, Qt::ElideRight, width), small};
+    const QFontMetricsF smallMetrics =
+        device ? QFontMetricsF(small, device) : QFontMetricsF(small);
+    return {smallMetrics.elidedText(text, Qt::ElideRight, width), small};
+}
+
+const FittedText &FittedCache::get(const QString &newText, const QFont &newFont,
+                                   qreal newWidth, const QPaintDevice *device)
+{
+    if (newWidth != width || newText != text || newFont != font) {
+        fitted = fitFieldText(newText, newFont, newWidth, device);
+        text = newText;
+        font = newFont;
+        width = newWidth;
+    }
+    return fitted;
 }
 
 NumberField::NumberField(QWidget *parent) : QLineEdit(parent)
@@ -100,19 +120,15 @@ QRect NumberField::textBox() const
 
 FittedText NumberField::shown() const
 {
-    const QString key = text() + QLatin1Char('\n') + QString::number(textBox().width())
-        + QLatin1Char('\n') + font().key();
-    if (key != m_fittedFor) {
-        m_fitted = fitFieldText(text(), font(), textBox().width(), this);
-        m_fittedFor = key;
-    }
-    return m_fitted;
+    return m_cache.get(text(), font(), textBox().width(), this);
 }
 
 void NumberField::refresh()
 {
     const QString whole = text();
-    setToolTip(shown().text == whole ? QString() : whole);
+    const QString tip = shown().text == whole ? QString() : whole;
+    if (toolTip() != tip)
+        setToolTip(tip);
     update();
 }
 
@@ -171,14 +187,7 @@ void NumberLabel::setFigure(const QString &figure)
 
 FittedText NumberLabel::shown() const
 {
-    const int width = contentsRect().width() - 2 * margin();
-    const QString key = text() + QLatin1Char('\n') + QString::number(width) + QLatin1Char('\n')
-        + font().key();
-    if (key != m_fittedFor) {
-        m_fitted = fitFieldText(text(), font(), width, this);
-        m_fittedFor = key;
-    }
-    return m_fitted;
+    return m_cache.get(text(), font(), contentsRect().width() - 2 * margin(), this);
 }
 
 QSize NumberLabel::minimumSizeHint() const
@@ -190,7 +199,9 @@ QSize NumberLabel::minimumSizeHint() const
 void NumberLabel::refresh()
 {
     const QString whole = text();
-    setToolTip(shown().text == whole ? QString() : whole);
+    const QString tip = shown().text == whole ? QString() : whole;
+    if (toolTip() != tip)
+        setToolTip(tip);
     update();
 }
 

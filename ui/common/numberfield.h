@@ -15,6 +15,17 @@ struct FittedText {
     QFont font;
 };
 
+// The fitting a box last made, kept while its text, width and font stay the same.
+struct FittedCache {
+    QString text;
+    qreal width = -1;
+    QFont font;
+    FittedText fitted;
+
+    const FittedText &get(const QString &text, const QFont &font, qreal width,
+                          const QPaintDevice *device);
+};
+
 // Fits a field's text into `width` pixels, measured as drawn on `device`, never cutting a number:
 // the whole text at the font's size, else the whole text in a font shrunk in steps down to about
 // two thirds, else the number rounded to as many significant digits as fit at that size. Only a
@@ -48,8 +59,7 @@ private:
     bool atRest() const;
     void refresh();
 
-    mutable QString m_fittedFor;
-    mutable FittedText m_fitted;
+    mutable FittedCache m_cache;
 };
 
 // A label that shows one figure, fitted as NumberField fits its text. text() stays the whole
@@ -74,8 +84,7 @@ protected:
 private:
     void refresh();
 
-    mutable QString m_fittedFor;
-    mutable FittedText m_fitted;
+    mutable FittedCache m_cache;
 };
 
 } // namespace velmora
