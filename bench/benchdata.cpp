@@ -26,7 +26,7 @@ QMessageBox::StandardButton QuietDialogs::message(QWidget *, const QString &, co
     return QMessageBox::Ok;
 }
 
-QString QuietDialogs::saveFileName(QWidget *, const QString &)
+QString QuietDialogs::saveFileName(QWidget *, const QString &, const SaveDialogOptions &)
 {
     return {};
 }

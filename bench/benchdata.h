@@ -16,7 +16,7 @@ public:
     QMessageBox::StandardButton message(QWidget *, const QString &, const QString &,
                                         QMessageBox::StandardButtons,
                                         QMessageBox::Icon) override;
-    QString saveFileName(QWidget *, const QString &) override;
+    QString saveFileName(QWidget *, const QString &, const SaveDialogOptions &) override;
 };
 
 } // namespace velmora

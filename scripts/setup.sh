@@ -12,6 +12,8 @@ packages=(
     xdg-utils libfile-mimeinfo-perl shared-mime-info
     locales
     libeigen3-dev libboost-random-dev metacity x11-utils poppler-utils
+    libeigen3-dev libboost-random-dev metacity x11-utils
+    pkg-config libxcb1-dev
 )
 
 missing=()

@@ -2,6 +2,7 @@
 
 #include "ui/common/dialogs.h"
 
+#include <QFileInfo>
 #include <QList>
 #include <QString>
 
@@ -25,10 +26,17 @@ public:
         return answer;
     }
 
-    QString saveFileName(QWidget *, const QString &proposed) override
+    QString saveFileName(QWidget *, const QString &proposed,
+                         const SaveDialogOptions &options) override
     {
         proposals.append(proposed);
-        return fileNames.isEmpty() ? fileName : fileNames.takeFirst();
+        saveOptions.append(options);
+        const QString chosen = fileNames.isEmpty() ? fileName : fileNames.takeFirst();
+        // As the real dialog does it.
+        if (!chosen.isEmpty() && !options.defaultSuffix.isEmpty()
+            && QFileInfo(chosen).suffix().isEmpty())
+            return chosen + QLatin1Char('.') + options.defaultSuffix;
+        return chosen;
     }
 
     QStringList titles() const
@@ -48,6 +56,7 @@ public:
 
     QList<Shown> messages;
     QStringList proposals;
+    QList<SaveDialogOptions> saveOptions;
     QMessageBox::StandardButton answer = QMessageBox::Ok;
     QStringList fileNames; // the answers of the next save dialogs, in turn
     QString fileName;      // the answer once they are used up; empty: the dialog was cancelled

@@ -3,7 +3,9 @@
 #include "model/analysisreport.h"
 #include "ui/common/appfonts.h"
 #include "ui/common/handcursor.h"
+#include "ui/common/numberfield.h"
 #include "model/numbertext.h"
+#include "ui/common/placement.h"
 #include "model/simulation.h"
 #include "ui/common/twips.h"
 
@@ -13,7 +15,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 
 namespace velmora {
@@ -30,9 +31,10 @@ const char *const kFigureKeys[] = {"lambda",         "stableDistribution", "repr
                                    "notes",          "equilibrium",        "verdict",
                                    "largestHarvest"};
 
-QLabel *makeLabel(QWidget *parent, const QString &name, const QFont &font, const QColor &colour)
+template <typename Label = QLabel>
+Label *makeLabel(QWidget *parent, const QString &name, const QFont &font, const QColor &colour)
 {
-    auto *label = new QLabel(parent);
+    auto *label = new Label(parent);
     label->setObjectName(name);
     label->setFont(font);
     QPalette palette = label->palette();
@@ -77,8 +79,7 @@ AnalysisWindow::AnalysisWindow(Simulation &simulation, QWidget *parent)
     palette.setColor(QPalette::Window, kBackground);
     setPalette(palette);
     buildControls();
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
 }
 
 void AnalysisWindow::buildControls()
@@ -178,8 +179,9 @@ void AnalysisWindow::addFigureRow(const std::string &key, int &gridRow)
     row.name->setWordWrap(true);
     m_grid->addWidget(row.name, gridRow, 0, Qt::AlignTop);
     for (int c = 0; c < 5; ++c) {
-        QLabel *cell = makeLabel(this, base + QStringLiteral("Value%1").arg(c),
-                                 timesFont(12, true), kFigure);
+        // A figure wider than its column is shown smaller or rounded, never cut.
+        auto *cell = makeLabel<NumberLabel>(this, base + QStringLiteral("Value%1").arg(c),
+                                            timesFont(12, true), kFigure);
         cell->setAlignment(Qt::AlignRight | Qt::AlignTop);
         cell->setTextInteractionFlags(Qt::TextSelectableByMouse);
         m_grid->addWidget(cell, gridRow, c + 1);
@@ -229,7 +231,7 @@ void AnalysisWindow::showAnalysis(const ModelAnalysis &analysis)
         row.name->setText(text(line.label));
         for (size_t c = 0; c < row.cells.size(); ++c) {
             const QString value = c < line.cells.size() ? text(line.cells[c]) : QString();
-            row.cells[c]->setText(value);
+            row.cells[c]->setFigure(value);
             row.cells[c]->setAccessibleName(
                 value.isEmpty() ? QString() : cellName(line, c) + QStringLiteral(": ") + value);
         }
@@ -250,8 +252,8 @@ void AnalysisWindow::showAnalysis(const ModelAnalysis &analysis)
 void AnalysisWindow::clearFigures()
 {
     for (auto &entry : m_rows) {
-        for (QLabel *cell : entry.second.cells) {
-            cell->clear();
+        for (NumberLabel *cell : entry.second.cells) {
+            cell->setFigure(QString());
             cell->setAccessibleName(QString());
         }
         entry.second.text->clear();

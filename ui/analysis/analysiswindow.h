@@ -14,6 +14,7 @@ class QPushButton;
 
 namespace velmora {
 
+class NumberLabel;
 class Simulation;
 
 // "Analysis": every figure of the model now shown in the main window (M, H and the current
@@ -45,7 +46,7 @@ private:
     struct FigureRow {
         int gridRow = 0;
         QLabel *name = nullptr;
-        std::array<QLabel *, 5> cells{};
+        std::array<NumberLabel *, 5> cells{};
         QLabel *text = nullptr;
     };
 

@@ -4,8 +4,10 @@
 #include "ui/charts/chartbuilder.h"
 #include "ui/charts/chartdata.h"
 #include "ui/charts/chartimage.h"
+#include "ui/common/contextmenu.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/handcursor.h"
+#include "ui/common/placement.h"
 #include "ui/common/printing.h"
 #include "ui/common/twips.h"
 
@@ -19,7 +21,6 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPushButton>
-#include <QScreen>
 
 namespace velmora {
 
@@ -96,8 +97,7 @@ Larggraf::Larggraf(const Module1 &history, Dialogs &dialogs, QWidget *parent)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
     buildContextMenu();
 
-    if (const QScreen *screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
 }
 
 void Larggraf::buildContextMenu()
@@ -109,37 +109,15 @@ void Larggraf::buildContextMenu()
     save->setObjectName(QStringLiteral("saveChartAsImage"));
     QAction *copy = m_menu->addAction(QStringLiteral("&Copy chart"), this, &Larggraf::copyChart);
     copy->setObjectName(QStringLiteral("copyChart"));
-
-    // The keys that open a context menu, wherever the focus is in this window.
-    auto *menuKeys = new QAction(this);
-    menuKeys->setObjectName(QStringLiteral("openChartMenu"));
-    menuKeys->setShortcuts({QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)});
-    menuKeys->setShortcutContext(Qt::WindowShortcut);
-    connect(menuKeys, &QAction::triggered, this, [this] {
-        QWidget *anchor = focusWidget() ? focusWidget() : this;
-        openContextMenu(anchor->mapToGlobal(anchor->rect().center()), true);
-    });
-    addAction(menuKeys);
-}
-
-void Larggraf::contextMenuEvent(QContextMenuEvent *event)
-{
-    openContextMenu(event->globalPos(), event->reason() != QContextMenuEvent::Mouse);
-    event->accept();
-}
-
-void Larggraf::openContextMenu(const QPoint &globalPos, bool fromKeyboard)
-{
-    m_menu->popup(globalPos);
-    // From the keyboard the first entry is chosen at once, so Return acts on it.
-    if (fromKeyboard)
-        m_menu->setActiveAction(m_menu->actions().constFirst());
+    attachContextMenu(this, m_menu);
 }
 
 void Larggraf::saveChartAsImage()
 {
     const QString title = QStringLiteral("Save chart as image");
-    const QString chosen = m_dialogs.saveFileName(this, m_imageName);
+    // Without an ending the image becomes a PNG; the question about replacing that file is
+    // asked below, once the name is known.
+    const QString chosen = m_dialogs.saveFileName(this, m_imageName, {});
     if (chosen.isEmpty())
         return;
     m_imageName = chosen;

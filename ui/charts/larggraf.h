@@ -46,7 +46,6 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private slots:
     void Command1_Click();
@@ -61,7 +60,6 @@ private slots:
 private:
     void draw(const ChartData &data);
     void buildContextMenu();
-    void openContextMenu(const QPoint &globalPos, bool fromKeyboard);
 
     const Module1 &m_history;
     Dialogs &m_dialogs;

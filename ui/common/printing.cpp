@@ -53,11 +53,13 @@ void printWindow(QWidget *window, Dialogs &dialogs)
         QMessageBox::Yes | QMessageBox::No, QMessageBox::Question);
     if (answer != QMessageBox::Yes)
         return;
-    QString path = dialogs.saveFileName(window, QStringLiteral("page.pdf"));
+    // The dialog adds the ending itself, so a question about replacing a file is about the
+    // file written; a name given with another ending is written as given.
+    SaveDialogOptions options;
+    options.defaultSuffix = QStringLiteral("pdf");
+    const QString path = dialogs.saveFileName(window, QStringLiteral("page.pdf"), options);
     if (path.isEmpty())
         return;
-    if (!path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
-        path += QLatin1String(".pdf");
     QPdfWriter pdf(path);
     pdf.setResolution(300);
     if (!printWindowTo(window, pdf)) {

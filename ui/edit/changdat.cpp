@@ -3,17 +3,19 @@
 #include "ui/common/appfonts.h"
 #include "ui/common/colours.h"
 #include "ui/common/handcursor.h"
+#include "ui/common/numberfield.h"
 #include "model/mainfields.h"
+#include "ui/common/placement.h"
 #include "ui/common/twips.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 
 #include <algorithm>
 
@@ -124,7 +126,9 @@ QLabel *makeMessage(QWidget *parent, const QString &name, const QString &text, d
 QLineEdit *makeCell(QWidget *parent, const QString &name, const QString &text, const QRect &where,
                     bool bold)
 {
-    auto *cell = new QLineEdit(text, parent);
+    // At rest a long number is shown smaller or rounded, never cut; typing shows it all.
+    auto *cell = new NumberField(parent);
+    cell->setText(text);
     cell->setObjectName(name);
     cell->setGeometry(where);
     cell->setFont(timesFont(14.4, bold));
@@ -315,12 +319,15 @@ void Changdat::Form_Load()
 
 void Changdat::showEvent(QShowEvent *event)
 {
-    if (const QScreen *screen = this->screen()) {
-        QRect placed = rect();
-        placed.moveCenter(screen->availableGeometry().center());
-        move(placed.topLeft());
-    }
+    centreOnScreen(this);
     QWidget::showEvent(event);
+}
+
+void Changdat::closeEvent(QCloseEvent *event)
+{
+    // The window has no close box: it is left through "Go Back" or "Quit". A window manager's
+    // close request (Alt+F4) would otherwise hide it with the main window hidden too.
+    event->ignore();
 }
 
 void Changdat::Command1_Click()

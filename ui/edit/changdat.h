@@ -17,7 +17,8 @@ class Simulation;
 
 // "Change default values": the window in which M, N(0) and H are typed, checked and applied.
 // It never shows or hides other windows itself; the navigation reacts to its signals.
-// It is hidden, not destroyed, when left, and keeps its texts and message strip.
+// It is hidden, not destroyed, when left, and keeps its texts and message strip. It has no
+// close box and ignores a window manager's close request: it is left only through its buttons.
 class Changdat : public QWidget {
     Q_OBJECT
 
@@ -42,6 +43,7 @@ signals:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void Form_Load();

@@ -3,8 +3,10 @@
 #include "ui/common/appfonts.h"
 #include "ui/common/clickablelabel.h"
 #include "ui/common/colours.h"
+#include "ui/common/contextmenu.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/handcursor.h"
+#include "ui/common/numberfield.h"
 #include "ui/common/picturefile.h"
 #include "ui/common/printing.h"
 #include "model/simulation.h"
@@ -12,7 +14,6 @@
 #include "modelfile/modelexamples.h"
 
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QDate>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -47,15 +48,12 @@ constexpr std::pair<double, double> kBrackets[4] = {{240, 3360}, {3600, 5400}, {
 
 QString q(const std::string &text) { return QString::fromStdString(text); }
 
-// A number wider than its box shows its leading digits, which matter most. An unchanged
-// text is left alone: setting it again lays it out and repaints it for nothing.
+// An unchanged text is left alone: setting it again lays it out and repaints it for nothing.
 void showText(QLineEdit *field, const std::string &text)
 {
     const QString shown = q(text);
-    if (field->text() == shown)
-        return;
-    field->setText(shown);
-    field->setCursorPosition(0);
+    if (field->text() != shown)
+        field->setText(shown);
 }
 
 
@@ -124,6 +122,7 @@ Form1::Form1(Simulation &simulation, Dialogs &dialogs, QWidget *parent)
                          .join(QLatin1Char('\n')));
 
     describeForScreenReaders();
+    buildContextMenu();
 
     m_simulation.onMessage = [this](const ModelMessage &message) { showMessage(message); };
     showModel();
@@ -132,7 +131,8 @@ Form1::Form1(Simulation &simulation, Dialogs &dialogs, QWidget *parent)
 QLineEdit *Form1::addField(const QString &name, double left, double top, double width,
                            const QColor &text, const QColor &background, bool bold)
 {
-    auto *field = new QLineEdit(this);
+    // A number wider than its box is shown smaller or rounded, never cut.
+    auto *field = new NumberField(this);
     field->setObjectName(name);
     field->setGeometry(twipsRect(left, top, width, kRowHeight));
     field->setFont(timesFont(kFieldPoints, bold));
@@ -446,77 +446,42 @@ void Form1::paintEvent(QPaintEvent *event)
     }
 }
 
-void Form1::contextMenuEvent(QContextMenuEvent *event)
+void Form1::buildContextMenu()
 {
-    // A right click anywhere, or the Menu key: from the keyboard the menu opens at the focus.
-    QWidget *focus = focusWidget();
-    if (event->reason() == QContextMenuEvent::Keyboard && focus)
-        showContextMenu(focus->mapToGlobal(focus->rect().center()));
-    else
-        showContextMenu(event->globalPos());
-}
-
-void Form1::keyPressEvent(QKeyEvent *event)
-{
-    // Shift+F10 is the other keyboard way to a context menu; the toolkit only maps the Menu key.
-    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
-        QWidget *focus = focusWidget() ? focusWidget() : this;
-        showContextMenu(focus->mapToGlobal(focus->rect().center()));
-        return;
-    }
-    QWidget::keyPressEvent(event);
-}
-
-void Form1::showContextMenu(const QPoint &globalPos)
-{
-    QMenu menu(this);
-    menu.setObjectName(QStringLiteral("contextMenu"));
-    QAction *analysis = menu.addAction(QStringLiteral("Model &analysis..."));
-    addModelFileEntries(menu);
-    // Acted on after the menu has closed, so a dialog never opens inside the menu's own loop.
-    QAction *chosen = menu.exec(globalPos);
-    if (!chosen)
-        return;
-    if (chosen == analysis)
-        emit analysisRequested();
-    else if (chosen->objectName() == QLatin1String("openModel"))
-        emit openModelRequested();
-    else if (chosen->objectName() == QLatin1String("saveModel"))
-        emit saveModelRequested();
-    else if (chosen->objectName() == QLatin1String("aboutModel"))
-        emit aboutModelRequested();
-    else if (chosen->objectName().startsWith(QLatin1String("example_")))
-        emit exampleRequested(chosen->data().toString());
-}
-
-void Form1::addModelFileEntries(QMenu &menu)
-{
-    menu.addSeparator();
-    const auto entry = [](QMenu &in, const QString &name, const QString &text) {
-        QAction *action = in.addAction(text);
+    auto *menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("contextMenu"));
+    menu->addAction(QStringLiteral("Model &analysis..."), this, &Form1::analysisRequested);
+    menu->addSeparator();
+    const auto entry = [](QMenu *in, const QString &name, const QString &text) {
+        QAction *action = in->addAction(text);
         action->setObjectName(name);
         return action;
     };
-    entry(menu, QStringLiteral("openModel"), QStringLiteral("&Open model..."));
-    entry(menu, QStringLiteral("saveModel"), QStringLiteral("&Save model..."));
-    QMenu *examples = menu.addMenu(QStringLiteral("E&xamples"));
+    connect(entry(menu, QStringLiteral("openModel"), QStringLiteral("&Open model...")),
+            &QAction::triggered, this, &Form1::openModelRequested);
+    connect(entry(menu, QStringLiteral("saveModel"), QStringLiteral("&Save model...")),
+            &QAction::triggered, this, &Form1::saveModelRequested);
+    QMenu *examples = menu->addMenu(QStringLiteral("E&xamples"));
     examples->setObjectName(QStringLiteral("examplesMenu"));
     int number = 0;
     for (const ModelExample &example : modelExamples()) {
         // "&1 Default model": every example has a key of its own.
         QString text = example.title;
         text.replace(QLatin1Char('&'), QStringLiteral("&&"));
-        QAction *action = entry(*examples, QStringLiteral("example_") + example.fileName,
-                                QStringLiteral("&%1 %2").arg(++number).arg(text));
-        action->setData(example.path);
+        const QString path = example.path;
+        connect(entry(examples, QStringLiteral("example_") + example.fileName,
+                      QStringLiteral("&%1 %2").arg(++number).arg(text)),
+                &QAction::triggered, this, [this, path] { emit exampleRequested(path); });
     }
-    entry(menu, QStringLiteral("aboutModel"), QStringLiteral("A&bout this model"))
-        ->setEnabled(m_aboutModel);
+    m_aboutModel = entry(menu, QStringLiteral("aboutModel"), QStringLiteral("A&bout this model"));
+    m_aboutModel->setEnabled(false);
+    connect(m_aboutModel, &QAction::triggered, this, &Form1::aboutModelRequested);
+    attachContextMenu(this, menu);
 }
 
 void Form1::setModelTitle(const QString &title, bool hasNotes)
 {
-    m_aboutModel = !title.isEmpty() || hasNotes;
+    m_aboutModel->setEnabled(!title.isEmpty() || hasNotes);
     // Escaped markup, so a title that looks like a tag is shown as typed.
     m_heading->setToolTip(title.isEmpty()
                               ? QStringLiteral("Introduction")

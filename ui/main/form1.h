@@ -4,6 +4,7 @@
 
 #include <array>
 
+class QAction;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -56,14 +57,13 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    void contextMenuEvent(QContextMenuEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void buildEquation();
     void buildStepControls();
     void buildCommands();
     void describeForScreenReaders();
+    void buildContextMenu();
     QLineEdit *addField(const QString &name, double left, double top, double width,
                         const QColor &text, const QColor &background, bool bold);
     QLabel *addLabel(const QString &name, const QString &text, double left, double top,
@@ -71,8 +71,6 @@ private:
     QPushButton *addCommand(QWidget *parent, const QString &name, const QString &caption,
                             double left, double width, const QString &toolTip);
     void showMessage(const ModelMessage &message);
-    void showContextMenu(const QPoint &globalPos);
-    void addModelFileEntries(QMenu &menu);
 
     Simulation &m_simulation;
     Dialogs &m_dialogs;
@@ -94,7 +92,7 @@ private:
     QPushButton *m_command3 = nullptr;
     QPushButton *m_command4 = nullptr;
     QLabel *m_heading = nullptr;
-    bool m_aboutModel = false;
+    QAction *m_aboutModel = nullptr; // "About this model": only with a title or notes to show
 };
 
 } // namespace velmora

@@ -16,7 +16,11 @@ HistorySaver::HistorySaver(Module1 &history, Dialogs &dialogs)
 
 void HistorySaver::SaveGraphicData(QWidget *parent)
 {
-    const QString chosen = m_dialogs.saveFileName(parent, FileName);
+    // The four files are named after the chosen name, never the name itself: a question
+    // about replacing it would be about a file that is not touched.
+    SaveDialogOptions options;
+    options.confirmOverwrite = false;
+    const QString chosen = m_dialogs.saveFileName(parent, FileName, options);
     if (chosen.isEmpty())
         return;
     FileName = chosen;

@@ -1,8 +1,10 @@
 #include "ui/screens/backform.h"
 
+#include "ui/common/taskbarhints.h"
 #include "ui/screens/screenwidgets.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QScreen>
 
 namespace velmora {
@@ -14,7 +16,13 @@ Backform::Backform(QWidget *parent)
 {
     setObjectName(QStringLiteral("Backform"));
     setWindowTitle(QStringLiteral("Backform"));
-    setAttribute(Qt::WA_ShowWithoutActivating);
+    keepOutOfTaskBar(this);
+    // Shown without taking the keyboard from the window in front. Not so on X11: there it
+    // tells the window manager that the user has not seen the window yet, and a window mapped
+    // behind the focused one is then flagged as demanding attention. There it takes no focus
+    // anyway, as it accepts none.
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        setAttribute(Qt::WA_ShowWithoutActivating);
     // Disabled, so a click on it neither reaches a handler nor activates it.
     setEnabled(false);
     setFocusPolicy(Qt::NoFocus);

@@ -2,6 +2,7 @@
 
 #include "ui/screens/characterkey.h"
 #include "ui/common/handcursor.h"
+#include "ui/common/taskbarhints.h"
 #include "ui/common/picturefile.h"
 #include "ui/screens/screentexts.h"
 #include "ui/screens/screenwidgets.h"
@@ -26,6 +27,7 @@ Prophecy::Prophecy(QWidget *parent)
 {
     setUpWindow(this, QStringLiteral("Prophecy"), QStringLiteral("Prophecy"), kWidth, kHeight,
                 QColor(255, 255, 255));
+    keepOutOfTaskBar(this);
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QStringLiteral("Velmora (II): press any key or click to go on"));
 

@@ -1,11 +1,11 @@
 #include "ui/screens/screenwidgets.h"
 
 #include "ui/common/handcursor.h"
+#include "ui/common/placement.h"
 #include "ui/common/twips.h"
 
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 namespace velmora {
 
@@ -23,15 +23,6 @@ void setUpWindow(QWidget *window, const QString &name, const QString &caption, d
     window->setFixedSize(twipsSize(width, height));
     setColours(window, Qt::black, background, ColourRoles::WindowOnly);
     centreOnScreen(window);
-}
-
-void centreOnScreen(QWidget *window)
-{
-    const QScreen *screen = window->screen();
-    if (!screen)
-        return;
-    const QRect area = screen->availableGeometry();
-    window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
 }
 
 QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, double left,

@@ -20,9 +20,6 @@ Qt::WindowFlags fixedSingleBorder();
 void setUpWindow(QWidget *window, const QString &name, const QString &caption, double width,
                  double height, const QColor &background);
 
-// Moves a top-level window so that it is centred on its screen.
-void centreOnScreen(QWidget *window);
-
 // A label or button at a place given in twips (left, top, width, height). The button is
 // pressed by Space or Enter once it has the focus.
 QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, double left,

@@ -3,6 +3,7 @@
 #include "ui/common/appfonts.h"
 #include "ui/screens/characterkey.h"
 #include "ui/common/handcursor.h"
+#include "ui/common/taskbarhints.h"
 #include "ui/screens/screenwidgets.h"
 #include "ui/screens/symboltext.h"
 
@@ -37,6 +38,7 @@ titlform::titlform(QWidget *parent)
 {
     setUpWindow(this, QStringLiteral("titlform"), QStringLiteral("Titleform"), 10635, 7050,
                 QColor(0, 0, 64));
+    keepOutOfTaskBar(this);
     setFocusPolicy(Qt::StrongFocus);
     // The screen itself holds the focus: a screen reader announces it by this name.
     setAccessibleName(QStringLiteral("Velmora (II): press any key or click to start"));

@@ -5,6 +5,7 @@
 #include "ui/edit/changdat.h"
 #include "ui/screens/copyrigh.h"
 #include "ui/main/form1.h"
+#include "ui/common/placement.h"
 #include "ui/screens/howto.h"
 #include "ui/screens/introfrm.h"
 #include "ui/charts/larggraf.h"
@@ -21,7 +22,6 @@
 
 #include <QEvent>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QTimer>
 
 #include <utility>
@@ -51,8 +51,7 @@ void showInFront(QWidget *window)
 {
     if (!window->property("velmoraPlaced").toBool()) {
         window->setProperty("velmoraPlaced", true);
-        if (QScreen *screen = window->screen())
-            window->move(screen->availableGeometry().center() - window->rect().center());
+        centreOnScreen(window);
     }
     window->show();
     // The offscreen platform of the tests cannot stack windows and says so at every call.
@@ -142,8 +141,14 @@ void Navigation::start()
 
 bool Navigation::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_titlform.get() && event->type() == QEvent::Paint)
-        QTimer::singleShot(0, this, &Navigation::showBackdrop);
+    if (watched == m_titlform.get() && event->type() == QEvent::Paint) {
+        QTimer::singleShot(0, this, [this] {
+            showBackdrop();
+            // Some platforms hand the keyboard to any window shown; it belongs to the title.
+            if (m_titlform->isVisible())
+                m_titlform->activateWindow();
+        });
+    }
     return QObject::eventFilter(watched, event);
 }
 
@@ -180,7 +185,9 @@ template <typename Window>
 void Navigation::forget(QPointer<Window> &window)
 {
     // A close box destroys the window once its handler is done; the next opening must not
-    // find it half gone, so it is forgotten now and made afresh then.
+    // find it half gone, so it is forgotten now and made afresh then. It leaves as its buttons
+    // leave: hidden first, then the main window shown.
+    window->hide();
     window = nullptr;
     showMain();
 }

@@ -240,6 +240,8 @@ void TestForm1::printWithoutPrinterOffersPdf()
     w.dialogs.answer = QMessageBox::Yes;
     w.dialogs.fileName = dir.filePath("page");
     w.click("Command7");
+    // The dialog adds the ending, so any question it asks is about the file written.
+    QCOMPARE(w.dialogs.saveOptions.last().defaultSuffix, QString("pdf"));
     QVERIFY(QFile::exists(dir.filePath("page.pdf")));
     // The page, drawn by a PDF renderer of its own, must show the window: its place on the
     // page, shrunk to a coarse grid, matches the window's own image.

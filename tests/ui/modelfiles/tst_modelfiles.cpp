@@ -85,19 +85,17 @@ void step(Program &p, int pairs)
 }
 
 // Opens the main window's context menu with the Menu key and types `keys` into it.
+// Opens the main window's context menu from the keyboard and types the keys into it.
 void chooseFromMenu(Form1 &form, const QList<Qt::Key> &keys)
 {
-    QTimer::singleShot(0, [keys] {
-        for (Qt::Key key : keys) {
-            QWidget *popup = QApplication::activePopupWidget();
-            QVERIFY(popup);
-            QTest::keyClick(popup, key);
-        }
-    });
     QWidget *focus = form.focusWidget() ? form.focusWidget() : &form;
     QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, focus->rect().center(),
                               focus->mapToGlobal(focus->rect().center()));
     QApplication::sendEvent(focus, &menuKey);
+    for (Qt::Key key : keys) {
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QTest::keyClick(QApplication::activePopupWidget(), key);
+    }
 }
 
 } // namespace
@@ -326,17 +324,12 @@ void TestModelFiles::aboutThisModelIsOfferedOnlyWithSomethingToShow()
 {
     Program p;
     const auto aboutEnabled = [&p] {
-        bool enabled = false;
-        QTimer::singleShot(0, [&enabled] {
-            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-            QVERIFY(menu);
-            const QAction *about = menu->findChild<QAction *>("aboutModel");
-            QVERIFY(about);
-            QCOMPARE(about->text(), "A&bout this model");
-            enabled = about->isEnabled();
-            menu->close();
-        });
         chooseFromMenu(p.form(), {});
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        const QAction *about = menu ? menu->findChild<QAction *>("aboutModel") : nullptr;
+        const bool enabled = about && about->text() == "A&bout this model" && about->isEnabled();
+        if (menu)
+            menu->close();
         return enabled;
     };
     QVERIFY(!aboutEnabled());

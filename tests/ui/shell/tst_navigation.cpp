@@ -97,6 +97,8 @@ void TestNavigation::saveWritesTheRunOrNothingWhenCancelled()
     QTemporaryDir dir;
     p.dialogs.fileName = dir.filePath("run.txt");
     p.clickMain("cmdSave");
+    // The dialog must not ask about replacing the chosen name: no file of that name is written.
+    QVERIFY(!p.dialogs.saveOptions.last().confirmOverwrite);
     QFile structure(dir.filePath("run-age structure.txt"));
     QVERIFY(structure.open(QIODevice::ReadOnly));
     QCOMPARE(structure.readAll(),
@@ -400,13 +402,6 @@ void TestNavigation::menuKeyOpensAnalysisAndBack()
     QFETCH(bool, shiftF10);
     Program p;
     QVERIFY(QTest::qWaitForWindowActive(&p.form()));
-    // The context menu is a popup with its own event loop: choose its entry by keys from a timer.
-    QTimer::singleShot(0, [] {
-        QWidget *popup = QApplication::activePopupWidget();
-        QVERIFY(popup);
-        QTest::keyClick(popup, Qt::Key_Down);
-        QTest::keyClick(popup, Qt::Key_Return);
-    });
     QWidget *focus = QApplication::focusWidget();
     if (shiftF10) {
         QTest::keyClick(focus, Qt::Key_F10, Qt::ShiftModifier);
@@ -416,8 +411,11 @@ void TestNavigation::menuKeyOpensAnalysisAndBack()
                                    focus->mapToGlobal(focus->rect().center()));
         QApplication::sendEvent(focus, &menuKey);
     }
+    // From the keyboard the menu opens with its first entry chosen: Return takes it.
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
+    QTRY_VERIFY(p.navigation.analysis() && p.navigation.analysis()->isVisible());
     AnalysisWindow *analysis = p.navigation.analysis();
-    QVERIFY(analysis && analysis->isVisible());
     QVERIFY(!p.form().isVisible());
     Program::click(analysis, "cmdBack");
     QVERIFY(!analysis->isVisible());
