@@ -4,7 +4,7 @@
 
 #include <QtGlobal>
 
-using namespace velmora;
+namespace velmora {
 
 std::unique_ptr<Module1> fullHistory()
 {
@@ -30,3 +30,5 @@ QString QuietDialogs::saveFileName(QWidget *, const QString &)
 {
     return {};
 }
+
+} // namespace velmora
