@@ -10,7 +10,7 @@ packages=(
     xvfb xauth xdotool imagemagick
     desktop-file-utils appstream
     locales
-    libeigen3-dev libboost-random-dev metacity x11-utils
+    libeigen3-dev libboost-random-dev libpcg-cpp-dev metacity x11-utils
 )
 
 missing=()
