@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
-# Fuzzes the conversions and the editing window's check-and-apply path with libFuzzer.
+# Fuzzes the conversions, the editing window's check-and-apply path and the risk command's
+# options with libFuzzer.
 # Usage: scripts/fuzz.sh [minutes per target, default 10] [target ...]
-# Targets: fuzz_lenientvalue fuzz_strictvalue fuzz_editentries (all by default), run one
-# after the other. Seeds come from fuzz/corpus/<name>; what the fuzzer finds goes to
-# build-fuzz/corpus/<name>, crashes to build-fuzz/artifacts/.
+# Targets: fuzz_lenientvalue fuzz_strictvalue fuzz_editentries fuzz_riskoptions (all by
+# default), run one after the other. Seeds come from fuzz/corpus/<name>; what the fuzzer
+# finds goes to build-fuzz/corpus/<name>, crashes to build-fuzz/artifacts/.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build-fuzz}
 minutes=${1:-10}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(fuzz_lenientvalue fuzz_strictvalue fuzz_editentries)
+[ ${#targets[@]} -gt 0 ] || targets=(fuzz_lenientvalue fuzz_strictvalue fuzz_editentries fuzz_riskoptions)
 
 "$root/scripts/setup.sh"
 # libFuzzer comes with clang's runtime, which the normal build does not need.
