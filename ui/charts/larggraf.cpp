@@ -3,21 +3,15 @@
 #include "ui/common/appfonts.h"
 #include "ui/charts/chartbuilder.h"
 #include "ui/charts/chartdata.h"
-#include "ui/charts/chartimage.h"
+#include "ui/charts/chartmenu.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/handcursor.h"
 #include "ui/common/printing.h"
 #include "ui/common/twips.h"
 
-#include <QAction>
 #include <QChart>
 #include <QChartView>
-#include <QClipboard>
 #include <QCloseEvent>
-#include <QDir>
-#include <QFileInfo>
-#include <QGuiApplication>
-#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 
@@ -94,75 +88,26 @@ Larggraf::Larggraf(const Module1 &history, Dialogs &dialogs, QWidget *parent)
     tabOrder.insert(7, m_chart);
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
-    buildContextMenu();
+    m_chartMenu = new ChartMenu(*this, m_dialogs, [this](const QPoint *) { return m_chart; });
 
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
 }
 
-void Larggraf::buildContextMenu()
-{
-    m_menu = new QMenu(this);
-    m_menu->setObjectName(QStringLiteral("chartMenu"));
-    QAction *save = m_menu->addAction(QStringLiteral("&Save chart as image..."), this,
-                                      &Larggraf::saveChartAsImage);
-    save->setObjectName(QStringLiteral("saveChartAsImage"));
-    QAction *copy = m_menu->addAction(QStringLiteral("&Copy chart"), this, &Larggraf::copyChart);
-    copy->setObjectName(QStringLiteral("copyChart"));
-
-    // The keys that open a context menu, wherever the focus is in this window.
-    auto *menuKeys = new QAction(this);
-    menuKeys->setObjectName(QStringLiteral("openChartMenu"));
-    menuKeys->setShortcuts({QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)});
-    menuKeys->setShortcutContext(Qt::WindowShortcut);
-    connect(menuKeys, &QAction::triggered, this, [this] {
-        QWidget *anchor = focusWidget() ? focusWidget() : this;
-        openContextMenu(anchor->mapToGlobal(anchor->rect().center()), true);
-    });
-    addAction(menuKeys);
-}
-
 void Larggraf::contextMenuEvent(QContextMenuEvent *event)
 {
-    openContextMenu(event->globalPos(), event->reason() != QContextMenuEvent::Mouse);
+    m_chartMenu->open(event->globalPos(), event->reason() != QContextMenuEvent::Mouse);
     event->accept();
-}
-
-void Larggraf::openContextMenu(const QPoint &globalPos, bool fromKeyboard)
-{
-    m_menu->popup(globalPos);
-    // From the keyboard the first entry is chosen at once, so Return acts on it.
-    if (fromKeyboard)
-        m_menu->setActiveAction(m_menu->actions().constFirst());
 }
 
 void Larggraf::saveChartAsImage()
 {
-    const QString title = QStringLiteral("Save chart as image");
-    const QString chosen = m_dialogs.saveFileName(this, m_imageName);
-    if (chosen.isEmpty())
-        return;
-    m_imageName = chosen;
-    const ChartImageFile file = chartImageFile(chosen);
-    // The dialog asked about replacing the name it was given, not the one with ".png" added.
-    if (file.fileName != chosen && QFileInfo(file.fileName).isFile()
-        && m_dialogs.message(this, title,
-                             QStringLiteral("The file \"%1\" already exists.\n"
-                                            "Do you want to replace it?")
-                                 .arg(QDir::toNativeSeparators(file.fileName)),
-                             QMessageBox::Yes | QMessageBox::No, QMessageBox::Warning)
-               != QMessageBox::Yes)
-        return;
-    if (const std::optional<QString> reason = saveChartImage(*m_chart, file))
-        m_dialogs.message(this, title,
-                          QStringLiteral("The chart could not be saved as \"%1\":\n%2")
-                              .arg(QDir::toNativeSeparators(file.fileName), *reason),
-                          QMessageBox::Ok, QMessageBox::Warning);
+    m_chartMenu->saveChartAsImage();
 }
 
 void Larggraf::copyChart()
 {
-    QGuiApplication::clipboard()->setImage(chartImage(*m_chart));
+    m_chartMenu->copyChart();
 }
 
 void Larggraf::draw(const ChartData &data)
