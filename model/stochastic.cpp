@@ -439,11 +439,16 @@ RiskOutcome runRisk(const PopulationModel &model, const RiskSettings &settings,
         const bool summed = workers.run(size_t(last - first + 1), [&](size_t column, int worker) {
             const double *row = totals.data() + column * R;
             const size_t t = size_t(first) + column;
-            // Each share is added, not the totals: a sum of large totals would overflow.
-            const double share = 1.0 / double(R);
-            double mean = 0.0;
+            double sum = 0.0;
             for (size_t r = 0; r < R; ++r)
-                mean += row[r] * share;
+                sum += row[r];
+            double mean = sum / double(R);
+            // Large finite totals can add up past the range; their shares cannot.
+            if (std::isinf(sum)) {
+                mean = 0.0;
+                for (size_t r = 0; r < R; ++r)
+                    mean += row[r] / double(R);
+            }
             result.mean[t] = mean;
             std::vector<double> &values = scratch[size_t(worker)];
             values.assign(row, row + R);
