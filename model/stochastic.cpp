@@ -293,7 +293,10 @@ Interval wilsonInterval(long long successes, long long trials)
     const double denominator = 1.0 + z2 / n;
     const double centre = (p + z2 / (2.0 * n)) / denominator;
     const double half = kZ95 * std::sqrt(p * (1.0 - p) / n + z2 / (4.0 * n * n)) / denominator;
-    return {std::max(0.0, centre - half), std::min(1.0, centre + half)};
+    // centre - half is 0 for no successes only in exact arithmetic; in doubles it can come out
+    // a little above the share itself.
+    return {successes == 0 ? 0.0 : std::min(p, centre - half),
+            successes == trials ? 1.0 : std::max(p, centre + half)};
 }
 
 std::array<double, 5> riskPercentiles(std::vector<double> &values)

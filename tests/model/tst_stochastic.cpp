@@ -98,6 +98,7 @@ private slots:
     void refusesWhatCannotRun();
     void wilsonIntervalOnKnownCounts_data();
     void wilsonIntervalOnKnownCounts();
+    void wilsonIntervalHoldsTheShare();
     void percentilesInterpolateAsNumPy_data();
     void percentilesInterpolateAsNumPy();
     void percentilesOfLargeColumnsMatchSorting();
@@ -487,6 +488,21 @@ void TestStochastic::wilsonIntervalOnKnownCounts()
     QVERIFY2(std::abs(interval.low - low) < 5e-5, qPrintable(QString::number(interval.low)));
     QVERIFY2(std::abs(interval.high - high) < 5e-5, qPrintable(QString::number(interval.high)));
     QVERIFY(interval.low >= 0 && interval.high <= 1);
+}
+
+void TestStochastic::wilsonIntervalHoldsTheShare()
+{
+    // Rounding put the lower end of 0 of 1000 just above 0 once: the share fell outside.
+    for (const long long n : {1LL, 2LL, 3LL, 7LL, 50LL, 1000LL, 99999LL, 100000LL}) {
+        for (const long long k : {0LL, 1LL, n / 3, n / 2, n - 1, n}) {
+            const Interval interval = wilsonInterval(k, n);
+            const double p = double(k) / double(n);
+            QVERIFY2(interval.low <= p && p <= interval.high,
+                     qPrintable(QStringLiteral("%1 of %2").arg(k).arg(n)));
+        }
+        QCOMPARE(wilsonInterval(0, n).low, 0.0);
+        QCOMPARE(wilsonInterval(n, n).high, 1.0);
+    }
 }
 
 void TestStochastic::percentilesInterpolateAsNumPy_data()
