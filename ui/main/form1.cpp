@@ -470,8 +470,12 @@ void Form1::showContextMenu(const QPoint &globalPos)
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("contextMenu"));
     QAction *analysis = menu.addAction(QStringLiteral("Model analysis..."));
-    if (menu.exec(globalPos) == analysis)
+    QAction *risk = menu.addAction(QStringLiteral("Risk under variability..."));
+    QAction *chosen = menu.exec(globalPos);
+    if (chosen == analysis)
         emit analysisRequested();
+    else if (chosen == risk)
+        emit riskRequested();
 }
 
 void Form1::closeEvent(QCloseEvent *event)

@@ -43,6 +43,7 @@ signals:
     void saveRequested();           // "Save"
     void closedByCloseBox();        // the program ends at once
     void analysisRequested();       // "Model analysis..." in the context menu
+    void riskRequested();           // "Risk under variability..." in the context menu
 
 protected:
     void paintEvent(QPaintEvent *event) override;

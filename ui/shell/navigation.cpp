@@ -12,6 +12,7 @@
 #include "ui/screens/prophecy.h"
 #include "ui/screens/quiz.h"
 #include "ui/screens/referenc.h"
+#include "ui/risk/riskwindow.h"
 #include "model/simulation.h"
 #include "ui/screens/titlform.h"
 #include "ui/screens/vater.h"
@@ -79,6 +80,7 @@ Form1 &Navigation::mainWindow()
     connect(form, &Form1::introRequested, this, &Navigation::openIntro);
     connect(form, &Form1::quizRequested, this, &Navigation::openQuiz);
     connect(form, &Form1::analysisRequested, this, &Navigation::openAnalysis);
+    connect(form, &Form1::riskRequested, this, &Navigation::openRisk);
     connect(form, &Form1::quitRequested, this, [this, form] { quitFrom(form); });
     return *m_form1;
 }
@@ -86,7 +88,7 @@ Form1 &Navigation::mainWindow()
 Navigation::~Navigation()
 {
     for (QWidget *window : std::initializer_list<QWidget *>{m_changdat, m_larggraf, m_howto, m_introfrm,
-                                                            m_referenc, m_quiz, m_copyrigh, m_vater, m_analysis})
+                                                            m_referenc, m_quiz, m_copyrigh, m_vater, m_analysis, m_risk})
         delete window;
 }
 
@@ -265,6 +267,19 @@ void Navigation::openAnalysis()
     mainWindow().hide();
 }
 
+void Navigation::openRisk()
+{
+    ensure(m_risk, [this] { return new RiskWindow(m_simulation, m_dialogs); }, [this](RiskWindow *window) {
+        connect(window, &RiskWindow::backRequested, this, [this, window] {
+            window->hide();
+            showMain();
+        });
+        connect(window, &RiskWindow::closedByCloseBox, this, [this] { forget(m_risk); });
+    });
+    showInFront(m_risk);
+    mainWindow().hide();
+}
+
 void Navigation::quitFrom(QWidget *window)
 {
     window->hide();
@@ -298,5 +313,6 @@ Quiz *Navigation::quiz() const { return m_quiz; }
 copyrigh *Navigation::notice() const { return m_copyrigh; }
 Vater *Navigation::dedication() const { return m_vater; }
 AnalysisWindow *Navigation::analysis() const { return m_analysis; }
+RiskWindow *Navigation::risk() const { return m_risk; }
 
 } // namespace velmora

@@ -24,6 +24,7 @@ class Larggraf;
 class Prophecy;
 class Quiz;
 class Referenc;
+class RiskWindow;
 class Simulation;
 class Vater;
 class copyrigh;
@@ -59,6 +60,7 @@ public:
     copyrigh *notice() const;
     Vater *dedication() const;
     AnalysisWindow *analysis() const;
+    RiskWindow *risk() const;
 
 signals:
     // The program must end now (main window's close box, or the end of the quit sequence).
@@ -80,6 +82,7 @@ private:
     void openReferences();
     void openQuiz();
     void openAnalysis();
+    void openRisk();
     void quitFrom(QWidget *window);
     void openDedication();
 
@@ -102,6 +105,7 @@ private:
     QPointer<copyrigh> m_copyrigh;
     QPointer<Vater> m_vater;
     QPointer<AnalysisWindow> m_analysis;
+    QPointer<RiskWindow> m_risk;
 };
 
 // Shows a window in front of the others; a window's first showing centres it on the screen.
