@@ -335,9 +335,11 @@ std::array<double, 5> riskPercentiles(std::vector<double> &values)
     select(4, low[3] + 1, n, 3);
     std::array<double, 5> result{};
     for (size_t k = 0; k < result.size(); ++k) {
-        // Equal neighbours are taken as they are: infinite ones would make 0 x infinity.
-        result[k] = value[k] == above[k] ? value[k]
-                                         : value[k] + fraction[k] * (above[k] - value[k]);
+        // An order statistic itself, or equal neighbours, are taken as they are: beside an
+        // infinite total the interpolation would make 0 x infinity.
+        result[k] = fraction[k] == 0 || value[k] == above[k]
+                        ? value[k]
+                        : value[k] + fraction[k] * (above[k] - value[k]);
     }
     return result;
 }

@@ -523,6 +523,8 @@ void TestStochastic::percentilesInterpolateAsNumPy_data()
     // NumPy gives nan beside an infinite total; the totals beyond range are infinite.
     QTest::addRow("beyond range") << std::vector<double>{inf, 2, inf, 1}
                                   << std::vector<double>{1.15, 1.75, inf, inf, inf};
+    QTest::addRow("median beside a total beyond range")
+        << std::vector<double>{inf, 1, 2} << std::vector<double>{1.1, 1.5, 2, inf, inf};
 }
 
 void TestStochastic::percentilesInterpolateAsNumPy()
