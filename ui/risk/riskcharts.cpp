@@ -189,6 +189,9 @@ void buildFanChart(QChart &chart, const RiskResult *result)
         lower->replace(points(result->percentiles[low]));
         upper->replace(points(result->percentiles[high]));
         auto *area = new QAreaSeries(upper, lower);
+        // The area does not own its lines; removing the area from the chart must free them.
+        upper->setParent(area);
+        lower->setParent(area);
         area->setName(name);
         area->setBrush(colour);
         area->setPen(Qt::NoPen);
