@@ -13,6 +13,7 @@
 #include <chrono>
 #include <cmath>
 #include <condition_variable>
+#include <cstring>
 #include <limits>
 #include <mutex>
 #include <thread>
@@ -217,6 +218,165 @@ std::string rateName(char kind, size_t index)
     return std::string(1, kind) + std::to_string(index);
 }
 
+// Percentile k lies at h = (n - 1) p: between order statistics low and low + 1.
+void percentilePositions(size_t n, std::array<size_t, 5> &low, std::array<double, 5> &fraction)
+{
+    for (size_t k = 0; k < kRiskPercentiles.size(); ++k) {
+        const double h = double(n - 1) * kRiskPercentiles[k] / 100.0;
+        low[k] = static_cast<size_t>(h);
+        fraction[k] = h - double(low[k]);
+    }
+}
+
+std::array<double, 5> interpolated(const std::array<double, 5> &value,
+                                   const std::array<double, 5> &above,
+                                   const std::array<double, 5> &fraction)
+{
+    std::array<double, 5> result{};
+    for (size_t k = 0; k < result.size(); ++k) {
+        // An order statistic itself, or equal neighbours, are taken as they are: beside an
+        // infinite total the interpolation would make 0 x infinity.
+        result[k] = fraction[k] == 0 || value[k] == above[k]
+                        ? value[k]
+                        : value[k] + fraction[k] * (above[k] - value[k]);
+    }
+    return result;
+}
+
+// Percentiles by nth_element: the median splits the values, and so on outwards.
+std::array<double, 5> selectedPercentiles(std::vector<double> &values)
+{
+    const size_t n = values.size();
+    const auto at = [&values](size_t i) { return values.begin() + long(i); };
+    std::array<size_t, 5> low{};
+    std::array<double, 5> fraction{};
+    percentilePositions(n, low, fraction);
+    // Order statistic low[k] and the one above it.
+    std::array<double, 5> value{};
+    std::array<double, 5> above{};
+    // The median splits the values, the quartiles split the halves and the outer percentiles
+    // the outer quarters: each search runs in [from, to), beside the parent's position `to`.
+    // Nothing beyond `to` is smaller than what stands at `to`, so the next value up is found
+    // up to there.
+    const auto select = [&](size_t k, size_t from, size_t to, size_t parent) {
+        if (k != parent && low[k] == low[parent]) {
+            value[k] = value[parent];
+            above[k] = above[parent];
+            return;
+        }
+        std::nth_element(at(from), at(low[k]), at(to));
+        value[k] = values[low[k]];
+        above[k] = low[k] + 1 < n ? *std::min_element(at(low[k] + 1), at(std::min(to + 1, n)))
+                                  : value[k];
+    };
+    select(2, 0, n, 2);
+    select(1, 0, low[2], 2);
+    select(0, 0, low[1], 1);
+    select(3, low[2] + 1, n, 2);
+    select(4, low[3] + 1, n, 3);
+    return interpolated(value, above, fraction);
+}
+
+// Columns from this size on are searched by buckets.
+constexpr size_t kBucketedFrom = 2048;
+constexpr std::uint64_t kMaxBuckets = 4096;
+
+// The same order statistics by buckets: the bit patterns of non-negative doubles sort as the
+// numbers do, so the leading bits of the positive finite totals make buckets in order. One
+// pass counts them, one gathers the few buckets that hold a wanted rank, and only those are
+// searched. nth_element on the whole column took a sixth of a run (bench/).
+std::array<double, 5> bucketedPercentiles(const std::vector<double> &values)
+{
+    const size_t n = values.size();
+    std::array<size_t, 5> low{};
+    std::array<double, 5> fraction{};
+    percentilePositions(n, low, fraction);
+    const auto bits = [](double v) {
+        std::uint64_t b;
+        std::memcpy(&b, &v, sizeof b);
+        return b;
+    };
+
+    size_t zeros = 0;
+    size_t infinite = 0;
+    std::uint64_t lowest = std::numeric_limits<std::uint64_t>::max();
+    std::uint64_t highest = 0;
+    for (const double v : values) {
+        if (v <= 0) {
+            ++zeros;
+        } else if (v > std::numeric_limits<double>::max()) {
+            ++infinite;
+        } else {
+            lowest = std::min(lowest, bits(v));
+            highest = std::max(highest, bits(v));
+        }
+    }
+    const size_t finite = n - zeros - infinite;
+    unsigned shift = 0;
+    while (finite > 0 && (highest >> shift) - (lowest >> shift) >= kMaxBuckets)
+        ++shift;
+    const std::uint64_t base = lowest >> shift;
+    const size_t buckets = finite > 0 ? size_t((highest >> shift) - base) + 1 : 0;
+    std::vector<size_t> first(buckets + 1, 0); // positive finite values before bucket b
+    for (const double v : values) {
+        if (v > 0 && v <= std::numeric_limits<double>::max())
+            ++first[size_t((bits(v) >> shift) - base) + 1];
+    }
+    for (size_t b = 1; b <= buckets; ++b)
+        first[b] += first[b - 1];
+
+    // The ranks wanted, and the bucket of each positive finite one.
+    std::array<size_t, 10> ranks{};
+    std::array<double, 10> found{};
+    std::array<long, 10> bucketOf{};
+    for (size_t k = 0; k < 5; ++k) {
+        ranks[2 * k] = low[k];
+        ranks[2 * k + 1] = std::min(low[k] + 1, n - 1);
+    }
+    std::vector<int> slot(buckets, -1);
+    std::vector<std::vector<double>> gathered;
+    for (size_t i = 0; i < ranks.size(); ++i) {
+        bucketOf[i] = -1;
+        if (ranks[i] < zeros) {
+            found[i] = 0.0;
+        } else if (ranks[i] >= zeros + finite) {
+            found[i] = kInfinity;
+        } else {
+            const size_t r = ranks[i] - zeros;
+            const size_t b = size_t(std::upper_bound(first.begin(), first.end(), r) - first.begin()) - 1;
+            bucketOf[i] = long(b);
+            if (slot[b] < 0) {
+                slot[b] = int(gathered.size());
+                gathered.emplace_back();
+                gathered.back().reserve(first[b + 1] - first[b]);
+            }
+        }
+    }
+    for (const double v : values) {
+        if (v > 0 && v <= std::numeric_limits<double>::max()) {
+            const int s = slot[size_t((bits(v) >> shift) - base)];
+            if (s >= 0)
+                gathered[size_t(s)].push_back(v);
+        }
+    }
+    for (size_t i = 0; i < ranks.size(); ++i) {
+        if (bucketOf[i] < 0)
+            continue;
+        const size_t b = size_t(bucketOf[i]);
+        std::vector<double> &bucket = gathered[size_t(slot[b])];
+        const size_t within = ranks[i] - zeros - first[b];
+        std::nth_element(bucket.begin(), bucket.begin() + long(within), bucket.end());
+        found[i] = bucket[within];
+    }
+    std::array<double, 5> value{};
+    std::array<double, 5> above{};
+    for (size_t k = 0; k < 5; ++k) {
+        value[k] = found[2 * k];
+        above[k] = found[2 * k + 1];
+    }
+    return interpolated(value, above, fraction);
+}
+
 } // namespace
 
 PopulationModel projectedModel(const PopulationModel &model, const RiskSettings &settings)
@@ -301,47 +461,8 @@ Interval wilsonInterval(long long successes, long long trials)
 
 std::array<double, 5> riskPercentiles(std::vector<double> &values)
 {
-    const size_t n = values.size();
-    const auto at = [&values](size_t i) { return values.begin() + long(i); };
-    std::array<size_t, 5> low{};
-    std::array<double, 5> fraction{};
-    for (size_t k = 0; k < kRiskPercentiles.size(); ++k) {
-        const double h = double(n - 1) * kRiskPercentiles[k] / 100.0;
-        low[k] = static_cast<size_t>(h);
-        fraction[k] = h - double(low[k]);
-    }
-    // Order statistic low[k] and the one above it.
-    std::array<double, 5> value{};
-    std::array<double, 5> above{};
-    // The median splits the values, the quartiles split the halves and the outer percentiles
-    // the outer quarters: each search runs in [from, to), beside the parent's position `to`.
-    // Nothing beyond `to` is smaller than what stands at `to`, so the next value up is found
-    // up to there.
-    const auto select = [&](size_t k, size_t from, size_t to, size_t parent) {
-        if (k != parent && low[k] == low[parent]) {
-            value[k] = value[parent];
-            above[k] = above[parent];
-            return;
-        }
-        std::nth_element(at(from), at(low[k]), at(to));
-        value[k] = values[low[k]];
-        above[k] = low[k] + 1 < n ? *std::min_element(at(low[k] + 1), at(std::min(to + 1, n)))
-                                  : value[k];
-    };
-    select(2, 0, n, 2);
-    select(1, 0, low[2], 2);
-    select(0, 0, low[1], 1);
-    select(3, low[2] + 1, n, 2);
-    select(4, low[3] + 1, n, 3);
-    std::array<double, 5> result{};
-    for (size_t k = 0; k < result.size(); ++k) {
-        // An order statistic itself, or equal neighbours, are taken as they are: beside an
-        // infinite total the interpolation would make 0 x infinity.
-        result[k] = fraction[k] == 0 || value[k] == above[k]
-                        ? value[k]
-                        : value[k] + fraction[k] * (above[k] - value[k]);
-    }
-    return result;
+    return values.size() < kBucketedFrom ? selectedPercentiles(values)
+                                         : bucketedPercentiles(values);
 }
 
 std::optional<double> approximateLogLambdaS(const Matrix4 &m, const RiskSettings &settings)

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <chrono>
 #include <clocale>
+#include <functional>
 #include <random>
 #include <cmath>
 #include <thread>
@@ -101,6 +102,7 @@ private slots:
     void wilsonIntervalHoldsTheShare();
     void percentilesInterpolateAsNumPy_data();
     void percentilesInterpolateAsNumPy();
+    void percentilesOfLargeColumnsMatchSorting_data();
     void percentilesOfLargeColumnsMatchSorting();
     void sentenceAndCsv_data();
     void sentenceAndCsv();
@@ -537,25 +539,52 @@ void TestStochastic::percentilesInterpolateAsNumPy()
                  qPrintable(QStringLiteral("%1 %: %2").arg(kRiskPercentiles[k]).arg(p[k])));
 }
 
-void TestStochastic::percentilesOfLargeColumnsMatchSorting()
+void TestStochastic::percentilesOfLargeColumnsMatchSorting_data()
 {
-    // Sizes around the split points, with many ties, against the sorted column.
+    QTest::addColumn<std::vector<double>>("values");
     std::mt19937 random(5);
-    for (const size_t n : {3u, 19u, 20u, 21u, 100u, 1001u, 4097u}) {
+    const auto column = [&random](size_t n, const std::function<double()> &draw) {
         std::vector<double> values(n);
         for (double &v : values)
-            v = double(random() % 50);
-        std::vector<double> sorted = values;
-        std::sort(sorted.begin(), sorted.end());
-        const std::array<double, 5> p = riskPercentiles(values);
-        for (size_t k = 0; k < 5; ++k) {
-            const double h = double(n - 1) * kRiskPercentiles[k] / 100.0;
-            const size_t low = size_t(h);
-            const double high = sorted[std::min(low + 1, n - 1)];
-            const double expected = sorted[low] + (h - double(low)) * (high - sorted[low]);
-            QVERIFY2(std::abs(p[k] - expected) < 1e-9,
-                     qPrintable(QStringLiteral("n %1, %2 %").arg(n).arg(kRiskPercentiles[k])));
-        }
+            v = draw();
+        return values;
+    };
+    const auto ties = [&random] { return double(random() % 50); };
+    std::lognormal_distribution<double> wide(0.0, 40.0);
+    const double inf = HUGE_VAL;
+    // Around the size where the search changes from nth_element to buckets, and beyond.
+    for (const size_t n : {3u, 19u, 20u, 21u, 100u, 2047u, 2048u, 4097u, 10001u})
+        QTest::addRow("%zu values, many ties", n) << column(n, ties);
+    QTest::addRow("extinct and beyond range among them")
+        << column(10000, [&] {
+               const unsigned r = random() % 10;
+               return r == 0 ? 0.0 : r == 1 ? inf : 1 + double(random() % 1000) / 7;
+           });
+    QTest::addRow("a spread over hundreds of decades")
+        << column(10000, [&] { return std::min(wide(random), 1e300); });
+    QTest::addRow("all alike") << std::vector<double>(5000, 123.25);
+    QTest::addRow("all extinct") << std::vector<double>(5000, 0.0);
+    QTest::addRow("all beyond range") << std::vector<double>(5000, inf);
+    QTest::addRow("two neighbouring doubles")
+        << column(6000, [&] { return random() % 2 ? 1.0 : std::nextafter(1.0, 2.0); });
+}
+
+void TestStochastic::percentilesOfLargeColumnsMatchSorting()
+{
+    QFETCH(std::vector<double>, values);
+    const size_t n = values.size();
+    std::vector<double> sorted = values;
+    std::sort(sorted.begin(), sorted.end());
+    const std::array<double, 5> p = riskPercentiles(values);
+    for (size_t k = 0; k < 5; ++k) {
+        const double h = double(n - 1) * kRiskPercentiles[k] / 100.0;
+        const size_t low = size_t(h);
+        const double a = sorted[low];
+        const double b = sorted[std::min(low + 1, n - 1)];
+        const double expected = h == double(low) || a == b ? a : a + (h - double(low)) * (b - a);
+        QVERIFY2(p[k] == expected,
+                 qPrintable(QStringLiteral("%1 %: %2, expected %3")
+                                .arg(kRiskPercentiles[k]).arg(p[k]).arg(expected)));
     }
 }
 
