@@ -97,18 +97,18 @@ END {
     run = "BM_RiskRun/replicates:10000/steps:1000/threads:1/process_time/real_time"
     draws = "BM_RiskDrawsOnly/replicates:10000/steps:1000/threads:1/process_time/real_time"
     short = real["BM_RiskRun/replicates:10000/steps:100/threads:2/process_time/real_time"]
-    printf "| risk: 10,000 replicates x 100 steps, default model, both cores | %.1f ms | < 100 ms | %s |\n", short, short < 100 ? "yes" : "NO"
+    printf "| risk: 10,000 replicates x 100 steps, default model, both cores | %.1f ms | < 100 ms | %s |\n", short, (short < 100 ? "yes" : "NO")
     printf "| risk: whole run, one thread, per replicate-step (CPU) | %.1f ns | | |\n", cpu[run] * 1e6 / 1e7
     printf "| risk: the same draws alone, one thread, per replicate-step (CPU) | %.1f ns | | |\n", cpu[draws] * 1e6 / 1e7
     r = cpu[run] / cpu[draws]
-    printf "| risk: whole run / draws alone | %.2f | < 1.5 | %s |\n", r, r < 1.5 ? "yes" : "NO"
+    printf "| risk: whole run / draws alone | %.2f | < 1.5 | %s |\n", r, (r < 1.5 ? "yes" : "NO")
     printf "| risk: survival draw Beta(49.5, 49.5), ours / Boost beta_distribution | %.1f / %.1f ns | | |\n", real["BM_SurvivalDraw"], real["BM_BoostBetaDraw"]
     printf "| risk: gamma draw, shape 49.5, ours / Boost gamma_distribution | %.1f / %.1f ns | | |\n", real["BM_GammaDraw"], real["BM_BoostGammaDraw"]
     printf "| risk: fecundity draw, Boost lognormal_distribution | %.1f ns | | |\n", real["BM_FecundityDraw"]
     printf "| risk: 10,000 x 1,000 in NumPy (PCG64, ziggurat; median of 3) | %.0f ms | | |\n", numpy * 1000
     printf "| risk: 10,000 x 1,000 in Velmora, both cores (median of 3) | %.0f ms | | |\n", velmora
     q = numpy * 1000 / velmora
-    printf "| risk: NumPy time / Velmora time | %.2f | >= 3 | %s |\n", q, q >= 3 ? "yes" : "NO"
+    printf "| risk: NumPy time / Velmora time | %.2f | >= 3 | %s |\n", q, (q >= 3 ? "yes" : "NO")
 }' "$build/bench.csv"
 for platform in offscreen xcb; do
     csv="$build/start.csv"
