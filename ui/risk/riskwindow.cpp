@@ -19,6 +19,7 @@
 #include <QDoubleSpinBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -442,6 +443,16 @@ void RiskWindow::contextMenuEvent(QContextMenuEvent *event)
 {
     m_chartMenu->open(event->globalPos(), event->reason() != QContextMenuEvent::Mouse);
     event->accept();
+}
+
+void RiskWindow::keyPressEvent(QKeyEvent *event)
+{
+    // Return in an input runs, as in a dialog; the spin boxes pass it on after taking the value.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        run();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void RiskWindow::showEvent(QShowEvent *event)

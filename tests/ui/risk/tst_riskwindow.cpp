@@ -103,6 +103,7 @@ private slots:
     void cancelStopsAtOnceAndShowsNoResult();
     void closingDuringARunStopsIt();
     void refusedCvIsShownAndNothingRuns();
+    void returnInAnInputRuns();
     void saveAsCsv_data();
     void saveAsCsv();
     void chartMenuActsOnTheChartClicked();
@@ -196,6 +197,23 @@ void TestRiskWindow::refusedCvIsShownAndNothingRuns()
                                           "largest CV its beta distribution allows is 0.9999."));
     QCOMPARE(f.points("riskChart"), 0);
     QVERIFY(!f.find<QPushButton>("cmdSaveCsv")->isEnabled());
+}
+
+void TestRiskWindow::returnInAnInputRuns()
+{
+    Fixture f;
+    QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+    f.set(0.1, 0.3, 60, 8);
+    QDoubleSpinBox *cv = f.find<QDoubleSpinBox>("cvSurvival");
+    cv->setFocus();
+    // The typed value counts, not the one the box held before.
+    cv->selectAll();
+    QTest::keyClicks(cv, "0.2");
+    QSignalSpy finished(f.window.get(), &RiskWindow::runFinished);
+    QTest::keyClick(cv, Qt::Key_Return);
+    QVERIFY(finished.wait(20000));
+    QVERIFY(f.window->result());
+    QCOMPARE(f.window->result()->settings.cvSurvival, 0.2);
 }
 
 void TestRiskWindow::saveAsCsv_data()
