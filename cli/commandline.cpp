@@ -10,7 +10,7 @@ namespace velmora {
 
 namespace {
 
-const std::array<const Command *, 3> kCommands{&kAnalyseCommand, &kRunCommand,
+const std::array<const Command *, 4> kCommands{&kAnalyseCommand, &kRunCommand, &kRiskCommand,
                                                &kSaveModelCommand};
 
 std::string generalHelp()

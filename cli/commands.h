@@ -18,6 +18,7 @@ struct Command {
 extern const Command kAnalyseCommand;
 extern const Command kRunCommand;
 extern const Command kSaveModelCommand;
+extern const Command kRiskCommand;
 
 // Writes the one line of a refused command line to `err`; returns the usage status.
 int refuse(std::ostream &err, const std::string &who, const std::string &why);

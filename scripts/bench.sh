@@ -9,11 +9,16 @@ build=${BUILD_DIR:-$root/build-bench}
 runs=${1:-30}
 
 "$root/scripts/setup.sh"
-if ! dpkg-query -W -f='${Status}' libbenchmark-dev 2>/dev/null | grep -q 'install ok installed'; then
+# Google Benchmark, and NumPy for the risk run that a scientist would write in it.
+missing=()
+for p in libbenchmark-dev python3-numpy; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
     sudo=""
     [ "$(id -u)" -eq 0 ] || sudo="sudo"
     $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends libbenchmark-dev
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DVELMORA_BENCH=ON -DBUILD_TESTING=OFF >/dev/null
@@ -24,6 +29,18 @@ export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 unset XDG_CURRENT_DESKTOP
 "$build/bench/velmora_bench" --benchmark_format=csv --benchmark_min_time=0.5 \
     >"$build/bench.csv" 2>"$build/bench.log"
+# The risk run beside NumPy's, turn about in the same minutes, three rounds: the machine is
+# shared, so each side's median is taken. NumPy runs with the OpenBLAS settings of this
+# machine unset, as on a scientist's own.
+: >"$build/risk-numpy.txt"
+: >"$build/risk-velmora.csv"
+for round in 1 2 3; do
+    env -u OPENBLAS_CORETYPE -u OPENBLAS_L2_SIZE /usr/bin/python3 "$root/bench/risk_numpy.py" \
+        10000 1000 1 >>"$build/risk-numpy.txt"
+    "$build/bench/velmora_bench" --benchmark_format=csv \
+        --benchmark_filter='^BM_RiskRun/replicates:10000/steps:1000/threads:2/' \
+        2>>"$build/bench.log" | grep '^"BM_RiskRun' >>"$build/risk-velmora.csv"
+done
 "$build/bench/velmora_startbench" "$runs" "$build/bench/libvelmora_firstshow.so" \
     "$build/bench/velmora_barewindow" "$build/app/velmora" "$build/bench/velmora_labelwindow" \
     >"$build/start.csv"
@@ -44,6 +61,7 @@ function ms(t, unit) { return unit == "ns" ? t / 1e6 : unit == "us" ? t / 1e3 : 
 NR == 1 { next }
 {
     name = $1; gsub(/"/, "", name); sub(/\/real_time$/, "", name)
+    if (name ~ /^BM_Risk/ || name ~ /Draw$/) next
     real = $3; unit = $5; items = $7
     what = name; budget = ""; met = ""
     if (items != "") { real = 1e9 / items; unit = "ns" }
@@ -66,6 +84,31 @@ NR == 1 { next }
     else if (name == "BM_FirstShowChangdat") what = "editing window Changdat: created and first shown"
     if (budget != "") { met = ms(real, unit) < budget ? "yes" : "NO"; budget = "< " budget " ms" }
     printf "| %s | %s | %s | %s |\n", what, show(real, unit), budget, met
+}' "$build/bench.csv"
+# Risk under variability: the run's budgets, the draws alone, and NumPy's time for the same run.
+awk -F, -v numpy="$(sort -n "$build/risk-numpy.txt" | awk 'NR == 2 { print $1 }')" \
+    -v velmora="$(awk -F, '{ print $3 }' "$build/risk-velmora.csv" | sort -n | awk 'NR == 2')" '
+NR == 1 { next }
+{
+    name = $1; gsub(/"/, "", name)
+    cpu[name] = $4; real[name] = $3
+}
+END {
+    run = "BM_RiskRun/replicates:10000/steps:1000/threads:1/process_time/real_time"
+    draws = "BM_RiskDrawsOnly/replicates:10000/steps:1000/threads:1/process_time/real_time"
+    short = real["BM_RiskRun/replicates:10000/steps:100/threads:2/process_time/real_time"]
+    printf "| risk: 10,000 replicates x 100 steps, default model, both cores | %.1f ms | < 100 ms | %s |\n", short, (short < 100 ? "yes" : "NO")
+    printf "| risk: whole run, one thread, per replicate-step (CPU) | %.1f ns | | |\n", cpu[run] * 1e6 / 1e7
+    printf "| risk: the same draws alone, one thread, per replicate-step (CPU) | %.1f ns | | |\n", cpu[draws] * 1e6 / 1e7
+    r = cpu[run] / cpu[draws]
+    printf "| risk: whole run / draws alone | %.2f | < 1.5 | %s |\n", r, (r < 1.5 ? "yes" : "NO")
+    printf "| risk: survival draw Beta(49.5, 49.5), ours / Boost beta_distribution | %.1f / %.1f ns | | |\n", real["BM_SurvivalDraw"], real["BM_BoostBetaDraw"]
+    printf "| risk: gamma draw, shape 49.5, ours / Boost gamma_distribution | %.1f / %.1f ns | | |\n", real["BM_GammaDraw"], real["BM_BoostGammaDraw"]
+    printf "| risk: fecundity draw, Boost lognormal_distribution | %.1f ns | | |\n", real["BM_FecundityDraw"]
+    printf "| risk: 10,000 x 1,000 in NumPy (PCG64, ziggurat; median of 3) | %.0f ms | | |\n", numpy * 1000
+    printf "| risk: 10,000 x 1,000 in Velmora, both cores (median of 3) | %.0f ms | | |\n", velmora
+    q = numpy * 1000 / velmora
+    printf "| risk: NumPy time / Velmora time | %.2f | >= 3 | %s |\n", q, (q >= 3 ? "yes" : "NO")
 }' "$build/bench.csv"
 for platform in offscreen xcb; do
     csv="$build/start.csv"

@@ -11,8 +11,7 @@ packages=(
     desktop-file-utils appstream
     xdg-utils libfile-mimeinfo-perl shared-mime-info
     locales
-    libeigen3-dev libboost-random-dev metacity x11-utils poppler-utils
-    libeigen3-dev libboost-random-dev metacity x11-utils
+    libeigen3-dev libboost-random-dev libpcg-cpp-dev metacity x11-utils poppler-utils
     pkg-config libxcb1-dev
 )
 

@@ -3,23 +3,16 @@
 #include "ui/common/appfonts.h"
 #include "ui/charts/chartbuilder.h"
 #include "ui/charts/chartdata.h"
-#include "ui/charts/chartimage.h"
-#include "ui/common/contextmenu.h"
+#include "ui/charts/chartmenu.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/handcursor.h"
 #include "ui/common/placement.h"
 #include "ui/common/printing.h"
 #include "ui/common/twips.h"
 
-#include <QAction>
 #include <QChart>
 #include <QChartView>
-#include <QClipboard>
 #include <QCloseEvent>
-#include <QDir>
-#include <QFileInfo>
-#include <QGuiApplication>
-#include <QMenu>
 #include <QPushButton>
 
 namespace velmora {
@@ -95,52 +88,19 @@ Larggraf::Larggraf(const Module1 &history, Dialogs &dialogs, QWidget *parent)
     tabOrder.insert(7, m_chart);
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
-    buildContextMenu();
+    m_chartMenu = new ChartMenu(*this, m_dialogs, [this](const QPoint *) { return m_chart; });
 
     centreOnScreen(this);
 }
 
-void Larggraf::buildContextMenu()
-{
-    m_menu = new QMenu(this);
-    m_menu->setObjectName(QStringLiteral("chartMenu"));
-    QAction *save = m_menu->addAction(QStringLiteral("&Save chart as image..."), this,
-                                      &Larggraf::saveChartAsImage);
-    save->setObjectName(QStringLiteral("saveChartAsImage"));
-    QAction *copy = m_menu->addAction(QStringLiteral("&Copy chart"), this, &Larggraf::copyChart);
-    copy->setObjectName(QStringLiteral("copyChart"));
-    attachContextMenu(this, m_menu);
-}
-
 void Larggraf::saveChartAsImage()
 {
-    const QString title = QStringLiteral("Save chart as image");
-    // Without an ending the image becomes a PNG; the question about replacing that file is
-    // asked below, once the name is known.
-    const QString chosen = m_dialogs.saveFileName(this, m_imageName, {});
-    if (chosen.isEmpty())
-        return;
-    m_imageName = chosen;
-    const ChartImageFile file = chartImageFile(chosen);
-    // The dialog asked about replacing the name it was given, not the one with ".png" added.
-    if (file.fileName != chosen && QFileInfo(file.fileName).isFile()
-        && m_dialogs.message(this, title,
-                             QStringLiteral("The file \"%1\" already exists.\n"
-                                            "Do you want to replace it?")
-                                 .arg(QDir::toNativeSeparators(file.fileName)),
-                             QMessageBox::Yes | QMessageBox::No, QMessageBox::Warning)
-               != QMessageBox::Yes)
-        return;
-    if (const std::optional<QString> reason = saveChartImage(*m_chart, file))
-        m_dialogs.message(this, title,
-                          QStringLiteral("The chart could not be saved as \"%1\":\n%2")
-                              .arg(QDir::toNativeSeparators(file.fileName), *reason),
-                          QMessageBox::Ok, QMessageBox::Warning);
+    m_chartMenu->saveChartAsImage();
 }
 
 void Larggraf::copyChart()
 {
-    QGuiApplication::clipboard()->setImage(chartImage(*m_chart));
+    m_chartMenu->copyChart();
 }
 
 void Larggraf::draw(const ChartData &data)

@@ -4,7 +4,6 @@
 
 #include <array>
 
-class QMenu;
 class QPushButton;
 
 QT_BEGIN_NAMESPACE
@@ -13,6 +12,7 @@ QT_END_NAMESPACE
 
 namespace velmora {
 
+class ChartMenu;
 class Dialogs;
 struct ChartData;
 struct Module1;
@@ -59,14 +59,12 @@ private slots:
 
 private:
     void draw(const ChartData &data);
-    void buildContextMenu();
 
     const Module1 &m_history;
     Dialogs &m_dialogs;
     QChartView *m_chart = nullptr;
     QPushButton *m_command4 = nullptr;
-    QMenu *m_menu = nullptr;
-    QString m_imageName; // the name chosen last, offered again
+    ChartMenu *m_chartMenu = nullptr;
 };
 
 } // namespace velmora

@@ -451,6 +451,7 @@ void Form1::buildContextMenu()
     auto *menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("contextMenu"));
     menu->addAction(QStringLiteral("Model &analysis..."), this, &Form1::analysisRequested);
+    menu->addAction(QStringLiteral("&Risk under variability..."), this, &Form1::riskRequested);
     menu->addSeparator();
     const auto entry = [](QMenu *in, const QString &name, const QString &text) {
         QAction *action = in->addAction(text);

@@ -53,6 +53,7 @@ signals:
     void saveModelRequested();      // "Save model..." in the context menu
     void exampleRequested(const QString &fileName); // an entry of "Examples"
     void aboutModelRequested();     // "About this model" in the context menu
+    void riskRequested();           // "Risk under variability..." in the context menu
 
 protected:
     void paintEvent(QPaintEvent *event) override;

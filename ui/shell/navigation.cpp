@@ -13,6 +13,7 @@
 #include "ui/screens/prophecy.h"
 #include "ui/screens/quiz.h"
 #include "ui/screens/referenc.h"
+#include "ui/risk/riskwindow.h"
 #include "model/simulation.h"
 #include "ui/screens/titlform.h"
 #include "ui/screens/vater.h"
@@ -97,6 +98,7 @@ Form1 &Navigation::mainWindow()
     connect(form, &Form1::introRequested, this, &Navigation::openIntro);
     connect(form, &Form1::quizRequested, this, &Navigation::openQuiz);
     connect(form, &Form1::analysisRequested, this, &Navigation::openAnalysis);
+    connect(form, &Form1::riskRequested, this, &Navigation::openRisk);
     connect(form, &Form1::quitRequested, this, [this, form] { quitFrom(form); });
     connect(form, &Form1::openModelRequested, this, [this, form] { m_modelFiles.openFromDialog(form); });
     connect(form, &Form1::saveModelRequested, this, [this, form] { m_modelFiles.saveFromDialog(form); });
@@ -109,7 +111,7 @@ Form1 &Navigation::mainWindow()
 Navigation::~Navigation()
 {
     for (QWidget *window : std::initializer_list<QWidget *>{m_changdat, m_larggraf, m_howto, m_introfrm,
-                                                            m_referenc, m_quiz, m_copyrigh, m_vater, m_analysis})
+                                                            m_referenc, m_quiz, m_copyrigh, m_vater, m_analysis, m_risk})
         delete window;
 }
 
@@ -344,6 +346,19 @@ void Navigation::openAnalysis()
     mainWindow().hide();
 }
 
+void Navigation::openRisk()
+{
+    ensure(m_risk, [this] { return new RiskWindow(m_simulation, m_dialogs); }, [this](RiskWindow *window) {
+        connect(window, &RiskWindow::backRequested, this, [this, window] {
+            window->hide();
+            showMain();
+        });
+        connect(window, &RiskWindow::closedByCloseBox, this, [this] { forget(m_risk); });
+    });
+    showInFront(m_risk);
+    mainWindow().hide();
+}
+
 void Navigation::quitFrom(QWidget *window)
 {
     window->hide();
@@ -378,5 +393,6 @@ copyrigh *Navigation::notice() const { return m_copyrigh; }
 Vater *Navigation::dedication() const { return m_vater; }
 AnalysisWindow *Navigation::analysis() const { return m_analysis; }
 NotesWindow *Navigation::notes() const { return m_notes; }
+RiskWindow *Navigation::risk() const { return m_risk; }
 
 } // namespace velmora

@@ -29,6 +29,7 @@ class NotesWindow;
 class Prophecy;
 class Quiz;
 class Referenc;
+class RiskWindow;
 class Simulation;
 class Vater;
 class copyrigh;
@@ -70,6 +71,7 @@ public:
 
     // "velmora FILE": opens the model file once the main window is first shown.
     void openModelAtStart(const QString &fileName);
+    RiskWindow *risk() const;
 
 signals:
     // The program must end now (main window's close box, or the end of the quit sequence).
@@ -93,6 +95,7 @@ private:
     void openAnalysis();
     void modelOpened(const EditEntries &entries);
     void openNotes();
+    void openRisk();
     void quitFrom(QWidget *window);
     void openDedication();
 
@@ -120,6 +123,7 @@ private:
     std::optional<EditEntries> m_openedEntries; // for an editing window not yet made
     QString m_startModel;
     QPointer<NotesWindow> m_notes;
+    QPointer<RiskWindow> m_risk;
 };
 
 // Shows a window in front of the others; a window's first showing centres it on the screen.

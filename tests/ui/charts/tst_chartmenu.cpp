@@ -283,18 +283,26 @@ void TestChartMenu::unwritableFileShowsMessage()
 void TestChartMenu::addedEndingAsksBeforeReplacing_data()
 {
     QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("existing");
     QTest::addColumn<QMessageBox::StandardButton>("answer");
     QTest::addColumn<bool>("asked");
     QTest::addColumn<bool>("replaced");
-    QTest::addRow("ending added, kept") << "old" << QMessageBox::No << true << false;
-    QTest::addRow("ending added, replaced") << "old" << QMessageBox::Yes << true << true;
+    // The save dialog adds ".png" to a bare name and asks about that name itself.
+    QTest::addRow("bare name, ending added by the dialog")
+        << "old" << "old.png" << QMessageBox::No << false << true;
+    // Another ending is kept and ".png" added after the dialog: the program asks.
+    QTest::addRow("other ending, kept") << "old.jpg" << "old.jpg.png" << QMessageBox::No << true
+                                        << false;
+    QTest::addRow("other ending, replaced") << "old.jpg" << "old.jpg.png" << QMessageBox::Yes
+                                            << true << true;
     // The save dialog has asked about the very name it returned.
-    QTest::addRow("name as chosen") << "old.png" << QMessageBox::No << false << true;
+    QTest::addRow("name as chosen") << "old.png" << "old.png" << QMessageBox::No << false << true;
 }
 
 void TestChartMenu::addedEndingAsksBeforeReplacing()
 {
     QFETCH(QString, chosen);
+    QFETCH(QString, existing);
     QFETCH(QMessageBox::StandardButton, answer);
     QFETCH(bool, asked);
     QFETCH(bool, replaced);
@@ -302,23 +310,24 @@ void TestChartMenu::addedEndingAsksBeforeReplacing()
     QVERIFY(f.show());
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    QFile old(dir.filePath("old.png"));
+    QFile old(dir.filePath(existing));
     QVERIFY(old.open(QIODevice::WriteOnly) && old.write("earlier picture") > 0);
     old.close();
 
     f.dialogs.fileName = dir.filePath(chosen);
     f.dialogs.answer = answer;
     f.window->saveChartAsImage();
+    QCOMPARE(f.dialogs.saveOptions.last().defaultSuffix, QString("png"));
     QCOMPARE(f.dialogs.messages.size(), asked ? 1 : 0);
     if (asked) {
         QCOMPARE(f.dialogs.messages[0].buttons, QMessageBox::Yes | QMessageBox::No);
         QCOMPARE(f.dialogs.messages[0].text,
-                 "The file \"" + dir.filePath("old.png") + "\" already exists.\n"
+                 "The file \"" + dir.filePath(existing) + "\" already exists.\n"
                  "Do you want to replace it?");
     }
-    QCOMPARE(contents(dir.filePath("old.png")) == "earlier picture", !replaced);
+    QCOMPARE(contents(dir.filePath(existing)) == "earlier picture", !replaced);
     if (replaced)
-        QVERIFY(!QImage(dir.filePath("old.png")).isNull());
+        QVERIFY(!QImage(dir.filePath(existing)).isNull());
 }
 
 void TestChartMenu::cancelledDialogWritesNothing()

@@ -1,0 +1,159 @@
+// Risk under variability: the whole run beside the draws it makes, and the samplers alone.
+// The run is the default model (N(0) = 10 each, H = 5, 0, 0, 0) with survival CV 0.1 and
+// fecundity CV 0.3, as bench/risk_numpy.py runs it.
+#include "model/defaultmodel.h"
+#include "model/stochastic.h"
+#include "model/vitalrates.h"
+
+#include <benchmark/benchmark.h>
+
+#include <boost/random/beta_distribution.hpp>
+#include <boost/random/gamma_distribution.hpp>
+
+#include <cstdlib>
+
+using namespace velmora;
+
+namespace {
+
+PopulationModel defaultModel()
+{
+    PopulationModel model;
+    for (size_t i = 0; i < 16; ++i)
+        model.M[i] = std::atof(kDefaultMatrix[i]);
+    for (size_t i = 0; i < 4; ++i) {
+        model.N[i] = std::atof(kDefaultN0[i]);
+        model.H[i] = std::atof(kDefaultHarvest[i]);
+    }
+    return model;
+}
+
+RiskSettings benchSettings(const benchmark::State &state)
+{
+    RiskSettings settings;
+    settings.cvSurvival = 0.1;
+    settings.cvFecundity = 0.3;
+    settings.replicates = int(state.range(0));
+    settings.steps = int(state.range(1));
+    settings.threads = int(state.range(2));
+    return settings;
+}
+
+YearlyRates defaultRates(const RiskSettings &settings)
+{
+    const PopulationModel model = defaultModel();
+    YearlyRates rates;
+    for (size_t i = 0; i < 3; ++i)
+        rates.survival[i] = SurvivalDraw(model.M[size_t(kSurvivalCells[i])], settings.cvSurvival);
+    for (size_t i = 0; i < 4; ++i)
+        rates.fecundity[i] = FecundityDraw(model.M[size_t(kFecundityCells[i])], settings.cvFecundity);
+    return rates;
+}
+
+// The whole run: draws, steps, risk, percentiles, mean, growth rates. Items are replicate-steps.
+void BM_RiskRun(benchmark::State &state)
+{
+    const PopulationModel model = defaultModel();
+    const RiskSettings settings = benchSettings(state);
+    for (auto _ : state) {
+        const RiskOutcome outcome = runRisk(model, settings);
+        benchmark::DoNotOptimize(outcome.result.finalRisk);
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0) * state.range(1));
+}
+BENCHMARK(BM_RiskRun)
+    ->ArgNames({"replicates", "steps", "threads"})
+    ->Args({10000, 100, 1})
+    ->Args({10000, 100, 2})
+    ->Args({10000, 1000, 1})
+    ->Args({10000, 1000, 2})
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime();
+
+// Only the draws of that run, from the same per-replicate streams, on one thread.
+void BM_RiskDrawsOnly(benchmark::State &state)
+{
+    const RiskSettings settings = benchSettings(state);
+    const YearlyRates rates = defaultRates(settings);
+    prepareThreadForDraws();
+    for (auto _ : state) {
+        std::array<double, 3> s{};
+        std::array<double, 4> f{};
+        double sum = 0.0;
+        for (int r = 0; r < settings.replicates; ++r) {
+            ReplicateRng rng = replicateStream(settings.seed, std::uint64_t(r));
+            for (int t = 0; t < settings.steps; ++t) {
+                rates.draw(rng, s, f);
+                sum += s[0] + s[2] + f[1] + f[2] + f[3];
+            }
+        }
+        benchmark::DoNotOptimize(sum);
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0) * state.range(1));
+}
+BENCHMARK(BM_RiskDrawsOnly)
+    ->ArgNames({"replicates", "steps", "threads"})
+    ->Args({10000, 1000, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime();
+
+// One survival rate of the run (mean 0.5, CV 0.1: Beta(49.5, 49.5)): ours beside Boost's.
+void BM_SurvivalDraw(benchmark::State &state)
+{
+    const SurvivalDraw draw(0.5, 0.1);
+    ReplicateRng rng = replicateStream(1, 0);
+    prepareThreadForDraws();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(draw.draw(rng));
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_SurvivalDraw);
+
+void BM_BoostBetaDraw(benchmark::State &state)
+{
+    boost::random::beta_distribution<double> draw(49.5, 49.5);
+    ReplicateRng rng = replicateStream(1, 0);
+    prepareThreadForDraws();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(draw(rng));
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_BoostBetaDraw);
+
+void BM_GammaDraw(benchmark::State &state)
+{
+    const GammaDraw draw(49.5);
+    ReplicateRng rng = replicateStream(1, 0);
+    prepareThreadForDraws();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(draw.draw(rng));
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_GammaDraw);
+
+void BM_BoostGammaDraw(benchmark::State &state)
+{
+    boost::random::gamma_distribution<double> draw(49.5);
+    ReplicateRng rng = replicateStream(1, 0);
+    prepareThreadForDraws();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(draw(rng));
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_BoostGammaDraw);
+
+// One fecundity of the run (mean 2, CV 0.3): Boost's lognormal.
+void BM_FecundityDraw(benchmark::State &state)
+{
+    const FecundityDraw draw(2.0, 0.3);
+    ReplicateRng rng = replicateStream(1, 0);
+    prepareThreadForDraws();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(draw.draw(rng));
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_FecundityDraw);
+
+} // namespace

@@ -1,0 +1,643 @@
+#include "model/stochastic.h"
+
+#include "model/defaultmodel.h"
+#include "model/numbertext.h"
+#include "model/sensitivity.h"
+#include "model/vitalrates.h"
+
+#include <boost/random/binomial_distribution.hpp>
+#include <boost/random/poisson_distribution.hpp>
+
+#include <algorithm>
+#include <charconv>
+#include <chrono>
+#include <cmath>
+#include <condition_variable>
+#include <cstring>
+#include <limits>
+#include <mutex>
+#include <thread>
+
+namespace velmora {
+
+namespace {
+
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+constexpr double kZ95 = 1.959963984540054; // the 97.5 % point of the standard normal
+// Replicates a worker takes at a time; between two steps of them it looks for a cancel.
+constexpr int kChunk = 256;
+// Totals kept at once (1 MiB, so they stay in the cache between being written and summed
+// up), but at least kMinBlock steps, so that every worker has columns to sum up.
+constexpr size_t kBlockCells = size_t(1) << 17;
+constexpr size_t kMinBlock = 16;
+// Above this many animals a binomial or Poisson count comes from its normal approximation:
+// the relative noise is below 1e-6 there, and the counts soon pass the exact integers.
+constexpr double kLargeCount = 1e12;
+// Companion vectors are scaled back to a total of 1 when they leave this range.
+constexpr double kScaleHigh = 1e100;
+constexpr double kScaleLow = 1e-100;
+constexpr auto kProgressInterval = std::chrono::milliseconds(20);
+
+using Survival = std::array<double, 3>;
+using Fecundity = std::array<double, 4>;
+
+double total(const Vector4 &n) { return n[0] + n[1] + n[2] + n[3]; }
+
+// One year of the program's step with the year's rates: N(t+1) = M(t) N(t) - H, clamped at 0.
+Vector4 projectYear(const Vector4 &n, const Survival &s, const Fecundity &f, const Vector4 &h)
+{
+    const double births = f[0] * n[0] + f[1] * n[1] + f[2] * n[2] + f[3] * n[3];
+    return {std::max(births - h[0], 0.0), std::max(s[0] * n[0] - h[1], 0.0),
+            std::max(s[1] * n[1] - h[2], 0.0), std::max(s[2] * n[2] - h[3], 0.0)};
+}
+
+double binomialCount(ReplicateRng &rng, double n, double p)
+{
+    if (n <= 0 || p <= 0)
+        return 0.0;
+    if (p >= 1)
+        return n;
+    if (n > kLargeCount) {
+        const double sd = std::sqrt(n * p * (1 - p));
+        return std::clamp(std::round(n * p + sd * standardNormal(rng)), 0.0, n);
+    }
+    using Binomial = boost::random::binomial_distribution<long long, double>;
+    return static_cast<double>(Binomial(static_cast<long long>(n), p)(rng));
+}
+
+double poissonCount(ReplicateRng &rng, double mean)
+{
+    if (mean <= 0)
+        return 0.0;
+    if (mean > kLargeCount)
+        return std::max(std::round(mean + std::sqrt(mean) * standardNormal(rng)), 0.0);
+    using Poisson = boost::random::poisson_distribution<long long, double>;
+    return static_cast<double>(Poisson(mean)(rng));
+}
+
+// One replicate's state between steps.
+struct Replicate {
+    ReplicateRng rng;
+    Vector4 n{};
+    Vector4 u{};           // the same years without harvest, for the stochastic growth rate
+    double logScale = 0.0; // ln of what u was divided by
+    int lostAt = -1;       // first t with a total below Q
+    bool beyondRange = false;
+};
+
+// The yearly step of a replicate.
+class Projection {
+public:
+    Projection(const PopulationModel &start, const RiskSettings &settings)
+        : m_h(start.H), m_threshold(settings.threshold), m_demographic(settings.demographic)
+    {
+        for (size_t i = 0; i < 3; ++i)
+            m_rates.survival[i] = SurvivalDraw(start.M[size_t(kSurvivalCells[i])], settings.cvSurvival);
+        for (size_t i = 0; i < 4; ++i)
+            m_rates.fecundity[i] = FecundityDraw(start.M[size_t(kFecundityCells[i])], settings.cvFecundity);
+    }
+
+    // Draws year t's rates and steps the replicate; returns its total.
+    double step(Replicate &x, int t) const
+    {
+        Survival s;
+        Fecundity f;
+        m_rates.draw(x.rng, s, f);
+
+        Vector4 &u = x.u;
+        u = {f[0] * u[0] + f[1] * u[1] + f[2] * u[2] + f[3] * u[3], s[0] * u[0], s[1] * u[1],
+             s[2] * u[2]};
+        const double su = total(u);
+        if ((su > kScaleHigh || su < kScaleLow) && su > 0) {
+            x.logScale += std::log(su);
+            for (double &a : u)
+                a /= su;
+        }
+
+        if (x.beyondRange)
+            return kInfinity;
+        Vector4 next;
+        if (m_demographic) {
+            const Vector4 &n = x.n;
+            const double births = poissonCount(x.rng, f[0] * n[0] + f[1] * n[1] + f[2] * n[2] + f[3] * n[3]);
+            const Vector4 alive{births, binomialCount(x.rng, n[0], s[0]),
+                                binomialCount(x.rng, n[1], s[1]), binomialCount(x.rng, n[2], s[2])};
+            for (size_t i = 0; i < 4; ++i)
+                next[i] = std::max(alive[i] - m_h[i], 0.0);
+        } else {
+            next = projectYear(x.n, s, f, m_h);
+        }
+        const double sum = total(next);
+        // A total past the largest double stays "beyond range": such a population is not lost.
+        if (!(sum <= std::numeric_limits<double>::max())) {
+            x.beyondRange = true;
+            return kInfinity;
+        }
+        x.n = next;
+        if (sum < m_threshold && x.lostAt < 0)
+            x.lostAt = t;
+        return sum;
+    }
+
+private:
+    YearlyRates m_rates;
+    Vector4 m_h;
+    double m_threshold;
+    bool m_demographic;
+};
+
+// Runs items on std::thread workers while the calling thread reports progress.
+class Workers {
+public:
+    Workers(int threads, const std::atomic<bool> &cancel, const RiskControl &control,
+            const std::atomic<std::uint64_t> &done, double work)
+        : m_threads(threads), m_cancel(cancel), m_control(control), m_done(done), m_work(work)
+    {
+    }
+
+    bool cancelled() const { return m_cancel.load(std::memory_order_relaxed); }
+
+    // work(item, worker) for every item from 0 to items - 1; false when cancelled.
+    bool run(size_t items, const std::function<void(size_t, int)> &work) const
+    {
+        const int count = static_cast<int>(std::min<size_t>(size_t(m_threads), std::max<size_t>(items, 1)));
+        std::atomic<size_t> next{0};
+        std::mutex mutex;
+        std::condition_variable finished;
+        int running = count;
+        auto body = [&](int worker) {
+            prepareThreadForDraws();
+            while (!cancelled()) {
+                const size_t item = next.fetch_add(1);
+                if (item >= items)
+                    break;
+                work(item, worker);
+            }
+            const std::lock_guard<std::mutex> lock(mutex);
+            --running;
+            finished.notify_one();
+        };
+        std::vector<std::thread> pool;
+        pool.reserve(size_t(count));
+        for (int w = 0; w < count; ++w)
+            pool.emplace_back(body, w);
+        {
+            std::unique_lock<std::mutex> lock(mutex);
+            while (running > 0) {
+                finished.wait_for(lock, kProgressInterval);
+                if (m_control.progress && running > 0) {
+                    lock.unlock();
+                    m_control.progress(std::min(1.0, double(m_done.load()) / m_work));
+                    lock.lock();
+                }
+            }
+        }
+        for (std::thread &thread : pool)
+            thread.join();
+        return !cancelled();
+    }
+
+private:
+    int m_threads;
+    const std::atomic<bool> &m_cancel;
+    const RiskControl &m_control;
+    const std::atomic<std::uint64_t> &m_done;
+    double m_work;
+};
+
+std::string percentText(double share)
+{
+    char buffer[32];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, 100.0 * share,
+                                       std::chars_format::fixed, 1);
+    return std::string(buffer, written.ptr);
+}
+
+std::string rateName(char kind, size_t index)
+{
+    return std::string(1, kind) + std::to_string(index);
+}
+
+// Percentile k lies at h = (n - 1) p: between order statistics low and low + 1.
+void percentilePositions(size_t n, std::array<size_t, 5> &low, std::array<double, 5> &fraction)
+{
+    for (size_t k = 0; k < kRiskPercentiles.size(); ++k) {
+        const double h = double(n - 1) * kRiskPercentiles[k] / 100.0;
+        low[k] = static_cast<size_t>(h);
+        fraction[k] = h - double(low[k]);
+    }
+}
+
+std::array<double, 5> interpolated(const std::array<double, 5> &value,
+                                   const std::array<double, 5> &above,
+                                   const std::array<double, 5> &fraction)
+{
+    std::array<double, 5> result{};
+    for (size_t k = 0; k < result.size(); ++k) {
+        // An order statistic itself, or equal neighbours, are taken as they are: beside an
+        // infinite total the interpolation would make 0 x infinity.
+        result[k] = fraction[k] == 0 || value[k] == above[k]
+                        ? value[k]
+                        : value[k] + fraction[k] * (above[k] - value[k]);
+    }
+    return result;
+}
+
+// Percentiles by nth_element: the median splits the values, and so on outwards.
+std::array<double, 5> selectedPercentiles(std::vector<double> &values)
+{
+    const size_t n = values.size();
+    const auto at = [&values](size_t i) { return values.begin() + long(i); };
+    std::array<size_t, 5> low{};
+    std::array<double, 5> fraction{};
+    percentilePositions(n, low, fraction);
+    // Order statistic low[k] and the one above it.
+    std::array<double, 5> value{};
+    std::array<double, 5> above{};
+    // The median splits the values, the quartiles split the halves and the outer percentiles
+    // the outer quarters: each search runs in [from, to), beside the parent's position `to`.
+    // Nothing beyond `to` is smaller than what stands at `to`, so the next value up is found
+    // up to there.
+    const auto select = [&](size_t k, size_t from, size_t to, size_t parent) {
+        if (k != parent && low[k] == low[parent]) {
+            value[k] = value[parent];
+            above[k] = above[parent];
+            return;
+        }
+        std::nth_element(at(from), at(low[k]), at(to));
+        value[k] = values[low[k]];
+        above[k] = low[k] + 1 < n ? *std::min_element(at(low[k] + 1), at(std::min(to + 1, n)))
+                                  : value[k];
+    };
+    select(2, 0, n, 2);
+    select(1, 0, low[2], 2);
+    select(0, 0, low[1], 1);
+    select(3, low[2] + 1, n, 2);
+    select(4, low[3] + 1, n, 3);
+    return interpolated(value, above, fraction);
+}
+
+// Columns from this size on are searched by buckets.
+constexpr size_t kBucketedFrom = 2048;
+constexpr std::uint64_t kMaxBuckets = 4096;
+
+// The same order statistics by buckets: the bit patterns of non-negative doubles sort as the
+// numbers do, so the leading bits of the positive finite totals make buckets in order. One
+// pass counts them, one gathers the few buckets that hold a wanted rank, and only those are
+// searched. nth_element on the whole column took a sixth of a run (bench/).
+std::array<double, 5> bucketedPercentiles(const std::vector<double> &values)
+{
+    const size_t n = values.size();
+    std::array<size_t, 5> low{};
+    std::array<double, 5> fraction{};
+    percentilePositions(n, low, fraction);
+    const auto bits = [](double v) {
+        std::uint64_t b;
+        std::memcpy(&b, &v, sizeof b);
+        return b;
+    };
+
+    size_t zeros = 0;
+    size_t infinite = 0;
+    std::uint64_t lowest = std::numeric_limits<std::uint64_t>::max();
+    std::uint64_t highest = 0;
+    for (const double v : values) {
+        if (v <= 0) {
+            ++zeros;
+        } else if (v > std::numeric_limits<double>::max()) {
+            ++infinite;
+        } else {
+            lowest = std::min(lowest, bits(v));
+            highest = std::max(highest, bits(v));
+        }
+    }
+    const size_t finite = n - zeros - infinite;
+    unsigned shift = 0;
+    while (finite > 0 && (highest >> shift) - (lowest >> shift) >= kMaxBuckets)
+        ++shift;
+    const std::uint64_t base = lowest >> shift;
+    const size_t buckets = finite > 0 ? size_t((highest >> shift) - base) + 1 : 0;
+    std::vector<size_t> first(buckets + 1, 0); // positive finite values before bucket b
+    for (const double v : values) {
+        if (v > 0 && v <= std::numeric_limits<double>::max())
+            ++first[size_t((bits(v) >> shift) - base) + 1];
+    }
+    for (size_t b = 1; b <= buckets; ++b)
+        first[b] += first[b - 1];
+
+    // The ranks wanted, and the bucket of each positive finite one.
+    std::array<size_t, 10> ranks{};
+    std::array<double, 10> found{};
+    std::array<long, 10> bucketOf{};
+    for (size_t k = 0; k < 5; ++k) {
+        ranks[2 * k] = low[k];
+        ranks[2 * k + 1] = std::min(low[k] + 1, n - 1);
+    }
+    std::vector<int> slot(buckets, -1);
+    std::vector<std::vector<double>> gathered;
+    for (size_t i = 0; i < ranks.size(); ++i) {
+        bucketOf[i] = -1;
+        if (ranks[i] < zeros) {
+            found[i] = 0.0;
+        } else if (ranks[i] >= zeros + finite) {
+            found[i] = kInfinity;
+        } else {
+            const size_t r = ranks[i] - zeros;
+            const size_t b = size_t(std::upper_bound(first.begin(), first.end(), r) - first.begin()) - 1;
+            bucketOf[i] = long(b);
+            if (slot[b] < 0) {
+                slot[b] = int(gathered.size());
+                gathered.emplace_back();
+                gathered.back().reserve(first[b + 1] - first[b]);
+            }
+        }
+    }
+    for (const double v : values) {
+        if (v > 0 && v <= std::numeric_limits<double>::max()) {
+            const int s = slot[size_t((bits(v) >> shift) - base)];
+            if (s >= 0)
+                gathered[size_t(s)].push_back(v);
+        }
+    }
+    for (size_t i = 0; i < ranks.size(); ++i) {
+        if (bucketOf[i] < 0)
+            continue;
+        const size_t b = size_t(bucketOf[i]);
+        std::vector<double> &bucket = gathered[size_t(slot[b])];
+        const size_t within = ranks[i] - zeros - first[b];
+        std::nth_element(bucket.begin(), bucket.begin() + long(within), bucket.end());
+        found[i] = bucket[within];
+    }
+    std::array<double, 5> value{};
+    std::array<double, 5> above{};
+    for (size_t k = 0; k < 5; ++k) {
+        value[k] = found[2 * k];
+        above[k] = found[2 * k + 1];
+    }
+    return interpolated(value, above, fraction);
+}
+
+} // namespace
+
+PopulationModel projectedModel(const PopulationModel &model, const RiskSettings &settings)
+{
+    PopulationModel start = model;
+    if (settings.demographic) {
+        for (double &a : start.N)
+            a = std::round(a);
+        for (double &a : start.H)
+            a = std::round(a);
+    }
+    return start;
+}
+
+std::optional<std::string> riskRefusal(const PopulationModel &model, const RiskSettings &settings)
+{
+    const auto finiteAtLeast0 = [](double a) { return a >= 0 && std::isfinite(a); };
+    if (settings.replicates < 1 || settings.replicates > kMaxReplicates)
+        return "The number of replicates must be from 1 to " + std::to_string(kMaxReplicates) + ".";
+    if (settings.steps < 1 || settings.steps > kMaxRiskSteps)
+        return "The number of steps must be from 1 to " + std::to_string(kMaxRiskSteps) + ".";
+    if (settings.seed > kMaxSeed)
+        return "The seed must be from 0 to " + std::to_string(kMaxSeed) + ".";
+    if (settings.threads < 0 || settings.threads > kMaxThreads)
+        return "The number of threads must be from 1 to " + std::to_string(kMaxThreads) + ".";
+    if (!finiteAtLeast0(settings.cvSurvival))
+        return "The survival CV must be a number of at least 0.";
+    if (!(finiteAtLeast0(settings.cvFecundity) && settings.cvFecundity <= kMaxFecundityCv))
+        return "The fecundity CV must be a number from 0 to " + numberText(kMaxFecundityCv) + ".";
+    if (!finiteAtLeast0(settings.threshold))
+        return "The threshold must be a number of at least 0.";
+    for (size_t i = 0; i < 4; ++i) {
+        const double f = model.M[size_t(kFecundityCells[i])];
+        if (!finiteAtLeast0(f))
+            return "The fecundity " + rateName('f', i) + " = " + numberText(f)
+                   + " must be a number of at least 0.";
+    }
+    for (size_t i = 0; i < 3; ++i) {
+        const double s = model.M[size_t(kSurvivalCells[i])];
+        if (!(s >= 0 && s <= 1))
+            return "The survival rate " + rateName('s', i) + " = " + numberText(s)
+                   + " must be from 0 to 1.";
+    }
+    if (!std::all_of(model.N.begin(), model.N.end(), finiteAtLeast0))
+        return "N(t) must hold numbers of at least 0.";
+    if (!std::all_of(model.H.begin(), model.H.end(), finiteAtLeast0))
+        return "H must hold numbers of at least 0.";
+
+    // The rate with the smallest limit is named: its largest CV suits every rate.
+    std::optional<size_t> tightest;
+    for (size_t i = 0; i < 3; ++i) {
+        const double s = model.M[size_t(kSurvivalCells[i])];
+        if (!survivalCvAllowed(s, settings.cvSurvival)
+            && (!tightest
+                || largestSurvivalCv(s)
+                       < largestSurvivalCv(model.M[size_t(kSurvivalCells[*tightest])])))
+            tightest = i;
+    }
+    if (tightest) {
+        const double s = model.M[size_t(kSurvivalCells[*tightest])];
+        return "A survival CV of " + numberText(settings.cvSurvival) + " is too large for "
+               + rateName('s', *tightest) + " = " + numberText(s)
+               + ": the largest CV its beta distribution allows is "
+               + numberText(largestSurvivalCv(s)) + ".";
+    }
+    return std::nullopt;
+}
+
+Interval wilsonInterval(long long successes, long long trials)
+{
+    const double n = double(trials);
+    const double p = double(successes) / n;
+    const double z2 = kZ95 * kZ95;
+    const double denominator = 1.0 + z2 / n;
+    const double centre = (p + z2 / (2.0 * n)) / denominator;
+    const double half = kZ95 * std::sqrt(p * (1.0 - p) / n + z2 / (4.0 * n * n)) / denominator;
+    // centre - half is 0 for no successes only in exact arithmetic; in doubles it can come out
+    // a little above the share itself.
+    return {successes == 0 ? 0.0 : std::min(p, centre - half),
+            successes == trials ? 1.0 : std::max(p, centre + half)};
+}
+
+std::array<double, 5> riskPercentiles(std::vector<double> &values)
+{
+    return values.size() < kBucketedFrom ? selectedPercentiles(values)
+                                         : bucketedPercentiles(values);
+}
+
+std::optional<double> approximateLogLambdaS(const Matrix4 &m, const RiskSettings &settings)
+{
+    const Sensitivities s = sensitivities(m);
+    if (s.status != SensitivityStatus::Ok)
+        return std::nullopt;
+    double sum = 0.0;
+    for (const int cell : kSurvivalCells) {
+        const double sij = s.sensitivity[size_t(cell)];
+        sum += sij * sij * SurvivalDraw(m[size_t(cell)], settings.cvSurvival).variance();
+    }
+    for (const int cell : kFecundityCells) {
+        const double sij = s.sensitivity[size_t(cell)];
+        sum += sij * sij * FecundityDraw(m[size_t(cell)], settings.cvFecundity).variance();
+    }
+    return std::log(s.lambda) - sum / (2.0 * s.lambda * s.lambda);
+}
+
+RiskOutcome runRisk(const PopulationModel &model, const RiskSettings &settings,
+                    const RiskControl &control)
+{
+    RiskOutcome outcome;
+    if (const auto refusal = riskRefusal(model, settings)) {
+        outcome.refusal = *refusal;
+        return outcome;
+    }
+    const PopulationModel start = projectedModel(model, settings);
+    const int replicates = settings.replicates;
+    const int steps = settings.steps;
+    const size_t R = size_t(replicates);
+    const Projection projection(start, settings);
+
+    RiskResult result;
+    result.settings = settings;
+    result.start = start;
+    result.deterministic.resize(size_t(steps) + 1);
+    {
+        const Survival s{start.M[4], start.M[9], start.M[14]};
+        const Fecundity f{start.M[0], start.M[1], start.M[2], start.M[3]};
+        Vector4 n = start.N;
+        result.deterministic[0] = total(n);
+        for (size_t t = 1; t <= size_t(steps); ++t) {
+            n = projectYear(n, s, f, start.H);
+            const double sum = total(n);
+            result.deterministic[t] = sum <= std::numeric_limits<double>::max() ? sum : kInfinity;
+        }
+    }
+
+    // The companion vectors start at the stable distribution, so that a short run measures
+    // the long-run growth and not the way to it.
+    Vector4 shares{0.25, 0.25, 0.25, 0.25};
+    if (const Sensitivities s = sensitivities(start.M); s.status == SensitivityStatus::Ok)
+        shares = s.w;
+    const double startTotal = total(start.N);
+    std::vector<Replicate> states(R);
+    for (size_t r = 0; r < R; ++r) {
+        Replicate &x = states[r];
+        x.rng = replicateStream(settings.seed, r);
+        x.n = start.N;
+        x.u = shares;
+        x.lostAt = startTotal < settings.threshold ? 0 : -1;
+    }
+
+    for (std::vector<double> &p : result.percentiles)
+        p.assign(size_t(steps) + 1, startTotal);
+    result.mean.assign(size_t(steps) + 1, startTotal);
+
+    const int threads = settings.threads > 0
+                            ? settings.threads
+                            : std::clamp(int(std::thread::hardware_concurrency()), 1, kMaxThreads);
+    const std::atomic<bool> notCancelled{false};
+    const std::atomic<bool> &cancel = control.cancel ? *control.cancel : notCancelled;
+    std::atomic<std::uint64_t> done{0};
+    // A column of totals costs about a fifth of its replicates' steps to sum up.
+    const std::uint64_t columnWork = std::max<std::uint64_t>(1, R / 5);
+    const double work = double(R) * steps + double(columnWork) * steps;
+    const Workers workers(threads, cancel, control, done, work);
+
+    const int block = int(std::min(std::max(kBlockCells / R, kMinBlock), size_t(steps)));
+    std::vector<double> totals(R * size_t(block));
+    std::vector<std::vector<double>> scratch(static_cast<size_t>(threads));
+    const size_t chunks = (R + kChunk - 1) / kChunk;
+    for (int first = 1; first <= steps; first += block) {
+        const int last = std::min(steps, first + block - 1);
+        const bool simulated = workers.run(chunks, [&](size_t chunk, int) {
+            const size_t begin = chunk * kChunk;
+            const size_t end = std::min(R, begin + kChunk);
+            for (int t = first; t <= last; ++t) {
+                if (workers.cancelled())
+                    return;
+                double *row = totals.data() + size_t(t - first) * R;
+                for (size_t r = begin; r < end; ++r)
+                    row[r] = projection.step(states[r], t);
+                done.fetch_add(end - begin, std::memory_order_relaxed);
+            }
+        });
+        if (!simulated)
+            return {RiskStatus::Cancelled, {}, {}};
+        const bool summed = workers.run(size_t(last - first + 1), [&](size_t column, int worker) {
+            const double *row = totals.data() + column * R;
+            const size_t t = size_t(first) + column;
+            double sum = 0.0;
+            for (size_t r = 0; r < R; ++r)
+                sum += row[r];
+            double mean = sum / double(R);
+            // Large finite totals can add up past the range; their shares cannot.
+            if (std::isinf(sum)) {
+                mean = 0.0;
+                for (size_t r = 0; r < R; ++r)
+                    mean += row[r] / double(R);
+            }
+            result.mean[t] = mean;
+            std::vector<double> &values = scratch[size_t(worker)];
+            values.assign(row, row + R);
+            const std::array<double, 5> p = riskPercentiles(values);
+            for (size_t k = 0; k < p.size(); ++k)
+                result.percentiles[k][t] = p[k];
+            done.fetch_add(columnWork, std::memory_order_relaxed);
+        });
+        if (!summed)
+            return {RiskStatus::Cancelled, {}, {}};
+    }
+
+    std::vector<long long> lostBy(size_t(steps) + 1, 0);
+    double logGrowth = 0.0;
+    for (const Replicate &x : states) {
+        if (x.lostAt >= 0)
+            ++lostBy[size_t(x.lostAt)];
+        logGrowth += std::log(total(x.u)) + x.logScale;
+    }
+    result.risk.resize(size_t(steps) + 1);
+    long long lost = 0;
+    for (size_t t = 0; t <= size_t(steps); ++t) {
+        lost += lostBy[t];
+        result.risk[t] = double(lost) / double(R);
+    }
+    result.finalLost = lost;
+    result.finalRisk = result.risk.back();
+    result.finalRiskInterval = wilsonInterval(lost, replicates);
+    const double simulated = (logGrowth / double(R) - std::log(total(shares))) / steps;
+    if (std::isfinite(simulated))
+        result.logLambdaSimulated = simulated;
+    result.logLambdaApproximation = approximateLogLambdaS(start.M, settings);
+
+    if (control.progress)
+        control.progress(1.0);
+    outcome.status = RiskStatus::Done;
+    outcome.result = std::move(result);
+    return outcome;
+}
+
+std::string riskSentence(const RiskResult &result)
+{
+    const int steps = result.settings.steps;
+    return "Risk of falling below " + numberText(result.settings.threshold) + " within "
+           + std::to_string(steps) + (steps == 1 ? " step: " : " steps: ")
+           + percentText(result.finalRisk) + " % (95 % interval "
+           + percentText(result.finalRiskInterval.low) + " - "
+           + percentText(result.finalRiskInterval.high) + " %)";
+}
+
+std::string riskCsv(const RiskResult &result)
+{
+    std::string out = "t,risk,p5,p25,p50,p75,p95,mean,deterministic\r\n";
+    for (size_t t = 0; t < result.risk.size(); ++t) {
+        out += integerText(int(t));
+        for (const double value :
+             {result.risk[t], result.percentiles[0][t], result.percentiles[1][t],
+              result.percentiles[2][t], result.percentiles[3][t], result.percentiles[4][t],
+              result.mean[t], result.deterministic[t]})
+            out += ',' + numberText(value);
+        out += "\r\n";
+    }
+    return out;
+}
+
+} // namespace velmora

@@ -1,0 +1,233 @@
+#include "cli/commandline.h"
+#include "model/stochastic.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sstream>
+
+using namespace velmora;
+
+namespace {
+
+struct Result {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+Result run(const QStringList &arguments)
+{
+    std::vector<std::string> args{"risk"};
+    for (const QString &a : arguments)
+        args.push_back(a.toStdString());
+    std::ostringstream out;
+    std::ostringstream err;
+    Result r;
+    r.status = runCommandLine(args, out, err);
+    r.out = QString::fromStdString(out.str());
+    r.err = QString::fromStdString(err.str());
+    return r;
+}
+
+// The default model's run with the settings the tests ask the command for.
+RiskResult modelRun(bool demographic = false)
+{
+    PopulationModel model;
+    model.M = {0, 1, 2, 1, 0.5, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0.5, 0};
+    model.N = {20, 20, 20, 20};
+    model.H = {20, 0, 0, 0};
+    RiskSettings s;
+    s.cvSurvival = 0.1;
+    s.cvFecundity = 0.3;
+    s.replicates = 50;
+    s.steps = 7;
+    s.threshold = 70;
+    s.seed = 9;
+    s.demographic = demographic;
+    return runRisk(model, s).result;
+}
+
+// A harvest that loses some replicates within the run, and not all.
+const QStringList kRunOptions{"--cv-survival", "0.1", "--cv-fecundity", "0.3", "--replicates",
+                              "50", "--steps", "7", "--threshold", "70", "--seed", "9",
+                              "--n0", "20,20,20,20", "--harvest", "20,0,0,0"};
+
+std::vector<double> numbers(const QJsonValue &value)
+{
+    std::vector<double> out;
+    for (const QJsonValue &v : value.toArray())
+        out.push_back(v.toDouble());
+    return out;
+}
+
+// Equal to the 15 significant digits the text form keeps.
+bool sameNumbers(const std::vector<double> &a, const std::vector<double> &b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (std::abs(a[i] - b[i]) > 1e-13 * std::max(1.0, std::abs(b[i])))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+class TestCliRisk : public QObject {
+    Q_OBJECT
+
+private slots:
+    void jsonHoldsTheRunsResults_data();
+    void jsonHoldsTheRunsResults();
+    void textLeadsWithTheSentence();
+    void refusedOptionsExitWithOneLine_data();
+    void refusedOptionsExitWithOneLine();
+    void outWritesTheCsv();
+    void unwritableCsvExitsOne();
+};
+
+void TestCliRisk::jsonHoldsTheRunsResults_data()
+{
+    QTest::addColumn<bool>("demographic");
+    QTest::addRow("environmental") << false;
+    QTest::addRow("demographic") << true;
+}
+
+void TestCliRisk::jsonHoldsTheRunsResults()
+{
+    QFETCH(bool, demographic);
+    QStringList options = kRunOptions;
+    options << "--json" << "--threads" << "2";
+    if (demographic)
+        options << "--demographic";
+    const Result r = run(options);
+    QCOMPARE(r.status, kExitOk);
+    QVERIFY(r.err.isEmpty());
+    QJsonParseError error;
+    const QJsonObject json = QJsonDocument::fromJson(r.out.toUtf8(), &error).object();
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    QCOMPARE(json.keys(), QStringList({"deterministic", "finalRisk", "finalRiskInterval",
+                                       "logLambdaS", "mean", "percentiles", "risk"}));
+
+    const RiskResult expected = modelRun(demographic);
+    QVERIFY(sameNumbers(numbers(json["risk"]), expected.risk));
+    QVERIFY(sameNumbers(numbers(json["mean"]), expected.mean));
+    QVERIFY(sameNumbers(numbers(json["deterministic"]), expected.deterministic));
+    const QJsonObject percentiles = json["percentiles"].toObject();
+    QCOMPARE(percentiles.keys(), QStringList({"25", "5", "50", "75", "95"}));
+    for (size_t k = 0; k < kRiskPercentiles.size(); ++k)
+        QVERIFY(sameNumbers(numbers(percentiles[QString::number(kRiskPercentiles[k])]),
+                            expected.percentiles[k]));
+    QCOMPARE(int(numbers(json["risk"]).size()), 8);
+    QCOMPARE(json["finalRisk"].toDouble(), expected.finalRisk);
+    const std::vector<double> interval = numbers(json["finalRiskInterval"]);
+    QVERIFY(sameNumbers(interval, {expected.finalRiskInterval.low, expected.finalRiskInterval.high}));
+    QVERIFY(expected.finalRisk > 0 && expected.finalRisk < 1);
+    const QJsonObject growth = json["logLambdaS"].toObject();
+    QVERIFY(sameNumbers({growth["simulated"].toDouble(), growth["approximation"].toDouble()},
+                        {*expected.logLambdaSimulated, *expected.logLambdaApproximation}));
+}
+
+void TestCliRisk::textLeadsWithTheSentence()
+{
+    const Result r = run(kRunOptions + QStringList{"--demographic"});
+    QCOMPARE(r.status, kExitOk);
+    const QStringList lines = r.out.split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.front(), QString::fromStdString(riskSentence(modelRun(true))));
+    QVERIFY(r.out.contains("rounded to whole animals"));
+    QVERIFY(r.out.contains("log lambda_s"));
+}
+
+void TestCliRisk::refusedOptionsExitWithOneLine_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("words");
+    QTest::addColumn<bool>("seeHelp");
+    QTest::addRow("CV with a typo") << QStringList{"--cv-survival", "0.1x"}
+                                    << "--cv-survival: \"0.1x\" is not a number" << true;
+    QTest::addRow("negative CV") << QStringList{"--cv-survival=-1"}
+                                 << "--cv-survival \"-1\": needs a number from 0 up" << true;
+    QTest::addRow("fecundity CV above 10") << QStringList{"--cv-fecundity", "11"}
+                                           << "--cv-fecundity \"11\": needs a number from 0 to 10"
+                                           << true;
+    QTest::addRow("threshold beyond a double")
+        << QStringList{"--threshold", "1e400"}
+        << "--threshold \"1e400\": the number is beyond the range of a double" << true;
+    QTest::addRow("threshold a word") << QStringList{"--threshold", "one"}
+                                      << "--threshold: \"one\" is not a number" << true;
+    QTest::addRow("too many replicates")
+        << QStringList{"--replicates", "100001"}
+        << "--replicates \"100001\": needs a whole number from 1 to 100000" << true;
+    QTest::addRow("fractional replicates") << QStringList{"--replicates", "1.5"}
+                                           << "--replicates \"1.5\"" << true;
+    QTest::addRow("no steps") << QStringList{"--steps", "0"}
+                              << "--steps \"0\": needs a whole number from 1 to 1000" << true;
+    QTest::addRow("negative seed") << QStringList{"--seed", "-1"} << "--seed \"-1\"" << true;
+    QTest::addRow("seed beyond the largest")
+        << QStringList{"--seed", "1000000000"}
+        << "--seed \"1000000000\": needs a whole number from 0 to 999999999" << true;
+    QTest::addRow("no threads") << QStringList{"--threads", "0"} << "--threads \"0\"" << true;
+    QTest::addRow("unknown option") << QStringList{"--cv"} << "unknown option --cv" << true;
+    QTest::addRow("switch with a value") << QStringList{"--demographic=1"}
+                                         << "unknown option --demographic=1" << true;
+    QTest::addRow("value missing") << QStringList{"--out"} << "option --out needs a value" << true;
+    QTest::addRow("empty file name") << QStringList{"--out="} << "--out needs a file name" << true;
+    QTest::addRow("survival CV too large")
+        << QStringList{"--cv-survival", "1.5"}
+        << "A survival CV of 1.5 is too large for s0 = 0.5: the largest CV its beta "
+           "distribution allows is 0.9999."
+        << false;
+    QTest::addRow("negative survival rate")
+        << QStringList{"--matrix", "0,1,2,1,0.5,-1,0.5"}
+        << "The survival rate s1 = -1 must be from 0 to 1." << false;
+    QTest::addRow("editing window's rule")
+        << QStringList{"--matrix", "0,1,2,1,0.5,1.5,0.5"}
+        << "Survival rate (the blue ones) must be <=1." << false;
+}
+
+void TestCliRisk::refusedOptionsExitWithOneLine()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QString, words);
+    QFETCH(bool, seeHelp);
+    const Result r = run(options);
+    QCOMPARE(r.status, kExitUsage);
+    QVERIFY(r.out.isEmpty());
+    QVERIFY2(r.err.startsWith("velmora-cli risk: "), qPrintable(r.err));
+    QVERIFY2(r.err.contains(words), qPrintable(r.err));
+    QCOMPARE(r.err.count('\n'), 1);
+    QVERIFY(r.err.endsWith('\n'));
+    QCOMPARE(r.err.contains("(see velmora-cli risk --help)"), seeHelp);
+}
+
+void TestCliRisk::outWritesTheCsv()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("risk.csv");
+    const Result r = run(kRunOptions + QStringList{"--out", path});
+    QCOMPARE(r.status, kExitOk);
+    QVERIFY(r.out.endsWith("Wrote " + path + "\n"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray::fromStdString(riskCsv(modelRun())));
+}
+
+void TestCliRisk::unwritableCsvExitsOne()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("no folder/risk.csv");
+    const Result r = run(kRunOptions + QStringList{"--out", path});
+    QCOMPARE(r.status, kExitFailed);
+    QVERIFY(r.out.startsWith("Risk of falling below 70 within 7 steps: "));
+    QVERIFY(r.err.startsWith("velmora-cli risk: the file \"" + path + "\" could not be written: "));
+    QCOMPARE(r.err.count('\n'), 1);
+    QVERIFY(!QFileInfo::exists(path));
+}
+
+QTEST_APPLESS_MAIN(TestCliRisk)
+#include "tst_clirisk.moc"

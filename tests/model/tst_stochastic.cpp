@@ -1,0 +1,642 @@
+#include "model/sensitivity.h"
+#include "model/stochastic.h"
+#include "model/vitalrates.h"
+
+#include <QtTest>
+
+#include <atomic>
+#include <chrono>
+#include <clocale>
+#include <functional>
+#include <random>
+#include <cmath>
+#include <thread>
+
+using namespace velmora;
+
+namespace {
+
+Matrix4 leslie(const Vector4 &f, double s0, double s1, double s2)
+{
+    return {f[0], f[1], f[2], f[3], s0, 0, 0, 0, 0, s1, 0, 0, 0, 0, s2, 0};
+}
+
+PopulationModel model(const Matrix4 &m, const Vector4 &n, const Vector4 &h)
+{
+    PopulationModel p;
+    p.M = m;
+    p.N = n;
+    p.H = h;
+    return p;
+}
+
+PopulationModel defaultModel()
+{
+    return model(leslie({0, 1, 2, 1}, 0.5, 1, 0.5), {10, 10, 10, 10}, {5, 0, 0, 0});
+}
+
+RiskSettings settings(double cvSurvival, double cvFecundity, int replicates, int steps,
+                      bool demographic = false)
+{
+    RiskSettings s;
+    s.cvSurvival = cvSurvival;
+    s.cvFecundity = cvFecundity;
+    s.replicates = replicates;
+    s.steps = steps;
+    s.demographic = demographic;
+    return s;
+}
+
+RiskResult run(const PopulationModel &m, const RiskSettings &s)
+{
+    RiskOutcome outcome = runRisk(m, s);
+    if (outcome.status != RiskStatus::Done)
+        qFatal("run not done: %s", outcome.refusal.c_str());
+    return std::move(outcome.result);
+}
+
+// Total of M^steps N without harvest: what the mean of the replicates must approach.
+double meanMatrixTotal(const Matrix4 &m, Vector4 n, int steps)
+{
+    for (int t = 0; t < steps; ++t) {
+        Vector4 next{};
+        for (size_t r = 0; r < 4; ++r)
+            for (size_t c = 0; c < 4; ++c)
+                next[r] += m[4 * r + c] * n[c];
+        n = next;
+    }
+    return n[0] + n[1] + n[2] + n[3];
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(PopulationModel)
+
+class TestStochastic : public QObject {
+    Q_OBJECT
+
+private slots:
+    void withoutVariationEveryReplicateIsDeterministic_data();
+    void withoutVariationEveryReplicateIsDeterministic();
+    void meanFollowsTheMeanMatrix_data();
+    void meanFollowsTheMeanMatrix();
+    void oneSeedSameResultOnAnyNumberOfThreads_data();
+    void oneSeedSameResultOnAnyNumberOfThreads();
+    void otherSeedOtherResult();
+    void cancelStopsWithinATenthOfASecond();
+    void progressRisesToTheEnd();
+    void declineReachesRiskOne_data();
+    void declineReachesRiskOne();
+    void riskNeverFalls();
+    void harvestLeavesStochasticGrowthRateAlone();
+    void growthRatesAgree_data();
+    void growthRatesAgree();
+    void demographicRoundsToWholeAnimals();
+    void tooLargeSurvivalCvNamesLargestAllowed_data();
+    void tooLargeSurvivalCvNamesLargestAllowed();
+    void tightestRateIsNamed();
+    void refusesWhatCannotRun_data();
+    void refusesWhatCannotRun();
+    void wilsonIntervalOnKnownCounts_data();
+    void wilsonIntervalOnKnownCounts();
+    void wilsonIntervalHoldsTheShare();
+    void percentilesInterpolateAsNumPy_data();
+    void percentilesInterpolateAsNumPy();
+    void percentilesOfLargeColumnsMatchSorting_data();
+    void percentilesOfLargeColumnsMatchSorting();
+    void sentenceAndCsv_data();
+    void sentenceAndCsv();
+};
+
+void TestStochastic::withoutVariationEveryReplicateIsDeterministic_data()
+{
+    QTest::addColumn<PopulationModel>("population");
+    QTest::addColumn<double>("threshold");
+    QTest::addRow("default model grows")
+        << defaultModel() << 1.0;
+    QTest::addRow("harvest drives it out")
+        << model(leslie({0, 1, 2, 1}, 0.5, 1, 0.5), {10, 10, 10, 10}, {40, 0, 0, 0}) << 1.0;
+    QTest::addRow("threshold crossed on the way down")
+        << model(leslie({0, 0.3, 0.3, 0.3}, 0.5, 0.5, 0.5), {100, 100, 100, 100}, {0, 0, 0, 0})
+        << 50.0;
+    QTest::addRow("below the threshold at the start")
+        << defaultModel() << 100.0;
+    QTest::addRow("empty at the start")
+        << model(leslie({0, 1, 2, 1}, 0.5, 1, 0.5), {0, 0, 0, 0}, {5, 0, 0, 0}) << 1.0;
+}
+
+void TestStochastic::withoutVariationEveryReplicateIsDeterministic()
+{
+    QFETCH(PopulationModel, population);
+    QFETCH(double, threshold);
+    RiskSettings s = settings(0, 0, 37, 60);
+    s.threshold = threshold;
+    const RiskResult r = run(population, s);
+    QCOMPARE(int(r.risk.size()), 61);
+    bool lost = false;
+    for (size_t t = 0; t <= 60; ++t) {
+        lost = lost || r.deterministic[t] < threshold;
+        for (const std::vector<double> &p : r.percentiles)
+            QCOMPARE(p[t], r.deterministic[t]);
+        QCOMPARE(r.mean[t], r.deterministic[t]);
+        QCOMPARE(r.risk[t], lost ? 1.0 : 0.0);
+    }
+}
+
+void TestStochastic::meanFollowsTheMeanMatrix_data()
+{
+    QTest::addColumn<double>("cvSurvival");
+    QTest::addColumn<double>("cvFecundity");
+    QTest::addColumn<bool>("demographic");
+    QTest::addRow("environmental") << 0.1 << 0.3 << false;
+    QTest::addRow("wide years") << 0.3 << 1.0 << false;
+    QTest::addRow("environmental and demographic") << 0.1 << 0.3 << true;
+    QTest::addRow("demographic alone") << 0.0 << 0.0 << true;
+}
+
+void TestStochastic::meanFollowsTheMeanMatrix()
+{
+    QFETCH(double, cvSurvival);
+    QFETCH(double, cvFecundity);
+    QFETCH(bool, demographic);
+    // No harvest, so the clamp never acts and E N(t+1) = (mean M) E N(t) year by year.
+    // 20 runs of 1000 replicates on different seeds: their spread gives the standard error.
+    const PopulationModel population = model(leslie({0, 1, 2, 1}, 0.5, 0.9, 0.5),
+                                             {10, 10, 10, 10}, {0, 0, 0, 0});
+    constexpr int kRuns = 20;
+    double sum = 0.0;
+    double squares = 0.0;
+    for (int k = 0; k < kRuns; ++k) {
+        RiskSettings s = settings(cvSurvival, cvFecundity, 1000, 10, demographic);
+        s.seed = std::uint32_t(100 + k);
+        const double mean = run(population, s).mean[10];
+        sum += mean;
+        squares += mean * mean;
+    }
+    const double mean = sum / kRuns;
+    const double standardError = std::sqrt((squares / kRuns - mean * mean) / (kRuns - 1));
+    const double expected = meanMatrixTotal(population.M, population.N, 10);
+    QVERIFY2(standardError > 0, "the replicates did not vary");
+    QVERIFY2(std::abs(mean - expected) < 4 * standardError,
+             qPrintable(QStringLiteral("mean %1, expected %2, standard error %3")
+                            .arg(mean).arg(expected).arg(standardError)));
+}
+
+void TestStochastic::oneSeedSameResultOnAnyNumberOfThreads_data()
+{
+    QTest::addColumn<bool>("demographic");
+    QTest::addRow("environmental") << false;
+    QTest::addRow("demographic") << true;
+}
+
+void TestStochastic::oneSeedSameResultOnAnyNumberOfThreads()
+{
+    QFETCH(bool, demographic);
+    // 9000 replicates and 20 steps: several chunks per worker and two blocks of steps.
+    RiskSettings s = settings(0.2, 0.4, 9000, 20, demographic);
+    s.threshold = 20;
+    s.seed = 77;
+    s.threads = 1;
+    const RiskResult one = run(defaultModel(), s);
+    for (const int threads : {2, 3}) {
+        s.threads = threads;
+        const RiskResult more = run(defaultModel(), s);
+        QCOMPARE(more.risk, one.risk);
+        QCOMPARE(more.mean, one.mean);
+        for (size_t k = 0; k < 5; ++k)
+            QCOMPARE(more.percentiles[k], one.percentiles[k]);
+        QCOMPARE(more.logLambdaSimulated, one.logLambdaSimulated);
+    }
+    QVERIFY(one.risk.back() > 0 && one.risk.back() < 1);
+}
+
+void TestStochastic::otherSeedOtherResult()
+{
+    RiskSettings s = settings(0.2, 0.4, 200, 30);
+    const RiskResult a = run(defaultModel(), s);
+    s.seed = 2;
+    const RiskResult b = run(defaultModel(), s);
+    QVERIFY(a.mean != b.mean);
+}
+
+void TestStochastic::cancelStopsWithinATenthOfASecond()
+{
+    RiskSettings s = settings(0.1, 0.3, kMaxReplicates, kMaxRiskSteps, true);
+    s.threads = 2;
+    std::atomic<bool> cancel{false};
+    std::atomic<bool> started{false};
+    RiskControl control;
+    control.cancel = &cancel;
+    control.progress = [&](double share) {
+        if (share > 0)
+            started = true;
+    };
+    RiskOutcome outcome;
+    std::atomic<bool> finished{false};
+    std::thread worker([&] {
+        outcome = runRisk(defaultModel(), s, control);
+        finished = true;
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(started.load(), 20000);
+    const auto asked = std::chrono::steady_clock::now();
+    cancel = true;
+    while (!finished)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - asked).count();
+    worker.join();
+    QVERIFY2(ms < 100, qPrintable(QStringLiteral("stopped after %1 ms").arg(ms)));
+    QCOMPARE(outcome.status, RiskStatus::Cancelled);
+    QVERIFY(outcome.result.risk.empty());
+    QVERIFY(outcome.result.mean.empty());
+}
+
+void TestStochastic::progressRisesToTheEnd()
+{
+    RiskSettings s = settings(0.1, 0.3, 3000, 100);
+    std::vector<double> shares;
+    RiskControl control;
+    const std::thread::id caller = std::this_thread::get_id();
+    bool onCaller = true;
+    control.progress = [&](double share) {
+        shares.push_back(share);
+        onCaller = onCaller && std::this_thread::get_id() == caller;
+    };
+    QCOMPARE(runRisk(defaultModel(), s, control).status, RiskStatus::Done);
+    QVERIFY(onCaller);
+    QVERIFY(std::is_sorted(shares.begin(), shares.end()));
+    QVERIFY(!shares.empty());
+    QVERIFY(shares.front() >= 0);
+    QCOMPARE(shares.back(), 1.0);
+}
+
+void TestStochastic::declineReachesRiskOne_data()
+{
+    QTest::addColumn<PopulationModel>("population");
+    QTest::addColumn<bool>("demographic");
+    const PopulationModel declining = model(leslie({0, 0.2, 0.2, 0.1}, 0.5, 0.5, 0.5),
+                                            {100, 100, 100, 100}, {0, 0, 0, 0});
+    QTest::addRow("lambda < 1") << declining << false;
+    QTest::addRow("lambda < 1, whole animals") << declining << true;
+    QTest::addRow("harvest beyond the growth")
+        << model(leslie({0, 1, 2, 1}, 0.5, 1, 0.5), {10, 10, 10, 10}, {30, 0, 0, 0}) << false;
+}
+
+void TestStochastic::declineReachesRiskOne()
+{
+    QFETCH(PopulationModel, population);
+    QFETCH(bool, demographic);
+    const RiskResult r = run(population, settings(0, 0, 50, 200, demographic));
+    QCOMPARE(r.risk.front(), 0.0);
+    QCOMPARE(r.risk.back(), 1.0);
+    QCOMPARE(r.finalLost, 50LL);
+    QCOMPARE(r.finalRiskInterval.high, 1.0);
+}
+
+void TestStochastic::riskNeverFalls()
+{
+    RiskSettings s = settings(0.3, 0.6, 500, 100, true);
+    s.threshold = 30;
+    const RiskResult r = run(defaultModel(), s);
+    QVERIFY(std::is_sorted(r.risk.begin(), r.risk.end()));
+    QVERIFY(r.risk.back() > 0);
+    for (size_t t = 0; t < r.risk.size(); ++t) {
+        for (size_t k = 1; k < 5; ++k)
+            QVERIFY(r.percentiles[k - 1][t] <= r.percentiles[k][t]);
+    }
+}
+
+void TestStochastic::harvestLeavesStochasticGrowthRateAlone()
+{
+    PopulationModel harvested = defaultModel();
+    PopulationModel free = harvested;
+    free.H = {0, 0, 0, 0};
+    const RiskSettings s = settings(0.2, 0.3, 300, 80);
+    const RiskResult a = run(harvested, s);
+    const RiskResult b = run(free, s);
+    QVERIFY(a.logLambdaSimulated.has_value());
+    QCOMPARE(a.logLambdaSimulated, b.logLambdaSimulated);
+    QVERIFY(a.mean.back() < b.mean.back());
+}
+
+void TestStochastic::growthRatesAgree_data()
+{
+    QTest::addColumn<double>("cvSurvival");
+    QTest::addColumn<double>("cvFecundity");
+    QTest::addColumn<double>("tolerance");
+    QTest::addRow("no variation") << 0.0 << 0.0 << 1e-9;
+    QTest::addRow("small noise") << 0.05 << 0.05 << 2e-3;
+    QTest::addRow("survival only") << 0.1 << 0.0 << 3e-3;
+}
+
+void TestStochastic::growthRatesAgree()
+{
+    QFETCH(double, cvSurvival);
+    QFETCH(double, cvFecundity);
+    QFETCH(double, tolerance);
+    const RiskResult r = run(defaultModel(), settings(cvSurvival, cvFecundity, 2000, 100));
+    QVERIFY(r.logLambdaSimulated && r.logLambdaApproximation);
+    QVERIFY2(std::abs(*r.logLambdaSimulated - *r.logLambdaApproximation) < tolerance,
+             qPrintable(QStringLiteral("simulated %1, approximation %2")
+                            .arg(*r.logLambdaSimulated).arg(*r.logLambdaApproximation)));
+    // Variation lowers the stochastic growth rate below ln lambda.
+    const double lnLambda = std::log(sensitivities(defaultModel().M).lambda);
+    QVERIFY(*r.logLambdaApproximation <= lnLambda + 1e-6);
+    if (cvSurvival > 0)
+        QVERIFY(*r.logLambdaApproximation < lnLambda - 1e-5);
+}
+
+void TestStochastic::demographicRoundsToWholeAnimals()
+{
+    const PopulationModel typed = model(leslie({0, 1, 2, 1}, 0.5, 1, 0.5), {10.4, 0.6, 2.5, 0},
+                                        {4.5, 0.2, 0, 0});
+    const RiskResult r = run(typed, settings(0.1, 0.3, 40, 20, true));
+    QCOMPARE(r.start.N, (Vector4{10, 1, 3, 0}));
+    QCOMPARE(r.start.H, (Vector4{5, 0, 0, 0}));
+    QCOMPARE(r.deterministic.front(), 14.0);
+    for (const std::vector<double> &p : {r.percentiles[0], r.percentiles[2], r.percentiles[4]}) {
+        for (const double total : p) {
+            // 40 replicates: these percentiles sit between two whole totals at most.
+            QCOMPARE(std::round(total * 20), total * 20);
+        }
+    }
+    // Without the switch nothing is rounded.
+    const RiskResult plain = run(typed, settings(0.1, 0.3, 40, 20));
+    QCOMPARE(plain.start.N, typed.N);
+}
+
+void TestStochastic::tooLargeSurvivalCvNamesLargestAllowed_data()
+{
+    QTest::addColumn<double>("s");
+    QTest::addColumn<double>("cv");
+    QTest::addColumn<QString>("named");
+    QTest::addColumn<double>("largest");
+    QTest::addRow("s = 0.5, bound 1 exactly") << 0.5 << 1.0 << "s0 = 0.5" << 0.9999;
+    QTest::addRow("s = 0.75, bound 0.57735") << 0.75 << 0.6 << "s0 = 0.75" << 0.5773;
+    QTest::addRow("s = 0.9, bound 1/3") << 0.9 << 2.0 << "s0 = 0.9" << 0.3333;
+    QTest::addRow("s = 0.2, bound 2") << 0.2 << 3.0 << "s0 = 0.2" << 1.999;
+    QTest::addRow("s = 0.01, bound 9.95") << 0.01 << 10.0 << "s0 = 0.01" << 9.949;
+}
+
+void TestStochastic::tooLargeSurvivalCvNamesLargestAllowed()
+{
+    QFETCH(double, s);
+    QFETCH(double, cv);
+    QFETCH(QString, named);
+    QFETCH(double, largest);
+    const PopulationModel population = model(leslie({0, 1, 2, 1}, s, 1, 0), {10, 10, 10, 10},
+                                             {0, 0, 0, 0});
+    const auto refusal = riskRefusal(population, settings(cv, 0, 10, 10));
+    QVERIFY(refusal);
+    const QString text = QString::fromStdString(*refusal);
+    QVERIFY2(text.contains(named), qPrintable(text));
+    QVERIFY2(text.contains(QString::number(largest, 'g', 15)), qPrintable(text));
+    QVERIFY(text.contains(QString::number(cv)));
+    // The CV named is taken and runs; the next one up at four digits is not.
+    QCOMPARE(largestSurvivalCv(s), largest);
+    QVERIFY(!riskRefusal(population, settings(largest, 0, 10, 10)));
+    const double step = std::pow(10.0, std::floor(std::log10(largest)) - 3);
+    QVERIFY(riskRefusal(population, settings(largest + step, 0, 10, 10)));
+    QCOMPARE(runRisk(population, settings(largest, 0, 50, 20)).status, RiskStatus::Done);
+}
+
+void TestStochastic::tightestRateIsNamed()
+{
+    const PopulationModel population = model(leslie({0, 1, 2, 1}, 0.5, 0.9, 0.75),
+                                             {10, 10, 10, 10}, {0, 0, 0, 0});
+    const auto refusal = riskRefusal(population, settings(1.2, 0, 10, 10));
+    QVERIFY(refusal);
+    QCOMPARE(*refusal, std::string("A survival CV of 1.2 is too large for s1 = 0.9: the largest "
+                                   "CV its beta distribution allows is 0.3333."));
+    // Rates of 1 and 0 do not vary: any CV suits them.
+    const PopulationModel fixedRates = model(leslie({0, 1, 2, 1}, 1, 0, 1), {10, 10, 10, 10},
+                                             {0, 0, 0, 0});
+    QVERIFY(!riskRefusal(fixedRates, settings(1000, 0, 10, 10)));
+}
+
+void TestStochastic::refusesWhatCannotRun_data()
+{
+    QTest::addColumn<PopulationModel>("population");
+    QTest::addColumn<RiskSettings>("asked");
+    QTest::addColumn<QString>("words");
+    const PopulationModel ok = defaultModel();
+    RiskSettings s = settings(0.1, 0.3, 10, 10);
+    const auto with = [&](auto change) {
+        RiskSettings changed = s;
+        change(changed);
+        return changed;
+    };
+    QTest::addRow("no replicates") << ok << with([](RiskSettings &x) { x.replicates = 0; })
+                                   << "replicates";
+    QTest::addRow("too many replicates")
+        << ok << with([](RiskSettings &x) { x.replicates = kMaxReplicates + 1; }) << "replicates";
+    QTest::addRow("no steps") << ok << with([](RiskSettings &x) { x.steps = 0; }) << "steps";
+    QTest::addRow("too many steps") << ok << with([](RiskSettings &x) { x.steps = 1001; })
+                                    << "steps";
+    QTest::addRow("seed too large") << ok << with([](RiskSettings &x) { x.seed = kMaxSeed + 1; })
+                                    << "seed";
+    QTest::addRow("negative survival CV")
+        << ok << with([](RiskSettings &x) { x.cvSurvival = -0.1; }) << "survival CV";
+    QTest::addRow("survival CV not a number")
+        << ok << with([](RiskSettings &x) { x.cvSurvival = std::nan(""); }) << "survival CV";
+    QTest::addRow("fecundity CV above 10")
+        << ok << with([](RiskSettings &x) { x.cvFecundity = 10.5; }) << "fecundity CV";
+    QTest::addRow("infinite threshold")
+        << ok << with([](RiskSettings &x) { x.threshold = HUGE_VAL; }) << "threshold";
+    QTest::addRow("negative survival rate")
+        << model(leslie({0, 1, 2, 1}, 0.5, -0.2, 0.5), {1, 1, 1, 1}, {0, 0, 0, 0}) << s
+        << "s1 = -0.2";
+    QTest::addRow("negative fecundity")
+        << model(leslie({0, -1, 2, 1}, 0.5, 1, 0.5), {1, 1, 1, 1}, {0, 0, 0, 0}) << s
+        << "f1 = -1";
+    QTest::addRow("infinite N")
+        << model(leslie({0, 1, 2, 1}, 0.5, 1, 0.5), {HUGE_VAL, 1, 1, 1}, {0, 0, 0, 0}) << s
+        << "N(t)";
+}
+
+void TestStochastic::refusesWhatCannotRun()
+{
+    QFETCH(PopulationModel, population);
+    QFETCH(RiskSettings, asked);
+    QFETCH(QString, words);
+    const RiskOutcome outcome = runRisk(population, asked);
+    QCOMPARE(outcome.status, RiskStatus::Refused);
+    QVERIFY2(QString::fromStdString(outcome.refusal).contains(words),
+             outcome.refusal.c_str());
+    QVERIFY(outcome.result.risk.empty());
+}
+
+void TestStochastic::wilsonIntervalOnKnownCounts_data()
+{
+    QTest::addColumn<int>("successes");
+    QTest::addColumn<int>("trials");
+    QTest::addColumn<double>("low");
+    QTest::addColumn<double>("high");
+    // Newcombe (1998), Statistics in Medicine 17, 857-872, table I, method 3.
+    QTest::addRow("81 of 263") << 81 << 263 << 0.2553 << 0.3662;
+    QTest::addRow("15 of 148") << 15 << 148 << 0.0624 << 0.1605;
+    QTest::addRow("0 of 20") << 0 << 20 << 0.0 << 0.1611;
+    QTest::addRow("1 of 29") << 1 << 29 << 0.0061 << 0.1718;
+    QTest::addRow("10 of 10") << 10 << 10 << 0.7225 << 1.0;
+    QTest::addRow("1 of 1") << 1 << 1 << 0.2065 << 1.0;
+}
+
+void TestStochastic::wilsonIntervalOnKnownCounts()
+{
+    QFETCH(int, successes);
+    QFETCH(int, trials);
+    QFETCH(double, low);
+    QFETCH(double, high);
+    const Interval interval = wilsonInterval(successes, trials);
+    QVERIFY2(std::abs(interval.low - low) < 5e-5, qPrintable(QString::number(interval.low)));
+    QVERIFY2(std::abs(interval.high - high) < 5e-5, qPrintable(QString::number(interval.high)));
+    QVERIFY(interval.low >= 0 && interval.high <= 1);
+}
+
+void TestStochastic::wilsonIntervalHoldsTheShare()
+{
+    // Rounding put the lower end of 0 of 1000 just above 0 once: the share fell outside.
+    for (const long long n : {1LL, 2LL, 3LL, 7LL, 50LL, 1000LL, 99999LL, 100000LL}) {
+        for (const long long k : {0LL, 1LL, n / 3, n / 2, n - 1, n}) {
+            const Interval interval = wilsonInterval(k, n);
+            const double p = double(k) / double(n);
+            QVERIFY2(interval.low <= p && p <= interval.high,
+                     qPrintable(QStringLiteral("%1 of %2").arg(k).arg(n)));
+        }
+        QCOMPARE(wilsonInterval(0, n).low, 0.0);
+        QCOMPARE(wilsonInterval(n, n).high, 1.0);
+    }
+}
+
+void TestStochastic::percentilesInterpolateAsNumPy_data()
+{
+    QTest::addColumn<std::vector<double>>("values");
+    QTest::addColumn<std::vector<double>>("expected");
+    const double inf = HUGE_VAL;
+    // numpy.percentile(values, [5, 25, 50, 75, 95]) with its default linear method.
+    QTest::addRow("1 to 10") << std::vector<double>{10, 9, 8, 7, 6, 5, 4, 3, 2, 1}
+                             << std::vector<double>{1.45, 3.25, 5.5, 7.75, 9.55};
+    QTest::addRow("one value") << std::vector<double>{7} << std::vector<double>{7, 7, 7, 7, 7};
+    QTest::addRow("two values") << std::vector<double>{3, 1}
+                                << std::vector<double>{1.1, 1.5, 2, 2.5, 2.9};
+    QTest::addRow("ties") << std::vector<double>{0, 5, 0, 5, 0}
+                          << std::vector<double>{0, 0, 0, 5, 5};
+    QTest::addRow("exact positions") << std::vector<double>{4, 1, 3, 2, 0, 9, 8, 7, 6, 5, 10}
+                                     << std::vector<double>{0.5, 2.5, 5, 7.5, 9.5};
+    // NumPy gives nan beside an infinite total; the totals beyond range are infinite.
+    QTest::addRow("beyond range") << std::vector<double>{inf, 2, inf, 1}
+                                  << std::vector<double>{1.15, 1.75, inf, inf, inf};
+    QTest::addRow("median beside a total beyond range")
+        << std::vector<double>{inf, 1, 2} << std::vector<double>{1.1, 1.5, 2, inf, inf};
+}
+
+void TestStochastic::percentilesInterpolateAsNumPy()
+{
+    QFETCH(std::vector<double>, values);
+    QFETCH(std::vector<double>, expected);
+    const std::array<double, 5> p = riskPercentiles(values);
+    for (size_t k = 0; k < 5; ++k)
+        QVERIFY2(p[k] == expected[k] || std::abs(p[k] - expected[k]) < 1e-12,
+                 qPrintable(QStringLiteral("%1 %: %2").arg(kRiskPercentiles[k]).arg(p[k])));
+}
+
+void TestStochastic::percentilesOfLargeColumnsMatchSorting_data()
+{
+    QTest::addColumn<std::vector<double>>("values");
+    std::mt19937 random(5);
+    const auto column = [&random](size_t n, const std::function<double()> &draw) {
+        std::vector<double> values(n);
+        for (double &v : values)
+            v = draw();
+        return values;
+    };
+    const auto ties = [&random] { return double(random() % 50); };
+    std::lognormal_distribution<double> wide(0.0, 40.0);
+    const double inf = HUGE_VAL;
+    // Around the size where the search changes from nth_element to buckets, and beyond.
+    for (const size_t n : {3u, 19u, 20u, 21u, 100u, 2047u, 2048u, 4097u, 10001u})
+        QTest::addRow("%zu values, many ties", n) << column(n, ties);
+    QTest::addRow("extinct and beyond range among them")
+        << column(10000, [&] {
+               const unsigned r = random() % 10;
+               return r == 0 ? 0.0 : r == 1 ? inf : 1 + double(random() % 1000) / 7;
+           });
+    QTest::addRow("a spread over hundreds of decades")
+        << column(10000, [&] { return std::min(wide(random), 1e300); });
+    QTest::addRow("all alike") << std::vector<double>(5000, 123.25);
+    QTest::addRow("all extinct") << std::vector<double>(5000, 0.0);
+    QTest::addRow("all beyond range") << std::vector<double>(5000, inf);
+    QTest::addRow("two neighbouring doubles")
+        << column(6000, [&] { return random() % 2 ? 1.0 : std::nextafter(1.0, 2.0); });
+}
+
+void TestStochastic::percentilesOfLargeColumnsMatchSorting()
+{
+    QFETCH(std::vector<double>, values);
+    const size_t n = values.size();
+    std::vector<double> sorted = values;
+    std::sort(sorted.begin(), sorted.end());
+    const std::array<double, 5> p = riskPercentiles(values);
+    for (size_t k = 0; k < 5; ++k) {
+        const double h = double(n - 1) * kRiskPercentiles[k] / 100.0;
+        const size_t low = size_t(h);
+        const double a = sorted[low];
+        const double b = sorted[std::min(low + 1, n - 1)];
+        const double expected = h == double(low) || a == b ? a : a + (h - double(low)) * (b - a);
+        QVERIFY2(p[k] == expected,
+                 qPrintable(QStringLiteral("%1 %: %2, expected %3")
+                                .arg(kRiskPercentiles[k]).arg(p[k]).arg(expected)));
+    }
+}
+
+void TestStochastic::sentenceAndCsv_data()
+{
+    QTest::addColumn<double>("threshold");
+    QTest::addColumn<int>("steps");
+    QTest::addColumn<int>("lost");
+    QTest::addColumn<QString>("sentence");
+    QTest::addRow("the usual case")
+        << 1.0 << 100 << 372
+        << "Risk of falling below 1 within 100 steps: 37.2 % (95 % interval 34.3 - 40.2 %)";
+    QTest::addRow("one step, fractional threshold")
+        << 0.5 << 1 << 0 << "Risk of falling below 0.5 within 1 step: 0.0 % (95 % interval 0.0 - 0.4 %)";
+    QTest::addRow("all lost")
+        << 250.0 << 7 << 1000
+        << "Risk of falling below 250 within 7 steps: 100.0 % (95 % interval 99.6 - 100.0 %)";
+}
+
+void TestStochastic::sentenceAndCsv()
+{
+    QFETCH(double, threshold);
+    QFETCH(int, steps);
+    QFETCH(int, lost);
+    QFETCH(QString, sentence);
+    // Numbers keep their "." whatever the locale says.
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    std::setlocale(LC_ALL, "de_DE.UTF-8");
+    RiskResult r;
+    r.settings.threshold = threshold;
+    r.settings.steps = steps;
+    r.finalLost = lost;
+    r.finalRisk = lost / 1000.0;
+    r.finalRiskInterval = wilsonInterval(lost, 1000);
+    const QString written = QString::fromStdString(riskSentence(r));
+
+    r.risk.assign(size_t(steps) + 1, 0.25);
+    for (std::vector<double> &p : r.percentiles)
+        p.assign(size_t(steps) + 1, 1.5);
+    r.mean.assign(size_t(steps) + 1, 1234.5);
+    r.deterministic.assign(size_t(steps) + 1, 1e20);
+    const QString csv = QString::fromStdString(riskCsv(r));
+    std::setlocale(LC_ALL, before.c_str());
+
+    QCOMPARE(written, sentence);
+    const QStringList lines = csv.split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.size(), steps + 3); // header, t = 0..steps, and the empty rest after the last
+    QCOMPARE(lines.front(), QStringLiteral("t,risk,p5,p25,p50,p75,p95,mean,deterministic"));
+    QCOMPARE(lines[1], QStringLiteral("0,0.25,1.5,1.5,1.5,1.5,1.5,1234.5,1E+20"));
+    QCOMPARE(lines[steps + 1].section(u',', 0, 0), QString::number(steps));
+    QVERIFY(lines.back().isEmpty());
+}
+
+QTEST_APPLESS_MAIN(TestStochastic)
+#include "tst_stochastic.moc"
