@@ -1,3 +1,4 @@
+#include "tests/support/commandlinerun.h"
 #include "cli/commandline.h"
 #include "modelfile/modelfile.h"
 #include "tests/modelfile/badmodelfiles.h"
@@ -14,24 +15,11 @@ using namespace velmora;
 
 namespace {
 
-struct Result {
-    int status = -1;
-    QString out;
-    QString err;
-};
+using Result = CommandLineResult;
 
 Result run(const QStringList &arguments)
 {
-    std::vector<std::string> args;
-    for (const QString &a : arguments)
-        args.push_back(a.toStdString());
-    std::ostringstream out;
-    std::ostringstream err;
-    Result r;
-    r.status = runCommandLine(args, out, err);
-    r.out = QString::fromStdString(out.str());
-    r.err = QString::fromStdString(err.str());
-    return r;
+    return runVelmoraCli(arguments);
 }
 
 bool writeBytes(const QString &path, const QByteArray &bytes)

@@ -1,0 +1,25 @@
+#include "tests/support/commandlinerun.h"
+
+#include "cli/commandline.h"
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace velmora {
+
+CommandLineResult runVelmoraCli(const QStringList &arguments)
+{
+    std::vector<std::string> args;
+    for (const QString &a : arguments)
+        args.push_back(a.toStdString());
+    std::ostringstream out;
+    std::ostringstream err;
+    CommandLineResult r;
+    r.status = runCommandLine(args, out, err);
+    r.out = QString::fromStdString(out.str());
+    r.err = QString::fromStdString(err.str());
+    return r;
+}
+
+} // namespace velmora
