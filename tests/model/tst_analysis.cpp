@@ -39,6 +39,8 @@ const Matrix4 kFibonacci = leslie({1, 1, 0, 0}, 1, 0, 0);
 const Matrix4 kSelfReplacing = leslie({1, 0, 0, 0}, 0.5, 0.5, 0.5);
 const Matrix4 kDeclining = leslie({0, 0.5, 0.5, 0.5}, 0.5, 0.5, 0.5);
 const Matrix4 kNoBirths = leslie({0, 0, 0, 0}, 0.5, 0.5, 0.5);
+// lambda is f0 alone, beside a defective triple root 0 of the classes that never breed.
+const Matrix4 kFirstClassAlone = leslie({0.002, 0, 0, 0}, 0.5, 1, 0.5);
 
 const Vector4 kThreeClassEquilibrium = {80.0 / 11, 40.0 / 11, 10.0 / 11, 0};
 
@@ -103,7 +105,8 @@ private slots:
     void dominantEigenvalueMatchesPublishedValue();
     void eigenvaluesAreRootsOfTheCharacteristicPolynomial_data();
     void eigenvaluesAreRootsOfTheCharacteristicPolynomial();
-    void threeClassVectorsMatchTextbook();
+    void vectorsMatchHandComputation_data();
+    void vectorsMatchHandComputation();
     void dampingRatioAndGenerationTime_data();
     void dampingRatioAndGenerationTime();
     void structureIsRecognised_data();
@@ -134,6 +137,7 @@ void TestAnalysis::dominantEigenvalueMatchesPublishedValue_data()
     QTest::addRow("Fibonacci golden ratio") << kFibonacci << (1 + std::sqrt(5.0)) / 2 << 12;
     QTest::addRow("semelparous 1") << kSemelparous << 1.0 << 12;
     QTest::addRow("self-replacing 1") << kSelfReplacing << 1.0 << 12;
+    QTest::addRow("f0 alone") << kFirstClassAlone << 0.002 << 15;
 }
 
 void TestAnalysis::dominantEigenvalueMatchesPublishedValue()
@@ -181,16 +185,35 @@ void TestAnalysis::eigenvaluesAreRootsOfTheCharacteristicPolynomial()
     QVERIFY(std::abs(sum - trace) <= 1e-10 * std::max(1.0, norm));
 }
 
-void TestAnalysis::threeClassVectorsMatchTextbook()
+void TestAnalysis::vectorsMatchHandComputation_data()
 {
-    const GrowthAnalysis g = analyseGrowth(kThreeClass);
+    QTest::addColumn<Matrix4>("m");
+    QTest::addColumn<Vector4>("w");
+    QTest::addColumn<Vector4>("v");
+    QTest::addColumn<double>("r0");
+    QTest::addRow("3-class textbook") << kThreeClass << Vector4{18.0 / 25, 6.0 / 25, 1.0 / 25, 0}
+                                      << Vector4{1, 3, 2, 0} << 19.0 / 8; // 4 x 0.5 + 3 x 0.5 x 0.25
+    // w_(i+1) = s_i w_i / lambda: the few newborns of a slow population are old animals' young.
+    const double sum = 1 + 250 + 125000 + 31250000;
+    QTest::addRow("f0 alone") << kFirstClassAlone
+                              << Vector4{1 / sum, 250 / sum, 125000 / sum, 31250000 / sum}
+                              << Vector4{1, 0, 0, 0} << 0.002;
+}
+
+void TestAnalysis::vectorsMatchHandComputation()
+{
+    QFETCH(Matrix4, m);
+    QFETCH(Vector4, w);
+    QFETCH(Vector4, v);
+    QFETCH(double, r0);
+    const GrowthAnalysis g = analyseGrowth(m);
     QCOMPARE(g.status, GrowthStatus::Ok);
     QVERIFY(g.stableDistribution);
-    QVERIFY(closeVectors(*g.stableDistribution, {18.0 / 25, 6.0 / 25, 1.0 / 25, 0}));
+    QVERIFY(closeVectors(*g.stableDistribution, w));
     QVERIFY(g.reproductiveValues);
-    QVERIFY(closeVectors(*g.reproductiveValues, {1, 3, 2, 0}));
+    QVERIFY(closeVectors(*g.reproductiveValues, v));
     QVERIFY(g.R0);
-    QVERIFY(close(*g.R0, 19.0 / 8)); // 4 x 0.5 + 3 x 0.5 x 0.25
+    QVERIFY(close(*g.R0, r0));
 }
 
 void TestAnalysis::dampingRatioAndGenerationTime_data()
@@ -208,6 +231,8 @@ void TestAnalysis::dampingRatioAndGenerationTime_data()
     // lambda = 1: births all come from the fourth class, so parents are 4 steps old.
     QTest::addRow("semelparous") << kSemelparous << 1.0 << 4.0 << true;
     QTest::addRow("self-replacing") << kSelfReplacing << infinite << 1.0 << true;
+    // R0 = lambda = f0: ln R0 / ln lambda is exactly 1; the roots 0 stay exact.
+    QTest::addRow("f0 alone") << kFirstClassAlone << infinite << 1.0 << false;
 }
 
 void TestAnalysis::dampingRatioAndGenerationTime()
