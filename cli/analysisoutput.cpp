@@ -3,9 +3,12 @@
 #include "model/analysisreport.h"
 #include "model/numbertext.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <sstream>
 
 namespace velmora {
@@ -64,52 +67,35 @@ std::vector<std::string> cellsOf(const double *values, size_t count)
     return cells;
 }
 
-std::string quoted(const std::string &text)
+// A finite number as a JSON number, anything else as null.
+QJsonValue number(double value)
 {
-    std::string out = "\"";
-    for (const char c : text) {
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char escaped[8];
-                std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-                out += escaped;
-            } else {
-                out += c;
-            }
-        }
-    }
-    return out + "\"";
+    return std::isfinite(value) ? QJsonValue(value) : QJsonValue(QJsonValue::Null);
 }
 
-// A finite number in the program's text form (valid JSON: "0.5", "1.5E+15"), else null.
-std::string number(double value)
+QJsonArray array(const double *values, size_t count)
 {
-    return std::isfinite(value) ? numberText(value) : "null";
-}
-
-std::string array(const double *values, size_t count)
-{
-    std::string out = "[";
+    QJsonArray out;
     for (size_t i = 0; i < count; ++i)
-        out += (i > 0 ? ", " : "") + number(values[i]);
-    return out + "]";
+        out.append(number(values[i]));
+    return out;
 }
 
-std::string array(const Vector4 &v) { return array(v.data(), v.size()); }
+QJsonArray array(const Vector4 &v) { return array(v.data(), v.size()); }
 
-std::string optionalArray(const std::optional<Vector4> &v) { return v ? array(*v) : "null"; }
+QJsonValue optionalArray(const std::optional<Vector4> &v)
+{
+    return v ? QJsonValue(array(*v)) : QJsonValue(QJsonValue::Null);
+}
 
-std::string optionalNumber(const std::optional<double> &v) { return v ? number(*v) : "null"; }
+QJsonValue optionalNumber(const std::optional<double> &v)
+{
+    return v ? number(*v) : QJsonValue(QJsonValue::Null);
+}
+
+QJsonValue stepNumber(bool has, int step) { return has ? QJsonValue(step) : QJsonValue(); }
+
+QString text(const std::string &s) { return QString::fromStdString(s); }
 
 const char *growthStatusName(GrowthStatus status)
 {
@@ -187,73 +173,74 @@ std::string analysisJson(const ModelAnalysis &a)
 {
     const PopulationModel &m = a.model;
     const GrowthAnalysis &g = a.growth;
-    std::ostringstream out;
-    out << "{\n  \"model\": {\"M\": [";
+    QJsonArray rows;
     for (size_t r = 0; r < 4; ++r)
-        out << (r > 0 ? ", " : "") << array(&m.M[4 * r], 4);
-    out << "], \"H\": " << array(m.H) << ", \"N\": " << array(m.N) << ", \"t\": " << m.t
-        << "},\n";
+        rows.append(array(&m.M[4 * r], 4));
+    QJsonObject json;
+    json["model"] = QJsonObject{{"M", rows}, {"H", array(m.H)}, {"N", array(m.N)}, {"t", m.t}};
 
     const bool ok = g.status == GrowthStatus::Ok;
-    out << "  \"growth\": {\"status\": " << quoted(growthStatusName(g.status)) << ", \"lambda\": ";
-    out << (ok || g.status == GrowthStatus::NoGrowth ? number(g.lambda) : "null");
-    out << ", \"eigenvalues\": ";
+    QJsonValue eigenvalues;
     if (g.spectrum.converged) {
-        out << '[';
-        for (size_t i = 0; i < 4; ++i)
-            out << (i > 0 ? ", " : "") << "{\"re\": " << number(g.spectrum.values[i].real())
-                << ", \"im\": " << number(g.spectrum.values[i].imag()) << '}';
-        out << ']';
-    } else {
-        out << "null";
+        QJsonArray values;
+        for (const std::complex<double> &value : g.spectrum.values)
+            values.append(QJsonObject{{"re", number(value.real())}, {"im", number(value.imag())}});
+        eigenvalues = values;
     }
-    out << ",\n    \"stableDistribution\": " << optionalArray(g.stableDistribution)
-        << ", \"reproductiveValues\": " << optionalArray(g.reproductiveValues)
-        << ",\n    \"R0\": " << optionalNumber(g.R0)
-        << ", \"dampingRatio\": " << (ok ? number(g.dampingRatio) : "null")
-        << ", \"dampingRatioInfinite\": " << (ok && std::isinf(g.dampingRatio) ? "true" : "false")
-        << ",\n    \"generationTime\": " << optionalNumber(g.generationTime)
-        << ", \"generationTimeDefinition\": "
-        << quoted(g.generationTimeIsLimit ? "mean age of the parents (lambda = 1)"
-                                          : "ln R0 / ln lambda")
-        << ",\n    \"reducible\": " << (g.structure.reducible ? "true" : "false")
-        << ", \"period\": " << g.structure.period << "},\n";
+    json["growth"] = QJsonObject{
+        {"status", growthStatusName(g.status)},
+        {"lambda", ok || g.status == GrowthStatus::NoGrowth ? number(g.lambda) : QJsonValue()},
+        {"eigenvalues", eigenvalues},
+        {"stableDistribution", optionalArray(g.stableDistribution)},
+        {"reproductiveValues", optionalArray(g.reproductiveValues)},
+        {"R0", optionalNumber(g.R0)},
+        {"dampingRatio", ok ? number(g.dampingRatio) : QJsonValue()},
+        {"dampingRatioInfinite", ok && std::isinf(g.dampingRatio)},
+        {"generationTime", optionalNumber(g.generationTime)},
+        {"generationTimeDefinition", g.generationTimeIsLimit
+                                         ? "mean age of the parents (lambda = 1)"
+                                         : "ln R0 / ln lambda"},
+        {"reducible", g.structure.reducible},
+        {"period", g.structure.period}};
 
     const HarvestEquilibrium &e = a.equilibrium;
     const bool hasEquilibrium = e.status != EquilibriumStatus::Singular;
-    out << "  \"equilibrium\": {\"status\": " << quoted(equilibriumStatusName(e.status))
-        << ", \"N\": " << (hasEquilibrium ? array(e.N) : "null")
-        << ", \"total\": " << (hasEquilibrium ? number(e.total) : "null") << "},\n";
+    json["equilibrium"] = QJsonObject{
+        {"status", equilibriumStatusName(e.status)},
+        {"N", hasEquilibrium ? QJsonValue(array(e.N)) : QJsonValue()},
+        {"total", hasEquilibrium ? number(e.total) : QJsonValue()}};
 
     const HarvestVerdict &v = a.verdict;
     const bool hasStep = v.verdict == Verdict::ReachesZero || v.verdict == Verdict::AlreadyEmpty
                          || v.overflow;
-    out << "  \"verdict\": {\"outcome\": " << quoted(verdictName(v.verdict))
-        << ", \"step\": " << (hasStep ? std::to_string(v.step) : "null")
-        << ", \"t\": " << (hasStep ? std::to_string(m.t + v.step) : "null")
-        << ", \"overflow\": " << (v.overflow ? "true" : "false")
-        << ", \"stepsRun\": " << v.stepsRun << ", \"last\": " << array(v.last)
-        << ", \"lastTotal\": " << number(v.lastTotal) << "},\n";
+    json["verdict"] = QJsonObject{{"outcome", verdictName(v.verdict)},
+                                  {"step", stepNumber(hasStep, v.step)},
+                                  {"t", stepNumber(hasStep, m.t + v.step)},
+                                  {"overflow", v.overflow},
+                                  {"stepsRun", v.stepsRun},
+                                  {"last", array(v.last)},
+                                  {"lastTotal", number(v.lastTotal)}};
 
     const HarvestLimit &l = a.limit;
     const bool hasFactor = l.status == HarvestLimitStatus::Ok;
-    out << "  \"largestHarvest\": {\"status\": " << quoted(limitStatusName(l.status))
-        << ", \"direction\": " << array(l.direction)
-        << ", \"factor\": " << (hasFactor ? number(l.factor) : "null")
-        << ", \"harvest\": " << (hasFactor ? array(l.harvest) : "null") << "},\n";
+    json["largestHarvest"] = QJsonObject{
+        {"status", limitStatusName(l.status)},
+        {"direction", array(l.direction)},
+        {"factor", hasFactor ? number(l.factor) : QJsonValue()},
+        {"harvest", hasFactor ? QJsonValue(array(l.harvest)) : QJsonValue()}};
 
-    out << "  \"report\": [";
-    const std::vector<ReportLine> lines = analysisReport(a);
-    for (size_t i = 0; i < lines.size(); ++i) {
-        const ReportLine &line = lines[i];
-        out << (i > 0 ? "," : "") << "\n    {\"key\": " << quoted(line.key)
-            << ", \"label\": " << quoted(line.label) << ", \"cells\": [";
-        for (size_t c = 0; c < line.cells.size(); ++c)
-            out << (c > 0 ? ", " : "") << quoted(line.cells[c]);
-        out << "], \"text\": " << quoted(line.text) << '}';
+    QJsonArray report;
+    for (const ReportLine &line : analysisReport(a)) {
+        QJsonArray cells;
+        for (const std::string &cell : line.cells)
+            cells.append(text(cell));
+        report.append(QJsonObject{{"key", text(line.key)},
+                                  {"label", text(line.label)},
+                                  {"cells", cells},
+                                  {"text", text(line.text)}});
     }
-    out << "\n  ]\n}\n";
-    return out.str();
+    json["report"] = report;
+    return QJsonDocument(json).toJson(QJsonDocument::Indented).toStdString();
 }
 
 } // namespace velmora
