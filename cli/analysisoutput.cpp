@@ -237,7 +237,8 @@ std::string analysisJson(const ModelAnalysis &a)
         report.append(QJsonObject{{"key", text(line.key)},
                                   {"label", text(line.label)},
                                   {"cells", cells},
-                                  {"text", text(line.text)}});
+                                  {"text", text(line.text)},
+                                  {"section", text(line.section)}});
     }
     json["report"] = report;
     return QJsonDocument(json).toJson(QJsonDocument::Indented).toStdString();

@@ -244,9 +244,14 @@ std::vector<ReportLine> analysisReport(const ModelAnalysis &a)
     lines.push_back(generation);
 
     lines.push_back({"notes", "Notes", {}, structureNotes(g)});
+    for (ReportLine &line : lines)
+        line.section = "Growth without harvest";
+
     lines.push_back(equilibriumLine(a));
     lines.push_back({"verdict", "N(t) under the constant harvest H", {}, verdictText(a)});
     lines.push_back(limitLine(a));
+    for (size_t i = lines.size() - 3; i < lines.size(); ++i)
+        lines[i].section = "Under the constant harvest H";
     return lines;
 }
 

@@ -13,6 +13,7 @@ struct ReportLine {
     std::string label;              // what the figure is
     std::vector<std::string> cells; // one value, or one per age class (and the total of N*)
     std::string text;               // a sentence instead of the cells, or a remark after them
+    std::string section{};          // heading of the group of figures the line belongs to
 };
 
 // A figure to 6 significant digits in the program's text form ("1.21985", "2E-05").

@@ -155,6 +155,7 @@ void TestAnalysisOutput::jsonReadsBackAsTheFigures()
         const QJsonObject line = report[qsizetype(i)].toObject();
         QCOMPARE(line["key"].toString().toStdString(), lines[i].key);
         QCOMPARE(line["text"].toString().toStdString(), lines[i].text);
+        QCOMPARE(line["section"].toString().toStdString(), lines[i].section);
         QCOMPARE(size_t(line["cells"].toArray().size()), lines[i].cells.size());
     }
 }

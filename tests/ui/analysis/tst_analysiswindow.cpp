@@ -89,6 +89,7 @@ private slots:
     void showingAgainRecomputes();
     void sentenceStandsInForMissingFigures();
     void unreadableFieldsAreSaidSo();
+    void rowsComeFromTheReport();
     void goBackAsksTheNavigation();
     void closeBoxIsReportedAndDestroysTheWindow();
 };
@@ -189,6 +190,39 @@ void TestAnalysisWindow::unreadableFieldsAreSaidSo()
     QVERIFY(text(window, "modelLabel").contains("do not all hold numbers"));
     QCOMPARE(cellTexts(window, "lambda"), QStringList());
     QCOMPARE(text(window, "verdictText"), QString());
+}
+
+void TestAnalysisWindow::rowsComeFromTheReport()
+{
+    Fixture f;
+    AnalysisWindow window(f.sim);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    PopulationModel model;
+    QVERIFY(modelFromFields(f.sim.fields(), model));
+    std::vector<ReportLine> lines = analysisReport(analyseModel(model));
+    lines.insert(lines.begin() + 2, {"testFigure", "A figure only this test knows",
+                                     {"1", "2", "3", "4", "10"}, "Its sentence.",
+                                     lines[2].section});
+    lines.push_back({"lastFigure", "A figure in a section of its own", {}, "Only words.",
+                     "A section only this test knows"});
+    window.showReport(lines);
+
+    QCOMPARE(text(window, "testFigureName"), QString("A figure only this test knows"));
+    QCOMPARE(cellTexts(window, "testFigure"), QStringList({"1", "2", "3", "4", "10"}));
+    QCOMPARE(text(window, "testFigureText"), QString("Its sentence."));
+    QCOMPARE(text(window, "lastFigureText"), QString("Only words."));
+    QStringList headings;
+    for (const QLabel *label : window.findChildren<QLabel *>(QRegularExpression("^heading\\d$")))
+        headings << label->text();
+    QCOMPARE(headings.last(), QString("A section only this test knows"));
+
+    // A figure the report no longer has leaves the window with it.
+    lines.erase(lines.begin() + 2);
+    window.showReport(lines);
+    QVERIFY(!window.findChild<QLabel *>("testFigureName"));
+    QCOMPARE(window.findChildren<QLabel *>("lambdaName").size(), 1);
 }
 
 void TestAnalysisWindow::goBackAsksTheNavigation()
