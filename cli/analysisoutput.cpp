@@ -104,6 +104,8 @@ const char *growthStatusName(GrowthStatus status)
         return "ok";
     case GrowthStatus::NotConverged:
         return "notConverged";
+    case GrowthStatus::NoEigenvector:
+        return "noEigenvector";
     case GrowthStatus::NegativeEntry:
         return "negativeEntry";
     case GrowthStatus::NoGrowth:
@@ -179,7 +181,7 @@ std::string analysisJson(const ModelAnalysis &a)
     QJsonObject json;
     json["model"] = QJsonObject{{"M", rows}, {"H", array(m.H)}, {"N", array(m.N)}, {"t", m.t}};
 
-    const bool ok = g.status == GrowthStatus::Ok;
+    const bool ok = g.status == GrowthStatus::Ok || g.status == GrowthStatus::NoEigenvector;
     QJsonValue eigenvalues;
     if (g.spectrum.converged) {
         QJsonArray values;

@@ -12,8 +12,8 @@
 
 // Which method gives which figure:
 // - the eigenvalues: Eigen's EigenSolver (Hessenberg form, then Francis double-shift QR to the
-//   real Schur form) on each strongly connected block of M's graph; a block of one class is
-//   its diagonal cell, exactly;
+//   real Schur form) on each strongly connected block of M's graph, balanced first; a block of
+//   one class is its diagonal cell, exactly;
 // - lambda: the Perron root among them, the root of largest real part;
 // - the stable distribution and the reproductive values: the null vectors of M - lambda I and
 //   of its transpose, by Eigen's FullPivLU (model/sensitivity.cpp);
@@ -44,15 +44,44 @@ Eigen::Matrix4d toEigen(const Matrix4 &m)
     return a;
 }
 
-// x solving a x = b, or nothing where a has no inverse (pivots below 1e-12 of the largest).
-std::optional<Vector4> solved(const Eigen::Matrix4d &a, const Vector4 &b)
+// x solving a x = b, or nothing where a has no inverse (pivots up to `tiny` of the largest).
+std::optional<Vector4> solved(const Eigen::Matrix4d &a, const Vector4 &b, double tiny)
 {
     Eigen::FullPivLU<Eigen::Matrix4d> lu(a);
-    lu.setThreshold(1e-12);
+    lu.setThreshold(tiny);
     if (!lu.isInvertible())
         return std::nullopt;
     const Eigen::Vector4d x = lu.solve(Eigen::Vector4d(b[0], b[1], b[2], b[3]));
     return Vector4{x(0), x(1), x(2), x(3)};
+}
+
+// D^-1 a D with D a diagonal of powers of 2, exact, until every row and its column are of
+// about the same size: the eigenvalues stay, and a badly scaled block (fecundities of 1e14
+// beside survival rates of 1e-5) no longer loses its small cells in the QR steps.
+void balance(Eigen::MatrixXd &a)
+{
+    // A few passes balance any block; the bound stops the rare cycle of two rows that undo
+    // each other's scaling.
+    for (int pass = 0, changed = 1; changed && pass < 32; ++pass) {
+        changed = 0;
+        for (Eigen::Index i = 0; i < a.rows(); ++i) {
+            double column = a.col(i).cwiseAbs().sum() - std::fabs(a(i, i));
+            double row = a.row(i).cwiseAbs().sum() - std::fabs(a(i, i));
+            if (column == 0.0 || row == 0.0)
+                continue;
+            const double before = column + row;
+            double factor = 1.0;
+            for (; column < row / 2; column *= 2, row /= 2)
+                factor *= 2;
+            for (; column >= row * 2; column /= 2, row *= 2)
+                factor /= 2;
+            if (column + row < 0.95 * before) {
+                changed = 1;
+                a.row(i) /= factor;
+                a.col(i) *= factor;
+            }
+        }
+    }
 }
 
 // reach[i][j]: a path of at least one step leads from class i to class j.
@@ -167,6 +196,7 @@ Eigenvalues eigenvalues(const Matrix4 &m, int iterationLimit)
         for (Eigen::Index r = 0; r < n; ++r)
             for (Eigen::Index c = 0; c < n; ++c)
                 block(r, c) = at(m, members[size_t(r)], members[size_t(c)]);
+        balance(block);
         Eigen::EigenSolver<Eigen::MatrixXd> solver;
         solver.setMaxIterations(iterationLimit * n);
         solver.compute(block, false);
@@ -182,6 +212,13 @@ Eigenvalues eigenvalues(const Matrix4 &m, int iterationLimit)
     });
     result.converged = true;
     return result;
+}
+
+int compareWithOne(double lambda)
+{
+    if (std::fabs(lambda - 1.0) <= kUnitTolerance)
+        return 0;
+    return lambda < 1.0 ? -1 : 1;
 }
 
 double perronRoot(const Eigenvalues &spectrum)
@@ -230,19 +267,23 @@ GrowthAnalysis analyseGrowth(const Matrix4 &m, int iterationLimit)
     if (g.dampingRatio < 1.0 + 1e-12)
         g.dampingRatio = 1.0;
 
+    // A repeated root has no single pair of vectors; the sentences say so, not a failure.
+    bool vectorsFound = g.dominantRepeated;
     Vector4 w{};
     if (!g.dominantRepeated) {
         const Sensitivities s = sensitivitiesAt(m, g.lambda);
-        if (s.status != SensitivityStatus::Ok)
-            return g;
-        w = s.w;
-        g.stableDistribution = w;
-        const double largest = *std::max_element(s.v.begin(), s.v.end());
-        if (s.v[0] > 1e-12 * largest) {
-            Vector4 v = s.v;
-            for (double &x : v)
-                x /= s.v[0];
-            g.reproductiveValues = v;
+        vectorsFound = s.status == SensitivityStatus::Ok;
+        if (vectorsFound) {
+            g.sensitivity = s;
+            w = s.w;
+            g.stableDistribution = w;
+            const double largest = *std::max_element(s.v.begin(), s.v.end());
+            if (s.v[0] > 1e-12 * largest) {
+                Vector4 v = s.v;
+                for (double &x : v)
+                    x /= s.v[0];
+                g.reproductiveValues = v;
+            }
         }
     }
 
@@ -253,7 +294,8 @@ GrowthAnalysis analyseGrowth(const Matrix4 &m, int iterationLimit)
     std::fill(t.begin(), t.begin() + 4, 0.0);
     const Eigenvalues survival = eigenvalues(t, iterationLimit);
     if (survival.converged && std::abs(survival.values[0]) < 1.0 - 1e-12) {
-        if (const auto y = solved(Eigen::Matrix4d::Identity() - toEigen(t), {1.0, 0.0, 0.0, 0.0}))
+        if (const auto y = solved(Eigen::Matrix4d::Identity() - toEigen(t), {1.0, 0.0, 0.0, 0.0},
+                                  1e-12))
             g.R0 = std::inner_product(m.begin(), m.begin() + 4, y->begin(), 0.0);
     }
 
@@ -276,7 +318,7 @@ GrowthAnalysis analyseGrowth(const Matrix4 &m, int iterationLimit)
                 g.generationTime = time;
         }
     }
-    g.status = GrowthStatus::Ok;
+    g.status = vectorsFound ? GrowthStatus::Ok : GrowthStatus::NoEigenvector;
     return g;
 }
 
@@ -285,7 +327,8 @@ HarvestEquilibrium harvestEquilibrium(const Matrix4 &m, const Vector4 &h)
     HarvestEquilibrium e;
     if (!allFinite(m))
         return e;
-    const auto n = solved(toEigen(m) - Eigen::Matrix4d::Identity(), h);
+    // Singular within the tolerance that makes lambda equal to 1.
+    const auto n = solved(toEigen(m) - Eigen::Matrix4d::Identity(), h, kUnitTolerance);
     if (!n)
         return e;
     e.N = *n;

@@ -3,6 +3,7 @@
 #include "model/harvestprojection.h"
 #include "model/mainfields.h"
 #include "model/matrix4.h"
+#include "model/sensitivity.h"
 
 #include <array>
 #include <complex>
@@ -54,14 +55,23 @@ struct MatrixStructure {
 };
 MatrixStructure matrixStructure(const Matrix4 &m);
 
+// lambda this close to 1 (relative) counts as 1: the eigen-solver's rounding is far smaller,
+// and a student's model built to replace itself exactly must not read as "declining".
+constexpr double kUnitTolerance = 1e-9;
+
+// -1, 0 or 1 as lambda is below 1, equal to 1 within kUnitTolerance, or above.
+int compareWithOne(double lambda);
+
 enum class GrowthStatus {
     Ok,
     NotConverged,  // the eigen-solver gave no trustworthy result: no figure is reported
+    NoEigenvector, // lambda and the eigenvalues stand, but no eigenvector for lambda was found
     NegativeEntry, // not a population matrix: the figures below do not exist
     NoGrowth,      // lambda = 0: every population dies out within four steps
 };
 
-// The figures of M without harvest.
+// The figures of M without harvest. With NoEigenvector, lambda, the spectrum, the damping
+// ratio and R0 are given; the vectors and what rests on them are not.
 struct GrowthAnalysis {
     GrowthStatus status = GrowthStatus::NotConverged;
     Eigenvalues spectrum;
@@ -70,6 +80,7 @@ struct GrowthAnalysis {
     bool dominantRepeated = false;                  // then the two vectors below are not unique
     std::optional<Vector4> stableDistribution;      // shares summing to 1
     std::optional<Vector4> reproductiveValues;      // class 0 = 1
+    Sensitivities sensitivity;                      // Ok where the two vectors above exist
     std::optional<double> R0;                       // births in class 0 per newborn over its life
     double dampingRatio = 0.0;                      // lambda / |lambda2|; infinite when lambda2 = 0
     // T = ln R0 / ln lambda; where lambda is 1 that quotient is 0/0 and its limit, the mean

@@ -41,15 +41,27 @@ std::string growthProblem(const GrowthAnalysis &g)
                "figures that rest on it do not exist.";
     case GrowthStatus::NoGrowth:
         return "No class ever leads back to births: every population is gone within four steps.";
+    case GrowthStatus::NoEigenvector:
+        return "lambda and the other eigenvalues were found, but the eigenvector step failed "
+               "for this matrix: the stable distribution, the reproductive values and what "
+               "rests on them are not given.";
     case GrowthStatus::Ok:
+        if (compareWithOne(g.lambda) == 0)
+            return "lambda = 1 to within rounding: without harvest the population neither "
+                   "grows nor declines in the long run.";
         break;
     }
     return {};
 }
 
+bool hasLambda(const GrowthAnalysis &g)
+{
+    return g.status == GrowthStatus::Ok || g.status == GrowthStatus::NoEigenvector;
+}
+
 std::string structureNotes(const GrowthAnalysis &g)
 {
-    if (g.status != GrowthStatus::Ok)
+    if (!hasLambda(g))
         return "-";
     const MatrixStructure &s = g.structure;
     std::string notes;
@@ -130,7 +142,7 @@ ReportLine equilibriumLine(const ModelAnalysis &a)
     line.cells.push_back(figureText(e.total));
     if (e.total == 0.0)
         line.text = "Without harvest the only equilibrium is the empty population.";
-    else if (a.growth.status == GrowthStatus::Ok && a.growth.lambda > 1.0)
+    else if (hasLambda(a.growth) && compareWithOne(a.growth.lambda) > 0)
         line.text = "Unstable: above it a population grows, below it a population dies out.";
     return line;
 }
@@ -160,7 +172,7 @@ ReportLine limitLine(const ModelAnalysis &a)
     else
         line.text = times + " = " + vectorText(l.harvest) + " keeps N(t) alive for " + steps
                     + " steps; 1.001 times as much does not.";
-    if (a.growth.status == GrowthStatus::Ok && a.growth.lambda < 1.0)
+    if (hasLambda(a.growth) && compareWithOne(a.growth.lambda) < 0)
         line.text += " With lambda below 1 the population declines even without harvest.";
     return line;
 }
@@ -187,7 +199,7 @@ std::string vectorText(const Vector4 &values)
 std::vector<ReportLine> analysisReport(const ModelAnalysis &a)
 {
     const GrowthAnalysis &g = a.growth;
-    const bool ok = g.status == GrowthStatus::Ok;
+    const bool ok = hasLambda(g);
     const std::string missing = "-";
     std::vector<ReportLine> lines;
 
@@ -202,7 +214,9 @@ std::vector<ReportLine> analysisReport(const ModelAnalysis &a)
     if (g.stableDistribution)
         stable.cells = cellsOf(*g.stableDistribution);
     else
-        stable.text = ok ? "not unique: the dominant eigenvalue is repeated." : missing;
+        stable.text = g.status == GrowthStatus::Ok
+                          ? "not unique: the dominant eigenvalue is repeated."
+                          : missing;
     lines.push_back(stable);
 
     ReportLine reproductive{"reproductiveValues", "Reproductive values (class 0 = 1)", {}, {}};

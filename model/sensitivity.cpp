@@ -28,14 +28,15 @@ Matrix toEigen(const Matrix4 &m)
 bool nonNegativeNullVector(const Matrix &a, double lambda, Eigen::Vector4d &x)
 {
     Eigen::FullPivLU<Matrix> lu(a - lambda * Matrix::Identity());
-    const Eigen::Vector4d pivots = lu.matrixLU().diagonal().cwiseAbs();
-    const double largest = pivots.maxCoeff();
-    if (!(largest > 0))
+    Eigen::Vector4d pivots = lu.matrixLU().diagonal().cwiseAbs();
+    std::sort(pivots.begin(), pivots.end());
+    if (!(pivots(3) > 0))
         return false; // a = lambda I: every vector belongs to lambda
-    lu.setThreshold(pivots.minCoeff() / largest);
-    const Eigen::MatrixXd kernel = lu.kernel();
-    if (kernel.cols() != 1)
+    // Between the smallest pivot and the next, so that exactly the smallest counts as 0.
+    lu.setThreshold(std::sqrt(pivots(0)) * std::sqrt(pivots(1)) / pivots(3));
+    if (lu.rank() != 3)
         return false;
+    const Eigen::MatrixXd kernel = lu.kernel();
     x = kernel.col(0);
     if (x.sum() < 0)
         x = -x;

@@ -42,6 +42,14 @@ const Matrix4 kNoBirths = leslie({0, 0, 0, 0}, 0.5, 0.5, 0.5);
 // lambda is f0 alone, beside a defective triple root 0 of the classes that never breed.
 const Matrix4 kFirstClassAlone = leslie({0.002, 0, 0, 0}, 0.5, 1, 0.5);
 
+// R0 = 1 exactly: lambda is 1 up to the rounding of the solver.
+const Matrix4 kReplacing = leslie({0, 1, 0.5, 1}, 0.5, 1, 0.5);
+// Fecundities of 1e14 beside survival rates of 1e-5: without balancing, the QR steps lost the
+// small cells and gave no positive root at all.
+const Matrix4 kBadlyScaled = leslie({0.00011001945831896959, 0, 466028688104117.44,
+                                     129.00290686481179},
+                                    0.0025993713875945832, 2.9859591373026452e-05, 1);
+
 const Vector4 kThreeClassEquilibrium = {80.0 / 11, 40.0 / 11, 10.0 / 11, 0};
 
 Vector4 times(const Vector4 &v, double s) { return {s * v[0], s * v[1], s * v[2], s * v[3]}; }
@@ -105,6 +113,8 @@ private slots:
     void dominantEigenvalueMatchesPublishedValue();
     void eigenvaluesAreRootsOfTheCharacteristicPolynomial_data();
     void eigenvaluesAreRootsOfTheCharacteristicPolynomial();
+    void perronRootSolvesEulerLotka_data();
+    void perronRootSolvesEulerLotka();
     void vectorsMatchHandComputation_data();
     void vectorsMatchHandComputation();
     void dampingRatioAndGenerationTime_data();
@@ -113,6 +123,9 @@ private slots:
     void structureIsRecognised();
     void untrustworthyMatrixGivesNoNumber_data();
     void untrustworthyMatrixGivesNoNumber();
+    void failedEigenvectorStepKeepsLambda();
+    void lambdaIsComparedWithOneWithinRounding_data();
+    void lambdaIsComparedWithOneWithinRounding();
     void equilibriumUnderHarvest_data();
     void equilibriumUnderHarvest();
     void verdictFollowsTheProgramsSteps_data();
@@ -183,6 +196,34 @@ void TestAnalysis::eigenvaluesAreRootsOfTheCharacteristicPolynomial()
     }
     const double trace = m[0] + m[5] + m[10] + m[15];
     QVERIFY(std::abs(sum - trace) <= 1e-10 * std::max(1.0, norm));
+}
+
+void TestAnalysis::perronRootSolvesEulerLotka_data()
+{
+    QTest::addColumn<Matrix4>("m");
+    QTest::addRow("default") << kDefault;
+    QTest::addRow("3-class") << kThreeClass;
+    QTest::addRow("lambda 1") << kReplacing;
+    QTest::addRow("f0 alone") << kFirstClassAlone;
+    QTest::addRow("badly scaled") << kBadlyScaled;
+    QTest::addRow("huge fecundity") << leslie({0, 1e12, 3e12, 1}, 0.5, 0.25, 1e-6);
+}
+
+// For a Leslie matrix lambda is the one positive root of sum_j f_j l_j lambda^-(j+1) = 1,
+// l_j the survival to class j: a check that shares nothing with the eigen-solver.
+void TestAnalysis::perronRootSolvesEulerLotka()
+{
+    QFETCH(Matrix4, m);
+    const GrowthAnalysis g = analyseGrowth(m);
+    QCOMPARE(g.status, GrowthStatus::Ok);
+    double sum = 0.0;
+    double survival = 1.0;
+    for (int j = 0; j < 4; ++j) {
+        sum += m[size_t(j)] * survival * std::pow(g.lambda, -(j + 1));
+        if (j < 3)
+            survival *= m[size_t(4 * (j + 1) + j)];
+    }
+    QVERIFY2(std::fabs(sum - 1) < 1e-9, qPrintable(QString::number(sum, 'g', 17)));
 }
 
 void TestAnalysis::vectorsMatchHandComputation_data()
@@ -320,6 +361,50 @@ void TestAnalysis::untrustworthyMatrixGivesNoNumber()
     for (const char *key : {"stableDistribution", "reproductiveValues", "R0", "dampingRatio",
                             "generationTime"})
         QVERIFY2(lineOf(lines, key)->cells.empty(), key);
+}
+
+void TestAnalysis::failedEigenvectorStepKeepsLambda()
+{
+    // lambda = f0 = 2e-15 beside cells of 1e11: the reproductive values of the later classes
+    // span some 55 powers of ten, and the null vector of M - lambda I fails its residual.
+    const Matrix4 m = leslie({2.0897699519324679e-15, 353831773396.323, 0.00013910924124395298,
+                              0.37498589116916126},
+                             0, 1, 1);
+    ModelAnalysis a;
+    a.growth = analyseGrowth(m);
+    QCOMPARE(a.growth.status, GrowthStatus::NoEigenvector);
+    QCOMPARE(a.growth.lambda, m[0]);
+    QVERIFY(a.growth.spectrum.converged);
+    QVERIFY(!a.growth.stableDistribution);
+    QCOMPARE(a.growth.sensitivity.status, SensitivityStatus::NoDominantRoot);
+    const auto lines = analysisReport(a);
+    const ReportLine *lambda = lineOf(lines, "lambda");
+    QCOMPARE(lambda->cells, std::vector<std::string>{"2.08977E-15"});
+    QVERIFY2(lambda->text.find("the eigenvector step failed") != std::string::npos,
+             lambda->text.c_str());
+    QVERIFY(lambda->text.find("converge") == std::string::npos);
+    QVERIFY(lineOf(lines, "stableDistribution")->cells.empty());
+}
+
+void TestAnalysis::lambdaIsComparedWithOneWithinRounding_data()
+{
+    QTest::addColumn<double>("lambda");
+    QTest::addColumn<int>("comparison");
+    QTest::addRow("exactly 1") << 1.0 << 0;
+    QTest::addRow("a rounding above") << 1 + 4e-16 << 0;
+    QTest::addRow("a rounding below") << 1 - 2e-16 << 0;
+    QTest::addRow("within the tolerance") << 1 + 0.5 * kUnitTolerance << 0;
+    QTest::addRow("just above it") << 1 + 2 * kUnitTolerance << 1;
+    QTest::addRow("just below it") << 1 - 2 * kUnitTolerance << -1;
+    QTest::addRow("growing") << 1.00091 << 1;
+    QTest::addRow("declining") << 0.732786 << -1;
+}
+
+void TestAnalysis::lambdaIsComparedWithOneWithinRounding()
+{
+    QFETCH(double, lambda);
+    QFETCH(int, comparison);
+    QCOMPARE(compareWithOne(lambda), comparison);
 }
 
 void TestAnalysis::equilibriumUnderHarvest_data()
