@@ -179,7 +179,11 @@ std::string analysisJson(const ModelAnalysis &a)
     for (size_t r = 0; r < 4; ++r)
         rows.append(array(&m.M[4 * r], 4));
     QJsonObject json;
-    json["model"] = QJsonObject{{"M", rows}, {"H", array(m.H)}, {"N", array(m.N)}, {"t", m.t}};
+    json["model"] = QJsonObject{{"M", rows},
+                                {"H", array(m.H)},
+                                {"N", array(m.N)},
+                                {"t", m.t},
+                                {"extinctionThreshold", number(m.extinctionThreshold)}};
 
     const bool ok = g.status == GrowthStatus::Ok || g.status == GrowthStatus::NoEigenvector;
     QJsonValue eigenvalues;
@@ -214,12 +218,13 @@ std::string analysisJson(const ModelAnalysis &a)
 
     const HarvestVerdict &v = a.verdict;
     const bool hasStep = v.verdict == Verdict::ReachesZero || v.verdict == Verdict::AlreadyEmpty
-                         || v.overflow;
+                         || v.verdict == Verdict::FallsBelowThreshold || v.overflow;
     json["verdict"] = QJsonObject{{"outcome", verdictName(v.verdict)},
                                   {"step", stepNumber(hasStep, v.step)},
                                   {"t", stepNumber(hasStep, m.t + v.step)},
                                   {"overflow", v.overflow},
                                   {"stepsRun", v.stepsRun},
+                                  {"firstEmptied", stepNumber(v.firstEmptied > 0, v.firstEmptied)},
                                   {"last", array(v.last)},
                                   {"lastTotal", number(v.lastTotal)}};
 

@@ -6,11 +6,13 @@
 #include "model/analysis.h"
 #include "model/defaultmodel.h"
 #include "model/editentries.h"
+#include "model/numbertext.h"
 #include "model/simulation.h"
 
 #include <QFile>
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -55,12 +57,14 @@ const char *const kUsageStatus =
 std::string analyseHelp()
 {
     return std::string("Usage: velmora-cli analyse [--matrix LIST] [--n0 LIST] [--harvest LIST] "
-                       "[--json]\n\n"
+                       "[--threshold N] [--json]\n\n"
                        "Prints what the Analysis window shows for the model, with N(t) = N(0).\n\n"
                        "Options:\n")
            + kModelOptionsHelp
-           + "  --json           print one JSON object instead of aligned text\n" + kHelpOption
-           + kValuesHelp + kUsageStatus;
+           + "  --threshold N    a population counts as gone below N animals (default 1;\n"
+             "                   0: only when a projection is rejected)\n"
+             "  --json           print one JSON object instead of aligned text\n"
+           + kHelpOption + kValuesHelp + kUsageStatus;
 }
 
 std::string runHelp()
@@ -86,6 +90,7 @@ std::string runHelp()
 struct Options {
     EditEntries entries; // the editing window's texts, with its defaults
     bool json = false;
+    double threshold = kQuasiExtinction;
     int steps = kDefaultSteps;
     std::optional<QString> out;
 };
@@ -117,6 +122,16 @@ bool parseMatrix(const std::string &text, EditEntries &entries)
         return false;
     for (size_t i = 0; i < values.size(); ++i)
         entries.m1[kVitalRateCells[i]] = values[i];
+    return true;
+}
+
+// A number of animals, 0 or more, written out in full: a typing slip must not become 0.
+bool parseThreshold(const std::string &text, double &threshold)
+{
+    const ReadResult read = strictValue(text);
+    if (!read.ok() || !(read.value >= 0) || !std::isfinite(read.value))
+        return false;
+    threshold = read.value;
     return true;
 }
 
@@ -157,6 +172,7 @@ std::optional<std::string> parseOptions(const std::string &command,
             continue;
         }
         const bool takesValue = name == "--matrix" || name == "--n0" || name == "--harvest"
+                                || (analyse && name == "--threshold")
                                 || (!analyse && (name == "--steps" || name == "--out"));
         if (!takesValue)
             return "unknown option " + arguments[i];
@@ -171,6 +187,8 @@ std::optional<std::string> parseOptions(const std::string &command,
             return "--n0 needs 4 comma-separated values";
         if (name == "--harvest" && !splitValues(*value, options.entries.Harvest1))
             return "--harvest needs 4 comma-separated values";
+        if (name == "--threshold" && !parseThreshold(*value, options.threshold))
+            return "--threshold needs a number of animals, 0 or more";
         if (name == "--steps" && !parseSteps(*value, options.steps))
             return "--steps needs a whole number from 0 to " + std::to_string(kLastTime);
         if (name == "--out") {
@@ -204,6 +222,7 @@ int analyse(const Options &options, std::ostream &out)
     PopulationModel model;
     // The fields hold number texts written just now, so they always read back.
     modelFromFields(run.simulation.fields(), model);
+    model.extinctionThreshold = options.threshold;
     const ModelAnalysis analysis = analyseModel(model);
     out << (options.json ? analysisJson(analysis) : analysisText(analysis));
     return kExitOk;

@@ -351,8 +351,8 @@ ModelAnalysis analyseModel(const PopulationModel &model)
     a.model = model;
     a.growth = analyseGrowth(model.M);
     a.equilibrium = harvestEquilibrium(model.M, model.H);
-    a.verdict = harvestVerdict(model.M, model.H, model.N);
-    a.limit = largestHarvest(model.M, model.H, model.N);
+    a.verdict = harvestVerdict(model.M, model.H, model.N, model.extinctionThreshold);
+    a.limit = largestHarvest(model.M, model.H, model.N, model.extinctionThreshold);
     return a;
 }
 

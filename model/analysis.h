@@ -16,12 +16,14 @@ namespace velmora {
 // harvest. Plain functions on plain values, so the window, the command line and the tests
 // all call the same code.
 
-// What is analysed: the matrix, the harvest, and the current age vector N(t) at time t.
+// What is analysed: the matrix, the harvest, the current age vector N(t) at time t, and the
+// total below which a population counts as gone.
 struct PopulationModel {
     Matrix4 M{};
     Vector4 H{};
     Vector4 N{};
     int t = 0;
+    double extinctionThreshold = kQuasiExtinction; // animals: below this the population is gone
 };
 
 // Reads the model from the main window's fields the way the steps read them: M and N(t)

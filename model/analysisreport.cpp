@@ -94,10 +94,28 @@ std::string atTime(const ModelAnalysis &a, int step)
     return "t = " + std::to_string(a.model.t + step);
 }
 
+// "1 animal", "0.5 animals": the quasi-extinction threshold in words.
+std::string animals(double threshold)
+{
+    return figureText(threshold) + (threshold == 1.0 ? " animal" : " animals");
+}
+
+// How the projection's check reads: "at 1 animal or more", or "above 0" without a threshold.
+std::string aliveWords(double threshold)
+{
+    return threshold > 0 ? "at " + animals(threshold) + " or more" : "above 0";
+}
+
 std::string verdictText(const ModelAnalysis &a)
 {
     const HarvestVerdict &v = a.verdict;
     switch (v.verdict) {
+    case Verdict::FallsBelowThreshold:
+        if (v.step == 0)
+            return "N(t) already totals less than " + animals(a.model.extinctionThreshold)
+                   + ": the population counts as gone.";
+        return "falls below " + animals(a.model.extinctionThreshold) + " at " + atTime(a, v.step)
+               + " (step " + std::to_string(v.step) + " from now): the population counts as gone.";
     case Verdict::Grows:
         if (v.overflow)
             return "grows without bound: beyond the range of numbers at " + atTime(a, v.step)
@@ -154,10 +172,13 @@ ReportLine limitLine(const ModelAnalysis &a)
     const bool noHarvest = l.direction != a.model.H;
     const std::string times = noHarvest ? "s x " + vectorText(l.direction) : "s x H";
     const std::string steps = std::to_string(kLastTime);
+    const double threshold = a.model.extinctionThreshold;
     switch (l.status) {
     case HarvestLimitStatus::DiesWithoutHarvest:
-        line.text = "none: the population does not last " + steps + " steps even without "
-                    "harvest.";
+        line.text = threshold > 0 ? "none: even without harvest N(t) falls below "
+                                        + animals(threshold) + " within " + steps + " steps."
+                                  : "none: the population does not last " + steps
+                                        + " steps even without harvest.";
         return line;
     case HarvestLimitStatus::Unlimited:
         line.text = "no limit: " + times + " leaves the population alive for " + steps
@@ -170,8 +191,8 @@ ReportLine limitLine(const ModelAnalysis &a)
     if (l.factor == 0.0)
         line.text = "the population lasts " + steps + " steps only without harvest.";
     else
-        line.text = times + " = " + vectorText(l.harvest) + " keeps N(t) alive for " + steps
-                    + " steps; 1.001 times as much does not.";
+        line.text = times + " = " + vectorText(l.harvest) + " keeps N(t) " + aliveWords(threshold)
+                    + " for " + steps + " steps; 1.001 times as much does not.";
     if (hasLambda(a.growth) && compareWithOne(a.growth.lambda) < 0)
         line.text += " With lambda below 1 the population declines even without harvest.";
     return line;
@@ -284,6 +305,8 @@ const char *verdictName(Verdict verdict)
         return "declines";
     case Verdict::Undecided:
         return "undecided";
+    case Verdict::FallsBelowThreshold:
+        return "fallsBelowThreshold";
     }
     return "";
 }

@@ -54,9 +54,11 @@ struct SixDigits {
 // The program's own simulation on a private history, reused for many harvests.
 class ProjectionRun {
 public:
-    ProjectionRun(const Matrix4 &m, const Vector4 &n)
+    ProjectionRun(const Matrix4 &m, const Vector4 &n, double threshold)
         : m_history(std::make_unique<Module1>()),
-          m_simulation(*m_history)
+          m_simulation(*m_history),
+          m_matrix(m),
+          m_threshold(threshold)
     {
         MainFields &f = m_simulation.fields();
         for (size_t i = 0; i < 16; ++i)
@@ -78,12 +80,22 @@ public:
         steps = std::clamp(steps, 1, kLastTime);
 
         HarvestVerdict verdict;
+        if (belowThreshold(0)) {
+            verdict.verdict = Verdict::FallsBelowThreshold;
+            recordLast(verdict);
+            return verdict;
+        }
         for (int j = 1; j <= steps; ++j) {
+            if (verdict.firstEmptied == 0 && empties(h, j - 1))
+                verdict.firstEmptied = j;
             switch (m_simulation.Projection()) {
             case ProjectionOutcome::Counted:
                 verdict.stepsRun = j;
                 m_simulation.Transition();
-                continue;
+                if (!belowThreshold(j))
+                    continue;
+                verdict.verdict = Verdict::FallsBelowThreshold;
+                break;
             case ProjectionOutcome::Rejected:
                 verdict.verdict = Verdict::ReachesZero;
                 break;
@@ -105,6 +117,26 @@ public:
     }
 
 private:
+    // An empty N is the projection's own case (the end of the simulation), not this one.
+    bool belowThreshold(int k) const
+    {
+        const double total = m_history->Ntot[static_cast<size_t>(k)];
+        return total > 0 && total < m_threshold;
+    }
+
+    // Whether the projection from time k takes more from some class than M N(k) holds.
+    bool empties(const Vector4 &h, int k) const
+    {
+        for (size_t r = 0; r < 4; ++r) {
+            double next = 0.0;
+            for (size_t c = 0; c < 4; ++c)
+                next += m_matrix[4 * r + c] * m_history->Nhist[c][static_cast<size_t>(k)];
+            if (next < h[r])
+                return true;
+        }
+        return false;
+    }
+
     void recordLast(HarvestVerdict &verdict) const
     {
         const size_t k = static_cast<size_t>(verdict.stepsRun);
@@ -137,14 +169,11 @@ private:
 
     std::unique_ptr<Module1> m_history;
     Simulation m_simulation;
+    Matrix4 m_matrix;
+    double m_threshold;
     std::array<std::string, 4> m_start;
     ModelMessage::Kind m_message = ModelMessage::Kind::NotANumber;
 };
-
-bool survives(const HarvestVerdict &v)
-{
-    return v.verdict != Verdict::ReachesZero && v.verdict != Verdict::AlreadyEmpty;
-}
 
 Vector4 scaled(const Vector4 &v, double s)
 {
@@ -156,19 +185,27 @@ Vector4 scaled(const Vector4 &v, double s)
 
 } // namespace
 
-HarvestVerdict harvestVerdict(const Matrix4 &m, const Vector4 &h, const Vector4 &n, int steps)
+bool survives(const HarvestVerdict &v)
 {
-    ProjectionRun run(m, n);
+    return v.verdict != Verdict::ReachesZero && v.verdict != Verdict::AlreadyEmpty
+           && v.verdict != Verdict::FallsBelowThreshold;
+}
+
+HarvestVerdict harvestVerdict(const Matrix4 &m, const Vector4 &h, const Vector4 &n,
+                              double threshold, int steps)
+{
+    ProjectionRun run(m, n, threshold);
     return run.run(h, steps);
 }
 
-HarvestLimit largestHarvest(const Matrix4 &m, const Vector4 &h, const Vector4 &n, int steps)
+HarvestLimit largestHarvest(const Matrix4 &m, const Vector4 &h, const Vector4 &n,
+                            double threshold, int steps)
 {
     HarvestLimit limit;
     limit.direction = h;
     if (std::all_of(h.begin(), h.end(), [](double x) { return x == 0.0; }))
         limit.direction = {1.0, 0.0, 0.0, 0.0};
-    ProjectionRun run(m, n);
+    ProjectionRun run(m, n, threshold);
     auto alive = [&](double s) { return survives(run.run(scaled(limit.direction, s), steps)); };
 
     if (!alive(0.0))

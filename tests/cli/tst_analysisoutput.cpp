@@ -107,6 +107,7 @@ void TestAnalysisOutput::jsonReadsBackAsTheFigures()
     QVERIFY(sameNumbers(model["H"], h.data(), 4));
     QVERIFY(sameNumbers(model["N"], n.data(), 4));
     QCOMPARE(model["t"].toInt(), 3);
+    QVERIFY(sameNumber(model["extinctionThreshold"], a.model.extinctionThreshold));
 
     const GrowthAnalysis &g = a.growth;
     const QJsonObject growth = json["growth"].toObject();
@@ -139,6 +140,9 @@ void TestAnalysisOutput::jsonReadsBackAsTheFigures()
     const QJsonObject verdict = json["verdict"].toObject();
     QCOMPARE(verdict["outcome"].toString(), QString(verdictName(a.verdict.verdict)));
     QCOMPARE(verdict["stepsRun"].toInt(), a.verdict.stepsRun);
+    QVERIFY(sameNumber(verdict["firstEmptied"], a.verdict.firstEmptied > 0
+                                                    ? std::optional<double>(a.verdict.firstEmptied)
+                                                    : std::nullopt));
     QVERIFY(sameNumbers(verdict["last"], a.verdict.last.data(), 4));
     QVERIFY(sameNumber(verdict["lastTotal"], a.verdict.lastTotal));
 

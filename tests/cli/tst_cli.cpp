@@ -97,6 +97,8 @@ private slots:
     void runSaysWhyItStopped_data();
     void runSaysWhyItStopped();
     void analyseAsJson();
+    void thresholdDecidesWhenThePopulationIsGone_data();
+    void thresholdDecidesWhenThePopulationIsGone();
     void analyseAsTextShowsEveryFigure();
     void messagesAreTheEditingWindowsWords_data();
     void messagesAreTheEditingWindowsWords();
@@ -161,6 +163,14 @@ void TestCli::badCommandLineIsRefusedWithOneLine_data()
         QTest::addRow("steps '%s'", steps)
             << QStringList{"run", "--steps", steps}
             << run + "--steps needs a whole number from 0 to 1000 (see velmora-cli run --help)";
+    for (const char *threshold : {"-1", "abc", "1e999", "", "2 animals"})
+        QTest::addRow("threshold '%s'", threshold)
+            << QStringList{"analyse", "--threshold", threshold}
+            << "velmora-cli analyse: --threshold needs a number of animals, 0 or more "
+               "(see velmora-cli analyse --help)";
+    QTest::addRow("threshold belongs to analyse")
+        << QStringList{"run", "--threshold=2"}
+        << run + "unknown option --threshold=2 (see velmora-cli run --help)";
     // The editing window's rules, first broken rule only, in its order.
     QTest::addRow("survival above 1") << QStringList{"run", "--matrix", "0,1,2,1,0.5,1.0001,0.5"}
                                       << run + kSurvival;
@@ -305,6 +315,37 @@ void TestCli::analyseAsJson()
     QCOMPARE(limit["status"].toString(), QString("ok"));
     QVERIFY(limit["factor"].toDouble() > 1.0);
     QCOMPARE(json["report"].toArray().size(), 10);
+}
+
+void TestCli::thresholdDecidesWhenThePopulationIsGone_data()
+{
+    QTest::addColumn<QStringList>("threshold");
+    QTest::addColumn<double>("animals");
+    QTest::addColumn<QString>("outcome");
+    QTest::addColumn<int>("step");
+    // Default model, H0 = 20: totals 40, 40, 30, 22.5, 20, 8.75, 5, 1.875, then rejected.
+    QTest::addRow("default 1") << QStringList{} << 1.0 << "reachesZero" << 8;
+    QTest::addRow("2 animals") << QStringList{"--threshold", "2"} << 2.0 << "fallsBelowThreshold"
+                               << 7;
+    QTest::addRow("0: rejection only") << QStringList{"--threshold=0"} << 0.0 << "reachesZero"
+                                       << 8;
+    QTest::addRow("5.5 animals") << QStringList{"--threshold", "5.5"} << 5.5
+                                 << "fallsBelowThreshold" << 6;
+}
+
+void TestCli::thresholdDecidesWhenThePopulationIsGone()
+{
+    QFETCH(QStringList, threshold);
+    QFETCH(double, animals);
+    QFETCH(QString, outcome);
+    QFETCH(int, step);
+    const Result r = run(QStringList{"analyse", "--json", "--harvest", "20,0,0,0"} + threshold);
+    QCOMPARE(r.status, 0);
+    const QJsonObject json = QJsonDocument::fromJson(r.out.toUtf8()).object();
+    QCOMPARE(json["model"].toObject()["extinctionThreshold"].toDouble(), animals);
+    const QJsonObject verdict = json["verdict"].toObject();
+    QCOMPARE(verdict["outcome"].toString(), outcome);
+    QCOMPARE(verdict["step"].toInt(), step);
 }
 
 void TestCli::analyseAsTextShowsEveryFigure()

@@ -130,6 +130,8 @@ private slots:
     void equilibriumUnderHarvest();
     void verdictFollowsTheProgramsSteps_data();
     void verdictFollowsTheProgramsSteps();
+    void emptiedClassIsNoticed_data();
+    void emptiedClassIsNoticed();
     void largestHarvestSurvivesAndFailsJustAbove_data();
     void largestHarvestSurvivesAndFailsJustAbove();
     void largestHarvestWithoutALimit_data();
@@ -445,32 +447,45 @@ void TestAnalysis::verdictFollowsTheProgramsSteps_data()
     QTest::addColumn<Matrix4>("m");
     QTest::addColumn<Vector4>("h");
     QTest::addColumn<Vector4>("n");
+    QTest::addColumn<double>("threshold");
     QTest::addColumn<Verdict>("verdict");
     QTest::addColumn<int>("step"); // -1: any step
     const Vector4 tens{10, 10, 10, 10};
     const Vector4 ones{1, 1, 1, 1};
     QTest::addRow("3-class 1 percent above N*")
-        << kThreeClass << Vector4{10, 0, 0, 0} << times(kThreeClassEquilibrium, 1.01)
+        << kThreeClass << Vector4{10, 0, 0, 0} << times(kThreeClassEquilibrium, 1.01) << 1.0
         << Verdict::Grows << 0;
-    QTest::addRow("3-class 1 percent below N*") << kThreeClass << Vector4{10, 0, 0, 0}
-                                         << times(kThreeClassEquilibrium, 0.99)
-                                         << Verdict::ReachesZero << -1;
-    // By hand: totals 40, 40, 30, 22.5, 20, 8.75, 5, 1.875, then nothing is left.
-    QTest::addRow("default, H0 = 20") << kDefault << Vector4{20, 0, 0, 0} << tens
+    // The population dwindles through the last animal before a projection is rejected.
+    QTest::addRow("3-class 1 percent below N*")
+        << kThreeClass << Vector4{10, 0, 0, 0} << times(kThreeClassEquilibrium, 0.99) << 1.0
+        << Verdict::FallsBelowThreshold << -1;
+    QTest::addRow("3-class below N*, no threshold")
+        << kThreeClass << Vector4{10, 0, 0, 0} << times(kThreeClassEquilibrium, 0.99) << 0.0
+        << Verdict::ReachesZero << -1;
+    // By hand: totals 40, 40, 30, 22.5, 20, 8.75, 5, 1.875 at t = 0..7, then nothing is left.
+    QTest::addRow("default, H0 = 20") << kDefault << Vector4{20, 0, 0, 0} << tens << 1.0
                                       << Verdict::ReachesZero << 8;
+    QTest::addRow("default, H0 = 20, threshold 2") << kDefault << Vector4{20, 0, 0, 0} << tens
+                                                   << 2.0 << Verdict::FallsBelowThreshold << 7;
     QTest::addRow("default, H = 100 each") << kDefault << Vector4{100, 100, 100, 100} << tens
-                                           << Verdict::ReachesZero << 1;
-    QTest::addRow("empty N(t)") << kDefault << Vector4{5, 0, 0, 0} << Vector4{0, 0, 0, 0}
+                                           << 1.0 << Verdict::ReachesZero << 1;
+    QTest::addRow("empty N(t)") << kDefault << Vector4{5, 0, 0, 0} << Vector4{0, 0, 0, 0} << 1.0
                                 << Verdict::AlreadyEmpty << 1;
-    QTest::addRow("self-replacing settles") << kSelfReplacing << Vector4{} << ones
+    QTest::addRow("N(t) below the threshold") << kDefault << Vector4{} << Vector4{0.5, 0, 0, 0}
+                                              << 1.0 << Verdict::FallsBelowThreshold << 0;
+    QTest::addRow("self-replacing settles") << kSelfReplacing << Vector4{} << ones << 1.0
                                             << Verdict::Settles << 0;
-    QTest::addRow("semelparous cycles") << kSemelparous << Vector4{} << ones
+    QTest::addRow("semelparous cycles") << kSemelparous << Vector4{} << ones << 1.0
                                         << Verdict::Undecided << 0;
-    QTest::addRow("lambda < 1 without harvest") << kDeclining << Vector4{} << tens
-                                                << Verdict::Declines << 0;
+    // Declining by about 0.73 a step, 40 animals are fewer than one within 13 steps.
+    QTest::addRow("lambda < 1 without harvest") << kDeclining << Vector4{} << tens << 1.0
+                                                << Verdict::FallsBelowThreshold << -1;
+    QTest::addRow("lambda < 1, no threshold") << kDeclining << Vector4{} << tens << 0.0
+                                              << Verdict::Declines << 0;
     // Class 0 holds 10 x 1e30^k at step k: 1e301 at step 10, beyond a double at step 11.
     QTest::addRow("beyond the range of numbers") << leslie({1e30, 0, 0, 0}, 0.5, 0.5, 0.5)
-                                                 << Vector4{} << tens << Verdict::Grows << 11;
+                                                 << Vector4{} << tens << 1.0 << Verdict::Grows
+                                                 << 11;
 }
 
 void TestAnalysis::verdictFollowsTheProgramsSteps()
@@ -478,9 +493,10 @@ void TestAnalysis::verdictFollowsTheProgramsSteps()
     QFETCH(Matrix4, m);
     QFETCH(Vector4, h);
     QFETCH(Vector4, n);
+    QFETCH(double, threshold);
     QFETCH(Verdict, verdict);
     QFETCH(int, step);
-    const HarvestVerdict v = harvestVerdict(m, h, n);
+    const HarvestVerdict v = harvestVerdict(m, h, n, threshold);
     QCOMPARE(v.verdict, verdict);
     if (step >= 0)
         QCOMPARE(v.step, step);
@@ -488,10 +504,32 @@ void TestAnalysis::verdictFollowsTheProgramsSteps()
         QVERIFY(v.step > 0);
         QCOMPARE(v.stepsRun, v.step - 1);
     }
+    if (verdict == Verdict::FallsBelowThreshold) {
+        QCOMPARE(v.stepsRun, v.step);
+        QVERIFY(v.lastTotal < threshold && v.lastTotal > 0);
+    }
     if (verdict == Verdict::Grows && step > 0)
         QVERIFY(v.overflow);
     if (verdict == Verdict::Settles)
         QVERIFY(closeVectors(v.last, {1, 0.5, 0.25, 0.125}));
+}
+
+void TestAnalysis::emptiedClassIsNoticed_data()
+{
+    QTest::addColumn<Vector4>("h");
+    QTest::addColumn<int>("firstEmptied");
+    QTest::addRow("default harvest, never") << Vector4{5, 0, 0, 0} << 0;
+    QTest::addRow("more than class 3 holds") << Vector4{0, 0, 0, 100} << 1;
+    // Class 3 gets 5, 5, then 2.5 animals from N(0) = (10, 10, 10, 10): the third step.
+    QTest::addRow("3 from class 3") << Vector4{0, 0, 0, 3} << 3;
+    QTest::addRow("exactly what class 3 gets") << Vector4{0, 0, 0, 5} << 3;
+}
+
+void TestAnalysis::emptiedClassIsNoticed()
+{
+    QFETCH(Vector4, h);
+    QFETCH(int, firstEmptied);
+    QCOMPARE(harvestVerdict(kDefault, h, {10, 10, 10, 10}).firstEmptied, firstEmptied);
 }
 
 void TestAnalysis::largestHarvestSurvivesAndFailsJustAbove_data()
@@ -499,15 +537,18 @@ void TestAnalysis::largestHarvestSurvivesAndFailsJustAbove_data()
     QTest::addColumn<Matrix4>("m");
     QTest::addColumn<Vector4>("h");
     QTest::addColumn<Vector4>("n");
+    QTest::addColumn<double>("threshold");
     const Vector4 tens{10, 10, 10, 10};
-    QTest::addRow("default") << kDefault << Vector4{5, 0, 0, 0} << tens;
+    QTest::addRow("default") << kDefault << Vector4{5, 0, 0, 0} << tens << 1.0;
+    QTest::addRow("default, no threshold") << kDefault << Vector4{5, 0, 0, 0} << tens << 0.0;
     QTest::addRow("3-class above N*") << kThreeClass << Vector4{10, 0, 0, 0}
-                                      << times(kThreeClassEquilibrium, 1.01);
+                                      << times(kThreeClassEquilibrium, 1.01) << 1.0;
     QTest::addRow("3-class below N*") << kThreeClass << Vector4{10, 0, 0, 0}
-                                      << times(kThreeClassEquilibrium, 0.99);
-    QTest::addRow("no harvest: class 0") << kDefault << Vector4{} << tens;
-    QTest::addRow("harvest on every class") << kDefault << Vector4{1, 2, 3, 4} << tens;
-    QTest::addRow("lambda < 1, tiny limit") << kDeclining << Vector4{1, 0, 0, 0} << tens;
+                                      << times(kThreeClassEquilibrium, 0.99) << 1.0;
+    QTest::addRow("no harvest: class 0") << kDefault << Vector4{} << tens << 1.0;
+    QTest::addRow("harvest on every class") << kDefault << Vector4{1, 2, 3, 4} << tens << 1.0;
+    QTest::addRow("lambda < 1, no threshold, tiny limit")
+        << kDeclining << Vector4{1, 0, 0, 0} << tens << 0.0;
 }
 
 void TestAnalysis::largestHarvestSurvivesAndFailsJustAbove()
@@ -515,16 +556,16 @@ void TestAnalysis::largestHarvestSurvivesAndFailsJustAbove()
     QFETCH(Matrix4, m);
     QFETCH(Vector4, h);
     QFETCH(Vector4, n);
-    const HarvestLimit limit = largestHarvest(m, h, n);
+    QFETCH(double, threshold);
+    const HarvestLimit limit = largestHarvest(m, h, n, threshold);
     QCOMPARE(limit.status, HarvestLimitStatus::Ok);
     QVERIFY(limit.factor > 0);
     char digits[40];
     std::snprintf(digits, sizeof digits, "%.5e", limit.factor);
     QCOMPARE(std::strtod(digits, nullptr), limit.factor); // 6 significant digits
-    const Verdict at = harvestVerdict(m, times(limit.direction, limit.factor), n).verdict;
-    QVERIFY(at != Verdict::ReachesZero && at != Verdict::AlreadyEmpty);
+    QVERIFY(survives(harvestVerdict(m, times(limit.direction, limit.factor), n, threshold)));
     const Vector4 above = times(limit.direction, limit.factor * 1.001);
-    QCOMPARE(harvestVerdict(m, above, n).verdict, Verdict::ReachesZero);
+    QVERIFY(!survives(harvestVerdict(m, above, n, threshold)));
     if (h == Vector4{})
         QCOMPARE(limit.direction, (Vector4{1, 0, 0, 0}));
     else
@@ -541,6 +582,11 @@ void TestAnalysis::largestHarvestWithoutALimit_data()
                                                     << HarvestLimitStatus::Unlimited;
     QTest::addRow("no births") << kNoBirths << Vector4{1, 0, 0, 0}
                                << HarvestLimitStatus::DiesWithoutHarvest;
+    // lambda < 1: fewer than one animal is left before the 1000 steps are up, harvest or not.
+    QTest::addRow("lambda < 1") << kDeclining << Vector4{1, 0, 0, 0}
+                                << HarvestLimitStatus::DiesWithoutHarvest;
+    QTest::addRow("lambda < 1, class 2 emptied") << kDeclining << Vector4{0, 0, 1000, 0}
+                                                 << HarvestLimitStatus::DiesWithoutHarvest;
 }
 
 void TestAnalysis::largestHarvestWithoutALimit()
