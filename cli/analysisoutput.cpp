@@ -140,6 +140,21 @@ const char *limitStatusName(HarvestLimitStatus status)
     return "";
 }
 
+const char *ruleVerdictName(RuleVerdict verdict)
+{
+    switch (verdict) {
+    case RuleVerdict::Unknown:
+        return "unknown";
+    case RuleVerdict::Grows:
+        return "grows";
+    case RuleVerdict::Falls:
+        return "falls";
+    case RuleVerdict::Holds:
+        return "holds";
+    }
+    return "";
+}
+
 } // namespace
 
 std::string analysisText(const ModelAnalysis &a)
@@ -155,10 +170,20 @@ std::string analysisText(const ModelAnalysis &a)
     for (int r = 0; r < 4; ++r)
         out << row(r == 0 ? "M" : "", labelWidth, cellsOf(&a.model.M[size_t(4 * r)], 4)) << '\n';
     out << row("H", labelWidth, cellsOf(a.model.H.data(), 4)) << '\n';
-    out << row(nLabel, labelWidth, cellsOf(a.model.N.data(), 4)) << "\n\n";
-    out << row("", labelWidth, {"class 0", "class 1", "class 2", "class 3", "total"}) << '\n';
+    out << row(nLabel, labelWidth, cellsOf(a.model.N.data(), 4)) << '\n';
     const std::string indent(labelWidth, ' ');
+    const std::string *section = nullptr;
+    const std::vector<std::string> *columns = nullptr;
     for (const ReportLine &line : lines) {
+        if (!section || line.section != *section) {
+            out << '\n' << line.section << '\n' << std::string(line.section.size(), '-') << '\n';
+            section = &line.section;
+            columns = nullptr;
+        }
+        if (!line.columns.empty() && (!columns || line.columns != *columns)) {
+            out << row("", labelWidth, line.columns) << '\n';
+            columns = &line.columns;
+        }
         std::string text = row(line.label, labelWidth, line.cells);
         // A sentence starts in the figures' column, below the figures if there are any.
         if (!line.cells.empty() && !line.text.empty())
@@ -235,6 +260,38 @@ std::string analysisJson(const ModelAnalysis &a)
         {"direction", array(l.direction)},
         {"factor", hasFactor ? number(l.factor) : QJsonValue()},
         {"harvest", hasFactor ? QJsonValue(array(l.harvest)) : QJsonValue()}};
+
+    const HarvestRule &rule = a.rule;
+    const bool ruleKnown = rule.verdict != RuleVerdict::Unknown;
+    json["harvestThreshold"] = QJsonObject{
+        {"verdict", ruleVerdictName(rule.verdict)},
+        {"reproductiveValueOfN", ruleKnown ? number(rule.valueOfN) : QJsonValue()},
+        {"reproductiveValueOfNStar", ruleKnown ? optionalNumber(rule.valueOfNStar) : QJsonValue()},
+        {"costOfH", ruleKnown ? number(rule.costOfH) : QJsonValue()},
+        {"surplus", ruleKnown ? number(rule.surplus) : QJsonValue()},
+        {"direction", array(rule.direction)},
+        {"sustainableFactor", optionalNumber(rule.sustainableFactor)},
+        {"unlimited", rule.unlimited}};
+
+    QJsonArray costs;
+    for (size_t i = 0; i < a.costs.size(); ++i) {
+        const ClassCost &cost = a.costs[i];
+        const bool projected = cost.projected.status == HarvestLimitStatus::Ok;
+        costs.append(QJsonObject{
+            {"class", int(i)},
+            {"reproductiveValue", ruleKnown ? number(cost.reproductiveValue) : QJsonValue()},
+            {"largestHarvestFormula", optionalNumber(cost.largestForEver)},
+            {"largestHarvestFormulaUnlimited", cost.unlimited},
+            {"largestHarvestProjected", projected ? number(cost.projected.factor) : QJsonValue()},
+            {"largestHarvestProjectedStatus", limitStatusName(cost.projected.status)}});
+    }
+    json["harvestCost"] = costs;
+
+    QJsonArray rates;
+    for (const std::optional<double> &rate : a.proportional.byClass)
+        rates.append(optionalNumber(rate));
+    json["proportionalHarvest"] = QJsonObject{
+        {"uniformRate", optionalNumber(a.proportional.uniformRate)}, {"byClass", rates}};
 
     QJsonArray report;
     for (const ReportLine &line : analysisReport(a)) {

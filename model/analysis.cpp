@@ -351,8 +351,17 @@ ModelAnalysis analyseModel(const PopulationModel &model)
     a.model = model;
     a.growth = analyseGrowth(model.M);
     a.equilibrium = harvestEquilibrium(model.M, model.H);
-    a.verdict = harvestVerdict(model.M, model.H, model.N, model.extinctionThreshold);
-    a.limit = largestHarvest(model.M, model.H, model.N, model.extinctionThreshold);
+    const double threshold = model.extinctionThreshold;
+    a.verdict = harvestVerdict(model.M, model.H, model.N, threshold);
+    a.limit = largestHarvest(model.M, model.H, model.N, threshold);
+    if (a.limit.status == HarvestLimitStatus::Ok)
+        a.atLimit = harvestVerdict(model.M, a.limit.harvest, model.N, threshold);
+    const Vector4 v = a.growth.reproductiveValues.value_or(Vector4{});
+    if (a.growth.reproductiveValues)
+        a.rule = harvestRule(a.growth.lambda, v, model.N, model.H);
+    a.costs = harvestCosts(a.rule, v, model.M, model.N, threshold);
+    if (a.growth.status == GrowthStatus::Ok || a.growth.status == GrowthStatus::NoEigenvector)
+        a.proportional = proportionalHarvest(model.M, a.growth.lambda);
     return a;
 }
 

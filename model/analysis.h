@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/harvestprojection.h"
+#include "model/harvestrule.h"
 #include "model/mainfields.h"
 #include "model/matrix4.h"
 #include "model/sensitivity.h"
@@ -113,6 +114,10 @@ struct ModelAnalysis {
     HarvestEquilibrium equilibrium;
     HarvestVerdict verdict;
     HarvestLimit limit;
+    HarvestVerdict atLimit;            // the projection under limit.harvest, where there is one
+    HarvestRule rule;                  // Unknown without reproductive values
+    std::array<ClassCost, 4> costs{};  // reproductive values 0 where they are unknown
+    ProportionalHarvest proportional;
 };
 ModelAnalysis analyseModel(const PopulationModel &model);
 

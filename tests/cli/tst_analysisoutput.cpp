@@ -156,6 +156,35 @@ void TestAnalysisOutput::jsonReadsBackAsTheFigures()
         QVERIFY(limit["harvest"].isNull());
     }
 
+    const HarvestRule &rule = a.rule;
+    const bool known = rule.verdict != RuleVerdict::Unknown;
+    const QJsonObject threshold = json["harvestThreshold"].toObject();
+    QVERIFY(sameNumber(threshold["reproductiveValueOfN"],
+                       known ? std::optional(rule.valueOfN) : std::nullopt));
+    QVERIFY(sameNumber(threshold["reproductiveValueOfNStar"],
+                       known ? rule.valueOfNStar : std::nullopt));
+    QVERIFY(sameNumber(threshold["sustainableFactor"], rule.sustainableFactor));
+    QCOMPARE(threshold["unlimited"].toBool(), rule.unlimited);
+
+    const QJsonArray costs = json["harvestCost"].toArray();
+    QCOMPARE(costs.size(), 4);
+    for (qsizetype i = 0; i < 4; ++i) {
+        const QJsonObject cost = costs[i].toObject();
+        const ClassCost &expected = a.costs[size_t(i)];
+        QCOMPARE(cost["class"].toInt(), int(i));
+        QVERIFY(sameNumber(cost["reproductiveValue"],
+                           known ? std::optional(expected.reproductiveValue) : std::nullopt));
+        QVERIFY(sameNumber(cost["largestHarvestFormula"], expected.largestForEver));
+        const bool projected = expected.projected.status == HarvestLimitStatus::Ok;
+        QVERIFY(sameNumber(cost["largestHarvestProjected"],
+                           projected ? std::optional(expected.projected.factor) : std::nullopt));
+    }
+
+    const QJsonObject rates = json["proportionalHarvest"].toObject();
+    QVERIFY(sameNumber(rates["uniformRate"], a.proportional.uniformRate));
+    for (qsizetype i = 0; i < 4; ++i)
+        QVERIFY(sameNumber(rates["byClass"].toArray()[i], a.proportional.byClass[size_t(i)]));
+
     // The report lines as the window shows them, in their order.
     const std::vector<ReportLine> lines = analysisReport(a);
     const QJsonArray report = json["report"].toArray();

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <limits>
+#include <map>
 
 using namespace velmora;
 
@@ -138,6 +139,8 @@ private slots:
     void largestHarvestWithoutALimit();
     void modelIsReadFromFieldsLikeTheSteps();
     void reportCountsStepsFromTheCurrentTime();
+    void reportGivesTheSoundAnswer_data();
+    void reportGivesTheSoundAnswer();
     void figureTextHasSixDigits_data();
     void figureTextHasSixDigits();
 };
@@ -625,6 +628,105 @@ void TestAnalysis::reportCountsStepsFromTheCurrentTime()
     const ModelAnalysis a = analyseModel(model);
     const std::string verdict = lineOf(analysisReport(a), "verdict")->text;
     QVERIFY2(verdict.find("t = 13 (step 8 from now)") != std::string::npos, verdict.c_str());
+}
+
+void TestAnalysis::reportGivesTheSoundAnswer_data()
+{
+    QTest::addColumn<Matrix4>("m");
+    QTest::addColumn<Vector4>("n");
+    QTest::addColumn<Vector4>("h");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("cell");    // the line's first cell; "-" for none
+    QTest::addColumn<QString>("says");    // the line's text holds this
+    QTest::addColumn<QString>("saysNot"); // and not this; empty: no check
+    const Vector4 hundreds{100, 100, 100, 100};
+    const Vector4 tens{10, 10, 10, 10};
+    const Matrix4 slow = leslie({0, 1, 0.5, 1.01}, 0.5, 1, 0.5); // lambda = 1.00091
+    // v.N(0) / v.N* = 0.455: the projection's 0.76 only lasts the 1000 steps it runs.
+    QTest::addRow("slow growth: s* for ever") << slow << hundreds << Vector4{1, 0, 0, 0}
+                                              << "sustainableFactor" << "0.45504"
+                                              << "for ever" << "";
+    QTest::addRow("slow growth: the projection's factor is labelled")
+        << slow << hundreds << Vector4{1, 0, 0, 0} << "largestHarvest" << "0.762379"
+        << "stays at 1 animal or more for 1000 steps up to s = 0.762379" << "";
+    QTest::addRow("slow growth: why the two differ")
+        << slow << hundreds << Vector4{1, 0, 0, 0} << "largestHarvest" << "0.762379"
+        << "lost only later" << "agrees";
+    // lambda < 1: no harvest lasts, and the horizon's 2.1E-133 is no answer.
+    QTest::addRow("lambda < 1: none for ever")
+        << kDeclining << hundreds << Vector4{1, 0, 0, 0} << "sustainableFactor" << "-"
+        << "no constant harvest is sustainable for ever" << "";
+    QTest::addRow("lambda < 1: the projection's factor")
+        << kDeclining << hundreds << Vector4{1, 0, 0, 0} << "largestHarvest" << "-"
+        << "even without harvest N(t) falls below 1 animal" << "E-133";
+    QTest::addRow("lambda < 1, class 2 emptied: gone, not declining")
+        << kDeclining << hundreds << Vector4{0, 0, 1000, 0} << "verdict" << "-"
+        << "falls below 1 animal at t = " << "declines towards 0";
+    QTest::addRow("lambda < 1, class 2 emptied: a limit")
+        << kDeclining << hundreds << Vector4{0, 0, 1000, 0} << "largestHarvest" << "-"
+        << "none" << "however large";
+    // N* totals 15: the total of N(0) says nothing, its reproductive value everything.
+    QTest::addRow("total 20, lost") << kDefault << Vector4{0, 0, 0, 20} << Vector4{5, 0, 0, 0}
+                                    << "harvestRule" << "-" << "lies below v.N*" << "";
+    QTest::addRow("total 10, grows") << kDefault << Vector4{0, 10, 0, 0} << Vector4{5, 0, 0, 0}
+                                     << "harvestRule" << "-" << "grows for ever" << "";
+    QTest::addRow("the equilibrium is judged by value")
+        << kDefault << tens << Vector4{5, 0, 0, 0} << "equilibrium" << "6.66667"
+        << "reproductive value" << "above it a population grows, below it";
+    QTest::addRow("lambda = 1 is 1") << kReplacing << tens << Vector4{5, 0, 0, 0} << "lambda"
+                                     << "1" << "lambda = 1" << "";
+    QTest::addRow("lambda = 1 is not below 1")
+        << kReplacing << tens << Vector4{5, 0, 0, 0} << "largestHarvest" << "0.00975555"
+        << "no constant harvest is sustainable for ever" << "lambda below 1";
+    QTest::addRow("lambda = 1 is not declining")
+        << kReplacing << tens << Vector4{5, 0, 0, 0} << "harvestRule" << "-" << "lambda = 1"
+        << "lambda is below 1";
+    QTest::addRow("lambda = 1: every harvest empties it in the end")
+        << kReplacing << tens << Vector4{5, 0, 0, 0} << "harvestRule" << "-"
+        << "after about v.N(t) / v.H = 10 steps" << "";
+    QTest::addRow("lambda is f0 alone") << kFirstClassAlone << tens << Vector4{5, 0, 0, 0}
+                                        << "lambda" << "0.002" << "" << "converge";
+    // The clamp keeps the rest growing: the projection disagrees with the rule, and says why.
+    QTest::addRow("a class emptied on the way")
+        << kDefault << tens << Vector4{0, 0, 0, 100} << "verdict" << "-"
+        << "in step 1 H takes more than a class holds" << "";
+}
+
+void TestAnalysis::reportGivesTheSoundAnswer()
+{
+    QFETCH(Matrix4, m);
+    QFETCH(Vector4, n);
+    QFETCH(Vector4, h);
+    QFETCH(QString, key);
+    QFETCH(QString, cell);
+    QFETCH(QString, says);
+    QFETCH(QString, saysNot);
+    // Several rows read one model: each is analysed once.
+    static std::map<QString, std::vector<ReportLine>> reports;
+    QString name;
+    for (const double x : m)
+        name += QString::number(x) + ',';
+    for (const double x : n)
+        name += QString::number(x) + ',';
+    for (const double x : h)
+        name += QString::number(x) + ',';
+    if (reports.find(name) == reports.end()) {
+        PopulationModel model;
+        model.M = m;
+        model.N = n;
+        model.H = h;
+        reports[name] = analysisReport(analyseModel(model));
+    }
+    const std::vector<ReportLine> &lines = reports[name];
+    const ReportLine *line = lineOf(lines, key.toStdString());
+    QVERIFY(line);
+    QCOMPARE(QString::fromStdString(line->cells.empty() ? "-" : line->cells.front()), cell);
+    const QString text = QString::fromStdString(line->text);
+    QVERIFY2(text.contains(says), qPrintable(text));
+    if (!saysNot.isEmpty())
+        for (const ReportLine &other : lines)
+            QVERIFY2(!QString::fromStdString(other.text).contains(saysNot),
+                     qPrintable(QString::fromStdString(other.key + ": " + other.text)));
 }
 
 void TestAnalysis::figureTextHasSixDigits_data()

@@ -74,35 +74,38 @@ public:
     {
         for (size_t i = 0; i < lines.size(); ++i) {
             if (i == 0 || lines[i].section != lines[i - 1].section)
-                addHeading(lines, i);
+                addHeading(lines[i].section);
+            if (!lines[i].columns.empty() && lines[i].columns != m_columns)
+                addColumnNames(lines[i].columns);
             addFigure(lines[i]);
         }
         m_grid->setRowStretch(m_row, 1);
     }
 
 private:
-    // The section's title, and above its figures the class names where one of them has several.
-    void addHeading(const std::vector<ReportLine> &lines, size_t first)
+    void addHeading(const std::string &section)
     {
         QLabel *heading = makeLabel(m_page, QStringLiteral("heading%1").arg(m_headings++),
                                     timesFont(13, true), kHeading);
-        heading->setText(text(lines[first].section));
+        heading->setText(text(section));
         heading->setContentsMargins(0, twips(90), 0, 0);
         m_grid->addWidget(heading, m_row++, 0, 1, kCellColumns + 1);
-        bool classes = false;
-        for (size_t i = first; i < lines.size() && lines[i].section == lines[first].section; ++i)
-            classes = classes || lines[i].cells.size() > 1;
-        if (!classes)
-            return;
-        const char *const names[] = {"class 0", "class 1", "class 2", "class 3", "total"};
-        for (int c = 0; c < kCellColumns; ++c) {
-            QLabel *header = makeLabel(m_page, QStringLiteral("classHeader%1").arg(c),
+        m_columns.clear();
+    }
+
+    // What the cells below are ("class 0" .. "total"), shown where it changes.
+    void addColumnNames(const std::vector<std::string> &columns)
+    {
+        const size_t shown = std::min<size_t>(columns.size(), kCellColumns);
+        for (size_t c = 0; c < shown; ++c) {
+            QLabel *header = makeLabel(m_page, QStringLiteral("columnName%1_%2").arg(m_row).arg(c),
                                        timesFont(11), Qt::black);
-            header->setText(QString::fromLatin1(names[c]));
+            header->setText(text(columns[c]));
             header->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            m_grid->addWidget(header, m_row, c + 1);
+            m_grid->addWidget(header, m_row, int(c) + 1);
         }
         ++m_row;
+        m_columns = columns;
     }
 
     void addFigure(const ReportLine &line)
@@ -148,6 +151,7 @@ private:
     QGridLayout *m_grid;
     int m_row = 0;
     int m_headings = 0;
+    std::vector<std::string> m_columns; // the column names shown last in this section
 };
 
 } // namespace
