@@ -1,6 +1,7 @@
 #include "cli/analysisoutput.h"
 
 #include "model/analysisreport.h"
+#include "model/defaultmodel.h"
 #include "model/numbertext.h"
 
 #include <QJsonArray>
@@ -184,7 +185,17 @@ std::string analysisText(const ModelAnalysis &a)
             out << row("", labelWidth, line.columns) << '\n';
             columns = &line.columns;
         }
-        std::string text = row(line.label, labelWidth, line.cells);
+        std::string text;
+        if (line.isGrid()) {
+            // Laid out like M: four rows of four cells, the name on the first.
+            for (size_t r = 0; r < 4; ++r) {
+                const std::vector<std::string> cells(line.cells.begin() + long(4 * r),
+                                                     line.cells.begin() + long(4 * r + 4));
+                text += (r > 0 ? "\n" : "") + row(r == 0 ? line.label : "", labelWidth, cells);
+            }
+        } else {
+            text = row(line.label, labelWidth, line.cells);
+        }
         // A sentence starts in the figures' column, below the figures if there are any.
         if (!line.cells.empty() && !line.text.empty())
             text += "\n" + indent;
@@ -261,6 +272,29 @@ std::string analysisJson(const ModelAnalysis &a)
         {"factor", hasFactor ? number(l.factor) : QJsonValue()},
         {"harvest", hasFactor ? QJsonValue(array(l.harvest)) : QJsonValue()}};
 
+    const Sensitivities &sensitivity = g.sensitivity;
+    const bool hasSensitivity = sensitivity.status == SensitivityStatus::Ok;
+    auto grid = [hasSensitivity](const Matrix4 &values) {
+        if (!hasSensitivity)
+            return QJsonValue();
+        QJsonArray rows;
+        for (size_t r = 0; r < 4; ++r)
+            rows.append(array(&values[4 * r], 4));
+        return QJsonValue(rows);
+    };
+    json["sensitivity"] = grid(sensitivity.sensitivity);
+    json["elasticity"] = grid(sensitivity.elasticity);
+    QJsonArray rates;
+    for (size_t i = 0; i < kVitalRateCells.size(); ++i) {
+        const auto cell = static_cast<size_t>(kVitalRateCells[i]);
+        rates.append(QJsonObject{
+            {"name", kVitalRateNames[i]},
+            {"value", number(m.M[cell])},
+            {"sensitivity", hasSensitivity ? number(sensitivity.sensitivity[cell]) : QJsonValue()},
+            {"elasticity", hasSensitivity ? number(sensitivity.elasticity[cell]) : QJsonValue()}});
+    }
+    json["vitalRates"] = rates;
+
     const HarvestRule &rule = a.rule;
     const bool ruleKnown = rule.verdict != RuleVerdict::Unknown;
     json["harvestThreshold"] = QJsonObject{
@@ -287,11 +321,11 @@ std::string analysisJson(const ModelAnalysis &a)
     }
     json["harvestCost"] = costs;
 
-    QJsonArray rates;
+    QJsonArray byClass;
     for (const std::optional<double> &rate : a.proportional.byClass)
-        rates.append(optionalNumber(rate));
+        byClass.append(optionalNumber(rate));
     json["proportionalHarvest"] = QJsonObject{
-        {"uniformRate", optionalNumber(a.proportional.uniformRate)}, {"byClass", rates}};
+        {"uniformRate", optionalNumber(a.proportional.uniformRate)}, {"byClass", byClass}};
 
     QJsonArray report;
     for (const ReportLine &line : analysisReport(a)) {

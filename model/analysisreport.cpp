@@ -1,7 +1,9 @@
 #include "model/analysisreport.h"
 
+#include "model/defaultmodel.h"
 #include "model/numbertext.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -359,6 +361,83 @@ std::string projectedCostText(const ModelAnalysis &a)
     return text;
 }
 
+// "s0, survival from class 0 to 1": a vital rate by its name and what it is.
+std::string rateWords(size_t rate)
+{
+    const std::string name = kVitalRateNames[rate];
+    if (rate < 4)
+        return name + ", the fecundity of class " + name.substr(1);
+    const int from = name[1] - '0';
+    return name + ", the survival from class " + std::to_string(from) + " to "
+           + std::to_string(from + 1);
+}
+
+ReportLine gridLine(const std::string &key, const std::string &label, const Matrix4 &values)
+{
+    ReportLine line{key, label, {}, {}};
+    const double largest = *std::max_element(values.begin(), values.end());
+    for (const double x : values) {
+        line.cells.push_back(figureText(x));
+        line.shades.push_back(largest > 0 ? std::clamp(x / largest, 0.0, 1.0) : 0.0);
+    }
+    line.columns = {"class 0", "class 1", "class 2", "class 3"};
+    return line;
+}
+
+// Which rate matters: sensitivities and elasticities of lambda, and the seven vital rates.
+void addSensitivities(const ModelAnalysis &a, std::vector<ReportLine> &lines)
+{
+    const GrowthAnalysis &g = a.growth;
+    const Sensitivities &s = g.sensitivity;
+    if (s.status != SensitivityStatus::Ok) {
+        std::string why = "-";
+        if (g.status == GrowthStatus::Ok && g.dominantRepeated)
+            why = "not defined: the dominant eigenvalue is repeated, so lambda has no single "
+                  "slope in each cell.";
+        lines.push_back({"sensitivity", "Sensitivities d lambda / d a_ij", {}, why});
+        lines.push_back({"elasticity", "Elasticities (a_ij / lambda) d lambda / d a_ij", {}, why});
+        return;
+    }
+    ReportLine sensitivity =
+        gridLine("sensitivity", "Sensitivities d lambda / d a_ij", s.sensitivity);
+    sensitivity.text = "Every cell of M, its zeros too: how much lambda gains per unit added "
+                       "to a cell, a new transition included.";
+    lines.push_back(sensitivity);
+    ReportLine elasticity =
+        gridLine("elasticity", "Elasticities (a_ij / lambda) d lambda / d a_ij", s.elasticity);
+    elasticity.text = "The share of lambda each cell carries; they sum to 1.";
+    lines.push_back(elasticity);
+
+    size_t largest = 0;
+    for (size_t i = 0; i < kVitalRateCells.size(); ++i) {
+        const auto cell = static_cast<size_t>(kVitalRateCells[i]);
+        ReportLine rate{std::string("rate_") + kVitalRateNames[i], rateWords(i), {}, {}};
+        rate.cells = {figureText(a.model.M[cell]), figureText(s.sensitivity[cell]),
+                      figureText(s.elasticity[cell])};
+        rate.columns = {"value", "sensitivity", "elasticity"};
+        lines.push_back(rate);
+        const auto best = static_cast<size_t>(kVitalRateCells[largest]);
+        if (s.elasticity[cell] > s.elasticity[best])
+            largest = i;
+    }
+    const double top = s.elasticity[static_cast<size_t>(kVitalRateCells[largest])];
+    std::vector<std::string> tied;
+    for (size_t i = 0; i < kVitalRateCells.size(); ++i)
+        if (top - s.elasticity[static_cast<size_t>(kVitalRateCells[i])] <= 1e-9 * top)
+            tied.push_back(rateWords(i));
+    std::string names = tied.front();
+    for (size_t i = 1; i < tied.size(); ++i)
+        names += (i + 1 == tied.size() ? " and " : "; ") + tied[i];
+    std::string text = "lambda answers most to " + names + ": an elasticity of "
+                       + figureText(top) + " means that a change of 1 % in "
+                       + (tied.size() > 1 ? "one of them" : "it") + " changes lambda by "
+                       + figureText(top) + " %.";
+    if (g.structure.period > 1)
+        text += " M is imprimitive (period " + std::to_string(g.structure.period)
+                + "): lambda still answers so, though N(t) keeps oscillating.";
+    lines.push_back({"largestElasticity", "Which rate matters most", {}, text});
+}
+
 // What each harvested animal costs: the table by age class.
 void addCosts(const ModelAnalysis &a, std::vector<ReportLine> &lines)
 {
@@ -533,13 +612,14 @@ std::vector<ReportLine> analysisReport(const ModelAnalysis &a)
     lines.push_back(generation);
 
     lines.push_back({"notes", "Notes", {}, structureNotes(g)});
-    for (ReportLine &line : lines)
-        line.section = "Growth without harvest";
-    size_t done = lines.size();
+    size_t done = 0;
     auto inSection = [&lines, &done](const std::string &section) {
         for (; done < lines.size(); ++done)
             lines[done].section = section;
     };
+    inSection("Growth without harvest");
+    addSensitivities(a, lines);
+    inSection("Which rate matters");
 
     const HarvestRule &rule = a.rule;
     const bool known = rule.verdict != RuleVerdict::Unknown;

@@ -21,5 +21,7 @@ inline constexpr std::array<int, 4> kFecundityCells{0, 1, 2, 3};
 inline constexpr std::array<int, 3> kSurvivalCells{4, 9, 14};
 // The seven rates in the order f0, f1, f2, f3, s0, s1, s2.
 inline constexpr std::array<int, 7> kVitalRateCells{0, 1, 2, 3, 4, 9, 14};
+inline constexpr std::array<const char *, 7> kVitalRateNames{"f0", "f1", "f2", "f3",
+                                                             "s0", "s1", "s2"};
 
 } // namespace velmora

@@ -1,5 +1,6 @@
 #include "cli/analysisoutput.h"
 #include "model/analysisreport.h"
+#include "model/defaultmodel.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -156,6 +157,33 @@ void TestAnalysisOutput::jsonReadsBackAsTheFigures()
         QVERIFY(limit["harvest"].isNull());
     }
 
+    const Sensitivities &sensitivity = g.sensitivity;
+    if (sensitivity.status == SensitivityStatus::Ok) {
+        for (size_t r = 0; r < 4; ++r) {
+            const qsizetype row = qsizetype(r);
+            QVERIFY(sameNumbers(json["sensitivity"].toArray()[row],
+                                &sensitivity.sensitivity[4 * r], 4));
+            QVERIFY(sameNumbers(json["elasticity"].toArray()[row],
+                                &sensitivity.elasticity[4 * r], 4));
+        }
+    } else {
+        QVERIFY(json["sensitivity"].isNull());
+        QVERIFY(json["elasticity"].isNull());
+    }
+    const QJsonArray rates = json["vitalRates"].toArray();
+    QCOMPARE(rates.size(), 7);
+    for (qsizetype i = 0; i < 7; ++i) {
+        const QJsonObject rate = rates[i].toObject();
+        const auto cell = size_t(kVitalRateCells[size_t(i)]);
+        const bool ok = sensitivity.status == SensitivityStatus::Ok;
+        QCOMPARE(rate["name"].toString(), QString(kVitalRateNames[size_t(i)]));
+        QVERIFY(sameNumber(rate["value"], m[cell]));
+        QVERIFY(sameNumber(rate["sensitivity"],
+                           ok ? std::optional(sensitivity.sensitivity[cell]) : std::nullopt));
+        QVERIFY(sameNumber(rate["elasticity"],
+                           ok ? std::optional(sensitivity.elasticity[cell]) : std::nullopt));
+    }
+
     const HarvestRule &rule = a.rule;
     const bool known = rule.verdict != RuleVerdict::Unknown;
     const QJsonObject threshold = json["harvestThreshold"].toObject();
@@ -180,10 +208,11 @@ void TestAnalysisOutput::jsonReadsBackAsTheFigures()
                            projected ? std::optional(expected.projected.factor) : std::nullopt));
     }
 
-    const QJsonObject rates = json["proportionalHarvest"].toObject();
-    QVERIFY(sameNumber(rates["uniformRate"], a.proportional.uniformRate));
+    const QJsonObject proportional = json["proportionalHarvest"].toObject();
+    QVERIFY(sameNumber(proportional["uniformRate"], a.proportional.uniformRate));
     for (qsizetype i = 0; i < 4; ++i)
-        QVERIFY(sameNumber(rates["byClass"].toArray()[i], a.proportional.byClass[size_t(i)]));
+        QVERIFY(sameNumber(proportional["byClass"].toArray()[i],
+                           a.proportional.byClass[size_t(i)]));
 
     // The report lines as the window shows them, in their order.
     const std::vector<ReportLine> lines = analysisReport(a);

@@ -362,7 +362,8 @@ void TestCli::analyseAsTextShowsEveryFigure()
                               "Damping ratio", "Generation time T = ln R0 / ln lambda", "Notes",
                               "Harvest equilibrium N*", "The rule of v.N(t)",
                               "Largest factor s* = (lambda - 1) v.N(t) / v.H",
-                              "N(t) under H, by the projection", "Largest factor s, by the projection",
+                              "N(t) under H, by the projection",
+                              "Largest factor s, by the projection",
                               "Cost of an animal of class i", "Rate of every class"})
         QVERIFY2(r.out.contains(QString("\n") + label), label);
     // N* of the default model is (20/3, 10/3, 10/3, 5/3), total 15.

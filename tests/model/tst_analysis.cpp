@@ -1,5 +1,6 @@
 #include "model/analysis.h"
 #include "model/analysisreport.h"
+#include "model/defaultmodel.h"
 
 #include <QtTest>
 
@@ -141,6 +142,8 @@ private slots:
     void reportCountsStepsFromTheCurrentTime();
     void reportGivesTheSoundAnswer_data();
     void reportGivesTheSoundAnswer();
+    void vitalRatesCarryTheirElasticities_data();
+    void vitalRatesCarryTheirElasticities();
     void figureTextHasSixDigits_data();
     void figureTextHasSixDigits();
 };
@@ -237,8 +240,9 @@ void TestAnalysis::vectorsMatchHandComputation_data()
     QTest::addColumn<Vector4>("w");
     QTest::addColumn<Vector4>("v");
     QTest::addColumn<double>("r0");
+    // R0 = 4 x 0.5 + 3 x 0.5 x 0.25.
     QTest::addRow("3-class textbook") << kThreeClass << Vector4{18.0 / 25, 6.0 / 25, 1.0 / 25, 0}
-                                      << Vector4{1, 3, 2, 0} << 19.0 / 8; // 4 x 0.5 + 3 x 0.5 x 0.25
+                                      << Vector4{1, 3, 2, 0} << 19.0 / 8;
     // w_(i+1) = s_i w_i / lambda: the few newborns of a slow population are old animals' young.
     const double sum = 1 + 250 + 125000 + 31250000;
     QTest::addRow("f0 alone") << kFirstClassAlone
@@ -686,6 +690,20 @@ void TestAnalysis::reportGivesTheSoundAnswer_data()
         << "after about v.N(t) / v.H = 10 steps" << "";
     QTest::addRow("lambda is f0 alone") << kFirstClassAlone << tens << Vector4{5, 0, 0, 0}
                                         << "lambda" << "0.002" << "" << "converge";
+    QTest::addRow("default: s0 matters most") << kDefault << tens << Vector4{5, 0, 0, 0}
+                                              << "largestElasticity" << "-"
+                                              << "lambda answers most to s0, the survival from "
+                                                 "class 0 to 1: an elasticity of 0.360117"
+                                              << "";
+    // Only f3 > 0: four roots on one circle; lambda is still solved and the cycle said so.
+    QTest::addRow("imprimitive: said so")
+        << kSemelparous << tens << Vector4{} << "largestElasticity" << "-"
+        << "M is imprimitive (period 4)" << "";
+    QTest::addRow("imprimitive: four rates share lambda")
+        << kSemelparous << tens << Vector4{} << "largestElasticity" << "-"
+        << "f3, the fecundity of class 3; s0, the survival from class 0 to 1; s1, the survival "
+           "from class 1 to 2 and s2, the survival from class 2 to 3: an elasticity of 0.25"
+        << "";
     // The clamp keeps the rest growing: the projection disagrees with the rule, and says why.
     QTest::addRow("a class emptied on the way")
         << kDefault << tens << Vector4{0, 0, 0, 100} << "verdict" << "-"
@@ -727,6 +745,47 @@ void TestAnalysis::reportGivesTheSoundAnswer()
         for (const ReportLine &other : lines)
             QVERIFY2(!QString::fromStdString(other.text).contains(saysNot),
                      qPrintable(QString::fromStdString(other.key + ": " + other.text)));
+}
+
+void TestAnalysis::vitalRatesCarryTheirElasticities_data()
+{
+    QTest::addColumn<Matrix4>("m");
+    QTest::addColumn<QStringList>("elasticities"); // f0..f3, s0..s2; empty: sum only
+    // By hand: w = (18, 6, 1)/25, v = (1, 3, 2), lambda v.w = 57/25; e_ij = a_ij v_i w_j / 57 x 25.
+    QTest::addRow("3-class") << kThreeClass
+                             << QStringList{"0", "0.421053", "0.0526316", "0", "0.473684",
+                                            "0.0526316", "0"};
+    QTest::addRow("default") << kDefault << QStringList{};
+    QTest::addRow("semelparous") << kSemelparous
+                                 << QStringList{"0", "0", "0", "0.25", "0.25", "0.25", "0.25"};
+}
+
+void TestAnalysis::vitalRatesCarryTheirElasticities()
+{
+    QFETCH(Matrix4, m);
+    QFETCH(QStringList, elasticities);
+    ModelAnalysis a;
+    a.model.M = m;
+    a.growth = analyseGrowth(m);
+    const std::vector<ReportLine> lines = analysisReport(a);
+    QStringList shown;
+    double sum = 0.0;
+    for (const char *name : kVitalRateNames) {
+        const ReportLine *rate = lineOf(lines, std::string("rate_") + name);
+        QVERIFY(rate);
+        QCOMPARE(rate->cells.size(), size_t(3));
+        shown << QString::fromStdString(rate->cells[2]);
+        sum += std::stod(rate->cells[2]);
+    }
+    if (!elasticities.isEmpty())
+        QCOMPARE(shown, elasticities);
+    // A Leslie matrix has no other cells: the seven rates carry all of lambda, to 6 digits each.
+    QVERIFY2(std::fabs(sum - 1) < 1e-5, qPrintable(QString::number(sum, 'g', 10)));
+    // The grids: laid out like M, the largest cell shaded fully.
+    const ReportLine *grid = lineOf(lines, "elasticity");
+    QVERIFY(grid->isGrid());
+    QCOMPARE(*std::max_element(grid->shades.begin(), grid->shades.end()), 1.0);
+    QCOMPARE(grid->cells[4], shown[4].toStdString()); // s0 is M[1][0]
 }
 
 void TestAnalysis::figureTextHasSixDigits_data()

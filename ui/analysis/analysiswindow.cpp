@@ -17,6 +17,8 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 namespace velmora {
 
 namespace {
@@ -38,6 +40,16 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QFont &font, const
 }
 
 QString text(const std::string &s) { return QString::fromStdString(s); }
+
+// From a pale cream for 0 to a deep red for the largest cell of a heat map.
+QColor heatColour(double shade)
+{
+    const QColor low(255, 248, 230);
+    const QColor high(170, 20, 10);
+    auto mix = [shade](int a, int b) { return int(std::lround(a + (b - a) * shade)); };
+    return QColor(mix(low.red(), high.red()), mix(low.green(), high.green()),
+                  mix(low.blue(), high.blue()));
+}
 
 QString listText(const double *values, int count)
 {
@@ -62,7 +74,7 @@ class FigureGrid {
 public:
     explicit FigureGrid(QWidget *page) : m_page(page), m_grid(new QGridLayout(page))
     {
-        m_grid->setContentsMargins(0, 0, twips(120), 0);
+        m_grid->setContentsMargins(0, 0, twips(240), 0);
         m_grid->setHorizontalSpacing(twips(60));
         m_grid->setVerticalSpacing(twips(45));
         m_grid->setColumnMinimumWidth(0, twips(4440));
@@ -114,6 +126,11 @@ private:
         QLabel *name = makeLabel(m_page, key + QStringLiteral("Name"), timesFont(12), Qt::black);
         name->setText(text(line.label));
         name->setWordWrap(true);
+        if (line.isGrid()) {
+            m_grid->addWidget(name, m_row, 0, 4, 1, Qt::AlignTop);
+            addHeatMap(line);
+            return;
+        }
         m_grid->addWidget(name, m_row, 0, Qt::AlignTop);
         // Every row has its five cells and its sentence, blank where the report has none.
         const size_t shown = std::min<size_t>(line.cells.size(), kCellColumns);
@@ -147,6 +164,40 @@ private:
         ++m_row;
     }
 
+    // A 4 x 4 grid laid out like M under the class columns, each cell shaded by its size.
+    void addHeatMap(const ReportLine &line)
+    {
+        const QString key = text(line.key);
+        for (int k = 0; k < 16; ++k) {
+            const auto index = static_cast<size_t>(k);
+            QLabel *cell = makeLabel(m_page, key + QStringLiteral("Value%1").arg(k),
+                                     timesFont(11, true), Qt::black);
+            cell->setText(text(line.cells[index]));
+            cell->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            cell->setContentsMargins(twips(45), twips(15), twips(60), twips(15));
+            cell->setAutoFillBackground(true);
+            const QColor shade = heatColour(line.shades[index]);
+            QPalette palette = cell->palette();
+            palette.setColor(QPalette::Window, shade);
+            // Dark cells take light figures, so every number stays readable.
+            palette.setColor(QPalette::WindowText, shade.lightness() < 128 ? Qt::white : Qt::black);
+            cell->setPalette(palette);
+            cell->setAccessibleName(QStringLiteral("%1, row %2, column %3: %4")
+                                        .arg(text(line.label))
+                                        .arg(k / 4)
+                                        .arg(k % 4)
+                                        .arg(cell->text()));
+            m_grid->addWidget(cell, m_row + k / 4, k % 4 + 1);
+        }
+        m_row += 4;
+        QLabel *sentence = makeLabel(m_page, key + QStringLiteral("Text"), timesFont(11),
+                                     Qt::black);
+        sentence->setText(text(line.text));
+        sentence->setWordWrap(true);
+        sentence->setVisible(!line.text.empty());
+        m_grid->addWidget(sentence, m_row++, 1, 1, kCellColumns);
+    }
+
     QWidget *m_page;
     QGridLayout *m_grid;
     int m_row = 0;
@@ -164,7 +215,7 @@ AnalysisWindow::AnalysisWindow(Simulation &simulation, QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("Analysis"));
     setWindowTitle(QStringLiteral("Analysis"));
-    setFixedSize(twipsSize(11400, 8700));
+    setFixedSize(twipsSize(11400, 10200));
     setAutoFillBackground(true);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, kBackground);
