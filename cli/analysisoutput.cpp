@@ -327,6 +327,12 @@ std::string analysisJson(const ModelAnalysis &a)
     json["proportionalHarvest"] = QJsonObject{
         {"uniformRate", optionalNumber(a.proportional.uniformRate)}, {"byClass", byClass}};
 
+    const Transients &transients = a.transients;
+    json["transient"] = QJsonObject{
+        {"reactivity", optionalNumber(transients.reactivity)},
+        {"convergenceTime", transients.convergenceTime ? QJsonValue(*transients.convergenceTime)
+                                                       : QJsonValue()}};
+
     QJsonArray report;
     for (const ReportLine &line : analysisReport(a)) {
         QJsonArray cells;

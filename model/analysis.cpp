@@ -362,6 +362,8 @@ ModelAnalysis analyseModel(const PopulationModel &model)
     a.costs = harvestCosts(a.rule, v, model.M, model.N, threshold);
     if (a.growth.status == GrowthStatus::Ok || a.growth.status == GrowthStatus::NoEigenvector)
         a.proportional = proportionalHarvest(model.M, a.growth.lambda);
+    if (a.growth.stableDistribution)
+        a.transients = transients(model.M, a.growth.lambda, *a.growth.stableDistribution, model.N);
     return a;
 }
 

@@ -5,6 +5,7 @@
 #include "model/mainfields.h"
 #include "model/matrix4.h"
 #include "model/sensitivity.h"
+#include "model/transients.h"
 
 #include <array>
 #include <complex>
@@ -118,6 +119,7 @@ struct ModelAnalysis {
     HarvestRule rule;                  // Unknown without reproductive values
     std::array<ClassCost, 4> costs{};  // reproductive values 0 where they are unknown
     ProportionalHarvest proportional;
+    Transients transients;             // of N(t) without harvest, where lambda and w exist
 };
 ModelAnalysis analyseModel(const PopulationModel &model);
 

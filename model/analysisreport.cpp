@@ -438,6 +438,48 @@ void addSensitivities(const ModelAnalysis &a, std::vector<ReportLine> &lines)
     lines.push_back({"largestElasticity", "Which rate matters most", {}, text});
 }
 
+// The first steps of N(t) without harvest: why the growth rate wobbles before it settles.
+void addTransients(const ModelAnalysis &a, std::vector<ReportLine> &lines)
+{
+    const Transients &t = a.transients;
+    const bool known = a.growth.stableDistribution.has_value();
+    ReportLine reactivity{"reactivity", "Reactivity ||M n|| / lambda, n = N(t) / ||N(t)||", {},
+                          {}};
+    ReportLine convergence{"convergenceTime", "Steps until the stable distribution, to 1 %", {},
+                           {}};
+    if (!known) {
+        reactivity.text = convergence.text = "-";
+    } else if (!t.reactivity) {
+        reactivity.text = convergence.text = "none: N(t) is empty.";
+    } else {
+        const double r = *t.reactivity;
+        reactivity.cells = {figureText(r)};
+        reactivity.text = "In the first step the total of N(t) is multiplied by "
+                          + figureText(r * a.growth.lambda) + ", " + figureText(r)
+                          + " times lambda: ";
+        if (std::fabs(r - 1) <= kUnitTolerance)
+            reactivity.text += "as fast as in the long run.";
+        else
+            reactivity.text += std::string("its age structure ")
+                               + (r > 1 ? "speeds the first step up." : "slows it down.");
+        const std::string distance = "within 1 % (half the sum of the differences of the shares)";
+        if (t.convergenceTime) {
+            convergence.cells = {std::to_string(*t.convergenceTime)};
+            convergence.text = "From then on the age distribution stays " + distance
+                               + " of the stable one.";
+        } else if (t.diesOut) {
+            convergence.text = "none: without harvest N(t) dies out.";
+        } else if (a.growth.structure.period > 1) {
+            convergence.text = "never: M is imprimitive, so the age distribution keeps cycling.";
+        } else {
+            convergence.text = "not within " + std::to_string(kLastTime) + " steps: the age "
+                               "distribution does not come " + distance + " of the stable one.";
+        }
+    }
+    lines.push_back(reactivity);
+    lines.push_back(convergence);
+}
+
 // What each harvested animal costs: the table by age class.
 void addCosts(const ModelAnalysis &a, std::vector<ReportLine> &lines)
 {
@@ -620,6 +662,8 @@ std::vector<ReportLine> analysisReport(const ModelAnalysis &a)
     inSection("Growth without harvest");
     addSensitivities(a, lines);
     inSection("Which rate matters");
+    addTransients(a, lines);
+    inSection("The first steps, without harvest");
 
     const HarvestRule &rule = a.rule;
     const bool known = rule.verdict != RuleVerdict::Unknown;

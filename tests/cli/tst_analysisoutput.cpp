@@ -214,6 +214,12 @@ void TestAnalysisOutput::jsonReadsBackAsTheFigures()
         QVERIFY(sameNumber(proportional["byClass"].toArray()[i],
                            a.proportional.byClass[size_t(i)]));
 
+    const QJsonObject transient = json["transient"].toObject();
+    QVERIFY(sameNumber(transient["reactivity"], a.transients.reactivity));
+    const std::optional<int> time = a.transients.convergenceTime;
+    QVERIFY(sameNumber(transient["convergenceTime"],
+                       time ? std::optional<double>(*time) : std::nullopt));
+
     // The report lines as the window shows them, in their order.
     const std::vector<ReportLine> lines = analysisReport(a);
     const QJsonArray report = json["report"].toArray();
