@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <limits>
 
-using namespace velmora;
+namespace velmora {
 
 void require(bool condition, const char *property, const std::string &input)
 {
@@ -88,3 +88,5 @@ bool finiteOrBlank(const std::string &text)
     const ReadResult read = strictValue(text);
     return read.ok() && std::isfinite(read.value);
 }
+
+} // namespace velmora

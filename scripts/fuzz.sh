@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Fuzzes the conversions and the editing window's check-and-apply path with libFuzzer.
-# Usage: scripts/fuzz.sh [minutes per target, default 10] [target ...]
-# Targets: fuzz_lenientvalue fuzz_strictvalue fuzz_editentries (all by default), run one
-# after the other. Seeds come from fuzz/corpus/<name>; what the fuzzer finds goes to
+# Fuzzes the conversions, the editing window's check-and-apply path and the analysis with
+# libFuzzer. Usage: scripts/fuzz.sh [minutes per target, default 10] [target ...]
+# Targets: fuzz_lenientvalue fuzz_strictvalue fuzz_editentries fuzz_analysis (all by default),
+# run one after the other. Seeds come from fuzz/corpus/<name>; what the fuzzer finds goes to
 # build-fuzz/corpus/<name>, crashes to build-fuzz/artifacts/.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -10,7 +10,7 @@ build=${BUILD_DIR:-$root/build-fuzz}
 minutes=${1:-10}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(fuzz_lenientvalue fuzz_strictvalue fuzz_editentries)
+[ ${#targets[@]} -gt 0 ] || targets=(fuzz_lenientvalue fuzz_strictvalue fuzz_editentries fuzz_analysis)
 
 "$root/scripts/setup.sh"
 # libFuzzer comes with clang's runtime, which the normal build does not need.
