@@ -559,7 +559,7 @@ void addRates(const ModelAnalysis &a, std::vector<ReportLine> &lines)
     lines.push_back(uniform);
     lines.push_back(byClass);
     if (growing(a))
-        lines.push_back({"quotaAgainstRate", "Quota against rate", {},
+        lines.push_back({"quotaAgainstRate", "Why a rate, not a quota", {},
                          "A fixed quota is unstable: N(t) must keep v.N(t) above v.N*, and a "
                          "population pushed below it is lost however long it lasted. A fixed "
                          "rate is not: it scales lambda, so any rate below these keeps every "

@@ -77,7 +77,7 @@ public:
         m_grid->setContentsMargins(0, 0, twips(240), 0);
         m_grid->setHorizontalSpacing(twips(60));
         m_grid->setVerticalSpacing(twips(45));
-        m_grid->setColumnMinimumWidth(0, twips(4440));
+        m_grid->setColumnMinimumWidth(0, twips(4200));
         for (int c = 1; c <= kCellColumns; ++c)
             m_grid->setColumnMinimumWidth(c, twips(1200));
     }
@@ -215,7 +215,7 @@ AnalysisWindow::AnalysisWindow(Simulation &simulation, QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("Analysis"));
     setWindowTitle(QStringLiteral("Analysis"));
-    setFixedSize(twipsSize(11400, 10200));
+    setFixedSize(twipsSize(12000, 10200));
     setAutoFillBackground(true);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, kBackground);
