@@ -504,7 +504,7 @@ void addCosts(const ModelAnalysis &a, std::vector<ReportLine> &lines)
         forEver.text = "none: " + lambdaWords(r) + " no constant harvest is sustainable for ever.";
     } else {
         forEver.text = "h_i = (lambda - 1) v.N(t) / v_i: the most of class i alone that N(t) "
-                       "carries for ever.";
+                       "yields for ever, taken in full.";
         projected.text = projectedCostText(a);
     }
     if (known) {
