@@ -3,7 +3,9 @@
 #include "cli/commands.h"
 #include "cli/modeloptions.h"
 #include "model/analysis.h"
+#include "model/numbertext.h"
 
+#include <cmath>
 #include <ostream>
 
 namespace velmora {
@@ -14,12 +16,14 @@ std::string analyseHelp()
 {
     return std::string("Usage: velmora-cli analyse [--model FILE] [--matrix LIST] [--n0 LIST] "
                        "[--harvest LIST]\n"
-                       "                           [--json]\n\n"
+                       "                           [--threshold N] [--json]\n\n"
                        "Prints what the Analysis window shows for the model, with N(t) = N(0);\n"
                        "as text, a model file's title comes first.\n\n"
                        "Options:\n")
            + kModelOptionsHelp
-           + "  --json           print one JSON object instead of aligned text\n"
+           + "  --threshold N    a population counts as gone below N animals (default 1;\n"
+             "                   0: only when a projection is rejected)\n"
+             "  --json           print one JSON object instead of aligned text\n"
              "  -h, --help       show this help\n"
            + kValuesHelp
            + "Exit status 0 when done; 2 with one line on standard error, and nothing done,\n"
@@ -30,18 +34,27 @@ int analyse(const std::vector<std::string> &arguments, std::ostream &out, std::o
 {
     const std::string who = "velmora-cli analyse";
     std::vector<OptionSpec> specs = kModelOptions;
+    specs.push_back({"--threshold"});
     specs.push_back({"--json", false});
     std::vector<GivenOption> given;
     if (const auto problem = readOptions(arguments, specs, given))
         return refuse(err, who, *problem);
     EditEntries entries;
     bool json = false;
+    double threshold = kQuasiExtinction;
     std::string title;
     for (const GivenOption &option : given) {
-        if (option.name == "--json")
+        if (option.name == "--json") {
             json = true;
-        else if (const auto problem = applyModelOption(option, entries, &title))
+        } else if (option.name == "--threshold") {
+            // A number of animals written out in full: a typing slip must not become 0.
+            const ReadResult read = strictValue(option.value);
+            if (!read.ok() || !(read.value >= 0) || !std::isfinite(read.value))
+                return refuse(err, who, "--threshold needs a number of animals, 0 or more");
+            threshold = read.value;
+        } else if (const auto problem = applyModelOption(option, entries, &title)) {
             return refuse(err, who, *problem);
+        }
     }
     if (const auto message = brokenRuleOf(entries))
         return refuseValues(err, who, *message);
@@ -50,6 +63,7 @@ int analyse(const std::vector<std::string> &arguments, std::ostream &out, std::o
     PopulationModel model;
     // The fields hold number texts written just now, so they always read back.
     modelFromFields(run.simulation.fields(), model);
+    model.extinctionThreshold = threshold;
     const ModelAnalysis analysis = analyseModel(model);
     if (!json && !title.empty())
         out << "Model: " << title << "\n\n";

@@ -1,11 +1,15 @@
 #include "cli/analysisoutput.h"
 
 #include "model/analysisreport.h"
+#include "model/defaultmodel.h"
 #include "model/numbertext.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <sstream>
 
 namespace velmora {
@@ -64,52 +68,35 @@ std::vector<std::string> cellsOf(const double *values, size_t count)
     return cells;
 }
 
-std::string quoted(const std::string &text)
+// A finite number as a JSON number, anything else as null.
+QJsonValue number(double value)
 {
-    std::string out = "\"";
-    for (const char c : text) {
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char escaped[8];
-                std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-                out += escaped;
-            } else {
-                out += c;
-            }
-        }
-    }
-    return out + "\"";
+    return std::isfinite(value) ? QJsonValue(value) : QJsonValue(QJsonValue::Null);
 }
 
-// A finite number in the program's text form (valid JSON: "0.5", "1.5E+15"), else null.
-std::string number(double value)
+QJsonArray array(const double *values, size_t count)
 {
-    return std::isfinite(value) ? numberText(value) : "null";
-}
-
-std::string array(const double *values, size_t count)
-{
-    std::string out = "[";
+    QJsonArray out;
     for (size_t i = 0; i < count; ++i)
-        out += (i > 0 ? ", " : "") + number(values[i]);
-    return out + "]";
+        out.append(number(values[i]));
+    return out;
 }
 
-std::string array(const Vector4 &v) { return array(v.data(), v.size()); }
+QJsonArray array(const Vector4 &v) { return array(v.data(), v.size()); }
 
-std::string optionalArray(const std::optional<Vector4> &v) { return v ? array(*v) : "null"; }
+QJsonValue optionalArray(const std::optional<Vector4> &v)
+{
+    return v ? QJsonValue(array(*v)) : QJsonValue(QJsonValue::Null);
+}
 
-std::string optionalNumber(const std::optional<double> &v) { return v ? number(*v) : "null"; }
+QJsonValue optionalNumber(const std::optional<double> &v)
+{
+    return v ? number(*v) : QJsonValue(QJsonValue::Null);
+}
+
+QJsonValue stepNumber(bool has, int step) { return has ? QJsonValue(step) : QJsonValue(); }
+
+QString text(const std::string &s) { return QString::fromStdString(s); }
 
 const char *growthStatusName(GrowthStatus status)
 {
@@ -118,6 +105,8 @@ const char *growthStatusName(GrowthStatus status)
         return "ok";
     case GrowthStatus::NotConverged:
         return "notConverged";
+    case GrowthStatus::NoEigenvector:
+        return "noEigenvector";
     case GrowthStatus::NegativeEntry:
         return "negativeEntry";
     case GrowthStatus::NoGrowth:
@@ -152,6 +141,21 @@ const char *limitStatusName(HarvestLimitStatus status)
     return "";
 }
 
+const char *ruleVerdictName(RuleVerdict verdict)
+{
+    switch (verdict) {
+    case RuleVerdict::Unknown:
+        return "unknown";
+    case RuleVerdict::Grows:
+        return "grows";
+    case RuleVerdict::Falls:
+        return "falls";
+    case RuleVerdict::Holds:
+        return "holds";
+    }
+    return "";
+}
+
 } // namespace
 
 std::string analysisText(const ModelAnalysis &a)
@@ -167,11 +171,31 @@ std::string analysisText(const ModelAnalysis &a)
     for (int r = 0; r < 4; ++r)
         out << row(r == 0 ? "M" : "", labelWidth, cellsOf(&a.model.M[size_t(4 * r)], 4)) << '\n';
     out << row("H", labelWidth, cellsOf(a.model.H.data(), 4)) << '\n';
-    out << row(nLabel, labelWidth, cellsOf(a.model.N.data(), 4)) << "\n\n";
-    out << row("", labelWidth, {"class 0", "class 1", "class 2", "class 3", "total"}) << '\n';
+    out << row(nLabel, labelWidth, cellsOf(a.model.N.data(), 4)) << '\n';
     const std::string indent(labelWidth, ' ');
+    const std::string *section = nullptr;
+    const std::vector<std::string> *columns = nullptr;
     for (const ReportLine &line : lines) {
-        std::string text = row(line.label, labelWidth, line.cells);
+        if (!section || line.section != *section) {
+            out << '\n' << line.section << '\n' << std::string(line.section.size(), '-') << '\n';
+            section = &line.section;
+            columns = nullptr;
+        }
+        if (!line.columns.empty() && (!columns || line.columns != *columns)) {
+            out << row("", labelWidth, line.columns) << '\n';
+            columns = &line.columns;
+        }
+        std::string text;
+        if (line.isGrid()) {
+            // Laid out like M: four rows of four cells, the name on the first.
+            for (size_t r = 0; r < 4; ++r) {
+                const std::vector<std::string> cells(line.cells.begin() + long(4 * r),
+                                                     line.cells.begin() + long(4 * r + 4));
+                text += (r > 0 ? "\n" : "") + row(r == 0 ? line.label : "", labelWidth, cells);
+            }
+        } else {
+            text = row(line.label, labelWidth, line.cells);
+        }
         // A sentence starts in the figures' column, below the figures if there are any.
         if (!line.cells.empty() && !line.text.empty())
             text += "\n" + indent;
@@ -187,73 +211,141 @@ std::string analysisJson(const ModelAnalysis &a)
 {
     const PopulationModel &m = a.model;
     const GrowthAnalysis &g = a.growth;
-    std::ostringstream out;
-    out << "{\n  \"model\": {\"M\": [";
+    QJsonArray rows;
     for (size_t r = 0; r < 4; ++r)
-        out << (r > 0 ? ", " : "") << array(&m.M[4 * r], 4);
-    out << "], \"H\": " << array(m.H) << ", \"N\": " << array(m.N) << ", \"t\": " << m.t
-        << "},\n";
+        rows.append(array(&m.M[4 * r], 4));
+    QJsonObject json;
+    json["model"] = QJsonObject{{"M", rows},
+                                {"H", array(m.H)},
+                                {"N", array(m.N)},
+                                {"t", m.t},
+                                {"extinctionThreshold", number(m.extinctionThreshold)}};
 
-    const bool ok = g.status == GrowthStatus::Ok;
-    out << "  \"growth\": {\"status\": " << quoted(growthStatusName(g.status)) << ", \"lambda\": ";
-    out << (ok || g.status == GrowthStatus::NoGrowth ? number(g.lambda) : "null");
-    out << ", \"eigenvalues\": ";
+    const bool ok = g.status == GrowthStatus::Ok || g.status == GrowthStatus::NoEigenvector;
+    QJsonValue eigenvalues;
     if (g.spectrum.converged) {
-        out << '[';
-        for (size_t i = 0; i < 4; ++i)
-            out << (i > 0 ? ", " : "") << "{\"re\": " << number(g.spectrum.values[i].real())
-                << ", \"im\": " << number(g.spectrum.values[i].imag()) << '}';
-        out << ']';
-    } else {
-        out << "null";
+        QJsonArray values;
+        for (const std::complex<double> &value : g.spectrum.values)
+            values.append(QJsonObject{{"re", number(value.real())}, {"im", number(value.imag())}});
+        eigenvalues = values;
     }
-    out << ",\n    \"stableDistribution\": " << optionalArray(g.stableDistribution)
-        << ", \"reproductiveValues\": " << optionalArray(g.reproductiveValues)
-        << ",\n    \"R0\": " << optionalNumber(g.R0)
-        << ", \"dampingRatio\": " << (ok ? number(g.dampingRatio) : "null")
-        << ", \"dampingRatioInfinite\": " << (ok && std::isinf(g.dampingRatio) ? "true" : "false")
-        << ",\n    \"generationTime\": " << optionalNumber(g.generationTime)
-        << ", \"generationTimeDefinition\": "
-        << quoted(g.generationTimeIsLimit ? "mean age of the parents (lambda = 1)"
-                                          : "ln R0 / ln lambda")
-        << ",\n    \"reducible\": " << (g.structure.reducible ? "true" : "false")
-        << ", \"period\": " << g.structure.period << "},\n";
+    json["growth"] = QJsonObject{
+        {"status", growthStatusName(g.status)},
+        {"lambda", ok || g.status == GrowthStatus::NoGrowth ? number(g.lambda) : QJsonValue()},
+        {"eigenvalues", eigenvalues},
+        {"stableDistribution", optionalArray(g.stableDistribution)},
+        {"reproductiveValues", optionalArray(g.reproductiveValues)},
+        {"R0", optionalNumber(g.R0)},
+        {"dampingRatio", ok ? number(g.dampingRatio) : QJsonValue()},
+        {"dampingRatioInfinite", ok && std::isinf(g.dampingRatio)},
+        {"generationTime", optionalNumber(g.generationTime)},
+        {"generationTimeDefinition", g.generationTimeIsLimit
+                                         ? "mean age of the parents (lambda = 1)"
+                                         : "ln R0 / ln lambda"},
+        {"reducible", g.structure.reducible},
+        {"period", g.structure.period}};
 
     const HarvestEquilibrium &e = a.equilibrium;
     const bool hasEquilibrium = e.status != EquilibriumStatus::Singular;
-    out << "  \"equilibrium\": {\"status\": " << quoted(equilibriumStatusName(e.status))
-        << ", \"N\": " << (hasEquilibrium ? array(e.N) : "null")
-        << ", \"total\": " << (hasEquilibrium ? number(e.total) : "null") << "},\n";
+    json["equilibrium"] = QJsonObject{
+        {"status", equilibriumStatusName(e.status)},
+        {"N", hasEquilibrium ? QJsonValue(array(e.N)) : QJsonValue()},
+        {"total", hasEquilibrium ? number(e.total) : QJsonValue()}};
 
     const HarvestVerdict &v = a.verdict;
     const bool hasStep = v.verdict == Verdict::ReachesZero || v.verdict == Verdict::AlreadyEmpty
-                         || v.overflow;
-    out << "  \"verdict\": {\"outcome\": " << quoted(verdictName(v.verdict))
-        << ", \"step\": " << (hasStep ? std::to_string(v.step) : "null")
-        << ", \"t\": " << (hasStep ? std::to_string(m.t + v.step) : "null")
-        << ", \"overflow\": " << (v.overflow ? "true" : "false")
-        << ", \"stepsRun\": " << v.stepsRun << ", \"last\": " << array(v.last)
-        << ", \"lastTotal\": " << number(v.lastTotal) << "},\n";
+                         || v.verdict == Verdict::FallsBelowThreshold || v.overflow;
+    json["verdict"] = QJsonObject{{"outcome", verdictName(v.verdict)},
+                                  {"step", stepNumber(hasStep, v.step)},
+                                  {"t", stepNumber(hasStep, m.t + v.step)},
+                                  {"overflow", v.overflow},
+                                  {"stepsRun", v.stepsRun},
+                                  {"firstEmptied", stepNumber(v.firstEmptied > 0, v.firstEmptied)},
+                                  {"last", array(v.last)},
+                                  {"lastTotal", number(v.lastTotal)}};
 
     const HarvestLimit &l = a.limit;
     const bool hasFactor = l.status == HarvestLimitStatus::Ok;
-    out << "  \"largestHarvest\": {\"status\": " << quoted(limitStatusName(l.status))
-        << ", \"direction\": " << array(l.direction)
-        << ", \"factor\": " << (hasFactor ? number(l.factor) : "null")
-        << ", \"harvest\": " << (hasFactor ? array(l.harvest) : "null") << "},\n";
+    json["largestHarvest"] = QJsonObject{
+        {"status", limitStatusName(l.status)},
+        {"direction", array(l.direction)},
+        {"factor", hasFactor ? number(l.factor) : QJsonValue()},
+        {"harvest", hasFactor ? QJsonValue(array(l.harvest)) : QJsonValue()}};
 
-    out << "  \"report\": [";
-    const std::vector<ReportLine> lines = analysisReport(a);
-    for (size_t i = 0; i < lines.size(); ++i) {
-        const ReportLine &line = lines[i];
-        out << (i > 0 ? "," : "") << "\n    {\"key\": " << quoted(line.key)
-            << ", \"label\": " << quoted(line.label) << ", \"cells\": [";
-        for (size_t c = 0; c < line.cells.size(); ++c)
-            out << (c > 0 ? ", " : "") << quoted(line.cells[c]);
-        out << "], \"text\": " << quoted(line.text) << '}';
+    const Sensitivities &sensitivity = g.sensitivity;
+    const bool hasSensitivity = sensitivity.status == SensitivityStatus::Ok;
+    auto grid = [hasSensitivity](const Matrix4 &values) {
+        if (!hasSensitivity)
+            return QJsonValue();
+        QJsonArray rows;
+        for (size_t r = 0; r < 4; ++r)
+            rows.append(array(&values[4 * r], 4));
+        return QJsonValue(rows);
+    };
+    json["sensitivity"] = grid(sensitivity.sensitivity);
+    json["elasticity"] = grid(sensitivity.elasticity);
+    QJsonArray rates;
+    for (size_t i = 0; i < kVitalRateCells.size(); ++i) {
+        const auto cell = static_cast<size_t>(kVitalRateCells[i]);
+        rates.append(QJsonObject{
+            {"name", kVitalRateNames[i]},
+            {"value", number(m.M[cell])},
+            {"sensitivity", hasSensitivity ? number(sensitivity.sensitivity[cell]) : QJsonValue()},
+            {"elasticity", hasSensitivity ? number(sensitivity.elasticity[cell]) : QJsonValue()}});
     }
-    out << "\n  ]\n}\n";
-    return out.str();
+    json["vitalRates"] = rates;
+
+    const HarvestRule &rule = a.rule;
+    const bool ruleKnown = rule.verdict != RuleVerdict::Unknown;
+    json["harvestThreshold"] = QJsonObject{
+        {"verdict", ruleVerdictName(rule.verdict)},
+        {"reproductiveValueOfN", ruleKnown ? number(rule.valueOfN) : QJsonValue()},
+        {"reproductiveValueOfNStar", ruleKnown ? optionalNumber(rule.valueOfNStar) : QJsonValue()},
+        {"costOfH", ruleKnown ? number(rule.costOfH) : QJsonValue()},
+        {"surplus", ruleKnown ? number(rule.surplus) : QJsonValue()},
+        {"direction", array(rule.direction)},
+        {"sustainableFactor", optionalNumber(rule.sustainableFactor)},
+        {"unlimited", rule.unlimited}};
+
+    QJsonArray costs;
+    for (size_t i = 0; i < a.costs.size(); ++i) {
+        const ClassCost &cost = a.costs[i];
+        const bool projected = cost.projected.status == HarvestLimitStatus::Ok;
+        costs.append(QJsonObject{
+            {"class", int(i)},
+            {"reproductiveValue", ruleKnown ? number(cost.reproductiveValue) : QJsonValue()},
+            {"largestHarvestFormula", optionalNumber(cost.largestForEver)},
+            {"largestHarvestFormulaUnlimited", cost.unlimited},
+            {"largestHarvestProjected", projected ? number(cost.projected.factor) : QJsonValue()},
+            {"largestHarvestProjectedStatus", limitStatusName(cost.projected.status)}});
+    }
+    json["harvestCost"] = costs;
+
+    QJsonArray byClass;
+    for (const std::optional<double> &rate : a.proportional.byClass)
+        byClass.append(optionalNumber(rate));
+    json["proportionalHarvest"] = QJsonObject{
+        {"uniformRate", optionalNumber(a.proportional.uniformRate)}, {"byClass", byClass}};
+
+    const Transients &transients = a.transients;
+    json["transient"] = QJsonObject{
+        {"reactivity", optionalNumber(transients.reactivity)},
+        {"convergenceTime", transients.convergenceTime ? QJsonValue(*transients.convergenceTime)
+                                                       : QJsonValue()}};
+
+    QJsonArray report;
+    for (const ReportLine &line : analysisReport(a)) {
+        QJsonArray cells;
+        for (const std::string &cell : line.cells)
+            cells.append(text(cell));
+        report.append(QJsonObject{{"key", text(line.key)},
+                                  {"label", text(line.label)},
+                                  {"cells", cells},
+                                  {"text", text(line.text)},
+                                  {"section", text(line.section)}});
+    }
+    json["report"] = report;
+    return QJsonDocument(json).toJson(QJsonDocument::Indented).toStdString();
 }
 
 } // namespace velmora

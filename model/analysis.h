@@ -1,7 +1,11 @@
 #pragma once
 
+#include "model/harvestprojection.h"
+#include "model/harvestrule.h"
 #include "model/mainfields.h"
-#include "model/module1.h"
+#include "model/matrix4.h"
+#include "model/sensitivity.h"
+#include "model/transients.h"
 
 #include <array>
 #include <complex>
@@ -14,23 +18,22 @@ namespace velmora {
 // harvest. Plain functions on plain values, so the window, the command line and the tests
 // all call the same code.
 
-using Matrix4 = std::array<double, 16>; // row by row: M[r][c] is element 4r + c
-using Vector4 = std::array<double, 4>;
-
-// What is analysed: the matrix, the harvest, and the current age vector N(t) at time t.
+// What is analysed: the matrix, the harvest, the current age vector N(t) at time t, and the
+// total below which a population counts as gone.
 struct PopulationModel {
     Matrix4 M{};
     Vector4 H{};
     Vector4 N{};
     int t = 0;
+    double extinctionThreshold = kQuasiExtinction; // animals: below this the population is gone
 };
 
 // Reads the model from the main window's fields the way the steps read them: M and N(t)
 // strictly, H leniently, t from `simu0`. False when a field does not hold a number.
 bool modelFromFields(const MainFields &fields, PopulationModel &model);
 
-// QR iterations allowed per eigenvalue before the solver gives up.
-constexpr int kEigenIterationLimit = 60;
+// QR iterations allowed per row of a block before the solver gives up (Eigen's own default).
+constexpr int kEigenIterationLimit = 40;
 
 // All eigenvalues of a real 4 x 4 matrix, largest modulus first.
 struct Eigenvalues {
@@ -39,8 +42,12 @@ struct Eigenvalues {
 };
 
 // Eigenvalues of a general real matrix: each strongly connected block of its graph on its
-// own (a block of one class without a loop is an exact 0), larger blocks by shifted QR.
+// own (a block of one class is its diagonal cell, exactly), larger blocks by Eigen.
 Eigenvalues eigenvalues(const Matrix4 &m, int iterationLimit = kEigenIterationLimit);
+
+// The Perron root of a non-negative matrix among its eigenvalues: the one of largest real
+// part (every other root of modulus r has a smaller real part than r itself).
+double perronRoot(const Eigenvalues &spectrum);
 
 // How the classes are linked (an edge c -> r where M[r][c] is not 0).
 struct MatrixStructure {
@@ -52,14 +59,23 @@ struct MatrixStructure {
 };
 MatrixStructure matrixStructure(const Matrix4 &m);
 
+// lambda this close to 1 (relative) counts as 1: the eigen-solver's rounding is far smaller,
+// and a student's model built to replace itself exactly must not read as "declining".
+constexpr double kUnitTolerance = 1e-9;
+
+// -1, 0 or 1 as lambda is below 1, equal to 1 within kUnitTolerance, or above.
+int compareWithOne(double lambda);
+
 enum class GrowthStatus {
     Ok,
     NotConverged,  // the eigen-solver gave no trustworthy result: no figure is reported
+    NoEigenvector, // lambda and the eigenvalues stand, but no eigenvector for lambda was found
     NegativeEntry, // not a population matrix: the figures below do not exist
     NoGrowth,      // lambda = 0: every population dies out within four steps
 };
 
-// The figures of M without harvest.
+// The figures of M without harvest. With NoEigenvector, lambda, the spectrum, the damping
+// ratio and R0 are given; the vectors and what rests on them are not.
 struct GrowthAnalysis {
     GrowthStatus status = GrowthStatus::NotConverged;
     Eigenvalues spectrum;
@@ -68,6 +84,7 @@ struct GrowthAnalysis {
     bool dominantRepeated = false;                  // then the two vectors below are not unique
     std::optional<Vector4> stableDistribution;      // shares summing to 1
     std::optional<Vector4> reproductiveValues;      // class 0 = 1
+    Sensitivities sensitivity;                      // Ok where the two vectors above exist
     std::optional<double> R0;                       // births in class 0 per newborn over its life
     double dampingRatio = 0.0;                      // lambda / |lambda2|; infinite when lambda2 = 0
     // T = ln R0 / ln lambda; where lambda is 1 that quotient is 0/0 and its limit, the mean
@@ -91,46 +108,6 @@ struct HarvestEquilibrium {
 };
 HarvestEquilibrium harvestEquilibrium(const Matrix4 &m, const Vector4 &h);
 
-enum class Verdict {
-    Grows,        // still growing at the end, or beyond the range of numbers
-    Settles,      // N no longer changes
-    ReachesZero,  // a projection is rejected: the population would be empty
-    AlreadyEmpty, // N(t) is empty: the first projection ends the simulation
-    Declines,     // shrinking at the end, but never rejected within the steps
-    Undecided,    // neither growing, shrinking nor settled (for example oscillating)
-};
-
-// What becomes of N under the constant harvest H, stepped with the program's own projection
-// (the clamp at 0 and the 15-digit text form of every value, once per step).
-struct HarvestVerdict {
-    Verdict verdict = Verdict::Undecided;
-    int step = 0;          // ReachesZero: number of the first rejected projection, counted from N
-    bool overflow = false; // Grows: the numbers left the range of a double at `step`
-    int stepsRun = 0;      // counted projections
-    Vector4 last{};        // N after the last counted projection
-    double lastTotal = 0.0;
-};
-HarvestVerdict harvestVerdict(const Matrix4 &m, const Vector4 &h, const Vector4 &n,
-                              int steps = kLastTime);
-
-enum class HarvestLimitStatus {
-    Ok,
-    DiesWithoutHarvest, // no harvest at all can be carried
-    Unlimited,          // any harvest in this direction leaves the population alive
-};
-
-// The largest factor s such that the harvest s x direction leaves N alive (no rejected
-// projection) for `steps` steps, to 6 significant digits: s survives, the next 6-digit
-// value above s does not.
-struct HarvestLimit {
-    HarvestLimitStatus status = HarvestLimitStatus::DiesWithoutHarvest;
-    Vector4 direction{}; // H, or (1, 0, 0, 0) when H is 0
-    double factor = 0.0;
-    Vector4 harvest{};   // factor x direction
-};
-HarvestLimit largestHarvest(const Matrix4 &m, const Vector4 &h, const Vector4 &n,
-                            int steps = kLastTime);
-
 // Every figure of the analysis for one model.
 struct ModelAnalysis {
     PopulationModel model;
@@ -138,6 +115,11 @@ struct ModelAnalysis {
     HarvestEquilibrium equilibrium;
     HarvestVerdict verdict;
     HarvestLimit limit;
+    HarvestVerdict atLimit;            // the projection under limit.harvest, where there is one
+    HarvestRule rule;                  // Unknown without reproductive values
+    std::array<ClassCost, 4> costs{};  // reproductive values 0 where they are unknown
+    ProportionalHarvest proportional;
+    Transients transients;             // of N(t) without harvest, where lambda and w exist
 };
 ModelAnalysis analyseModel(const PopulationModel &model);
 

@@ -1,7 +1,9 @@
 #include "model/analysisreport.h"
 
+#include "model/defaultmodel.h"
 #include "model/numbertext.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -41,15 +43,27 @@ std::string growthProblem(const GrowthAnalysis &g)
                "figures that rest on it do not exist.";
     case GrowthStatus::NoGrowth:
         return "No class ever leads back to births: every population is gone within four steps.";
+    case GrowthStatus::NoEigenvector:
+        return "lambda and the other eigenvalues were found, but the eigenvector step failed "
+               "for this matrix: the stable distribution, the reproductive values and what "
+               "rests on them are not given.";
     case GrowthStatus::Ok:
+        if (compareWithOne(g.lambda) == 0)
+            return "lambda = 1 to within rounding: without harvest the population neither "
+                   "grows nor declines in the long run.";
         break;
     }
     return {};
 }
 
+bool hasLambda(const GrowthAnalysis &g)
+{
+    return g.status == GrowthStatus::Ok || g.status == GrowthStatus::NoEigenvector;
+}
+
 std::string structureNotes(const GrowthAnalysis &g)
 {
-    if (g.status != GrowthStatus::Ok)
+    if (!hasLambda(g))
         return "-";
     const MatrixStructure &s = g.structure;
     std::string notes;
@@ -82,10 +96,41 @@ std::string atTime(const ModelAnalysis &a, int step)
     return "t = " + std::to_string(a.model.t + step);
 }
 
+// "1 animal", "0.5 animals": the quasi-extinction threshold in words.
+std::string animals(double threshold)
+{
+    return figureText(threshold) + (threshold == 1.0 ? " animal" : " animals");
+}
+
+// How the projection's check reads: "at 1 animal or more", or "above 0" without a threshold.
+std::string aliveWords(double threshold)
+{
+    return threshold > 0 ? "at " + animals(threshold) + " or more" : "above 0";
+}
+
+// A population that grows although H took more than a class held: the clamp at 0 rescued it.
+// A dwindling one empties classes too, near its end; that is not why it lasted.
+bool emptiedAndGrowing(const HarvestVerdict &v)
+{
+    return v.firstEmptied > 0 && v.verdict == Verdict::Grows;
+}
+
+// "with lambda = 1" or "with lambda below 1", where no harvest lasts for ever.
+std::string lambdaWords(const HarvestRule &r)
+{
+    return r.lambdaVersusOne == 0 ? "with lambda = 1" : "with lambda below 1";
+}
+
 std::string verdictText(const ModelAnalysis &a)
 {
     const HarvestVerdict &v = a.verdict;
     switch (v.verdict) {
+    case Verdict::FallsBelowThreshold:
+        if (v.step == 0)
+            return "N(t) already totals less than " + animals(a.model.extinctionThreshold)
+                   + ": the population counts as gone.";
+        return "falls below " + animals(a.model.extinctionThreshold) + " at " + atTime(a, v.step)
+               + " (step " + std::to_string(v.step) + " from now): the population counts as gone.";
     case Verdict::Grows:
         if (v.overflow)
             return "grows without bound: beyond the range of numbers at " + atTime(a, v.step)
@@ -110,6 +155,11 @@ std::string verdictText(const ModelAnalysis &a)
     return {};
 }
 
+bool growing(const ModelAnalysis &a)
+{
+    return hasLambda(a.growth) && compareWithOne(a.growth.lambda) > 0;
+}
+
 ReportLine equilibriumLine(const ModelAnalysis &a)
 {
     const HarvestEquilibrium &e = a.equilibrium;
@@ -130,42 +180,400 @@ ReportLine equilibriumLine(const ModelAnalysis &a)
     line.cells.push_back(figureText(e.total));
     if (e.total == 0.0)
         line.text = "Without harvest the only equilibrium is the empty population.";
-    else if (a.growth.status == GrowthStatus::Ok && a.growth.lambda > 1.0)
-        line.text = "Unstable: above it a population grows, below it a population dies out.";
+    else if (growing(a))
+        line.text = "Unstable, and not by its total: a population whose reproductive value v.N "
+                    "lies above v.N* grows, one below it dies out, whatever its total.";
     return line;
 }
 
+// The rule in words: what v.N(t) against v.N* says will become of N(t) under H.
+std::string ruleText(const HarvestRule &r)
+{
+    const std::string vN = "v.N(t) = " + figureText(r.valueOfN);
+    switch (r.verdict) {
+    case RuleVerdict::Unknown:
+        return "-";
+    case RuleVerdict::Grows:
+        return vN + " lies above v.N*: v.N(t+1) = lambda v.N(t) - v.H grows every step, so N(t) "
+                    "grows for ever under H.";
+    case RuleVerdict::Holds:
+        if (r.lambdaVersusOne == 0)
+            return "lambda = 1 and H takes nothing of v.N(t): it stays at " + figureText(r.valueOfN)
+                   + ".";
+        return vN + " equals v.N*: it stays there, a knife edge that the least change tips.";
+    case RuleVerdict::Falls:
+        break;
+    }
+    if (r.valueOfN <= 0)
+        return "v.N(t) = 0: N(t) holds no animal that will still breed, so it dies out.";
+    if (r.lambdaVersusOne < 0)
+        return "lambda is below 1: v.N(t) falls even without harvest, and N(t) with it. No "
+               "constant harvest is sustainable for ever.";
+    if (r.lambdaVersusOne == 0)
+        return "lambda = 1: v.N(t) falls by v.H = " + figureText(r.costOfH)
+               + " every step, so any constant harvest empties the population in the end, "
+                 "after about v.N(t) / v.H = "
+               + figureText(r.valueOfN / r.costOfH) + " steps.";
+    return vN + " lies below v.N*: v.N(t) falls faster every step, so N(t) falls to 0 under H.";
+}
+
+// The rule against the projection, in a sentence, where they disagree.
+std::string disagreementText(const ModelAnalysis &a)
+{
+    const HarvestVerdict &v = a.verdict;
+    const bool projectionSurvives = survives(v) && v.verdict != Verdict::Declines;
+    const bool ruleSurvives = a.rule.verdict == RuleVerdict::Grows;
+    if (a.rule.verdict == RuleVerdict::Unknown || projectionSurvives == ruleSurvives
+        || a.rule.verdict == RuleVerdict::Holds)
+        return {};
+    if (projectionSurvives && emptiedAndGrowing(v))
+        return " The rule said otherwise, but in step " + std::to_string(v.firstEmptied)
+               + " H takes more than a class holds: from then on the harvest takes less than H "
+                 "and the rule no longer holds.";
+    if (projectionSurvives)
+        return " The rule says it is lost, only later than the " + std::to_string(kLastTime)
+               + " steps the projection runs.";
+    return " The rule said it grows, but on the way N(t) dips below "
+           + animals(a.model.extinctionThreshold) + ".";
+}
+
+ReportLine sustainableLine(const ModelAnalysis &a)
+{
+    const HarvestRule &r = a.rule;
+    const bool noHarvest = r.direction != a.model.H;
+    const std::string per = noHarvest ? "v.(1, 0, 0, 0)" : "v.H";
+    ReportLine line{"sustainableFactor", "Largest factor s* = (lambda - 1) v.N(t) / " + per,
+                    {}, {}};
+    if (r.verdict == RuleVerdict::Unknown) {
+        line.text = "-";
+    } else if (r.lambdaVersusOne <= 0) {
+        line.text = "none: " + lambdaWords(r) + " no constant harvest is sustainable for ever.";
+    } else if (r.unlimited) {
+        line.text = std::string("no limit: ") + (noHarvest ? "(1, 0, 0, 0)" : "H")
+                    + " takes only from classes of reproductive value 0.";
+    } else {
+        line.cells = {figureText(*r.sustainableFactor)};
+        line.text = (noHarvest ? "H is 0: s* x (1, 0, 0, 0) = " : "s* x H = ")
+                    + vectorText({r.direction[0] * *r.sustainableFactor,
+                                  r.direction[1] * *r.sustainableFactor,
+                                  r.direction[2] * *r.sustainableFactor,
+                                  r.direction[3] * *r.sustainableFactor})
+                    + " is the most that N(t) yields for ever, taken in full.";
+    }
+    return line;
+}
+
+// The projection's largest factor, and why it differs from s* where it does.
 ReportLine limitLine(const ModelAnalysis &a)
 {
     const HarvestLimit &l = a.limit;
-    ReportLine line{"largestHarvest", "Largest constant harvest factor s", {}, {}};
+    ReportLine line{"largestHarvest", "Largest factor s, by the projection", {}, {}};
     const bool noHarvest = l.direction != a.model.H;
     const std::string times = noHarvest ? "s x " + vectorText(l.direction) : "s x H";
     const std::string steps = std::to_string(kLastTime);
+    const double threshold = a.model.extinctionThreshold;
     switch (l.status) {
     case HarvestLimitStatus::DiesWithoutHarvest:
-        line.text = "none: the population does not last " + steps + " steps even without "
-                    "harvest.";
+        line.text = threshold > 0 ? "none: even without harvest N(t) falls below "
+                                        + animals(threshold) + " within " + steps + " steps."
+                                  : "none: the population does not last " + steps
+                                        + " steps even without harvest.";
         return line;
     case HarvestLimitStatus::Unlimited:
-        line.text = "no limit: " + times + " leaves the population alive for " + steps
-                    + " steps, however large s is.";
-        return line;
+        line.text = "no limit: " + times + " leaves N(t) " + aliveWords(threshold) + " for "
+                    + steps + " steps, however large s is.";
+        break;
     case HarvestLimitStatus::Ok:
+        line.cells = {figureText(l.factor)};
+        line.text = "N(t) stays " + aliveWords(threshold) + " for " + steps + " steps up to s = "
+                    + figureText(l.factor) + " (" + times + " = " + vectorText(l.harvest)
+                    + "); 1.001 times as much does not.";
         break;
     }
-    line.cells = {figureText(l.factor)};
-    if (l.factor == 0.0)
-        line.text = "the population lasts " + steps + " steps only without harvest.";
-    else
-        line.text = times + " = " + vectorText(l.harvest) + " keeps N(t) alive for " + steps
-                    + " steps; 1.001 times as much does not.";
-    if (a.growth.status == GrowthStatus::Ok && a.growth.lambda < 1.0)
-        line.text += " With lambda below 1 the population declines even without harvest.";
+
+    const HarvestRule &r = a.rule;
+    if (r.verdict == RuleVerdict::Unknown)
+        return line;
+    if (r.lambdaVersusOne <= 0) {
+        line.text += " It holds for these steps only: no constant harvest is sustainable for ever.";
+        return line;
+    }
+    if (r.unlimited || !r.sustainableFactor)
+        return line;
+    const double star = *r.sustainableFactor;
+    const bool unlimited = l.status == HarvestLimitStatus::Unlimited;
+    if (!unlimited && std::fabs(l.factor - star) <= 1e-3 * star) {
+        line.text += " The rule's s* agrees.";
+    } else if (unlimited || l.factor > star) {
+        const int emptied = unlimited ? 0 : a.atLimit.firstEmptied;
+        if (unlimited || emptiedAndGrowing(a.atLimit))
+            line.text += " It lies above s*, because a class is emptied on the way"
+                         + (emptied > 0 ? " (in step " + std::to_string(emptied) + ")" : "")
+                         + ": from then on the harvest takes less than s x H, and the rule "
+                           "no longer holds.";
+        else
+            line.text += " It lies above s*: there v.N(t) falls, but N(t) stays "
+                         + aliveWords(threshold) + " for all " + steps
+                         + " steps of the projection and is lost only later.";
+    } else {
+        line.text += " It lies below s*: there v.N(t) still grows, but N(t) dips below "
+                     + animals(threshold) + " on the way.";
+    }
     return line;
 }
 
+// "2 animals", "no limit", "none": one cell of the harvests by class.
+std::string projectedCell(const HarvestLimit &l)
+{
+    switch (l.status) {
+    case HarvestLimitStatus::Ok:
+        return figureText(l.factor);
+    case HarvestLimitStatus::Unlimited:
+        return "no limit";
+    case HarvestLimitStatus::DiesWithoutHarvest:
+        break;
+    }
+    return "none";
+}
+
+// Why the projection carries more of a class than the rule, where it does.
+std::string projectedCostText(const ModelAnalysis &a)
+{
+    std::vector<int> emptied;
+    std::vector<int> later;
+    for (size_t i = 0; i < 4; ++i) {
+        const ClassCost &cost = a.costs[i];
+        if (cost.unlimited || !cost.largestForEver)
+            continue;
+        const bool unlimited = cost.projected.status == HarvestLimitStatus::Unlimited;
+        if (!unlimited && cost.projected.factor <= *cost.largestForEver * 1.001)
+            continue;
+        (unlimited || emptiedAndGrowing(cost.atProjected) ? emptied : later).push_back(int(i));
+    }
+    std::string text;
+    if (!emptied.empty())
+        text = "Above h_i for " + classList(emptied) + ": there the harvest empties the class "
+               "on the way and takes less than asked.";
+    if (!later.empty())
+        text += std::string(text.empty() ? "" : " ") + "Above h_i for " + classList(later)
+                + ": N(t) stays " + aliveWords(a.model.extinctionThreshold) + " for the "
+                + std::to_string(kLastTime) + " steps, and is lost only later.";
+    return text;
+}
+
+// "s0, survival from class 0 to 1": a vital rate by its name and what it is.
+std::string rateWords(size_t rate)
+{
+    const std::string name = kVitalRateNames[rate];
+    if (rate < 4)
+        return name + ", the fecundity of class " + name.substr(1);
+    const int from = name[1] - '0';
+    return name + ", the survival from class " + std::to_string(from) + " to "
+           + std::to_string(from + 1);
+}
+
+ReportLine gridLine(const std::string &key, const std::string &label, const Matrix4 &values)
+{
+    ReportLine line{key, label, {}, {}};
+    const double largest = *std::max_element(values.begin(), values.end());
+    for (const double x : values) {
+        line.cells.push_back(figureText(x));
+        line.shades.push_back(largest > 0 ? std::clamp(x / largest, 0.0, 1.0) : 0.0);
+    }
+    line.columns = {"class 0", "class 1", "class 2", "class 3"};
+    return line;
+}
+
+// Which rate matters: sensitivities and elasticities of lambda, and the seven vital rates.
+void addSensitivities(const ModelAnalysis &a, std::vector<ReportLine> &lines)
+{
+    const GrowthAnalysis &g = a.growth;
+    const Sensitivities &s = g.sensitivity;
+    if (s.status != SensitivityStatus::Ok) {
+        std::string why = "-";
+        if (g.status == GrowthStatus::Ok && g.dominantRepeated)
+            why = "not defined: the dominant eigenvalue is repeated, so lambda has no single "
+                  "slope in each cell.";
+        lines.push_back({"sensitivity", "Sensitivities d lambda / d a_ij", {}, why});
+        lines.push_back({"elasticity", "Elasticities (a_ij / lambda) d lambda / d a_ij", {}, why});
+        return;
+    }
+    ReportLine sensitivity =
+        gridLine("sensitivity", "Sensitivities d lambda / d a_ij", s.sensitivity);
+    sensitivity.text = "Every cell of M, its zeros too: how much lambda gains per unit added "
+                       "to a cell, a new transition included.";
+    lines.push_back(sensitivity);
+    ReportLine elasticity =
+        gridLine("elasticity", "Elasticities (a_ij / lambda) d lambda / d a_ij", s.elasticity);
+    elasticity.text = "The share of lambda each cell carries; they sum to 1.";
+    lines.push_back(elasticity);
+
+    size_t largest = 0;
+    for (size_t i = 0; i < kVitalRateCells.size(); ++i) {
+        const auto cell = static_cast<size_t>(kVitalRateCells[i]);
+        ReportLine rate{std::string("rate_") + kVitalRateNames[i], rateWords(i), {}, {}};
+        rate.cells = {figureText(a.model.M[cell]), figureText(s.sensitivity[cell]),
+                      figureText(s.elasticity[cell])};
+        rate.columns = {"value", "sensitivity", "elasticity"};
+        lines.push_back(rate);
+        const auto best = static_cast<size_t>(kVitalRateCells[largest]);
+        if (s.elasticity[cell] > s.elasticity[best])
+            largest = i;
+    }
+    const double top = s.elasticity[static_cast<size_t>(kVitalRateCells[largest])];
+    std::vector<std::string> tied;
+    for (size_t i = 0; i < kVitalRateCells.size(); ++i)
+        if (top - s.elasticity[static_cast<size_t>(kVitalRateCells[i])] <= 1e-9 * top)
+            tied.push_back(rateWords(i));
+    std::string names = tied.front();
+    for (size_t i = 1; i < tied.size(); ++i)
+        names += (i + 1 == tied.size() ? " and " : "; ") + tied[i];
+    std::string text = "lambda answers most to " + names + ": an elasticity of "
+                       + figureText(top) + " means that a change of 1 % in "
+                       + (tied.size() > 1 ? "one of them" : "it") + " changes lambda by "
+                       + figureText(top) + " %.";
+    if (g.structure.period > 1)
+        text += " M is imprimitive (period " + std::to_string(g.structure.period)
+                + "): lambda still answers so, though N(t) keeps oscillating.";
+    lines.push_back({"largestElasticity", "Which rate matters most", {}, text});
+}
+
+// The first steps of N(t) without harvest: why the growth rate wobbles before it settles.
+void addTransients(const ModelAnalysis &a, std::vector<ReportLine> &lines)
+{
+    const Transients &t = a.transients;
+    const bool known = a.growth.stableDistribution.has_value();
+    ReportLine reactivity{"reactivity", "Reactivity ||M n|| / lambda, n = N(t) / ||N(t)||", {},
+                          {}};
+    ReportLine convergence{"convergenceTime", "Steps until the stable distribution, to 1 %", {},
+                           {}};
+    if (!known) {
+        reactivity.text = convergence.text = "-";
+    } else if (!t.reactivity) {
+        reactivity.text = convergence.text = "none: N(t) is empty.";
+    } else {
+        const double r = *t.reactivity;
+        reactivity.cells = {figureText(r)};
+        reactivity.text = "In the first step the total of N(t) is multiplied by "
+                          + figureText(r * a.growth.lambda) + ", " + figureText(r)
+                          + " times lambda: ";
+        if (std::fabs(r - 1) <= kUnitTolerance)
+            reactivity.text += "as fast as in the long run.";
+        else
+            reactivity.text += std::string("its age structure ")
+                               + (r > 1 ? "speeds the first step up." : "slows it down.");
+        const std::string distance = "within 1 % (half the sum of the differences of the shares)";
+        if (t.convergenceTime) {
+            convergence.cells = {std::to_string(*t.convergenceTime)};
+            convergence.text = "From then on the age distribution stays " + distance
+                               + " of the stable one.";
+        } else if (t.diesOut) {
+            convergence.text = "none: without harvest N(t) dies out.";
+        } else if (a.growth.structure.period > 1) {
+            convergence.text = "never: M is imprimitive, so the age distribution keeps cycling.";
+        } else {
+            convergence.text = "not within " + std::to_string(kLastTime) + " steps: the age "
+                               "distribution does not come " + distance + " of the stable one.";
+        }
+    }
+    lines.push_back(reactivity);
+    lines.push_back(convergence);
+}
+
+// What each harvested animal costs: the table by age class.
+void addCosts(const ModelAnalysis &a, std::vector<ReportLine> &lines)
+{
+    const HarvestRule &r = a.rule;
+    const bool known = r.verdict != RuleVerdict::Unknown;
+    const std::string steps = std::to_string(kLastTime);
+    ReportLine value{"harvestCostValue", "Cost of an animal of class i, v_i", {}, {}};
+    ReportLine forEver{"harvestCostForEver", "Harvest of class i alone for ever, h_i", {}, {}};
+    ReportLine projected{"harvestCostProjected", "h_i by the projection, " + steps + " steps", {},
+                         {}};
+    for (const ClassCost &cost : a.costs) {
+        if (known)
+            value.cells.push_back(figureText(cost.reproductiveValue));
+        if (known && r.lambdaVersusOne > 0)
+            forEver.cells.push_back(cost.unlimited ? "no limit" : figureText(*cost.largestForEver));
+        projected.cells.push_back(projectedCell(cost.projected));
+    }
+    if (!known) {
+        value.text = "-";
+        forEver.text = "-";
+    } else if (r.lambdaVersusOne <= 0) {
+        forEver.text = "none: " + lambdaWords(r) + " no constant harvest is sustainable for ever.";
+    } else {
+        forEver.text = "h_i = (lambda - 1) v.N(t) / v_i: the most of class i alone that N(t) "
+                       "yields for ever, taken in full.";
+        projected.text = projectedCostText(a);
+    }
+    if (known) {
+        size_t dearest = 0;
+        size_t cheapest = 0;
+        for (size_t i = 1; i < 4; ++i) {
+            if (a.costs[i].reproductiveValue > a.costs[dearest].reproductiveValue)
+                dearest = i;
+            if (a.costs[i].reproductiveValue < a.costs[cheapest].reproductiveValue)
+                cheapest = i;
+        }
+        value.text = "Taking one animal of class " + std::to_string(dearest) + " costs the most: "
+                     + figureText(a.costs[dearest].reproductiveValue)
+                     + " newborns' worth of future population; one of class "
+                     + std::to_string(cheapest) + " costs the least, "
+                     + figureText(a.costs[cheapest].reproductiveValue) + ".";
+    }
+    for (ReportLine *line : {&value, &forEver, &projected}) {
+        if (!line->cells.empty())
+            line->columns = classColumns();
+        lines.push_back(*line);
+    }
+}
+
+// A fixed quota against a fixed rate.
+void addRates(const ModelAnalysis &a, std::vector<ReportLine> &lines)
+{
+    const ProportionalHarvest &p = a.proportional;
+    const bool known = hasLambda(a.growth);
+    ReportLine uniform{"uniformRate", "Rate of every class, 1 - 1/lambda", {}, {}};
+    ReportLine byClass{"rateByClass", "Rate of class i alone", {}, {}};
+    if (!known) {
+        uniform.text = "-";
+        byClass.text = "-";
+    } else if (!p.uniformRate) {
+        uniform.text = "none: lambda is below 1 before any harvest.";
+        byClass.text = uniform.text;
+    } else {
+        uniform.cells = {figureText(*p.uniformRate)};
+        uniform.text = "Taking a fraction h of every class makes lambda (1 - h) lambda, whatever "
+                       "N(t) is.";
+        bool whole = false;
+        for (const std::optional<double> &rate : p.byClass) {
+            byClass.cells.push_back(figureText(*rate));
+            whole = whole || *rate == 1.0;
+        }
+        byClass.columns = classColumns();
+        if (whole)
+            byClass.text = "1: taking all of that class every step still leaves lambda at or "
+                           "above 1.";
+    }
+    lines.push_back(uniform);
+    lines.push_back(byClass);
+    if (growing(a))
+        lines.push_back({"quotaAgainstRate", "Why a rate, not a quota", {},
+                         "A fixed quota is unstable: N(t) must keep v.N(t) above v.N*, and a "
+                         "population pushed below it is lost however long it lasted. A fixed "
+                         "rate is not: it scales lambda, so any rate below these keeps every "
+                         "population growing, from any start."});
+}
+
 } // namespace
+
+const std::vector<std::string> &classColumns()
+{
+    static const std::vector<std::string> columns{"class 0", "class 1", "class 2", "class 3",
+                                                  "total"};
+    return columns;
+}
 
 std::string figureText(double value)
 {
@@ -187,7 +595,7 @@ std::string vectorText(const Vector4 &values)
 std::vector<ReportLine> analysisReport(const ModelAnalysis &a)
 {
     const GrowthAnalysis &g = a.growth;
-    const bool ok = g.status == GrowthStatus::Ok;
+    const bool ok = hasLambda(g);
     const std::string missing = "-";
     std::vector<ReportLine> lines;
 
@@ -202,7 +610,9 @@ std::vector<ReportLine> analysisReport(const ModelAnalysis &a)
     if (g.stableDistribution)
         stable.cells = cellsOf(*g.stableDistribution);
     else
-        stable.text = ok ? "not unique: the dominant eigenvalue is repeated." : missing;
+        stable.text = g.status == GrowthStatus::Ok
+                          ? "not unique: the dominant eigenvalue is repeated."
+                          : missing;
     lines.push_back(stable);
 
     ReportLine reproductive{"reproductiveValues", "Reproductive values (class 0 = 1)", {}, {}};
@@ -244,9 +654,53 @@ std::vector<ReportLine> analysisReport(const ModelAnalysis &a)
     lines.push_back(generation);
 
     lines.push_back({"notes", "Notes", {}, structureNotes(g)});
+    size_t done = 0;
+    auto inSection = [&lines, &done](const std::string &section) {
+        for (; done < lines.size(); ++done)
+            lines[done].section = section;
+    };
+    inSection("Growth without harvest");
+    addSensitivities(a, lines);
+    inSection("Which rate matters");
+    addTransients(a, lines);
+    inSection("The first steps, without harvest");
+
+    const HarvestRule &rule = a.rule;
+    const bool known = rule.verdict != RuleVerdict::Unknown;
     lines.push_back(equilibriumLine(a));
-    lines.push_back({"verdict", "N(t) under the constant harvest H", {}, verdictText(a)});
+    ReportLine valueOfN{"reproductiveValueOfN", "v.N(t), the reproductive value of N(t)", {}, {}};
+    ReportLine valueOfNStar{"reproductiveValueOfNStar",
+                            "v.N* = v.H / (lambda - 1)", {}, {}};
+    ReportLine cost{"costOfH", "v.H against (lambda - 1) v.N(t)", {}, {}};
+    if (known) {
+        valueOfN.cells = {figureText(rule.valueOfN)};
+        if (rule.valueOfNStar)
+            valueOfNStar.cells = {figureText(*rule.valueOfNStar)};
+        else
+            valueOfNStar.text = "none: with lambda = 1 no N* exists.";
+        cost.cells = {figureText(rule.costOfH), figureText(rule.surplus)};
+        cost.columns = {"v.H", "surplus"};
+    } else {
+        valueOfN.text = valueOfNStar.text = cost.text = "-";
+    }
+    lines.push_back(valueOfN);
+    lines.push_back(valueOfNStar);
+    lines.push_back(cost);
+    lines.push_back({"harvestRule", "The rule of v.N(t)", {}, ruleText(rule)});
+    lines.push_back(sustainableLine(a));
+    lines.push_back({"verdict", "N(t) under H, by the projection", {},
+                     verdictText(a) + disagreementText(a)});
     lines.push_back(limitLine(a));
+    inSection("Under the constant harvest H");
+
+    addCosts(a, lines);
+    inSection("What each harvested animal costs");
+    addRates(a, lines);
+    inSection("Quota against rate");
+
+    for (ReportLine &line : lines)
+        if (line.columns.empty() && line.cells.size() > 1)
+            line.columns = classColumns();
     return lines;
 }
 
@@ -265,6 +719,8 @@ const char *verdictName(Verdict verdict)
         return "declines";
     case Verdict::Undecided:
         return "undecided";
+    case Verdict::FallsBelowThreshold:
+        return "fallsBelowThreshold";
     }
     return "";
 }

@@ -13,7 +13,17 @@ struct ReportLine {
     std::string label;              // what the figure is
     std::vector<std::string> cells; // one value, or one per age class (and the total of N*)
     std::string text;               // a sentence instead of the cells, or a remark after them
+    std::string section{};          // heading of the group of figures the line belongs to
+    std::vector<std::string> columns{}; // what the cells are, where there are several of them
+    // A 4 x 4 grid laid out like M: then the 16 cells are row by row, each with its size as a
+    // share of the grid's largest (0..1), for a heat map.
+    std::vector<double> shades{};
+
+    bool isGrid() const { return shades.size() == 16; }
 };
+
+// The column names of a line with one cell per age class and the total.
+const std::vector<std::string> &classColumns();
 
 // A figure to 6 significant digits in the program's text form ("1.21985", "2E-05").
 std::string figureText(double value);

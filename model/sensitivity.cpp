@@ -1,5 +1,7 @@
 #include "model/sensitivity.h"
 
+#include "model/analysis.h"
+
 #include <Eigen/Dense>
 
 #include <algorithm>
@@ -20,62 +22,63 @@ Matrix toEigen(const Matrix4 &m)
     return a;
 }
 
-// A null vector of a - lambda I with no negative entry (sign fixed), or false. The null
-// space of a repeated dominant root has more than one dimension; its first basis vector is
-// taken, which is then only one of the eigenvectors.
+// The null vector of a - lambda I with no negative entry (sign fixed), or false. lambda is a
+// simple root, so the smallest pivot of a full-pivot LU is rounding noise and is taken as 0;
+// the residual then tells whether the vector really belongs to lambda.
 bool nonNegativeNullVector(const Matrix &a, double lambda, Eigen::Vector4d &x)
 {
-    const Matrix shifted = a - lambda * Matrix::Identity();
-    Eigen::FullPivLU<Matrix> lu(shifted);
-    // Scale the rank test to the matrix: lambda is known only to a few ulps of its size.
-    lu.setThreshold(1e-9 * std::max(1.0, a.cwiseAbs().maxCoeff()));
-    const Eigen::MatrixXd kernel = lu.kernel();
-    if (lu.rank() == 4 || kernel.cols() == 0)
+    Eigen::FullPivLU<Matrix> lu(a - lambda * Matrix::Identity());
+    Eigen::Vector4d pivots = lu.matrixLU().diagonal().cwiseAbs();
+    std::sort(pivots.begin(), pivots.end());
+    if (!(pivots(3) > 0))
+        return false; // a = lambda I: every vector belongs to lambda
+    // Between the smallest pivot and the next, so that exactly the smallest counts as 0.
+    lu.setThreshold(std::sqrt(pivots(0)) * std::sqrt(pivots(1)) / pivots(3));
+    if (lu.rank() != 3)
         return false;
+    const Eigen::MatrixXd kernel = lu.kernel();
     x = kernel.col(0);
     if (x.sum() < 0)
         x = -x;
-    const double largest = x.cwiseAbs().maxCoeff();
-    if (!(largest > 0))
+    const double size = x.cwiseAbs().maxCoeff();
+    if (!(size > 0) || !std::isfinite(size))
         return false;
     for (int i = 0; i < 4; ++i) {
-        if (x(i) < -1e-9 * largest)
+        if (x(i) < -1e-9 * size)
             return false;
         x(i) = std::max(x(i), 0.0);
     }
-    return true;
+    const double scale = a.cwiseAbs().rowwise().sum().maxCoeff() + lambda;
+    return (a * x - lambda * x).cwiseAbs().maxCoeff() <= 1e-9 * scale * size;
 }
 
 } // namespace
 
 Sensitivities sensitivities(const Matrix4 &m)
 {
-    Sensitivities result;
     if (std::any_of(m.begin(), m.end(), [](double a) { return !std::isfinite(a) || a < 0; }))
-        return result;
-    const Matrix a = toEigen(m);
-    const Eigen::EigenSolver<Matrix> solver(a, false);
-    if (solver.info() != Eigen::Success)
-        return result;
-    double lambda = 0.0;
-    for (int i = 0; i < 4; ++i)
-        lambda = std::max(lambda, solver.eigenvalues()(i).real());
+        return {};
+    const Eigenvalues spectrum = eigenvalues(m);
+    const double lambda = spectrum.converged ? perronRoot(spectrum) : 0.0;
     if (!(lambda > 0) || !std::isfinite(lambda))
-        return result;
-    result.lambda = lambda;
+        return {};
+    return sensitivitiesAt(m, lambda);
+}
 
+Sensitivities sensitivitiesAt(const Matrix4 &m, double lambda)
+{
+    Sensitivities result;
+    result.lambda = lambda;
+    result.status = SensitivityStatus::NoEigenvector;
+    const Matrix a = toEigen(m);
     Eigen::Vector4d w, v;
-    if (!nonNegativeNullVector(a, lambda, w) || !nonNegativeNullVector(a.transpose(), lambda, v)) {
-        result.status = SensitivityStatus::NoEigenvector;
+    if (!nonNegativeNullVector(a, lambda, w) || !nonNegativeNullVector(a.transpose(), lambda, v))
         return result;
-    }
     w /= w.sum();
     const double vw = v.dot(w);
-    if (!(vw > 0)) {
-        // v and w do not overlap: lambda belongs to different blocks of a reducible matrix.
-        result.status = SensitivityStatus::NoEigenvector;
+    // v and w do not overlap: lambda belongs to different blocks of a reducible matrix.
+    if (!(vw > 0))
         return result;
-    }
     v /= vw;
     for (size_t i = 0; i < 4; ++i) {
         result.w[i] = w(static_cast<int>(i));

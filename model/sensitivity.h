@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/analysis.h"
+#include "model/matrix4.h"
 
 namespace velmora {
 
@@ -21,9 +21,12 @@ struct Sensitivities {
     Matrix4 elasticity{};  // (a_ij / lambda) s_ij; they sum to 1
 };
 
-// Eigenvalues by Eigen's real Schur decomposition (EigenSolver); the dominant one is the root
-// of largest real part, which for a non-negative matrix is its Perron root. Its eigenvectors
-// are the null vectors of M - lambda I and its transpose, from a full-pivot LU.
+// lambda is the Perron root of M from `eigenvalues` (model/analysis.h): the root of largest
+// real part. Its eigenvectors are the null vectors of M - lambda I and its transpose, from a
+// full-pivot LU whose last pivot is taken as 0, each checked by its residual.
 Sensitivities sensitivities(const Matrix4 &m);
+
+// The same for a lambda already known to be a simple Perron root of the non-negative M.
+Sensitivities sensitivitiesAt(const Matrix4 &m, double lambda);
 
 } // namespace velmora

@@ -86,6 +86,8 @@ private slots:
     void runSaysWhyItStopped();
     void refusedStepEndsTheRunWithStatusOne();
     void analyseAsJson();
+    void thresholdDecidesWhenThePopulationIsGone_data();
+    void thresholdDecidesWhenThePopulationIsGone();
     void analyseAsTextShowsEveryFigure();
     void messagesAreTheEditingWindowsWords_data();
     void messagesAreTheEditingWindowsWords();
@@ -167,6 +169,14 @@ void TestCli::badCommandLineIsRefusedWithOneLine_data()
     QTest::addRow("inner blank") << QStringList{"run", "--n0", "1 5,0,0,0"}
                                  << run + "--n0: \"1 5\" is not a number "
                                           "(see velmora-cli run --help)";
+    for (const char *threshold : {"-1", "abc", "1e999", "", "2 animals"})
+        QTest::addRow("threshold '%s'", threshold)
+            << QStringList{"analyse", "--threshold", threshold}
+            << "velmora-cli analyse: --threshold needs a number of animals, 0 or more "
+               "(see velmora-cli analyse --help)";
+    QTest::addRow("threshold belongs to analyse")
+        << QStringList{"run", "--threshold=2"}
+        << run + "unknown option --threshold=2 (see velmora-cli run --help)";
     // The editing window's rules, first broken rule only, in its order.
     QTest::addRow("survival above 1") << QStringList{"run", "--matrix", "0,1,2,1,0.5,1.0001,0.5"}
                                       << run + kSurvival;
@@ -330,7 +340,43 @@ void TestCli::analyseAsJson()
     const QJsonObject limit = json["largestHarvest"].toObject();
     QCOMPARE(limit["status"].toString(), QString("ok"));
     QVERIFY(limit["factor"].toDouble() > 1.0);
-    QCOMPARE(json["report"].toArray().size(), 10);
+    QStringList keys;
+    for (const QJsonValue &line : json["report"].toArray())
+        keys << line.toObject()["key"].toString();
+    for (const char *key : {"lambda", "equilibrium", "harvestRule", "sustainableFactor", "verdict",
+                            "largestHarvest", "harvestCostForEver", "rateByClass"})
+        QVERIFY2(keys.count(key) == 1, key);
+}
+
+void TestCli::thresholdDecidesWhenThePopulationIsGone_data()
+{
+    QTest::addColumn<QStringList>("threshold");
+    QTest::addColumn<double>("animals");
+    QTest::addColumn<QString>("outcome");
+    QTest::addColumn<int>("step");
+    // Default model, H0 = 20: totals 40, 40, 30, 22.5, 20, 8.75, 5, 1.875, then rejected.
+    QTest::addRow("default 1") << QStringList{} << 1.0 << "reachesZero" << 8;
+    QTest::addRow("2 animals") << QStringList{"--threshold", "2"} << 2.0 << "fallsBelowThreshold"
+                               << 7;
+    QTest::addRow("0: rejection only") << QStringList{"--threshold=0"} << 0.0 << "reachesZero"
+                                       << 8;
+    QTest::addRow("5.5 animals") << QStringList{"--threshold", "5.5"} << 5.5
+                                 << "fallsBelowThreshold" << 6;
+}
+
+void TestCli::thresholdDecidesWhenThePopulationIsGone()
+{
+    QFETCH(QStringList, threshold);
+    QFETCH(double, animals);
+    QFETCH(QString, outcome);
+    QFETCH(int, step);
+    const Result r = run(QStringList{"analyse", "--json", "--harvest", "20,0,0,0"} + threshold);
+    QCOMPARE(r.status, 0);
+    const QJsonObject json = QJsonDocument::fromJson(r.out.toUtf8()).object();
+    QCOMPARE(json["model"].toObject()["extinctionThreshold"].toDouble(), animals);
+    const QJsonObject verdict = json["verdict"].toObject();
+    QCOMPARE(verdict["outcome"].toString(), outcome);
+    QCOMPARE(verdict["step"].toInt(), step);
 }
 
 void TestCli::analyseAsTextShowsEveryFigure()
@@ -340,8 +386,11 @@ void TestCli::analyseAsTextShowsEveryFigure()
     for (const char *label : {"Dominant eigenvalue lambda", "Stable age distribution",
                               "Reproductive values (class 0 = 1)", "Net reproductive rate R0",
                               "Damping ratio", "Generation time T = ln R0 / ln lambda", "Notes",
-                              "Harvest equilibrium N*", "N(t) under the constant harvest H",
-                              "Largest constant harvest"})
+                              "Harvest equilibrium N*", "The rule of v.N(t)",
+                              "Largest factor s* = (lambda - 1) v.N(t) / v.H",
+                              "N(t) under H, by the projection",
+                              "Largest factor s, by the projection",
+                              "Cost of an animal of class i", "Rate of every class"})
         QVERIFY2(r.out.contains(QString("\n") + label), label);
     // N* of the default model is (20/3, 10/3, 10/3, 5/3), total 15.
     QVERIFY(r.out.contains(QRegularExpression(

@@ -1,10 +1,12 @@
 #include "model/analysis.h"
 #include "model/analysisreport.h"
+#include "model/defaultmodel.h"
 
 #include <QtTest>
 
 #include <cmath>
 #include <limits>
+#include <map>
 
 using namespace velmora;
 
@@ -39,6 +41,16 @@ const Matrix4 kFibonacci = leslie({1, 1, 0, 0}, 1, 0, 0);
 const Matrix4 kSelfReplacing = leslie({1, 0, 0, 0}, 0.5, 0.5, 0.5);
 const Matrix4 kDeclining = leslie({0, 0.5, 0.5, 0.5}, 0.5, 0.5, 0.5);
 const Matrix4 kNoBirths = leslie({0, 0, 0, 0}, 0.5, 0.5, 0.5);
+// lambda is f0 alone, beside a defective triple root 0 of the classes that never breed.
+const Matrix4 kFirstClassAlone = leslie({0.002, 0, 0, 0}, 0.5, 1, 0.5);
+
+// R0 = 1 exactly: lambda is 1 up to the rounding of the solver.
+const Matrix4 kReplacing = leslie({0, 1, 0.5, 1}, 0.5, 1, 0.5);
+// Fecundities of 1e14 beside survival rates of 1e-5: without balancing, the QR steps lost the
+// small cells and gave no positive root at all.
+const Matrix4 kBadlyScaled = leslie({0.00011001945831896959, 0, 466028688104117.44,
+                                     129.00290686481179},
+                                    0.0025993713875945832, 2.9859591373026452e-05, 1);
 
 const Vector4 kThreeClassEquilibrium = {80.0 / 11, 40.0 / 11, 10.0 / 11, 0};
 
@@ -103,23 +115,35 @@ private slots:
     void dominantEigenvalueMatchesPublishedValue();
     void eigenvaluesAreRootsOfTheCharacteristicPolynomial_data();
     void eigenvaluesAreRootsOfTheCharacteristicPolynomial();
-    void threeClassVectorsMatchTextbook();
+    void perronRootSolvesEulerLotka_data();
+    void perronRootSolvesEulerLotka();
+    void vectorsMatchHandComputation_data();
+    void vectorsMatchHandComputation();
     void dampingRatioAndGenerationTime_data();
     void dampingRatioAndGenerationTime();
     void structureIsRecognised_data();
     void structureIsRecognised();
     void untrustworthyMatrixGivesNoNumber_data();
     void untrustworthyMatrixGivesNoNumber();
+    void failedEigenvectorStepKeepsLambda();
+    void lambdaIsComparedWithOneWithinRounding_data();
+    void lambdaIsComparedWithOneWithinRounding();
     void equilibriumUnderHarvest_data();
     void equilibriumUnderHarvest();
     void verdictFollowsTheProgramsSteps_data();
     void verdictFollowsTheProgramsSteps();
+    void emptiedClassIsNoticed_data();
+    void emptiedClassIsNoticed();
     void largestHarvestSurvivesAndFailsJustAbove_data();
     void largestHarvestSurvivesAndFailsJustAbove();
     void largestHarvestWithoutALimit_data();
     void largestHarvestWithoutALimit();
     void modelIsReadFromFieldsLikeTheSteps();
     void reportCountsStepsFromTheCurrentTime();
+    void reportGivesTheSoundAnswer_data();
+    void reportGivesTheSoundAnswer();
+    void vitalRatesCarryTheirElasticities_data();
+    void vitalRatesCarryTheirElasticities();
     void figureTextHasSixDigits_data();
     void figureTextHasSixDigits();
 };
@@ -134,6 +158,7 @@ void TestAnalysis::dominantEigenvalueMatchesPublishedValue_data()
     QTest::addRow("Fibonacci golden ratio") << kFibonacci << (1 + std::sqrt(5.0)) / 2 << 12;
     QTest::addRow("semelparous 1") << kSemelparous << 1.0 << 12;
     QTest::addRow("self-replacing 1") << kSelfReplacing << 1.0 << 12;
+    QTest::addRow("f0 alone") << kFirstClassAlone << 0.002 << 15;
 }
 
 void TestAnalysis::dominantEigenvalueMatchesPublishedValue()
@@ -181,16 +206,64 @@ void TestAnalysis::eigenvaluesAreRootsOfTheCharacteristicPolynomial()
     QVERIFY(std::abs(sum - trace) <= 1e-10 * std::max(1.0, norm));
 }
 
-void TestAnalysis::threeClassVectorsMatchTextbook()
+void TestAnalysis::perronRootSolvesEulerLotka_data()
 {
-    const GrowthAnalysis g = analyseGrowth(kThreeClass);
+    QTest::addColumn<Matrix4>("m");
+    QTest::addRow("default") << kDefault;
+    QTest::addRow("3-class") << kThreeClass;
+    QTest::addRow("lambda 1") << kReplacing;
+    QTest::addRow("f0 alone") << kFirstClassAlone;
+    QTest::addRow("badly scaled") << kBadlyScaled;
+    QTest::addRow("huge fecundity") << leslie({0, 1e12, 3e12, 1}, 0.5, 0.25, 1e-6);
+}
+
+// For a Leslie matrix lambda is the one positive root of sum_j f_j l_j lambda^-(j+1) = 1,
+// l_j the survival to class j: a check that shares nothing with the eigen-solver.
+void TestAnalysis::perronRootSolvesEulerLotka()
+{
+    QFETCH(Matrix4, m);
+    const GrowthAnalysis g = analyseGrowth(m);
+    QCOMPARE(g.status, GrowthStatus::Ok);
+    double sum = 0.0;
+    double survival = 1.0;
+    for (int j = 0; j < 4; ++j) {
+        sum += m[size_t(j)] * survival * std::pow(g.lambda, -(j + 1));
+        if (j < 3)
+            survival *= m[size_t(4 * (j + 1) + j)];
+    }
+    QVERIFY2(std::fabs(sum - 1) < 1e-9, qPrintable(QString::number(sum, 'g', 17)));
+}
+
+void TestAnalysis::vectorsMatchHandComputation_data()
+{
+    QTest::addColumn<Matrix4>("m");
+    QTest::addColumn<Vector4>("w");
+    QTest::addColumn<Vector4>("v");
+    QTest::addColumn<double>("r0");
+    // R0 = 4 x 0.5 + 3 x 0.5 x 0.25.
+    QTest::addRow("3-class textbook") << kThreeClass << Vector4{18.0 / 25, 6.0 / 25, 1.0 / 25, 0}
+                                      << Vector4{1, 3, 2, 0} << 19.0 / 8;
+    // w_(i+1) = s_i w_i / lambda: the few newborns of a slow population are old animals' young.
+    const double sum = 1 + 250 + 125000 + 31250000;
+    QTest::addRow("f0 alone") << kFirstClassAlone
+                              << Vector4{1 / sum, 250 / sum, 125000 / sum, 31250000 / sum}
+                              << Vector4{1, 0, 0, 0} << 0.002;
+}
+
+void TestAnalysis::vectorsMatchHandComputation()
+{
+    QFETCH(Matrix4, m);
+    QFETCH(Vector4, w);
+    QFETCH(Vector4, v);
+    QFETCH(double, r0);
+    const GrowthAnalysis g = analyseGrowth(m);
     QCOMPARE(g.status, GrowthStatus::Ok);
     QVERIFY(g.stableDistribution);
-    QVERIFY(closeVectors(*g.stableDistribution, {18.0 / 25, 6.0 / 25, 1.0 / 25, 0}));
+    QVERIFY(closeVectors(*g.stableDistribution, w));
     QVERIFY(g.reproductiveValues);
-    QVERIFY(closeVectors(*g.reproductiveValues, {1, 3, 2, 0}));
+    QVERIFY(closeVectors(*g.reproductiveValues, v));
     QVERIFY(g.R0);
-    QVERIFY(close(*g.R0, 19.0 / 8)); // 4 x 0.5 + 3 x 0.5 x 0.25
+    QVERIFY(close(*g.R0, r0));
 }
 
 void TestAnalysis::dampingRatioAndGenerationTime_data()
@@ -208,6 +281,8 @@ void TestAnalysis::dampingRatioAndGenerationTime_data()
     // lambda = 1: births all come from the fourth class, so parents are 4 steps old.
     QTest::addRow("semelparous") << kSemelparous << 1.0 << 4.0 << true;
     QTest::addRow("self-replacing") << kSelfReplacing << infinite << 1.0 << true;
+    // R0 = lambda = f0: ln R0 / ln lambda is exactly 1; the roots 0 stay exact.
+    QTest::addRow("f0 alone") << kFirstClassAlone << infinite << 1.0 << false;
 }
 
 void TestAnalysis::dampingRatioAndGenerationTime()
@@ -297,6 +372,50 @@ void TestAnalysis::untrustworthyMatrixGivesNoNumber()
         QVERIFY2(lineOf(lines, key)->cells.empty(), key);
 }
 
+void TestAnalysis::failedEigenvectorStepKeepsLambda()
+{
+    // lambda = f0 = 2e-15 beside cells of 1e11: the reproductive values of the later classes
+    // span some 55 powers of ten, and the null vector of M - lambda I fails its residual.
+    const Matrix4 m = leslie({2.0897699519324679e-15, 353831773396.323, 0.00013910924124395298,
+                              0.37498589116916126},
+                             0, 1, 1);
+    ModelAnalysis a;
+    a.growth = analyseGrowth(m);
+    QCOMPARE(a.growth.status, GrowthStatus::NoEigenvector);
+    QCOMPARE(a.growth.lambda, m[0]);
+    QVERIFY(a.growth.spectrum.converged);
+    QVERIFY(!a.growth.stableDistribution);
+    QCOMPARE(a.growth.sensitivity.status, SensitivityStatus::NoDominantRoot);
+    const auto lines = analysisReport(a);
+    const ReportLine *lambda = lineOf(lines, "lambda");
+    QCOMPARE(lambda->cells, std::vector<std::string>{"2.08977E-15"});
+    QVERIFY2(lambda->text.find("the eigenvector step failed") != std::string::npos,
+             lambda->text.c_str());
+    QVERIFY(lambda->text.find("converge") == std::string::npos);
+    QVERIFY(lineOf(lines, "stableDistribution")->cells.empty());
+}
+
+void TestAnalysis::lambdaIsComparedWithOneWithinRounding_data()
+{
+    QTest::addColumn<double>("lambda");
+    QTest::addColumn<int>("comparison");
+    QTest::addRow("exactly 1") << 1.0 << 0;
+    QTest::addRow("a rounding above") << 1 + 4e-16 << 0;
+    QTest::addRow("a rounding below") << 1 - 2e-16 << 0;
+    QTest::addRow("within the tolerance") << 1 + 0.5 * kUnitTolerance << 0;
+    QTest::addRow("just above it") << 1 + 2 * kUnitTolerance << 1;
+    QTest::addRow("just below it") << 1 - 2 * kUnitTolerance << -1;
+    QTest::addRow("growing") << 1.00091 << 1;
+    QTest::addRow("declining") << 0.732786 << -1;
+}
+
+void TestAnalysis::lambdaIsComparedWithOneWithinRounding()
+{
+    QFETCH(double, lambda);
+    QFETCH(int, comparison);
+    QCOMPARE(compareWithOne(lambda), comparison);
+}
+
 void TestAnalysis::equilibriumUnderHarvest_data()
 {
     QTest::addColumn<Matrix4>("m");
@@ -335,32 +454,45 @@ void TestAnalysis::verdictFollowsTheProgramsSteps_data()
     QTest::addColumn<Matrix4>("m");
     QTest::addColumn<Vector4>("h");
     QTest::addColumn<Vector4>("n");
+    QTest::addColumn<double>("threshold");
     QTest::addColumn<Verdict>("verdict");
     QTest::addColumn<int>("step"); // -1: any step
     const Vector4 tens{10, 10, 10, 10};
     const Vector4 ones{1, 1, 1, 1};
     QTest::addRow("3-class 1 percent above N*")
-        << kThreeClass << Vector4{10, 0, 0, 0} << times(kThreeClassEquilibrium, 1.01)
+        << kThreeClass << Vector4{10, 0, 0, 0} << times(kThreeClassEquilibrium, 1.01) << 1.0
         << Verdict::Grows << 0;
-    QTest::addRow("3-class 1 percent below N*") << kThreeClass << Vector4{10, 0, 0, 0}
-                                         << times(kThreeClassEquilibrium, 0.99)
-                                         << Verdict::ReachesZero << -1;
-    // By hand: totals 40, 40, 30, 22.5, 20, 8.75, 5, 1.875, then nothing is left.
-    QTest::addRow("default, H0 = 20") << kDefault << Vector4{20, 0, 0, 0} << tens
+    // The population dwindles through the last animal before a projection is rejected.
+    QTest::addRow("3-class 1 percent below N*")
+        << kThreeClass << Vector4{10, 0, 0, 0} << times(kThreeClassEquilibrium, 0.99) << 1.0
+        << Verdict::FallsBelowThreshold << -1;
+    QTest::addRow("3-class below N*, no threshold")
+        << kThreeClass << Vector4{10, 0, 0, 0} << times(kThreeClassEquilibrium, 0.99) << 0.0
+        << Verdict::ReachesZero << -1;
+    // By hand: totals 40, 40, 30, 22.5, 20, 8.75, 5, 1.875 at t = 0..7, then nothing is left.
+    QTest::addRow("default, H0 = 20") << kDefault << Vector4{20, 0, 0, 0} << tens << 1.0
                                       << Verdict::ReachesZero << 8;
+    QTest::addRow("default, H0 = 20, threshold 2") << kDefault << Vector4{20, 0, 0, 0} << tens
+                                                   << 2.0 << Verdict::FallsBelowThreshold << 7;
     QTest::addRow("default, H = 100 each") << kDefault << Vector4{100, 100, 100, 100} << tens
-                                           << Verdict::ReachesZero << 1;
-    QTest::addRow("empty N(t)") << kDefault << Vector4{5, 0, 0, 0} << Vector4{0, 0, 0, 0}
+                                           << 1.0 << Verdict::ReachesZero << 1;
+    QTest::addRow("empty N(t)") << kDefault << Vector4{5, 0, 0, 0} << Vector4{0, 0, 0, 0} << 1.0
                                 << Verdict::AlreadyEmpty << 1;
-    QTest::addRow("self-replacing settles") << kSelfReplacing << Vector4{} << ones
+    QTest::addRow("N(t) below the threshold") << kDefault << Vector4{} << Vector4{0.5, 0, 0, 0}
+                                              << 1.0 << Verdict::FallsBelowThreshold << 0;
+    QTest::addRow("self-replacing settles") << kSelfReplacing << Vector4{} << ones << 1.0
                                             << Verdict::Settles << 0;
-    QTest::addRow("semelparous cycles") << kSemelparous << Vector4{} << ones
+    QTest::addRow("semelparous cycles") << kSemelparous << Vector4{} << ones << 1.0
                                         << Verdict::Undecided << 0;
-    QTest::addRow("lambda < 1 without harvest") << kDeclining << Vector4{} << tens
-                                                << Verdict::Declines << 0;
+    // Declining by about 0.73 a step, 40 animals are fewer than one within 13 steps.
+    QTest::addRow("lambda < 1 without harvest") << kDeclining << Vector4{} << tens << 1.0
+                                                << Verdict::FallsBelowThreshold << -1;
+    QTest::addRow("lambda < 1, no threshold") << kDeclining << Vector4{} << tens << 0.0
+                                              << Verdict::Declines << 0;
     // Class 0 holds 10 x 1e30^k at step k: 1e301 at step 10, beyond a double at step 11.
     QTest::addRow("beyond the range of numbers") << leslie({1e30, 0, 0, 0}, 0.5, 0.5, 0.5)
-                                                 << Vector4{} << tens << Verdict::Grows << 11;
+                                                 << Vector4{} << tens << 1.0 << Verdict::Grows
+                                                 << 11;
 }
 
 void TestAnalysis::verdictFollowsTheProgramsSteps()
@@ -368,9 +500,10 @@ void TestAnalysis::verdictFollowsTheProgramsSteps()
     QFETCH(Matrix4, m);
     QFETCH(Vector4, h);
     QFETCH(Vector4, n);
+    QFETCH(double, threshold);
     QFETCH(Verdict, verdict);
     QFETCH(int, step);
-    const HarvestVerdict v = harvestVerdict(m, h, n);
+    const HarvestVerdict v = harvestVerdict(m, h, n, threshold);
     QCOMPARE(v.verdict, verdict);
     if (step >= 0)
         QCOMPARE(v.step, step);
@@ -378,10 +511,32 @@ void TestAnalysis::verdictFollowsTheProgramsSteps()
         QVERIFY(v.step > 0);
         QCOMPARE(v.stepsRun, v.step - 1);
     }
+    if (verdict == Verdict::FallsBelowThreshold) {
+        QCOMPARE(v.stepsRun, v.step);
+        QVERIFY(v.lastTotal < threshold && v.lastTotal > 0);
+    }
     if (verdict == Verdict::Grows && step > 0)
         QVERIFY(v.overflow);
     if (verdict == Verdict::Settles)
         QVERIFY(closeVectors(v.last, {1, 0.5, 0.25, 0.125}));
+}
+
+void TestAnalysis::emptiedClassIsNoticed_data()
+{
+    QTest::addColumn<Vector4>("h");
+    QTest::addColumn<int>("firstEmptied");
+    QTest::addRow("default harvest, never") << Vector4{5, 0, 0, 0} << 0;
+    QTest::addRow("more than class 3 holds") << Vector4{0, 0, 0, 100} << 1;
+    // Class 3 gets 5, 5, then 2.5 animals from N(0) = (10, 10, 10, 10): the third step.
+    QTest::addRow("3 from class 3") << Vector4{0, 0, 0, 3} << 3;
+    QTest::addRow("exactly what class 3 gets") << Vector4{0, 0, 0, 5} << 3;
+}
+
+void TestAnalysis::emptiedClassIsNoticed()
+{
+    QFETCH(Vector4, h);
+    QFETCH(int, firstEmptied);
+    QCOMPARE(harvestVerdict(kDefault, h, {10, 10, 10, 10}).firstEmptied, firstEmptied);
 }
 
 void TestAnalysis::largestHarvestSurvivesAndFailsJustAbove_data()
@@ -389,15 +544,18 @@ void TestAnalysis::largestHarvestSurvivesAndFailsJustAbove_data()
     QTest::addColumn<Matrix4>("m");
     QTest::addColumn<Vector4>("h");
     QTest::addColumn<Vector4>("n");
+    QTest::addColumn<double>("threshold");
     const Vector4 tens{10, 10, 10, 10};
-    QTest::addRow("default") << kDefault << Vector4{5, 0, 0, 0} << tens;
+    QTest::addRow("default") << kDefault << Vector4{5, 0, 0, 0} << tens << 1.0;
+    QTest::addRow("default, no threshold") << kDefault << Vector4{5, 0, 0, 0} << tens << 0.0;
     QTest::addRow("3-class above N*") << kThreeClass << Vector4{10, 0, 0, 0}
-                                      << times(kThreeClassEquilibrium, 1.01);
+                                      << times(kThreeClassEquilibrium, 1.01) << 1.0;
     QTest::addRow("3-class below N*") << kThreeClass << Vector4{10, 0, 0, 0}
-                                      << times(kThreeClassEquilibrium, 0.99);
-    QTest::addRow("no harvest: class 0") << kDefault << Vector4{} << tens;
-    QTest::addRow("harvest on every class") << kDefault << Vector4{1, 2, 3, 4} << tens;
-    QTest::addRow("lambda < 1, tiny limit") << kDeclining << Vector4{1, 0, 0, 0} << tens;
+                                      << times(kThreeClassEquilibrium, 0.99) << 1.0;
+    QTest::addRow("no harvest: class 0") << kDefault << Vector4{} << tens << 1.0;
+    QTest::addRow("harvest on every class") << kDefault << Vector4{1, 2, 3, 4} << tens << 1.0;
+    QTest::addRow("lambda < 1, no threshold, tiny limit")
+        << kDeclining << Vector4{1, 0, 0, 0} << tens << 0.0;
 }
 
 void TestAnalysis::largestHarvestSurvivesAndFailsJustAbove()
@@ -405,16 +563,16 @@ void TestAnalysis::largestHarvestSurvivesAndFailsJustAbove()
     QFETCH(Matrix4, m);
     QFETCH(Vector4, h);
     QFETCH(Vector4, n);
-    const HarvestLimit limit = largestHarvest(m, h, n);
+    QFETCH(double, threshold);
+    const HarvestLimit limit = largestHarvest(m, h, n, threshold);
     QCOMPARE(limit.status, HarvestLimitStatus::Ok);
     QVERIFY(limit.factor > 0);
     char digits[40];
     std::snprintf(digits, sizeof digits, "%.5e", limit.factor);
     QCOMPARE(std::strtod(digits, nullptr), limit.factor); // 6 significant digits
-    const Verdict at = harvestVerdict(m, times(limit.direction, limit.factor), n).verdict;
-    QVERIFY(at != Verdict::ReachesZero && at != Verdict::AlreadyEmpty);
+    QVERIFY(survives(harvestVerdict(m, times(limit.direction, limit.factor), n, threshold)));
     const Vector4 above = times(limit.direction, limit.factor * 1.001);
-    QCOMPARE(harvestVerdict(m, above, n).verdict, Verdict::ReachesZero);
+    QVERIFY(!survives(harvestVerdict(m, above, n, threshold)));
     if (h == Vector4{})
         QCOMPARE(limit.direction, (Vector4{1, 0, 0, 0}));
     else
@@ -431,6 +589,11 @@ void TestAnalysis::largestHarvestWithoutALimit_data()
                                                     << HarvestLimitStatus::Unlimited;
     QTest::addRow("no births") << kNoBirths << Vector4{1, 0, 0, 0}
                                << HarvestLimitStatus::DiesWithoutHarvest;
+    // lambda < 1: fewer than one animal is left before the 1000 steps are up, harvest or not.
+    QTest::addRow("lambda < 1") << kDeclining << Vector4{1, 0, 0, 0}
+                                << HarvestLimitStatus::DiesWithoutHarvest;
+    QTest::addRow("lambda < 1, class 2 emptied") << kDeclining << Vector4{0, 0, 1000, 0}
+                                                 << HarvestLimitStatus::DiesWithoutHarvest;
 }
 
 void TestAnalysis::largestHarvestWithoutALimit()
@@ -469,6 +632,160 @@ void TestAnalysis::reportCountsStepsFromTheCurrentTime()
     const ModelAnalysis a = analyseModel(model);
     const std::string verdict = lineOf(analysisReport(a), "verdict")->text;
     QVERIFY2(verdict.find("t = 13 (step 8 from now)") != std::string::npos, verdict.c_str());
+}
+
+void TestAnalysis::reportGivesTheSoundAnswer_data()
+{
+    QTest::addColumn<Matrix4>("m");
+    QTest::addColumn<Vector4>("n");
+    QTest::addColumn<Vector4>("h");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("cell");    // the line's first cell; "-" for none
+    QTest::addColumn<QString>("says");    // the line's text holds this
+    QTest::addColumn<QString>("saysNot"); // and not this; empty: no check
+    const Vector4 hundreds{100, 100, 100, 100};
+    const Vector4 tens{10, 10, 10, 10};
+    const Matrix4 slow = leslie({0, 1, 0.5, 1.01}, 0.5, 1, 0.5); // lambda = 1.00091
+    // v.N(0) / v.N* = 0.455: the projection's 0.76 only lasts the 1000 steps it runs.
+    QTest::addRow("slow growth: s* for ever") << slow << hundreds << Vector4{1, 0, 0, 0}
+                                              << "sustainableFactor" << "0.45504"
+                                              << "for ever" << "";
+    QTest::addRow("slow growth: the projection's factor is labelled")
+        << slow << hundreds << Vector4{1, 0, 0, 0} << "largestHarvest" << "0.762379"
+        << "stays at 1 animal or more for 1000 steps up to s = 0.762379" << "";
+    QTest::addRow("slow growth: why the two differ")
+        << slow << hundreds << Vector4{1, 0, 0, 0} << "largestHarvest" << "0.762379"
+        << "lost only later" << "agrees";
+    // lambda < 1: no harvest lasts, and the horizon's 2.1E-133 is no answer.
+    QTest::addRow("lambda < 1: none for ever")
+        << kDeclining << hundreds << Vector4{1, 0, 0, 0} << "sustainableFactor" << "-"
+        << "no constant harvest is sustainable for ever" << "";
+    QTest::addRow("lambda < 1: the projection's factor")
+        << kDeclining << hundreds << Vector4{1, 0, 0, 0} << "largestHarvest" << "-"
+        << "even without harvest N(t) falls below 1 animal" << "E-133";
+    QTest::addRow("lambda < 1, class 2 emptied: gone, not declining")
+        << kDeclining << hundreds << Vector4{0, 0, 1000, 0} << "verdict" << "-"
+        << "falls below 1 animal at t = " << "declines towards 0";
+    QTest::addRow("lambda < 1, class 2 emptied: a limit")
+        << kDeclining << hundreds << Vector4{0, 0, 1000, 0} << "largestHarvest" << "-"
+        << "none" << "however large";
+    // N* totals 15: the total of N(0) says nothing, its reproductive value everything.
+    QTest::addRow("total 20, lost") << kDefault << Vector4{0, 0, 0, 20} << Vector4{5, 0, 0, 0}
+                                    << "harvestRule" << "-" << "lies below v.N*" << "";
+    QTest::addRow("total 10, grows") << kDefault << Vector4{0, 10, 0, 0} << Vector4{5, 0, 0, 0}
+                                     << "harvestRule" << "-" << "grows for ever" << "";
+    QTest::addRow("the equilibrium is judged by value")
+        << kDefault << tens << Vector4{5, 0, 0, 0} << "equilibrium" << "6.66667"
+        << "reproductive value" << "above it a population grows, below it";
+    QTest::addRow("lambda = 1 is 1") << kReplacing << tens << Vector4{5, 0, 0, 0} << "lambda"
+                                     << "1" << "lambda = 1" << "";
+    QTest::addRow("lambda = 1 is not below 1")
+        << kReplacing << tens << Vector4{5, 0, 0, 0} << "largestHarvest" << "0.00975555"
+        << "no constant harvest is sustainable for ever" << "lambda below 1";
+    QTest::addRow("lambda = 1 is not declining")
+        << kReplacing << tens << Vector4{5, 0, 0, 0} << "harvestRule" << "-" << "lambda = 1"
+        << "lambda is below 1";
+    QTest::addRow("lambda = 1: every harvest empties it in the end")
+        << kReplacing << tens << Vector4{5, 0, 0, 0} << "harvestRule" << "-"
+        << "after about v.N(t) / v.H = 10 steps" << "";
+    QTest::addRow("lambda is f0 alone") << kFirstClassAlone << tens << Vector4{5, 0, 0, 0}
+                                        << "lambda" << "0.002" << "" << "converge";
+    QTest::addRow("default: s0 matters most") << kDefault << tens << Vector4{5, 0, 0, 0}
+                                              << "largestElasticity" << "-"
+                                              << "lambda answers most to s0, the survival from "
+                                                 "class 0 to 1: an elasticity of 0.360117"
+                                              << "";
+    // Only f3 > 0: four roots on one circle; lambda is still solved and the cycle said so.
+    QTest::addRow("imprimitive: said so")
+        << kSemelparous << tens << Vector4{} << "largestElasticity" << "-"
+        << "M is imprimitive (period 4)" << "";
+    QTest::addRow("imprimitive: four rates share lambda")
+        << kSemelparous << tens << Vector4{} << "largestElasticity" << "-"
+        << "f3, the fecundity of class 3; s0, the survival from class 0 to 1; s1, the survival "
+           "from class 1 to 2 and s2, the survival from class 2 to 3: an elasticity of 0.25"
+        << "";
+    // The clamp keeps the rest growing: the projection disagrees with the rule, and says why.
+    QTest::addRow("a class emptied on the way")
+        << kDefault << tens << Vector4{0, 0, 0, 100} << "verdict" << "-"
+        << "in step 1 H takes more than a class holds" << "";
+}
+
+void TestAnalysis::reportGivesTheSoundAnswer()
+{
+    QFETCH(Matrix4, m);
+    QFETCH(Vector4, n);
+    QFETCH(Vector4, h);
+    QFETCH(QString, key);
+    QFETCH(QString, cell);
+    QFETCH(QString, says);
+    QFETCH(QString, saysNot);
+    // Several rows read one model: each is analysed once.
+    static std::map<QString, std::vector<ReportLine>> reports;
+    QString name;
+    for (const double x : m)
+        name += QString::number(x) + ',';
+    for (const double x : n)
+        name += QString::number(x) + ',';
+    for (const double x : h)
+        name += QString::number(x) + ',';
+    if (reports.find(name) == reports.end()) {
+        PopulationModel model;
+        model.M = m;
+        model.N = n;
+        model.H = h;
+        reports[name] = analysisReport(analyseModel(model));
+    }
+    const std::vector<ReportLine> &lines = reports[name];
+    const ReportLine *line = lineOf(lines, key.toStdString());
+    QVERIFY(line);
+    QCOMPARE(QString::fromStdString(line->cells.empty() ? "-" : line->cells.front()), cell);
+    const QString text = QString::fromStdString(line->text);
+    QVERIFY2(text.contains(says), qPrintable(text));
+    if (!saysNot.isEmpty())
+        for (const ReportLine &other : lines)
+            QVERIFY2(!QString::fromStdString(other.text).contains(saysNot),
+                     qPrintable(QString::fromStdString(other.key + ": " + other.text)));
+}
+
+void TestAnalysis::vitalRatesCarryTheirElasticities_data()
+{
+    QTest::addColumn<Matrix4>("m");
+    QTest::addColumn<QStringList>("elasticities"); // f0..f3, s0..s2; empty: sum only
+    // By hand: w = (18, 6, 1)/25, v = (1, 3, 2), lambda v.w = 57/25; e_ij = a_ij v_i w_j / 57 x 25.
+    QTest::addRow("3-class") << kThreeClass
+                             << QStringList{"0", "0.421053", "0.0526316", "0", "0.473684",
+                                            "0.0526316", "0"};
+    QTest::addRow("default") << kDefault << QStringList{};
+    QTest::addRow("semelparous") << kSemelparous
+                                 << QStringList{"0", "0", "0", "0.25", "0.25", "0.25", "0.25"};
+}
+
+void TestAnalysis::vitalRatesCarryTheirElasticities()
+{
+    QFETCH(Matrix4, m);
+    QFETCH(QStringList, elasticities);
+    ModelAnalysis a;
+    a.model.M = m;
+    a.growth = analyseGrowth(m);
+    const std::vector<ReportLine> lines = analysisReport(a);
+    QStringList shown;
+    double sum = 0.0;
+    for (const char *name : kVitalRateNames) {
+        const ReportLine *rate = lineOf(lines, std::string("rate_") + name);
+        QVERIFY(rate);
+        QCOMPARE(rate->cells.size(), size_t(3));
+        shown << QString::fromStdString(rate->cells[2]);
+        sum += std::stod(rate->cells[2]);
+    }
+    if (!elasticities.isEmpty())
+        QCOMPARE(shown, elasticities);
+    // A Leslie matrix has no other cells: the seven rates carry all of lambda, to 6 digits each.
+    QVERIFY2(std::fabs(sum - 1) < 1e-5, qPrintable(QString::number(sum, 'g', 10)));
+    // The grids: laid out like M, the largest cell shaded fully.
+    const ReportLine *grid = lineOf(lines, "elasticity");
+    QVERIFY(grid->isGrid());
+    QCOMPARE(*std::max_element(grid->shades.begin(), grid->shades.end()), 1.0);
+    QCOMPARE(grid->cells[4], shown[4].toStdString()); // s0 is M[1][0]
 }
 
 void TestAnalysis::figureTextHasSixDigits_data()

@@ -71,9 +71,10 @@ void TestSensitivity::agreesWithFiniteDifferences()
     QCOMPARE(s.status, SensitivityStatus::Ok);
     QVERIFY(std::abs(s.lambda - lambda) < 1e-4 * lambda);
     for (size_t k = 0; k < 16; ++k) {
-        const double expected = centralDifference(m, k, 1e-8);
+        const double expected = centralDifference(m, k, 1e-7);
         const double error = std::abs(s.sensitivity[k] - expected);
-        QVERIFY2(error <= 1e-6 * std::max(1.0, std::abs(expected)),
+        // Relative to each cell's own size: the small sensitivities are the ones that go wrong.
+        QVERIFY2(error <= 1e-6 * std::abs(expected) + 1e-12,
                  qPrintable(QString("cell %1: %2 against %3")
                                 .arg(k)
                                 .arg(s.sensitivity[k])

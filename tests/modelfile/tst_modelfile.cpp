@@ -440,10 +440,11 @@ void TestModelFile::harvestExamplesBracketTheLargestHarvest()
         // Within 3 % of the limit: "just" below and above.
         QVERIFY2(std::abs(dot(v, model.harvest) / carried - 1) < 0.03, name);
 
-        // The program's own projection agrees over the whole history.
+        // The program's own projection agrees over the whole history: the one grows, the
+        // other is emptied (a rejected projection, not only a total below one animal).
         const Vector4 n{model.n0[0], model.n0[1], model.n0[2], model.n0[3]};
         const Vector4 h{model.harvest[0], model.harvest[1], model.harvest[2], model.harvest[3]};
-        const HarvestVerdict verdict = harvestVerdict(matrixOf(model), h, n, kLastTime);
+        const HarvestVerdict verdict = harvestVerdict(matrixOf(model), h, n, 0.0, kLastTime);
         QCOMPARE(verdict.verdict, persists ? Verdict::Grows : Verdict::ReachesZero);
     }
 }

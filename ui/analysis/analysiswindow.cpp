@@ -1,12 +1,11 @@
 #include "ui/analysis/analysiswindow.h"
 
-#include "model/analysisreport.h"
-#include "ui/common/appfonts.h"
-#include "ui/common/handcursor.h"
-#include "ui/common/numberfield.h"
 #include "model/numbertext.h"
 #include "ui/common/placement.h"
 #include "model/simulation.h"
+#include "ui/common/appfonts.h"
+#include "ui/common/handcursor.h"
+#include "ui/common/numberfield.h"
 #include "ui/common/twips.h"
 
 #include <QCloseEvent>
@@ -15,7 +14,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QShowEvent>
+#include <QVBoxLayout>
+
+#include <cmath>
 
 namespace velmora {
 
@@ -24,12 +28,7 @@ namespace {
 const QColor kBackground(192, 192, 192);
 const QColor kFigure(0, 0, 128);
 const QColor kHeading(128, 0, 0);
-
-// Figures in the order they are shown; a heading goes before "equilibrium".
-const char *const kFigureKeys[] = {"lambda",         "stableDistribution", "reproductiveValues",
-                                   "R0",             "dampingRatio",       "generationTime",
-                                   "notes",          "equilibrium",        "verdict",
-                                   "largestHarvest"};
+constexpr int kCellColumns = 5; // classes 0..3 and the total
 
 template <typename Label = QLabel>
 Label *makeLabel(QWidget *parent, const QString &name, const QFont &font, const QColor &colour)
@@ -44,6 +43,16 @@ Label *makeLabel(QWidget *parent, const QString &name, const QFont &font, const 
 }
 
 QString text(const std::string &s) { return QString::fromStdString(s); }
+
+// From a pale cream for 0 to a deep red for the largest cell of a heat map.
+QColor heatColour(double shade)
+{
+    const QColor low(255, 248, 230);
+    const QColor high(170, 20, 10);
+    auto mix = [shade](int a, int b) { return int(std::lround(a + (b - a) * shade)); };
+    return QColor(mix(low.red(), high.red()), mix(low.green(), high.green()),
+                  mix(low.blue(), high.blue()));
+}
 
 QString listText(const double *values, int count)
 {
@@ -63,6 +72,143 @@ QString cellName(const ReportLine &line, size_t column)
         + (column < 4 ? QStringLiteral("class %1").arg(column) : QStringLiteral("total"));
 }
 
+// The figures of one report, laid out on a grid: the name, up to five cells and a sentence.
+class FigureGrid {
+public:
+    explicit FigureGrid(QWidget *page) : m_page(page), m_grid(new QGridLayout(page))
+    {
+        m_grid->setContentsMargins(0, 0, twips(240), 0);
+        m_grid->setHorizontalSpacing(twips(60));
+        m_grid->setVerticalSpacing(twips(45));
+        m_grid->setColumnMinimumWidth(0, twips(4200));
+        for (int c = 1; c <= kCellColumns; ++c)
+            m_grid->setColumnMinimumWidth(c, twips(1200));
+    }
+
+    void add(const std::vector<ReportLine> &lines)
+    {
+        for (size_t i = 0; i < lines.size(); ++i) {
+            if (i == 0 || lines[i].section != lines[i - 1].section)
+                addHeading(lines[i].section);
+            if (!lines[i].columns.empty() && lines[i].columns != m_columns)
+                addColumnNames(lines[i].columns);
+            addFigure(lines[i]);
+        }
+        m_grid->setRowStretch(m_row, 1);
+    }
+
+private:
+    void addHeading(const std::string &section)
+    {
+        QLabel *heading = makeLabel(m_page, QStringLiteral("heading%1").arg(m_headings++),
+                                    timesFont(13, true), kHeading);
+        heading->setText(text(section));
+        heading->setContentsMargins(0, twips(90), 0, 0);
+        m_grid->addWidget(heading, m_row++, 0, 1, kCellColumns + 1);
+        m_columns.clear();
+    }
+
+    // What the cells below are ("class 0" .. "total"), shown where it changes.
+    void addColumnNames(const std::vector<std::string> &columns)
+    {
+        const size_t shown = std::min<size_t>(columns.size(), kCellColumns);
+        for (size_t c = 0; c < shown; ++c) {
+            QLabel *header = makeLabel(m_page, QStringLiteral("columnName%1_%2").arg(m_row).arg(c),
+                                       timesFont(11), Qt::black);
+            header->setText(text(columns[c]));
+            header->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            m_grid->addWidget(header, m_row, int(c) + 1);
+        }
+        ++m_row;
+        m_columns = columns;
+    }
+
+    void addFigure(const ReportLine &line)
+    {
+        const QString key = text(line.key);
+        QLabel *name = makeLabel(m_page, key + QStringLiteral("Name"), timesFont(12), Qt::black);
+        name->setText(text(line.label));
+        name->setWordWrap(true);
+        if (line.isGrid()) {
+            m_grid->addWidget(name, m_row, 0, 4, 1, Qt::AlignTop);
+            addHeatMap(line);
+            return;
+        }
+        m_grid->addWidget(name, m_row, 0, Qt::AlignTop);
+        // Every row has its five cells and its sentence, blank where the report has none.
+        const size_t shown = std::min<size_t>(line.cells.size(), kCellColumns);
+        for (size_t c = 0; c < kCellColumns; ++c) {
+            // A figure wider than its column is shown smaller or rounded, never cut.
+            auto *cell = makeLabel<NumberLabel>(m_page, key + QStringLiteral("Value%1").arg(c),
+                                                timesFont(12, true), kFigure);
+            cell->setAlignment(Qt::AlignRight | Qt::AlignTop);
+            cell->setTextInteractionFlags(Qt::TextSelectableByMouse);
+            if (c < shown) {
+                cell->setFigure(text(line.cells[c]));
+                cell->setAccessibleName(cellName(line, c) + QStringLiteral(": ") + cell->text());
+            }
+            m_grid->addWidget(cell, m_row, int(c) + 1);
+        }
+        QLabel *sentence = makeLabel(m_page, key + QStringLiteral("Text"), timesFont(11),
+                                     Qt::black);
+        sentence->setText(text(line.text));
+        sentence->setVisible(!line.text.empty());
+        sentence->setWordWrap(true);
+        sentence->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        // A sentence takes the place of missing figures, stands beside a single figure, and
+        // goes below a row of them.
+        if (shown == 0)
+            m_grid->addWidget(sentence, m_row, 1, 1, kCellColumns);
+        else if (shown == 1)
+            m_grid->addWidget(sentence, m_row, 2, 1, kCellColumns - 1);
+        else if (!line.text.empty())
+            m_grid->addWidget(sentence, ++m_row, 1, 1, kCellColumns);
+        else
+            m_grid->addWidget(sentence, m_row, 1, 1, kCellColumns);
+        ++m_row;
+    }
+
+    // A 4 x 4 grid laid out like M under the class columns, each cell shaded by its size.
+    void addHeatMap(const ReportLine &line)
+    {
+        const QString key = text(line.key);
+        for (int k = 0; k < 16; ++k) {
+            const auto index = static_cast<size_t>(k);
+            auto *cell = makeLabel<NumberLabel>(m_page, key + QStringLiteral("Value%1").arg(k),
+                                                timesFont(11, true), Qt::black);
+            cell->setFigure(text(line.cells[index]));
+            cell->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            cell->setContentsMargins(twips(45), twips(15), twips(60), twips(15));
+            cell->setAutoFillBackground(true);
+            const QColor shade = heatColour(line.shades[index]);
+            QPalette palette = cell->palette();
+            palette.setColor(QPalette::Window, shade);
+            // Dark cells take light figures, so every number stays readable.
+            palette.setColor(QPalette::WindowText, shade.lightness() < 128 ? Qt::white : Qt::black);
+            cell->setPalette(palette);
+            cell->setAccessibleName(QStringLiteral("%1, row %2, column %3: %4")
+                                        .arg(text(line.label))
+                                        .arg(k / 4)
+                                        .arg(k % 4)
+                                        .arg(cell->text()));
+            m_grid->addWidget(cell, m_row + k / 4, k % 4 + 1);
+        }
+        m_row += 4;
+        QLabel *sentence = makeLabel(m_page, key + QStringLiteral("Text"), timesFont(11),
+                                     Qt::black);
+        sentence->setText(text(line.text));
+        sentence->setWordWrap(true);
+        sentence->setVisible(!line.text.empty());
+        m_grid->addWidget(sentence, m_row++, 1, 1, kCellColumns);
+    }
+
+    QWidget *m_page;
+    QGridLayout *m_grid;
+    int m_row = 0;
+    int m_headings = 0;
+    std::vector<std::string> m_columns; // the column names shown last in this section
+};
+
 } // namespace
 
 AnalysisWindow::AnalysisWindow(Simulation &simulation, QWidget *parent)
@@ -73,7 +219,7 @@ AnalysisWindow::AnalysisWindow(Simulation &simulation, QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("Analysis"));
     setWindowTitle(QStringLiteral("Analysis"));
-    setFixedSize(twipsSize(11400, 8700));
+    setFixedSize(twipsSize(12000, 10200));
     setAutoFillBackground(true);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, kBackground);
@@ -84,41 +230,26 @@ AnalysisWindow::AnalysisWindow(Simulation &simulation, QWidget *parent)
 
 void AnalysisWindow::buildControls()
 {
-    m_grid = new QGridLayout(this);
-    m_grid->setContentsMargins(twips(240), twips(120), twips(240), twips(180));
-    m_grid->setHorizontalSpacing(twips(60));
-    m_grid->setVerticalSpacing(twips(45));
-    m_grid->setColumnMinimumWidth(0, twips(4440));
-    for (int c = 1; c <= 5; ++c)
-        m_grid->setColumnMinimumWidth(c, twips(1200));
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(twips(240), twips(120), twips(240), twips(180));
+    layout->setSpacing(twips(45));
 
-    int row = 0;
     QLabel *title = makeLabel(this, QStringLiteral("titleLabel"), timesFont(20, true), kFigure);
     title->setText(QStringLiteral("Model analysis"));
     title->setAlignment(Qt::AlignCenter);
-    m_grid->addWidget(title, row++, 0, 1, 6);
+    layout->addWidget(title);
 
     m_model = makeLabel(this, QStringLiteral("modelLabel"), timesFont(11), Qt::black);
     m_model->setWordWrap(true);
-    m_grid->addWidget(m_model, row++, 0, 1, 6);
+    layout->addWidget(m_model);
 
-    addHeading(QStringLiteral("growthHeading"), QStringLiteral("Growth without harvest"), row);
-    const char *const classes[] = {"class 0", "class 1", "class 2", "class 3", "total"};
-    for (int c = 0; c < 5; ++c) {
-        QLabel *header = makeLabel(this, QStringLiteral("classHeader%1").arg(c), timesFont(11),
-                                   Qt::black);
-        header->setText(QString::fromLatin1(classes[c]));
-        header->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        m_grid->addWidget(header, row, c + 1);
-    }
-    ++row;
-    for (const char *key : kFigureKeys) {
-        if (std::string(key) == "equilibrium")
-            addHeading(QStringLiteral("harvestHeading"),
-                       QStringLiteral("Under the constant harvest H"), row);
-        addFigureRow(key, row);
-    }
-    m_grid->setRowStretch(row++, 1);
+    m_figures = new QScrollArea(this);
+    m_figures->setObjectName(QStringLiteral("figures"));
+    m_figures->setWidgetResizable(true);
+    m_figures->setFrameShape(QFrame::NoFrame);
+    m_figures->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_figures->viewport()->setAutoFillBackground(false);
+    layout->addWidget(m_figures, 1);
 
     auto *buttons = new QHBoxLayout;
     buttons->setSpacing(twips(600));
@@ -136,19 +267,13 @@ void AnalysisWindow::buildControls()
         buttons->addWidget(button);
     }
     buttons->addStretch();
-    m_grid->addLayout(buttons, row, 0, 1, 6);
+    layout->addLayout(buttons);
 
     m_recompute->setAccessibleName(
         QStringLiteral("Recompute: analyse the main window's model again"));
     m_back->setAccessibleName(QStringLiteral("Go back: back to the main window"));
     connect(m_recompute, &QPushButton::clicked, this, &AnalysisWindow::recompute);
     connect(m_back, &QPushButton::clicked, this, &AnalysisWindow::backRequested);
-
-    // The figures' names are known before anything is computed.
-    const std::vector<ReportLine> names = analysisReport(ModelAnalysis{});
-    for (const ReportLine &line : names)
-        if (const auto found = m_rows.find(line.key); found != m_rows.end())
-            found->second.name->setText(text(line.label));
 }
 
 void AnalysisWindow::setModelTitle(const QString &title)
@@ -162,38 +287,14 @@ void AnalysisWindow::setModelTitle(const QString &title)
                                .arg(title.toHtmlEscaped()));
 }
 
-void AnalysisWindow::addHeading(const QString &name, const QString &caption, int &gridRow)
+void AnalysisWindow::showReport(const std::vector<ReportLine> &lines)
 {
-    QLabel *heading = makeLabel(this, name, timesFont(13, true), kHeading);
-    heading->setText(caption);
-    heading->setContentsMargins(0, twips(90), 0, 0);
-    m_grid->addWidget(heading, gridRow++, 0, 1, 6);
-}
-
-void AnalysisWindow::addFigureRow(const std::string &key, int &gridRow)
-{
-    const QString base = text(key);
-    FigureRow row;
-    row.gridRow = gridRow;
-    row.name = makeLabel(this, base + QStringLiteral("Name"), timesFont(12), Qt::black);
-    row.name->setWordWrap(true);
-    m_grid->addWidget(row.name, gridRow, 0, Qt::AlignTop);
-    for (int c = 0; c < 5; ++c) {
-        // A figure wider than its column is shown smaller or rounded, never cut.
-        auto *cell = makeLabel<NumberLabel>(this, base + QStringLiteral("Value%1").arg(c),
-                                            timesFont(12, true), kFigure);
-        cell->setAlignment(Qt::AlignRight | Qt::AlignTop);
-        cell->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        m_grid->addWidget(cell, gridRow, c + 1);
-        row.cells[size_t(c)] = cell;
-    }
-    row.text = makeLabel(this, base + QStringLiteral("Text"), timesFont(11), Qt::black);
-    row.text->setWordWrap(true);
-    row.text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_grid->addWidget(row.text, gridRow, 1, 1, 5);
-    // Two grid rows per figure: a sentence goes below a row of figures.
-    gridRow += 2;
-    m_rows[key] = row;
+    auto *page = new QWidget;
+    page->setObjectName(QStringLiteral("figurePage"));
+    page->setAutoFillBackground(false);
+    FigureGrid(page).add(lines);
+    // The scroll area deletes the page it showed before, and with it every old row.
+    m_figures->setWidget(page);
 }
 
 void AnalysisWindow::recompute()
@@ -202,11 +303,17 @@ void AnalysisWindow::recompute()
     PopulationModel model;
     if (modelFromFields(m_simulation.fields(), model)) {
         showModel(model);
-        showAnalysis(analyseModel(model));
+        showReport(analysisReport(analyseModel(model)));
     } else {
         m_model->setText(QStringLiteral("The fields of the main window do not all hold numbers: "
                                         "there is nothing to analyse."));
-        clearFigures();
+        // The figures' names stay, with nothing beside them.
+        std::vector<ReportLine> names = analysisReport(ModelAnalysis{});
+        for (ReportLine &line : names) {
+            line.cells.clear();
+            line.text.clear();
+        }
+        showReport(names);
     }
     QGuiApplication::restoreOverrideCursor();
 }
@@ -219,45 +326,6 @@ void AnalysisWindow::showModel(const PopulationModel &model)
                          .arg(listText(model.M.data(), 4), listText(survival, 3),
                               listText(model.H.data(), 4), listText(model.N.data(), 4))
                          .arg(model.t));
-}
-
-void AnalysisWindow::showAnalysis(const ModelAnalysis &analysis)
-{
-    for (const ReportLine &line : analysisReport(analysis)) {
-        const auto found = m_rows.find(line.key);
-        if (found == m_rows.end())
-            continue;
-        const FigureRow &row = found->second;
-        row.name->setText(text(line.label));
-        for (size_t c = 0; c < row.cells.size(); ++c) {
-            const QString value = c < line.cells.size() ? text(line.cells[c]) : QString();
-            row.cells[c]->setFigure(value);
-            row.cells[c]->setAccessibleName(
-                value.isEmpty() ? QString() : cellName(line, c) + QStringLiteral(": ") + value);
-        }
-        row.text->setText(text(line.text));
-        row.text->setVisible(!line.text.empty());
-        // A sentence takes the place of missing figures, stands beside a single figure,
-        // and goes below a row of them.
-        m_grid->removeWidget(row.text);
-        if (line.cells.empty())
-            m_grid->addWidget(row.text, row.gridRow, 1, 1, 5);
-        else if (line.cells.size() == 1)
-            m_grid->addWidget(row.text, row.gridRow, 2, 1, 4);
-        else
-            m_grid->addWidget(row.text, row.gridRow + 1, 1, 1, 5);
-    }
-}
-
-void AnalysisWindow::clearFigures()
-{
-    for (auto &entry : m_rows) {
-        for (NumberLabel *cell : entry.second.cells) {
-            cell->setFigure(QString());
-            cell->setAccessibleName(QString());
-        }
-        entry.second.text->clear();
-    }
 }
 
 void AnalysisWindow::showEvent(QShowEvent *event)

@@ -1,16 +1,16 @@
 #pragma once
 
 #include "model/analysis.h"
+#include "model/analysisreport.h"
 
 #include <QWidget>
 
-#include <array>
-#include <map>
-#include <string>
+#include <vector>
 
 class QGridLayout;
 class QLabel;
 class QPushButton;
+class QScrollArea;
 
 namespace velmora {
 
@@ -18,8 +18,10 @@ class NumberLabel;
 class Simulation;
 
 // "Analysis": every figure of the model now shown in the main window (M, H and the current
-// N(t)), computed each time the window is shown and again with "Recompute". It never shows or
-// hides other windows itself; the navigation reacts to its signals. Its close box destroys it.
+// N(t)), computed each time the window is shown and again with "Recompute". Its rows are built
+// from the report the command line prints, so both always show the same figures. It never
+// shows or hides other windows itself; the navigation reacts to its signals. Its close box
+// destroys it.
 class AnalysisWindow : public QWidget {
     Q_OBJECT
 
@@ -30,6 +32,10 @@ public:
     void recompute();
     // The title of the model file opened last, under the heading; empty for none.
     void setModelTitle(const QString &title);
+
+    // Shows these lines in their order, replacing what was shown: a heading where the section
+    // changes, then each figure with its cells and its sentence.
+    void showReport(const std::vector<ReportLine> &lines);
 
 signals:
     // "Go back": hide this window and show the main window.
@@ -42,25 +48,12 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    // The widgets of one figure: its name, up to five cells (classes 0..3, total) and a sentence.
-    struct FigureRow {
-        int gridRow = 0;
-        QLabel *name = nullptr;
-        std::array<NumberLabel *, 5> cells{};
-        QLabel *text = nullptr;
-    };
-
     void buildControls();
-    void addFigureRow(const std::string &key, int &gridRow);
-    void addHeading(const QString &name, const QString &text, int &gridRow);
     void showModel(const PopulationModel &model);
-    void showAnalysis(const ModelAnalysis &analysis);
-    void clearFigures();
 
     Simulation &m_simulation;
-    QGridLayout *m_grid = nullptr;
     QLabel *m_model = nullptr;
-    std::map<std::string, FigureRow> m_rows;
+    QScrollArea *m_figures = nullptr;
     QPushButton *m_recompute = nullptr;
     QPushButton *m_back = nullptr;
 };

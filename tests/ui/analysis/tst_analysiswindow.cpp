@@ -51,10 +51,11 @@ QString text(const QWidget &window, const QString &name)
     return label ? label->text() : QStringLiteral("<no %1>").arg(name);
 }
 
-QStringList cellTexts(const QWidget &window, const QString &key)
+// The cells of a figure: five in a row, or the sixteen of a grid laid out like M.
+QStringList cellTexts(const QWidget &window, const QString &key, int count = 5)
 {
     QStringList cells;
-    for (int c = 0; c < 5; ++c)
+    for (int c = 0; c < count; ++c)
         cells << text(window, key + QStringLiteral("Value%1").arg(c));
     while (!cells.isEmpty() && cells.last().isEmpty())
         cells.removeLast();
@@ -72,7 +73,7 @@ void compareWithReport(const QWidget &window, const Simulation &sim)
         QStringList cells;
         for (const std::string &cell : line.cells)
             cells << QString::fromStdString(cell);
-        QCOMPARE(cellTexts(window, key), cells);
+        QCOMPARE(cellTexts(window, key, line.isGrid() ? 16 : 5), cells);
         QCOMPARE(text(window, key + "Text"), QString::fromStdString(line.text));
     }
 }
@@ -89,6 +90,8 @@ private slots:
     void showingAgainRecomputes();
     void sentenceStandsInForMissingFigures();
     void unreadableFieldsAreSaidSo();
+    void rowsComeFromTheReport();
+    void gridsAreShadedBySize();
     void goBackAsksTheNavigation();
     void closeBoxIsReportedAndDestroysTheWindow();
 };
@@ -189,6 +192,70 @@ void TestAnalysisWindow::unreadableFieldsAreSaidSo()
     QVERIFY(text(window, "modelLabel").contains("do not all hold numbers"));
     QCOMPARE(cellTexts(window, "lambda"), QStringList());
     QCOMPARE(text(window, "verdictText"), QString());
+}
+
+void TestAnalysisWindow::rowsComeFromTheReport()
+{
+    Fixture f;
+    AnalysisWindow window(f.sim);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    PopulationModel model;
+    QVERIFY(modelFromFields(f.sim.fields(), model));
+    std::vector<ReportLine> lines = analysisReport(analyseModel(model));
+    lines.insert(lines.begin() + 2, {"testFigure", "A figure only this test knows",
+                                     {"1", "2", "3", "4", "10"}, "Its sentence.",
+                                     lines[2].section});
+    lines.push_back({"lastFigure", "A figure in a section of its own", {}, "Only words.",
+                     "A section only this test knows"});
+    window.showReport(lines);
+
+    QCOMPARE(text(window, "testFigureName"), QString("A figure only this test knows"));
+    QCOMPARE(cellTexts(window, "testFigure"), QStringList({"1", "2", "3", "4", "10"}));
+    QCOMPARE(text(window, "testFigureText"), QString("Its sentence."));
+    QCOMPARE(text(window, "lastFigureText"), QString("Only words."));
+    QStringList headings;
+    for (const QLabel *label : window.findChildren<QLabel *>(QRegularExpression("^heading\\d$")))
+        headings << label->text();
+    QCOMPARE(headings.last(), QString("A section only this test knows"));
+
+    // A figure the report no longer has leaves the window with it.
+    lines.erase(lines.begin() + 2);
+    window.showReport(lines);
+    QVERIFY(!window.findChild<QLabel *>("testFigureName"));
+    QCOMPARE(window.findChildren<QLabel *>("lambdaName").size(), 1);
+}
+
+void TestAnalysisWindow::gridsAreShadedBySize()
+{
+    Fixture f;
+    AnalysisWindow window(f.sim);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    for (const QString key : {"sensitivity", "elasticity"}) {
+        QList<double> values;
+        QList<int> lightness;
+        for (int k = 0; k < 16; ++k) {
+            const auto *cell = window.findChild<QLabel *>(key + QStringLiteral("Value%1").arg(k));
+            QVERIFY(cell);
+            QVERIFY(cell->autoFillBackground());
+            values << cell->text().toDouble();
+            lightness << cell->palette().color(QPalette::Window).lightness();
+            // The figure stays readable on its shade.
+            const int text = cell->palette().color(QPalette::WindowText).lightness();
+            QVERIFY2(std::abs(text - lightness.last()) > 100, qPrintable(key + cell->text()));
+        }
+        // The larger a cell, the darker it is.
+        for (int i = 0; i < 16; ++i)
+            for (int j = 0; j < 16; ++j)
+                if (values[i] > values[j])
+                    QVERIFY2(lightness[i] < lightness[j], qPrintable(key));
+    }
+    // The default model's s0 (M[1][0]) carries the largest elasticity, and the sentence says so.
+    QCOMPARE(text(window, "elasticityValue4"), QString("0.360117"));
+    QVERIFY(text(window, "largestElasticityText").startsWith("lambda answers most to s0"));
 }
 
 void TestAnalysisWindow::goBackAsksTheNavigation()

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "model/defaultmodel.h"
+#include "model/matrix4.h"
+#include "model/module1.h"
+
+namespace velmora {
+
+// What the program's own projection step does to a population under a constant harvest:
+// the clamp at 0 and the 15-digit text form of every value, once per step, included.
+
+enum class Verdict {
+    Grows,        // still growing at the end, or beyond the range of numbers
+    Settles,      // N no longer changes
+    ReachesZero,  // a projection is rejected: the population would be empty
+    AlreadyEmpty, // N(t) is empty: the first projection ends the simulation
+    Declines,     // shrinking at the end, but never rejected within the steps
+    Undecided,    // neither growing, shrinking nor settled (for example oscillating)
+    FallsBelowThreshold, // the total falls below the quasi-extinction threshold: gone
+};
+
+// What becomes of N under the constant harvest H within `steps` projections.
+struct HarvestVerdict {
+    Verdict verdict = Verdict::Undecided;
+    int step = 0;          // ReachesZero: number of the first rejected projection, counted from N;
+                           // FallsBelowThreshold: the projection after which the total is below
+                           // the threshold (0: N itself is)
+    bool overflow = false; // Grows: the numbers left the range of a double at `step`
+    int stepsRun = 0;      // counted projections
+    Vector4 last{};        // N after the last counted projection
+    double lastTotal = 0.0;
+    int firstEmptied = 0;  // first projection in which H took more than a class held (0: none);
+                           // from then on the harvest takes less than H
+};
+// A population counts as gone when its total falls below `threshold` animals (0: only when
+// a projection is rejected).
+HarvestVerdict harvestVerdict(const Matrix4 &m, const Vector4 &h, const Vector4 &n,
+                              double threshold = kQuasiExtinction, int steps = kLastTime);
+
+enum class HarvestLimitStatus {
+    Ok,
+    DiesWithoutHarvest, // no harvest at all can be carried
+    Unlimited,          // any harvest in this direction leaves the population alive
+};
+
+// The largest factor s such that the harvest s x direction leaves N alive (no rejected
+// projection, the total never below `threshold`) for `steps` steps, to 6 significant digits:
+// s survives, the next 6-digit value above s does not.
+struct HarvestLimit {
+    HarvestLimitStatus status = HarvestLimitStatus::DiesWithoutHarvest;
+    Vector4 direction{}; // H, or (1, 0, 0, 0) when H is 0
+    double factor = 0.0;
+    Vector4 harvest{};   // factor x direction
+};
+HarvestLimit largestHarvest(const Matrix4 &m, const Vector4 &h, const Vector4 &n,
+                            double threshold = kQuasiExtinction, int steps = kLastTime);
+
+// True unless the verdict says the population is gone (rejected, empty or below threshold).
+bool survives(const HarvestVerdict &verdict);
+
+} // namespace velmora

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "model/harvestprojection.h"
+#include "model/matrix4.h"
+
+#include <array>
+#include <optional>
+
+namespace velmora {
+
+// The reproductive-value rule of a constant harvest. With v the reproductive values,
+// v.N(t+1) = lambda v.N(t) - v.H while no class is emptied, so for lambda > 1 a population
+// grows for ever exactly when v.N(t) lies above v.N* = v.H / (lambda - 1), and falls to 0
+// below it; its total does not decide.
+enum class RuleVerdict {
+    Unknown, // no lambda or no reproductive values to judge by
+    Grows,   // v.N(t) grows every step
+    Falls,   // v.N(t) falls every step, faster and faster (or lambda <= 1 under a harvest)
+    Holds,   // v.N(t) stays where it is: v.N(t) = v.N*, or lambda = 1 and H takes no value
+};
+
+struct HarvestRule {
+    RuleVerdict verdict = RuleVerdict::Unknown;
+    int lambdaVersusOne = 0;              // compareWithOne(lambda)
+    double valueOfN = 0.0;                // v.N(t), with v of class 0 = 1
+    double costOfH = 0.0;                 // v.H: what H takes in a step
+    double surplus = 0.0;                 // (lambda - 1) v.N(t): what the population adds
+    std::optional<double> valueOfNStar;   // v.H / (lambda - 1); none at lambda = 1
+    Vector4 direction{};                  // H, or (1, 0, 0, 0) when H is 0
+    std::optional<double> sustainableFactor; // s* = surplus / v.direction, for lambda > 1
+    bool unlimited = false;               // lambda > 1 and the direction takes no value at all
+};
+
+// The rule for N(t) under H, from lambda and the reproductive values v (class 0 = 1).
+HarvestRule harvestRule(double lambda, const Vector4 &v, const Vector4 &n, const Vector4 &h);
+
+// What taking animals from one age class alone costs.
+struct ClassCost {
+    double reproductiveValue = 0.0;       // v_i: one animal taken costs this much of v.N
+    std::optional<double> largestForEver; // surplus / v_i; none where lambda <= 1
+    bool unlimited = false;               // lambda > 1 and v_i = 0: taking from class i is free
+    HarvestLimit projected;               // the projection's largest harvest of class i alone
+    HarvestVerdict atProjected;           // the projection under that harvest
+};
+
+// For each class i alone, by the rule and by the program's projection of N from `n`.
+std::array<ClassCost, 4> harvestCosts(const HarvestRule &rule, const Vector4 &v,
+                                      const Matrix4 &m, const Vector4 &n, double threshold);
+
+// A harvest of a fixed fraction h instead of a fixed number: N(t+1) = (I - D) M N(t) with D
+// the rates by class. Such a harvest scales lambda whatever N(t) is, so its limits need no v.
+struct ProportionalHarvest {
+    // 1 - 1/lambda: taking h of every class makes lambda (1 - h) lambda. None where lambda < 1.
+    std::optional<double> uniformRate;
+    // The rate of class i alone at which lambda of the harvested matrix falls to 1; 1 where
+    // taking all of class i still leaves lambda at or above 1. None where lambda < 1.
+    std::array<std::optional<double>, 4> byClass{};
+};
+
+ProportionalHarvest proportionalHarvest(const Matrix4 &m, double lambda);
+
+} // namespace velmora
