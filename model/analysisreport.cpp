@@ -676,8 +676,10 @@ std::vector<ReportLine> analysisReport(const ModelAnalysis &a)
         valueOfN.cells = {figureText(rule.valueOfN)};
         if (rule.valueOfNStar)
             valueOfNStar.cells = {figureText(*rule.valueOfNStar)};
-        else
+        else if (rule.lambdaVersusOne == 0)
             valueOfNStar.text = "none: with lambda = 1 no N* exists.";
+        else
+            valueOfNStar.text = "none: with lambda below 1 N* has negative classes.";
         cost.cells = {figureText(rule.costOfH), figureText(rule.surplus)};
         cost.columns = {"v.H", "surplus"};
     } else {

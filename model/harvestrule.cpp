@@ -40,9 +40,8 @@ HarvestRule harvestRule(double lambda, const Vector4 &v, const Vector4 &n, const
     rule.surplus = (lambda - 1.0) * rule.valueOfN;
     const double costOfDirection = dot(v, rule.direction);
 
-    if (rule.lambdaVersusOne != 0)
-        rule.valueOfNStar = rule.costOfH / (lambda - 1.0);
     if (rule.lambdaVersusOne > 0) {
+        rule.valueOfNStar = rule.costOfH / (lambda - 1.0);
         if (costOfDirection > 0)
             rule.sustainableFactor = rule.surplus / costOfDirection;
         else

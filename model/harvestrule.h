@@ -25,7 +25,8 @@ struct HarvestRule {
     double valueOfN = 0.0;                // v.N(t), with v of class 0 = 1
     double costOfH = 0.0;                 // v.H: what H takes in a step
     double surplus = 0.0;                 // (lambda - 1) v.N(t): what the population adds
-    std::optional<double> valueOfNStar;   // v.H / (lambda - 1); none at lambda = 1
+    std::optional<double> valueOfNStar;   // v.H / (lambda - 1), for lambda > 1 only: below 1,
+                                          // N* has negative classes and is no population
     Vector4 direction{};                  // H, or (1, 0, 0, 0) when H is 0
     std::optional<double> sustainableFactor; // s* = surplus / v.direction, for lambda > 1
     bool unlimited = false;               // lambda > 1 and the direction takes no value at all

@@ -167,11 +167,8 @@ void TestHarvestRule::noHarvestIsSustainableForEverAtOrBelowOne()
     QCOMPARE(rule.verdict, verdict);
     QVERIFY(!rule.sustainableFactor);
     QVERIFY(!rule.unlimited);
-    // v.N* = v.H / (lambda - 1) does not exist at lambda = 1, and is negative below it.
-    if (rule.lambdaVersusOne == 0)
-        QVERIFY(!rule.valueOfNStar);
-    else
-        QVERIFY(rule.valueOfNStar && *rule.valueOfNStar <= 0);
+    // v.N* = v.H / (lambda - 1) does not exist at lambda = 1, and below it N* is no population.
+    QVERIFY(!rule.valueOfNStar);
 }
 
 void TestHarvestRule::eachClassCostsItsReproductiveValue()
