@@ -5,6 +5,7 @@
 #include "model/simulation.h"
 #include "ui/common/appfonts.h"
 #include "ui/common/handcursor.h"
+#include "ui/common/labels.h"
 #include "ui/common/numberfield.h"
 #include "ui/common/twips.h"
 
@@ -29,18 +30,6 @@ const QColor kBackground(192, 192, 192);
 const QColor kFigure(0, 0, 128);
 const QColor kHeading(128, 0, 0);
 constexpr int kCellColumns = 5; // classes 0..3 and the total
-
-template <typename Label = QLabel>
-Label *makeLabel(QWidget *parent, const QString &name, const QFont &font, const QColor &colour)
-{
-    auto *label = new Label(parent);
-    label->setObjectName(name);
-    label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
-    return label;
-}
 
 QString text(const std::string &s) { return QString::fromStdString(s); }
 

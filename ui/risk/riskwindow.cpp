@@ -7,6 +7,7 @@
 #include "ui/common/appfonts.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/handcursor.h"
+#include "ui/common/labels.h"
 #include "ui/common/placement.h"
 #include "ui/common/twips.h"
 #include "ui/risk/riskcharts.h"
@@ -35,17 +36,6 @@ namespace {
 const QColor kBackground(192, 192, 192);
 const QColor kTitle(0, 0, 128);
 const QColor kProblem(160, 0, 0);
-
-QLabel *makeLabel(QWidget *parent, const QString &name, const QFont &font, const QColor &colour)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
-    return label;
-}
 
 QString listText(const double *values, int count)
 {
