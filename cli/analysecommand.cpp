@@ -33,11 +33,11 @@ std::string analyseHelp()
 int analyse(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err)
 {
     const std::string who = "velmora-cli analyse";
-    std::vector<OptionSpec> specs = kModelOptions;
-    specs.push_back({"--threshold"});
-    specs.push_back({"--json", false});
+    std::vector<AcceptedOption> accepted = kModelOptions;
+    accepted.push_back({"--threshold"});
+    accepted.push_back({"--json", false});
     std::vector<GivenOption> given;
-    if (const auto problem = readOptions(arguments, specs, given))
+    if (const auto problem = readOptions(arguments, accepted, given))
         return refuse(err, who, *problem);
     EditEntries entries;
     bool json = false;

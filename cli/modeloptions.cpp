@@ -9,7 +9,7 @@
 
 namespace velmora {
 
-const std::vector<OptionSpec> kModelOptions{
+const std::vector<AcceptedOption> kModelOptions{
     {"--model", true, true}, {"--matrix"}, {"--n0"}, {"--harvest"}};
 
 const char *const kModelOptionsHelp =
@@ -30,7 +30,7 @@ const char *const kValuesHelp =
 bool isModelOption(const std::string &name)
 {
     return std::any_of(kModelOptions.begin(), kModelOptions.end(),
-                       [&name](const OptionSpec &spec) { return spec.name == name; });
+                       [&name](const AcceptedOption &option) { return option.name == name; });
 }
 
 std::optional<std::string> applyModelOption(const GivenOption &option, EditEntries &entries)

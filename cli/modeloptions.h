@@ -14,7 +14,7 @@ namespace velmora {
 
 // --model, --matrix, --n0 and --harvest: the options that set the model. --model is read
 // first, so the others override the file's values wherever they stand.
-extern const std::vector<OptionSpec> kModelOptions;
+extern const std::vector<AcceptedOption> kModelOptions;
 extern const char *const kModelOptionsHelp;
 // How the values are read and checked, for the end of a command's help.
 extern const char *const kValuesHelp;

@@ -7,7 +7,7 @@
 namespace velmora {
 
 std::optional<std::string> readOptions(const std::vector<std::string> &arguments,
-                                       const std::vector<OptionSpec> &specs,
+                                       const std::vector<AcceptedOption> &accepted,
                                        std::vector<GivenOption> &given)
 {
     for (size_t i = 0; i < arguments.size(); ++i) {
@@ -18,12 +18,12 @@ std::optional<std::string> readOptions(const std::vector<std::string> &arguments
             value = option.name.substr(equals + 1);
             option.name.erase(equals);
         }
-        const auto spec = std::find_if(specs.begin(), specs.end(), [&](const OptionSpec &s) {
-            return s.name == option.name;
-        });
-        if (spec == specs.end() || (!spec->takesValue && value))
+        const auto known =
+            std::find_if(accepted.begin(), accepted.end(),
+                         [&](const AcceptedOption &a) { return a.name == option.name; });
+        if (known == accepted.end() || (!known->takesValue && value))
             return "unknown option " + arguments[i];
-        if (spec->takesValue && !value) {
+        if (known->takesValue && !value) {
             if (i + 1 >= arguments.size())
                 return "option " + option.name + " needs a value";
             value = arguments[++i];
@@ -31,8 +31,8 @@ std::optional<std::string> readOptions(const std::vector<std::string> &arguments
         option.value = value.value_or(std::string());
         given.push_back(std::move(option));
     }
-    std::stable_partition(given.begin(), given.end(), [&specs](const GivenOption &option) {
-        return std::any_of(specs.begin(), specs.end(), [&option](const OptionSpec &s) {
+    std::stable_partition(given.begin(), given.end(), [&accepted](const GivenOption &option) {
+        return std::any_of(accepted.begin(), accepted.end(), [&option](const AcceptedOption &s) {
             return s.name == option.name && s.readFirst;
         });
     });

@@ -7,7 +7,7 @@
 namespace velmora {
 
 // One option a command takes.
-struct OptionSpec {
+struct AcceptedOption {
     std::string name; // "--steps"
     bool takesValue = true;
     bool readFirst = false; // handed over before the others, wherever it was given
@@ -24,7 +24,7 @@ struct GivenOption {
 // the order given (those read first ahead of the others); returns the refusal (one line), or
 // nothing when all were understood.
 std::optional<std::string> readOptions(const std::vector<std::string> &arguments,
-                                       const std::vector<OptionSpec> &specs,
+                                       const std::vector<AcceptedOption> &accepted,
                                        std::vector<GivenOption> &given);
 
 // Splits "a,b,c" into its comma-separated texts (one text for no comma).

@@ -53,14 +53,14 @@ std::optional<std::string> readWhole(const GivenOption &option, int low, int hig
 
 RiskOptionsRead readRiskOptions(const std::vector<std::string> &arguments)
 {
-    std::vector<OptionSpec> specs = kModelOptions;
+    std::vector<AcceptedOption> accepted = kModelOptions;
     for (const char *name : {"--cv-survival", "--cv-fecundity", "--threshold", "--replicates",
                              "--steps", "--seed", "--threads", "--out"})
-        specs.push_back({name});
-    specs.push_back({"--demographic", false});
-    specs.push_back({"--json", false});
+        accepted.push_back({name});
+    accepted.push_back({"--demographic", false});
+    accepted.push_back({"--json", false});
     std::vector<GivenOption> given;
-    if (const auto problem = readOptions(arguments, specs, given))
+    if (const auto problem = readOptions(arguments, accepted, given))
         return refused(*problem);
 
     const double unlimited = HUGE_VAL;

@@ -130,11 +130,11 @@ int writeFiles(Module1 &history, const QString &base, const std::string &who, st
 int runCommand(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err)
 {
     const std::string who = "velmora-cli run";
-    std::vector<OptionSpec> specs = kModelOptions;
-    specs.push_back({"--steps"});
-    specs.push_back({"--out"});
+    std::vector<AcceptedOption> accepted = kModelOptions;
+    accepted.push_back({"--steps"});
+    accepted.push_back({"--out"});
     std::vector<GivenOption> given;
-    if (const auto problem = readOptions(arguments, specs, given))
+    if (const auto problem = readOptions(arguments, accepted, given))
         return refuse(err, who, *problem);
     EditEntries entries;
     int steps = kDefaultSteps;

@@ -44,9 +44,9 @@ std::string fileText(const QString &fileName)
 int saveModel(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err)
 {
     const std::string who = "velmora-cli save-model";
-    std::vector<OptionSpec> specs = kModelOptions;
-    specs.push_back({"--title"});
-    specs.push_back({"--notes"});
+    std::vector<AcceptedOption> accepted = kModelOptions;
+    accepted.push_back({"--title"});
+    accepted.push_back({"--notes"});
     // FILE is the one argument that is neither an option nor an option's value.
     std::vector<std::string> options;
     std::vector<std::string> files;
@@ -57,13 +57,13 @@ int saveModel(const std::vector<std::string> &arguments, std::ostream &out, std:
             continue;
         }
         options.push_back(a);
-        const auto spec = std::find_if(specs.begin(), specs.end(),
-                                       [&a](const OptionSpec &s) { return s.name == a; });
-        if (spec != specs.end() && spec->takesValue && i + 1 < arguments.size())
+        const auto option = std::find_if(accepted.begin(), accepted.end(),
+                                       [&a](const AcceptedOption &s) { return s.name == a; });
+        if (option != accepted.end() && option->takesValue && i + 1 < arguments.size())
             options.push_back(arguments[++i]);
     }
     std::vector<GivenOption> given;
-    if (const auto problem = readOptions(options, specs, given))
+    if (const auto problem = readOptions(options, accepted, given))
         return refuse(err, who, *problem);
     if (files.size() > 1)
         return refuse(err, who, "more than one FILE given: \"" + files[0] + "\" and \""

@@ -19,7 +19,7 @@ namespace velmora {
 
 namespace {
 
-struct ButtonSpec {
+struct ButtonPlace {
     const char *name;
     const char *caption;
     int left;
@@ -45,7 +45,7 @@ Larggraf::Larggraf(const Module1 &history, Dialogs &dialogs, QWidget *parent)
     setAutoFillBackground(true);
 
     // Listed in tab order; the chart takes its place between "Print" and "Age distribution".
-    static const ButtonSpec specs[] = {
+    static const ButtonPlace buttons[] = {
         {"Command1", "Population size", 120, 1575, true, &Larggraf::Command1_Click},
         {"Command2", "Growth rate", 1800, 1455, true, &Larggraf::Command2_Click},
         {"Command3", "Age structure", 3360, 1575, true, &Larggraf::Command3_Click},
@@ -56,7 +56,7 @@ Larggraf::Larggraf(const Module1 &history, Dialogs &dialogs, QWidget *parent)
         {"Command8", "Age distribution", 6432, 1836, false, &Larggraf::Command8_Click},
     };
     QList<QWidget *> tabOrder;
-    for (const ButtonSpec &entry : specs) {
+    for (const ButtonPlace &entry : buttons) {
         auto *button = new QPushButton(QString::fromLatin1(entry.caption), this);
         button->setObjectName(QString::fromLatin1(entry.name));
         button->setGeometry(twipsRect(entry.left, 7032, entry.width, 495));
