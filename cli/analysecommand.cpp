@@ -3,9 +3,7 @@
 #include "cli/commands.h"
 #include "cli/modeloptions.h"
 #include "model/analysis.h"
-#include "model/numbertext.h"
 
-#include <cmath>
 #include <ostream>
 
 namespace velmora {
@@ -48,10 +46,10 @@ int analyse(const std::vector<std::string> &arguments, std::ostream &out, std::o
             json = true;
         } else if (option.name == "--threshold") {
             // A number of animals written out in full: a typing slip must not become 0.
-            const ReadResult read = strictValue(option.value);
-            if (!read.ok() || !(read.value >= 0) || !std::isfinite(read.value))
+            const std::optional<ReadResult> read = plainNumber(option.value);
+            if (!read || !read->ok() || !(read->value >= 0))
                 return refuse(err, who, "--threshold needs a number of animals, 0 or more");
-            threshold = read.value;
+            threshold = read->value;
         } else if (const auto problem = applyModelOption(option, entries, &title)) {
             return refuse(err, who, *problem);
         }

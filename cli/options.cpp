@@ -64,12 +64,12 @@ std::optional<int> wholeNumber(const std::string &text, int low, int high)
     return value;
 }
 
-std::optional<double> plainNumber(const std::string &text)
+std::optional<ReadResult> plainNumber(const std::string &text)
 {
     const ReadResult read = strictValue(text);
     if (read.status == ReadStatus::NotANumber)
         return std::nullopt;
-    return read.value;
+    return read;
 }
 
 } // namespace velmora

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/numbertext.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -34,7 +36,8 @@ std::vector<std::string> splitList(const std::string &text);
 std::optional<int> wholeNumber(const std::string &text, int low, int high);
 
 // A plain number as a script would write it (blanks, a sign, digits with one ".", an
-// exponent), or nothing; a number beyond the range of a double is still a number here.
-std::optional<double> plainNumber(const std::string &text);
+// exponent), or nothing. A number beyond the range of a double is still a number here, read
+// with the status OutOfRange, so each caller decides what such a number means.
+std::optional<ReadResult> plainNumber(const std::string &text);
 
 } // namespace velmora

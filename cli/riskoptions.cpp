@@ -26,16 +26,15 @@ std::string quoted(const GivenOption &option)
 std::optional<std::string> readNumber(const GivenOption &option, double low, double high,
                                       double &value)
 {
-    const std::optional<double> number = plainNumber(option.value);
-    if (!number)
+    const std::optional<ReadResult> read = plainNumber(option.value);
+    if (!read)
         return option.name + ": \"" + option.value + "\" is not a number";
-    // plainNumber() takes a number past the range of a double as a number, with no value.
-    if (strictValue(option.value).status == ReadStatus::OutOfRange)
+    if (!read->ok())
         return quoted(option) + ": the number is beyond the range of a double";
-    if (!(*number >= low && *number <= high))
+    if (!(read->value >= low && read->value <= high))
         return quoted(option) + ": needs a number from " + numberText(low)
                + (std::isinf(high) ? std::string(" up") : " to " + numberText(high));
-    value = *number;
+    value = read->value;
     return std::nullopt;
 }
 
