@@ -1,3 +1,4 @@
+#include "tests/support/lesliematrix.h"
 #include "cli/analysisoutput.h"
 #include "model/analysisreport.h"
 #include "model/defaultmodel.h"
@@ -15,11 +16,6 @@ Q_DECLARE_METATYPE(Matrix4)
 Q_DECLARE_METATYPE(Vector4)
 
 namespace {
-
-Matrix4 leslie(const Vector4 &f, double s0, double s1, double s2)
-{
-    return {f[0], f[1], f[2], f[3], s0, 0, 0, 0, 0, s1, 0, 0, 0, 0, s2, 0};
-}
 
 QJsonObject readBack(const ModelAnalysis &a)
 {

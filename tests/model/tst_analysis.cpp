@@ -1,3 +1,4 @@
+#include "tests/support/lesliematrix.h"
 #include "model/analysis.h"
 #include "model/analysisreport.h"
 #include "model/defaultmodel.h"
@@ -18,12 +19,6 @@ Q_DECLARE_METATYPE(Verdict)
 Q_DECLARE_METATYPE(HarvestLimitStatus)
 
 namespace {
-
-// A 4-class Leslie matrix from its fecundities and survival rates.
-Matrix4 leslie(const Vector4 &f, double s0, double s1, double s2)
-{
-    return {f[0], f[1], f[2], f[3], s0, 0, 0, 0, 0, s1, 0, 0, 0, 0, s2, 0};
-}
 
 const Matrix4 kDefault = leslie({0, 1, 2, 1}, 0.5, 1, 0.5);
 // The textbook 3-class matrix, fecundities (0, 4, 3), survivals (0.5, 0.25), in the 4-class

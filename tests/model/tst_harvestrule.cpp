@@ -1,3 +1,4 @@
+#include "tests/support/lesliematrix.h"
 #include "model/analysis.h"
 #include "model/harvestrule.h"
 
@@ -13,11 +14,6 @@ Q_DECLARE_METATYPE(Vector4)
 Q_DECLARE_METATYPE(RuleVerdict)
 
 namespace {
-
-Matrix4 leslie(const Vector4 &f, double s0, double s1, double s2)
-{
-    return {f[0], f[1], f[2], f[3], s0, 0, 0, 0, 0, s1, 0, 0, 0, 0, s2, 0};
-}
 
 const Matrix4 kDefault = leslie({0, 1, 2, 1}, 0.5, 1, 0.5);
 const Matrix4 kThreeClass = leslie({0, 4, 3, 0}, 0.5, 0.25, 0);

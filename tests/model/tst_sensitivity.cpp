@@ -1,3 +1,4 @@
+#include "tests/support/lesliematrix.h"
 #include "model/sensitivity.h"
 
 #include <Eigen/Eigenvalues>
@@ -9,11 +10,6 @@
 using namespace velmora;
 
 namespace {
-
-Matrix4 leslie(const Vector4 &f, double s0, double s1, double s2)
-{
-    return {f[0], f[1], f[2], f[3], s0, 0, 0, 0, 0, s1, 0, 0, 0, 0, s2, 0};
-}
 
 // The root of largest real part, also of a matrix that a step below a zero cell has made
 // negative there.

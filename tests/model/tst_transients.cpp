@@ -1,3 +1,4 @@
+#include "tests/support/lesliematrix.h"
 #include "model/analysis.h"
 #include "model/transients.h"
 
@@ -11,11 +12,6 @@ Q_DECLARE_METATYPE(Matrix4)
 Q_DECLARE_METATYPE(Vector4)
 
 namespace {
-
-Matrix4 leslie(const Vector4 &f, double s0, double s1, double s2)
-{
-    return {f[0], f[1], f[2], f[3], s0, 0, 0, 0, 0, s1, 0, 0, 0, 0, s2, 0};
-}
 
 const Matrix4 kDefault = leslie({0, 1, 2, 1}, 0.5, 1, 0.5);
 const double kGolden = (1 + std::sqrt(5.0)) / 2;
