@@ -6,16 +6,7 @@ program=$1
 
 fail() { echo "smoke: $*" >&2; kill "$pid" 2>/dev/null; exit 1; }
 
-# Waits until a visible window of that title exists and prints its id.
-window() {
-    local id
-    for _ in $(seq 1 100); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
-        if [ -n "$id" ]; then echo "$id"; return 0; fi
-        sleep 0.1
-    done
-    return 1
-}
+. "$(dirname "$0")/xwindows.sh"
 
 # Gives a window the keyboard (there is no window manager to do it) and types a key.
 press() {
