@@ -1,5 +1,6 @@
 #include "modelfile/modelfile.h"
 
+#include "export/safewrite.h"
 #include "model/defaultmodel.h"
 #include "model/numbertext.h"
 #include "model/simulation.h"
@@ -9,7 +10,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 
 #include <cmath>
 #include <algorithm>
@@ -309,20 +309,9 @@ ModelFileWrite writeModelFile(const QString &fileName, const ModelDocument &docu
         result.message = QStringLiteral("\"%1\" was not written: %2").arg(name, problem);
         return result;
     }
-    // Unbuffered: a buffered QSaveFile that fails only while flushing at commit (a full disk)
-    // still renames the cut-off file over the old one.
-    QSaveFile file(fileName);
-    const QByteArray bytes = modelFileBytes(document);
-    bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-    for (qint64 done = 0; written && done < bytes.size();) {
-        // A short write says nothing; the next one gives the reason.
-        const qint64 step = file.write(bytes.constData() + done, bytes.size() - done);
-        written = step > 0;
-        done += step;
-    }
-    if (!written || !file.commit()) {
+    if (const auto failure = writeFileSafely(fileName, modelFileBytes(document))) {
         result.message = QStringLiteral("\"%1\" could not be written: %2")
-                             .arg(name, oneLine(file.errorString()));
+                             .arg(name, oneLine(failure->reason));
         return result;
     }
     result.ok = true;
