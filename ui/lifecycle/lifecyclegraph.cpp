@@ -21,9 +21,9 @@ namespace {
 
 constexpr double kMargin = 18;       // round the picture
 constexpr double kPad = 6;           // inside a node, round its name
-constexpr double kNameWidth = 110;   // a longer name wraps
+constexpr double kNameWidth = 96;   // a longer name wraps
 constexpr double kMinNodeWidth = 64;
-constexpr double kMinGap = 60;       // between the nodes of a row
+constexpr double kMinGap = 52;       // between the nodes of a row
 constexpr double kLoopWidth = 26;
 constexpr double kLoopHeight = 28;
 constexpr double kLabelGap = 3;      // between a line and its label
@@ -162,6 +162,16 @@ QPainterPath loopPath(const QPointF &edge, double sign)
 
 } // namespace
 
+QString stageCaption(const StageModel &model, int stage)
+{
+    // A name that is a number already (the main window's age classes 0..3) would be confused
+    // by a second one.
+    const QString name = QString::fromStdString(model.stages[size_t(stage)]);
+    bool numeric = false;
+    name.toInt(&numeric);
+    return numeric ? name : QStringLiteral("%1. %2").arg(stage + 1).arg(name);
+}
+
 LifeCycleLayout layoutLifeCycle(const StageModel &model, const TextMeasure &measure,
                                 int stagesPerRow)
 {
@@ -180,10 +190,7 @@ LifeCycleLayout layoutLifeCycle(const StageModel &model, const TextMeasure &meas
         GraphNode node;
         node.stage = i;
         node.row = i / stagesPerRow;
-        // Numbered as the grids number their rows and columns.
-        node.lines = wrapName(
-            QStringLiteral("%1. %2").arg(i + 1).arg(QString::fromStdString(model.stages[size_t(i)])),
-            measure);
+        node.lines = wrapName(stageCaption(model, i), measure);
         for (const QString &line : node.lines)
             maxLine = std::max(maxLine, measure(line).width());
         maxLines = std::max(maxLines, int(node.lines.size()));
@@ -411,9 +418,34 @@ LifeCycleLayout layoutLifeCycle(const StageModel &model, const TextMeasure &meas
             const double bend = kRowGap + 30;
             arc.path = QPainterPath(a);
             arc.path.cubicTo(a.x(), a.y() + sign * bend, b.x(), b.y() - sign * bend, b.x(), b.y());
-            arc.labelBox = labelAt(arc.path.pointAtPercent(0.5), label);
             break;
         }
+        }
+    }
+
+    // An arrow between rows crosses other rows' lines; its label slides along it to the first
+    // place clear of every node and every label placed before it.
+    for (GraphArc &arc : layout.arcs) {
+        if (arc.shape != ArcShape::Across)
+            continue;
+        const QSizeF label = measure(arc.label);
+        const auto clear = [&layout, &arc](const QRectF &box) {
+            for (const GraphNode &node : layout.nodes) {
+                if (box.intersects(node.box.adjusted(-2, -2, 2, 2)))
+                    return false;
+            }
+            for (const GraphArc &other : layout.arcs) {
+                if (&other != &arc && !other.labelBox.isNull()
+                    && box.intersects(other.labelBox.adjusted(-2, 0, 2, 0)))
+                    return false;
+            }
+            return true;
+        };
+        arc.labelBox = labelAt(arc.path.pointAtPercent(0.5), label);
+        for (int k = 1; k < 50 && !clear(arc.labelBox); ++k) {
+            // 0.5, 0.49, 0.51, 0.48, ...: the middle first, then outwards on both sides.
+            const double t = 0.5 + (k % 2 ? -1 : 1) * ((k + 1) / 2) * 0.01;
+            arc.labelBox = labelAt(arc.path.pointAtPercent(t), label);
         }
     }
 

@@ -71,6 +71,10 @@ struct LifeCycleLayout {
     QSizeF size;      // the whole picture, margins included
 };
 
+// A stage as the graph and the chart name it: numbered as the grids number their rows and
+// columns ("3. large juveniles").
+QString stageCaption(const StageModel &model, int stage);
+
 // The life-cycle graph of `model` as it is drawn in the literature: one node a stage, stages in
 // a row in their order (wrapping after `stagesPerRow`), stasis loops above, growth arrows
 // between neighbours, reproduction and retrogression arcs curving back below, an arrow for each

@@ -26,6 +26,7 @@
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QStyledItemDelegate>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QValueAxis>
 #include <QVBoxLayout>
@@ -55,6 +56,8 @@ protected:
     void paintEvent(QPaintEvent *) override
     {
         QPainter painter(this);
+        // The layout's size is fractional: the last row and column of pixels are white too.
+        painter.fillRect(rect(), Qt::white);
         paintLifeCycle(painter, m_layout, graphFont());
     }
 
@@ -90,7 +93,7 @@ public:
         painter->setPen(option.state & QStyle::State_Selected
                             ? option.palette.color(QPalette::HighlightedText)
                             : option.palette.color(QPalette::Text));
-        painter->drawText(box, Qt::AlignRight | Qt::AlignVCenter, fitted.text);
+        painter->drawText(box, plain.displayAlignment, fitted.text);
         painter->restore();
     }
 };
@@ -98,6 +101,19 @@ public:
 QString stageName(const StageModel &model, int i)
 {
     return QString::fromStdString(model.stages[size_t(i)]);
+}
+
+// Ten colours told apart on screen and in print; beyond ten stages the line is dashed too, so
+// no two of twenty stages look alike (the chart's own theme repeats after five).
+QPen stagePen(int stage)
+{
+    static const QColor colours[] = {{31, 119, 180}, {255, 127, 14}, {44, 160, 44},
+                                     {214, 39, 40},  {148, 103, 189}, {140, 86, 75},
+                                     {227, 119, 194}, {127, 127, 127}, {188, 189, 34},
+                                     {23, 190, 207}};
+    QPen pen(colours[stage % 10], 1.8);
+    pen.setStyle(stage / 10 % 2 ? Qt::DashLine : Qt::SolidLine);
+    return pen;
 }
 
 // One line a stage and the total over t, on a linear or logarithmic axis. A log axis leaves out
@@ -116,7 +132,7 @@ void buildStageChart(QChart &chart, const StageModel &model,
     std::vector<QLineSeries *> lines;
     for (int i = 0; i < n; ++i) {
         lines.push_back(new QLineSeries);
-        lines.back()->setName(QStringLiteral("%1. %2").arg(i + 1).arg(stageName(model, i)));
+        lines.back()->setName(stageCaption(model, i));
     }
     std::vector<QList<QPointF>> points(size_t(n) + 1);
     for (size_t t = 0; t < history.size(); ++t) {
@@ -134,6 +150,7 @@ void buildStageChart(QChart &chart, const StageModel &model,
     for (int i = 0; i < n; ++i) {
         lines[size_t(i)]->replace(points[size_t(i)]);
         chart.addSeries(lines[size_t(i)]);
+        lines[size_t(i)]->setPen(stagePen(i));
     }
     total->replace(points[size_t(n)]);
     chart.addSeries(total);
@@ -142,8 +159,13 @@ void buildStageChart(QChart &chart, const StageModel &model,
     auto *x = new QValueAxis;
     x->setTitleText(LifeCycleWindow::tr("t"));
     x->setLabelFormat(QStringLiteral("%d"));
-    x->setRange(0, std::max<double>(1, double(history.size()) - 1));
-    x->setTickCount(6);
+    // Whole steps on the axis: one tick a step for a short run, round numbers for a long one.
+    const int last = std::max(5, int(history.size()) - 1);
+    x->setRange(0, last);
+    if (last <= 10)
+        x->setTickCount(last + 1);
+    else
+        x->applyNiceNumbers();
     QAbstractAxis *y = nullptr;
     if (logScale) {
         auto *axis = new QLogValueAxis;
@@ -156,6 +178,7 @@ void buildStageChart(QChart &chart, const StageModel &model,
     } else {
         auto *axis = new QValueAxis;
         axis->setRange(0, high > 0 ? high * 1.05 : 1);
+        axis->applyNiceNumbers();
         axis->setLabelFormat(QStringLiteral("%g"));
         y = axis;
     }
@@ -198,7 +221,6 @@ QTableWidget *LifeCycleWindow::makeGrid(const QString &name, const QString &spok
     grid->horizontalHeader()->setMinimumSectionSize(24);
     grid->verticalHeader()->setDefaultSectionSize(22);
     grid->setEditTriggers(QAbstractItemView::AllEditTriggers);
-    grid->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     connect(grid, &QTableWidget::itemChanged, this, &LifeCycleWindow::cellEdited);
     return grid;
 }
@@ -219,42 +241,48 @@ void LifeCycleWindow::buildControls()
     m_sourceLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     outer->addWidget(m_sourceLabel);
 
+    // The graph across the whole width: a cycle of up to eight stages fits without scrolling.
+    m_graphArea = new QScrollArea(this);
+    m_graphArea->setObjectName(QStringLiteral("graphArea"));
+    m_graph = new LifeCycleGraphView(m_graphArea);
+    m_graph->setAccessibleName(tr("Life-cycle graph"));
+    m_graphArea->setWidget(m_graph);
+    m_graphArea->setAlignment(Qt::AlignCenter);
+    m_graphArea->setBackgroundRole(QPalette::Base);
+    outer->addWidget(m_graphArea, 4);
+
     auto *body = new QHBoxLayout;
     body->setSpacing(twips(180));
-    outer->addLayout(body, 1);
+    outer->addLayout(body, 7);
 
-    // The grids on the left, as the matrices are written: rows the stage moved to.
+    // The grids, as the matrices are written: rows the stage moved to, columns from.
     auto *grids = new QVBoxLayout;
     grids->setSpacing(twips(30));
-    const auto heading = [this, grids](const QString &name, const QString &text) {
-        QLabel *label = makeLabel(this, name, timesFont(11, true), Qt::black);
-        label->setText(text);
-        grids->addWidget(label);
-        return label;
-    };
-    heading(QStringLiteral("stagesLabel"), tr("Stages: name, N(0) and harvest H"));
+    QLabel *stagesLabel = makeLabel(this, QStringLiteral("stagesLabel"), timesFont(11, true),
+                                    Qt::black);
+    stagesLabel->setText(tr("Stages: name, N(0) and harvest H"));
+    grids->addWidget(stagesLabel);
     m_stagesGrid = makeGrid(QStringLiteral("stagesGrid"), tr("Stages: name, N(0) and H"));
     m_stagesGrid->setColumnCount(3);
     m_stagesGrid->setHorizontalHeaderLabels({tr("Name"), tr("N(0)"), tr("H")});
-    m_stagesGrid->setColumnWidth(0, 170);
-    m_stagesGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_stagesGrid->setSelectionMode(QAbstractItemView::SingleSelection);
-    grids->addWidget(m_stagesGrid, 2);
-    heading(QStringLiteral("uLabel"),
-            tr("U: survival and growth (column: from, row: to; each column sums to at most 1)"))
-        ->setWordWrap(true);
+    m_stagesGrid->setColumnWidth(0, 190);
+    m_stagesGrid->setColumnWidth(1, 90);
+    m_stagesGrid->setColumnWidth(2, 90);
+    grids->addWidget(m_stagesGrid, 4);
+    m_matrices = new QTabWidget(this);
+    m_matrices->setObjectName(QStringLiteral("matrices"));
+    m_matrices->setFont(appFont(QStringLiteral("MS Sans Serif"), 9.6));
     m_uGrid = makeGrid(QStringLiteral("uGrid"), tr("U, survival and growth"));
-    grids->addWidget(m_uGrid, 2);
-    heading(QStringLiteral("fLabel"), tr("F: reproduction"));
     m_fGrid = makeGrid(QStringLiteral("fGrid"), tr("F, reproduction"));
-    grids->addWidget(m_fGrid, 2);
-    m_showClonal = new QCheckBox(tr("&Clonal reproduction C"), this);
-    m_showClonal->setObjectName(QStringLiteral("showClonal"));
-    m_showClonal->setFont(appFont(QStringLiteral("MS Sans Serif"), 9.6));
-    grids->addWidget(m_showClonal);
     m_cGrid = makeGrid(QStringLiteral("cGrid"), tr("C, clonal reproduction"));
-    m_cGrid->setVisible(false);
-    grids->addWidget(m_cGrid, 2);
+    m_matrices->addTab(m_uGrid, tr("&U: survival and growth"));
+    m_matrices->addTab(m_fGrid, tr("&F: reproduction"));
+    m_matrices->addTab(m_cGrid, tr("&C: clonal"));
+    m_matrices->setTabVisible(2, false);
+    m_uGrid->setToolTip(tr("Column: the stage moved from; row: the stage moved to. "
+                           "Each column sums to at most 1."));
+    m_fGrid->setToolTip(tr("Column: the parents' stage; row: the stage the young are born into."));
+    grids->addWidget(m_matrices, 5);
 
     const QFont buttonFont = appFont(QStringLiteral("MS Sans Serif"), 9.6);
     const auto button = [&](const QString &name, const QString &caption, const QString &spoken) {
@@ -273,26 +301,20 @@ void LifeCycleWindow::buildControls()
                               tr("Add a stage after the selected one"));
     QPushButton *remove = button(QStringLiteral("cmdRemoveStage"), tr("Re&move stage"),
                                  tr("Remove the selected stage"));
+    m_showClonal = new QCheckBox(tr("C&lonal reproduction"), this);
+    m_showClonal->setObjectName(QStringLiteral("showClonal"));
+    m_showClonal->setFont(buttonFont);
     stageButtons->addWidget(add);
     stageButtons->addWidget(remove);
     stageButtons->addStretch();
+    stageButtons->addWidget(m_showClonal);
     grids->addLayout(stageButtons);
+    grids->setContentsMargins(0, 0, 0, 0);
     auto *gridColumn = new QWidget(this);
     gridColumn->setLayout(grids);
-    gridColumn->setFixedWidth(twips(7800));
-    grids->setContentsMargins(0, 0, 0, 0);
+    gridColumn->setFixedWidth(twips(8700));
     body->addWidget(gridColumn);
 
-    // The graph over the chart on the right.
-    auto *pictures = new QVBoxLayout;
-    m_graphArea = new QScrollArea(this);
-    m_graphArea->setObjectName(QStringLiteral("graphArea"));
-    m_graph = new LifeCycleGraphView(m_graphArea);
-    m_graph->setAccessibleName(tr("Life-cycle graph"));
-    m_graphArea->setWidget(m_graph);
-    m_graphArea->setAlignment(Qt::AlignCenter);
-    m_graphArea->setBackgroundRole(QPalette::Base);
-    pictures->addWidget(m_graphArea, 5);
     m_chart = new QChartView(new QChart, this);
     m_chart->setObjectName(QStringLiteral("chart"));
     m_chart->setRenderHint(QPainter::Antialiasing);
@@ -300,8 +322,7 @@ void LifeCycleWindow::buildControls()
     m_chart->chart()->legend()->setAlignment(Qt::AlignRight);
     m_chart->chart()->legend()->setFont(appFont(QStringLiteral("Arial"), 8.5));
     m_chart->chart()->setMargins(QMargins(4, 4, 4, 4));
-    pictures->addWidget(m_chart, 4);
-    body->addLayout(pictures, 1);
+    body->addWidget(m_chart, 1);
 
     auto *commands = new QHBoxLayout;
     commands->setSpacing(twips(120));
@@ -317,7 +338,7 @@ void LifeCycleWindow::buildControls()
     QLabel *stepsLabel = makeLabel(this, QStringLiteral("stepsLabel"), timesFont(11), Qt::black);
     stepsLabel->setText(tr("st&eps"));
     stepsLabel->setBuddy(m_steps);
-    m_logScale = new QCheckBox(tr("&Log scale"), this);
+    m_logScale = new QCheckBox(tr("L&og scale"), this);
     m_logScale->setObjectName(QStringLiteral("logScale"));
     m_logScale->setFont(buttonFont);
     m_runLabel = makeLabel(this, QStringLiteral("runLabel"), timesFont(11, true), kTitle);
@@ -346,7 +367,9 @@ void LifeCycleWindow::buildControls()
     connect(m_send, &QPushButton::clicked, this, &LifeCycleWindow::sendToMainWindow);
     connect(back, &QPushButton::clicked, this, &LifeCycleWindow::backRequested);
     connect(m_showClonal, &QCheckBox::toggled, this, [this](bool on) {
-        m_cGrid->setVisible(on);
+        m_matrices->setTabVisible(2, on);
+        if (on)
+            m_matrices->setCurrentIndex(2);
     });
 }
 

@@ -13,6 +13,7 @@ class QLabel;
 class QPushButton;
 class QScrollArea;
 class QSpinBox;
+class QTabWidget;
 class QTableWidget;
 class QTableWidgetItem;
 
@@ -91,7 +92,7 @@ private:
     QTableWidget *m_uGrid = nullptr;
     QTableWidget *m_fGrid = nullptr;
     QTableWidget *m_cGrid = nullptr;
-    QLabel *m_cLabel = nullptr;
+    QTabWidget *m_matrices = nullptr; // U, F and C, C only on request
     QCheckBox *m_showClonal = nullptr;
     QScrollArea *m_graphArea = nullptr;
     LifeCycleGraphView *m_graph = nullptr;

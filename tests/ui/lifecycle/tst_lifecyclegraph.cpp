@@ -173,6 +173,16 @@ void TestLifeCycleGraph::labelsClearOfNodesAndEachOther_data()
     dense.U.setConstant(0.2);
     dense.F.setConstant(1);
     QTest::addRow("every entry") << dense << 50;
+    // Wrapped to three rows, births into stage 1 from the two later rows.
+    StageModel twenty = emptyStageModel(20);
+    for (int i = 0; i < 20; ++i) {
+        twenty.U(i, i) = 0.55;
+        if (i + 1 < 20)
+            twenty.U(i + 1, i) = 0.3;
+        if (i >= 12)
+            twenty.F(0, i) = 2.5 + i;
+    }
+    QTest::addRow("twenty stages in three rows") << twenty << 20 + 19 + 8;
 }
 
 void TestLifeCycleGraph::labelsClearOfNodesAndEachOther()
@@ -227,7 +237,7 @@ void TestLifeCycleGraph::savesPictureOrNamesFile()
     const QByteArray bytes = file.readAll();
     QVERIFY(bytes.startsWith(start));
     if (start == "<?xml")
-        QVERIFY(bytes.contains("mature breeders"));
+        QVERIFY(bytes.contains("remigrants"));
 }
 
 QTEST_MAIN(TestLifeCycleGraph)
