@@ -110,21 +110,27 @@ std::optional<std::string> roundedNumberText(const std::string &text, int digits
         }
     }
 
+    // Zeros that close the digits kept say nothing a shorter text does not; the tool tip holds
+    // the whole number. Zeros before the units still hold places.
+    const size_t meaningful = shown.find_last_not_of('0') + 1;
+
     std::string result = d->negative ? "-" : "";
     // The place of the last digit kept: above the units, plain digits would have to be zeros.
     const long lastPlace = d->power - static_cast<long>(kept) + 1;
     if (d->exponentForm || lastPlace > 0) {
         result += shown.substr(0, 1);
-        if (kept > 1)
-            result += "." + shown.substr(1);
+        if (meaningful > 1)
+            result += "." + shown.substr(1, meaningful - 1);
         return result + exponentText(d->power);
     }
-    if (d->power < 0)
-        return result + "0." + std::string(static_cast<size_t>(-d->power - 1), '0') + shown;
+    if (d->power < 0) {
+        return result + "0." + std::string(static_cast<size_t>(-d->power - 1), '0')
+               + shown.substr(0, meaningful);
+    }
     const size_t integerDigits = static_cast<size_t>(d->power) + 1;
     result += shown.substr(0, integerDigits);
-    if (kept > integerDigits)
-        result += "." + shown.substr(integerDigits);
+    if (meaningful > integerDigits)
+        result += "." + shown.substr(integerDigits, meaningful - integerDigits);
     return result;
 }
 

@@ -11,8 +11,9 @@ namespace velmora {
 int significantDigits(const std::string &text);
 
 // A decimal number text rounded half away from zero to `digits` significant digits, for a box
-// too narrow to show the whole text; digits kept are shown even where they are zeros:
-//   ("1.0000000000001E+20", 2) -> "1.0E+20", ("0.333333333333333", 3) -> "0.333".
+// too narrow to show the whole text; zeros closing the digits kept are left out, so the text
+// may have fewer digits: ("2.50000000000006E+20", 3) -> "2.5E+20", ("0.333333333333333", 3)
+// -> "0.333".
 // An exponent stays. Rounding into the digits before the point writes the exponent form
 // ("214552694.349876", 4) -> "2.146E+08": dropping or zeroing them would read as another number.
 // nullopt when the text is no decimal number or already has no more than `digits` digits.

@@ -41,15 +41,10 @@ double pixelSize(const QFont &font, const QPaintDevice *device)
     return (device ? QFontMetricsF(font, device) : QFontMetricsF(font)).height();
 }
 
-} // namespace
-
-FittedText fitFieldText(const QString &text, const QFont &font, qreal width,
-                        const QPaintDevice *device)
+// The text in a smaller font, or rounded, in `width`; `full` is its width at the font's size.
+FittedText fitSmaller(const QString &text, const QFont &font, qreal width,
+                      const QPaintDevice *device, qreal full)
 {
-    const QFontMetricsF metrics = device ? QFontMetricsF(font, device) : QFontMetricsF(font);
-    const qreal full = metrics.horizontalAdvance(text);
-    if (full <= width)
-        return {text, font};
     // A text's width grows about in proportion to its size: start at the step it would need.
     const double needed = std::floor(width / full / kScaleStep) * kScaleStep;
     for (double scale = std::min(needed, 1.0 - kScaleStep); scale >= kSmallestScale - 1e-9;
@@ -85,14 +80,29 @@ FittedText fitFieldText(const QString &text, const QFont &font, qreal width,
     return {smallMetrics.elidedText(text, Qt::ElideRight, width), small};
 }
 
-const FittedText &FittedCache::get(const QString &newText, const QFont &newFont,
-                                   qreal newWidth, const QPaintDevice *device)
+} // namespace
+
+FittedText fitFieldText(const QString &text, const QFont &font, qreal width,
+                        const QPaintDevice *device, int inset)
 {
-    if (newWidth != width || newText != text || newFont != font) {
-        fitted = fitFieldText(newText, newFont, newWidth, device);
+    const QFontMetricsF metrics = device ? QFontMetricsF(font, device) : QFontMetricsF(font);
+    const qreal full = metrics.horizontalAdvance(text);
+    if (full <= width)
+        return {text, font};
+    FittedText fitted = fitSmaller(text, font, std::max<qreal>(width - 2 * inset, 0), device, full);
+    fitted.inset = inset;
+    return fitted;
+}
+
+const FittedText &FittedCache::get(const QString &newText, const QFont &newFont,
+                                   qreal newWidth, const QPaintDevice *device, int newInset)
+{
+    if (newWidth != width || newText != text || newFont != font || newInset != inset) {
+        fitted = fitFieldText(newText, newFont, newWidth, device, newInset);
         text = newText;
         font = newFont;
         width = newWidth;
+        inset = newInset;
     }
     return fitted;
 }
@@ -120,7 +130,9 @@ QRect NumberField::textBox() const
 
 FittedText NumberField::shown() const
 {
-    return m_cache.get(text(), font(), textBox().width(), this);
+    // A smaller font gives back the pixel lent to a narrow cell: its ink keeps 2 px from the
+    // frame, as in a line edit.
+    return m_cache.get(text(), font(), textBox().width(), this, 1);
 }
 
 void NumberField::refresh()
@@ -147,7 +159,8 @@ void NumberField::paintEvent(QPaintEvent *event)
     painter.setPen(palette().color(QPalette::Text));
     const Qt::Alignment horizontal =
         QStyle::visualAlignment(layoutDirection(), alignment()) & Qt::AlignHorizontal_Mask;
-    painter.drawText(textBox(), int(horizontal | Qt::AlignVCenter), fitted.text);
+    painter.drawText(textBox().adjusted(fitted.inset, 0, -fitted.inset, 0),
+                     int(horizontal | Qt::AlignVCenter), fitted.text);
 }
 
 void NumberField::resizeEvent(QResizeEvent *event)

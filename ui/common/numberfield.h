@@ -13,6 +13,7 @@ namespace velmora {
 struct FittedText {
     QString text;
     QFont font;
+    int inset = 0; // pixels kept clear on each side of the box
 };
 
 // The fitting a box last made, kept while its text, width and font stay the same.
@@ -20,19 +21,21 @@ struct FittedCache {
     QString text;
     qreal width = -1;
     QFont font;
+    int inset = 0;
     FittedText fitted;
 
     const FittedText &get(const QString &text, const QFont &font, qreal width,
-                          const QPaintDevice *device);
+                          const QPaintDevice *device, int inset = 0);
 };
 
 // Fits a field's text into `width` pixels, measured as drawn on `device`, never cutting a number:
 // the whole text at the font's size, else the whole text in a font shrunk in steps down to about
 // two thirds, else the number rounded to as many significant digits as fit at that size. Only a
 // one-digit form too wide even then shrinks further. A text that is no number and does not fit
-// at two thirds ends in an ellipsis.
+// at two thirds ends in an ellipsis. A text that needs a smaller font is fitted `inset` pixels
+// in from each side: the longest such texts fill their room, and their ink would touch a frame.
 FittedText fitFieldText(const QString &text, const QFont &font, qreal width,
-                        const QPaintDevice *device);
+                        const QPaintDevice *device, int inset = 0);
 
 // A one-line field of a number. At rest it paints its text as fitFieldText fits it; while the
 // user types in it, it shows the text as typed. text() and the accessible value stay the whole
