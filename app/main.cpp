@@ -10,12 +10,58 @@
 #include <QFileInfo>
 #include <QIcon>
 
+#include <cstdio>
+#include <cstring>
 #include <memory>
 
 using namespace velmora;
 
+namespace {
+
+// The texts of the program's own options.
+class ProgramOptions {
+    Q_DECLARE_TR_FUNCTIONS(ProgramOptions)
+
+public:
+    // Answers --help and --version on standard output; returns the exit status, or -1 when
+    // the program is to start. Read before the windows exist, so that it works without a
+    // display, as a package check or a script runs it.
+    static int answer(int argc, char **argv)
+    {
+        QString text;
+        for (int i = 1; i < argc && text.isEmpty(); ++i) {
+            if (std::strcmp(argv[i], "--version") == 0)
+                text = QStringLiteral("velmora %1\n").arg(QStringLiteral(VELMORA_VERSION));
+            else if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0)
+                text = tr("Usage: velmora [FILE]\n\n"
+                          "Starts Velmora, a teaching program for population ecology; with FILE,\n"
+                          "a model file (.velmora) is opened at the start.\n\n"
+                          "Options:\n"
+                          "  -h, --help   show this help\n"
+                          "  --version    show the version\n"
+                          "Qt's own options, such as -platform offscreen, are taken as well.\n"
+                          "velmora-cli runs the model without windows.\n");
+            else if (std::strcmp(argv[i], "--") == 0)
+                break;
+        }
+        if (text.isEmpty())
+            return -1;
+        const QByteArray bytes = text.toLocal8Bit();
+        const bool written = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout)
+                                 == size_t(bytes.size())
+                             && std::fflush(stdout) == 0;
+        if (!written)
+            std::fputs("velmora: standard output could not be written\n", stderr);
+        return written ? 0 : 1;
+    }
+};
+
+} // namespace
+
 int main(int argc, char **argv)
 {
+    if (const int status = ProgramOptions::answer(argc, argv); status >= 0)
+        return status;
     QApplication app(argc, argv);
     // The style goes in first: setting it waits while the font database is being filled.
     applyProgramLook();

@@ -10,6 +10,18 @@ namespace velmora {
 
 namespace {
 
+std::vector<AcceptedOption> analyseOptions()
+{
+    std::vector<AcceptedOption> accepted = kModelOptions;
+    accepted.push_back(
+        {"--threshold", "N",
+         QT_TRANSLATE_NOOP("CliText", "a population counts as gone below N animals (default 1;\n"
+                                      "0: only when a projection is rejected)")});
+    accepted.push_back({"--json", "",
+                        QT_TRANSLATE_NOOP("CliText", "print one JSON object instead of aligned text")});
+    return accepted;
+}
+
 std::string analyseHelp()
 {
     return std::string("Usage: velmora-cli analyse [--model FILE] [--matrix LIST] [--n0 LIST] "
@@ -18,30 +30,25 @@ std::string analyseHelp()
                        "Prints what the Analysis window shows for the model, with N(t) = N(0);\n"
                        "as text, a model file's title comes first.\n\n"
                        "Options:\n")
-           + kModelOptionsHelp
-           + "  --threshold N    a population counts as gone below N animals (default 1;\n"
-             "                   0: only when a projection is rejected)\n"
-             "  --json           print one JSON object instead of aligned text\n"
-             "  -h, --help       show this help\n"
-           + kValuesHelp
-           + "Exit status 0 when done; 2 with one line on standard error, and nothing done,\n"
-             "for a bad option or value.\n";
+           + optionsHelp(analyseOptions()) + said(CliText::tr(kValuesHelp))
+           + "Exit status 0 when done; 1 with one line on standard error when standard output\n"
+             "cannot be written; 2 with one line on standard error, and nothing done, for a bad\n"
+             "option or value.\n";
 }
 
 int analyse(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err)
 {
     const std::string who = "velmora-cli analyse";
-    std::vector<AcceptedOption> accepted = kModelOptions;
-    accepted.push_back({"--threshold"});
-    accepted.push_back({"--json", false});
-    std::vector<GivenOption> given;
-    if (const auto problem = readOptions(arguments, accepted, given))
+    ReadOptions given;
+    if (const auto problem = readOptions(arguments, analyseOptions(), given))
         return refuse(err, who, *problem);
+    if (!given.others.empty())
+        return refuse(err, who, unexpectedArgument(given.others.front()));
     EditEntries entries;
     bool json = false;
     double threshold = kQuasiExtinction;
     std::string title;
-    for (const GivenOption &option : given) {
+    for (const GivenOption &option : given.options) {
         if (option.name == "--json") {
             json = true;
         } else if (option.name == "--threshold") {
@@ -51,7 +58,7 @@ int analyse(const std::vector<std::string> &arguments, std::ostream &out, std::o
                 return refuse(err, who, "--threshold needs a number of animals, 0 or more");
             threshold = read->value;
         } else if (const auto problem = applyModelOption(option, entries, &title)) {
-            return refuse(err, who, *problem);
+            return refuseOption(err, who, *problem);
         }
     }
     if (const auto message = brokenRuleOf(entries))

@@ -55,8 +55,9 @@ std::string padRight(const std::string &text, size_t width)
 std::string row(const std::string &label, size_t labelWidth, const std::vector<std::string> &cells)
 {
     std::string line = padRight(label, labelWidth);
+    // A cell as wide as its column still keeps a blank from the one before it.
     for (const std::string &cell : cells)
-        line += padLeft(cell, kCellWidth);
+        line += padLeft(cell, std::max(kCellWidth, cell.size() + 1));
     return line;
 }
 

@@ -1,9 +1,15 @@
 #include "cli/commandline.h"
 
 #include "cli/commands.h"
+#include "cli/options.h"
+
+#include <QCommandLineParser>
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
+#include <cstring>
+#include <exception>
 #include <ostream>
 
 namespace velmora {
@@ -13,9 +19,13 @@ namespace {
 const std::array<const Command *, 4> kCommands{&kAnalyseCommand, &kRunCommand, &kRiskCommand,
                                                &kSaveModelCommand};
 
+const std::string kWho = "velmora-cli";
+
 std::string generalHelp()
 {
-    std::string help = "Usage: velmora-cli COMMAND [OPTIONS]\n\nCommands:\n";
+    std::string help = "Usage: velmora-cli COMMAND [OPTIONS]\n"
+                       "       velmora-cli help COMMAND\n"
+                       "       velmora-cli --version\n\nCommands:\n";
     for (const Command *command : kCommands) {
         std::string name = command->name;
         name.resize(12, ' ');
@@ -27,8 +37,45 @@ std::string generalHelp()
         help += "  " + name + summary + "\n";
     }
     return help
-           + "\nWithout model options a command uses the default model.\n"
-             "\"velmora-cli COMMAND --help\" lists the options of a command.\n";
+           + said(CliText::tr(
+               "\nWithout model options a command uses the default model.\n"
+               "\"velmora-cli COMMAND --help\" or \"velmora-cli help COMMAND\" lists the options\n"
+               "of a command; \"velmora-cli --version\" prints the version.\n"));
+}
+
+const Command *findCommand(const std::string &name)
+{
+    const auto command = std::find_if(kCommands.begin(), kCommands.end(),
+                                      [&name](const Command *c) { return name == c->name; });
+    return command == kCommands.end() ? nullptr : *command;
+}
+
+int unknownCommand(std::ostream &err, const std::string &name)
+{
+    std::vector<std::string> names;
+    for (const Command *command : kCommands)
+        names.push_back(command->name);
+    if (const auto nearest = nearestName(name, names))
+        return refuse(err, kWho,
+                      said(CliText::tr("unknown command %1; did you mean %2?")
+                               .arg(typed(name), typed(*nearest))));
+    return refuse(err, kWho, said(CliText::tr("unknown command %1").arg(typed(name))));
+}
+
+// "velmora-cli help [COMMAND]".
+int help(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err)
+{
+    if (arguments.size() > 1)
+        return refuse(err, kWho, said(CliText::tr("help takes one COMMAND")));
+    if (arguments.empty()) {
+        out << generalHelp();
+        return kExitOk;
+    }
+    const Command *command = findCommand(arguments.front());
+    if (!command)
+        return unknownCommand(err, arguments.front());
+    out << command->help();
+    return kExitOk;
 }
 
 } // namespace
@@ -45,26 +92,95 @@ int refuseValues(std::ostream &err, const std::string &who, const std::string &m
     return kExitUsage;
 }
 
+int refuseOption(std::ostream &err, const std::string &who, const Refusal &refusal)
+{
+    return refusal.ofValues ? refuseValues(err, who, refusal.text) : refuse(err, who, refusal.text);
+}
+
+std::string versionText()
+{
+    return kWho + " " + VELMORA_VERSION + "\n";
+}
+
 int runCommandLine(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err)
 {
-    if (arguments.empty())
-        return refuse(err, "velmora-cli", "no command given");
-    const std::string &name = arguments.front();
-    if (name == "--help" || name == "-h") {
+    // The program's own options come before the command; everything after the command's
+    // name belongs to the command.
+    QCommandLineParser parser;
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption versionOption(QStringLiteral("version"));
+    parser.addOption(helpOption);
+    parser.addOption(versionOption);
+    QStringList texts{QString::fromStdString(kWho)};
+    for (const std::string &a : arguments)
+        texts << QString::fromLatin1(a.data(), qsizetype(a.size()));
+    if (!parser.parse(texts)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        const std::string name = unknown.isEmpty() ? std::string() : unknown.front().toStdString();
+        // A command's option before the command: say where it belongs.
+        const auto given = std::find_if(arguments.begin(), arguments.end(),
+                                        [](const std::string &a) { return a.rfind("-", 0) == 0; });
+        return refuse(err, kWho,
+                      said(CliText::tr("unknown option %1; options of a command come after "
+                                       "its name")
+                               .arg(typed(given == arguments.end() ? name : *given))));
+    }
+    if (parser.isSet(versionOption)) {
+        out << versionText();
+        return kExitOk;
+    }
+    if (parser.isSet(helpOption)) {
         out << generalHelp();
         return kExitOk;
     }
-    const auto command = std::find_if(kCommands.begin(), kCommands.end(),
-                                      [&name](const Command *c) { return name == c->name; });
-    if (command == kCommands.end())
-        return refuse(err, "velmora-cli", "unknown command " + name);
-    const std::vector<std::string> rest(arguments.begin() + 1, arguments.end());
+    const QStringList positional = parser.positionalArguments();
+    if (positional.isEmpty())
+        return refuse(err, kWho, said(CliText::tr("no command given")));
+    std::vector<std::string> rest;
+    for (qsizetype i = 1; i < positional.size(); ++i)
+        rest.push_back(positional[i].toLatin1().toStdString());
+    const std::string name = positional.front().toLatin1().toStdString();
+    if (name == "help")
+        return help(rest, out, err);
+    const Command *command = findCommand(name);
+    if (!command)
+        return unknownCommand(err, name);
     if (std::any_of(rest.begin(), rest.end(),
                     [](const std::string &a) { return a == "--help" || a == "-h"; })) {
-        out << (*command)->help();
+        out << command->help();
         return kExitOk;
     }
-    return (*command)->run(rest, out, err);
+    return command->run(rest, out, err);
+}
+
+int runCaught(const std::function<int()> &command, std::ostream &err)
+{
+    try {
+        return command();
+    } catch (const std::exception &e) {
+        err << kWho << ": " << said(CliText::tr("the command stopped on an error: %1").arg(typed(e.what())))
+            << '\n';
+    } catch (...) {
+        err << kWho << ": " << said(CliText::tr("the command stopped on an unknown error")) << '\n';
+    }
+    return kExitFailed;
+}
+
+int outputChecked(int status, std::ostream &out, std::FILE *file, std::ostream &err)
+{
+    errno = 0;
+    out.flush(); // with the standard streams this is the fflush that meets the error
+    const bool flushed = std::fflush(file) == 0;
+    const bool lost = !out || !flushed || std::ferror(file);
+    if (!lost)
+        return status;
+    const std::string reason = errno != 0 ? std::strerror(errno) : "write error";
+    err << kWho << ": "
+        << said(CliText::tr("standard output could not be written (%1): the results are lost")
+                    .arg(typed(reason)))
+        << '\n';
+    return kExitFailed;
 }
 
 } // namespace velmora

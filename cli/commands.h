@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cli/options.h"
+
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -25,5 +27,8 @@ int refuse(std::ostream &err, const std::string &who, const std::string &why);
 
 // The one line of a command that was refused for a broken rule of the values.
 int refuseValues(std::ostream &err, const std::string &who, const std::string &message);
+
+// refuse() or refuseValues(), as the refusal says.
+int refuseOption(std::ostream &err, const std::string &who, const Refusal &refusal);
 
 } // namespace velmora

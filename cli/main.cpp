@@ -6,5 +6,11 @@ using namespace velmora;
 
 int main(int argc, char *argv[])
 {
-    return runCommandLine(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+    const int status = runCaught(
+        [&] {
+            return runCommandLine(std::vector<std::string>(argv + 1, argv + argc), std::cout,
+                                  std::cerr);
+        },
+        std::cerr);
+    return outputChecked(status, std::cout, stdout, std::cerr);
 }

@@ -15,21 +15,18 @@ namespace velmora {
 // --model, --matrix, --n0 and --harvest: the options that set the model. --model is read
 // first, so the others override the file's values wherever they stand.
 extern const std::vector<AcceptedOption> kModelOptions;
-extern const char *const kModelOptionsHelp;
 // How the values are read and checked, for the end of a command's help.
 extern const char *const kValuesHelp;
 
-bool isModelOption(const std::string &name);
-
 // Writes the values of one model option into the editing window's texts. A value must be
-// a plain number: a script's typo is refused, not read as the number it starts with.
-// Returns the refusal.
-std::optional<std::string> applyModelOption(const GivenOption &option, EditEntries &entries);
+// a plain number (a script's typo is refused, not read as the number it starts with) within
+// the editing window's rule for it. Returns the refusal, naming the option, value and rule.
+std::optional<Refusal> applyModelOption(const GivenOption &option, EditEntries &entries);
 // The same; --model also hands over the file's title and notes (UTF-8).
-std::optional<std::string> applyModelOption(const GivenOption &option, EditEntries &entries,
-                                            std::string *title, std::string *notes = nullptr);
+std::optional<Refusal> applyModelOption(const GivenOption &option, EditEntries &entries,
+                                        std::string *title, std::string *notes = nullptr);
 
-// The editing window's message for the first rule the values break, or nothing.
+// The first rule the values together break, in words, or nothing.
 std::optional<std::string> brokenRuleOf(const EditEntries &entries);
 
 // The run's step counter and history with the simulation that writes them, set up as the

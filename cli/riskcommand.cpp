@@ -6,6 +6,9 @@
 #include "model/numbertext.h"
 
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include <cmath>
 #include <ostream>
@@ -17,73 +20,60 @@ namespace {
 std::string riskHelp()
 {
     return std::string(
-               "Usage: velmora-cli risk [--matrix LIST] [--n0 LIST] [--harvest LIST]\n"
+               "Usage: velmora-cli risk [--model FILE] [--matrix LIST] [--n0 LIST] [--harvest LIST]\n"
                "                        [--cv-survival X] [--cv-fecundity X] [--demographic]\n"
                "                        [--threshold Q] [--replicates R] [--steps T] [--seed S]\n"
                "                        [--threads K] [--json] [--out FILE.csv]\n\n"
                "Projects the model R times for T steps with its vital rates drawn anew every\n"
                "year (each survival rate from a beta distribution, each fecundity from a\n"
                "lognormal one, with the model's rate as mean and the CV given) and prints the\n"
-               "chance that the total falls below Q within T steps, as the window \"Risk under\n"
-               "variability...\" does. Each step is N(t+1) = M(t) N(t) - H, negative classes 0.\n\n"
+               "chance that the total falls below Q (or to 0) within T steps, as the window\n"
+               "\"Risk under variability...\" does. Each step is N(t+1) = M(t) N(t) - H,\n"
+               "negative classes 0.\n\n"
                "Options:\n")
-           + kModelOptionsHelp
-           + "  --cv-survival X  coefficient of variation of each survival rate (default 0);\n"
-             "                   below sqrt((1 - s) / s) for a rate s, or its beta\n"
-             "                   distribution does not exist (rates of 0 and 1 do not vary)\n"
-             "  --cv-fecundity X the same for each fecundity, 0 to 10 (default 0)\n"
-             "  --demographic    whole animals: binomial survivors, Poisson births; N(0) and H\n"
-             "                   are rounded to whole numbers first\n"
-             "  --threshold Q    a total below Q counts as lost (default 1)\n"
-             "  --replicates R   1 to 100000 (default 1000)\n"
-             "  --steps T        1 to 1000 (default 100)\n"
-             "  --seed S         0 to 999999999 (default 1); one seed gives the same result\n"
-             "                   on any number of threads\n"
-             "  --threads K      1 to 64 (default: one per core)\n"
-             "  --json           print one JSON object: risk, mean, deterministic (T + 1\n"
-             "                   numbers each), percentiles (\"5\" ... \"95\"), finalRisk,\n"
-             "                   finalRiskInterval, logLambdaS (simulated, approximation)\n"
-             "  --out FILE.csv   also write the columns t, risk, p5, p25, p50, p75, p95, mean,\n"
-             "                   deterministic into FILE.csv\n"
-             "  -h, --help       show this help\n"
-           + kValuesHelp
+           + optionsHelp(riskOptions())
+           + said(CliText::tr(kValuesHelp))
            + "Exit status 0 when done; 1 with one line on standard error when the CSV file\n"
-             "cannot be written (the results are printed all the same); 2 with one line on\n"
+             "cannot be written (the results are printed all the same), standard output\n"
+             "cannot be written or the run cannot start its threads; 2 with one line on\n"
              "standard error, and nothing done, for a bad option or value.\n";
 }
 
-// A finite number in the program's text form (valid JSON), else null.
-std::string jsonNumber(double value)
+// A finite number as a JSON number that reads back as the same double, else null.
+QJsonValue jsonNumber(double value)
 {
-    return std::isfinite(value) ? numberText(value) : "null";
+    return std::isfinite(value) ? QJsonValue(value) : QJsonValue(QJsonValue::Null);
 }
 
-std::string jsonNumber(const std::optional<double> &value)
+QJsonValue jsonNumber(const std::optional<double> &value)
 {
-    return value ? jsonNumber(*value) : "null";
+    return value ? jsonNumber(*value) : QJsonValue(QJsonValue::Null);
 }
 
-std::string jsonArray(const std::vector<double> &values)
+QJsonArray jsonArray(const std::vector<double> &values)
 {
-    std::string out = "[";
-    for (size_t i = 0; i < values.size(); ++i)
-        out += (i > 0 ? ", " : "") + jsonNumber(values[i]);
-    return out + "]";
+    QJsonArray out;
+    for (const double value : values)
+        out.append(jsonNumber(value));
+    return out;
 }
 
 std::string riskJson(const RiskResult &r)
 {
-    std::string out = "{\n  \"risk\": " + jsonArray(r.risk) + ",\n  \"mean\": "
-                      + jsonArray(r.mean) + ",\n  \"deterministic\": " + jsonArray(r.deterministic)
-                      + ",\n  \"percentiles\": {";
+    QJsonObject percentiles;
     for (size_t k = 0; k < kRiskPercentiles.size(); ++k)
-        out += std::string(k > 0 ? "," : "") + "\n    \"" + std::to_string(kRiskPercentiles[k])
-               + "\": " + jsonArray(r.percentiles[k]);
-    out += "\n  },\n  \"finalRisk\": " + jsonNumber(r.finalRisk) + ",\n  \"finalRiskInterval\": ["
-           + jsonNumber(r.finalRiskInterval.low) + ", " + jsonNumber(r.finalRiskInterval.high)
-           + "],\n  \"logLambdaS\": {\"simulated\": " + jsonNumber(r.logLambdaSimulated)
-           + ", \"approximation\": " + jsonNumber(r.logLambdaApproximation) + "}\n}\n";
-    return out;
+        percentiles[QString::number(kRiskPercentiles[k])] = jsonArray(r.percentiles[k]);
+    const QJsonObject json{
+        {"risk", jsonArray(r.risk)},
+        {"mean", jsonArray(r.mean)},
+        {"deterministic", jsonArray(r.deterministic)},
+        {"percentiles", percentiles},
+        {"finalRisk", jsonNumber(r.finalRisk)},
+        {"finalRiskInterval",
+         QJsonArray{jsonNumber(r.finalRiskInterval.low), jsonNumber(r.finalRiskInterval.high)}},
+        {"logLambdaS", QJsonObject{{"simulated", jsonNumber(r.logLambdaSimulated)},
+                                   {"approximation", jsonNumber(r.logLambdaApproximation)}}}};
+    return QJsonDocument(json).toJson(QJsonDocument::Indented).toStdString();
 }
 
 // Six significant digits: what a reader of the summary compares.
@@ -142,9 +132,12 @@ int risk(const std::vector<std::string> &arguments, std::ostream &out, std::ostr
                                   : refuse(err, who, read.refusal);
     const RiskCommandLine &line = *read.commandLine;
     const RiskOutcome outcome = runRisk(line.model, line.settings);
-    // The options were checked against the same rules, so the run is never refused here.
-    if (outcome.status != RiskStatus::Done)
-        return refuseValues(err, who, outcome.refusal);
+    // The options were checked against the same rules, so the run is never refused here; it
+    // can fail only where the system gives it no thread.
+    if (outcome.status != RiskStatus::Done) {
+        err << who << ": " << outcome.refusal << '\n';
+        return kExitFailed;
+    }
     out << (line.json ? riskJson(outcome.result) : riskText(outcome.result));
     if (!line.out)
         return kExitOk;

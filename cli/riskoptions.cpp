@@ -23,51 +23,85 @@ std::string quoted(const GivenOption &option)
 }
 
 // A plain number from `low` to `high`, or the refusal naming the option and its value.
-std::optional<std::string> readNumber(const GivenOption &option, double low, double high,
-                                      double &value)
+std::optional<Refusal> readNumber(const GivenOption &option, double low, double high,
+                                  double &value)
 {
     const std::optional<ReadResult> read = plainNumber(option.value);
     if (!read)
-        return option.name + ": \"" + option.value + "\" is not a number";
+        return Refusal{option.name + ": \"" + option.value + "\" is not a number"};
     if (!read->ok())
-        return quoted(option) + ": the number is beyond the range of a double";
+        return Refusal{quoted(option) + ": the number is beyond the range of a double"};
     if (!(read->value >= low && read->value <= high))
-        return quoted(option) + ": needs a number from " + numberText(low)
-               + (std::isinf(high) ? std::string(" up") : " to " + numberText(high));
+        return Refusal{quoted(option) + ": needs a number from " + numberText(low)
+                       + (std::isinf(high) ? std::string(" up") : " to " + numberText(high))};
     value = read->value;
     return std::nullopt;
 }
 
-std::optional<std::string> readWhole(const GivenOption &option, int low, int high, int &value)
+std::optional<Refusal> readWhole(const GivenOption &option, int low, int high, int &value)
 {
     const std::optional<int> number = wholeNumber(option.value, low, high);
     if (!number)
-        return quoted(option) + ": needs a whole number from " + std::to_string(low) + " to "
-               + std::to_string(high);
+        return Refusal{quoted(option) + ": needs a whole number from " + std::to_string(low)
+                       + " to " + std::to_string(high)};
     value = *number;
     return std::nullopt;
 }
 
 } // namespace
 
-RiskOptionsRead readRiskOptions(const std::vector<std::string> &arguments)
+std::vector<AcceptedOption> riskOptions()
 {
     std::vector<AcceptedOption> accepted = kModelOptions;
-    for (const char *name : {"--cv-survival", "--cv-fecundity", "--threshold", "--replicates",
-                             "--steps", "--seed", "--threads", "--out"})
-        accepted.push_back({name});
-    accepted.push_back({"--demographic", false});
-    accepted.push_back({"--json", false});
-    std::vector<GivenOption> given;
-    if (const auto problem = readOptions(arguments, accepted, given))
+    const std::vector<AcceptedOption> own{
+        {"--cv-survival", "X",
+         QT_TRANSLATE_NOOP("CliText",
+                           "coefficient of variation of each survival rate (default 0);\n"
+                           "below sqrt((1 - s) / s) for a rate s, or its beta\n"
+                           "distribution does not exist (rates of 0 and 1 do not vary)")},
+        {"--cv-fecundity", "X",
+         QT_TRANSLATE_NOOP("CliText", "the same for each fecundity, 0 to 10 (default 0)")},
+        {"--demographic", "",
+         QT_TRANSLATE_NOOP("CliText",
+                           "whole animals: binomial survivors, Poisson births; N(0) and H\n"
+                           "are rounded to whole numbers first")},
+        {"--threshold", "Q",
+         QT_TRANSLATE_NOOP("CliText", "a total below Q, or a total of 0, counts as lost\n"
+                                      "(default 1)")},
+        {"--replicates", "R", QT_TRANSLATE_NOOP("CliText", "1 to 100000 (default 1000)")},
+        {"--steps", "T", QT_TRANSLATE_NOOP("CliText", "1 to 1000 (default 100)")},
+        {"--seed", "S",
+         QT_TRANSLATE_NOOP("CliText",
+                           "0 to 999999999 (default 1); one seed gives the same result\n"
+                           "on any number of threads")},
+        {"--threads", "K", QT_TRANSLATE_NOOP("CliText", "1 to 64 (default: one per core)")},
+        {"--json", "",
+         QT_TRANSLATE_NOOP("CliText",
+                           "print one JSON object: risk, mean, deterministic (T + 1\n"
+                           "numbers each), percentiles (\"5\" ... \"95\"), finalRisk,\n"
+                           "finalRiskInterval, logLambdaS (simulated, approximation)")},
+        {"--out", "FILE.csv",
+         QT_TRANSLATE_NOOP("CliText",
+                           "also write the columns t, risk, p5, p25, p50, p75, p95, mean,\n"
+                           "deterministic into FILE.csv")}};
+    accepted.insert(accepted.end(), own.begin(), own.end());
+    return accepted;
+}
+
+RiskOptionsRead readRiskOptions(const std::vector<std::string> &arguments)
+{
+    ReadOptions given;
+    if (const auto problem = readOptions(arguments, riskOptions(), given))
         return refused(*problem);
+    if (!given.others.empty())
+        return refused(unexpectedArgument(given.others.front()));
 
     const double unlimited = HUGE_VAL;
     EditEntries entries;
     RiskCommandLine line;
     RiskSettings &s = line.settings;
-    for (const GivenOption &option : given) {
-        std::optional<std::string> problem;
+    for (const GivenOption &option : given.options) {
+        std::optional<Refusal> problem;
         int seed = 0;
         if (option.name == "--cv-survival")
             problem = readNumber(option, 0, unlimited, s.cvSurvival);
@@ -90,12 +124,12 @@ RiskOptionsRead readRiskOptions(const std::vector<std::string> &arguments)
             line.json = true;
         else if (option.name == "--out") {
             if (option.value.empty())
-                problem = std::string("--out needs a file name");
+                problem = Refusal{"--out needs a file name"};
             line.out = option.value;
         } else
             problem = applyModelOption(option, entries);
         if (problem)
-            return refused(*problem);
+            return refused(problem->text, problem->ofValues);
     }
     if (const auto message = brokenRuleOf(entries))
         return refused(*message, true);

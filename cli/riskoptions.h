@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/options.h"
 #include "model/analysis.h"
 #include "model/editentries.h"
 #include "model/stochastic.h"
@@ -27,8 +28,11 @@ struct RiskOptionsRead {
     bool valuesRefused = false;
 };
 
+// The options of the risk command, for reading and for its help.
+std::vector<AcceptedOption> riskOptions();
+
 // Reads the risk command's options: the model options of "run" and the settings of the run.
-// Every value must be a plain number in its range; the last of a repeated option counts.
+// Every value must be a plain number in its range; an option given twice is refused.
 RiskOptionsRead readRiskOptions(const std::vector<std::string> &arguments);
 
 } // namespace velmora

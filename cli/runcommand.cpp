@@ -15,6 +15,22 @@ namespace {
 
 constexpr int kDefaultSteps = 10;
 
+std::vector<AcceptedOption> runOptions()
+{
+    std::vector<AcceptedOption> accepted = kModelOptions;
+    accepted.push_back({"--steps", "K",
+                        QT_TRANSLATE_NOOP("CliText",
+                                          "number of Project/Transit pairs, 0 to 1000 (default 10)")});
+    accepted.push_back(
+        {"--out", "BASE",
+         QT_TRANSLATE_NOOP("CliText",
+                           "after the run, write the four files \"Save\" writes for the name\n"
+                           "BASE.txt: BASE-age structure.txt, BASE-age distribution.txt,\n"
+                           "BASE-total population and growth rate.txt and\n"
+                           "BASE-growth-birth-death-survival-rate.txt (BASE takes no ending)")});
+    return accepted;
+}
+
 std::string runHelp()
 {
     return std::string("Usage: velmora-cli run [--model FILE] [--matrix LIST] [--n0 LIST] "
@@ -24,19 +40,12 @@ std::string runHelp()
                        "total and the growth rate of every step. It stops early at a rejected\n"
                        "step or at the end of the simulation, and says so.\n\n"
                        "Options:\n")
-           + kModelOptionsHelp
-           + "  --steps K        number of Project/Transit pairs, 0 to 1000 (default 10)\n"
-             "  --out BASE       after the run, write the four files \"Save\" writes for the name\n"
-             "                   BASE.txt: BASE-age structure.txt, BASE-age distribution.txt,\n"
-             "                   BASE-total population and growth rate.txt and\n"
-             "                   BASE-growth-birth-death-survival-rate.txt (BASE takes no ending)\n"
-             "  -h, --help       show this help\n"
-           + kValuesHelp
+           + optionsHelp(runOptions()) + said(CliText::tr(kValuesHelp))
            + "Exit status 0 when done; 1 with one line on standard error when a step was\n"
-             "refused (a number beyond the range of a double) or a history file cannot be\n"
+             "refused (a number beyond the range of a double), a history file cannot be\n"
              "written (the files hold the steps that were run; the files before a failed one\n"
-             "stay written); 2 with one line on standard error, and nothing done, for a bad\n"
-             "option or value.\n";
+             "stay written) or standard output cannot be written; 2 with one line on standard\n"
+             "error, and nothing done, for a bad option or value.\n";
 }
 
 // The base name as the file system spells it; refused (empty) where the export would refuse
@@ -130,16 +139,15 @@ int writeFiles(Module1 &history, const QString &base, const std::string &who, st
 int runCommand(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err)
 {
     const std::string who = "velmora-cli run";
-    std::vector<AcceptedOption> accepted = kModelOptions;
-    accepted.push_back({"--steps"});
-    accepted.push_back({"--out"});
-    std::vector<GivenOption> given;
-    if (const auto problem = readOptions(arguments, accepted, given))
+    ReadOptions given;
+    if (const auto problem = readOptions(arguments, runOptions(), given))
         return refuse(err, who, *problem);
+    if (!given.others.empty())
+        return refuse(err, who, unexpectedArgument(given.others.front()));
     EditEntries entries;
     int steps = kDefaultSteps;
     std::optional<QString> base;
-    for (const GivenOption &option : given) {
+    for (const GivenOption &option : given.options) {
         if (option.name == "--steps") {
             const auto value = wholeNumber(option.value, 0, kLastTime);
             if (!value)
@@ -156,7 +164,7 @@ int runCommand(const std::vector<std::string> &arguments, std::ostream &out, std
                                   + "\" names a folder; give a base name in it, such as \""
                                   + option.value + "run\"");
         } else if (const auto problem = applyModelOption(option, entries)) {
-            return refuse(err, who, *problem);
+            return refuseOption(err, who, *problem);
         }
     }
     if (const auto message = brokenRuleOf(entries))

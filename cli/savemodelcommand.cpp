@@ -13,27 +13,38 @@ namespace velmora {
 
 namespace {
 
+std::vector<AcceptedOption> saveModelOptions()
+{
+    std::vector<AcceptedOption> accepted = kModelOptions;
+    accepted.push_back(
+        {"--title", "TEXT",
+         QT_TRANSLATE_NOOP("CliText", "one line of at most 100 characters, shown with the model\n"
+                                      "(default: the title of --model's file, else none)")});
+    accepted.push_back(
+        {"--notes", "TEXT",
+         QT_TRANSLATE_NOOP("CliText", "what the student should look for; a line break in TEXT\n"
+                                      "(bash: $'one\\ntwo') starts a new line (default: the notes\n"
+                                      "of --model's file, else none)")});
+    accepted.push_back({"--force", "",
+                        QT_TRANSLATE_NOOP("CliText", "replace FILE if it is there already")});
+    return accepted;
+}
+
 std::string saveModelHelp()
 {
     return std::string("Usage: velmora-cli save-model [--model FILE] [--matrix LIST] [--n0 LIST] "
                        "[--harvest LIST]\n"
-                       "                              [--title TEXT] [--notes TEXT] FILE\n\n"
+                       "                              [--title TEXT] [--notes TEXT] [--force] FILE\n\n"
                        "Writes a model file (.velmora) that \"Open model...\" of the main window and\n"
                        "--model read: the default model, or the model of --model, with the other\n"
-                       "model options over it. A FILE without an ending gets \".velmora\".\n\n"
+                       "model options over it. A FILE without an ending gets \".velmora\". A file\n"
+                       "already there is left as it is, unless --force is given.\n\n"
                        "Options:\n")
-           + kModelOptionsHelp
-           + "  --title TEXT     one line of at most 100 characters, shown with the model\n"
-             "                   (default: the title of --model's file, else none)\n"
-             "  --notes TEXT     what the student should look for; a line break in TEXT\n"
-             "                   (bash: $'one\\ntwo') starts a new line (default: the notes\n"
-             "                   of --model's file, else none)\n"
-             "  -h, --help       show this help\n"
-           + kValuesHelp
-           + "A model file holds no negative survival rate either.\n\n"
-             "Exit status 0 when written; 1 with one line on standard error when the file\n"
+           + optionsHelp(saveModelOptions()) + said(CliText::tr(kValuesHelp))
+           + "\nExit status 0 when written; 1 with one line on standard error when the file\n"
              "cannot be written (a file already there is left as it was); 2 with one line on\n"
-             "standard error, and nothing written, for a bad option or value.\n";
+             "standard error, and nothing written, for a bad option or value or for a FILE\n"
+             "already there without --force.\n";
 }
 
 std::string fileText(const QString &fileName)
@@ -44,27 +55,11 @@ std::string fileText(const QString &fileName)
 int saveModel(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err)
 {
     const std::string who = "velmora-cli save-model";
-    std::vector<AcceptedOption> accepted = kModelOptions;
-    accepted.push_back({"--title"});
-    accepted.push_back({"--notes"});
     // FILE is the one argument that is neither an option nor an option's value.
-    std::vector<std::string> options;
-    std::vector<std::string> files;
-    for (size_t i = 0; i < arguments.size(); ++i) {
-        const std::string &a = arguments[i];
-        if (a.rfind("-", 0) != 0) {
-            files.push_back(a);
-            continue;
-        }
-        options.push_back(a);
-        const auto option = std::find_if(accepted.begin(), accepted.end(),
-                                       [&a](const AcceptedOption &s) { return s.name == a; });
-        if (option != accepted.end() && option->takesValue && i + 1 < arguments.size())
-            options.push_back(arguments[++i]);
-    }
-    std::vector<GivenOption> given;
-    if (const auto problem = readOptions(options, accepted, given))
+    ReadOptions given;
+    if (const auto problem = readOptions(arguments, saveModelOptions(), given))
         return refuse(err, who, *problem);
+    const std::vector<std::string> &files = given.others;
     if (files.size() > 1)
         return refuse(err, who, "more than one FILE given: \"" + files[0] + "\" and \""
                                     + files[1] + "\"");
@@ -81,13 +76,16 @@ int saveModel(const std::vector<std::string> &arguments, std::ostream &out, std:
     std::string notes;
     std::optional<std::string> givenTitle;
     std::optional<std::string> givenNotes;
-    for (const GivenOption &option : given) {
-        if (option.name == "--title")
+    bool force = false;
+    for (const GivenOption &option : given.options) {
+        if (option.name == "--force")
+            force = true;
+        else if (option.name == "--title")
             givenTitle = option.value;
         else if (option.name == "--notes")
             givenNotes = option.value;
         else if (const auto problem = applyModelOption(option, entries, &title, &notes))
-            return refuse(err, who, *problem);
+            return refuseOption(err, who, *problem);
     }
     if (const auto message = brokenRuleOf(entries))
         return refuseValues(err, who, *message);
@@ -104,6 +102,12 @@ int saveModel(const std::vector<std::string> &arguments, std::ostream &out, std:
     if (!problem.isEmpty())
         return refuseValues(err, who, problem.toStdString());
 
+    // A teacher's exercise is not replaced by a slip of the file name.
+    if (!force && QFileInfo::exists(fileName))
+        return refuseValues(err, who,
+                            said(CliText::tr("the file \"%1\" is there already; give --force to "
+                                             "replace it")
+                                     .arg(fileName)));
     const ModelFileWrite written = writeModelFile(fileName, document);
     if (!written.ok) {
         err << who << ": " << written.message.toStdString() << '\n';

@@ -680,7 +680,10 @@ std::vector<ReportLine> analysisReport(const ModelAnalysis &a)
             valueOfNStar.text = "none: with lambda = 1 no N* exists.";
         else
             valueOfNStar.text = "none: with lambda below 1 N* has negative classes.";
-        cost.cells = {figureText(rule.costOfH), figureText(rule.surplus)};
+        // With lambda = 1 in exact arithmetic, lambda - 1 comes out as rounding noise of the
+        // eigenvalue solver: a surplus below 1e-12 of v.N(t) is shown as the 0 it is.
+        const bool noise = std::fabs(rule.surplus) < 1e-12 * std::fabs(rule.valueOfN);
+        cost.cells = {figureText(rule.costOfH), figureText(noise ? 0.0 : rule.surplus)};
         cost.columns = {"v.H", "surplus"};
     } else {
         valueOfN.text = valueOfNStar.text = cost.text = "-";

@@ -45,6 +45,8 @@ std::string brokenRuleMessage(BrokenRule rule)
         break;
     case BrokenRule::SurvivalAboveOne:
         return "Survival rate (the blue ones) must be <=1. Press Try Again to enter new data.";
+    case BrokenRule::SurvivalBelowZero:
+        return "Survival rate (the blue ones) must be >=0. Press Try Again to enter new data.";
     case BrokenRule::FecundityBelowZero:
         return "Fecundity (the red ones) must >=0. Click Try again to enter new data.";
     case BrokenRule::HarvestBelowZero:
@@ -55,6 +57,12 @@ std::string brokenRuleMessage(BrokenRule rule)
         return "The number is too large. Press Try again to enter new data.";
     }
     return {};
+}
+
+std::optional<double> entryValue(const std::string &text)
+{
+    const Entry e = entry(text);
+    return e.representable ? std::optional<double>(e.value) : std::nullopt;
 }
 
 bool MessageArea::operator==(const MessageArea &other) const
@@ -78,6 +86,12 @@ BrokenRule EditEntries::check() const
         const Entry e = entry(m1[index]);
         if (e.representable && e.value > 1)
             return BrokenRule::SurvivalAboveOne;
+    }
+    // A negative share of survivors would project negative animals into the next class.
+    for (const int index : kSurvivalCells) {
+        const Entry e = entry(m1[index]);
+        if (e.representable && e.value < 0)
+            return BrokenRule::SurvivalBelowZero;
     }
     for (int i = 0; i < 4; ++i) {
         const Entry e = entry(m1[i]);

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace velmora {
@@ -12,6 +13,7 @@ class Simulation;
 enum class BrokenRule {
     None,
     SurvivalAboveOne,    // a blue cell above 1: Label1
+    SurvivalBelowZero,   // a blue cell below 0: Label11
     FecundityBelowZero,  // a red cell below 0: Label7
     HarvestBelowZero,    // a green cell below 0: Label8
     PopulationBelowZero, // an N(0) entry below 0: Label9
@@ -20,6 +22,10 @@ enum class BrokenRule {
 
 // The editing window's message for a broken rule, as its label shows it; empty for None.
 std::string brokenRuleMessage(BrokenRule rule);
+
+// The value of a typed text as the checks read it, or nothing where the program cannot carry
+// it (not a number, or beyond the range of a double, also once written as a number text).
+std::optional<double> entryValue(const std::string &text);
 
 // What the message strip of the editing window shows. The motto and a message share one place.
 struct MessageArea {

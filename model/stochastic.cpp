@@ -16,6 +16,7 @@
 #include <cstring>
 #include <limits>
 #include <mutex>
+#include <system_error>
 #include <thread>
 
 namespace velmora {
@@ -42,6 +43,9 @@ using Survival = std::array<double, 3>;
 using Fecundity = std::array<double, 4>;
 
 double total(const Vector4 &n) { return n[0] + n[1] + n[2] + n[3]; }
+
+// Below Q, or nothing left: with Q = 0 no total is below it, yet a population of 0 is lost.
+bool isLost(double total, double threshold) { return total < threshold || total <= 0; }
 
 // One year of the program's step with the year's rates: N(t+1) = M(t) N(t) - H, clamped at 0.
 Vector4 projectYear(const Vector4 &n, const Survival &s, const Fecundity &f, const Vector4 &h)
@@ -134,7 +138,7 @@ public:
             return kInfinity;
         }
         x.n = next;
-        if (sum < m_threshold && x.lostAt < 0)
+        if (isLost(sum, m_threshold) && x.lostAt < 0)
             x.lostAt = t;
         return sum;
     }
@@ -157,17 +161,20 @@ public:
 
     bool cancelled() const { return m_cancel.load(std::memory_order_relaxed); }
 
-    // work(item, worker) for every item from 0 to items - 1; false when cancelled.
-    bool run(size_t items, const std::function<void(size_t, int)> &work) const
+    enum class End { Done, Cancelled, NoThread };
+
+    // work(item, worker) for every item from 0 to items - 1.
+    End run(size_t items, const std::function<void(size_t, int)> &work)
     {
         const int count = static_cast<int>(std::min<size_t>(size_t(m_threads), std::max<size_t>(items, 1)));
         std::atomic<size_t> next{0};
+        std::atomic<bool> abandoned{false};
         std::mutex mutex;
         std::condition_variable finished;
         int running = count;
         auto body = [&](int worker) {
             prepareThreadForDraws();
-            while (!cancelled()) {
+            while (!cancelled() && !abandoned.load(std::memory_order_relaxed)) {
                 const size_t item = next.fetch_add(1);
                 if (item >= items)
                     break;
@@ -179,13 +186,25 @@ public:
         };
         std::vector<std::thread> pool;
         pool.reserve(size_t(count));
-        for (int w = 0; w < count; ++w)
-            pool.emplace_back(body, w);
+        for (int w = 0; w < count; ++w) {
+            try {
+                const std::function<void()> start = [&body, w] { body(w); };
+                pool.push_back(m_control.startThread ? m_control.startThread(start)
+                                                     : std::thread(start));
+            } catch (const std::system_error &e) {
+                // The workers already started stop at their next item; none is left running.
+                abandoned = true;
+                m_failure = e.what();
+                const std::lock_guard<std::mutex> lock(mutex);
+                running -= count - w;
+                break;
+            }
+        }
         {
             std::unique_lock<std::mutex> lock(mutex);
             while (running > 0) {
                 finished.wait_for(lock, kProgressInterval);
-                if (m_control.progress && running > 0) {
+                if (m_control.progress && running > 0 && !abandoned) {
                     lock.unlock();
                     m_control.progress(std::min(1.0, double(m_done.load()) / m_work));
                     lock.lock();
@@ -194,8 +213,13 @@ public:
         }
         for (std::thread &thread : pool)
             thread.join();
-        return !cancelled();
+        if (abandoned)
+            return End::NoThread;
+        return cancelled() ? End::Cancelled : End::Done;
     }
+
+    // Why a worker could not be started.
+    const std::string &failure() const { return m_failure; }
 
 private:
     int m_threads;
@@ -203,14 +227,58 @@ private:
     const RiskControl &m_control;
     const std::atomic<std::uint64_t> &m_done;
     double m_work;
+    std::string m_failure;
 };
 
+std::string fixedText(double value, int decimals)
+{
+    char buffer[64];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                       std::chars_format::fixed, decimals);
+    return std::string(buffer, written.ptr);
+}
+
+// A share in percent with one decimal; one that is not 0 or 100 % but would read 0.0 or
+// 100.0 gets the decimals that show two digits of its distance from there.
 std::string percentText(double share)
 {
-    char buffer[32];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, 100.0 * share,
-                                       std::chars_format::fixed, 1);
-    return std::string(buffer, written.ptr);
+    const double percent = 100.0 * share;
+    const std::string text = fixedText(percent, 1);
+    const double distance = text == "0.0" ? percent : text == "100.0" ? 100.0 - percent : 0.0;
+    if (!(distance > 0))
+        return text;
+    const int decimals = std::min(20, 1 - int(std::floor(std::log10(distance))));
+    std::string precise = fixedText(percent, decimals);
+    while (precise.back() == '0' && precise[precise.size() - 2] != '.')
+        precise.pop_back();
+    return precise;
+}
+
+// A CV the beta of s takes: its variance below s (1 - s), and shape parameters that come out
+// above 0 in doubles too, where a CV a hair below the bound could round them to 0.
+bool survivalCvRuns(double s, double cv)
+{
+    if (!survivalCvAllowed(s, cv))
+        return false;
+    if (!(s > 0 && s < 1) || !(cv > 0))
+        return true;
+    const double sd = cv * s;
+    return s * (1.0 - s) / (sd * sd) - 1.0 > 0;
+}
+
+// "a", "a and b", "a, b and c".
+std::string listed(const std::vector<std::string> &items)
+{
+    std::string text;
+    for (size_t k = 0; k < items.size(); ++k)
+        text += (k == 0 ? "" : k + 1 == items.size() ? " and " : ", ") + items[k];
+    return text;
+}
+
+// Two significant digits: enough to tell a U-shaped beta's shape parameters from 1.
+std::string shapeText(double value)
+{
+    return numberText(value, 2);
 }
 
 std::string rateName(char kind, size_t index)
@@ -425,24 +493,59 @@ std::optional<std::string> riskRefusal(const PopulationModel &model, const RiskS
     if (!std::all_of(model.H.begin(), model.H.end(), finiteAtLeast0))
         return "H must hold numbers of at least 0.";
 
-    // The rate with the smallest limit is named: its largest CV suits every rate.
+    // The rate with the smallest bound is named: a CV below it suits every rate.
     std::optional<size_t> tightest;
     for (size_t i = 0; i < 3; ++i) {
         const double s = model.M[size_t(kSurvivalCells[i])];
-        if (!survivalCvAllowed(s, settings.cvSurvival)
+        if (!survivalCvRuns(s, settings.cvSurvival)
             && (!tightest
-                || largestSurvivalCv(s)
-                       < largestSurvivalCv(model.M[size_t(kSurvivalCells[*tightest])])))
+                || survivalCvBound(s)
+                       < survivalCvBound(model.M[size_t(kSurvivalCells[*tightest])])))
             tightest = i;
     }
     if (tightest) {
         const double s = model.M[size_t(kSurvivalCells[*tightest])];
+        // The bound in full: a rounded one would name a CV that runs, or one that does not.
+        char bound[32];
+        const auto written = std::to_chars(bound, bound + sizeof bound, survivalCvBound(s));
         return "A survival CV of " + numberText(settings.cvSurvival) + " is too large for "
                + rateName('s', *tightest) + " = " + numberText(s)
-               + ": the largest CV its beta distribution allows is "
-               + numberText(largestSurvivalCv(s)) + ".";
+               + ": its beta distribution needs a CV below " + std::string(bound, written.ptr)
+               + ".";
     }
     return std::nullopt;
+}
+
+double survivalCvBound(double s)
+{
+    if (!(s > 0 && s < 1))
+        return kInfinity;
+    // The double where the check itself turns, about sqrt((1 - s) / s): bisection on the bits,
+    // which order positive doubles as their values (a CV of 0 runs, an infinite one does not).
+    const auto bits = [](double v) {
+        std::uint64_t b;
+        std::memcpy(&b, &v, sizeof b);
+        return b;
+    };
+    const auto value = [](std::uint64_t b) {
+        double v;
+        std::memcpy(&v, &b, sizeof v);
+        return v;
+    };
+    std::uint64_t runs = bits(0.0);
+    std::uint64_t refused = bits(kInfinity);
+    while (refused - runs > 1) {
+        const std::uint64_t middle = runs + (refused - runs) / 2;
+        (survivalCvRuns(s, value(middle)) ? runs : refused) = middle;
+    }
+    return value(refused);
+}
+
+BetaShape survivalBeta(int rate, double s, double cv)
+{
+    // Beta(a, b) has mean a / (a + b) and variance s (1 - s) / (a + b + 1) = (cv s)^2.
+    const double k = (1.0 - s) / (s * cv * cv) - 1.0;
+    return {rate, s * k, (1.0 - s) * k};
 }
 
 Interval wilsonInterval(long long successes, long long trials)
@@ -524,7 +627,7 @@ RiskOutcome runRisk(const PopulationModel &model, const RiskSettings &settings,
         x.rng = replicateStream(settings.seed, r);
         x.n = start.N;
         x.u = shares;
-        x.lostAt = startTotal < settings.threshold ? 0 : -1;
+        x.lostAt = isLost(startTotal, settings.threshold) ? 0 : -1;
     }
 
     for (std::vector<double> &p : result.percentiles)
@@ -540,7 +643,15 @@ RiskOutcome runRisk(const PopulationModel &model, const RiskSettings &settings,
     // A column of totals costs about a fifth of its replicates' steps to sum up.
     const std::uint64_t columnWork = std::max<std::uint64_t>(1, R / 5);
     const double work = double(R) * steps + double(columnWork) * steps;
-    const Workers workers(threads, cancel, control, done, work);
+    Workers workers(threads, cancel, control, done, work);
+    const auto stopped = [&workers](Workers::End end) {
+        RiskOutcome failed;
+        failed.status = end == Workers::End::Cancelled ? RiskStatus::Cancelled : RiskStatus::Failed;
+        if (end == Workers::End::NoThread)
+            failed.refusal = "The run could not start a worker thread (" + workers.failure()
+                             + "); close other programs or ask for fewer threads.";
+        return failed;
+    };
 
     const int block = int(std::min(std::max(kBlockCells / R, kMinBlock), size_t(steps)));
     std::vector<double> totals(R * size_t(block));
@@ -548,7 +659,7 @@ RiskOutcome runRisk(const PopulationModel &model, const RiskSettings &settings,
     const size_t chunks = (R + kChunk - 1) / kChunk;
     for (int first = 1; first <= steps; first += block) {
         const int last = std::min(steps, first + block - 1);
-        const bool simulated = workers.run(chunks, [&](size_t chunk, int) {
+        const Workers::End simulated = workers.run(chunks, [&](size_t chunk, int) {
             const size_t begin = chunk * kChunk;
             const size_t end = std::min(R, begin + kChunk);
             for (int t = first; t <= last; ++t) {
@@ -560,9 +671,9 @@ RiskOutcome runRisk(const PopulationModel &model, const RiskSettings &settings,
                 done.fetch_add(end - begin, std::memory_order_relaxed);
             }
         });
-        if (!simulated)
-            return {RiskStatus::Cancelled, {}, {}};
-        const bool summed = workers.run(size_t(last - first + 1), [&](size_t column, int worker) {
+        if (simulated != Workers::End::Done)
+            return stopped(simulated);
+        const Workers::End summed = workers.run(size_t(last - first + 1), [&](size_t column, int worker) {
             const double *row = totals.data() + column * R;
             const size_t t = size_t(first) + column;
             double sum = 0.0;
@@ -583,8 +694,8 @@ RiskOutcome runRisk(const PopulationModel &model, const RiskSettings &settings,
                 result.percentiles[k][t] = p[k];
             done.fetch_add(columnWork, std::memory_order_relaxed);
         });
-        if (!summed)
-            return {RiskStatus::Cancelled, {}, {}};
+        if (summed != Workers::End::Done)
+            return stopped(summed);
     }
 
     std::vector<long long> lostBy(size_t(steps) + 1, 0);
@@ -608,6 +719,19 @@ RiskOutcome runRisk(const PopulationModel &model, const RiskSettings &settings,
         result.logLambdaSimulated = simulated;
     result.logLambdaApproximation = approximateLogLambdaS(start.M, settings);
 
+    if (settings.cvSurvival > 0) {
+        for (int i = 0; i < 3; ++i) {
+            const double s = start.M[size_t(kSurvivalCells[size_t(i)])];
+            if (s == 1)
+                result.fixedSurvival.push_back(i);
+            else if (s > 0 && s < 1) {
+                const BetaShape shape = survivalBeta(i, s, settings.cvSurvival);
+                if (shape.uShaped())
+                    result.uShapedSurvival.push_back(shape);
+            }
+        }
+    }
+
     if (control.progress)
         control.progress(1.0);
     outcome.status = RiskStatus::Done;
@@ -618,11 +742,35 @@ RiskOutcome runRisk(const PopulationModel &model, const RiskSettings &settings,
 std::string riskSentence(const RiskResult &result)
 {
     const int steps = result.settings.steps;
-    return "Risk of falling below " + numberText(result.settings.threshold) + " within "
-           + std::to_string(steps) + (steps == 1 ? " step: " : " steps: ")
-           + percentText(result.finalRisk) + " % (95 % interval "
-           + percentText(result.finalRiskInterval.low) + " - "
-           + percentText(result.finalRiskInterval.high) + " %)";
+    const double threshold = result.settings.threshold;
+    std::string sentence = (threshold > 0 ? "Risk of falling below " + numberText(threshold)
+                                          : std::string("Risk of dying out"))
+                           + " within " + std::to_string(steps)
+                           + (steps == 1 ? " step: " : " steps: ") + percentText(result.finalRisk)
+                           + " % (95 % interval " + percentText(result.finalRiskInterval.low)
+                           + " - " + percentText(result.finalRiskInterval.high) + " %)";
+    if (result.fixedSurvival.empty() && result.uShapedSurvival.empty())
+        return sentence;
+    sentence += ".";
+    if (!result.fixedSurvival.empty()) {
+        std::vector<std::string> names;
+        for (const int rate : result.fixedSurvival)
+            names.push_back(rateName('s', size_t(rate)));
+        sentence += " " + listed(names)
+                    + (result.fixedSurvival.size() == 1 ? " = 1 is" : " = 1 are")
+                    + " held fixed whatever the CV.";
+    }
+    if (!result.uShapedSurvival.empty()) {
+        std::vector<std::string> shapes;
+        for (const BetaShape &shape : result.uShapedSurvival)
+            shapes.push_back(rateName('s', size_t(shape.rate)) + " (a = " + shapeText(shape.a)
+                             + ", b = " + shapeText(shape.b) + ")");
+        sentence += std::string(shapes.size() == 1 ? " The beta of " : " The betas of ")
+                    + listed(shapes) + (shapes.size() == 1 ? " is" : " are")
+                    + " U-shaped: years in which nearly none or nearly all survive are the "
+                      "likeliest.";
+    }
+    return sentence;
 }
 
 std::string riskCsv(const RiskResult &result)

@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace velmora {
@@ -33,7 +34,7 @@ struct RiskSettings {
     double cvSurvival = 0.0;  // coefficient of variation of each survival rate between years
     double cvFecundity = 0.0; // the same for each fecundity
     bool demographic = false; // whole animals: binomial survivors and Poisson births
-    double threshold = kDefaultThreshold; // Q: a total below it counts as lost
+    double threshold = kDefaultThreshold; // Q: a total below it, or of 0, counts as lost
     int replicates = kDefaultReplicates;
     int steps = kDefaultRiskSteps;
     std::uint32_t seed = kDefaultSeed;
@@ -48,7 +49,7 @@ inline constexpr std::array<int, 5> kRiskPercentiles{5, 25, 50, 75, 95};
 PopulationModel projectedModel(const PopulationModel &model, const RiskSettings &settings);
 
 // Why these settings cannot be run on this model (one sentence), or nothing. A survival CV too
-// large for a rate's beta distribution names the rate and the largest CV it allows.
+// large for a rate's beta distribution names the rate and the CV it must stay below.
 std::optional<std::string> riskRefusal(const PopulationModel &model, const RiskSettings &settings);
 
 // An interval of shares.
@@ -68,6 +69,24 @@ std::array<double, 5> riskPercentiles(std::vector<double> &values);
 // approximation of the stochastic growth rate; nothing where M has no dominant root.
 std::optional<double> approximateLogLambdaS(const Matrix4 &m, const RiskSettings &settings);
 
+// The smallest survival CV refused for a rate s in (0, 1): every CV below it is taken, this
+// one and all above are not. About sqrt((1 - s) / s); infinity for rates that do not vary.
+double survivalCvBound(double s);
+
+// The shape parameters of a survival rate's beta distribution: mean a / (a + b) = s and
+// CV sqrt(b / (a (a + b + 1))) = cv. Below a shape of 1 the density rises to 0 or to 1:
+// years of almost no survivors, or almost all, are then the likeliest.
+struct BetaShape {
+    int rate = 0; // s0, s1 or s2
+    double a = 0.0;
+    double b = 0.0;
+
+    bool uShaped() const { return a < 1.0 || b < 1.0; }
+};
+
+// The beta of a survival rate s in (0, 1) with a CV within survivalCvBound().
+BetaShape survivalBeta(int rate, double s, double cv);
+
 // What a run found, for t = 0..steps counted from the N(t) it started with.
 struct RiskResult {
     RiskSettings settings;
@@ -82,12 +101,17 @@ struct RiskResult {
     // Stochastic growth rate without harvest: from the replicates' years, and approximated.
     std::optional<double> logLambdaSimulated;
     std::optional<double> logLambdaApproximation;
+    // What the CVs did not do as asked: survival rates of 1 that a survival CV above 0 leaves
+    // fixed (0, 1, 2 for s0..s2), and the rates whose beta has a shape below 1 (a or b).
+    std::vector<int> fixedSurvival;
+    std::vector<BetaShape> uShapedSurvival;
 };
 
 enum class RiskStatus {
     Done,
     Cancelled, // no result: nothing half computed is handed back
     Refused,   // the settings do not fit the model: see `refusal`
+    Failed,    // the system could not give the run a worker thread: see `refusal`
 };
 
 struct RiskOutcome {
@@ -103,15 +127,21 @@ struct RiskControl {
     // The share of the work done (0 to 1), called now and then on the thread that called
     // runRisk(), never from a worker; 1 when a run is done.
     std::function<void(double share)> progress;
+    // Starts a worker thread; tests put in one that fails as a system out of threads does
+    // (std::system_error). Empty: std::thread.
+    std::function<std::thread(std::function<void()>)> startThread;
 };
 
 // Projects `settings.replicates` replicates of the model for `settings.steps` years on
 // std::thread workers. Each replicate draws from its own stream, derived from the seed and its
-// index, so one seed gives the same result on any number of threads.
+// index, so one seed gives the same result on any number of threads. A worker that cannot be
+// started ends the run as Failed, with the others stopped and joined.
 RiskOutcome runRisk(const PopulationModel &model, const RiskSettings &settings,
                     const RiskControl &control = {});
 
-// "Risk of falling below 1 within 100 steps: 37.2 % (95 % interval 34.3 - 40.2 %)".
+// "Risk of falling below 1 within 100 steps: 37.2 % (95 % interval 34.3 - 40.2 %)", followed
+// by what the CVs did not do as asked (fixed rates of 1, U-shaped betas). A share that is not
+// 0 or 100 % is never written as 0.0 or 100.0: it takes the digits that tell it apart.
 std::string riskSentence(const RiskResult &result);
 
 // The results as CSV: a header "t,risk,p5,p25,p50,p75,p95,mean,deterministic" and one row per

@@ -59,6 +59,7 @@ class TestAnalysisOutput : public QObject {
 private slots:
     void jsonReadsBackAsTheFigures_data();
     void jsonReadsBackAsTheFigures();
+    void textKeepsFiguresApartAndNoiseAtZero();
 };
 
 void TestAnalysisOutput::jsonReadsBackAsTheFigures_data()
@@ -227,6 +228,29 @@ void TestAnalysisOutput::jsonReadsBackAsTheFigures()
         QCOMPARE(line["section"].toString().toStdString(), lines[i].section);
         QCOMPARE(size_t(line["cells"].toArray().size()), lines[i].cells.size());
     }
+}
+
+// The oscillating example: R0 = 0.5^3 x 8 = 1, so lambda = 1 and (lambda - 1) v.N(t) = 0,
+// which the eigenvalue solver leaves as about -2E-14.
+void TestAnalysisOutput::textKeepsFiguresApartAndNoiseAtZero()
+{
+    const ModelAnalysis a = analyseModel({leslie({0, 0, 0, 8}, 0.5, 0.5, 0.5),
+                                          Vector4{0, 0, 0, 0}, Vector4{50, 10, 10, 10}, 0});
+    const QString text = QString::fromStdString(analysisText(a));
+    const QString label = "v.H against (lambda - 1) v.N(t)";
+    const qsizetype at = text.indexOf(label);
+    QVERIFY(at >= 0);
+    const QString line = text.mid(at + label.size(), text.indexOf('\n', at) - at - label.size());
+    QCOMPARE(line.split(' ', Qt::SkipEmptyParts), QStringList({"0", "0"}));
+    // A figure as wide as its column still stands apart from the one before it.
+    const ModelAnalysis wide = analyseModel({leslie({0, 1, 2, 1}, 0.5, 1, 0.5),
+                                             Vector4{0, 0, 0, 0},
+                                             Vector4{-1.23456789e-14, 0, 0, 0}, 0});
+    const QString wideText = QString::fromStdString(analysisText(wide));
+    const qsizetype n = wideText.indexOf("N(t) at t = 0");
+    QVERIFY(n >= 0);
+    QCOMPARE(wideText.mid(n, wideText.indexOf('\n', n) - n).split(' ', Qt::SkipEmptyParts).mid(5),
+             QStringList({"-1.23456789E-14", "0", "0", "0"}));
 }
 
 QTEST_APPLESS_MAIN(TestAnalysisOutput)

@@ -76,6 +76,7 @@ private slots:
     void saveModelRefusesWithoutWriting_data();
     void saveModelRefusesWithoutWriting();
     void saveModelIntoMissingFolderFailsNamingTheFile();
+    void saveModelReplacesAFileOnlyWithForce();
 };
 
 void TestCliModelFile::helpOffersTheModelFile_data()
@@ -284,10 +285,13 @@ void TestCliModelFile::saveModelRefusesWithoutWriting_data()
         << "\"title\" must be one line of at most 100 characters";
     QTest::addRow("survival above 1")
         << QStringList{"--matrix", "0,1,2,1,0.5,1.5,0.5", "OUT"}
-        << "Survival rate (the blue ones) must be <=1. Press Try Again to enter new data.";
+        << "--matrix: s1 = 1.5: a survival rate must be from 0 to 1";
     QTest::addRow("negative survival")
         << QStringList{"--matrix", "0,1,2,1,0.5,-1,0.5", "OUT"}
-        << "\"survival\"[1] is -1: a survival rate must be at least 0";
+        << "--matrix: s1 = -1: a survival rate must be from 0 to 1";
+    QTest::addRow("two FILEs") << QStringList{"OUT", "OUT2"}
+                               << "more than one FILE given: \"OUT\" and \"OUT2\" "
+                                  "(see velmora-cli save-model --help)";
     QTest::addRow("unknown option") << QStringList{"--steps", "4", "OUT"}
                                     << "unknown option --steps (see velmora-cli save-model --help)";
 }
@@ -317,6 +321,26 @@ void TestCliModelFile::saveModelIntoMissingFolderFailsNamingTheFile()
     QCOMPARE(r.err, "velmora-cli save-model: \"" + path
                         + "\" could not be written: No such file or directory\n");
     QCOMPARE(r.out, QString());
+}
+
+void TestCliModelFile::saveModelReplacesAFileOnlyWithForce()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("exercise.velmora");
+    QVERIFY(writeBytes(path, kFile));
+    const Result kept = run({"save-model", "--harvest", "0,0,0,0", path});
+    QCOMPARE(kept.status, 2);
+    QCOMPARE(kept.err, "velmora-cli save-model: the file \"" + path
+                           + "\" is there already; give --force to replace it\n");
+    QCOMPARE(kept.out, QString());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), kFile);
+    file.close();
+
+    const Result replaced = run({"save-model", "--harvest", "0,0,0,0", "--force", path});
+    QCOMPARE(replaced.status, 0);
+    QCOMPARE(analysedModel({"--model", path}), analysedModel({"--harvest", "0,0,0,0"}));
 }
 
 QTEST_APPLESS_MAIN(TestCliModelFile)

@@ -93,7 +93,12 @@ void TestEditEntries::firstBrokenRuleWins_data()
     QTest::addRow("survival 1.0001") << QStringList{"m1_14=1.0001"} << BrokenRule::SurvivalAboveOne;
     QTest::addRow("survival next double above 1")
         << QStringList{"m1_4=1.0000000000000003"} << BrokenRule::SurvivalAboveOne;
-    QTest::addRow("survival -0.5 passes") << QStringList{"m1_9=-0.5"} << BrokenRule::None;
+    QTest::addRow("survival -0.5") << QStringList{"m1_9=-0.5"} << BrokenRule::SurvivalBelowZero;
+    QTest::addRow("survival -0 passes") << QStringList{"m1_4=-0"} << BrokenRule::None;
+    QTest::addRow("survival above 1 before below 0")
+        << QStringList{"m1_4=-1", "m1_14=2"} << BrokenRule::SurvivalAboveOne;
+    QTest::addRow("survival below 0 before fecundity")
+        << QStringList{"m1_0=-1", "m1_14=-1"} << BrokenRule::SurvivalBelowZero;
     QTest::addRow("survival before fecundity")
         << QStringList{"m1_3=-1", "m1_9=2"} << BrokenRule::SurvivalAboveOne;
     QTest::addRow("fecundity -0.1") << QStringList{"m1_2=-0.1"} << BrokenRule::FecundityBelowZero;
@@ -239,14 +244,14 @@ void TestEditEntries::appliedValuesRestartTheRun()
     }
     f.sim.Projection();
     type(f.entries, {"m1_0=1", "m1_1=1", "m1_2=2.50", "m1_3=.5", "m1_4=0.5", "m1_9=0.5",
-                     "m1_14=-0.5", "m1_7=7", "n0_0=10", "n0_1=20", "n0_2=30", "n0_3=40",
-                     "Harvest1_0=5kg", "Harvest1_1=0", "Harvest1_2=0", "Harvest1_3=0"});
+                     "m1_14=.25", "m1_7=7", "n0_0=10", "n0_1=20", "n0_2=30", "n0_3=40",
+                     "Harvest1_0=5kg", "Harvest1_1=0", "Harvest1_2=0", "Harvest1_3=10"});
     QCOMPARE(f.entries.goBack(f.sim), BrokenRule::None);
 
     const MainFields &m = f.sim.fields();
     QCOMPARE(q(m.m[2]), QString("2.5"));
     QCOMPARE(q(m.m[3]), QString("0.5"));
-    QCOMPARE(q(m.m[14]), QString("-0.5"));
+    QCOMPARE(q(m.m[14]), QString("0.25"));
     QCOMPARE(q(m.m[7]), QString("0")); // structural zeros of the main window are never written
     QCOMPARE(q(f.entries.m1[7]), QString("7"));
     QCOMPARE(q(m.Harvest[0]), QString("5"));
@@ -261,7 +266,7 @@ void TestEditEntries::appliedValuesRestartTheRun()
     QCOMPARE(f.history->Ntot[0], 100.0);
     QCOMPARE(f.history->Nhist[3][0], 40.0);
 
-    // N(1) = M N(0) - H: 10 + 20 + 75 + 20 - 5, 5, 10, -15 clamped to 0.
+    // N(1) = M N(0) - H: 10 + 20 + 75 + 20 - 5, 5, 10, 7.5 - 10 clamped to 0.
     QCOMPARE(f.sim.Projection(), ProjectionOutcome::Counted);
     QCOMPARE(q(m.n2[0]) + "|" + q(m.n2[1]) + "|" + q(m.n2[2]) + "|" + q(m.n2[3]),
              QString("120|5|10|0"));

@@ -10,6 +10,7 @@
 #include <clocale>
 #include <functional>
 #include <random>
+#include <system_error>
 #include <cmath>
 #include <thread>
 
@@ -88,9 +89,13 @@ private slots:
     void growthRatesAgree_data();
     void growthRatesAgree();
     void demographicRoundsToWholeAnimals();
-    void tooLargeSurvivalCvNamesLargestAllowed_data();
-    void tooLargeSurvivalCvNamesLargestAllowed();
+    void tooLargeSurvivalCvNamesTheBoundAsChecked_data();
+    void tooLargeSurvivalCvNamesTheBoundAsChecked();
     void tightestRateIsNamed();
+    void sentenceSaysWhatTheCvDidNotDo_data();
+    void sentenceSaysWhatTheCvDidNotDo();
+    void failedThreadStartIsRefused_data();
+    void failedThreadStartIsRefused();
     void refusesWhatCannotRun_data();
     void refusesWhatCannotRun();
     void wilsonIntervalOnKnownCounts_data();
@@ -119,6 +124,11 @@ void TestStochastic::withoutVariationEveryReplicateIsDeterministic_data()
         << defaultModel() << 100.0;
     QTest::addRow("empty at the start")
         << model(leslie({0, 1, 2, 1}, 0.5, 1, 0.5), {0, 0, 0, 0}, {5, 0, 0, 0}) << 1.0;
+    // No total is below 0, yet a population harvested out is lost.
+    QTest::addRow("threshold 0, harvested out")
+        << model(leslie({0, 1, 2, 1}, 0.5, 1, 0.5), {10, 10, 10, 10}, {30, 0, 0, 0}) << 0.0;
+    QTest::addRow("threshold 0, empty at the start")
+        << model(leslie({0, 1, 2, 1}, 0.5, 1, 0.5), {0, 0, 0, 0}, {0, 0, 0, 0}) << 0.0;
 }
 
 void TestStochastic::withoutVariationEveryReplicateIsDeterministic()
@@ -131,12 +141,14 @@ void TestStochastic::withoutVariationEveryReplicateIsDeterministic()
     QCOMPARE(int(r.risk.size()), 61);
     bool lost = false;
     for (size_t t = 0; t <= 60; ++t) {
-        lost = lost || r.deterministic[t] < threshold;
+        lost = lost || r.deterministic[t] < threshold || r.deterministic[t] == 0;
         for (const std::vector<double> &p : r.percentiles)
             QCOMPARE(p[t], r.deterministic[t]);
         QCOMPARE(r.mean[t], r.deterministic[t]);
         QCOMPARE(r.risk[t], lost ? 1.0 : 0.0);
     }
+    if (threshold == 0)
+        QCOMPARE(r.finalRisk, 1.0);
 }
 
 void TestStochastic::meanFollowsTheMeanMatrix_data()
@@ -360,39 +372,41 @@ void TestStochastic::demographicRoundsToWholeAnimals()
     QCOMPARE(plain.start.N, typed.N);
 }
 
-void TestStochastic::tooLargeSurvivalCvNamesLargestAllowed_data()
+void TestStochastic::tooLargeSurvivalCvNamesTheBoundAsChecked_data()
 {
     QTest::addColumn<double>("s");
     QTest::addColumn<double>("cv");
-    QTest::addColumn<QString>("named");
-    QTest::addColumn<double>("largest");
-    QTest::addRow("s = 0.5, bound 1 exactly") << 0.5 << 1.0 << "s0 = 0.5" << 0.9999;
-    QTest::addRow("s = 0.75, bound 0.57735") << 0.75 << 0.6 << "s0 = 0.75" << 0.5773;
-    QTest::addRow("s = 0.9, bound 1/3") << 0.9 << 2.0 << "s0 = 0.9" << 0.3333;
-    QTest::addRow("s = 0.2, bound 2") << 0.2 << 3.0 << "s0 = 0.2" << 1.999;
-    QTest::addRow("s = 0.01, bound 9.95") << 0.01 << 10.0 << "s0 = 0.01" << 9.949;
+    QTest::addRow("s = 0.5, bound 1 exactly") << 0.5 << 1.0;
+    QTest::addRow("s = 0.75, bound 0.57735") << 0.75 << 0.6;
+    QTest::addRow("s = 0.9, bound 1/3") << 0.9 << 2.0;
+    QTest::addRow("s = 0.2, bound 2") << 0.2 << 3.0;
+    QTest::addRow("s = 0.01, bound 9.95") << 0.01 << 10.0;
+    QTest::addRow("s = 1e-300, bound 1e150") << 1e-300 << 1e151;
 }
 
-void TestStochastic::tooLargeSurvivalCvNamesLargestAllowed()
+void TestStochastic::tooLargeSurvivalCvNamesTheBoundAsChecked()
 {
     QFETCH(double, s);
     QFETCH(double, cv);
-    QFETCH(QString, named);
-    QFETCH(double, largest);
     const PopulationModel population = model(leslie({0, 1, 2, 1}, s, 1, 0), {10, 10, 10, 10},
                                              {0, 0, 0, 0});
     const auto refusal = riskRefusal(population, settings(cv, 0, 10, 10));
     QVERIFY(refusal);
+    // Beta(a, b) with mean s exists for a variance below s (1 - s): CV below sqrt((1 - s) / s).
+    const double bound = survivalCvBound(s);
+    QVERIFY(std::abs(bound - std::sqrt((1 - s) / s)) <= 4e-16 * bound);
     const QString text = QString::fromStdString(*refusal);
-    QVERIFY2(text.contains(named), qPrintable(text));
-    QVERIFY2(text.contains(QString::number(largest, 'g', 15)), qPrintable(text));
-    QVERIFY(text.contains(QString::number(cv)));
-    // The CV named is taken and runs; the next one up at four digits is not.
-    QCOMPARE(largestSurvivalCv(s), largest);
-    QVERIFY(!riskRefusal(population, settings(largest, 0, 10, 10)));
-    const double step = std::pow(10.0, std::floor(std::log10(largest)) - 3);
-    QVERIFY(riskRefusal(population, settings(largest + step, 0, 10, 10)));
-    QCOMPARE(runRisk(population, settings(largest, 0, 50, 20)).status, RiskStatus::Done);
+    QVERIFY2(text.contains("s0 = "), qPrintable(text));
+    // The number named reads back as the bound itself: the CV named is refused, the double
+    // below it runs and gives finite totals.
+    const QString named = text.section(' ', -1).chopped(1);
+    QCOMPARE(named.toDouble(), bound);
+    QVERIFY(riskRefusal(population, settings(bound, 0, 10, 10)));
+    const RiskSettings below = settings(std::nextafter(bound, 0.0), 0, 200, 20);
+    QVERIFY(!riskRefusal(population, below));
+    const RiskResult r = run(population, below);
+    for (const double mean : r.mean)
+        QVERIFY(std::isfinite(mean));
 }
 
 void TestStochastic::tightestRateIsNamed()
@@ -401,12 +415,82 @@ void TestStochastic::tightestRateIsNamed()
                                              {10, 10, 10, 10}, {0, 0, 0, 0});
     const auto refusal = riskRefusal(population, settings(1.2, 0, 10, 10));
     QVERIFY(refusal);
-    QCOMPARE(*refusal, std::string("A survival CV of 1.2 is too large for s1 = 0.9: the largest "
-                                   "CV its beta distribution allows is 0.3333."));
+    QCOMPARE(*refusal, std::string("A survival CV of 1.2 is too large for s1 = 0.9: its beta "
+                                   "distribution needs a CV below 0.3333333333333333."));
     // Rates of 1 and 0 do not vary: any CV suits them.
     const PopulationModel fixedRates = model(leslie({0, 1, 2, 1}, 1, 0, 1), {10, 10, 10, 10},
                                              {0, 0, 0, 0});
     QVERIFY(!riskRefusal(fixedRates, settings(1000, 0, 10, 10)));
+}
+
+void TestStochastic::sentenceSaysWhatTheCvDidNotDo_data()
+{
+    QTest::addColumn<double>("s0");
+    QTest::addColumn<double>("s1");
+    QTest::addColumn<double>("cv");
+    QTest::addColumn<QString>("added"); // after the risk's sentence
+    QTest::addRow("no CV: nothing to say") << 0.5 << 1.0 << 0.0 << "";
+    QTest::addRow("a rate of 1 stays") << 0.5 << 1.0 << 0.1 << " s1 = 1 is held fixed whatever the CV.";
+    // a = b = s k with k = (1 - s) / (s cv^2) - 1: 1 at cv = 1 / sqrt(3) = 0.57735.
+    QTest::addRow("just bell-shaped") << 0.5 << 0.5 << 0.57 << "";
+    QTest::addRow("just U-shaped")
+        << 0.5 << 0.5 << 0.58
+        << " The betas of s0 (a = 0.99, b = 0.99) and s1 (a = 0.99, b = 0.99) are U-shaped: "
+           "years in which nearly none or nearly all survive are the likeliest.";
+    // s = 0.9, cv = 0.3: k = 0.1 / 0.081 - 1 = 0.2346, a = 0.21, b = 0.023.
+    QTest::addRow("both")
+        << 0.9 << 1.0 << 0.3
+        << " s1 = 1 is held fixed whatever the CV. The beta of s0 (a = 0.21, b = 0.023) is "
+           "U-shaped: years in which nearly none or nearly all survive are the likeliest.";
+}
+
+void TestStochastic::sentenceSaysWhatTheCvDidNotDo()
+{
+    QFETCH(double, s0);
+    QFETCH(double, s1);
+    QFETCH(double, cv);
+    QFETCH(QString, added);
+    const RiskResult r = run(model(leslie({0, 1, 2, 1}, s0, s1, 0), {10, 10, 10, 10}, {0, 0, 0, 0}),
+                             settings(cv, 0, 20, 5));
+    const QString sentence = QString::fromStdString(riskSentence(r));
+    const int end = sentence.indexOf(" %)");
+    QVERIFY(end > 0);
+    QCOMPARE(sentence.mid(end + 3), added.isEmpty() ? QString() : "." + added);
+    // The shapes give the beta the mean and CV asked for: a / (a + b) = s and
+    // ab / ((a + b)^2 (a + b + 1)) = (cv s)^2.
+    for (const BetaShape &shape : r.uShapedSurvival) {
+        const double s = shape.rate == 0 ? s0 : s1;
+        const double n = shape.a + shape.b;
+        QVERIFY(std::abs(shape.a / n - s) < 1e-14);
+        QVERIFY(std::abs(shape.a * shape.b / (n * n * (n + 1)) - cv * cv * s * s) < 1e-14);
+    }
+}
+
+void TestStochastic::failedThreadStartIsRefused_data()
+{
+    QTest::addColumn<int>("startable"); // threads that start before one fails
+    QTest::addRow("the first") << 0;
+    QTest::addRow("the third") << 2;
+}
+
+void TestStochastic::failedThreadStartIsRefused()
+{
+    QFETCH(int, startable);
+    std::atomic<int> started{0};
+    RiskControl control;
+    control.startThread = [&](std::function<void()> body) {
+        if (started >= startable)
+            throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
+        ++started;
+        return std::thread(std::move(body));
+    };
+    RiskSettings s = settings(0.1, 0.3, 5000, 50);
+    s.threads = 4;
+    const RiskOutcome outcome = runRisk(defaultModel(), s, control);
+    QCOMPARE(outcome.status, RiskStatus::Failed);
+    QVERIFY2(QString::fromStdString(outcome.refusal).contains("could not start a worker thread"),
+             outcome.refusal.c_str());
+    QCOMPARE(started.load(), startable);
 }
 
 void TestStochastic::refusesWhatCannotRun_data()
@@ -589,15 +673,32 @@ void TestStochastic::sentenceAndCsv_data()
     QTest::addColumn<double>("threshold");
     QTest::addColumn<int>("steps");
     QTest::addColumn<int>("lost");
+    QTest::addColumn<int>("replicates");
     QTest::addColumn<QString>("sentence");
     QTest::addRow("the usual case")
-        << 1.0 << 100 << 372
+        << 1.0 << 100 << 372 << 1000
         << "Risk of falling below 1 within 100 steps: 37.2 % (95 % interval 34.3 - 40.2 %)";
     QTest::addRow("one step, fractional threshold")
-        << 0.5 << 1 << 0 << "Risk of falling below 0.5 within 1 step: 0.0 % (95 % interval 0.0 - 0.4 %)";
+        << 0.5 << 1 << 0 << 1000
+        << "Risk of falling below 0.5 within 1 step: 0.0 % (95 % interval 0.0 - 0.4 %)";
     QTest::addRow("all lost")
-        << 250.0 << 7 << 1000
+        << 250.0 << 7 << 1000 << 1000
         << "Risk of falling below 250 within 7 steps: 100.0 % (95 % interval 99.6 - 100.0 %)";
+    // Wilson's bounds at 0 and n of n are z^2 / (n + z^2) and n / (n + z^2): 0.0192 % from the
+    // edge for n = 20000, which one decimal would write as the edge itself.
+    QTest::addRow("none of many lost")
+        << 1.0 << 50 << 0 << 20000
+        << "Risk of falling below 1 within 50 steps: 0.0 % (95 % interval 0.0 - 0.019 %)";
+    QTest::addRow("all of many lost")
+        << 1.0 << 50 << 20000 << 20000
+        << "Risk of falling below 1 within 50 steps: 100.0 % (95 % interval 99.981 - 100.0 %)";
+    // 1 of 100000: 0.001 %, interval 0.000177 - 0.00566 % (Wilson, z = 1.96).
+    QTest::addRow("one of very many lost")
+        << 1.0 << 50 << 1 << 100000
+        << "Risk of falling below 1 within 50 steps: 0.001 % (95 % interval 0.00018 - 0.0057 %)";
+    QTest::addRow("threshold 0")
+        << 0.0 << 10 << 500 << 1000
+        << "Risk of dying out within 10 steps: 50.0 % (95 % interval 46.9 - 53.1 %)";
 }
 
 void TestStochastic::sentenceAndCsv()
@@ -605,6 +706,7 @@ void TestStochastic::sentenceAndCsv()
     QFETCH(double, threshold);
     QFETCH(int, steps);
     QFETCH(int, lost);
+    QFETCH(int, replicates);
     QFETCH(QString, sentence);
     // Numbers keep their "." whatever the locale says.
     const std::string before = std::setlocale(LC_ALL, nullptr);
@@ -613,8 +715,8 @@ void TestStochastic::sentenceAndCsv()
     r.settings.threshold = threshold;
     r.settings.steps = steps;
     r.finalLost = lost;
-    r.finalRisk = lost / 1000.0;
-    r.finalRiskInterval = wilsonInterval(lost, 1000);
+    r.finalRisk = double(lost) / replicates;
+    r.finalRiskInterval = wilsonInterval(lost, replicates);
     const QString written = QString::fromStdString(riskSentence(r));
 
     r.risk.assign(size_t(steps) + 1, 0.25);

@@ -184,6 +184,9 @@ void Changdat::buildControls()
     m_Label1 = makeMessage(this, QStringLiteral("Label1"),
                            message(BrokenRule::SurvivalAboveOne),
                            1920);
+    m_Label11 = makeMessage(this, QStringLiteral("Label11"),
+                            message(BrokenRule::SurvivalBelowZero),
+                            1920);
     m_Label7 = makeMessage(this, QStringLiteral("Label7"),
                            message(BrokenRule::FecundityBelowZero),
                            1920);
@@ -378,6 +381,7 @@ void Changdat::showMessageArea()
     const MessageArea &area = m_entries.messages;
     const std::pair<QLabel *, bool> messages[] = {
         {m_Label1, area.shown == BrokenRule::SurvivalAboveOne},
+        {m_Label11, area.shown == BrokenRule::SurvivalBelowZero},
         {m_Label7, area.shown == BrokenRule::FecundityBelowZero},
         {m_Label8, area.shown == BrokenRule::HarvestBelowZero},
         {m_Label9, area.shown == BrokenRule::PopulationBelowZero},

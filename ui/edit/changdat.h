@@ -70,6 +70,7 @@ private:
     QLabel *m_Label8 = nullptr;
     QLabel *m_Label9 = nullptr;
     QLabel *m_Label10 = nullptr;
+    QLabel *m_Label11 = nullptr; // a survival rate below 0
     QFrame *m_Frame1 = nullptr;
     QPushButton *m_Command1 = nullptr; // "Go Back"
     QPushButton *m_Command2 = nullptr; // "Quit"

@@ -28,6 +28,7 @@
 #include <QSpinBox>
 
 #include <memory>
+#include <system_error>
 
 namespace velmora {
 
@@ -137,7 +138,7 @@ void RiskWindow::buildControls()
     addInput(m_cvFecundity, QStringLiteral("cvFecundity"), QStringLiteral("&Fecundity CV"),
              QStringLiteral("Coefficient of variation of the fecundities"), row, 2);
     addInput(m_threshold, QStringLiteral("threshold"), QStringLiteral("&Threshold Q"),
-             QStringLiteral("Threshold: a total below it counts as lost"), row, 4);
+             QStringLiteral("Threshold: a total below it, or of 0, counts as lost"), row, 4);
     m_demographic = new QCheckBox(QStringLiteral("&Whole animals (demographic)"), this);
     m_demographic->setObjectName(QStringLiteral("demographic"));
     m_demographic->setFont(inputFont);
@@ -293,18 +294,25 @@ void RiskWindow::run()
     m_sentence->setText(QStringLiteral("Running..."));
     setRunning(true);
     m_stop = false;
-    m_worker = std::thread([this, model, asked] {
-        RiskControl control;
-        control.cancel = &m_stop;
-        control.progress = [this](double share) {
-            QMetaObject::invokeMethod(this, [this, share] { showProgress(share); },
+    // A system out of threads refuses the run here; the engine refuses its own workers alike.
+    try {
+        m_worker = std::thread([this, model, asked] {
+            RiskControl control;
+            control.cancel = &m_stop;
+            control.progress = [this](double share) {
+                QMetaObject::invokeMethod(this, [this, share] { showProgress(share); },
+                                          Qt::QueuedConnection);
+            };
+            auto outcome = std::make_shared<RiskOutcome>(runRisk(model, asked, control));
+            // Handed to the window's thread; dropped with the window if it is gone by then.
+            QMetaObject::invokeMethod(this, [this, outcome] { finishRun(std::move(*outcome)); },
                                       Qt::QueuedConnection);
-        };
-        auto outcome = std::make_shared<RiskOutcome>(runRisk(model, asked, control));
-        // Handed to the window's thread; dropped with the window if it is gone by then.
-        QMetaObject::invokeMethod(this, [this, outcome] { finishRun(std::move(*outcome)); },
-                                  Qt::QueuedConnection);
-    });
+        });
+    } catch (const std::system_error &e) {
+        setRunning(false);
+        showProblem(QStringLiteral("The run could not start a thread (%1).")
+                        .arg(QString::fromLocal8Bit(e.what())));
+    }
 }
 
 void RiskWindow::cancel()
@@ -360,6 +368,7 @@ void RiskWindow::finishRun(RiskOutcome outcome)
         m_sentence->setText(QStringLiteral("Cancelled: no result."));
         break;
     case RiskStatus::Refused:
+    case RiskStatus::Failed:
         showProblem(QString::fromStdString(outcome.refusal));
         break;
     }

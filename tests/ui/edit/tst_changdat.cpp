@@ -18,7 +18,7 @@ namespace {
 
 QString q(const std::string &s) { return QString::fromStdString(s); }
 
-const QStringList kMessageLabels{"Label1", "Label7", "Label8", "Label9", "Label10"};
+const QStringList kMessageLabels{"Label1", "Label11", "Label7", "Label8", "Label9", "Label10"};
 
 QStringList allCells()
 {
@@ -199,6 +199,7 @@ void TestChangdat::layoutFollowsDesign_data()
     };
     row("Label2", 1560, 120, 6375, 615);
     row("Label1", 1920, 120, 3975, 615);
+    row("Label11", 1920, 120, 3975, 615);
     row("Label9", 1800, 120, 3975, 615);
     row("Label10", 1920, 120, 3975, 615);
     row("Command3", 6360, 120, 1452, 612);
@@ -293,7 +294,7 @@ void TestChangdat::goBackChecksAndTidies_data()
 
     QTest::addRow("survival 1 passes") << "m1_14" << "1" << "" << "1" << "1";
     QTest::addRow("survival 1.0001") << "m1_14" << "1.0001" << "Label1" << "" << "";
-    QTest::addRow("survival -0.5 passes") << "m1_4" << "-0.5" << "" << "-0.5" << "-0.5";
+    QTest::addRow("survival -0.5") << "m1_4" << "-0.5" << "Label11" << "" << "";
     QTest::addRow("fecundity -0.1") << "m1_2" << "-0.1" << "Label7" << "" << "";
     QTest::addRow("harvest -1") << "Harvest1_1" << "-1" << "Label8" << "" << "";
     QTest::addRow("N(0) -2") << "n0_3" << "-2" << "Label9" << "" << "";
@@ -425,7 +426,8 @@ void TestChangdat::newValuesRestartTheRun()
     h.type("m1_0", "1");
     h.type("m1_2", "2.5");
     h.type("m1_3", "0.5");
-    h.type("m1_14", "-0.5");
+    h.type("m1_14", "0.25");
+    h.type("Harvest1_3", "10");
     h.type("n0_1", "20");
     h.type("n0_2", "30");
     h.type("n0_3", "40");
@@ -442,7 +444,7 @@ void TestChangdat::newValuesRestartTheRun()
     QCOMPARE(h.history->tcount, int16_t(0));
     QCOMPARE(h.history->Nhist[2][0], 30.0);
 
-    // N(1) = M N(0) - H = (10 + 20 + 75 + 20 - 5, 0.5 * 10, 1 * 20, -0.5 * 30 clamped to 0).
+    // N(1) = M N(0) - H = (10 + 20 + 75 + 20 - 5, 0.5 * 10, 1 * 20, 0.25 * 30 - 10 clamped to 0).
     QCOMPARE(h.sim.Projection(), ProjectionOutcome::Counted);
     QCOMPARE(q(m.n2[0]) + "|" + q(m.n2[1]) + "|" + q(m.n2[2]) + "|" + q(m.n2[3]),
              QString("120|5|20|0"));

@@ -193,8 +193,8 @@ void TestRiskWindow::refusedCvIsShownAndNothingRuns()
     f.click("cmdRun");
     QVERIFY(!f.window->running());
     QCOMPARE(finished.count(), 0);
-    QCOMPARE(f.sentence(), QStringLiteral("A survival CV of 1.5 is too large for s0 = 0.5: the "
-                                          "largest CV its beta distribution allows is 0.9999."));
+    QCOMPARE(f.sentence(), QStringLiteral("A survival CV of 1.5 is too large for s0 = 0.5: its "
+                                          "beta distribution needs a CV below 1."));
     QCOMPARE(f.points("riskChart"), 0);
     QVERIFY(!f.find<QPushButton>("cmdSaveCsv")->isEnabled());
 }
