@@ -400,10 +400,8 @@ void LifeCycleWindow::fillGrids()
         numbers << QString::number(i + 1);
     m_stagesGrid->setRowCount(n);
     m_stagesGrid->setVerticalHeaderLabels(numbers);
-    for (int i = 0; i < n; ++i) {
-        auto *name = new QTableWidgetItem(stageName(m_model, i));
-        m_stagesGrid->setItem(i, 0, name);
-    }
+    for (int i = 0; i < n; ++i)
+        setCell(m_stagesGrid, i, 0, stageName(m_model, i), StagePart::None);
     fillGrid(m_stagesGrid, StagePart::N0);
     fillGrid(m_stagesGrid, StagePart::Harvest);
     for (auto [grid, part] : {std::pair{m_uGrid, StagePart::U}, std::pair{m_fGrid, StagePart::F},
@@ -421,17 +419,30 @@ void LifeCycleWindow::fillGrids()
     m_filling = false;
 }
 
+void LifeCycleWindow::setCell(QTableWidget *grid, int row, int column, const QString &text,
+                              StagePart part)
+{
+    // The cell being edited may be the one that asked for the fill: it is kept, never replaced.
+    if (QTableWidgetItem *item = grid->item(row, column)) {
+        item->setText(text);
+        return;
+    }
+    auto *item = new QTableWidgetItem(text);
+    if (part != StagePart::None) {
+        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        item->setData(Qt::UserRole, int(part));
+    }
+    grid->setItem(row, column, item);
+}
+
 void LifeCycleWindow::fillGrid(QTableWidget *grid, StagePart part)
 {
     const bool vector = part == StagePart::N0 || part == StagePart::Harvest;
     const int n = m_model.size();
     for (int r = 0; r < n; ++r) {
-        for (int c = 0; c < (vector ? 1 : n); ++c) {
-            auto *item = new QTableWidgetItem(stageValueText(stageValue(m_model, part, r, c)));
-            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            item->setData(Qt::UserRole, int(part));
-            grid->setItem(r, vector ? (part == StagePart::N0 ? 1 : 2) : c, item);
-        }
+        for (int c = 0; c < (vector ? 1 : n); ++c)
+            setCell(grid, r, vector ? (part == StagePart::N0 ? 1 : 2) : c,
+                    stageValueText(stageValue(m_model, part, r, c)), part);
     }
 }
 

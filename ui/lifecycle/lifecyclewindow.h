@@ -71,6 +71,7 @@ private:
     QTableWidget *makeGrid(const QString &name, const QString &spoken);
     void fillGrids();
     void fillGrid(QTableWidget *grid, StagePart part);
+    void setCell(QTableWidget *grid, int row, int column, const QString &text, StagePart part);
     void cellEdited(QTableWidgetItem *item);
     void refuse(const QString &text);
     void addStage();
