@@ -71,6 +71,10 @@ std::optional<Refusal> applyModelOption(const GivenOption &option, EditEntries &
         const ModelFileRead read = readModelFile(QFile::decodeName(QByteArray::fromStdString(option.value)));
         if (!read.ok())
             return Refusal{"--model " + read.message().toStdString()};
+        if (!read.document)
+            return Refusal{"--model \"" + option.value + "\" holds a life cycle of "
+                   + std::to_string(read.stageDocument->model.size())
+                   + " stages; this command takes a 4-class Leslie model only"};
         entries = modelEntries(read.document->values);
         if (title)
             *title = read.document->title.toStdString();

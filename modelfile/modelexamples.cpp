@@ -6,9 +6,11 @@ namespace velmora {
 
 QList<ModelExample> modelExamples()
 {
-    // From the plain model to the harvest pair, in the order a class would take them.
+    // From the plain model to the harvest pair, in the order a class would take them; then the
+    // published life cycles.
     const char *const names[] = {"default", "declining", "oscillating", "harvest-below-limit",
-                                 "harvest-above-limit"};
+                                 "harvest-above-limit", "loggerhead-turtle", "killer-whale",
+                                 "teasel"};
     QList<ModelExample> examples;
     for (const char *name : names) {
         ModelExample example;
@@ -16,8 +18,8 @@ QList<ModelExample> modelExamples()
         example.path = QStringLiteral(":/examples/") + example.fileName;
         // The files are built in and checked by the tests; a title falls back on the name.
         const ModelFileRead read = readModelFile(example.path);
-        example.title = read.ok() && !read.document->title.isEmpty() ? read.document->title
-                                                                     : example.fileName;
+        example.title = read.title().isEmpty() ? example.fileName : read.title();
+        example.stageModel = read.stageDocument.has_value();
         examples.append(example);
     }
     return examples;

@@ -1,9 +1,11 @@
 #include "modelfile/modelfile.h"
 
+#include "demography/leslie.h"
 #include "export/safewrite.h"
 #include "model/defaultmodel.h"
 #include "model/numbertext.h"
 #include "model/simulation.h"
+#include "modelfile/stagerows.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,9 +23,39 @@ namespace {
 
 const QString kFormat = QStringLiteral("velmora-model");
 
-// The keys in the order they are written and checked.
-const char *const kKeys[] = {"format", "version", "title", "notes",
-                             "fecundities", "survival", "n0", "harvest"};
+// Which model a key belongs to: a file holds the keys of one kind only.
+enum class KeyKind { Any, Leslie, Stage };
+
+struct KeyRule {
+    const char *name;
+    int since; // the first version that has it
+    KeyKind kind;
+};
+
+// The keys in the order they are written and checked. A later block is one more line here
+// and one more step in documentProblem.
+const KeyRule kKeys[] = {
+    {"format", 1, KeyKind::Any},
+    {"version", 1, KeyKind::Any},
+    {"title", 1, KeyKind::Any},
+    {"notes", 1, KeyKind::Any},
+    {"source", 2, KeyKind::Any},
+    {"fecundities", 1, KeyKind::Leslie},
+    {"survival", 1, KeyKind::Leslie},
+    {"stages", 2, KeyKind::Stage},
+    {"transitions", 2, KeyKind::Stage},
+    {"reproduction", 2, KeyKind::Stage},
+    {"clonal", 2, KeyKind::Stage},
+    {"n0", 1, KeyKind::Any},
+    {"harvest", 1, KeyKind::Any},
+};
+
+const KeyRule *keyRule(const QString &name)
+{
+    const auto found = std::find_if(std::begin(kKeys), std::end(kKeys),
+                                    [&name](const KeyRule &k) { return name == QLatin1String(k.name); });
+    return found == std::end(kKeys) ? nullptr : found;
+}
 
 QString key(const char *name) { return QStringLiteral("\"%1\"").arg(QLatin1String(name)); }
 
@@ -116,35 +148,191 @@ QString position(const QByteArray &bytes, int offset)
     return QStringLiteral("line %1, column %2").arg(line).arg(column);
 }
 
-QString documentProblem(const QJsonObject &object, ModelDocument &document)
+QString counted(int n, const char *one, const char *many)
 {
-    const QJsonValue format = object.value(QLatin1String("format"));
-    if (format.isUndefined())
-        return QStringLiteral("%1 is missing: this is not a Velmora model file").arg(key("format"));
-    if (format.toString() != kFormat)
-        return QStringLiteral("%1 is %2, not \"%3\": this is not a Velmora model file")
-            .arg(key("format"), shown(format), kFormat);
+    return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
+}
 
-    const QJsonValue version = object.value(QLatin1String("version"));
+bool isOneLine(const QString &text, int maxLength)
+{
+    return text.size() <= maxLength && std::none_of(text.begin(), text.end(), isControl);
+}
+
+QString textProblem(const QString &title, const QString &notes, const QString &source)
+{
+    if (!isOneLine(title, kModelTitleMaxLength))
+        return QStringLiteral("%1 must be one line of at most %2 characters")
+            .arg(key("title"))
+            .arg(kModelTitleMaxLength);
+    const auto badInNotes = [](QChar c) {
+        return isControl(c) && c != QLatin1Char('\n') && c != QLatin1Char('\t');
+    };
+    if (std::any_of(notes.begin(), notes.end(), badInNotes))
+        return QStringLiteral("%1 holds a control character; only line breaks and tabs may "
+                              "stand in it")
+            .arg(key("notes"));
+    if (!isOneLine(source, kModelSourceMaxLength))
+        return QStringLiteral("%1 must be one line of at most %2 characters")
+            .arg(key("source"))
+            .arg(kModelSourceMaxLength);
+    return {};
+}
+
+// The matrices and vectors of a life cycle by the keys of its file, in their order.
+struct MatrixKey {
+    const char *name;
+    Eigen::MatrixXd StageModel::*matrix;
+    const char *what;
+    bool optional;
+};
+
+const MatrixKey kMatrixKeys[] = {
+    {"transitions", &StageModel::U, "a transition", false},
+    {"reproduction", &StageModel::F, "a fecundity", false},
+    {"clonal", &StageModel::C, "a clonal rate", true},
+};
+
+struct VectorKey {
+    const char *name;
+    Eigen::VectorXd StageModel::*vector;
+    const char *what;
+};
+
+const VectorKey kVectorKeys[] = {
+    {"n0", &StageModel::n0, "N(0)"},
+    {"harvest", &StageModel::harvest, "a harvest"},
+};
+
+QString stageName(const StageModel &model, int stage)
+{
+    return jsonText(QString::fromStdString(model.stages[size_t(stage)]));
+}
+
+QString numberProblem(const QString &at, double value, const char *what)
+{
+    if (!representable(value))
+        return QStringLiteral("%1 is %2: too large for the program").arg(at, shown(value));
+    if (value < 0)
+        return QStringLiteral("%1 is %2: %3 must be at least 0").arg(at, shown(value), QLatin1String(what));
+    return {};
+}
+
+QString entryProblem(const StageModel &model, const MatrixKey &matrixKey, int row, int column)
+{
+    const QString at = QStringLiteral("%1[%2], from %3 to %4,")
+                           .arg(element(matrixKey.name, row))
+                           .arg(column)
+                           .arg(stageName(model, column), stageName(model, row));
+    return numberProblem(at, (model.*matrixKey.matrix)(row, column), matrixKey.what);
+}
+
+QString entryProblem(const StageModel &model, const VectorKey &vectorKey, int stage)
+{
+    const QString at = QStringLiteral("%1 of %2").arg(element(vectorKey.name, stage), stageName(model, stage));
+    return numberProblem(at, (model.*vectorKey.vector)(stage), vectorKey.what);
+}
+
+QString stageCountProblem(int n)
+{
+    if (n == 0)
+        return QStringLiteral("%1 is []: a model needs at least 1 stage").arg(key("stages"));
+    if (n > kMaxStages)
+        return QStringLiteral("%1 holds %2 names: the program takes at most %3 stages")
+            .arg(key("stages"))
+            .arg(n)
+            .arg(kMaxStages);
+    return {};
+}
+
+// The name of stage `i` against the rules and the names before it.
+QString nameProblem(const std::vector<std::string> &names, int i)
+{
+    const std::string &name = names[size_t(i)];
+    const QString at = element("stages", i);
+    if (const StageNameProblem problem = stageNameProblem(name); problem != StageNameProblem::None)
+        return QStringLiteral("%1 is %2: %3")
+            .arg(at, shown(QJsonValue(QString::fromStdString(name))),
+                 QString::fromStdString(stageNameProblemText(problem)));
+    const auto earlier = std::find(names.begin(), names.begin() + i, name);
+    if (earlier != names.begin() + i)
+        return QStringLiteral("%1 is %2, as is %3: each stage needs a name of its own")
+            .arg(at, shown(QJsonValue(QString::fromStdString(name))),
+                 element("stages", int(earlier - names.begin())));
+    return {};
+}
+
+// The rules that take the whole model: what the entries add up to.
+QString wholeStageModelProblem(const StageModel &model)
+{
+    const StageModelCheck check = checkStageModel(model);
+    if (check.problem == StageModelProblem::SurvivalAboveOne)
+        return QStringLiteral("%1: the column of %2 adds up to %3: at most all of a stage can survive")
+            .arg(key("transitions"), stageName(model, check.stage),
+                 QString::fromStdString(numberText(model.U.col(check.stage).sum())));
+    if (!representable(model.n0.sum()))
+        return QStringLiteral("%1: the total of N(0) is too large for the program").arg(key("n0"));
+    return {};
+}
+
+// The version of a file, or the problem with its "version" key.
+QString versionProblem(const QJsonValue &version, int &number)
+{
     if (version.isUndefined())
         return QStringLiteral("%1 is missing").arg(key("version"));
     if (version.isDouble() && version.toDouble() > kModelFileVersion)
         return QStringLiteral("%1 is %2: the file was written by a newer Velmora; this one reads "
-                              "version %3")
+                              "versions up to %3")
             .arg(key("version"), shown(version), QString::number(kModelFileVersion));
-    if (!version.isDouble() || version.toDouble() != kModelFileVersion)
-        return QStringLiteral("%1 is %2, not %3")
+    const double value = version.toDouble();
+    if (!version.isDouble() || value < 1 || value != std::floor(value))
+        return QStringLiteral("%1 is %2, not a version from 1 to %3")
             .arg(key("version"), shown(version), QString::number(kModelFileVersion));
+    number = int(value);
+    return {};
+}
 
+// A file holds the keys of one model; `kind` is the one it holds.
+QString keysProblem(const QJsonObject &object, int version, KeyKind &kind)
+{
+    QString first[3]; // the first key of each kind found
     // Keys come sorted, so the first unknown one is the same on every reading.
     for (const QString &name : object.keys()) {
-        if (std::none_of(std::begin(kKeys), std::end(kKeys),
-                         [&name](const char *k) { return name == QLatin1String(k); }))
+        const KeyRule *rule = keyRule(name);
+        if (!rule)
             return QStringLiteral("unknown key %1").arg(shown(QJsonValue(name)));
+        if (rule->since > version)
+            return QStringLiteral("%1 is a key of version %2 files; this file is version %3")
+                .arg(shown(QJsonValue(name)), QString::number(rule->since), QString::number(version));
+        if (first[int(rule->kind)].isEmpty())
+            first[int(rule->kind)] = name;
     }
+    const QString &leslie = first[int(KeyKind::Leslie)];
+    const QString &stage = first[int(KeyKind::Stage)];
+    if (!leslie.isEmpty() && !stage.isEmpty())
+        return QStringLiteral("%1 and %2 stand in one file: a file holds either a 4-class Leslie "
+                              "model (\"fecundities\", \"survival\") or a life cycle by stages "
+                              "(\"stages\", \"transitions\", \"reproduction\")")
+            .arg(shown(QJsonValue(leslie)), shown(QJsonValue(stage)));
+    // A version 1 file names its missing Leslie keys, as it always did.
+    if (leslie.isEmpty() && stage.isEmpty() && version > 1)
+        return QStringLiteral("the file holds no model: it needs \"fecundities\" and \"survival\" "
+                              "for a 4-class Leslie model, or \"stages\", \"transitions\" and "
+                              "\"reproduction\" for a life cycle by stages");
+    kind = stage.isEmpty() ? KeyKind::Leslie : KeyKind::Stage;
+    return {};
+}
 
-    for (const auto &[name, text] : {std::pair{"title", &document.title},
-                                     std::pair{"notes", &document.notes}}) {
+// The texts that stand with either model.
+struct ModelTexts {
+    QString title;
+    QString notes;
+    QString source;
+};
+
+QString textsProblem(const QJsonObject &object, ModelTexts &texts)
+{
+    for (const auto &[name, text] : {std::pair{"title", &texts.title}, std::pair{"notes", &texts.notes},
+                                     std::pair{"source", &texts.source}}) {
         const QJsonValue value = object.value(QLatin1String(name));
         if (value.isUndefined())
             continue;
@@ -154,10 +342,12 @@ QString documentProblem(const QJsonObject &object, ModelDocument &document)
         *text = value.toString();
     }
     // A file written on another system may end its note's lines with CR LF.
-    document.notes.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    if (const QString problem = modelTextProblem(document); !problem.isEmpty())
-        return problem;
+    texts.notes.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return textProblem(texts.title, texts.notes, texts.source);
+}
 
+QString leslieProblem(const QJsonObject &object, ModelValues &values)
+{
     for (int g = 0; g < 4; ++g) {
         const ValueGroup &group = kGroups[g];
         const QJsonValue list = object.value(QLatin1String(group.name));
@@ -168,23 +358,204 @@ QString documentProblem(const QJsonObject &object, ModelDocument &document)
                 .arg(key(group.name), shown(list), QString::number(group.size),
                      group.size == 3 ? QStringLiteral("0.5, 1, 0.5") : QStringLiteral("10, 10, 10, 10"));
         const QJsonArray array = list.toArray();
-        double *values = groupValues(document.values, g);
+        double *groupNumbers = groupValues(values, g);
         for (int i = 0; i < group.size; ++i) {
             const QJsonValue value = array.at(i);
             if (!value.isDouble())
                 return QStringLiteral("%1 is %2: it must be a number").arg(element(group.name, i), shown(value));
-            values[i] = value.toDouble();
-            if (const QString problem = valueProblem(group, i, values[i]); !problem.isEmpty())
+            groupNumbers[i] = value.toDouble();
+            if (const QString problem = valueProblem(group, i, groupNumbers[i]); !problem.isEmpty())
                 return problem;
         }
     }
-    return modelValuesProblem(document.values);
+    return modelValuesProblem(values);
+}
+
+QString namesProblem(const QJsonValue &list, std::vector<std::string> &names)
+{
+    if (!list.isArray())
+        return QStringLiteral("%1 is %2: it must be a list of stage names in double quotes, such as "
+                              "[\"seeds\", \"adults\"]")
+            .arg(key("stages"), shown(list));
+    if (const QString problem = stageCountProblem(int(list.toArray().size())); !problem.isEmpty())
+        return problem;
+    const QJsonArray array = list.toArray();
+    for (int i = 0; i < array.size(); ++i) {
+        if (!array.at(i).isString())
+            return QStringLiteral("%1 is %2: a stage name must be text in double quotes")
+                .arg(element("stages", i), shown(array.at(i)));
+        names.push_back(array.at(i).toString().toStdString());
+        if (const QString problem = nameProblem(names, i); !problem.isEmpty())
+            return problem;
+    }
+    return {};
+}
+
+QString matrixProblem(const QJsonObject &object, const MatrixKey &matrixKey, StageModel &model)
+{
+    const int n = model.size();
+    Eigen::MatrixXd &matrix = model.*matrixKey.matrix;
+    matrix = Eigen::MatrixXd::Zero(n, n);
+    const QJsonValue rows = object.value(QLatin1String(matrixKey.name));
+    if (rows.isUndefined())
+        return matrixKey.optional ? QString() : QStringLiteral("%1 is missing").arg(key(matrixKey.name));
+    if (!rows.isArray() || rows.toArray().size() != n)
+        return QStringLiteral("%1 is %2: it must be a list of %3, one for each stage, each a list "
+                              "of %4")
+            .arg(key(matrixKey.name), shown(rows), counted(n, "row", "rows"),
+                 counted(n, "number", "numbers"));
+    for (int r = 0; r < n; ++r) {
+        const QJsonValue row = rows.toArray().at(r);
+        const QString at = element(matrixKey.name, r);
+        if (!row.isArray() || row.toArray().size() != n)
+            return QStringLiteral("%1 is %2: it must be a row of %3, one for each stage")
+                .arg(at, shown(row), counted(n, "number", "numbers"));
+        for (int c = 0; c < n; ++c) {
+            const QJsonValue value = row.toArray().at(c);
+            if (!value.isDouble())
+                return QStringLiteral("%1[%2] is %3: it must be a number").arg(at).arg(c).arg(shown(value));
+            matrix(r, c) = value.toDouble();
+            if (const QString problem = entryProblem(model, matrixKey, r, c); !problem.isEmpty())
+                return problem;
+        }
+    }
+    return {};
+}
+
+QString vectorProblem(const QJsonObject &object, const VectorKey &vectorKey, StageModel &model)
+{
+    const int n = model.size();
+    Eigen::VectorXd &vector = model.*vectorKey.vector;
+    vector = Eigen::VectorXd::Zero(n);
+    const QJsonValue list = object.value(QLatin1String(vectorKey.name));
+    if (list.isUndefined())
+        return QStringLiteral("%1 is missing").arg(key(vectorKey.name));
+    if (!list.isArray() || list.toArray().size() != n)
+        return QStringLiteral("%1 is %2: it must be a list of %3, one for each stage")
+            .arg(key(vectorKey.name), shown(list), counted(n, "number", "numbers"));
+    for (int i = 0; i < n; ++i) {
+        const QJsonValue value = list.toArray().at(i);
+        if (!value.isDouble())
+            return QStringLiteral("%1 is %2: it must be a number").arg(element(vectorKey.name, i), shown(value));
+        vector(i) = value.toDouble();
+        if (const QString problem = entryProblem(model, vectorKey, i); !problem.isEmpty())
+            return problem;
+    }
+    return {};
+}
+
+QString stageProblem(const QJsonObject &object, StageModel &model)
+{
+    const QJsonValue names = object.value(QLatin1String("stages"));
+    if (names.isUndefined())
+        return QStringLiteral("%1 is missing").arg(key("stages"));
+    if (const QString problem = namesProblem(names, model.stages); !problem.isEmpty())
+        return problem;
+    for (const MatrixKey &matrixKey : kMatrixKeys) {
+        if (const QString problem = matrixProblem(object, matrixKey, model); !problem.isEmpty())
+            return problem;
+    }
+    for (const VectorKey &vectorKey : kVectorKeys) {
+        if (const QString problem = vectorProblem(object, vectorKey, model); !problem.isEmpty())
+            return problem;
+    }
+    return wholeStageModelProblem(model);
+}
+
+QString documentProblem(const QJsonObject &object, ModelFileRead &read)
+{
+    const QJsonValue format = object.value(QLatin1String("format"));
+    if (format.isUndefined())
+        return QStringLiteral("%1 is missing: this is not a Velmora model file").arg(key("format"));
+    if (format.toString() != kFormat)
+        return QStringLiteral("%1 is %2, not \"%3\": this is not a Velmora model file")
+            .arg(key("format"), shown(format), kFormat);
+
+    int version = 0;
+    if (const QString problem = versionProblem(object.value(QLatin1String("version")), version);
+        !problem.isEmpty())
+        return problem;
+    KeyKind kind = KeyKind::Any;
+    if (const QString problem = keysProblem(object, version, kind); !problem.isEmpty())
+        return problem;
+    ModelTexts texts;
+    if (const QString problem = textsProblem(object, texts); !problem.isEmpty())
+        return problem;
+
+    if (kind == KeyKind::Leslie) {
+        ModelDocument document{texts.title, texts.notes, {}, texts.source};
+        if (const QString problem = leslieProblem(object, document.values); !problem.isEmpty())
+            return problem;
+        read.document = document;
+    } else {
+        StageModelDocument document{texts.title, texts.notes, texts.source, {}};
+        if (const QString problem = stageProblem(object, document.model); !problem.isEmpty())
+            return problem;
+        read.stageDocument = document;
+    }
+    return {};
 }
 
 QString oneLine(QString text)
 {
     text.replace(QLatin1Char('\n'), QLatin1Char(' '));
     return text;
+}
+
+QString keyLine(const char *name, const QString &value)
+{
+    return QStringLiteral("    \"%1\": %2").arg(QLatin1String(name), value);
+}
+
+QString listText(const QStringList &items)
+{
+    return QLatin1Char('[') + items.join(QStringLiteral(", ")) + QLatin1Char(']');
+}
+
+// Numbers in the shortest form that reads back as the same double.
+template<typename Values>
+QStringList numbersText(const Values &values)
+{
+    QStringList numbers;
+    for (Eigen::Index i = 0; i < values.size(); ++i)
+        numbers << jsonText(values(i));
+    return numbers;
+}
+
+// The keys every file begins with; the texts only where there are any.
+QStringList headLines(int version, const QString &title, const QString &notes, const QString &source)
+{
+    QStringList lines{keyLine("format", jsonText(kFormat)), keyLine("version", jsonText(version))};
+    for (const auto &[name, text] : {std::pair{"title", &title}, std::pair{"notes", &notes},
+                                     std::pair{"source", &source}}) {
+        if (!text->isEmpty())
+            lines << keyLine(name, jsonText(*text));
+    }
+    return lines;
+}
+
+QByteArray fileText(const QStringList &lines)
+{
+    return (QStringLiteral("{\n") + lines.join(QStringLiteral(",\n")) + QStringLiteral("\n}\n")).toUtf8();
+}
+
+// Writes a model file safely, unless `problem` says the program would refuse to open it again.
+template<typename Bytes>
+ModelFileWrite saveModelFile(const QString &fileName, const QString &problem, Bytes bytesOf)
+{
+    ModelFileWrite result;
+    const QString name = QDir::toNativeSeparators(fileName);
+    if (!problem.isEmpty()) {
+        result.message = QStringLiteral("\"%1\" was not written: %2").arg(name, problem);
+        return result;
+    }
+    if (const auto failure = writeFileSafely(fileName, bytesOf())) {
+        result.message = QStringLiteral("\"%1\" could not be written: %2")
+                             .arg(name, oneLine(failure->reason));
+        return result;
+    }
+    result.ok = true;
+    return result;
 }
 
 } // namespace
@@ -198,6 +569,32 @@ bool ModelValues::operator==(const ModelValues &other) const
 QString ModelFileRead::message() const
 {
     return QStringLiteral("\"%1\": %2").arg(QDir::toNativeSeparators(fileName), problem);
+}
+
+QString ModelFileRead::title() const
+{
+    return document ? document->title : stageDocument ? stageDocument->title : QString();
+}
+
+StageModelDocument ModelFileRead::asStageModel() const
+{
+    if (stageDocument)
+        return *stageDocument;
+    if (document)
+        return {document->title, document->notes, document->source, stageModelOf(document->values)};
+    return {};
+}
+
+StageModel stageModelOf(const ModelValues &values)
+{
+    LeslieModel leslie;
+    for (size_t c = 0; c < 4; ++c)
+        leslie.M[c] = values.fecundities[c];
+    for (size_t i = 0; i < 3; ++i)
+        leslie.M[4 * (i + 1) + i] = values.survival[i];
+    leslie.n0 = values.n0;
+    leslie.harvest = values.harvest;
+    return stageModelFromLeslie(leslie);
 }
 
 QString modelValuesProblem(const ModelValues &values)
@@ -217,19 +614,49 @@ QString modelValuesProblem(const ModelValues &values)
 
 QString modelTextProblem(const ModelDocument &document)
 {
-    if (document.title.size() > kModelTitleMaxLength
-        || std::any_of(document.title.begin(), document.title.end(), isControl))
-        return QStringLiteral("%1 must be one line of at most %2 characters")
-            .arg(key("title"))
-            .arg(kModelTitleMaxLength);
-    const auto badInNotes = [](QChar c) {
-        return isControl(c) && c != QLatin1Char('\n') && c != QLatin1Char('\t');
-    };
-    if (std::any_of(document.notes.begin(), document.notes.end(), badInNotes))
-        return QStringLiteral("%1 holds a control character; only line breaks and tabs may "
-                              "stand in it")
-            .arg(key("notes"));
-    return {};
+    return textProblem(document.title, document.notes, document.source);
+}
+
+QString stageModelProblem(const StageModelDocument &document)
+{
+    if (const QString problem = textProblem(document.title, document.notes, document.source);
+        !problem.isEmpty())
+        return problem;
+    const StageModel &model = document.model;
+    const int n = model.size();
+    if (const QString problem = stageCountProblem(n); !problem.isEmpty())
+        return problem;
+    for (int i = 0; i < n; ++i) {
+        if (const QString problem = nameProblem(model.stages, i); !problem.isEmpty())
+            return problem;
+    }
+    for (const MatrixKey &matrixKey : kMatrixKeys) {
+        const Eigen::MatrixXd &matrix = model.*matrixKey.matrix;
+        if (matrix.rows() != n || matrix.cols() != n)
+            return QStringLiteral("%1 is %2 x %3: it must have a row and a column for each of the %4")
+                .arg(key(matrixKey.name))
+                .arg(matrix.rows())
+                .arg(matrix.cols())
+                .arg(counted(n, "stage", "stages"));
+        for (int r = 0; r < n; ++r) {
+            for (int c = 0; c < n; ++c) {
+                if (const QString problem = entryProblem(model, matrixKey, r, c); !problem.isEmpty())
+                    return problem;
+            }
+        }
+    }
+    for (const VectorKey &vectorKey : kVectorKeys) {
+        if ((model.*vectorKey.vector).size() != n)
+            return QStringLiteral("%1 holds %2: it must hold one for each of the %3")
+                .arg(key(vectorKey.name),
+                     counted(int((model.*vectorKey.vector).size()), "number", "numbers"),
+                     counted(n, "stage", "stages"));
+        for (int i = 0; i < n; ++i) {
+            if (const QString problem = entryProblem(model, vectorKey, i); !problem.isEmpty())
+                return problem;
+        }
+    }
+    return wholeStageModelProblem(model);
 }
 
 ModelFileRead parseModelFile(const QByteArray &bytes)
@@ -246,10 +673,7 @@ ModelFileRead parseModelFile(const QByteArray &bytes)
         read.problem = QStringLiteral("this is not a Velmora model file: it holds no {...} object");
         return read;
     }
-    ModelDocument document;
-    read.problem = documentProblem(json.object(), document);
-    if (read.problem.isEmpty())
-        read.document = document;
+    read.problem = documentProblem(json.object(), read);
     return read;
 }
 
@@ -277,45 +701,55 @@ ModelFileRead readModelFile(const QString &fileName)
 
 QByteArray modelFileBytes(const ModelDocument &document)
 {
-    const auto line = [](const char *name, const QString &value) {
-        return QStringLiteral("    \"%1\": %2").arg(QLatin1String(name), value);
-    };
-    QStringList lines;
-    lines << line("format", jsonText(kFormat)) << line("version", jsonText(kModelFileVersion));
-    if (!document.title.isEmpty())
-        lines << line("title", jsonText(document.title));
-    if (!document.notes.isEmpty())
-        lines << line("notes", jsonText(document.notes));
+    // Without a key of version 2 the file stays version 1, which older programs read.
+    const int version = document.source.isEmpty() ? kLeslieFileVersion : kModelFileVersion;
+    QStringList lines = headLines(version, document.title, document.notes, document.source);
     for (int g = 0; g < 4; ++g) {
-        // Numbers in the shortest form that reads back as the same double.
         const double *values = groupValues(document.values, g);
         QStringList numbers;
         for (int i = 0; i < kGroups[g].size; ++i)
             numbers << jsonText(values[i]);
-        lines << line(kGroups[g].name, QLatin1Char('[') + numbers.join(QStringLiteral(", ")) + QLatin1Char(']'));
+        lines << keyLine(kGroups[g].name, listText(numbers));
     }
-    return (QStringLiteral("{\n") + lines.join(QStringLiteral(",\n")) + QStringLiteral("\n}\n")).toUtf8();
+    return fileText(lines);
+}
+
+QByteArray stageModelFileBytes(const StageModelDocument &document)
+{
+    const StageModel &model = document.model;
+    QStringList lines = headLines(kModelFileVersion, document.title, document.notes, document.source);
+    QStringList names;
+    for (int i = 0; i < model.size(); ++i)
+        names << stageName(model, i);
+    lines << keyLine("stages", listText(names));
+    for (const MatrixKey &matrixKey : kMatrixKeys) {
+        const Eigen::MatrixXd &matrix = model.*matrixKey.matrix;
+        if (matrixKey.optional && matrix.isZero(0.0))
+            continue;
+        // One row a line, so a teacher reads the matrix as it is printed in a paper.
+        QStringList rows;
+        for (Eigen::Index r = 0; r < matrix.rows(); ++r)
+            rows << QStringLiteral("        ") + listText(numbersText(matrix.row(r)));
+        lines << keyLine(matrixKey.name, QStringLiteral("[\n") + rows.join(QStringLiteral(",\n"))
+                                             + QStringLiteral("\n    ]"));
+    }
+    for (const VectorKey &vectorKey : kVectorKeys)
+        lines << keyLine(vectorKey.name, listText(numbersText(model.*vectorKey.vector)));
+    return fileText(lines);
 }
 
 ModelFileWrite writeModelFile(const QString &fileName, const ModelDocument &document)
 {
-    ModelFileWrite result;
-    const QString name = QDir::toNativeSeparators(fileName);
     QString problem = modelTextProblem(document);
     if (problem.isEmpty())
         problem = modelValuesProblem(document.values);
-    if (!problem.isEmpty()) {
-        // A file the program would refuse to open again is not written.
-        result.message = QStringLiteral("\"%1\" was not written: %2").arg(name, problem);
-        return result;
-    }
-    if (const auto failure = writeFileSafely(fileName, modelFileBytes(document))) {
-        result.message = QStringLiteral("\"%1\" could not be written: %2")
-                             .arg(name, oneLine(failure->reason));
-        return result;
-    }
-    result.ok = true;
-    return result;
+    return saveModelFile(fileName, problem, [&document] { return modelFileBytes(document); });
+}
+
+ModelFileWrite writeModelFile(const QString &fileName, const StageModelDocument &document)
+{
+    return saveModelFile(fileName, stageModelProblem(document),
+                         [&document] { return stageModelFileBytes(document); });
 }
 
 EditEntries modelEntries(const ModelValues &values)

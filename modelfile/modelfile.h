@@ -1,5 +1,6 @@
 #pragma once
 
+#include "demography/stagemodel.h"
 #include "model/editentries.h"
 
 #include <QByteArray>
@@ -12,11 +13,16 @@ namespace velmora {
 
 class Simulation;
 
-// A model file (".velmora"): a small JSON document holding M, N(0), H and a title and notes
-// for the student. The window, the command line and the desktop all read it with these.
-inline constexpr int kModelFileVersion = 1;
+// A model file (".velmora"): a small JSON document holding a model, N(0), H and a title and
+// notes for the student. The window, the command line and the desktop all read it with these.
+// Version 1 holds the main window's 4-class Leslie model; version 2 adds life cycles of any
+// size ("stages") and a "source". A Leslie model that needs nothing of version 2 is still
+// written as version 1, so that older versions of the program open it.
+inline constexpr int kModelFileVersion = 2; // the newest version read and written
+inline constexpr int kLeslieFileVersion = 1;
 inline constexpr qint64 kModelFileMaxBytes = 1024 * 1024;
 inline constexpr int kModelTitleMaxLength = 100;
+inline constexpr int kModelSourceMaxLength = 300;
 inline constexpr char kModelFileSuffix[] = "velmora";
 inline constexpr char kModelMimeType[] = "application/x-velmora";
 
@@ -30,21 +36,35 @@ struct ModelValues {
     bool operator==(const ModelValues &other) const;
 };
 
+// A 4-class Leslie model with the texts shown with it.
 struct ModelDocument {
     QString title; // one line, may be empty
     QString notes; // what to look for, may be empty
     ModelValues values;
+    QString source = {}; // the published source of the figures, one line; makes the file version 2
 };
 
-// What reading a model file gave: the document, or the first problem found.
+// A life cycle of any size with the texts shown with it (always a version 2 file).
+struct StageModelDocument {
+    QString title;
+    QString notes;
+    QString source;
+    StageModel model;
+};
+
+// What reading a model file gave: one of the two documents, or the first problem found.
 struct ModelFileRead {
-    std::optional<ModelDocument> document;
+    std::optional<ModelDocument> document;           // a file by "fecundities" and "survival"
+    std::optional<StageModelDocument> stageDocument; // a file by "stages"
     QString fileName; // as it was given
     QString problem;  // names the key at fault where there is one; empty when read
 
-    bool ok() const { return document.has_value(); }
+    bool ok() const { return document.has_value() || stageDocument.has_value(); }
     // One line naming the file and its problem.
     QString message() const;
+    QString title() const;
+    // The model read as a life cycle, also where it is a Leslie model (stages "0".."3").
+    StageModelDocument asStageModel() const;
 };
 
 // Checks a whole file's bytes; never changes anything.
@@ -55,11 +75,15 @@ ModelFileRead readModelFile(const QString &fileName);
 // The first rule of the editing window (and the one of the file: no survival rate below 0)
 // that the values break, naming its key; empty when none is broken.
 QString modelValuesProblem(const ModelValues &values);
-// The same for the title and the notes.
+// The same for the title, the notes and the source.
 QString modelTextProblem(const ModelDocument &document);
+// The first rule of a model file that a life cycle or its texts break, naming its key.
+QString stageModelProblem(const StageModelDocument &document);
 
 // The file's bytes: the keys in their documented order, one to a line.
 QByteArray modelFileBytes(const ModelDocument &document);
+// The same for a life cycle, one line to each row of a matrix.
+QByteArray stageModelFileBytes(const StageModelDocument &document);
 
 // How writing a model file ended.
 struct ModelFileWrite {
@@ -69,6 +93,10 @@ struct ModelFileWrite {
 
 // Writes a model file safely: a refused model or a failed write leaves an old file whole.
 ModelFileWrite writeModelFile(const QString &fileName, const ModelDocument &document);
+ModelFileWrite writeModelFile(const QString &fileName, const StageModelDocument &document);
+
+// The Leslie model of the main window as a life cycle.
+StageModel stageModelOf(const ModelValues &values);
 
 // The editing window's texts for the values (structural zeros "0"), as "Go Back" takes them.
 EditEntries modelEntries(const ModelValues &values);

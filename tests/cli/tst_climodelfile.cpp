@@ -170,7 +170,7 @@ void TestCliModelFile::badModelFileIsRefusedAndNothingDone_data()
     }
     QTest::addRow("save-model: newer version")
         << "save-model" << modelFileWith("version", "\"version\": 7")
-        << "\"version\" is 7: the file was written by a newer Velmora; this one reads version 1";
+        << "\"version\" is 7: the file was written by a newer Velmora; this one reads versions up to 2";
 }
 
 void TestCliModelFile::badModelFileIsRefusedAndNothingDone()

@@ -17,12 +17,23 @@ const char *const kValidLines[][2] = {
     {"harvest", "\"harvest\": [5, 0, 0, 0]"},
 };
 
-} // namespace
+const char *const kValidStageLines[][2] = {
+    {"format", "\"format\": \"velmora-model\""},
+    {"version", "\"version\": 2"},
+    {"title", "\"title\": \"Seeds and adults\""},
+    {"source", "\"source\": \"Exercise sheet 4\""},
+    {"stages", "\"stages\": [\"seeds\", \"adults\"]"},
+    {"transitions", "\"transitions\": [[0, 0], [0.5, 0.8]]"},
+    {"reproduction", "\"reproduction\": [[0, 2], [0, 0]]"},
+    {"n0", "\"n0\": [10, 10]"},
+    {"harvest", "\"harvest\": [0, 1]"},
+};
 
-QByteArray modelFileWith(const char *key, const QByteArray &line)
+template<size_t N>
+QByteArray fileWith(const char *const (&valid)[N][2], const char *key, const QByteArray &line)
 {
     QList<QByteArray> lines;
-    for (const auto &[name, text] : kValidLines) {
+    for (const auto &[name, text] : valid) {
         const bool replaced = qstrcmp(name, key) == 0;
         if (!replaced)
             lines << QByteArray("    ") + text;
@@ -30,6 +41,27 @@ QByteArray modelFileWith(const char *key, const QByteArray &line)
             lines << QByteArray("    ") + line;
     }
     return "{\n" + lines.join(",\n") + "\n}\n";
+}
+
+// "s1", "s2", ... as the items of a JSON list.
+QByteArray manyNames(int n)
+{
+    QList<QByteArray> names;
+    for (int i = 1; i <= n; ++i)
+        names << "\"s" + QByteArray::number(i) + "\"";
+    return names.join(", ");
+}
+
+} // namespace
+
+QByteArray modelFileWith(const char *key, const QByteArray &line)
+{
+    return fileWith(kValidLines, key, line);
+}
+
+QByteArray stageModelFileWith(const char *key, const QByteArray &line)
+{
+    return fileWith(kValidStageLines, key, line);
 }
 
 QList<BadModelFile> badModelFiles()
@@ -51,11 +83,14 @@ QList<BadModelFile> badModelFiles()
         {"format not text", modelFileWith("format", "\"format\": 1"),
          "\"format\" is 1, not \"velmora-model\": " + noModel},
         {"version missing", modelFileWith("version", ""), "\"version\" is missing"},
-        {"newer version", modelFileWith("version", "\"version\": 2"),
-         "\"version\" is 2: the file was written by a newer Velmora; this one reads version 1"},
-        {"version 0", modelFileWith("version", "\"version\": 0"), "\"version\" is 0, not 1"},
+        {"newer version", modelFileWith("version", "\"version\": 3"),
+         "\"version\" is 3: the file was written by a newer Velmora; this one reads versions up to 2"},
+        {"version 0", modelFileWith("version", "\"version\": 0"),
+         "\"version\" is 0, not a version from 1 to 2"},
+        {"version between versions", modelFileWith("version", "\"version\": 1.5"),
+         "\"version\" is 1.5, not a version from 1 to 2"},
         {"version as text", modelFileWith("version", "\"version\": \"1\""),
-         "\"version\" is \"1\", not 1"},
+         "\"version\" is \"1\", not a version from 1 to 2"},
         {"extra key", modelFileWith("title", "\"colour\": \"red\""), "unknown key \"colour\""},
         {"key in capitals", modelFileWith("title", "\"Title\": \"Exercise 3\""),
          "unknown key \"Title\""},
@@ -100,6 +135,65 @@ QList<BadModelFile> badModelFiles()
         {"largest double", modelFileWith("fecundities", "\"fecundities\": [0, 1, 1.7976931348623157e308, 1]"),
          "\"fecundities\"[2] is 1.7976931348623157e+308: too large for the program"},
         {"total of N(0) too large", modelFileWith("n0", "\"n0\": [1e308, 1e308, 0, 0]"),
+         "\"n0\": the total of N(0) is too large for the program"},
+        {"source in a version 1 file", modelFileWith("title", "\"source\": \"Caswell 2001\""),
+         "\"source\" is a key of version 2 files; this file is version 1"},
+        {"life cycle in a version 1 file", stageModelFileWith("version", "\"version\": 1"),
+         "\"reproduction\" is a key of version 2 files; this file is version 1"},
+        {"Leslie model and life cycle in one file",
+         stageModelFileWith("title", "\"survival\": [0.5, 1, 0.5]"),
+         "\"survival\" and \"reproduction\" stand in one file: a file holds either a 4-class "
+         "Leslie model (\"fecundities\", \"survival\") or a life cycle by stages (\"stages\", "
+         "\"transitions\", \"reproduction\")"},
+        {"version 2 without a model", "{\"format\": \"velmora-model\", \"version\": 2, \"n0\": [1]}",
+         "the file holds no model: it needs \"fecundities\" and \"survival\" for a 4-class Leslie "
+         "model, or \"stages\", \"transitions\" and \"reproduction\" for a life cycle by stages"},
+        {"block of a later version", stageModelFileWith("title", "\"density\": {}"),
+         "unknown key \"density\""},
+        {"source of two lines", stageModelFileWith("source", "\"source\": \"Crouse\\nEcology\""),
+         "\"source\" must be one line of at most 300 characters"},
+        {"stages missing", stageModelFileWith("stages", ""), "\"stages\" is missing"},
+        {"stages as one text", stageModelFileWith("stages", "\"stages\": \"seeds, adults\""),
+         "\"stages\" is \"seeds, adults\": it must be a list of stage names in double quotes, "
+         "such as [\"seeds\", \"adults\"]"},
+        {"no stages", stageModelFileWith("stages", "\"stages\": []"),
+         "\"stages\" is []: a model needs at least 1 stage"},
+        {"101 stages", stageModelFileWith("stages", "\"stages\": [" + manyNames(101) + "]"),
+         "\"stages\" holds 101 names: the program takes at most 100 stages"},
+        {"stage name a number", stageModelFileWith("stages", "\"stages\": [\"seeds\", 2]"),
+         "\"stages\"[1] is 2: a stage name must be text in double quotes"},
+        {"blank stage name", stageModelFileWith("stages", "\"stages\": [\"seeds\", \" \"]"),
+         "\"stages\"[1] is \" \": a stage needs a name"},
+        {"stage name ending in a blank", stageModelFileWith("stages", "\"stages\": [\"seeds \", \"adults\"]"),
+         "\"stages\"[0] is \"seeds \": a stage name must not begin or end with a blank"},
+        {"two stages of one name", stageModelFileWith("stages", "\"stages\": [\"adults\", \"adults\"]"),
+         "\"stages\"[1] is \"adults\", as is \"stages\"[0]: each stage needs a name of its own"},
+        {"transitions missing", stageModelFileWith("transitions", ""), "\"transitions\" is missing"},
+        {"three rows for two stages",
+         stageModelFileWith("transitions", "\"transitions\": [[0, 0], [0.5, 0.8], [0, 0]]"),
+         "\"transitions\" is [[0,0],[0.5,0.8],[0,0]]: it must be a list of 2 rows, one for each "
+         "stage, each a list of 2 numbers"},
+        {"row of three values", stageModelFileWith("transitions", "\"transitions\": [[0, 0], [0.5, 0.8, 0]]"),
+         "\"transitions\"[1] is [0.5,0.8,0]: it must be a row of 2 numbers, one for each stage"},
+        {"fecundity as text", stageModelFileWith("reproduction", "\"reproduction\": [[0, \"2\"], [0, 0]]"),
+         "\"reproduction\"[0][1] is \"2\": it must be a number"},
+        {"negative transition", stageModelFileWith("transitions", "\"transitions\": [[0, 0], [0.5, -0.8]]"),
+         "\"transitions\"[1][1], from \"adults\" to \"adults\", is -0.8: a transition must be at least 0"},
+        {"fecundity too large",
+         stageModelFileWith("reproduction", "\"reproduction\": [[0, 1.7976931348623157e308], [0, 0]]"),
+         "\"reproduction\"[0][1], from \"adults\" to \"seeds\", is 1.7976931348623157e+308: too "
+         "large for the program"},
+        {"negative clonal rate",
+         stageModelFileWith("title", "\"clonal\": [[0, 0], [-1, 0]]"),
+         "\"clonal\"[1][0], from \"seeds\" to \"adults\", is -1: a clonal rate must be at least 0"},
+        {"column of transitions above 1",
+         stageModelFileWith("transitions", "\"transitions\": [[0, 0.3], [0.5, 0.8]]"),
+         "\"transitions\": the column of \"adults\" adds up to 1.1: at most all of a stage can survive"},
+        {"N(0) of three stages", stageModelFileWith("n0", "\"n0\": [10, 10, 10]"),
+         "\"n0\" is [10,10,10]: it must be a list of 2 numbers, one for each stage"},
+        {"negative harvest of a stage", stageModelFileWith("harvest", "\"harvest\": [0, -1]"),
+         "\"harvest\"[1] of \"adults\" is -1: a harvest must be at least 0"},
+        {"total of N(0) of stages too large", stageModelFileWith("n0", "\"n0\": [1e308, 1e308]"),
          "\"n0\": the total of N(0) is too large for the program"},
         {"first problem in key order",
          modelFileWith("survival", "\"survival\": [2, 1, 0.5], \"fecundities\": [-1, 1, 2, 1]")

@@ -5,6 +5,8 @@
 #include "modelfile/modelfile.h"
 #include "tests/modelfile/badmodelfiles.h"
 
+#include <Eigen/Eigenvalues>
+
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -18,6 +20,7 @@
 using namespace velmora;
 
 Q_DECLARE_METATYPE(velmora::ModelDocument)
+Q_DECLARE_METATYPE(velmora::StageModelDocument)
 
 namespace {
 
@@ -32,6 +35,37 @@ QByteArray contents(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The README's json blocks after the heading of the model files, in their order.
+QStringList readmeModelFiles()
+{
+    const QString readme = QString::fromUtf8(contents(QFINDTESTDATA("../../README.md")));
+    const QRegularExpression block("```json\\n(.*?)```", QRegularExpression::DotMatchesEverythingOption);
+    QStringList files;
+    for (auto it = block.globalMatch(readme, readme.indexOf("## Model files")); it.hasNext();)
+        files << it.next().captured(1);
+    return files;
+}
+
+// The 2-stage model the README shows: seeds that become adults, adults that stay and breed.
+StageModelDocument seedsAndAdults()
+{
+    StageModel model = emptyStageModel(2);
+    model.stages = {"seeds", "adults"};
+    model.U << 0, 0, 0.5, 0.8;
+    model.F << 0, 2, 0, 0;
+    model.n0 << 100, 10;
+    return {"Exercise 4: seeds and adults",
+            "Half of the seeds grow up within a year; an adult lives on with 0.8 and has 2 seeds a "
+            "year.\nIs lambda above 1?",
+            "A made-up life cycle for a first exercise", model};
+}
+
+bool sameModel(const StageModel &a, const StageModel &b)
+{
+    return a.stages == b.stages && a.U == b.U && a.F == b.F && a.C == b.C && a.n0 == b.n0
+           && a.harvest == b.harvest;
 }
 
 bool writeBytes(const QString &path, const QByteArray &bytes)
@@ -76,6 +110,15 @@ private slots:
     void modelThatCannotBeOpenedIsNotWritten();
     void failedWriteLeavesTheOldFileWhole();
     void writeIntoMissingFolderNamesTheFile();
+    void stageModelRoundTripKeepsTheModel_data();
+    void stageModelRoundTripKeepsTheModel();
+    void stageModelIsWrittenAsTheReadmeShowsIt();
+    void versionTwoFilesOpen_data();
+    void versionTwoFilesOpen();
+    void stageModelThatCannotBeOpenedIsNotWritten_data();
+    void stageModelThatCannotBeOpenedIsNotWritten();
+    void lifeCycleExamplesHaveTheirPublishedLambda_data();
+    void lifeCycleExamplesHaveTheirPublishedLambda();
     void everyExampleOpensWithTitleAndNotes();
     void examplesShowWhatTheirNotesPromise();
     void harvestExamplesBracketTheLargestHarvest();
@@ -183,21 +226,25 @@ void TestModelFile::fileIsWrittenInTheDocumentedOrder()
     document.notes.clear();
     QVERIFY(!modelFileBytes(document).contains("title"));
     QVERIFY(!modelFileBytes(document).contains("notes"));
+    // Only a source makes a Leslie model a file of version 2, which older programs refuse.
+    document.source = "Caswell 2001, p. 12";
+    QVERIFY(modelFileBytes(document).startsWith("{\n"
+                                                "    \"format\": \"velmora-model\",\n"
+                                                "    \"version\": 2,\n"
+                                                "    \"source\": \"Caswell 2001, p. 12\",\n"
+                                                "    \"fecundities\": [0, 1, 2, 1],\n"));
+    const ModelFileRead read = parseModelFile(modelFileBytes(document));
+    QVERIFY2(read.document, qPrintable(read.problem));
+    QCOMPARE(read.document->source, document.source);
 }
 
 void TestModelFile::readmeFileOpens()
 {
     // The README shows the file a teacher writes by hand: the first json block after the
     // heading of the model files.
-    const QString readme = QString::fromUtf8(contents(QFINDTESTDATA("../../README.md")));
-    QVERIFY(!readme.isEmpty());
-    const int section = readme.indexOf("## Model files");
-    QVERIFY(section >= 0);
-    const QRegularExpression block("```json\\n(.*?)```", QRegularExpression::DotMatchesEverythingOption);
-    const QRegularExpressionMatch match = block.match(readme, section);
-    QVERIFY(match.hasMatch());
-
-    const ModelFileRead read = parseModelFile(match.captured(1).toUtf8());
+    const QStringList files = readmeModelFiles();
+    QVERIFY(!files.isEmpty());
+    const ModelFileRead read = parseModelFile(files.first().toUtf8());
     QVERIFY2(read.ok(), qPrintable(read.problem));
     QVERIFY(!read.document->title.isEmpty());
     Run run;
@@ -371,17 +418,200 @@ void TestModelFile::writeIntoMissingFolderNamesTheFile()
     QCOMPARE(written.message, "\"" + path + "\" could not be written: No such file or directory");
 }
 
+void TestModelFile::stageModelRoundTripKeepsTheModel_data()
+{
+    QTest::addColumn<StageModelDocument>("document");
+    QTest::addRow("seeds and adults") << seedsAndAdults();
+
+    StageModelDocument largest = seedsAndAdults();
+    StageModel &model = largest.model;
+    model = emptyStageModel(kMaxStages);
+    model.stages[0] = "graines dormantes, 1re année";
+    model.stages[1] = "細明體 " + std::string(40, 'x');
+    std::srand(7);
+    for (int c = 0; c < kMaxStages; ++c) {
+        // Fates that add up to 1 within a rounding, as a published column does.
+        model.U.col(c).setRandom();
+        model.U.col(c) = model.U.col(c).cwiseAbs() / model.U.col(c).cwiseAbs().sum();
+        model.F(0, c) = c * 1.1;
+        model.C(c, c) = 1.0 / 3.0;
+        model.n0(c) = 4.94065645841247E-324 * c;
+    }
+    model.harvest(kMaxStages - 1) = 1.79769313486231E+308;
+    largest.source = QString(kModelSourceMaxLength, QChar(0x00e9));
+    largest.notes = "Line \"one\"\n\tback\\slash";
+    QTest::addRow("100 stages, clonal, extreme numbers") << largest;
+
+    StageModelDocument bare;
+    bare.model = emptyStageModel(1);
+    QTest::addRow("one stage without texts") << bare;
+}
+
+void TestModelFile::stageModelRoundTripKeepsTheModel()
+{
+    QFETCH(StageModelDocument, document);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("life cycle.velmora");
+    const ModelFileWrite written = writeModelFile(path, document);
+    QVERIFY2(written.ok, qPrintable(written.message));
+
+    const ModelFileRead read = readModelFile(path);
+    QVERIFY2(read.stageDocument, qPrintable(read.message()));
+    QVERIFY(!read.document);
+    QCOMPARE(read.stageDocument->title, document.title);
+    QCOMPARE(read.stageDocument->notes, document.notes);
+    QCOMPARE(read.stageDocument->source, document.source);
+    QVERIFY(sameModel(read.stageDocument->model, document.model));
+    // A clonal matrix of zeros is left out of the file.
+    QCOMPARE(contents(path).contains("\"clonal\""), !document.model.C.isZero(0.0));
+
+    const QString again = dir.filePath("again.velmora");
+    QVERIFY(writeModelFile(again, *read.stageDocument).ok);
+    QCOMPARE(contents(again), contents(path));
+}
+
+void TestModelFile::stageModelIsWrittenAsTheReadmeShowsIt()
+{
+    // The README's second file is the one the program writes for this model, to the byte.
+    const QStringList files = readmeModelFiles();
+    QVERIFY(files.size() >= 2);
+    QCOMPARE(QString::fromUtf8(stageModelFileBytes(seedsAndAdults())), files[1]);
+}
+
+void TestModelFile::versionTwoFilesOpen_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("matrix"); // A = U + F + C by rows, empty for a Leslie model
+
+    QTest::addRow("two stages") << stageModelFileWith("", "") << "Exercise sheet 4"
+                                << "0 2 / 0.5 0.8";
+    QTest::addRow("clonal births, no source")
+        << stageModelFileWith("source", "\"clonal\": [[0, 0.25], [0, 0]]") << QString()
+        << "0 2.25 / 0.5 0.8";
+    QTest::addRow("one stage, version written 2.0")
+        << QByteArray("{\"format\": \"velmora-model\", \"version\": 2.0, \"stages\": [\"all\"],"
+                      "\"transitions\": [[1]], \"reproduction\": [[0.5]], \"n0\": [1], \"harvest\": [0]}")
+        << QString() << "1.5";
+    // Published columns are rounded: a sum a hair above 1 is taken as 1.
+    QTest::addRow("column of transitions 1 by rounding")
+        << stageModelFileWith("transitions", "\"transitions\": [[0, 0.2], [0.5, 0.8000000001]]")
+        << "Exercise sheet 4" << "0 2.2 / 0.5 0.8000000001";
+    QTest::addRow("Leslie model with a source")
+        << modelFileWith("version", "\"version\": 2, \"source\": \"Leslie 1945\"")
+        << "Leslie 1945" << QString();
+}
+
+void TestModelFile::versionTwoFilesOpen()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, source);
+    QFETCH(QString, matrix);
+    const ModelFileRead read = parseModelFile(bytes);
+    QVERIFY2(read.ok(), qPrintable(read.problem));
+    QCOMPARE(read.stageDocument.has_value(), !matrix.isEmpty());
+    QCOMPARE(read.document.has_value(), matrix.isEmpty());
+    const StageModelDocument document = read.asStageModel();
+    QCOMPARE(document.source, source);
+    if (matrix.isEmpty()) {
+        // A Leslie model opens as a life cycle too: births in row 0, survival below the diagonal.
+        QCOMPARE(document.model.A().row(0).sum(), 4.0);
+        QCOMPARE(document.model.A()(2, 1), 1.0);
+        return;
+    }
+    QStringList rows;
+    const Eigen::MatrixXd a = document.model.A();
+    for (Eigen::Index r = 0; r < a.rows(); ++r) {
+        QStringList values;
+        for (Eigen::Index c = 0; c < a.cols(); ++c)
+            values << QString::number(a(r, c), 'g', 12);
+        rows << values.join(' ');
+    }
+    QCOMPARE(rows.join(" / "), matrix);
+}
+
+void TestModelFile::stageModelThatCannotBeOpenedIsNotWritten_data()
+{
+    QTest::addColumn<StageModelDocument>("document");
+    QTest::addColumn<QString>("problem");
+    StageModelDocument survivalAboveOne = seedsAndAdults();
+    survivalAboveOne.model.U(0, 1) = 0.25;
+    StageModelDocument negative = seedsAndAdults();
+    negative.model.C(1, 0) = -0.5;
+    StageModelDocument shortHarvest = seedsAndAdults();
+    shortHarvest.model.harvest.resize(1);
+    StageModelDocument wideF = seedsAndAdults();
+    wideF.model.F.conservativeResize(2, 3);
+    QTest::addRow("column of transitions above 1")
+        << survivalAboveOne
+        << "\"transitions\": the column of \"adults\" adds up to 1.05: at most all of a stage can survive";
+    QTest::addRow("negative clonal rate")
+        << negative << "\"clonal\"[1][0], from \"seeds\" to \"adults\", is -0.5: a clonal rate must be at least 0";
+    QTest::addRow("harvest of one stage for two")
+        << shortHarvest << "\"harvest\" holds 1 number: it must hold one for each of the 2 stages";
+    QTest::addRow("reproduction of three columns")
+        << wideF << "\"reproduction\" is 2 x 3: it must have a row and a column for each of the 2 stages";
+    QTest::addRow("no stages") << StageModelDocument{} << "\"stages\" is []: a model needs at least 1 stage";
+}
+
+void TestModelFile::stageModelThatCannotBeOpenedIsNotWritten()
+{
+    QFETCH(StageModelDocument, document);
+    QFETCH(QString, problem);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("life cycle.velmora");
+    QVERIFY(writeBytes(path, "old"));
+    const ModelFileWrite written = writeModelFile(path, document);
+    QCOMPARE(written.message, "\"" + path + "\" was not written: " + problem);
+    QCOMPARE(contents(path), QByteArray("old"));
+}
+
+void TestModelFile::lifeCycleExamplesHaveTheirPublishedLambda_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("stages");
+    QTest::addColumn<double>("lambda");
+    // Crouse, Crowder & Caswell 1987, Ecology 68: 1412 (lambda = 0.9450).
+    QTest::addRow("loggerhead sea turtle") << ":/examples/loggerhead-turtle.velmora" << 7 << 0.9450;
+    // Brault & Caswell 1993, Ecology 74: 1444, as tabulated in Caswell 2001, Matrix Population
+    // Models (lambda = 1.0254).
+    QTest::addRow("killer whale") << ":/examples/killer-whale.velmora" << 4 << 1.0254;
+    // Werner & Caswell 1977, Ecology 58: 1103, as tabulated in Caswell 2001 (lambda = 2.3339).
+    QTest::addRow("teasel") << ":/examples/teasel.velmora" << 6 << 2.3339;
+}
+
+void TestModelFile::lifeCycleExamplesHaveTheirPublishedLambda()
+{
+    QFETCH(QString, path);
+    QFETCH(int, stages);
+    QFETCH(double, lambda);
+    const ModelFileRead read = readModelFile(path);
+    QVERIFY2(read.stageDocument, qPrintable(read.message()));
+    const StageModel &model = read.stageDocument->model;
+    QCOMPARE(model.size(), stages);
+    QVERIFY(read.stageDocument->source.contains("Ecology"));
+    // The dominant eigenvalue of a non-negative matrix is real and the largest in modulus.
+    const Eigen::VectorXcd eigenvalues = Eigen::EigenSolver<Eigen::MatrixXd>(model.A()).eigenvalues();
+    Eigen::Index dominant = 0;
+    eigenvalues.cwiseAbs().maxCoeff(&dominant);
+    QCOMPARE(eigenvalues(dominant).imag(), 0.0);
+    QCOMPARE(std::round(eigenvalues(dominant).real() * 1e4) / 1e4, lambda);
+    QVERIFY(read.stageDocument->notes.contains(QString::number(lambda, 'f', 4)));
+}
+
 void TestModelFile::everyExampleOpensWithTitleAndNotes()
 {
     const QList<ModelExample> examples = modelExamples();
-    QCOMPARE(examples.size(), 5);
+    QCOMPARE(examples.size(), 8);
     QStringList titles;
     for (const ModelExample &example : examples) {
         const ModelFileRead read = readModelFile(example.path);
         QVERIFY2(read.ok(), qPrintable(read.message()));
-        QVERIFY(!read.document->title.isEmpty());
-        QVERIFY(read.document->notes.contains("What to look for"));
-        QCOMPARE(example.title, read.document->title);
+        QCOMPARE(example.stageModel, read.stageDocument.has_value());
+        const StageModelDocument document = read.asStageModel();
+        QVERIFY(!document.title.isEmpty());
+        QVERIFY(document.notes.contains("What to look for"));
+        QCOMPARE(example.title, document.title);
         titles << example.title;
         // The copy built into the program is the file that is installed.
         QCOMPARE(contents(example.path),
