@@ -102,29 +102,6 @@ Reach reachability(const Matrix4 &m)
 
 } // namespace
 
-bool modelFromFields(const MainFields &fields, PopulationModel &model)
-{
-    PopulationModel read;
-    for (size_t i = 0; i < 16; ++i) {
-        const ReadResult r = strictValue(fields.m[i]);
-        if (!r.ok())
-            return false;
-        read.M[i] = r.value;
-    }
-    for (size_t i = 0; i < 4; ++i) {
-        const ReadResult n = strictValue(fields.n1[i]);
-        const ReadResult h = lenientValue(fields.Harvest[i]);
-        if (!n.ok() || !h.ok())
-            return false;
-        read.N[i] = n.value;
-        read.H[i] = h.value;
-    }
-    const ReadResult t = strictValue(fields.simu0);
-    read.t = t.ok() ? static_cast<int>(t.value) : 0;
-    model = read;
-    return true;
-}
-
 MatrixStructure matrixStructure(const Matrix4 &m)
 {
     const Reach reach = reachability(m);

@@ -2,6 +2,7 @@
 #include "model/analysis.h"
 #include "model/analysisreport.h"
 #include "model/defaultmodel.h"
+#include "model/mainfields.h"
 
 #include <QtTest>
 
