@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/analysis.h"
+#include "demography/analysis.h"
 #include "model/editentries.h"
-#include "model/stochastic.h"
+#include "demography/stochastic.h"
 
 #include <optional>
 #include <string>

@@ -1,8 +1,8 @@
 #include "model/mainfields.h"
 
-#include "model/analysis.h"
-#include "model/defaultmodel.h"
-#include "model/numbertext.h"
+#include "demography/analysis.h"
+#include "demography/defaultmodel.h"
+#include "base/numbertext.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/horizon.h"
+#include "demography/horizon.h"
 
 #include <array>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "model/simulation.h"
 
-#include "model/numbertext.h"
-#include "model/shownstep.h"
+#include "base/numbertext.h"
+#include "demography/shownstep.h"
 
 namespace velmora {
 

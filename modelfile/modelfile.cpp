@@ -1,7 +1,7 @@
 #include "modelfile/modelfile.h"
 
-#include "model/defaultmodel.h"
-#include "model/numbertext.h"
+#include "demography/defaultmodel.h"
+#include "base/numbertext.h"
 #include "model/simulation.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "model/analysis.h"
+#include "demography/analysis.h"
 
-#include "model/numbertext.h"
-#include "model/sensitivity.h"
+#include "base/numbertext.h"
+#include "demography/sensitivity.h"
 
 #include <Eigen/Dense>
 
@@ -16,11 +16,11 @@
 //   one class is its diagonal cell, exactly;
 // - lambda: the Perron root among them, the root of largest real part;
 // - the stable distribution and the reproductive values: the null vectors of M - lambda I and
-//   of its transpose, by Eigen's FullPivLU (model/sensitivity.cpp);
+//   of its transpose, by Eigen's FullPivLU (demography/sensitivity.cpp);
 // - R0 and the harvest equilibrium: linear systems solved by Eigen's FullPivLU;
 // - reducibility, period and the notes: reachability in the graph of M, our own;
 // - the verdict and the largest harvest: the program's own projection step
-//   (model/harvestprojection.cpp).
+//   (demography/harvestprojection.cpp).
 
 namespace velmora {
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "model/harvestprojection.h"
-#include "model/harvestrule.h"
-#include "model/matrix4.h"
-#include "model/sensitivity.h"
-#include "model/transients.h"
+#include "demography/harvestprojection.h"
+#include "demography/harvestrule.h"
+#include "demography/matrix4.h"
+#include "demography/sensitivity.h"
+#include "demography/transients.h"
 
 #include <array>
 #include <complex>

@@ -1,7 +1,7 @@
-#include "model/harvestprojection.h"
+#include "demography/harvestprojection.h"
 
-#include "model/numbertext.h"
-#include "model/shownstep.h"
+#include "base/numbertext.h"
+#include "demography/shownstep.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "model/shownstep.h"
+#include "demography/shownstep.h"
 
-#include "model/numbertext.h"
+#include "base/numbertext.h"
 
 #include <cfloat>
 #include <cmath>
