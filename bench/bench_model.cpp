@@ -1,4 +1,4 @@
-#include "model/numbertext.h"
+#include "base/numbertext.h"
 #include "model/simulation.h"
 
 #include <benchmark/benchmark.h>

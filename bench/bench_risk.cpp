@@ -1,9 +1,9 @@
 // Risk under variability: the whole run beside the draws it makes, and the samplers alone.
 // The run is the default model (N(0) = 10 each, H = 5, 0, 0, 0) with survival CV 0.1 and
 // fecundity CV 0.3, as bench/risk_numpy.py runs it.
-#include "model/defaultmodel.h"
-#include "model/stochastic.h"
-#include "model/vitalrates.h"
+#include "demography/defaultmodel.h"
+#include "demography/stochastic.h"
+#include "demography/vitalrates.h"
 
 #include <benchmark/benchmark.h>
 

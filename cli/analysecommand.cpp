@@ -2,7 +2,7 @@
 #include "cli/commandline.h"
 #include "cli/commands.h"
 #include "cli/modeloptions.h"
-#include "model/analysis.h"
+#include "demography/analysis.h"
 
 #include <ostream>
 

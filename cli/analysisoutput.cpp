@@ -1,8 +1,8 @@
 #include "cli/analysisoutput.h"
 
 #include "model/analysisreport.h"
-#include "model/defaultmodel.h"
-#include "model/numbertext.h"
+#include "demography/defaultmodel.h"
+#include "base/numbertext.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

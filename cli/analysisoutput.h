@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/analysis.h"
+#include "demography/analysis.h"
 
 #include <string>
 

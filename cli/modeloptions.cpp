@@ -1,6 +1,6 @@
 #include "cli/modeloptions.h"
 
-#include "model/defaultmodel.h"
+#include "demography/defaultmodel.h"
 #include "modelfile/modelfile.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "cli/options.h"
 
-#include "model/numbertext.h"
+#include "base/numbertext.h"
 
 #include <QCommandLineParser>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/numbertext.h"
+#include "base/numbertext.h"
 
 #include <QCoreApplication>
 

@@ -3,7 +3,7 @@
 #include "cli/modeloptions.h"
 #include "cli/riskoptions.h"
 #include "export/riskfile.h"
-#include "model/numbertext.h"
+#include "base/numbertext.h"
 
 #include <QFile>
 #include <QJsonArray>

@@ -1,7 +1,7 @@
 #include "cli/riskoptions.h"
 
 #include "cli/modeloptions.h"
-#include "model/numbertext.h"
+#include "base/numbertext.h"
 
 #include <cmath>
 

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "cli/options.h"
-#include "model/analysis.h"
+#include "demography/analysis.h"
 #include "model/editentries.h"
-#include "model/stochastic.h"
+#include "demography/stochastic.h"
 
 #include <optional>
 #include <string>

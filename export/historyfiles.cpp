@@ -1,6 +1,6 @@
 #include "export/historyfiles.h"
 
-#include "model/numbertext.h"
+#include "base/numbertext.h"
 
 #include <algorithm>
 #include <cmath>

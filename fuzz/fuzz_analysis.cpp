@@ -3,11 +3,11 @@
 // accept them, analysed with short projections. Every figure is finite where it is given,
 // the rates and shares lie where they must, and the report says something of every line.
 #include "fuzz/fuzzcheck.h"
-#include "model/analysis.h"
+#include "demography/analysis.h"
 #include "model/analysisreport.h"
-#include "model/defaultmodel.h"
+#include "demography/defaultmodel.h"
 #include "model/editentries.h"
-#include "model/numbertext.h"
+#include "base/numbertext.h"
 #include "model/simulation.h"
 
 #include <fuzzer/FuzzedDataProvider.h>

@@ -3,7 +3,7 @@
 // every field of the main window blank or a finite number, and so do the steps after it.
 #include "model/editentries.h"
 #include "fuzz/fuzzcheck.h"
-#include "model/numbertext.h"
+#include "base/numbertext.h"
 #include "model/simulation.h"
 
 #include <fuzzer/FuzzedDataProvider.h>

@@ -1,7 +1,7 @@
 // Whatever a student types into an entry, the lenient reading gives a finite number or
 // refuses it as too large, and that number survives the number text form.
 #include "fuzz/fuzzcheck.h"
-#include "model/numbertext.h"
+#include "base/numbertext.h"
 
 #include <cmath>
 #include <cstdint>

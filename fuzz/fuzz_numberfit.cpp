@@ -2,7 +2,7 @@
 // is or rounds to a number text that reads as the same number, to the digits asked for.
 #include "fuzz/fuzzcheck.h"
 #include "model/numberfit.h"
-#include "model/numbertext.h"
+#include "base/numbertext.h"
 
 #include <cmath>
 #include <cstdint>

@@ -3,7 +3,7 @@
 // a matrix read holds n x n finite values of at least 0, and the values written back in the
 // program's number text form read as the same matrix.
 #include "fuzz/fuzzcheck.h"
-#include "model/numbertext.h"
+#include "base/numbertext.h"
 #include "modelfile/stagerows.h"
 
 #include <cmath>

@@ -1,7 +1,7 @@
 // The strict reading of a field text, its agreement with the lenient reading, and the number
 // text form of arbitrary doubles (the first eight bytes of the input taken as one).
 #include "fuzz/fuzzcheck.h"
-#include "model/numbertext.h"
+#include "base/numbertext.h"
 
 #include <cmath>
 #include <cstdint>

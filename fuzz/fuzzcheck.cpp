@@ -1,6 +1,6 @@
 #include "fuzz/fuzzcheck.h"
 
-#include "model/numbertext.h"
+#include "base/numbertext.h"
 
 #include <cfloat>
 #include <cmath>

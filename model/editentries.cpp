@@ -1,7 +1,7 @@
 #include "model/editentries.h"
 
-#include "model/defaultmodel.h"
-#include "model/numbertext.h"
+#include "demography/defaultmodel.h"
+#include "base/numbertext.h"
 #include "model/simulation.h"
 
 #include <algorithm>

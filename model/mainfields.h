@@ -38,6 +38,12 @@ struct MainFields {
     FocusTarget focus = FocusTarget::Project;
 };
 
+struct PopulationModel;
+
+// Reads the model from the main window's fields the way the steps read them: M and N(t)
+// strictly, H leniently, t from `simu0`. False when a field does not hold a number.
+bool modelFromFields(const MainFields &fields, PopulationModel &model);
+
 // Role of a matrix cell: which cells the user may set and how they are checked and coloured.
 enum class CellRole { Fecundity, Survival, StructuralZero };
 CellRole cellRole(int index);

@@ -1,13 +1,13 @@
 #pragma once
 
+#include "demography/horizon.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
 
 namespace velmora {
 
-// Highest time index the history can hold; a run counts at most this many projections.
-constexpr int kLastTime = 1000;
 constexpr int kTimeSlots = kLastTime + 1;
 // Age classes 0..3 plus the fifth slot that the history arrays carry and never write.
 constexpr int kClassSlots = 5;

@@ -1,26 +1,11 @@
 #include "model/simulation.h"
 
-#include "model/numbertext.h"
-
-#include <array>
-#include <cfloat>
-#include <cmath>
+#include "base/numbertext.h"
+#include "demography/shownstep.h"
 
 namespace velmora {
 
 namespace {
-
-// Everything a projection would write, computed before anything is written,
-// so a refused step leaves the fields and the history exactly as they were.
-struct ProjectionPlan {
-    std::array<std::string, kClasses> n2;
-    std::array<double, kClasses> values{};
-    std::string total2;
-    double total = 0.0;
-    bool ended = false; // the run started from an empty population
-    float grate = 0.0f;
-    std::string growrate;
-};
 
 bool readAll(const std::string *texts, int count, double *out, ModelMessage::Kind &failure)
 {
@@ -33,19 +18,6 @@ bool readAll(const std::string *texts, int count, double *out, ModelMessage::Kin
         }
         out[i] = read.value;
     }
-    return true;
-}
-
-// Text of a value that must read back as a finite number; false where it would not.
-bool shownAs(double value, std::string &text, double &shown)
-{
-    if (!std::isfinite(value))
-        return false;
-    text = numberText(value);
-    const ReadResult back = strictValue(text);
-    if (!back.ok())
-        return false;
-    shown = back.value;
     return true;
 }
 
@@ -154,38 +126,17 @@ ProjectionOutcome Simulation::Projection()
         H[i] = read.value;
     }
 
-    // Row 0 sums N x M, rows 1..3 sum M x N in one pass: the order of the additions is kept.
-    double s[kClasses] = {0.0, 0.0, 0.0, 0.0};
-    for (int c = 0; c < kClasses; ++c)
-        s[0] += N[c] * M[c];
-    for (int c = 0; c < kClasses; ++c) {
-        s[1] += M[4 + c] * N[c];
-        s[2] += M[8 + c] * N[c];
-        s[3] += M[12 + c] * N[c];
+    Eigen::MatrixXd a(kClasses, kClasses);
+    Eigen::VectorXd n(kClasses);
+    Eigen::VectorXd harvest(kClasses);
+    for (int r = 0; r < kClasses; ++r) {
+        for (int c = 0; c < kClasses; ++c)
+            a(r, c) = M[kClasses * r + c];
+        n(r) = N[r];
+        harvest(r) = H[r];
     }
-
-    ProjectionPlan plan;
-    bool representable = true;
-    for (int r = 0; r < kClasses && representable; ++r) {
-        representable = shownAs(s[r] - H[r], plan.n2[r], plan.values[r]);
-        if (plan.values[r] < 0) {
-            plan.n2[r] = "0";
-            plan.values[r] = 0.0;
-        }
-        plan.total += plan.values[r];
-    }
-    double shownTotal = 0.0;
-    representable = representable && shownAs(plan.total, plan.total2, shownTotal);
-    const double previous = h.Ntot[k - 1];
-    plan.ended = !(previous > 0);
-    if (representable && !plan.ended) {
-        const double ratio = plan.total / previous;
-        double shownRatio = 0.0;
-        representable = std::isfinite(ratio) && std::fabs(ratio) <= FLT_MAX && total1 != 0.0
-                        && shownAs(shownTotal / total1, plan.growrate, shownRatio);
-        plan.grate = static_cast<float>(ratio);
-    }
-    if (!representable) {
+    const ShownStep plan = shownStep(a, n, harvest, h.Ntot[k - 1], total1);
+    if (!plan.representable) {
         post(ModelMessage::Kind::Overflow);
         return ProjectionOutcome::Refused;
     }
@@ -193,10 +144,11 @@ ProjectionOutcome Simulation::Projection()
     h.tcount = static_cast<int16_t>(k);
     if (k > 3)
         f.graphEnabled = true;
-    f.n2 = plan.n2;
-    for (int r = 0; r < kClasses; ++r)
-        h.Nhist[r][k] = plan.values[r];
-    f.total2 = plan.total2;
+    for (int r = 0; r < kClasses; ++r) {
+        f.n2[size_t(r)] = plan.texts[size_t(r)];
+        h.Nhist[r][k] = plan.values[size_t(r)];
+    }
+    f.total2 = plan.totalText;
     h.Ntot[k] = plan.total;
     h.Ndiff[k - 1] = h.Ntot[k] - h.Ntot[k - 1];
 
@@ -210,8 +162,8 @@ ProjectionOutcome Simulation::Projection()
         return ProjectionOutcome::Ended;
     }
 
-    h.Grate[k - 1] = plan.grate;
-    f.growrate = plan.growrate;
+    h.Grate[k - 1] = plan.growthRate;
+    f.growrate = plan.growthText;
     for (int i = 0; i < kClasses; ++i)
         h.Adist[i][k - 1] = h.Nhist[i][k - 1] / h.Ntot[k - 1];
 

@@ -1,9 +1,9 @@
 #include "modelfile/modelfile.h"
 
+#include "base/numbertext.h"
+#include "demography/defaultmodel.h"
 #include "demography/leslie.h"
 #include "export/safewrite.h"
-#include "model/defaultmodel.h"
-#include "model/numbertext.h"
 #include "model/simulation.h"
 #include "modelfile/stagerows.h"
 

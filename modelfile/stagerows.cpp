@@ -1,7 +1,7 @@
 #include "modelfile/stagerows.h"
 
 #include "demography/stagemodel.h"
-#include "model/numbertext.h"
+#include "base/numbertext.h"
 
 #include <cmath>
 #include <set>

@@ -1,7 +1,7 @@
 #include "tests/support/lesliematrix.h"
 #include "cli/analysisoutput.h"
 #include "model/analysisreport.h"
-#include "model/defaultmodel.h"
+#include "demography/defaultmodel.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,6 +1,6 @@
 #include "tests/support/commandlinerun.h"
 #include "cli/commandline.h"
-#include "model/stochastic.h"
+#include "demography/stochastic.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

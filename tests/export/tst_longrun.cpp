@@ -1,8 +1,8 @@
-#include "model/defaultmodel.h"
+#include "demography/defaultmodel.h"
 #include "model/editentries.h"
 #include "export/historyfiles.h"
 #include "export/historywriter.h"
-#include "model/numbertext.h"
+#include "base/numbertext.h"
 #include "model/simulation.h"
 
 #include <QFile>

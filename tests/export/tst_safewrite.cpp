@@ -1,6 +1,6 @@
 #include "export/riskfile.h"
 #include "export/safewrite.h"
-#include "model/stochastic.h"
+#include "demography/stochastic.h"
 #include "tests/support/filesizelimit.h"
 
 #include <QDir>

@@ -1,7 +1,8 @@
 #include "tests/support/lesliematrix.h"
-#include "model/analysis.h"
+#include "demography/analysis.h"
 #include "model/analysisreport.h"
-#include "model/defaultmodel.h"
+#include "demography/defaultmodel.h"
+#include "model/mainfields.h"
 
 #include <QtTest>
 

@@ -1,5 +1,5 @@
 #include "model/editentries.h"
-#include "model/numbertext.h"
+#include "base/numbertext.h"
 #include "model/simulation.h"
 #include "tests/support/simulationfixture.h"
 

@@ -1,4 +1,4 @@
-#include "model/analysis.h"
+#include "demography/analysis.h"
 #include "model/editentries.h"
 #include "model/simulation.h"
 #include "modelfile/modelexamples.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/matrix4.h"
+#include "demography/matrix4.h"
 
 namespace velmora {
 

@@ -1,6 +1,6 @@
 #include "tests/support/simulationfixture.h"
 
-#include "model/defaultmodel.h"
+#include "demography/defaultmodel.h"
 
 namespace velmora {
 

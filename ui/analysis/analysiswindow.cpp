@@ -1,6 +1,6 @@
 #include "ui/analysis/analysiswindow.h"
 
-#include "model/numbertext.h"
+#include "base/numbertext.h"
 #include "ui/common/placement.h"
 #include "model/simulation.h"
 #include "ui/common/appfonts.h"

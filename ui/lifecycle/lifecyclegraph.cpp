@@ -1,6 +1,6 @@
 #include "ui/lifecycle/lifecyclegraph.h"
 
-#include "model/numbertext.h"
+#include "base/numbertext.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

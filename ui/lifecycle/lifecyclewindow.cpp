@@ -6,7 +6,7 @@
 #include "ui/common/labels.h"
 #include "ui/common/numberfield.h"
 #include "ui/common/twips.h"
-#include "model/numbertext.h"
+#include "base/numbertext.h"
 #include "ui/lifecycle/stageedit.h"
 
 #include <QChart>

@@ -1,6 +1,6 @@
 #include "ui/lifecycle/stageedit.h"
 
-#include "model/numbertext.h"
+#include "base/numbertext.h"
 
 #include <QCoreApplication>
 

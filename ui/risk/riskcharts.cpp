@@ -1,6 +1,6 @@
 #include "ui/risk/riskcharts.h"
 
-#include "model/numbertext.h"
+#include "base/numbertext.h"
 #include "ui/common/appfonts.h"
 
 #include <QAreaSeries>

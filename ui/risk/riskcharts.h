@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/stochastic.h"
+#include "demography/stochastic.h"
 
 #include <QtGlobal>
 

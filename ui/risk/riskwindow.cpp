@@ -1,7 +1,7 @@
 #include "ui/risk/riskwindow.h"
 
 #include "export/riskfile.h"
-#include "model/numbertext.h"
+#include "base/numbertext.h"
 #include "model/simulation.h"
 #include "ui/charts/chartmenu.h"
 #include "ui/common/appfonts.h"

@@ -1,6 +1,6 @@
 #include "ui/analysis/analysiswindow.h"
 
-#include "model/analysis.h"
+#include "demography/analysis.h"
 #include "model/analysisreport.h"
 #include "model/simulation.h"
 

@@ -1,5 +1,5 @@
 #include "model/numberfit.h"
-#include "model/numbertext.h"
+#include "base/numbertext.h"
 #include "model/simulation.h"
 #include "tests/support/fakedialogs.h"
 #include "ui/analysis/analysiswindow.h"

@@ -1,6 +1,6 @@
 #include "tests/support/lesliematrix.h"
-#include "model/analysis.h"
-#include "model/transients.h"
+#include "demography/analysis.h"
+#include "demography/transients.h"
 
 #include <QtTest>
 

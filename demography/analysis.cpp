@@ -1,7 +1,7 @@
-#include "model/analysis.h"
+#include "demography/analysis.h"
 
-#include "model/numbertext.h"
-#include "model/sensitivity.h"
+#include "base/numbertext.h"
+#include "demography/sensitivity.h"
 
 #include <Eigen/Dense>
 
@@ -16,11 +16,11 @@
 //   one class is its diagonal cell, exactly;
 // - lambda: the Perron root among them, the root of largest real part;
 // - the stable distribution and the reproductive values: the null vectors of M - lambda I and
-//   of its transpose, by Eigen's FullPivLU (model/sensitivity.cpp);
+//   of its transpose, by Eigen's FullPivLU (demography/sensitivity.cpp);
 // - R0 and the harvest equilibrium: linear systems solved by Eigen's FullPivLU;
 // - reducibility, period and the notes: reachability in the graph of M, our own;
 // - the verdict and the largest harvest: the program's own projection step
-//   (model/harvestprojection.cpp).
+//   (demography/harvestprojection.cpp).
 
 namespace velmora {
 
@@ -101,29 +101,6 @@ Reach reachability(const Matrix4 &m)
 }
 
 } // namespace
-
-bool modelFromFields(const MainFields &fields, PopulationModel &model)
-{
-    PopulationModel read;
-    for (size_t i = 0; i < 16; ++i) {
-        const ReadResult r = strictValue(fields.m[i]);
-        if (!r.ok())
-            return false;
-        read.M[i] = r.value;
-    }
-    for (size_t i = 0; i < 4; ++i) {
-        const ReadResult n = strictValue(fields.n1[i]);
-        const ReadResult h = lenientValue(fields.Harvest[i]);
-        if (!n.ok() || !h.ok())
-            return false;
-        read.N[i] = n.value;
-        read.H[i] = h.value;
-    }
-    const ReadResult t = strictValue(fields.simu0);
-    read.t = t.ok() ? static_cast<int>(t.value) : 0;
-    model = read;
-    return true;
-}
 
 MatrixStructure matrixStructure(const Matrix4 &m)
 {

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "model/harvestprojection.h"
-#include "model/harvestrule.h"
-#include "model/mainfields.h"
-#include "model/matrix4.h"
-#include "model/sensitivity.h"
-#include "model/transients.h"
+#include "demography/harvestprojection.h"
+#include "demography/harvestrule.h"
+#include "demography/matrix4.h"
+#include "demography/sensitivity.h"
+#include "demography/transients.h"
 
 #include <array>
 #include <complex>
@@ -27,10 +26,6 @@ struct PopulationModel {
     int t = 0;
     double extinctionThreshold = kQuasiExtinction; // animals: below this the population is gone
 };
-
-// Reads the model from the main window's fields the way the steps read them: M and N(t)
-// strictly, H leniently, t from `simu0`. False when a field does not hold a number.
-bool modelFromFields(const MainFields &fields, PopulationModel &model);
 
 // QR iterations allowed per row of a block before the solver gives up (Eigen's own default).
 constexpr int kEigenIterationLimit = 40;

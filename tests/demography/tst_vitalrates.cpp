@@ -1,4 +1,4 @@
-#include "model/vitalrates.h"
+#include "demography/vitalrates.h"
 
 #include <boost/math/distributions/beta.hpp>
 #include <boost/math/distributions/gamma.hpp>

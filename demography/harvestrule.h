@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/harvestprojection.h"
-#include "model/matrix4.h"
+#include "demography/harvestprojection.h"
+#include "demography/matrix4.h"
 
 #include <array>
 #include <optional>

@@ -1,14 +1,14 @@
-#include "model/harvestprojection.h"
+#include "demography/harvestprojection.h"
 
-#include "model/numbertext.h"
-#include "model/simulation.h"
+#include "base/numbertext.h"
+#include "demography/shownstep.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <memory>
+#include <vector>
 
 namespace velmora {
 
@@ -51,33 +51,46 @@ struct SixDigits {
     }
 };
 
-// The program's own simulation on a private history, reused for many harvests.
+// Why a first step is refused before anything is computed: a value of M, N or H whose
+// shown text does not read back as a number, as the main window's step reads its fields.
+enum class Unreadable { None, TooLarge, NotANumber };
+
+Unreadable strictlyShown(double value, double &shown)
+{
+    const ReadResult read = strictValue(numberText(value));
+    shown = read.value;
+    if (read.ok())
+        return Unreadable::None;
+    return read.status == ReadStatus::OutOfRange ? Unreadable::TooLarge : Unreadable::NotANumber;
+}
+
+// The program's own step on a private history, reused for many harvests: every value enters
+// in its shown text, as it would from the main window's fields.
 class ProjectionRun {
 public:
     ProjectionRun(const Matrix4 &m, const Vector4 &n, double threshold)
-        : m_history(std::make_unique<Module1>()),
-          m_simulation(*m_history),
+        : m_shownMatrix(4, 4),
           m_matrix(m),
           m_threshold(threshold)
     {
-        MainFields &f = m_simulation.fields();
         for (size_t i = 0; i < 16; ++i)
-            f.m[i] = numberText(m[i]);
-        for (size_t i = 0; i < 4; ++i)
-            m_start[i] = numberText(n[i]);
-        m_simulation.onMessage = [this](const ModelMessage &message) { m_message = message.kind; };
+            noteFirst(strictlyShown(m[i], m_shownMatrix(Eigen::Index(i / 4), Eigen::Index(i % 4))));
+        double total = 0.0;
+        for (size_t i = 0; i < 4; ++i) {
+            noteFirst(strictlyShown(n[i], m_start[i]));
+            total += m_start[i];
+        }
+        m_startTotal = total;
+        noteFirst(strictlyShown(total, m_shownStartTotal));
     }
 
     HarvestVerdict run(const Vector4 &h, int steps)
     {
-        MainFields &f = m_simulation.fields();
-        for (size_t i = 0; i < 4; ++i) {
-            f.n1[i] = m_start[i];
-            f.n2[i].clear();
-            f.Harvest[i] = numberText(h[i]);
-        }
-        m_simulation.Restart();
         steps = std::clamp(steps, 1, kLastTime);
+        m_history.assign(size_t(steps) + 1, Vector4{});
+        m_totals.assign(size_t(steps) + 1, 0.0);
+        m_history[0] = m_start;
+        m_totals[0] = m_startTotal;
 
         HarvestVerdict verdict;
         if (belowThreshold(0)) {
@@ -85,27 +98,44 @@ public:
             recordLast(verdict);
             return verdict;
         }
+        Unreadable unreadable = m_unreadable;
+        Eigen::VectorXd harvest(4);
+        for (size_t i = 0; i < 4; ++i) {
+            const ReadResult read = lenientValue(numberText(h[i]));
+            if (!read.ok() && unreadable == Unreadable::None)
+                unreadable = Unreadable::TooLarge;
+            harvest(Eigen::Index(i)) = read.value;
+        }
+
+        Eigen::VectorXd n(4);
+        double shownTotal = m_shownStartTotal;
         for (int j = 1; j <= steps; ++j) {
             if (verdict.firstEmptied == 0 && empties(h, j - 1))
                 verdict.firstEmptied = j;
-            switch (m_simulation.Projection()) {
-            case ProjectionOutcome::Counted:
+            ShownStep step;
+            if (unreadable == Unreadable::None) {
+                for (size_t i = 0; i < 4; ++i)
+                    n(Eigen::Index(i)) = m_history[size_t(j - 1)][i];
+                step = shownStep(m_shownMatrix, n, harvest, m_totals[size_t(j - 1)], shownTotal);
+            }
+            if (step.representable && !step.ended) {
+                for (size_t i = 0; i < 4; ++i)
+                    m_history[size_t(j)][i] = step.values[i];
+                m_totals[size_t(j)] = step.total;
+                shownTotal = step.shownTotal;
+            }
+            if (step.representable && !step.ended && step.total > 0) {
                 verdict.stepsRun = j;
-                m_simulation.Transition();
                 if (!belowThreshold(j))
                     continue;
                 verdict.verdict = Verdict::FallsBelowThreshold;
-                break;
-            case ProjectionOutcome::Rejected:
+            } else if (step.representable && !step.ended) {
                 verdict.verdict = Verdict::ReachesZero;
-                break;
-            case ProjectionOutcome::Ended:
+            } else if (step.representable) {
                 verdict.verdict = Verdict::AlreadyEmpty;
-                break;
-            case ProjectionOutcome::Refused:
-                verdict.overflow = m_message == ModelMessage::Kind::Overflow;
+            } else {
+                verdict.overflow = unreadable != Unreadable::NotANumber;
                 verdict.verdict = verdict.overflow ? Verdict::Grows : Verdict::Undecided;
-                break;
             }
             verdict.step = j;
             recordLast(verdict);
@@ -117,10 +147,16 @@ public:
     }
 
 private:
+    void noteFirst(Unreadable unreadable)
+    {
+        if (m_unreadable == Unreadable::None)
+            m_unreadable = unreadable;
+    }
+
     // An empty N is the projection's own case (the end of the simulation), not this one.
     bool belowThreshold(int k) const
     {
-        const double total = m_history->Ntot[static_cast<size_t>(k)];
+        const double total = m_totals[static_cast<size_t>(k)];
         return total > 0 && total < m_threshold;
     }
 
@@ -130,7 +166,7 @@ private:
         for (size_t r = 0; r < 4; ++r) {
             double next = 0.0;
             for (size_t c = 0; c < 4; ++c)
-                next += m_matrix[4 * r + c] * m_history->Nhist[c][static_cast<size_t>(k)];
+                next += m_matrix[4 * r + c] * m_history[static_cast<size_t>(k)][c];
             if (next < h[r])
                 return true;
         }
@@ -140,25 +176,23 @@ private:
     void recordLast(HarvestVerdict &verdict) const
     {
         const size_t k = static_cast<size_t>(verdict.stepsRun);
-        for (size_t i = 0; i < 4; ++i)
-            verdict.last[i] = m_history->Nhist[i][k];
-        verdict.lastTotal = m_history->Ntot[k];
+        verdict.last = m_history[k];
+        verdict.lastTotal = m_totals[k];
     }
 
     void classify(HarvestVerdict &verdict) const
     {
-        const Module1 &h = *m_history;
         const size_t k = static_cast<size_t>(verdict.stepsRun);
         double change = 0.0;
         for (size_t i = 0; i < 4; ++i)
-            change = std::max(change, std::fabs(h.Nhist[i][k] - h.Nhist[i][k - 1]));
-        if (change <= 1e-9 * h.Ntot[k]) {
+            change = std::max(change, std::fabs(m_history[k][i] - m_history[k - 1][i]));
+        if (change <= 1e-9 * m_totals[k]) {
             verdict.verdict = Verdict::Settles;
             return;
         }
         // Twelve steps span every cycle length a 4-class matrix can have.
         const size_t span = std::min<size_t>(12, k);
-        const double ratio = h.Ntot[k] / h.Ntot[k - span];
+        const double ratio = m_totals[k] / m_totals[k - span];
         if (ratio > 1.0 + 1e-9)
             verdict.verdict = Verdict::Grows;
         else if (ratio < 1.0 - 1e-9)
@@ -167,12 +201,15 @@ private:
             verdict.verdict = Verdict::Undecided;
     }
 
-    std::unique_ptr<Module1> m_history;
-    Simulation m_simulation;
+    Eigen::MatrixXd m_shownMatrix;
     Matrix4 m_matrix;
     double m_threshold;
-    std::array<std::string, 4> m_start;
-    ModelMessage::Kind m_message = ModelMessage::Kind::NotANumber;
+    Vector4 m_start{};
+    double m_startTotal = 0.0;
+    double m_shownStartTotal = 0.0;
+    Unreadable m_unreadable = Unreadable::None;
+    std::vector<Vector4> m_history;
+    std::vector<double> m_totals;
 };
 
 Vector4 scaled(const Vector4 &v, double s)

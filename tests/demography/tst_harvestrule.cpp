@@ -1,6 +1,6 @@
 #include "tests/support/lesliematrix.h"
-#include "model/analysis.h"
-#include "model/harvestrule.h"
+#include "demography/analysis.h"
+#include "demography/harvestrule.h"
 
 #include <QtTest>
 

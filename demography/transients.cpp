@@ -1,4 +1,4 @@
-#include "model/transients.h"
+#include "demography/transients.h"
 
 #include <cmath>
 #include <numeric>

@@ -1,9 +1,9 @@
-#include "model/stochastic.h"
+#include "demography/stochastic.h"
 
-#include "model/defaultmodel.h"
-#include "model/numbertext.h"
-#include "model/sensitivity.h"
-#include "model/vitalrates.h"
+#include "demography/defaultmodel.h"
+#include "base/numbertext.h"
+#include "demography/sensitivity.h"
+#include "demography/vitalrates.h"
 
 #include <boost/random/binomial_distribution.hpp>
 #include <boost/random/poisson_distribution.hpp>

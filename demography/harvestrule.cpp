@@ -1,6 +1,6 @@
-#include "model/harvestrule.h"
+#include "demography/harvestrule.h"
 
-#include "model/analysis.h"
+#include "demography/analysis.h"
 
 #include <algorithm>
 #include <cmath>

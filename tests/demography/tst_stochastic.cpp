@@ -1,7 +1,7 @@
 #include "tests/support/lesliematrix.h"
-#include "model/sensitivity.h"
-#include "model/stochastic.h"
-#include "model/vitalrates.h"
+#include "demography/sensitivity.h"
+#include "demography/stochastic.h"
+#include "demography/vitalrates.h"
 
 #include <QtTest>
 

@@ -1,5 +1,5 @@
 #include "tests/support/lesliematrix.h"
-#include "model/sensitivity.h"
+#include "demography/sensitivity.h"
 
 #include <Eigen/Eigenvalues>
 #include <QtTest>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/matrix4.h"
-#include "model/module1.h"
+#include "demography/matrix4.h"
+#include "demography/horizon.h"
 
 #include <optional>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/defaultmodel.h"
-#include "model/matrix4.h"
-#include "model/module1.h"
+#include "demography/defaultmodel.h"
+#include "demography/matrix4.h"
+#include "demography/horizon.h"
 
 namespace velmora {
 

@@ -1,6 +1,6 @@
-#include "model/sensitivity.h"
+#include "demography/sensitivity.h"
 
-#include "model/analysis.h"
+#include "demography/analysis.h"
 
 #include <Eigen/Dense>
 

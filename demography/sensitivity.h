@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/matrix4.h"
+#include "demography/matrix4.h"
 
 namespace velmora {
 
@@ -21,7 +21,7 @@ struct Sensitivities {
     Matrix4 elasticity{};  // (a_ij / lambda) s_ij; they sum to 1
 };
 
-// lambda is the Perron root of M from `eigenvalues` (model/analysis.h): the root of largest
+// lambda is the Perron root of M from `eigenvalues` (demography/analysis.h): the root of largest
 // real part. Its eigenvectors are the null vectors of M - lambda I and its transpose, from a
 // full-pivot LU whose last pivot is taken as 0, each checked by its residual.
 Sensitivities sensitivities(const Matrix4 &m);
