@@ -55,6 +55,14 @@ Vector4 projectYear(const Vector4 &n, const Survival &s, const Fecundity &f, con
             std::max(s[1] * n[1] - h[2], 0.0), std::max(s[2] * n[2] - h[3], 0.0)};
 }
 
+// The draw of a survival rate; one whose variance (cv s)^2 is below the smallest double is
+// its mean every year: the beta's shapes would be infinite and its draws not numbers.
+SurvivalDraw survivalDraw(double s, double cv)
+{
+    const double sd = cv * s;
+    return SurvivalDraw(s, sd * sd > 0 ? cv : 0.0);
+}
+
 double binomialCount(ReplicateRng &rng, double n, double p)
 {
     if (n <= 0 || p <= 0)
@@ -96,7 +104,7 @@ public:
         : m_h(start.H), m_threshold(settings.threshold), m_demographic(settings.demographic)
     {
         for (size_t i = 0; i < 3; ++i)
-            m_rates.survival[i] = SurvivalDraw(start.M[size_t(kSurvivalCells[i])], settings.cvSurvival);
+            m_rates.survival[i] = survivalDraw(start.M[size_t(kSurvivalCells[i])], settings.cvSurvival);
         for (size_t i = 0; i < 4; ++i)
             m_rates.fecundity[i] = FecundityDraw(start.M[size_t(kFecundityCells[i])], settings.cvFecundity);
     }
@@ -262,8 +270,10 @@ bool survivalCvRuns(double s, double cv)
         return false;
     if (!(s > 0 && s < 1) || !(cv > 0))
         return true;
+    // As SurvivalDraw computes them.
     const double sd = cv * s;
-    return s * (1.0 - s) / (sd * sd) - 1.0 > 0;
+    const double k = s * (1.0 - s) / (sd * sd) - 1.0;
+    return s * k > 0 && (1.0 - s) * k > 0;
 }
 
 // "a", "a and b", "a, b and c".
@@ -576,7 +586,7 @@ std::optional<double> approximateLogLambdaS(const Matrix4 &m, const RiskSettings
     double sum = 0.0;
     for (const int cell : kSurvivalCells) {
         const double sij = s.sensitivity[size_t(cell)];
-        sum += sij * sij * SurvivalDraw(m[size_t(cell)], settings.cvSurvival).variance();
+        sum += sij * sij * survivalDraw(m[size_t(cell)], settings.cvSurvival).variance();
     }
     for (const int cell : kFecundityCells) {
         const double sij = s.sensitivity[size_t(cell)];

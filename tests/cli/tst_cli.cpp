@@ -13,6 +13,7 @@
 
 #include <memory>
 #include <sstream>
+#include <stdexcept>
 
 using namespace velmora;
 
@@ -84,6 +85,8 @@ private slots:
     void unwritableOutFailsNamingTheFile();
     void refusedCommandWritesNothing_data();
     void refusedCommandWritesNothing();
+    void escapedErrorEndsWithOneLine_data();
+    void escapedErrorEndsWithOneLine();
 };
 
 void TestCli::helpOfEveryCommand_data()
@@ -561,6 +564,38 @@ void TestCli::refusedCommandWritesNothing()
     QCOMPARE(r.out, QString());
     QCOMPARE(filesIn(dir.path()), QStringList{"sub"});
     QCOMPARE(filesIn(dir.filePath("sub")), QStringList());
+}
+
+void TestCli::escapedErrorEndsWithOneLine_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("line");
+    QTest::addRow("no thread") << 0
+                               << "velmora-cli: the command stopped on an error: no thread\n";
+    QTest::addRow("out of memory") << 1
+                                   << "velmora-cli: the command stopped on an error: "
+                                      "std::bad_alloc\n";
+    QTest::addRow("not an exception") << 2
+                                      << "velmora-cli: the command stopped on an unknown error\n";
+}
+
+// What escapes a command ends velmora-cli with a sentence and status 1, never an abort.
+void TestCli::escapedErrorEndsWithOneLine()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, line);
+    std::ostringstream err;
+    const int status = runCaught(
+        [kind]() -> int {
+            if (kind == 0)
+                throw std::runtime_error("no thread");
+            if (kind == 1)
+                throw std::bad_alloc();
+            throw 42;
+        },
+        err);
+    QCOMPARE(status, kExitFailed);
+    QCOMPARE(QString::fromStdString(err.str()), line);
 }
 
 QTEST_MAIN(TestCli)

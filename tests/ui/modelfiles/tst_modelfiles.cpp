@@ -434,10 +434,6 @@ void TestModelFiles::saveFailureIsReportedNamingTheFile_data()
     QTest::addColumn<QString>("reason");
     QTest::addRow("missing folder") << "0.5" << "missing/out.velmora"
                                     << "could not be written: No such file or directory";
-    // The editing window lets a negative survival rate through; a model file refuses it.
-    QTest::addRow("negative survival") << "-0.5" << "out.velmora"
-                                       << "was not written: \"survival\"[0] is -0.5: a survival "
-                                          "rate must be at least 0";
 }
 
 void TestModelFiles::saveFailureIsReportedNamingTheFile()
