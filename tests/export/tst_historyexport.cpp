@@ -1,6 +1,7 @@
 #include "export/historyfiles.h"
 #include "export/historywriter.h"
 #include "model/simulation.h"
+#include "tests/support/filesizelimit.h"
 #include "tests/support/simulationfixture.h"
 
 #include <QDir>
@@ -9,10 +10,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <sys/resource.h>
-
 #include <clocale>
-#include <csignal>
 #include <cmath>
 #include <memory>
 
@@ -255,15 +253,12 @@ void TestHistoryExport::fullDiskKeepsTheEarlierFile()
 
     // A disk that fills up while the new file is written: writes beyond 100 bytes fail. The
     // failure must be reported, and the file written before stay whole.
-    rlimit before{};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &before), 0);
-    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = before;
-    small.rlim_cur = 100;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const ExportResult result = writeHistoryFiles(*run.history, base);
-    setrlimit(RLIMIT_FSIZE, &before);
-    std::signal(SIGXFSZ, handler);
+    ExportResult result;
+    {
+        const FileSizeLimit limit(100);
+        QVERIFY(limit.isSet());
+        result = writeHistoryFiles(*run.history, base);
+    }
 
     QCOMPARE(result.status, ExportResult::Status::FileFailed);
     QCOMPARE(result.fileName, base + kEndings[0]);

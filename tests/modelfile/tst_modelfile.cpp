@@ -4,6 +4,7 @@
 #include "modelfile/modelexamples.h"
 #include "modelfile/modelfile.h"
 #include "tests/modelfile/badmodelfiles.h"
+#include "tests/support/filesizelimit.h"
 
 #include <Eigen/Eigenvalues>
 
@@ -11,9 +12,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <sys/resource.h>
-
-#include <csignal>
 #include <memory>
 #include <numeric>
 
@@ -387,16 +385,13 @@ void TestModelFile::failedWriteLeavesTheOldFileWhole()
     ModelDocument document;
     document.values = {{0, 1, 2, 1}, {0.5, 1, 0.5}, {10, 10, 10, 10}, {5, 0, 0, 0}};
     document.notes = QString(4000, 'n');
-    // A disk that fills up in the middle of the file: writes beyond 1000 bytes fail.
-    rlimit before{};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &before), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = before;
-    small.rlim_cur = 1000;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const ModelFileWrite written = writeModelFile(path, document);
-    setrlimit(RLIMIT_FSIZE, &before);
-    std::signal(SIGXFSZ, oldHandler);
+    ModelFileWrite written;
+    {
+        // A disk that fills up in the middle of the file: writes beyond 1000 bytes fail.
+        const FileSizeLimit limit(1000);
+        QVERIFY(limit.isSet());
+        written = writeModelFile(path, document);
+    }
 
     QVERIFY(!written.ok);
     QVERIFY2(written.message.startsWith("\"" + path + "\" could not be written: "),

@@ -13,6 +13,7 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -329,6 +330,16 @@ void AnalysisWindow::closeEvent(QCloseEvent *event)
 {
     emit closedByCloseBox();
     event->accept();
+}
+
+void AnalysisWindow::keyPressEvent(QKeyEvent *event)
+{
+    // Escape leaves as "Go back" does, as a keyboard user expects of a window that has one.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        m_back->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 } // namespace velmora

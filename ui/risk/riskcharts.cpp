@@ -86,9 +86,10 @@ double riskAxisTop(const RiskResult *result)
                                ? 100.0 * *std::max_element(result->risk.begin(), result->risk.end())
                                : 100.0;
     // A small risk gets the height of the chart; from one half up the axis is the whole scale.
+    // Below 5 % the axis stays at 5 %: 0 to 1 would read like a share, and noise like a trend.
     if (largest >= 50)
         return 100.0;
-    return std::max(1.0, 1.2 * largest);
+    return std::max(5.0, 1.2 * largest);
 }
 
 FanScale fanScale(const RiskResult &result)
@@ -134,9 +135,11 @@ void buildRiskChart(QChart &chart, const RiskResult *result)
     setUpChart(chart, QStringLiteral("Risk of falling below %1 by step t").arg(q));
     chart.legend()->setVisible(false);
     QValueAxis *x = stepAxis(chart, result);
-    QValueAxis *y = addAxis<QValueAxis>(chart, Qt::AlignLeft, QStringLiteral("risk (%)"));
+    QValueAxis *y = addAxis<QValueAxis>(chart, Qt::AlignLeft, QStringLiteral("risk"));
     y->setRange(0, riskAxisTop(result));
     y->applyNiceNumbers();
+    // Every tick says it is a percentage, so no one reads 1 as certainty.
+    y->setLabelFormat(QStringLiteral("%g %%"));
     QLineSeries *risk = line(QStringLiteral("risk"), QPen(kRiskColour, 2));
     if (result) {
         QList<QPointF> points;

@@ -21,7 +21,7 @@ struct FanScale {
 FanScale fanScale(const RiskResult &result);
 
 // The top of the risk axis in percent: 100 where the risk reaches one half, else a little above
-// the largest risk (at least 1 %), so that a small risk is not a line along the foot.
+// the largest risk (at least 5 %), so that a small risk is not a line along the foot.
 double riskAxisTop(const RiskResult *result);
 
 // The risk P(t) in percent over t. With no result, the empty chart with its titles.

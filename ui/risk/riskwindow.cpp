@@ -129,6 +129,10 @@ void RiskWindow::buildControls()
     // No upper bound of its own: the rates' beta distributions say how far it may go.
     m_cvSurvival = cv(1e6);
     m_cvFecundity = cv(kMaxFecundityCv);
+    // Some variation to start with, as in the README's example: with none a first Run draws
+    // a flat line and a risk of 0, as if the window did nothing.
+    m_cvSurvival->setValue(0.1);
+    m_cvFecundity->setValue(0.3);
     m_threshold = new QDoubleSpinBox(this);
     m_threshold->setRange(0, 1e12);
     m_threshold->setDecimals(3);
@@ -442,6 +446,11 @@ void RiskWindow::keyPressEvent(QKeyEvent *event)
     // Return in an input runs, as in a dialog; the spin boxes pass it on after taking the value.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         run();
+        return;
+    }
+    // Escape leaves as "Go back" does, as a keyboard user expects of a window that has one.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        m_back->click();
         return;
     }
     QWidget::keyPressEvent(event);

@@ -92,6 +92,7 @@ private slots:
     void unreadableFieldsAreSaidSo();
     void rowsComeFromTheReport();
     void gridsAreShadedBySize();
+    void goBackAsksTheNavigation_data();
     void goBackAsksTheNavigation();
     void closeBoxIsReportedAndDestroysTheWindow();
 };
@@ -258,8 +259,16 @@ void TestAnalysisWindow::gridsAreShadedBySize()
     QVERIFY(text(window, "largestElasticityText").startsWith("lambda answers most to s0"));
 }
 
+void TestAnalysisWindow::goBackAsksTheNavigation_data()
+{
+    QTest::addColumn<bool>("byEscape");
+    QTest::addRow("Go back clicked") << false;
+    QTest::addRow("Escape on the focused button") << true;
+}
+
 void TestAnalysisWindow::goBackAsksTheNavigation()
 {
+    QFETCH(bool, byEscape);
     Fixture f;
     AnalysisWindow window(f.sim);
     window.setAttribute(Qt::WA_DeleteOnClose, false);
@@ -267,7 +276,14 @@ void TestAnalysisWindow::goBackAsksTheNavigation()
     QSignalSpy closed(&window, &AnalysisWindow::closedByCloseBox);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTest::mouseClick(window.findChild<QPushButton *>("cmdBack"), Qt::LeftButton);
+    if (byEscape) {
+        auto *recompute = window.findChild<QPushButton *>("cmdRecompute");
+        QVERIFY(recompute);
+        recompute->setFocus();
+        QTest::keyClick(recompute, Qt::Key_Escape);
+    } else {
+        QTest::mouseClick(window.findChild<QPushButton *>("cmdBack"), Qt::LeftButton);
+    }
     QCOMPARE(back.count(), 1);
     QCOMPARE(closed.count(), 0);
     QVERIFY(window.isVisible()); // hiding is the navigation's part

@@ -1,5 +1,7 @@
 #include "ui/risk/riskwindow.h"
 
+#include "ui/risk/riskcharts.h"
+
 #include "tests/ui/shell/program.h"
 #include "ui/common/appfonts.h"
 
@@ -17,6 +19,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QValueAxis>
 #include <QtTest>
 
 #include <memory>
@@ -109,6 +112,7 @@ private slots:
     void chartMenuActsOnTheChartClicked();
     void changedModelDropsTheOldResult();
     void demographicSwitchShowsRounding();
+    void smallRiskAxisReadsAsPercent();
     void contextMenuOfMainWindowOpensIt();
 };
 
@@ -120,9 +124,13 @@ void TestRiskWindow::initTestCase()
 void TestRiskWindow::runShowsTheModelsResult()
 {
     Fixture f;
-    f.set(0.1, 0.3, 200, 30);
+    // The window opens with some variation, so a first Run shows a spread and not a line.
+    f.find<QSpinBox>("replicates")->setValue(200);
+    f.find<QSpinBox>("steps")->setValue(30);
     QVERIFY(f.runToEnd());
     QVERIFY(!f.window->running());
+    QCOMPARE(f.window->result()->settings.cvSurvival, 0.1);
+    QCOMPARE(f.window->result()->settings.cvFecundity, 0.3);
     const RiskOutcome expected = runRisk(fieldsModel(f.sim), f.window->settings());
     QVERIFY(f.window->result());
     QCOMPARE(f.window->result()->mean, expected.result.mean);
@@ -308,6 +316,20 @@ void TestRiskWindow::demographicSwitchShowsRounding()
     QVERIFY(f.find<QLabel>("modelLabel")->text().contains("rounded to (10, 1, 3, 0)"));
 }
 
+void TestRiskWindow::smallRiskAxisReadsAsPercent()
+{
+    RiskResult result;
+    result.risk = {0.0, 0.001, 0.004};
+    QChart chart;
+    buildRiskChart(chart, &result);
+    auto *y = qobject_cast<QValueAxis *>(chart.axes(Qt::Vertical).value(0));
+    QVERIFY(y);
+    // A risk of 0.4 % on an axis of 0 to 1 reads like a share near one half.
+    QCOMPARE(y->min(), 0.0);
+    QVERIFY(y->max() >= 5);
+    QCOMPARE(QString::asprintf(qPrintable(y->labelFormat()), 2.0), QString("2 %"));
+}
+
 void TestRiskWindow::contextMenuOfMainWindowOpensIt()
 {
     Program p;
@@ -336,6 +358,15 @@ void TestRiskWindow::contextMenuOfMainWindowOpensIt()
     QVERIFY(p.form().isVisible());
     emit p.form().riskRequested();
     QVERIFY(p.navigation.risk() && p.navigation.risk()->isVisible());
+
+    // Escape in an input does what "Go back" does.
+    risk = p.navigation.risk();
+    QVERIFY(QTest::qWaitForWindowActive(risk));
+    auto *steps = risk->findChild<QSpinBox *>("steps");
+    steps->setFocus();
+    QTest::keyClick(steps, Qt::Key_Escape);
+    QVERIFY(!risk->isVisible());
+    QVERIFY(p.form().isVisible());
 }
 
 QTEST_MAIN(TestRiskWindow)
