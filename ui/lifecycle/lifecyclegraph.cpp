@@ -290,7 +290,7 @@ LifeCycleLayout layoutLifeCycle(const StageModel &model, const TextMeasure &meas
         const Band &band = bands[size_t(row)];
         rowTops[size_t(row)] = top + band.above;
         top = rowTops[size_t(row)] + nodeHeight + band.below + kRowGap;
-        // The labels of arrows between rows sit in the gap below.
+        // Arrows to other rows bend through the gap below: room for their labels.
         if (band.across)
             top += labelHeight;
     }

@@ -376,6 +376,13 @@ void LifeCycleWindow::buildControls()
 void LifeCycleWindow::setStageModel(const StageModel &model, const QString &source)
 {
     m_model = model;
+    // A caller that leaves out the optional parts (no clonal births, no harvest) gives them
+    // empty; the grids show them as zeros.
+    const int n = m_model.size();
+    if (m_model.C.size() == 0)
+        m_model.C = Eigen::MatrixXd::Zero(n, n);
+    if (m_model.harvest.size() == 0)
+        m_model.harvest = Eigen::VectorXd::Zero(n);
     m_source = source;
     m_sourceLabel->setText(source.isEmpty() ? QString() : tr("Source: %1").arg(source));
     m_sourceLabel->setVisible(!source.isEmpty());

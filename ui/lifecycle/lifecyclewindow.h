@@ -39,7 +39,7 @@ public:
     LifeCycleWindow(const StageModel &model, Dialogs &dialogs, QWidget *parent = nullptr);
 
     // Shows another model, with the citation it comes from (empty for none); the run starts
-    // again at t = 0.
+    // again at t = 0. C and H may be left empty for none.
     void setStageModel(const StageModel &model, const QString &source = {});
     const StageModel &stageModel() const { return m_model; }
     QString source() const { return m_source; }

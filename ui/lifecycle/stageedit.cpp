@@ -4,7 +4,6 @@
 
 #include <QCoreApplication>
 
-#include <algorithm>
 #include <cmath>
 #include <set>
 
@@ -22,7 +21,9 @@ QString name(const StageModel &model, int stage)
     return QString::fromStdString(model.stages[size_t(stage)]);
 }
 
-double &entry(StageModel &model, StagePart part, int row, int column)
+// The cell of `part` at (row, column), to read or to write as `Model` is const or not.
+template <typename Model>
+auto &entry(Model &model, StagePart part, int row, int column)
 {
     switch (part) {
     case StagePart::F:
@@ -94,7 +95,7 @@ QString stageValueText(double value)
 
 double stageValue(const StageModel &model, StagePart part, int row, int column)
 {
-    return entry(const_cast<StageModel &>(model), part, row, column);
+    return entry(model, part, row, column);
 }
 
 std::optional<QString> setStageValue(StageModel &model, StagePart part, int row, int column,
@@ -197,15 +198,6 @@ QString stageProblemText(const StageModelCheck &check, const StageModel &model)
             .arg(stageValueText(model.U.col(check.stage).sum()));
     }
     return {};
-}
-
-std::vector<double> stageTotals(const std::vector<Eigen::VectorXd> &history)
-{
-    std::vector<double> totals;
-    totals.reserve(history.size());
-    for (const Eigen::VectorXd &n : history)
-        totals.push_back(n.sum());
-    return totals;
 }
 
 } // namespace velmora

@@ -5,7 +5,6 @@
 #include <QString>
 
 #include <optional>
-#include <vector>
 
 namespace velmora {
 
@@ -33,8 +32,5 @@ std::optional<QString> removeStage(StageModel &model, int stage);
 
 // The refusal for a model that breaks a rule, in the editing window's words.
 QString stageProblemText(const StageModelCheck &check, const StageModel &model);
-
-// The totals of a run, one entry a step.
-std::vector<double> stageTotals(const std::vector<Eigen::VectorXd> &history);
 
 } // namespace velmora
