@@ -1,22 +1,13 @@
 #include "export/riskfile.h"
 
-#include <QSaveFile>
+#include "export/safewrite.h"
 
 namespace velmora {
 
 std::optional<QString> saveRiskCsv(const RiskResult &result, const QString &fileName)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    const std::string bytes = riskCsv(result);
-    if (file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size())) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit())
-        return file.errorString();
+    if (const auto failure = writeFileSafely(fileName, QByteArray::fromStdString(riskCsv(result))))
+        return failure->reason;
     return std::nullopt;
 }
 

@@ -1,6 +1,7 @@
 #include "modelfile/modelfile.h"
 
 #include "demography/leslie.h"
+#include "export/safewrite.h"
 #include "model/defaultmodel.h"
 #include "model/numbertext.h"
 #include "model/simulation.h"
@@ -11,7 +12,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 
 #include <cmath>
 #include <algorithm>
@@ -546,23 +546,13 @@ ModelFileWrite saveModelFile(const QString &fileName, const QString &problem, By
     ModelFileWrite result;
     const QString name = QDir::toNativeSeparators(fileName);
     if (!problem.isEmpty()) {
+        // A file the program would refuse to open again is not written.
         result.message = QStringLiteral("\"%1\" was not written: %2").arg(name, problem);
         return result;
     }
-    // Unbuffered: a buffered QSaveFile that fails only while flushing at commit (a full disk)
-    // still renames the cut-off file over the old one.
-    QSaveFile file(fileName);
-    const QByteArray bytes = bytesOf();
-    bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-    for (qint64 done = 0; written && done < bytes.size();) {
-        // A short write says nothing; the next one gives the reason.
-        const qint64 step = file.write(bytes.constData() + done, bytes.size() - done);
-        written = step > 0;
-        done += step;
-    }
-    if (!written || !file.commit()) {
+    if (const auto failure = writeFileSafely(fileName, bytesOf())) {
         result.message = QStringLiteral("\"%1\" could not be written: %2")
-                             .arg(name, oneLine(file.errorString()));
+                             .arg(name, oneLine(failure->reason));
         return result;
     }
     result.ok = true;

@@ -3,7 +3,6 @@
 #include "demography/stagemodel.h"
 #include "model/numbertext.h"
 
-#include <cmath>
 #include <set>
 
 namespace velmora {

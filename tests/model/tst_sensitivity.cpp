@@ -9,6 +9,8 @@
 
 using namespace velmora;
 
+Q_DECLARE_METATYPE(SensitivityStatus)
+
 namespace {
 
 // The root of largest real part, also of a matrix that a step below a zero cell has made
@@ -122,8 +124,6 @@ void TestSensitivity::refusesWhatIsNoPopulationMatrix()
     QFETCH(SensitivityStatus, status);
     QCOMPARE(sensitivities(m).status, status);
 }
-
-Q_DECLARE_METATYPE(SensitivityStatus)
 
 QTEST_APPLESS_MAIN(TestSensitivity)
 #include "tst_sensitivity.moc"

@@ -1,11 +1,13 @@
 #include "ui/charts/chartimage.h"
 
+#include "export/safewrite.h"
+
+#include <QBuffer>
 #include <QChart>
 #include <QChartView>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 namespace velmora {
@@ -26,7 +28,7 @@ QRectF chartRect(const QChartView &view)
     return QRectF(QPointF(), view.viewport()->size());
 }
 
-// Paints into a vector device that writes into `file`; false when the device refused.
+// Paints into a vector device; false when the device refused.
 template <typename Device>
 bool paintOn(QChartView &view, Device &device, const QRectF &target)
 {
@@ -37,10 +39,10 @@ bool paintOn(QChartView &view, Device &device, const QRectF &target)
     return painter.end();
 }
 
-bool writeSvg(QChartView &view, QSaveFile &file)
+bool writeSvg(QChartView &view, QIODevice &out)
 {
     QSvgGenerator svg;
-    svg.setOutputDevice(&file);
+    svg.setOutputDevice(&out);
     svg.setSize(view.viewport()->size());
     svg.setViewBox(chartRect(view));
     svg.setResolution(view.logicalDpiX());
@@ -48,9 +50,9 @@ bool writeSvg(QChartView &view, QSaveFile &file)
     return paintOn(view, svg, chartRect(view));
 }
 
-bool writePdf(QChartView &view, QSaveFile &file)
+bool writePdf(QChartView &view, QIODevice &out)
 {
-    QPdfWriter pdf(&file);
+    QPdfWriter pdf(&out);
     // One page the size of the chart, so the picture keeps its proportions and has no margin.
     pdf.setResolution(view.logicalDpiX());
     const QSizeF points = QSizeF(view.viewport()->size()) * kPointsPerInch / view.logicalDpiX();
@@ -85,30 +87,25 @@ QImage chartImage(QChartView &view)
 
 std::optional<QString> saveChartImage(QChartView &view, const ChartImageFile &file)
 {
-    QSaveFile out(file.fileName);
-    if (!out.open(QIODevice::WriteOnly))
-        return out.errorString();
+    // Drawn into memory first, so the file on disk is written in one checked piece.
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
     bool painted = false;
     switch (file.format) {
     case ChartImageFormat::Png:
-        painted = chartImage(view).save(&out, "PNG");
+        painted = chartImage(view).save(&bytes, "PNG");
         break;
     case ChartImageFormat::Svg:
-        painted = writeSvg(view, out);
+        painted = writeSvg(view, bytes);
         break;
     case ChartImageFormat::Pdf:
-        painted = writePdf(view, out);
+        painted = writePdf(view, bytes);
         break;
     }
-    if (!painted) {
-        const QString reason = out.error() != QFileDevice::NoError
-                                   ? out.errorString()
-                                   : QStringLiteral("The picture could not be drawn.");
-        out.cancelWriting();
-        return reason;
-    }
-    if (!out.commit())
-        return out.errorString();
+    if (!painted)
+        return QObject::tr("The picture could not be drawn.");
+    if (const auto failure = writeFileSafely(file.fileName, bytes.data()))
+        return failure->reason;
     return std::nullopt;
 }
 

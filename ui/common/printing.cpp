@@ -1,7 +1,10 @@
 #include "ui/common/printing.h"
 
+#include "export/safewrite.h"
 #include "ui/common/dialogs.h"
 
+#include <QBuffer>
+#include <QDir>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPixmap>
@@ -60,11 +63,25 @@ void printWindow(QWidget *window, Dialogs &dialogs)
     const QString path = dialogs.saveFileName(window, QStringLiteral("page.pdf"), options);
     if (path.isEmpty())
         return;
-    QPdfWriter pdf(path);
-    pdf.setResolution(300);
-    if (!printWindowTo(window, pdf)) {
+    // The page is rendered into memory and then written in one checked piece, so a failure
+    // leaves an earlier PDF of that name whole instead of half a new one.
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
+    bool painted = false;
+    {
+        QPdfWriter pdf(&bytes);
+        pdf.setResolution(300);
+        painted = printWindowTo(window, pdf);
+    }
+    std::optional<FileWriteFailure> failure;
+    if (!painted)
+        failure = FileWriteFailure{path, QObject::tr("The page could not be drawn.")};
+    else
+        failure = writeFileSafely(path, bytes.data());
+    if (failure) {
         dialogs.message(window, QObject::tr("Print"),
-                        QObject::tr("The PDF file %1 could not be written.").arg(path),
+                        QObject::tr("The PDF file \"%1\" could not be written:\n%2")
+                            .arg(QDir::toNativeSeparators(path), failure->reason),
                         QMessageBox::Ok, QMessageBox::Warning);
     }
 }

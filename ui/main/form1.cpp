@@ -452,6 +452,8 @@ void Form1::buildContextMenu()
     menu->setObjectName(QStringLiteral("contextMenu"));
     menu->addAction(QStringLiteral("Model &analysis..."), this, &Form1::analysisRequested);
     menu->addAction(QStringLiteral("&Risk under variability..."), this, &Form1::riskRequested);
+    menu->addAction(tr("&Life cycle..."), this, &Form1::lifeCycleRequested)
+        ->setObjectName(QStringLiteral("lifeCycle"));
     menu->addSeparator();
     const auto entry = [](QMenu *in, const QString &name, const QString &text) {
         QAction *action = in->addAction(text);

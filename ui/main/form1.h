@@ -54,6 +54,7 @@ signals:
     void exampleRequested(const QString &fileName); // an entry of "Examples"
     void aboutModelRequested();     // "About this model" in the context menu
     void riskRequested();           // "Risk under variability..." in the context menu
+    void lifeCycleRequested();      // "Life cycle..." in the context menu
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -14,6 +14,11 @@
 #include "ui/screens/quiz.h"
 #include "ui/screens/referenc.h"
 #include "ui/risk/riskwindow.h"
+#include "demography/leslie.h"
+#include "model/analysis.h"
+#include "model/numbertext.h"
+#include "ui/common/dialogs.h"
+#include "ui/lifecycle/lifecyclewindow.h"
 #include "model/simulation.h"
 #include "ui/screens/titlform.h"
 #include "ui/screens/vater.h"
@@ -99,6 +104,7 @@ Form1 &Navigation::mainWindow()
     connect(form, &Form1::quizRequested, this, &Navigation::openQuiz);
     connect(form, &Form1::analysisRequested, this, &Navigation::openAnalysis);
     connect(form, &Form1::riskRequested, this, &Navigation::openRisk);
+    connect(form, &Form1::lifeCycleRequested, this, &Navigation::openLifeCycle);
     connect(form, &Form1::quitRequested, this, [this, form] { quitFrom(form); });
     connect(form, &Form1::openModelRequested, this, [this, form] { m_modelFiles.openFromDialog(form); });
     connect(form, &Form1::saveModelRequested, this, [this, form] { m_modelFiles.saveFromDialog(form); });
@@ -111,7 +117,8 @@ Form1 &Navigation::mainWindow()
 Navigation::~Navigation()
 {
     for (QWidget *window : std::initializer_list<QWidget *>{m_changdat, m_larggraf, m_howto, m_introfrm,
-                                                            m_referenc, m_quiz, m_copyrigh, m_vater, m_analysis, m_risk})
+                                                            m_referenc, m_quiz, m_copyrigh, m_vater, m_analysis, m_risk,
+                                                            m_lifeCycle})
         delete window;
 }
 
@@ -359,6 +366,72 @@ void Navigation::openRisk()
     mainWindow().hide();
 }
 
+LifeCycleWindow *Navigation::ensureLifeCycle(const StageModel &model)
+{
+    return ensure(m_lifeCycle, [this, &model] { return new LifeCycleWindow(model, m_dialogs); },
+                  [this](LifeCycleWindow *window) {
+                      connect(window, &LifeCycleWindow::backRequested, this, [this, window] {
+                          window->hide();
+                          showMain();
+                      });
+                      connect(window, &LifeCycleWindow::closedByCloseBox, this,
+                              [this] { forget(m_lifeCycle); });
+                      connect(window, &LifeCycleWindow::leslieModelSent, this,
+                              &Navigation::leslieModelSent);
+                  });
+}
+
+void Navigation::openLifeCycle()
+{
+    // A window made now starts from the main window's model, N(t) as its N(0); one made before
+    // keeps what the student left in it.
+    if (!m_lifeCycle) {
+        PopulationModel shown;
+        LeslieModel leslie;
+        if (modelFromFields(m_simulation.fields(), shown)) {
+            leslie.M = shown.M;
+            leslie.n0 = shown.N;
+            leslie.harvest = shown.H;
+        }
+        ensureLifeCycle(stageModelFromLeslie(leslie));
+    }
+    showInFront(m_lifeCycle);
+    mainWindow().hide();
+}
+
+void Navigation::openStageModel(const StageModel &model, const QString &source)
+{
+    ensureLifeCycle(model)->setStageModel(model, source);
+    showInFront(m_lifeCycle);
+    mainWindow().hide();
+}
+
+void Navigation::leslieModelSent(const LeslieModel &leslie)
+{
+    // The main window takes it as it takes the editing window's values on "Go Back".
+    EditEntries entries;
+    for (size_t i = 0; i < 16; ++i)
+        entries.m1[i] = numberText(leslie.M[i]);
+    for (size_t i = 0; i < 4; ++i) {
+        entries.n0[i] = numberText(leslie.n0[i]);
+        entries.Harvest1[i] = numberText(leslie.harvest[i]);
+    }
+    const BrokenRule rule = entries.goBack(m_simulation);
+    if (rule != BrokenRule::None) {
+        m_dialogs.message(m_lifeCycle, tr("Life cycle"),
+                          QString::fromStdString(brokenRuleMessage(rule)), QMessageBox::Ok,
+                          QMessageBox::Warning);
+        return;
+    }
+    if (m_changdat)
+        m_changdat->showEntries(entries);
+    else
+        m_openedEntries = entries;
+    m_lifeCycle->hide();
+    showMain();
+    mainWindow().showModel();
+}
+
 void Navigation::quitFrom(QWidget *window)
 {
     window->hide();
@@ -394,5 +467,6 @@ Vater *Navigation::dedication() const { return m_vater; }
 AnalysisWindow *Navigation::analysis() const { return m_analysis; }
 NotesWindow *Navigation::notes() const { return m_notes; }
 RiskWindow *Navigation::risk() const { return m_risk; }
+LifeCycleWindow *Navigation::lifeCycle() const { return m_lifeCycle; }
 
 } // namespace velmora

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "demography/stagemodel.h"
 #include "model/editentries.h"
 #include "ui/modelfiles/modelfiles.h"
 #include "ui/save/historysaver.h"
@@ -24,6 +25,7 @@ class Form1;
 class Howto;
 class Introfrm;
 class Larggraf;
+class LifeCycleWindow;
 class ModelFileDialogs;
 class NotesWindow;
 class Prophecy;
@@ -34,6 +36,7 @@ class Simulation;
 class Vater;
 class copyrigh;
 class titlform;
+struct LeslieModel;
 struct Module1;
 
 // Connects the windows: every command that opens a window hides the one it came from, every
@@ -72,6 +75,9 @@ public:
     // "velmora FILE": opens the model file once the main window is first shown.
     void openModelAtStart(const QString &fileName);
     RiskWindow *risk() const;
+    LifeCycleWindow *lifeCycle() const;
+    // Opens the Life cycle window on a stage model, with the citation it comes from.
+    void openStageModel(const StageModel &model, const QString &source = {});
 
 signals:
     // The program must end now (main window's close box, or the end of the quit sequence).
@@ -96,6 +102,9 @@ private:
     void modelOpened(const EditEntries &entries);
     void openNotes();
     void openRisk();
+    void openLifeCycle();
+    LifeCycleWindow *ensureLifeCycle(const StageModel &model);
+    void leslieModelSent(const LeslieModel &leslie);
     void quitFrom(QWidget *window);
     void openDedication();
 
@@ -124,6 +133,7 @@ private:
     QString m_startModel;
     QPointer<NotesWindow> m_notes;
     QPointer<RiskWindow> m_risk;
+    QPointer<LifeCycleWindow> m_lifeCycle;
 };
 
 // Shows a window in front of the others; a window's first showing centres it on the screen.

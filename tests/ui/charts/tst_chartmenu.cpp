@@ -2,6 +2,7 @@
 #include "ui/charts/chartdata.h"
 #include "ui/charts/chartimage.h"
 #include "tests/support/fakedialogs.h"
+#include "tests/support/filesizelimit.h"
 #include "ui/charts/larggraf.h"
 #include "tests/ui/charts/testhistories.h"
 
@@ -69,6 +70,8 @@ private slots:
     void savedImageIsValid();
     void unwritableFileShowsMessage_data();
     void unwritableFileShowsMessage();
+    void fullDiskKeepsTheEarlierPicture_data();
+    void fullDiskKeepsTheEarlierPicture();
     void addedEndingAsksBeforeReplacing_data();
     void addedEndingAsksBeforeReplacing();
     void cancelledDialogWritesNothing();
@@ -278,6 +281,42 @@ void TestChartMenu::unwritableFileShowsMessage()
     QVERIFY(shown.text.size() > start.size());
     QCOMPARE(filesIn(dir.path()), QStringList({"plain", "taken.pdf", "taken.png"}));
     QVERIFY(QFileInfo(dir.filePath("taken.png")).isDir());
+}
+
+void TestChartMenu::fullDiskKeepsTheEarlierPicture_data()
+{
+    QTest::addColumn<QString>("chosen");
+    QTest::addRow("PNG") << "chart.png";
+    QTest::addRow("SVG") << "chart.svg";
+    QTest::addRow("PDF") << "chart.pdf";
+}
+
+void TestChartMenu::fullDiskKeepsTheEarlierPicture()
+{
+    QFETCH(QString, chosen);
+    Fixture f;
+    QVERIFY(f.show());
+    QTemporaryDir dir;
+    const QString path = dir.filePath(chosen);
+    f.dialogs.fileName = path;
+    f.action("saveChartAsImage")->trigger();
+    const QByteArray earlier = contents(path);
+    QVERIFY(earlier.size() > 2048); // the limit below cuts through a new copy
+
+    f.window->ShowAgeDistribution();
+    {
+        // A disk that fills up after 2 KiB.
+        const FileSizeLimit limit(2048);
+        QVERIFY(limit.isSet());
+        f.action("saveChartAsImage")->trigger();
+    }
+    QCOMPARE(f.dialogs.messages.size(), 1);
+    const QString text = f.dialogs.messages.constFirst().text;
+    QVERIFY2(text.startsWith("The chart could not be saved as \"" + path + "\":\n"),
+             qPrintable(text));
+    QVERIFY2(text.contains("File too large"), qPrintable(text));
+    QCOMPARE(contents(path), earlier);
+    QCOMPARE(filesIn(dir.path()), QStringList{chosen});
 }
 
 void TestChartMenu::addedEndingAsksBeforeReplacing_data()

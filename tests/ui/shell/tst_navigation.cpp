@@ -1,4 +1,5 @@
 #include "ui/analysis/analysiswindow.h"
+#include "ui/lifecycle/lifecyclewindow.h"
 #include "ui/screens/backform.h"
 #include "ui/edit/changdat.h"
 #include "ui/screens/copyrigh.h"
@@ -25,6 +26,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTableWidget>
 #include <QtTest>
 
 #include <memory>
@@ -55,6 +57,7 @@ private slots:
     void noticeShowsTheYearOfItsCreation();
     void menuKeyOpensAnalysisAndBack_data();
     void menuKeyOpensAnalysisAndBack();
+    void lifeCycleTakesMainModelAndSendsItBack();
 };
 
 void TestNavigation::changeDefaultsHidesMainAndGoBackRestarts()
@@ -420,6 +423,29 @@ void TestNavigation::menuKeyOpensAnalysisAndBack()
     Program::click(analysis, "cmdBack");
     QVERIFY(!analysis->isVisible());
     QVERIFY(p.form().isVisible());
+}
+
+void TestNavigation::lifeCycleTakesMainModelAndSendsItBack()
+{
+    Program p;
+    QVERIFY(QTest::qWaitForWindowActive(&p.form()));
+    p.form().findChild<QAction *>("lifeCycle")->trigger();
+    LifeCycleWindow *window = p.navigation.lifeCycle();
+    QVERIFY(window && window->isVisible());
+    QVERIFY(!p.form().isVisible());
+    // The main window's model, N(t) as N(0): its first fecundity and first survival rate.
+    QCOMPARE(QString::number(window->stageModel().F(0, 0)), p.mainText("m_0"));
+    QCOMPARE(QString::number(window->stageModel().U(1, 0)), p.mainText("m_4"));
+    QCOMPARE(QString::number(window->stageModel().n0(0)), p.mainText("n1_0"));
+
+    window->findChild<QTableWidget *>("fGrid")->item(0, 3)->setText("0.75");
+    window->findChild<QTableWidget *>("stagesGrid")->item(1, 1)->setText("7");
+    Program::click(window, "cmdSendToMain");
+    QVERIFY(!window->isVisible());
+    QVERIFY(p.form().isVisible());
+    QCOMPARE(p.mainText("m_3"), QString("0.75"));
+    QCOMPARE(p.mainText("n1_1"), QString("7"));
+    QCOMPARE(p.mainText("simu0"), QString("0"));
 }
 
 QTEST_MAIN(TestNavigation)

@@ -1,0 +1,221 @@
+#include "ui/lifecycle/lifecyclewindow.h"
+
+#include "tests/support/fakedialogs.h"
+#include "tests/ui/lifecycle/stagefixtures.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QFile>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+using namespace velmora;
+
+Q_DECLARE_METATYPE(velmora::LeslieModel)
+
+namespace {
+
+bool sameModel(const StageModel &a, const StageModel &b)
+{
+    return a.stages == b.stages && a.U == b.U && a.F == b.F && a.C == b.C && a.n0 == b.n0
+           && a.harvest == b.harvest;
+}
+
+// A shown Life cycle window on the loggerhead turtle.
+struct Fixture {
+    FakeDialogs dialogs;
+    std::unique_ptr<LifeCycleWindow> window;
+
+    explicit Fixture(const StageModel &model = loggerheadTurtle())
+    {
+        window = std::make_unique<LifeCycleWindow>(model, dialogs);
+        window->show();
+    }
+    template <typename T>
+    T *find(const char *name) const
+    {
+        T *found = window->findChild<T *>(QLatin1String(name));
+        if (!found)
+            qFatal("no %s", name);
+        return found;
+    }
+    // Types a text into a cell as an editor's commit does.
+    void type(const char *grid, int row, int column, const QString &text) const
+    {
+        find<QTableWidget>(grid)->item(row, column)->setText(text);
+    }
+    QString cell(const char *grid, int row, int column) const
+    {
+        return find<QTableWidget>(grid)->item(row, column)->text();
+    }
+    void click(const char *name) const
+    {
+        auto *button = find<QPushButton>(name);
+        QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+    }
+    int arcsFrom(int from, int to) const
+    {
+        int count = 0;
+        for (const GraphArc &arc : window->graphLayout().arcs)
+            count += arc.from == from && arc.to == to;
+        return count;
+    }
+};
+
+} // namespace
+
+class TestLifeCycleWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void editedCellChangesModelAndGraph();
+    void badValueRefusedWithMessage_data();
+    void badValueRefusedWithMessage();
+    void addedStageShiftsLaterOnes();
+    void stepAndRunAdvanceChart();
+    void saveGraphWritesFile();
+    void onlyLeslieModelSentToMainWindow();
+};
+
+void TestLifeCycleWindow::editedCellChangesModelAndGraph()
+{
+    Fixture f;
+    QSignalSpy changed(f.window.get(), &LifeCycleWindow::modelChanged);
+    QCOMPARE(f.arcsFrom(4, 3), 0);
+    // Retrogression from subadults back to large juveniles: U row 3, column 4.
+    f.type("uGrid", 2, 3, QStringLiteral("  .05 "));
+    QCOMPARE(f.window->stageModel().U(2, 3), 0.05);
+    QCOMPARE(f.cell("uGrid", 2, 3), QStringLiteral("0.05"));
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(f.arcsFrom(3, 2), 1);
+    f.type("stagesGrid", 6, 0, QStringLiteral("adults"));
+    QCOMPARE(f.window->stageModel().stages[6], std::string("adults"));
+    QVERIFY(f.window->graphLayout().nodes[6].lines.join(' ').contains("adults"));
+    QVERIFY(f.dialogs.messages.isEmpty());
+}
+
+void TestLifeCycleWindow::badValueRefusedWithMessage_data()
+{
+    QTest::addColumn<QString>("grid");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("said");
+    QTest::addRow("not a number") << "uGrid" << 1 << 0 << "0,5" << "\"0,5\" is not a number";
+    QTest::addRow("beyond a double") << "fGrid" << 0 << 4 << "1E999" << "too large";
+    // 0.737 stay + 0.0486 grow + 0.3 = 1.0856 for small juveniles.
+    QTest::addRow("column of U above 1")
+        << "uGrid" << 0 << 1 << "0.3" << "\"small juveniles\" (column 2 of U) adds up to 1.0856";
+    QTest::addRow("negative birth") << "fGrid" << 0 << 6 << "-1" << "(the F grid) must be >=0";
+    QTest::addRow("negative N(0)") << "stagesGrid" << 2 << 1 << "-3" << "N(0) must be >=0";
+    QTest::addRow("negative harvest") << "stagesGrid" << 2 << 2 << "-3" << "(H) must be >=0";
+    QTest::addRow("blank name") << "stagesGrid" << 2 << 0 << "  " << "Stage 3 must have a name";
+    QTest::addRow("name taken") << "stagesGrid" << 2 << 0 << "subadults"
+                                << "Two stages are called \"subadults\"";
+}
+
+void TestLifeCycleWindow::badValueRefusedWithMessage()
+{
+    QFETCH(QString, grid);
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(QString, typed);
+    QFETCH(QString, said);
+    Fixture f;
+    const QByteArray name = grid.toLatin1();
+    const QString before = f.cell(name, row, column);
+    QSignalSpy changed(f.window.get(), &LifeCycleWindow::modelChanged);
+    f.type(name, row, column, typed);
+    QCOMPARE(f.dialogs.messages.size(), 1);
+    QVERIFY2(f.dialogs.messages[0].text.contains(said), qPrintable(f.dialogs.messages[0].text));
+    QCOMPARE(f.dialogs.messages[0].icon, QMessageBox::Warning);
+    QVERIFY(sameModel(f.window->stageModel(), loggerheadTurtle()));
+    QCOMPARE(f.cell(name, row, column), before);
+    QCOMPARE(changed.count(), 0);
+}
+
+void TestLifeCycleWindow::addedStageShiftsLaterOnes()
+{
+    Fixture f;
+    // After large juveniles (stage 3) a new stage 4: growth 3 -> 4 becomes 3 -> 5.
+    f.find<QTableWidget>("stagesGrid")->setCurrentCell(2, 0);
+    f.click("cmdAddStage");
+    const StageModel &added = f.window->stageModel();
+    QCOMPARE(added.size(), 8);
+    QCOMPARE(added.U(4, 2), 0.0147);
+    QVERIFY(added.U.row(3).isZero() && added.U.col(3).isZero());
+    QCOMPARE(added.F(0, 7), 80.0);
+    QCOMPARE(f.find<QTableWidget>("uGrid")->columnCount(), 8);
+    QCOMPARE(f.cell("fGrid", 0, 7), QStringLiteral("80"));
+    QCOMPARE(int(f.window->graphLayout().nodes.size()), 8);
+    f.find<QTableWidget>("stagesGrid")->setCurrentCell(3, 0);
+    f.click("cmdRemoveStage");
+    QVERIFY(sameModel(f.window->stageModel(), loggerheadTurtle()));
+    QCOMPARE(f.find<QTableWidget>("fGrid")->rowCount(), 7);
+}
+
+void TestLifeCycleWindow::stepAndRunAdvanceChart()
+{
+    Fixture f;
+    const StageModel turtle = loggerheadTurtle();
+    f.click("cmdStep");
+    QCOMPARE(int(f.window->history().size()), 2);
+    QVERIFY(f.window->history()[1].isApprox(stageStep(turtle, turtle.n0)));
+    f.click("cmdRun");
+    QCOMPARE(int(f.window->history().size()), 2 + 25);
+    const auto series = f.find<QChartView>("chart")->chart()->series();
+    QCOMPARE(series.size(), 8); // seven stages and the total
+    const auto *total = qobject_cast<QLineSeries *>(series.last());
+    QCOMPARE(total->count(), 27);
+    QCOMPARE(total->at(26).y(), f.window->history()[26].sum());
+    // An edit starts the run again at t = 0.
+    f.type("stagesGrid", 0, 1, QStringLiteral("50"));
+    QCOMPARE(int(f.window->history().size()), 1);
+}
+
+void TestLifeCycleWindow::saveGraphWritesFile()
+{
+    Fixture f;
+    QTemporaryDir dir;
+    f.dialogs.fileName = dir.filePath(QStringLiteral("turtle.svg"));
+    f.click("cmdSaveGraph");
+    QVERIFY(f.dialogs.messages.isEmpty());
+    QFile file(f.dialogs.fileName);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().startsWith("<?xml"));
+    // A folder that is not there: the reason, with the file's name.
+    f.dialogs.fileName = dir.filePath(QStringLiteral("gone/turtle.png"));
+    f.click("cmdSaveGraph");
+    QCOMPARE(f.dialogs.messages.size(), 1);
+    QVERIFY(f.dialogs.messages[0].text.contains(QStringLiteral("gone")));
+}
+
+void TestLifeCycleWindow::onlyLeslieModelSentToMainWindow()
+{
+    Fixture turtle;
+    QVERIFY(!turtle.find<QPushButton>("cmdSendToMain")->isEnabled());
+
+    LeslieModel leslie;
+    leslie.M = {0, 1, 2, 1, 0.5, 0, 0, 0, 0, 0.8, 0, 0, 0, 0, 0.3, 0};
+    leslie.n0 = {10, 10, 10, 10};
+    Fixture f(stageModelFromLeslie(leslie));
+    QSignalSpy sent(f.window.get(), &LifeCycleWindow::leslieModelSent);
+    QSignalSpy back(f.window.get(), &LifeCycleWindow::backRequested);
+    f.click("cmdSendToMain");
+    QCOMPARE(sent.count(), 1);
+    QVERIFY(sent[0][0].value<LeslieModel>().M == leslie.M);
+    // Births into a second stage make it a life cycle the main window cannot show.
+    f.type("fGrid", 1, 2, QStringLiteral("0.5"));
+    QVERIFY(!f.find<QPushButton>("cmdSendToMain")->isEnabled());
+    QTest::keyClick(f.window.get(), Qt::Key_Escape);
+    QCOMPARE(back.count(), 1);
+}
+
+QTEST_MAIN(TestLifeCycleWindow)
+#include "tst_lifecyclewindow.moc"

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "demography/leslie.h"
+#include "demography/stagemodel.h"
+#include "ui/lifecycle/lifecyclegraph.h"
+
+#include <QWidget>
+
+#include <vector>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QScrollArea;
+class QSpinBox;
+class QTabWidget;
+class QTableWidget;
+class QTableWidgetItem;
+
+QT_BEGIN_NAMESPACE
+class QChartView;
+QT_END_NAMESPACE
+
+namespace velmora {
+
+class Dialogs;
+class LifeCycleGraphView;
+
+// "Life cycle": a stage-structured model of any size. Its stages (name, N(0), H) and the
+// matrices U and F (C on request) are edited in grids, under the editing window's rules; the
+// life-cycle graph shows the model as it stands; Step and Run project it from N(0) on a chart of
+// each stage and the total. A 4-class Leslie model can be sent to the main window. The window is
+// built around the model it is given; it never shows or hides other windows itself. Its close
+// box destroys it.
+class LifeCycleWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    LifeCycleWindow(const StageModel &model, Dialogs &dialogs, QWidget *parent = nullptr);
+
+    // Shows another model, with the citation it comes from (empty for none); the run starts
+    // again at t = 0.
+    void setStageModel(const StageModel &model, const QString &source = {});
+    const StageModel &stageModel() const { return m_model; }
+    QString source() const { return m_source; }
+
+    // "Step": one more step of N(t + 1) = A N(t) - H. "Run": as many as the steps box asks.
+    void step();
+    void run();
+    // N(0), N(1), ... as far as the run has gone.
+    const std::vector<Eigen::VectorXd> &history() const { return m_history; }
+
+    const LifeCycleLayout &graphLayout() const;
+    // "Save graph...": asks for a name; ".svg" saves SVG, any other name PNG.
+    void saveGraph();
+    // "Send to main window": only a 4-class Leslie model fits it.
+    void sendToMainWindow();
+
+signals:
+    void backRequested();    // "Go back" and Escape: hide this window, show the main window
+    void closedByCloseBox(); // the window is destroyed afterwards
+    void modelChanged();     // an edit was taken, a stage added or removed
+    void leslieModelSent(const velmora::LeslieModel &model);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void buildControls();
+    QTableWidget *makeGrid(const QString &name, const QString &spoken);
+    void fillGrids();
+    void fillGrid(QTableWidget *grid, StagePart part);
+    void cellEdited(QTableWidgetItem *item);
+    void refuse(const QString &text);
+    void addStage();
+    void removeSelectedStage();
+    void modelEdited();
+    void restartRun();
+    void showRun();
+    int selectedStage() const;
+
+    StageModel m_model;
+    Dialogs &m_dialogs;
+    QString m_source;
+    std::vector<Eigen::VectorXd> m_history;
+    bool m_filling = false; // the grids are being filled from the model, not typed in
+    QString m_graphName;    // the name chosen last, offered again
+
+    QLabel *m_sourceLabel = nullptr;
+    QTableWidget *m_stagesGrid = nullptr;
+    QTableWidget *m_uGrid = nullptr;
+    QTableWidget *m_fGrid = nullptr;
+    QTableWidget *m_cGrid = nullptr;
+    QTabWidget *m_matrices = nullptr; // U, F and C, C only on request
+    QCheckBox *m_showClonal = nullptr;
+    QScrollArea *m_graphArea = nullptr;
+    LifeCycleGraphView *m_graph = nullptr;
+    QChartView *m_chart = nullptr;
+    QCheckBox *m_logScale = nullptr;
+    QSpinBox *m_steps = nullptr;
+    QLabel *m_runLabel = nullptr;
+    QPushButton *m_send = nullptr;
+};
+
+} // namespace velmora
