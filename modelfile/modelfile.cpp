@@ -546,6 +546,7 @@ ModelFileWrite saveModelFile(const QString &fileName, const QString &problem, By
     ModelFileWrite result;
     const QString name = QDir::toNativeSeparators(fileName);
     if (!problem.isEmpty()) {
+        // A file the program would refuse to open again is not written.
         result.message = QStringLiteral("\"%1\" was not written: %2").arg(name, problem);
         return result;
     }

@@ -3,7 +3,6 @@
 #include "demography/stagemodel.h"
 #include "base/numbertext.h"
 
-#include <cmath>
 #include <set>
 
 namespace velmora {

@@ -36,15 +36,11 @@ bool ModelFiles::open(const QString &fileName, QWidget *parent)
         return false;
     }
     if (read.stageDocument) {
-        m_dialogs.message(parent, QStringLiteral("Open model"),
-                          QStringLiteral("This model file was not opened in the main window:\n"
-                                         "\"%1\" holds a life cycle of %2 stages, and the main "
-                                         "window shows 4-class Leslie models only. Life cycles "
-                                         "open in the Life cycle window.\n\nNothing was changed.")
-                              .arg(QDir::toNativeSeparators(fileName))
-                              .arg(read.stageDocument->model.size()),
-                          QMessageBox::Ok, QMessageBox::Information);
-        return false;
+        // The main window's model, title and file name stay; the next dialog starts here.
+        if (!builtIn(fileName))
+            m_folder = QFileInfo(fileName).absolutePath();
+        emit stageModelOpened(*read.stageDocument);
+        return true;
     }
     // The file's values passed the editing window's checks on reading, so "Go Back" applies them.
     EditEntries entries = modelEntries(read.document->values);

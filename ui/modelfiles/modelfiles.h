@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/editentries.h"
+#include "modelfile/modelfile.h"
 
 #include <QObject>
 #include <QString>
@@ -15,7 +16,8 @@ class Simulation;
 
 // "Open model...", "Examples" and "Save model..." of the main window: picks the name, reads or
 // writes the file and reports what went wrong in a message box. An opened model is applied as
-// "Go Back" of the editing window applies its values.
+// "Go Back" of the editing window applies its values; a life cycle by stages is handed on to
+// the Life cycle window.
 class ModelFiles : public QObject {
     Q_OBJECT
 
@@ -35,6 +37,8 @@ public:
 signals:
     // The run restarted at t = 0 with the model's values; `entries` are its editing texts.
     void modelOpened(const velmora::EditEntries &entries);
+    // A file of a life cycle by stages was read; the main window's model is left as it was.
+    void stageModelOpened(const velmora::StageModelDocument &document);
 
 private:
     QString proposedName() const;

@@ -87,6 +87,8 @@ Navigation::Navigation(Module1 &history, Simulation &simulation, Dialogs &dialog
     , m_modelFiles(simulation, dialogs, *systemUnless(modelFileDialogs, m_systemModelFileDialogs))
 {
     connect(&m_modelFiles, &ModelFiles::modelOpened, this, &Navigation::modelOpened);
+    connect(&m_modelFiles, &ModelFiles::stageModelOpened, this,
+            [this](const StageModelDocument &document) { openStageModel(document.model, document.source); });
 }
 
 Form1 &Navigation::mainWindow()
