@@ -4,13 +4,12 @@
 // the rates and shares lie where they must, and the report says something of every line.
 #include "fuzz/fuzzcheck.h"
 #include "demography/analysis.h"
+#include "fuzz/fuzzinput.h"
 #include "model/analysisreport.h"
 #include "demography/defaultmodel.h"
 #include "model/editentries.h"
 #include "base/numbertext.h"
 #include "model/simulation.h"
-
-#include <fuzzer/FuzzedDataProvider.h>
 
 #include <cmath>
 #include <cstdint>
@@ -51,15 +50,15 @@ void requireGrowth(const GrowthAnalysis &g, const std::string &input)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    FuzzedDataProvider in(data, size);
+    FuzzInput in(data, size);
     EditEntries entries;
     std::string typed;
     for (const int cell : kVitalRateCells)
-        typed += (entries.m1[static_cast<size_t>(cell)] = in.ConsumeRandomLengthString(32)) + '|';
+        typed += (entries.m1[static_cast<size_t>(cell)] = in.text(32)) + '|';
     for (auto *group : {&entries.n0, &entries.Harvest1})
         for (std::string &text : *group)
-            typed += (text = in.ConsumeRandomLengthString(32)) + '|';
-    const std::string thresholdText = in.ConsumeRandomLengthString(24);
+            typed += (text = in.text(32)) + '|';
+    const std::string thresholdText = in.text(24);
     typed += thresholdText;
     const ReadResult threshold = strictValue(thresholdText);
     if (entries.check() != BrokenRule::None || !threshold.ok() || !(threshold.value >= 0)

@@ -4,9 +4,8 @@
 #include "model/editentries.h"
 #include "fuzz/fuzzcheck.h"
 #include "base/numbertext.h"
+#include "fuzz/fuzzinput.h"
 #include "model/simulation.h"
-
-#include <fuzzer/FuzzedDataProvider.h>
 
 #include <cmath>
 #include <cstdint>
@@ -81,7 +80,7 @@ void requireFiniteHistory(const Module1 &h, const std::string &input)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    FuzzedDataProvider in(data, size);
+    FuzzInput in(data, size);
     auto history = std::make_unique<Module1>();
     Simulation simulation(*history);
     size_t messageCount = 0;
@@ -89,10 +88,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     simulation.startUp();
     EditEntries entries;
 
-    const int rounds = in.ConsumeIntegralInRange(1, 3);
+    const int rounds = in.intInRange(1, 3);
     for (int round = 0; round < rounds; ++round) {
         for (std::string *text : entryTexts(entries))
-            *text = in.ConsumeRandomLengthString(48);
+            *text = in.text(48);
         const std::string typed = describe(entries);
         const MainFields before = simulation.fields();
         const int16_t tcountBefore = history->tcount;
@@ -121,7 +120,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         requireFiniteFields(simulation.fields(), typed, "an applied entry left a non-finite field");
         requireFiniteHistory(*history, typed);
 
-        const int steps = in.ConsumeIntegralInRange(0, 6);
+        const int steps = in.intInRange(0, 6);
         for (int step = 0; step < steps; ++step) {
             MainFields &f = simulation.fields();
             if (f.projectEnabled) {

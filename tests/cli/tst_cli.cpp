@@ -1,4 +1,5 @@
 #include "tests/support/commandlinerun.h"
+#include "tests/support/defaultrun.h"
 #include "cli/commandline.h"
 #include "model/editentries.h"
 #include "tests/support/fakedialogs.h"
@@ -285,18 +286,9 @@ void TestCli::runShowsTheMainWindowsTexts()
     QCOMPARE(r.status, 0);
     const QList<QStringList> rows = tableRows(r.out);
     QCOMPARE(rows.size(), 11); // heading, t = 0 .. 8, the closing line
-    const QList<QStringList> expected{
-        {"1", "35", "5", "10", "5", "55", "1.375"},
-        {"2", "25", "17.5", "5", "5", "52.5", "0.954545454545455"},
-        {"3", "27.5", "12.5", "17.5", "2.5", "60", "1.14285714285714"},
-        {"4", "45", "13.75", "12.5", "8.75", "80", "1.33333333333333"},
-        {"5", "42.5", "22.5", "13.75", "6.25", "85", "1.0625"},
-        {"6", "51.25", "21.25", "22.5", "6.875", "101.875", "1.19852941176471"},
-        {"7", "68.125", "25.625", "21.25", "11.25", "126.25", "1.23926380368098"},
-        {"8", "74.375", "34.0625", "25.625", "10.625", "144.6875", "1.1460396039604"},
-    };
-    for (int k = 0; k < expected.size(); ++k)
-        QCOMPARE(rows[k + 2], expected[k]);
+    const QList<QStringList> expected = defaultRunRows();
+    for (int k = 1; k <= expected.size(); ++k)
+        QCOMPARE(rows[k + 1], QStringList{QString::number(k)} + expected[k - 1]);
     QVERIFY(r.out.endsWith("Ran 8 Project/Transit pairs.\n"));
 }
 

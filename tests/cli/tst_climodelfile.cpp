@@ -166,7 +166,8 @@ void TestCliModelFile::badModelFileIsRefusedAndNothingDone_data()
     QTest::addColumn<QString>("problem");
     for (const char *command : {"run", "analyse"}) {
         for (const BadModelFile &bad : badModelFiles())
-            QTest::addRow("%s: %s", command, bad.name) << command << bad.bytes << bad.problem;
+            QTest::newRow(QByteArray(command).append(": ").append(bad.name).constData())
+                << command << bad.bytes << bad.problem;
     }
     QTest::addRow("save-model: newer version")
         << "save-model" << modelFileWith("version", "\"version\": 7")

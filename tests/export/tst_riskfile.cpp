@@ -1,5 +1,5 @@
 #include "export/riskfile.h"
-#include "model/stochastic.h"
+#include "demography/stochastic.h"
 #include "tests/support/filesizelimit.h"
 
 #include <QDir>

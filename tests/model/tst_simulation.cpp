@@ -1,4 +1,5 @@
 #include "model/simulation.h"
+#include "tests/support/defaultrun.h"
 #include "tests/support/simulationfixture.h"
 
 #include <QtTest>
@@ -70,17 +71,11 @@ void TestSimulation::defaultRunMatchesTable_data()
     QTest::addColumn<QStringList>("n2");
     QTest::addColumn<QString>("total");
     QTest::addColumn<QString>("rate");
-    QTest::addRow("1") << 1 << QStringList{"35", "5", "10", "5"} << "55" << "1.375";
-    QTest::addRow("2") << 2 << QStringList{"25", "17.5", "5", "5"} << "52.5" << "0.954545454545455";
-    QTest::addRow("3") << 3 << QStringList{"27.5", "12.5", "17.5", "2.5"} << "60" << "1.14285714285714";
-    QTest::addRow("4") << 4 << QStringList{"45", "13.75", "12.5", "8.75"} << "80" << "1.33333333333333";
-    QTest::addRow("5") << 5 << QStringList{"42.5", "22.5", "13.75", "6.25"} << "85" << "1.0625";
-    QTest::addRow("6") << 6 << QStringList{"51.25", "21.25", "22.5", "6.875"} << "101.875"
-                       << "1.19852941176471";
-    QTest::addRow("7") << 7 << QStringList{"68.125", "25.625", "21.25", "11.25"} << "126.25"
-                       << "1.23926380368098";
-    QTest::addRow("8") << 8 << QStringList{"74.375", "34.0625", "25.625", "10.625"} << "144.6875"
-                       << "1.1460396039604";
+    const QList<QStringList> rows = defaultRunRows();
+    for (int k = 1; k <= rows.size(); ++k) {
+        const QStringList &row = rows[k - 1];
+        QTest::addRow("%d", k) << k << row.mid(0, 4) << row[4] << row[5];
+    }
 }
 
 void TestSimulation::defaultRunMatchesTable()

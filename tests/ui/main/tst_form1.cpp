@@ -1,3 +1,4 @@
+#include "tests/support/defaultrun.h"
 #include "tests/support/fakedialogs.h"
 #include "ui/main/form1.h"
 #include "ui/common/programlook.h"
@@ -114,16 +115,7 @@ void TestForm1::firstDisplayShowsDefaults()
 void TestForm1::clicksRunTheDefaultTable()
 {
     Window w;
-    const QList<QStringList> rows = {
-        {"35", "5", "10", "5", "55", "1.375"},
-        {"25", "17.5", "5", "5", "52.5", "0.954545454545455"},
-        {"27.5", "12.5", "17.5", "2.5", "60", "1.14285714285714"},
-        {"45", "13.75", "12.5", "8.75", "80", "1.33333333333333"},
-        {"42.5", "22.5", "13.75", "6.25", "85", "1.0625"},
-        {"51.25", "21.25", "22.5", "6.875", "101.875", "1.19852941176471"},
-        {"68.125", "25.625", "21.25", "11.25", "126.25", "1.23926380368098"},
-        {"74.375", "34.0625", "25.625", "10.625", "144.6875", "1.1460396039604"},
-    };
+    const QList<QStringList> rows = defaultRunRows();
     for (int k = 1; k <= rows.size(); ++k) {
         w.click("Command1");
         QCOMPARE(w.column("n2_") << w.text("total2") << w.text("growrate"), rows[k - 1]);
