@@ -1,4 +1,6 @@
 #include "base/numbertext.h"
+#include "demography/horizon.h"
+#include "demography/stageanalysis.h"
 #include "model/simulation.h"
 
 #include <benchmark/benchmark.h>
@@ -79,5 +81,33 @@ void BM_Run1000(benchmark::State &state)
     }
 }
 BENCHMARK(BM_Run1000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+namespace {
+
+// A 50-stage chain: each stage stays (0.5) or grows into the next (0.3); the last ten breed.
+StageModel fiftyStages()
+{
+    StageModel model = emptyStageModel(50);
+    for (int i = 0; i < 50; ++i) {
+        model.U(i, i) = 0.5;
+        if (i + 1 < 50)
+            model.U(i + 1, i) = 0.3;
+        if (i >= 40)
+            model.F(0, i) = 2.0;
+        model.n0(i) = 10.0;
+    }
+    return model;
+}
+
+// The whole analysis of a 50-stage model: every figure the report of a life cycle shows.
+void BM_AnalyseFiftyStages(benchmark::State &state)
+{
+    const StageModel model = fiftyStages();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(analyseStageModel(model, kLastTime));
+}
+BENCHMARK(BM_AnalyseFiftyStages)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -222,6 +222,9 @@ std::string analysisJson(const ModelAnalysis &a)
                                 {"t", m.t},
                                 {"extinctionThreshold", number(m.extinctionThreshold)}};
 
+    // The main window's classes are the stages "0".."3" of a life cycle.
+    json["stages"] = QJsonArray{"0", "1", "2", "3"};
+
     const bool ok = g.status == GrowthStatus::Ok || g.status == GrowthStatus::NoEigenvector;
     QJsonValue eigenvalues;
     if (g.spectrum.converged) {
@@ -237,6 +240,7 @@ std::string analysisJson(const ModelAnalysis &a)
         {"stableDistribution", optionalArray(g.stableDistribution)},
         {"reproductiveValues", optionalArray(g.reproductiveValues)},
         {"R0", optionalNumber(g.R0)},
+        {"lifeExpectancy", optionalArray(g.lifeExpectancy)},
         {"dampingRatio", ok ? number(g.dampingRatio) : QJsonValue()},
         {"dampingRatioInfinite", ok && std::isinf(g.dampingRatio)},
         {"generationTime", optionalNumber(g.generationTime)},
@@ -245,6 +249,17 @@ std::string analysisJson(const ModelAnalysis &a)
                                          : "ln R0 / ln lambda"},
         {"reducible", g.structure.reducible},
         {"period", g.structure.period}};
+    json["structure"] = QJsonObject{{"irreducible", !g.structure.reducible},
+                                    {"primitive", g.structure.primitive},
+                                    {"ergodic", g.ergodic}};
+    QJsonValue partition;
+    if (g.partition)
+        partition = QJsonObject{{"stasis", number(g.partition->stasis)},
+                                {"growth", number(g.partition->growth)},
+                                {"retrogression", number(g.partition->retrogression)},
+                                {"reproduction", number(g.partition->reproduction)},
+                                {"clonal", number(g.partition->clonal)}};
+    json["elasticityPartition"] = partition;
 
     const HarvestEquilibrium &e = a.equilibrium;
     const bool hasEquilibrium = e.status != EquilibriumStatus::Singular;
@@ -331,6 +346,7 @@ std::string analysisJson(const ModelAnalysis &a)
     const Transients &transients = a.transients;
     json["transient"] = QJsonObject{
         {"reactivity", optionalNumber(transients.reactivity)},
+        {"inertia", optionalNumber(transients.inertia)},
         {"convergenceTime", transients.convergenceTime ? QJsonValue(*transients.convergenceTime)
                                                        : QJsonValue()}};
 

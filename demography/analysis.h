@@ -4,6 +4,7 @@
 #include "demography/harvestrule.h"
 #include "demography/matrix4.h"
 #include "demography/sensitivity.h"
+#include "demography/stageanalysis.h"
 #include "demography/transients.h"
 
 #include <array>
@@ -27,9 +28,6 @@ struct PopulationModel {
     double extinctionThreshold = kQuasiExtinction; // animals: below this the population is gone
 };
 
-// QR iterations allowed per row of a block before the solver gives up (Eigen's own default).
-constexpr int kEigenIterationLimit = 40;
-
 // All eigenvalues of a real 4 x 4 matrix, largest modulus first.
 struct Eigenvalues {
     bool converged = false;
@@ -44,30 +42,8 @@ Eigenvalues eigenvalues(const Matrix4 &m, int iterationLimit = kEigenIterationLi
 // part (every other root of modulus r has a smaller real part than r itself).
 double perronRoot(const Eigenvalues &spectrum);
 
-// How the classes are linked (an edge c -> r where M[r][c] is not 0).
-struct MatrixStructure {
-    bool reducible = false;          // not every class leads to every other
-    int period = 1;                  // gcd of the cycle lengths when irreducible; 1 = primitive
-    bool acyclic = false;            // no cycle at all: every population dies out
-    std::vector<int> neverReached;   // classes that the offspring of class 0 never reach
-    std::vector<int> neverBreeding;  // classes whose members never lead to births in class 0
-};
+// How the classes of M are linked (an edge c -> r where M[r][c] is not 0).
 MatrixStructure matrixStructure(const Matrix4 &m);
-
-// lambda this close to 1 (relative) counts as 1: the eigen-solver's rounding is far smaller,
-// and a student's model built to replace itself exactly must not read as "declining".
-constexpr double kUnitTolerance = 1e-9;
-
-// -1, 0 or 1 as lambda is below 1, equal to 1 within kUnitTolerance, or above.
-int compareWithOne(double lambda);
-
-enum class GrowthStatus {
-    Ok,
-    NotConverged,  // the eigen-solver gave no trustworthy result: no figure is reported
-    NoEigenvector, // lambda and the eigenvalues stand, but no eigenvector for lambda was found
-    NegativeEntry, // not a population matrix: the figures below do not exist
-    NoGrowth,      // lambda = 0: every population dies out within four steps
-};
 
 // The figures of M without harvest. With NoEigenvector, lambda, the spectrum, the damping
 // ratio and R0 are given; the vectors and what rests on them are not.
@@ -86,6 +62,10 @@ struct GrowthAnalysis {
     // age of the parents in the stable population, lambda v.w / (v F w), is used instead.
     std::optional<double> generationTime;
     bool generationTimeIsLimit = false;
+    std::optional<Vector4> lifeExpectancy;          // column sums of (I - U)^-1, U = rows 1..3
+    std::optional<ElasticityPartition> partition;   // where the elasticities exist
+    bool ergodic = false;                           // v > 0 in every class
+    std::vector<int> cannotReachReproduction;       // classes whose reproductive value is 0
 };
 GrowthAnalysis analyseGrowth(const Matrix4 &m, int iterationLimit = kEigenIterationLimit);
 

@@ -2,23 +2,15 @@
 
 #include "demography/harvestprojection.h"
 #include "demography/matrix4.h"
+#include "demography/stageanalysis.h"
 
 #include <array>
 #include <optional>
 
 namespace velmora {
 
-// The reproductive-value rule of a constant harvest. With v the reproductive values,
-// v.N(t+1) = lambda v.N(t) - v.H while no class is emptied, so for lambda > 1 a population
-// grows for ever exactly when v.N(t) lies above v.N* = v.H / (lambda - 1), and falls to 0
-// below it; its total does not decide.
-enum class RuleVerdict {
-    Unknown, // no lambda or no reproductive values to judge by
-    Grows,   // v.N(t) grows every step
-    Falls,   // v.N(t) falls every step, faster and faster (or lambda <= 1 under a harvest)
-    Holds,   // v.N(t) stays where it is: v.N(t) = v.N*, or lambda = 1 and H takes no value
-};
-
+// The reproductive-value rule of a constant harvest (see StageHarvestRule) for the main
+// window's four classes.
 struct HarvestRule {
     RuleVerdict verdict = RuleVerdict::Unknown;
     int lambdaVersusOne = 0;              // compareWithOne(lambda)

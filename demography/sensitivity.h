@@ -1,14 +1,9 @@
 #pragma once
 
 #include "demography/matrix4.h"
+#include "demography/stageanalysis.h"
 
 namespace velmora {
-
-enum class SensitivityStatus {
-    Ok,
-    NoDominantRoot, // lambda is 0, not finite, or M has a negative entry
-    NoEigenvector,  // lambda was found, but no non-negative right or left eigenvector for it
-};
 
 // The dominant eigenvalue of M with its right and left eigenvectors, and what they give:
 // how lambda answers a small change of each cell of M.
@@ -28,5 +23,8 @@ Sensitivities sensitivities(const Matrix4 &m);
 
 // The same for a lambda already known to be a simple Perron root of the non-negative M.
 Sensitivities sensitivitiesAt(const Matrix4 &m, double lambda);
+
+// The figures of a 4-stage analysis in the main window's shape.
+Sensitivities fourClassSensitivities(const StageSensitivities &s);
 
 } // namespace velmora

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "demography/matrix4.h"
+#include "demography/stageanalysis.h"
 #include "demography/horizon.h"
 
 #include <optional>
@@ -16,11 +17,10 @@ struct Transients {
     // judged over the steps that follow; none where it never does or N(t) dies out.
     std::optional<int> convergenceTime;
     bool diesOut = false; // M^t N(t) reaches 0: nothing in N(t) ever leads to births
+    // (v.n / v.w) ||w||_1: how much larger or smaller the population ends up than one of the
+    // same size started in the stable distribution; set by the analysis, which knows v.
+    std::optional<double> inertia;
 };
-
-// Half the sum of |share - stable share|: the part of the animals that would have to change
-// class for N(t) to have the stable distribution.
-constexpr double kConvergenceDistance = 0.01;
 
 // The transients of N(t) = n under M, whose dominant root is lambda with stable distribution w
 // (summing to 1), followed for `steps` steps.

@@ -125,6 +125,15 @@ void TestAnalysisOutput::jsonReadsBackAsTheFigures()
     QCOMPARE(growth["dampingRatioInfinite"].toBool(), ok && std::isinf(g.dampingRatio));
     QVERIFY(sameNumber(growth["generationTime"], g.generationTime));
     QCOMPARE(growth["period"].toInt(), g.structure.period);
+    QVERIFY(sameNumbers(growth["lifeExpectancy"], g.lifeExpectancy));
+    const QJsonObject structure = json["structure"].toObject();
+    QCOMPARE(structure["irreducible"].toBool(), !g.structure.reducible);
+    QCOMPARE(structure["primitive"].toBool(), g.structure.primitive);
+    QCOMPARE(structure["ergodic"].toBool(), g.ergodic);
+    const QJsonValue partition = json["elasticityPartition"];
+    QCOMPARE(partition.isNull(), !g.partition);
+    if (g.partition)
+        QVERIFY(sameNumber(partition.toObject()["retrogression"], g.partition->retrogression));
 
     const QJsonObject equilibrium = json["equilibrium"].toObject();
     if (a.equilibrium.status == EquilibriumStatus::Singular) {
@@ -213,6 +222,7 @@ void TestAnalysisOutput::jsonReadsBackAsTheFigures()
 
     const QJsonObject transient = json["transient"].toObject();
     QVERIFY(sameNumber(transient["reactivity"], a.transients.reactivity));
+    QVERIFY(sameNumber(transient["inertia"], a.transients.inertia));
     const std::optional<int> time = a.transients.convergenceTime;
     QVERIFY(sameNumber(transient["convergenceTime"],
                        time ? std::optional<double>(*time) : std::nullopt));
