@@ -1,6 +1,7 @@
 #include "ui/lifecycle/lifecyclegraph.h"
 
 #include "base/numbertext.h"
+#include "export/safewrite.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -9,7 +10,6 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include <algorithm>
@@ -603,25 +603,6 @@ QByteArray graphFileBytes(const LifeCycleLayout &layout, const QFont &font, Grap
 
 namespace {
 
-// Bytes into a file whole or not at all. Unbuffered, so that a failure shows at the write that
-// meets it and never only in a flush at commit, which would rename a cut-off file over the old.
-std::optional<QString> writeWhole(const QString &fileName, const QByteArray &bytes)
-{
-    QSaveFile file(fileName);
-    bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-    for (qint64 done = 0; written && done < bytes.size();) {
-        const qint64 step = file.write(bytes.constData() + done, bytes.size() - done);
-        written = step > 0;
-        done += step;
-    }
-    if (written && file.commit())
-        return std::nullopt;
-    const QString reason = file.errorString();
-    file.cancelWriting();
-    return QCoreApplication::translate("LifeCycleGraph", "\"%1\" could not be written: %2")
-        .arg(QDir::toNativeSeparators(fileName), reason);
-}
-
 } // namespace
 
 std::optional<QString> saveLifeCycleGraph(const LifeCycleLayout &layout, const QFont &font,
@@ -632,7 +613,10 @@ std::optional<QString> saveLifeCycleGraph(const LifeCycleLayout &layout, const Q
         return QCoreApplication::translate("LifeCycleGraph",
                                            "\"%1\" was not written: the picture could not be drawn.")
             .arg(QDir::toNativeSeparators(fileName));
-    return writeWhole(fileName, bytes);
+    if (const auto failure = writeFileSafely(fileName, bytes))
+        return QCoreApplication::translate("LifeCycleGraph", "\"%1\" could not be written: %2")
+            .arg(QDir::toNativeSeparators(fileName), failure->reason);
+    return std::nullopt;
 }
 
 } // namespace velmora
