@@ -122,8 +122,11 @@ void buildStageChart(QChart &chart, const StageModel &model,
                      const std::vector<Eigen::VectorXd> &history, bool logScale)
 {
     chart.removeAllSeries();
-    for (QAbstractAxis *axis : chart.axes())
+    // removeAxis hands the axis back to us: delete it, or every redraw leaks two.
+    for (QAbstractAxis *axis : chart.axes()) {
         chart.removeAxis(axis);
+        delete axis;
+    }
     const int n = model.size();
     double low = HUGE_VAL;
     double high = 0;
