@@ -381,6 +381,7 @@ ReportLine gridLine(const std::string &key, const std::string &label, const Matr
         line.shades.push_back(largest > 0 ? std::clamp(x / largest, 0.0, 1.0) : 0.0);
     }
     line.columns = {"class 0", "class 1", "class 2", "class 3"};
+    line.gridSize = 4;
     return line;
 }
 

@@ -15,11 +15,14 @@ struct ReportLine {
     std::string text;               // a sentence instead of the cells, or a remark after them
     std::string section{};          // heading of the group of figures the line belongs to
     std::vector<std::string> columns{}; // what the cells are, where there are several of them
-    // A 4 x 4 grid laid out like M: then the 16 cells are row by row, each with its size as a
-    // share of the grid's largest (0..1), for a heat map.
+    // An n x n grid laid out like the matrix (gridSize = n): then the n * n cells are row by
+    // row, each with its size as a share of the grid's largest (0..1), for a heat map.
     std::vector<double> shades{};
+    int gridSize = 0;
+    // What the figure tells, in one line a student understands (hover, `analyse --explain`).
+    std::string explanation{};
 
-    bool isGrid() const { return shades.size() == 16; }
+    bool isGrid() const { return gridSize > 0; }
 };
 
 // The column names of a line with one cell per age class and the total.
