@@ -12,10 +12,14 @@ constexpr int kBisections = 60;
 
 class YieldSearch {
 public:
-    YieldSearch(const DensityModel &model, Eigen::VectorXd harvested, Eigen::VectorXd resting)
-        : m_model(model), m_harvested(std::move(harvested)), m_resting(std::move(resting))
+    YieldSearch(const DensityModel &model, Eigen::VectorXd harvested, Eigen::VectorXd resting,
+                const YieldControl &control)
+        : m_model(model), m_harvested(std::move(harvested)), m_resting(std::move(resting)),
+          m_control(control)
     {
     }
+
+    bool stopped() const { return m_control.cancel && m_control.cancel->load(); }
 
     Harvesting harvesting(HarvestWay way, double level) const
     {
@@ -92,7 +96,7 @@ public:
             return rests ? point.settling == Settling::Rest : point.settling != Settling::Lost;
         };
         double high = std::max(escapementRange(), 1e-300);
-        for (int i = 0; i < 1100; ++i) {
+        for (int i = 0; i < 1100 && !stopped(); ++i) {
             const YieldPoint point = evaluate(HarvestWay::Quota, high, &kept.settled);
             if (!survives(point))
                 break;
@@ -100,7 +104,7 @@ public:
             high *= 2;
         }
         double low = kept.level;
-        for (int i = 0; i < kBisections && high - low > 1e-12 * high; ++i) {
+        for (int i = 0; i < kBisections && high - low > 1e-12 * high && !stopped(); ++i) {
             const double mid = 0.5 * (low + high);
             const YieldPoint point = evaluate(HarvestWay::Quota, mid, &kept.settled);
             if (!survives(point)) {
@@ -118,7 +122,9 @@ public:
                               const Eigen::VectorXd &guess) const
     {
         YieldPoint best = evaluate(way, high, &guess);
-        for (int i = 0; i < kBisections && std::abs(high - low) > 1e-12 * std::abs(high); ++i) {
+        for (int i = 0; i < kBisections && std::abs(high - low) > 1e-12 * std::abs(high)
+                        && !stopped();
+             ++i) {
             const double mid = 0.5 * (low + high);
             const YieldPoint point = evaluate(way, mid, &best.settled);
             if (point.yield >= target) {
@@ -139,7 +145,8 @@ public:
         double b = high;
         YieldPoint c = evaluate(way, b - ratio * (b - a), &best.settled);
         YieldPoint d = evaluate(way, a + ratio * (b - a), &best.settled);
-        for (int i = 0; i < kBisections && b - a > 1e-10 * std::max(1.0, std::abs(b)); ++i) {
+        for (int i = 0; i < kBisections && b - a > 1e-10 * std::max(1.0, std::abs(b)) && !stopped();
+             ++i) {
             if (c.yield >= d.yield) {
                 b = d.level;
                 d = c;
@@ -183,7 +190,7 @@ public:
         if (!fatal(h, at.settled, high))
             return std::nullopt;
         double low = 0.0;
-        for (int i = 0; i < 40 && high - low > 1e-9; ++i) {
+        for (int i = 0; i < 40 && high - low > 1e-9 && !stopped(); ++i) {
             const double mid = 0.5 * (low + high);
             (fatal(h, at.settled, mid) ? high : low) = mid;
         }
@@ -205,7 +212,8 @@ public:
         return std::nullopt;
     }
 
-    YieldCurve curve(HarvestWay way, int points) const
+    // `done` and `share`: where this curve stands in the whole work, for the progress.
+    YieldCurve curve(HarvestWay way, int points, double done, double share) const
     {
         YieldCurve curve;
         curve.way = way;
@@ -218,7 +226,9 @@ public:
         }
         const int count = std::max(2, points);
         Eigen::VectorXd guess = m_resting;
-        for (int k = 0; k < count; ++k) {
+        for (int k = 0; k < count && !stopped(); ++k) {
+            if (m_control.progress && k % 10 == 0)
+                m_control.progress(done + share * 0.8 * k / count);
             const double level = curve.range * k / (count - 1);
             YieldPoint point = way == HarvestWay::Quota && k == count - 1
                                    ? limit
@@ -227,6 +237,8 @@ public:
                 guess = point.settled;
             curve.points.push_back(point);
         }
+        if (stopped())
+            return curve;
         if (way == HarvestWay::Quota) {
             curve.best = limit;
             curve.cautious = evaluate(way, kCautiousShare * limit.level, &limit.settled);
@@ -247,7 +259,8 @@ public:
                                  : levelWithYield(way, curve.range, curve.best.level, target,
                                                   curve.best.settled);
         }
-        curve.smallestFatalShock = smallestFatalShock(way, curve.cautious);
+        if (!stopped())
+            curve.smallestFatalShock = smallestFatalShock(way, curve.cautious);
         return curve;
     }
 
@@ -255,31 +268,44 @@ private:
     const DensityModel &m_model;
     Eigen::VectorXd m_harvested;
     Eigen::VectorXd m_resting;
+    const YieldControl &m_control;
 };
 
 } // namespace
 
-std::optional<YieldAnalysis> analyseYield(const DensityModel &model, const YieldSettings &settings)
+YieldOutcome analyseYield(const DensityModel &model, const YieldSettings &settings,
+                          const YieldControl &control)
 {
+    YieldOutcome outcome;
     const std::optional<Eigen::VectorXd> resting = restingPopulation(model);
-    if (!resting)
-        return std::nullopt;
+    if (!resting) {
+        outcome.status = YieldStatus::NoRestingPopulation;
+        return outcome;
+    }
     const Eigen::Index n = resting->size();
     Eigen::VectorXd harvested = Eigen::VectorXd::Zero(n);
     for (const int stage : settings.harvested) {
-        if (stage < 0 || stage >= n)
-            return std::nullopt;
+        if (stage < 0 || stage >= n) {
+            outcome.status = YieldStatus::BadHarvestedStage;
+            return outcome;
+        }
         harvested(stage) = 1.0;
     }
     if (settings.harvested.empty())
         harvested.setOnes();
-    const YieldSearch search(model, harvested, *resting);
-    YieldAnalysis analysis;
+    const YieldSearch search(model, harvested, *resting, control);
+    YieldAnalysis &analysis = outcome.analysis;
     analysis.resting = *resting;
-    analysis.curves = {search.curve(HarvestWay::Quota, settings.points),
-                       search.curve(HarvestWay::Rate, settings.points),
-                       search.curve(HarvestWay::Escapement, settings.points)};
-    return analysis;
+    const HarvestWay ways[3] = {HarvestWay::Quota, HarvestWay::Rate, HarvestWay::Escapement};
+    for (size_t i = 0; i < 3; ++i)
+        analysis.curves[i] = search.curve(ways[i], settings.points, i / 3.0, 1.0 / 3.0);
+    if (search.stopped()) {
+        outcome = YieldOutcome{YieldStatus::Cancelled, {}};
+        return outcome;
+    }
+    if (control.progress)
+        control.progress(1.0);
+    return outcome;
 }
 
 std::vector<Eigen::VectorXd> shockProjection(const DensityModel &model,

@@ -3,6 +3,8 @@
 #include "demography/density.h"
 
 #include <array>
+#include <atomic>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -51,9 +53,27 @@ struct YieldAnalysis {
     std::array<YieldCurve, 3> curves; // quota, rate, escapement
 };
 
-// Every figure above for `model`; none where it has no resting population or a harvested
-// stage is out of range.
-std::optional<YieldAnalysis> analyseYield(const DensityModel &model, const YieldSettings &settings);
+// What the caller can do while the curves are traced.
+struct YieldControl {
+    const std::atomic<bool> *cancel = nullptr;     // set from any thread to stop soon
+    std::function<void(double share)> progress{}; // on the tracing thread, now and then
+};
+
+enum class YieldStatus {
+    Done,
+    NoRestingPopulation, // the model has no positive rest without harvest
+    BadHarvestedStage,   // a harvested stage out of range
+    Cancelled,           // nothing half traced is handed back
+};
+
+struct YieldOutcome {
+    YieldStatus status = YieldStatus::Done;
+    YieldAnalysis analysis; // with Done
+};
+
+// Every figure above for `model`.
+YieldOutcome analyseYield(const DensityModel &model, const YieldSettings &settings,
+                          const YieldControl &control = {});
 
 // The population after one loss of `share` of every stage at `start`, projected `steps` steps
 // under the harvest (the first entry is the population right after the loss).
