@@ -22,26 +22,25 @@ std::vector<AcceptedOption> analyseOptions()
 
 std::string analyseHelp()
 {
-    return modelUsage("analyse", {"[--threshold N] [--json]"})
-           + "\n"
-             "Prints what the Analysis window shows for the model, with N(t) = N(0);\n"
-             "as text, a model file's title comes first. A life cycle is analysed when it\n"
-             "is a 4-class Leslie model; any other life cycle is refused for now.\n\n"
-             "Options:\n"
-           + optionsHelp(analyseOptions()) + said(CliText::tr(kValuesHelp))
-           + "Exit status 0 when done; 1 with one line on standard error when standard output\n"
-             "cannot be written; 2 with one line on standard error, and nothing done, for a bad\n"
-             "option or value.\n";
+    return modelCommandHelp(
+        {"analyse",
+         {"[--threshold N] [--json]"},
+         {},
+         "Prints what the Analysis window shows for the model, with N(t) = N(0);\n"
+         "as text, a model file's title comes first. A life cycle is analysed when it\n"
+         "is a 4-class Leslie model; any other life cycle is refused for now.\n",
+         "Exit status 0 when done; 1 with one line on standard error when standard output\n"
+         "cannot be written; 2 with one line on standard error, and nothing done, for a bad\n"
+         "option or value.\n"},
+        analyseOptions());
 }
 
 int analyse(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err)
 {
     const std::string who = "velmora-cli analyse";
     ReadOptions given;
-    if (const auto problem = readOptions(arguments, analyseOptions(), given))
+    if (const auto problem = readOptionsOnly(arguments, analyseOptions(), given))
         return refuse(err, who, *problem);
-    if (!given.others.empty())
-        return refuse(err, who, unexpectedArgument(given.others.front()));
     ModelOptionsReader model(given.options);
     bool json = false;
     double threshold = kQuasiExtinction;

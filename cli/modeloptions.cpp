@@ -58,10 +58,10 @@ std::vector<AcceptedOption> withModelOptions(const std::vector<AcceptedOption> &
     return accepted;
 }
 
-std::string modelUsage(const std::string &command, const std::vector<std::string> &own,
-                       const std::vector<std::string> &cycleOwn)
+std::string modelCommandHelp(const ModelCommandHelp &help,
+                             const std::vector<AcceptedOption> &accepted)
 {
-    const std::string call = "velmora-cli " + command + " ";
+    const std::string call = "velmora-cli " + help.command + " ";
     const std::string indent(7 + call.size(), ' ');
     const auto lines = [&indent](const std::vector<std::string> &options) {
         std::string text;
@@ -70,9 +70,12 @@ std::string modelUsage(const std::string &command, const std::vector<std::string
         return text;
     };
     return "Usage: " + call + "[--model FILE] [--matrix LIST] [--n0 LIST] [--harvest LIST]\n"
-           + lines(own) + "   or: " + call + "[--model FILE] [--stages NAMES --transitions ROWS\n"
-           + indent + "--reproduction ROWS] [--clonal ROWS] [--n0 LIST] [--harvest LIST]\n"
-           + lines(cycleOwn.empty() ? own : cycleOwn);
+           + lines(help.usage) + "   or: " + call
+           + "[--model FILE] [--stages NAMES --transitions ROWS\n" + indent
+           + "--reproduction ROWS] [--clonal ROWS] [--n0 LIST] [--harvest LIST]\n"
+           + lines(help.cycleUsage.empty() ? help.usage : help.cycleUsage) + "\n" + help.about
+           + "\nOptions:\n" + optionsHelp(accepted) + said(CliText::tr(kValuesHelp))
+           + help.exitStatus;
 }
 
 namespace {

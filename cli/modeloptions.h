@@ -23,11 +23,19 @@ extern const char *const kValuesHelp;
 // The model options followed by a command's own options, as its help lists them.
 std::vector<AcceptedOption> withModelOptions(const std::vector<AcceptedOption> &own);
 
-// The usage lines of a command that takes the model options: with the 4-class model, then
-// with a life cycle. `own` holds the command's own options, one line each; `cycleOwn` those
-// it takes with a life cycle, where they differ.
-std::string modelUsage(const std::string &command, const std::vector<std::string> &own,
-                       const std::vector<std::string> &cycleOwn = {});
+// The help of a command that takes the model options.
+struct ModelCommandHelp {
+    std::string command;
+    std::vector<std::string> usage;      // the command's own options, one line each
+    std::vector<std::string> cycleUsage; // the same with a life cycle, where they differ
+    std::string about;                   // what it does
+    std::string exitStatus;
+};
+
+// The usage lines with the 4-class model and with a life cycle, what the command does, its
+// options (`accepted`), how the values are read and the exit statuses.
+std::string modelCommandHelp(const ModelCommandHelp &help,
+                             const std::vector<AcceptedOption> &accepted);
 
 // The model the model options set, with the texts of --model's file (UTF-8).
 struct ChosenModel {

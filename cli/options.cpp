@@ -110,6 +110,17 @@ std::optional<std::string> readOptions(const std::vector<std::string> &arguments
     return std::nullopt;
 }
 
+std::optional<std::string> readOptionsOnly(const std::vector<std::string> &arguments,
+                                           const std::vector<AcceptedOption> &accepted,
+                                           ReadOptions &read)
+{
+    if (auto problem = readOptions(arguments, accepted, read))
+        return problem;
+    if (!read.others.empty())
+        return unexpectedArgument(read.others.front());
+    return std::nullopt;
+}
+
 std::string unexpectedArgument(const std::string &argument)
 {
     return said(CliText::tr("unexpected argument \"%1\": every value follows its option")

@@ -88,10 +88,8 @@ std::vector<AcceptedOption> riskOptions()
 RiskOptionsRead readRiskOptions(const std::vector<std::string> &arguments)
 {
     ReadOptions given;
-    if (const auto problem = readOptions(arguments, riskOptions(), given))
+    if (const auto problem = readOptionsOnly(arguments, riskOptions(), given))
         return refused(*problem);
-    if (!given.others.empty())
-        return refused(unexpectedArgument(given.others.front()));
 
     const double unlimited = HUGE_VAL;
     ModelOptionsReader model(given.options);

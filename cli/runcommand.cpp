@@ -39,21 +39,22 @@ std::vector<AcceptedOption> runOptions()
 
 std::string runHelp()
 {
-    return modelUsage("run", {"[--steps K] [--out BASE] [--csv FILE]"}, {"[--steps K] [--csv FILE]"})
-           + "\n"
-             "Runs K Project/Transit pairs as the main window does and prints N(t), the\n"
-             "total and the growth rate of every step. It stops early at a rejected\n"
-             "step or at the end of the simulation, and says so. A life cycle that is not\n"
-             "a 4-class Leslie model is stepped as the Life cycle window does,\n"
-             "N(t+1) = (U + F + C) N(t) - H with negative stages 0: one row a step with t,\n"
-             "each stage by name, the total and the growth rate N(t)/N(t-1).\n\n"
-             "Options:\n"
-           + optionsHelp(runOptions()) + said(CliText::tr(kValuesHelp))
-           + "Exit status 0 when done; 1 with one line on standard error when a step was\n"
-             "refused (a number beyond the range of a double), a history or CSV file cannot\n"
-             "be written (the files hold the steps that were run; the files before a failed\n"
-             "one stay written) or standard output cannot be written; 2 with one line on\n"
-             "standard error, and nothing done, for a bad option or value.\n";
+    return modelCommandHelp(
+        {"run",
+         {"[--steps K] [--out BASE] [--csv FILE]"},
+         {"[--steps K] [--csv FILE]"},
+         "Runs K Project/Transit pairs as the main window does and prints N(t), the\n"
+         "total and the growth rate of every step. It stops early at a rejected\n"
+         "step or at the end of the simulation, and says so. A life cycle that is not\n"
+         "a 4-class Leslie model is stepped as the Life cycle window does,\n"
+         "N(t+1) = (U + F + C) N(t) - H with negative stages 0: one row a step with t,\n"
+         "each stage by name, the total and the growth rate N(t)/N(t-1).\n",
+         "Exit status 0 when done; 1 with one line on standard error when a step was\n"
+         "refused (a number beyond the range of a double), a history or CSV file cannot\n"
+         "be written (the files hold the steps that were run; the files before a failed\n"
+         "one stay written) or standard output cannot be written; 2 with one line on\n"
+         "standard error, and nothing done, for a bad option or value.\n"},
+        runOptions());
 }
 
 // The base name as the file system spells it; refused (empty) where the export would refuse
@@ -228,10 +229,8 @@ int runCommand(const std::vector<std::string> &arguments, std::ostream &out, std
 {
     const std::string who = "velmora-cli run";
     ReadOptions given;
-    if (const auto problem = readOptions(arguments, runOptions(), given))
+    if (const auto problem = readOptionsOnly(arguments, runOptions(), given))
         return refuse(err, who, *problem);
-    if (!given.others.empty())
-        return refuse(err, who, unexpectedArgument(given.others.front()));
     ModelOptionsReader model(given.options);
     int steps = kDefaultSteps;
     std::optional<QString> base;

@@ -29,20 +29,21 @@ std::vector<AcceptedOption> saveModelOptions()
 
 std::string saveModelHelp()
 {
-    return modelUsage("save-model", {"[--title TEXT] [--notes TEXT] [--force] FILE"})
-           + "\n"
-             "Writes a model file (.velmora) that \"Open model...\" of the main window and\n"
-             "--model read: the default model, or the model of --model, with the other\n"
-             "model options over it. A FILE without an ending gets \".velmora\". A file\n"
-             "already there is left as it is, unless --force is given. A 4-class Leslie\n"
-             "model is written as a version 1 file, any other life cycle as version 2; the\n"
-             "source of --model's file is kept.\n\n"
-             "Options:\n"
-           + optionsHelp(saveModelOptions()) + said(CliText::tr(kValuesHelp))
-           + "\nExit status 0 when written; 1 with one line on standard error when the file\n"
-             "cannot be written (a file already there is left as it was); 2 with one line on\n"
-             "standard error, and nothing written, for a bad option or value or for a FILE\n"
-             "already there without --force.\n";
+    return modelCommandHelp(
+        {"save-model",
+         {"[--title TEXT] [--notes TEXT] [--force] FILE"},
+         {},
+         "Writes a model file (.velmora) that \"Open model...\" of the main window and\n"
+         "--model read: the default model, or the model of --model, with the other\n"
+         "model options over it. A FILE without an ending gets \".velmora\". A file\n"
+         "already there is left as it is, unless --force is given. A 4-class Leslie\n"
+         "model is written as a version 1 file, any other life cycle as version 2; the\n"
+         "source of --model's file is kept.\n",
+         "\nExit status 0 when written; 1 with one line on standard error when the file\n"
+         "cannot be written (a file already there is left as it was); 2 with one line on\n"
+         "standard error, and nothing written, for a bad option or value or for a FILE\n"
+         "already there without --force.\n"},
+        saveModelOptions());
 }
 
 std::string fileText(const QString &fileName)
