@@ -226,10 +226,9 @@ std::optional<Refusal> ModelOptionsReader::take(const GivenOption &option)
         return applyLeslieOption(option, m_model.entries);
     if (option.name == "--matrix") {
         if (m_firstCycleOption.empty())
-            return Refusal{quoted(option) + ": --model's file holds a life cycle of "
+            return Refusal{quoted(option) + ": --model's file gives its model as a life cycle of "
                            + stagesText(m_fileCycle->size())
-                           + ", not a 4-class Leslie model: change it with --transitions and "
-                             "--reproduction"};
+                           + ": change it with --transitions and --reproduction"};
         return Refusal{quoted(option) + ": a 4-class Leslie matrix cannot be given with "
                        + m_firstCycleOption
                        + ": give the life cycle's --transitions and --reproduction instead"};

@@ -64,9 +64,8 @@ void TestCliLifeCycle::lifeCycleOptions_data()
                  "--stages: give the life cycle's --transitions and --reproduction instead" + help;
     QTest::addRow("matrix over a life cycle's file")
         << QStringList{"run", "--model", "LOGGERHEAD", "--matrix", "0,1,2,1,0.5,1,0.5"} << 2
-        << run + "--matrix \"0,1,2,1,0.5,1,0.5\": --model's file holds a life cycle of 7 stages, "
-                 "not a 4-class Leslie model: change it with --transitions and --reproduction"
-                 + help;
+        << run + "--matrix \"0,1,2,1,0.5,1,0.5\": --model's file gives its model as a life cycle "
+                 "of 7 stages: change it with --transitions and --reproduction" + help;
     QTest::addRow("rows without stages")
         << QStringList{"run", "--transitions", "0,0;0.5,0.8"} << 2
         << run + "--transitions needs --stages NAMES, or --model with a file: the stages its "
@@ -207,6 +206,15 @@ void TestCliLifeCycle::savedLifeCycleReadsBackAsGiven()
              0);
     QCOMPARE(readModelFile(copy).stageDocument->source, readModelFile(loggerhead()).stageDocument->source);
     QCOMPARE(readModelFile(copy).stageDocument->model.harvest(6), 1.0);
+
+    // So does the source of a 4-class model, which save-model once left behind.
+    const QString leslie = dir.filePath("leslie.velmora");
+    const ModelValues values{{0, 1, 2, 1}, {0.5, 1, 0.5}, {10, 10, 10, 10}, {5, 0, 0, 0}};
+    QVERIFY(writeModelFile(leslie, ModelDocument{"Default", {}, values, "A source"}).ok);
+    QCOMPARE(runVelmoraCli({"save-model", "--model", leslie, "--harvest", "1,0,0,0", copy, "--force"})
+                 .status,
+             0);
+    QCOMPARE(readModelFile(copy).document->source, QString("A source"));
 }
 
 QTEST_APPLESS_MAIN(TestCliLifeCycle)
