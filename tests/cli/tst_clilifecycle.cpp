@@ -21,12 +21,6 @@ QStringList cells(const QString &line, const QString &separator)
     return line.split(QRegularExpression(separator), Qt::SkipEmptyParts);
 }
 
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 } // namespace
 
 class TestCliLifeCycle : public QObject {
@@ -171,7 +165,7 @@ void TestCliLifeCycle::runOfTheLoggerheadFollowsTheHandWorkedFirstStep()
                             "3.4188", "3.2364", "16.9875",   "9458.7854", "0.94587854"};
     QCOMPARE(cells(lines.value(2), " +"), first);
     QCOMPARE(lines.value(3), QString("Ran 1 step."));
-    QCOMPARE(contents(csv),
+    QCOMPARE(fileContents(csv),
              QByteArray("t,eggs/hatchlings,small juveniles,large juveniles,subadults,novice "
                         "breeders,first-year remigrants,mature breeders,total,growth rate\r\n"
                         "0,2065,6698,1146,66,4,3,18,10000,\r\n")
