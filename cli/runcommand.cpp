@@ -293,8 +293,9 @@ int runCommand(const std::vector<std::string> &arguments, std::ostream &out, std
 } // namespace
 
 const Command kRunCommand{"run",
-                          "run Project/Transit steps of a model, print every step and, with "
-                          "--out,\nwrite the four history files that \"Save\" writes",
+                          "run Project/Transit steps of a model or a life cycle, print every step,\n"
+                          "write the table with --csv and, with --out, the four history files\n"
+                          "that \"Save\" writes",
                           runHelp, runCommand};
 
 } // namespace velmora
