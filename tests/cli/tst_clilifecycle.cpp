@@ -52,6 +52,10 @@ void TestCliLifeCycle::lifeCycleOptions_data()
     QTest::addRow("options over a life cycle's file")
         << QStringList{"run", "--steps", "0", "--model", "LOGGERHEAD", "--n0", "1,0,0,0,0,0,1"}
         << 0 << "0 1 0 0 0 0 0 1 2";
+    // Once nothing is left, a growth rate would be 0 / 0.
+    QTest::addRow("a population that dies out")
+        << QStringList{"run", "--stages", "a", "--transitions", "0", "--reproduction", "0"} << 0
+        << "Population size = 0 at t = 1: nothing is left to project. Stopped after 1 of 10 steps.";
     QTest::addRow("matrix with stages")
         << two + QStringList{"--matrix", "0,1,2,1,0.5,1,0.5"} << 2
         << run + "--matrix \"0,1,2,1,0.5,1,0.5\": a 4-class Leslie matrix cannot be given with "
