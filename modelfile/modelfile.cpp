@@ -48,6 +48,18 @@ const KeyRule kKeys[] = {
     {"clonal", 2, KeyKind::Stage},
     {"n0", 1, KeyKind::Any},
     {"harvest", 1, KeyKind::Any},
+    {"density", 2, KeyKind::Any},
+    {"harvestStages", 2, KeyKind::Any},
+};
+
+struct DensityFormName {
+    DensityForm form;
+    const char *name;
+};
+const DensityFormName kDensityForms[] = {
+    {DensityForm::BevertonHolt, "beverton-holt"},
+    {DensityForm::Ricker, "ricker"},
+    {DensityForm::Ceiling, "ceiling"},
 };
 
 const KeyRule *keyRule(const QString &name)
@@ -462,6 +474,99 @@ QString stageProblem(const QJsonObject &object, StageModel &model)
     return wholeStageModelProblem(model);
 }
 
+// A list of stage names of `model` ("countedStages" in "density", "harvestStages"), each once.
+// `in` follows the key in a message: "" or " in \"density\"".
+QString stageListProblem(const QJsonValue &list, const char *name, const QString &in,
+                         const StageModel &model, std::vector<std::string> &names)
+{
+    if (!list.isArray())
+        return QStringLiteral("%1%2 is %3: it must be a list of stage names in double quotes")
+            .arg(key(name), in, shown(list));
+    const QJsonArray array = list.toArray();
+    if (array.isEmpty())
+        return QStringLiteral("%1%2 is []: leave it out to take every stage").arg(key(name), in);
+    for (int i = 0; i < array.size(); ++i) {
+        const QJsonValue item = array.at(i);
+        const std::string stage = item.toString().toStdString();
+        if (!item.isString()
+            || std::find(model.stages.begin(), model.stages.end(), stage) == model.stages.end())
+            return QStringLiteral("%1%2 is %3, which is not the name of a stage of the model")
+                .arg(element(name, i), in, shown(item));
+        if (std::find(names.begin(), names.end(), stage) != names.end())
+            return QStringLiteral("%1%2 is %3, named twice").arg(element(name, i), in, shown(item));
+        names.push_back(stage);
+    }
+    return {};
+}
+
+QString densityProblem(const QJsonValue &value, const StageModel &model, DensityBlock &block)
+{
+    const QString at = key("density");
+    if (!value.isObject())
+        return QStringLiteral("%1 is %2: it must be {\"form\": \"beverton-holt\", \"capacity\": K} "
+                              "with \"ricker\" or \"ceiling\" as other forms")
+            .arg(at, shown(value));
+    const QJsonObject object = value.toObject();
+    for (const QString &name : object.keys()) {
+        if (name != QLatin1String("form") && name != QLatin1String("capacity")
+            && name != QLatin1String("countedStages"))
+            return QStringLiteral("unknown key %1 in %2").arg(shown(QJsonValue(name)), at);
+    }
+    const QJsonValue form = object.value(QLatin1String("form"));
+    const auto named = std::find_if(std::begin(kDensityForms), std::end(kDensityForms),
+                                    [&form](const DensityFormName &f) {
+                                        return form.toString() == QLatin1String(f.name);
+                                    });
+    if (form.isUndefined())
+        return QStringLiteral("\"form\" in %1 is missing").arg(at);
+    if (!form.isString() || named == std::end(kDensityForms))
+        return QStringLiteral("\"form\" in %1 is %2, not \"beverton-holt\", \"ricker\" or "
+                              "\"ceiling\"")
+            .arg(at, shown(form));
+    block.form = named->form;
+    const QJsonValue capacity = object.value(QLatin1String("capacity"));
+    if (capacity.isUndefined())
+        return QStringLiteral("\"capacity\" in %1 is missing").arg(at);
+    if (!capacity.isDouble() || !(capacity.toDouble() > 0) || !representable(capacity.toDouble()))
+        return QStringLiteral("\"capacity\" in %1 is %2: K must be a number above 0")
+            .arg(at, shown(capacity));
+    block.capacity = capacity.toDouble();
+    const QJsonValue counted = object.value(QLatin1String("countedStages"));
+    if (!counted.isUndefined()) {
+        if (const QString problem = stageListProblem(counted, "countedStages",
+                                                     QStringLiteral(" in ") + at, model,
+                                                     block.countedStages);
+            !problem.isEmpty())
+            return problem;
+    }
+    const DensityBuild build = makeDensityModel(model, densitySettings(model, block));
+    if (build.problem == DensityProblem::NoR0)
+        return QStringLiteral("%1: a stage of the model never dies, so R0 has no value and K "
+                              "cannot set the strength of the density dependence")
+            .arg(at);
+    if (build.problem == DensityProblem::R0NotAboveOne)
+        return QStringLiteral("%1: R0 is %2, and a population that settles at K must more than "
+                              "replace itself when sparse (R0 above 1)")
+            .arg(at, QString::fromStdString(numberText(build.R0.value_or(0.0), 6)));
+    return {};
+}
+
+// The density and the harvested stages, checked against the model they stand with.
+QString yieldBlocksProblem(const QJsonObject &object, const StageModel &model, YieldBlocks &blocks)
+{
+    const QJsonValue density = object.value(QLatin1String("density"));
+    if (!density.isUndefined()) {
+        DensityBlock block;
+        if (const QString problem = densityProblem(density, model, block); !problem.isEmpty())
+            return problem;
+        blocks.density = block;
+    }
+    const QJsonValue harvested = object.value(QLatin1String("harvestStages"));
+    if (!harvested.isUndefined())
+        return stageListProblem(harvested, "harvestStages", QString(), model, blocks.harvestStages);
+    return {};
+}
+
 QString documentProblem(const QJsonObject &object, ModelFileRead &read)
 {
     const QJsonValue format = object.value(QLatin1String("format"));
@@ -486,10 +591,17 @@ QString documentProblem(const QJsonObject &object, ModelFileRead &read)
         ModelDocument document{texts.title, texts.notes, {}, texts.source};
         if (const QString problem = leslieProblem(object, document.values); !problem.isEmpty())
             return problem;
+        if (const QString problem =
+                yieldBlocksProblem(object, stageModelOf(document.values), document.yield);
+            !problem.isEmpty())
+            return problem;
         read.document = document;
     } else {
         StageModelDocument document{texts.title, texts.notes, texts.source, {}};
         if (const QString problem = stageProblem(object, document.model); !problem.isEmpty())
+            return problem;
+        if (const QString problem = yieldBlocksProblem(object, document.model, document.yield);
+            !problem.isEmpty())
             return problem;
         read.stageDocument = document;
     }
@@ -532,6 +644,46 @@ QStringList headLines(int version, const QString &title, const QString &notes, c
             lines << keyLine(name, jsonText(*text));
     }
     return lines;
+}
+
+// The density and harvested stages, where a document has them.
+QStringList yieldLines(const YieldBlocks &blocks)
+{
+    const auto names = [](const std::vector<std::string> &stages) {
+        QStringList quoted;
+        for (const std::string &name : stages)
+            quoted << jsonText(QString::fromStdString(name));
+        return listText(quoted);
+    };
+    QStringList lines;
+    if (const auto &density = blocks.density) {
+        const auto named = std::find_if(std::begin(kDensityForms), std::end(kDensityForms),
+                                        [&](const DensityFormName &f) { return f.form == density->form; });
+        QString block = QStringLiteral("{\"form\": %1, \"capacity\": %2")
+                            .arg(jsonText(QLatin1String(named->name)), jsonText(density->capacity));
+        if (!density->countedStages.empty())
+            block += QStringLiteral(", \"countedStages\": ") + names(density->countedStages);
+        lines << keyLine("density", block + QLatin1Char('}'));
+    }
+    if (!blocks.harvestStages.empty())
+        lines << keyLine("harvestStages", names(blocks.harvestStages));
+    return lines;
+}
+
+bool hasYieldBlocks(const YieldBlocks &blocks)
+{
+    return blocks.density || !blocks.harvestStages.empty();
+}
+
+// What a file would be refused for in its blocks: written files must open again.
+QString yieldBlocksWriteProblem(const YieldBlocks &blocks, const StageModel &model)
+{
+    if (!hasYieldBlocks(blocks))
+        return {};
+    const QJsonDocument json = QJsonDocument::fromJson(
+        (QStringLiteral("{") + yieldLines(blocks).join(QLatin1Char(',')) + QLatin1Char('}')).toUtf8());
+    YieldBlocks read;
+    return yieldBlocksProblem(json.object(), model, read);
 }
 
 QByteArray fileText(const QStringList &lines)
@@ -582,8 +734,30 @@ StageModelDocument ModelFileRead::asStageModel() const
     if (stageDocument)
         return *stageDocument;
     if (document)
-        return {document->title, document->notes, document->source, stageModelOf(document->values)};
+        return {document->title, document->notes, document->source, stageModelOf(document->values),
+                document->yield};
     return {};
+}
+
+bool DensityBlock::operator==(const DensityBlock &other) const
+{
+    return form == other.form && capacity == other.capacity && countedStages == other.countedStages;
+}
+
+std::vector<int> stageIndices(const StageModel &model, const std::vector<std::string> &names)
+{
+    std::vector<int> indices;
+    for (const std::string &name : names) {
+        const auto found = std::find(model.stages.begin(), model.stages.end(), name);
+        if (found != model.stages.end())
+            indices.push_back(int(found - model.stages.begin()));
+    }
+    return indices;
+}
+
+DensitySettings densitySettings(const StageModel &model, const DensityBlock &block)
+{
+    return DensitySettings{block.form, block.capacity, stageIndices(model, block.countedStages)};
 }
 
 StageModel stageModelOf(const ModelValues &values)
@@ -703,7 +877,9 @@ ModelFileRead readModelFile(const QString &fileName)
 QByteArray modelFileBytes(const ModelDocument &document)
 {
     // Without a key of version 2 the file stays version 1, which older programs read.
-    const int version = document.source.isEmpty() ? kLeslieFileVersion : kModelFileVersion;
+    const int version = document.source.isEmpty() && !hasYieldBlocks(document.yield)
+                            ? kLeslieFileVersion
+                            : kModelFileVersion;
     QStringList lines = headLines(version, document.title, document.notes, document.source);
     for (int g = 0; g < 4; ++g) {
         const double *values = groupValues(document.values, g);
@@ -712,6 +888,7 @@ QByteArray modelFileBytes(const ModelDocument &document)
             numbers << jsonText(values[i]);
         lines << keyLine(kGroups[g].name, listText(numbers));
     }
+    lines << yieldLines(document.yield);
     return fileText(lines);
 }
 
@@ -736,6 +913,7 @@ QByteArray stageModelFileBytes(const StageModelDocument &document)
     }
     for (const VectorKey &vectorKey : kVectorKeys)
         lines << keyLine(vectorKey.name, listText(numbersText(model.*vectorKey.vector)));
+    lines << yieldLines(document.yield);
     return fileText(lines);
 }
 
@@ -744,13 +922,17 @@ ModelFileWrite writeModelFile(const QString &fileName, const ModelDocument &docu
     QString problem = modelTextProblem(document);
     if (problem.isEmpty())
         problem = modelValuesProblem(document.values);
+    if (problem.isEmpty())
+        problem = yieldBlocksWriteProblem(document.yield, stageModelOf(document.values));
     return saveModelFile(fileName, problem, [&document] { return modelFileBytes(document); });
 }
 
 ModelFileWrite writeModelFile(const QString &fileName, const StageModelDocument &document)
 {
-    return saveModelFile(fileName, stageModelProblem(document),
-                         [&document] { return stageModelFileBytes(document); });
+    QString problem = stageModelProblem(document);
+    if (problem.isEmpty())
+        problem = yieldBlocksWriteProblem(document.yield, document.model);
+    return saveModelFile(fileName, problem, [&document] { return stageModelFileBytes(document); });
 }
 
 EditEntries modelEntries(const ModelValues &values)

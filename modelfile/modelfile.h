@@ -1,5 +1,6 @@
 #pragma once
 
+#include "demography/density.h"
 #include "demography/stagemodel.h"
 #include "model/editentries.h"
 
@@ -8,6 +9,8 @@
 
 #include <array>
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace velmora {
 
@@ -36,12 +39,29 @@ struct ModelValues {
     bool operator==(const ModelValues &other) const;
 };
 
+// Density dependence as a file holds it: "density": {"form", "capacity", "countedStages"}.
+struct DensityBlock {
+    DensityForm form = DensityForm::BevertonHolt;
+    double capacity = 0.0;
+    std::vector<std::string> countedStages{}; // by name; empty: every stage
+
+    bool operator==(const DensityBlock &other) const;
+};
+
+// Both blocks make a file version 2.
+struct YieldBlocks {
+    std::optional<DensityBlock> density{};
+    std::vector<std::string> harvestStages{}; // "harvestStages": the stages the three ways take
+                                              // from; empty: every stage
+};
+
 // A 4-class Leslie model with the texts shown with it.
 struct ModelDocument {
     QString title; // one line, may be empty
     QString notes; // what to look for, may be empty
     ModelValues values;
     QString source = {}; // the published source of the figures, one line; makes the file version 2
+    YieldBlocks yield = {};
 };
 
 // A life cycle of any size with the texts shown with it (always a version 2 file).
@@ -50,7 +70,13 @@ struct StageModelDocument {
     QString notes;
     QString source;
     StageModel model;
+    YieldBlocks yield = {};
 };
+
+// The stages of `names` by their index in `model`, for the library.
+std::vector<int> stageIndices(const StageModel &model, const std::vector<std::string> &names);
+// The density settings a block gives for `model`.
+DensitySettings densitySettings(const StageModel &model, const DensityBlock &block);
 
 // What reading a model file gave: one of the two documents, or the first problem found.
 struct ModelFileRead {

@@ -148,8 +148,45 @@ QList<BadModelFile> badModelFiles()
         {"version 2 without a model", "{\"format\": \"velmora-model\", \"version\": 2, \"n0\": [1]}",
          "the file holds no model: it needs \"fecundities\" and \"survival\" for a 4-class Leslie "
          "model, or \"stages\", \"transitions\" and \"reproduction\" for a life cycle by stages"},
-        {"block of a later version", stageModelFileWith("title", "\"density\": {}"),
-         "unknown key \"density\""},
+        {"block of a later version", stageModelFileWith("title", "\"exercise\": {}"),
+         "unknown key \"exercise\""},
+        {"density in a version 1 file",
+         modelFileWith("harvest", "\"harvest\": [5, 0, 0, 0], \"density\": {}"),
+         "\"density\" is a key of version 2 files; this file is version 1"},
+        {"density not an object", stageModelFileWith("title", "\"density\": 1000"),
+         "\"density\" is 1000: it must be {\"form\": \"beverton-holt\", \"capacity\": K} "
+         "with \"ricker\" or \"ceiling\" as other forms"},
+        {"density form missing", stageModelFileWith("title", "\"density\": {\"capacity\": 5}"),
+         "\"form\" in \"density\" is missing"},
+        {"density form unknown",
+         stageModelFileWith("title", "\"density\": {\"form\": \"logistic\", \"capacity\": 5}"),
+         "\"form\" in \"density\" is \"logistic\", not \"beverton-holt\", \"ricker\" or "
+         "\"ceiling\""},
+        {"density key unknown",
+         stageModelFileWith("title", "\"density\": {\"form\": \"ricker\", \"K\": 5}"),
+         "unknown key \"K\" in \"density\""},
+        {"capacity of 0",
+         stageModelFileWith("title", "\"density\": {\"form\": \"ricker\", \"capacity\": 0}"),
+         "\"capacity\" in \"density\" is 0: K must be a number above 0"},
+        {"capacity as text",
+         stageModelFileWith("title", "\"density\": {\"form\": \"ricker\", \"capacity\": \"5\"}"),
+         "\"capacity\" in \"density\" is \"5\": K must be a number above 0"},
+        {"counted stage unknown",
+         stageModelFileWith("title", "\"density\": {\"form\": \"ceiling\", \"capacity\": 5, "
+                                     "\"countedStages\": [\"eggs\"]}"),
+         "\"countedStages\"[0] in \"density\" is \"eggs\", which is not the name of a stage of "
+         "the model"},
+        {"counted stages empty",
+         stageModelFileWith("title", "\"density\": {\"form\": \"ceiling\", \"capacity\": 5, "
+                                     "\"countedStages\": []}"),
+         "\"countedStages\" in \"density\" is []: leave it out to take every stage"},
+        {"density without growth",
+         stageModelFileWith("reproduction", "\"reproduction\": [[0, 0.2], [0, 0]], "
+                                            "\"density\": {\"form\": \"ricker\", \"capacity\": 5}"),
+         "\"density\": R0 is 0.5, and a population that settles at K must more than replace "
+         "itself when sparse (R0 above 1)"},
+        {"harvested stage twice", stageModelFileWith("title", "\"harvestStages\": [\"seeds\", \"seeds\"]"),
+         "\"harvestStages\"[1] is \"seeds\", named twice"},
         {"source of two lines", stageModelFileWith("source", "\"source\": \"Crouse\\nEcology\""),
          "\"source\" must be one line of at most 300 characters"},
         {"stages missing", stageModelFileWith("stages", ""), "\"stages\" is missing"},

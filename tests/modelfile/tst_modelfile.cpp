@@ -111,6 +111,7 @@ private slots:
     void stageModelRoundTripKeepsTheModel_data();
     void stageModelRoundTripKeepsTheModel();
     void stageModelIsWrittenAsTheReadmeShowsIt();
+    void leslieModelWithDensityIsVersionTwo();
     void versionTwoFilesOpen_data();
     void versionTwoFilesOpen();
     void stageModelThatCannotBeOpenedIsNotWritten_data();
@@ -440,6 +441,11 @@ void TestModelFile::stageModelRoundTripKeepsTheModel_data()
     StageModelDocument bare;
     bare.model = emptyStageModel(1);
     QTest::addRow("one stage without texts") << bare;
+
+    StageModelDocument density = seedsAndAdults();
+    density.yield.density = DensityBlock{DensityForm::Ricker, 2.5E+15, {"adults"}};
+    density.yield.harvestStages = {"adults", "seeds"};
+    QTest::addRow("density and harvested stages") << density;
 }
 
 void TestModelFile::stageModelRoundTripKeepsTheModel()
@@ -457,12 +463,30 @@ void TestModelFile::stageModelRoundTripKeepsTheModel()
     QCOMPARE(read.stageDocument->notes, document.notes);
     QCOMPARE(read.stageDocument->source, document.source);
     QVERIFY(sameModel(read.stageDocument->model, document.model));
+    QCOMPARE(read.stageDocument->yield.density, document.yield.density);
+    QCOMPARE(read.stageDocument->yield.harvestStages, document.yield.harvestStages);
     // A clonal matrix of zeros is left out of the file.
     QCOMPARE(contents(path).contains("\"clonal\""), !document.model.C.isZero(0.0));
 
     const QString again = dir.filePath("again.velmora");
     QVERIFY(writeModelFile(again, *read.stageDocument).ok);
     QCOMPARE(contents(again), contents(path));
+}
+
+// Density makes a Leslie file version 2: a version 1 program must refuse it, not drop it.
+void TestModelFile::leslieModelWithDensityIsVersionTwo()
+{
+    ModelDocument document{QString(), QString(), {{0, 1, 2, 1}, {0.5, 1, 0.5}, {10, 10, 10, 10}, {5, 0, 0, 0}}};
+    document.yield.density = DensityBlock{DensityForm::Ceiling, 1000, {}};
+    const QByteArray bytes = modelFileBytes(document);
+    QVERIFY(bytes.contains("\"version\": 2,"));
+    QVERIFY(bytes.contains("\"density\": {\"form\": \"ceiling\", \"capacity\": 1000}"));
+    const ModelFileRead read = parseModelFile(bytes);
+    QVERIFY2(read.document, qPrintable(read.problem));
+    QCOMPARE(read.document->yield.density, document.yield.density);
+    QCOMPARE(read.asStageModel().yield.density, document.yield.density);
+    document.yield.density.reset();
+    QVERIFY(modelFileBytes(document).contains("\"version\": 1,"));
 }
 
 void TestModelFile::stageModelIsWrittenAsTheReadmeShowsIt()

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "demography/density.h"
+#include "demography/yield.h"
+
+#include <QWidget>
+
+#include <atomic>
+#include <optional>
+#include <thread>
+
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+class QTableWidget;
+
+QT_BEGIN_NAMESPACE
+class QChartView;
+QT_END_NAMESPACE
+
+namespace velmora {
+
+class Dialogs;
+class NumberField;
+
+// "Harvest and yield": a stage model with density dependence on its reproduction, and the three
+// ways of harvesting it (a quota, a rate, an escapement) compared by their yield curves, their
+// MSY and the one bad year each survives at 90 % of it. The curves are traced on a thread of
+// their own with progress and cancel. It never shows or hides other windows itself; its close
+// box destroys it, stopping the work first.
+class YieldWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    YieldWindow(const StageModel &model, Dialogs &dialogs, QWidget *parent = nullptr);
+    ~YieldWindow() override;
+
+    void setStageModel(const StageModel &model);
+
+    // "Compute": reads the inputs and traces the curves off the GUI thread.
+    void compute();
+    // "Cancel": stops the work; nothing half traced is shown.
+    void cancel();
+    bool running() const { return m_running; }
+    const std::optional<YieldAnalysis> &analysis() const { return m_analysis; }
+    // The density model of the shown curves.
+    const std::optional<DensityModel> &densityModel() const { return m_density; }
+
+signals:
+    void backRequested();    // "Go back"
+    void closedByCloseBox(); // the window is destroyed afterwards
+    void computeFinished();  // done, cancelled or refused
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void buildControls();
+    void fillStageLists();
+    void setRunning(bool running);
+    void finish(YieldOutcome outcome, int generation);
+    void showAnalysis();
+    void showShock();
+    void showProblem(const QString &text);
+    void stopAndWait();
+    std::vector<int> checkedStages(const QListWidget *list) const;
+
+    StageModel m_model;
+    Dialogs &m_dialogs;
+    QComboBox *m_form = nullptr;
+    NumberField *m_capacity = nullptr;
+    QListWidget *m_counted = nullptr;
+    QListWidget *m_harvested = nullptr;
+    QPushButton *m_compute = nullptr;
+    QPushButton *m_cancel = nullptr;
+    QProgressBar *m_progress = nullptr;
+    QLabel *m_message = nullptr;
+    QChartView *m_yieldChart = nullptr;
+    QChartView *m_shockChart = nullptr;
+    NumberField *m_loss = nullptr;
+    QTableWidget *m_table = nullptr;
+
+    std::thread m_worker;
+    std::atomic<bool> m_stop{false};
+    bool m_running = false;
+    std::optional<DensityModel> m_density;
+    Eigen::VectorXd m_harvestedMask; // the stages harvested in the shown curves
+    int m_generation = 0;            // a finished work of an older model is dropped
+    std::optional<YieldAnalysis> m_analysis;
+};
+
+} // namespace velmora
