@@ -154,28 +154,34 @@ std::string integerText(int value)
     return std::to_string(value);
 }
 
-ReadResult strictValue(const std::string &text)
+std::string trimmedBlanks(const std::string &text, bool lineBreaks)
 {
-    auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
+    const auto isBlank = [lineBreaks](char c) {
+        return c == ' ' || c == '\t' || (lineBreaks && (c == '\n' || c == '\r'));
+    };
     size_t begin = 0;
     size_t end = text.size();
     while (begin < end && isBlank(text[begin]))
         ++begin;
     while (end > begin && isBlank(text[end - 1]))
         --end;
+    return text.substr(begin, end - begin);
+}
 
-    size_t pos = begin;
-    if (pos < end && (text[pos] == '+' || text[pos] == '-'))
+ReadResult strictValue(const std::string &text)
+{
+    const std::string body = trimmedBlanks(text);
+    size_t pos = 0;
+    if (pos < body.size() && (body[pos] == '+' || body[pos] == '-'))
         ++pos;
-    const std::string body = text.substr(0, end);
     const size_t mantissa = scanMantissa(body, pos);
     if (mantissa == 0)
         return {0.0, ReadStatus::NotANumber};
     pos += mantissa;
     pos += scanExponent(body, pos, "eE");
-    if (pos != end)
+    if (pos != body.size())
         return {0.0, ReadStatus::NotANumber};
-    return convertLiteral(text.substr(begin, end - begin));
+    return convertLiteral(body);
 }
 
 ReadResult lenientValue(const std::string &text)

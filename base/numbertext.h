@@ -29,6 +29,9 @@ struct ReadResult {
     bool ok() const { return status == ReadStatus::Ok; }
 };
 
+// `text` without the blanks around it: spaces and tabs, and with `lineBreaks` line breaks too.
+std::string trimmedBlanks(const std::string &text, bool lineBreaks = false);
+
 // Reads a whole field text as a number: surrounding blanks, a sign, digits
 // with one ".", an optional exponent. Anything else is NotANumber.
 ReadResult strictValue(const std::string &text);

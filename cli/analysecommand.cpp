@@ -12,42 +12,38 @@ namespace {
 
 std::vector<AcceptedOption> analyseOptions()
 {
-    std::vector<AcceptedOption> accepted = kModelOptions;
-    accepted.push_back(
-        {"--threshold", "N",
-         QT_TRANSLATE_NOOP("CliText", "a population counts as gone below N animals (default 1;\n"
-                                      "0: only when a projection is rejected)")});
-    accepted.push_back({"--json", "",
-                        QT_TRANSLATE_NOOP("CliText", "print one JSON object instead of aligned text")});
-    return accepted;
+    return withModelOptions(
+        {{"--threshold", "N",
+          QT_TRANSLATE_NOOP("CliText", "a population counts as gone below N animals (default 1;\n"
+                                       "0: only when a projection is rejected)")},
+         {"--json", "",
+          QT_TRANSLATE_NOOP("CliText", "print one JSON object instead of aligned text")}});
 }
 
 std::string analyseHelp()
 {
-    return std::string("Usage: velmora-cli analyse [--model FILE] [--matrix LIST] [--n0 LIST] "
-                       "[--harvest LIST]\n"
-                       "                           [--threshold N] [--json]\n\n"
-                       "Prints what the Analysis window shows for the model, with N(t) = N(0);\n"
-                       "as text, a model file's title comes first.\n\n"
-                       "Options:\n")
-           + optionsHelp(analyseOptions()) + said(CliText::tr(kValuesHelp))
-           + "Exit status 0 when done; 1 with one line on standard error when standard output\n"
-             "cannot be written; 2 with one line on standard error, and nothing done, for a bad\n"
-             "option or value.\n";
+    return modelCommandHelp(
+        {"analyse",
+         {"[--threshold N] [--json]"},
+         {},
+         "Prints what the Analysis window shows for the model, with N(t) = N(0);\n"
+         "as text, a model file's title comes first. A life cycle is analysed when it\n"
+         "is a 4-class Leslie model; any other life cycle is refused for now.\n",
+         "Exit status 0 when done; 1 with one line on standard error when standard output\n"
+         "cannot be written; 2 with one line on standard error, and nothing done, for a bad\n"
+         "option or value.\n"},
+        analyseOptions());
 }
 
 int analyse(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err)
 {
     const std::string who = "velmora-cli analyse";
     ReadOptions given;
-    if (const auto problem = readOptions(arguments, analyseOptions(), given))
+    if (const auto problem = readOptionsOnly(arguments, analyseOptions(), given))
         return refuse(err, who, *problem);
-    if (!given.others.empty())
-        return refuse(err, who, unexpectedArgument(given.others.front()));
-    EditEntries entries;
+    ModelOptionsReader model(given.options);
     bool json = false;
     double threshold = kQuasiExtinction;
-    std::string title;
     for (const GivenOption &option : given.options) {
         if (option.name == "--json") {
             json = true;
@@ -57,21 +53,25 @@ int analyse(const std::vector<std::string> &arguments, std::ostream &out, std::o
             if (!read || !read->ok() || !(read->value >= 0))
                 return refuse(err, who, "--threshold needs a number of animals, 0 or more");
             threshold = read->value;
-        } else if (const auto problem = applyModelOption(option, entries, &title)) {
+        } else if (const auto problem = model.take(option)) {
             return refuseOption(err, who, *problem);
         }
     }
-    if (const auto message = brokenRuleOf(entries))
-        return refuseValues(err, who, *message);
+    if (const auto problem = model.finish())
+        return refuseOption(err, who, *problem);
+    const ChosenModel &chosen = model.model();
+    // The one place a life cycle of any size waits for the analysis report of any size.
+    if (chosen.lifeCycle)
+        return refuseValues(err, who, lifeCycleNotTakenYet(*chosen.lifeCycle));
 
-    ModelRun run(entries);
-    PopulationModel model;
+    ModelRun run(chosen.entries);
+    PopulationModel analysed;
     // The fields hold number texts written just now, so they always read back.
-    modelFromFields(run.simulation.fields(), model);
-    model.extinctionThreshold = threshold;
-    const ModelAnalysis analysis = analyseModel(model);
-    if (!json && !title.empty())
-        out << "Model: " << title << "\n\n";
+    modelFromFields(run.simulation.fields(), analysed);
+    analysed.extinctionThreshold = threshold;
+    const ModelAnalysis analysis = analyseModel(analysed);
+    if (!json && !chosen.title.empty())
+        out << "Model: " << chosen.title << "\n\n";
     out << (json ? analysisJson(analysis) : analysisText(analysis));
     return kExitOk;
 }

@@ -38,7 +38,8 @@ std::string generalHelp()
     }
     return help
            + said(CliText::tr(
-               "\nWithout model options a command uses the default model.\n"
+               "\nWithout model options a command uses the default model; --model FILE reads a\n"
+               "model file, --stages with --transitions and --reproduction a life cycle.\n"
                "\"velmora-cli COMMAND --help\" or \"velmora-cli help COMMAND\" lists the options\n"
                "of a command; \"velmora-cli --version\" prints the version.\n"));
 }

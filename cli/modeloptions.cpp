@@ -1,7 +1,10 @@
 #include "cli/modeloptions.h"
 
+#include "base/numbertext.h"
 #include "demography/defaultmodel.h"
+#include "demography/leslie.h"
 #include "modelfile/modelfile.h"
+#include "modelfile/stagerows.h"
 
 #include <QFile>
 
@@ -11,14 +14,30 @@ namespace velmora {
 
 const std::vector<AcceptedOption> kModelOptions{
     {"--model", "FILE",
-     QT_TRANSLATE_NOOP("CliText", "the values of a model file (.velmora); the options below\n"
+     QT_TRANSLATE_NOOP("CliText", "the values of a model file (.velmora), a 4-class Leslie\n"
+                                  "model or a life cycle of any size; the options below\n"
                                   "override them, wherever they stand"),
      true},
     {"--matrix", "LIST",
-     QT_TRANSLATE_NOOP("CliText", "fecundities f0,f1,f2,f3 and survival rates s0,s1,s2\n"
-                                  "(default 0,1,2,1,0.5,1,0.5)")},
-    {"--n0", "LIST", QT_TRANSLATE_NOOP("CliText", "N(0): four numbers (default 10,10,10,10)")},
-    {"--harvest", "LIST", QT_TRANSLATE_NOOP("CliText", "H: four numbers (default 5,0,0,0)")}};
+     QT_TRANSLATE_NOOP("CliText", "fecundities f0,f1,f2,f3 and survival rates s0,s1,s2 of\n"
+                                  "the 4-class Leslie model (default 0,1,2,1,0.5,1,0.5)")},
+    {"--stages", "NAMES",
+     QT_TRANSLATE_NOOP("CliText", "a life cycle of any size instead: the names of its 1 to 100\n"
+                                  "stages, separated by \",\" (\"seeds,adults\"); with\n"
+                                  "--transitions and --reproduction; not with --matrix")},
+    {"--transitions", "ROWS",
+     QT_TRANSLATE_NOOP("CliText", "U, survival and growth: one row a stage, rows separated by\n"
+                                  "\";\" and values by \",\" (\"0,0;0.5,0.8\"); row r, column c\n"
+                                  "is what one member of stage c gives stage r in a step;\n"
+                                  "each column adds up to at most 1")},
+    {"--reproduction", "ROWS", QT_TRANSLATE_NOOP("CliText", "F, births, as ROWS (\"0,2;0,0\")")},
+    {"--clonal", "ROWS",
+     QT_TRANSLATE_NOOP("CliText", "C, clonal reproduction, as ROWS (default none)")},
+    {"--n0", "LIST",
+     QT_TRANSLATE_NOOP("CliText", "N(0): one number a class or stage (default 10 in each)")},
+    {"--harvest", "LIST",
+     QT_TRANSLATE_NOOP("CliText", "H: one number a class or stage (default 5,0,0,0 for the\n"
+                                  "4-class model, 0 in each stage of a life cycle)")}};
 
 const char *const kValuesHelp = QT_TRANSLATE_NOOP(
     "CliText",
@@ -27,7 +46,37 @@ const char *const kValuesHelp = QT_TRANSLATE_NOOP(
     "refused. The values are checked with the editing window's rules: survival rates\n"
     "from 0 to 1, everything else at least 0, no number too large; a value against a\n"
     "rule is refused naming its option, the value and the rule. An option is given\n"
-    "once at most.\n");
+    "once at most. A life cycle (--stages, or a --model file holding one) takes\n"
+    "--n0, --harvest and ROWS for its number of stages; one that is a 4-class Leslie\n"
+    "model (births into the first stage only, survival to the next stage only) is the\n"
+    "4-class model.\n");
+
+std::vector<AcceptedOption> withModelOptions(const std::vector<AcceptedOption> &own)
+{
+    std::vector<AcceptedOption> accepted = kModelOptions;
+    accepted.insert(accepted.end(), own.begin(), own.end());
+    return accepted;
+}
+
+std::string modelCommandHelp(const ModelCommandHelp &help,
+                             const std::vector<AcceptedOption> &accepted)
+{
+    const std::string call = "velmora-cli " + help.command + " ";
+    const std::string indent(7 + call.size(), ' ');
+    const auto lines = [&indent](const std::vector<std::string> &options) {
+        std::string text;
+        for (const std::string &line : options)
+            text += indent + line + "\n";
+        return text;
+    };
+    return "Usage: " + call + "[--model FILE] [--matrix LIST] [--n0 LIST] [--harvest LIST]\n"
+           + lines(help.usage) + "   or: " + call
+           + "[--model FILE] [--stages NAMES --transitions ROWS\n" + indent
+           + "--reproduction ROWS] [--clonal ROWS] [--n0 LIST] [--harvest LIST]\n"
+           + lines(help.cycleUsage.empty() ? help.usage : help.cycleUsage) + "\n" + help.about
+           + "\nOptions:\n" + optionsHelp(accepted) + said(CliText::tr(kValuesHelp))
+           + help.exitStatus;
+}
 
 namespace {
 
@@ -57,31 +106,11 @@ std::optional<std::string> brokenRule(const std::string &option, const std::stri
     return std::nullopt;
 }
 
-} // namespace
-
-std::optional<Refusal> applyModelOption(const GivenOption &option, EditEntries &entries)
+// Writes the values of --matrix, --n0 or --harvest into the editing window's texts. A value
+// must be a plain number (a script's typo is refused, not read as the number it starts with)
+// within the editing window's rule for it.
+std::optional<Refusal> applyLeslieOption(const GivenOption &option, EditEntries &entries)
 {
-    return applyModelOption(option, entries, nullptr);
-}
-
-std::optional<Refusal> applyModelOption(const GivenOption &option, EditEntries &entries,
-                                        std::string *title, std::string *notes)
-{
-    if (option.name == "--model") {
-        const ModelFileRead read = readModelFile(QFile::decodeName(QByteArray::fromStdString(option.value)));
-        if (!read.ok())
-            return Refusal{"--model " + read.message().toStdString()};
-        if (!read.document)
-            return Refusal{"--model \"" + option.value + "\" holds a life cycle of "
-                   + std::to_string(read.stageDocument->model.size())
-                   + " stages; this command takes a 4-class Leslie model only"};
-        entries = modelEntries(read.document->values);
-        if (title)
-            *title = read.document->title.toStdString();
-        if (notes)
-            *notes = read.document->notes.toStdString();
-        return std::nullopt;
-    }
     std::vector<std::string *> cells;
     std::vector<std::string> names;
     std::string shape;
@@ -117,6 +146,7 @@ std::optional<Refusal> applyModelOption(const GivenOption &option, EditEntries &
     return std::nullopt;
 }
 
+// The first rule the values together break, in words, or nothing.
 std::optional<std::string> brokenRuleOf(const EditEntries &entries)
 {
     // Each value was checked as its option was read; what is left is a rule of the values
@@ -137,6 +167,195 @@ std::optional<std::string> brokenRuleOf(const EditEntries &entries)
         return said(CliText::tr("a number of animals must be 0 or more"));
     }
     return std::nullopt;
+}
+
+bool isLifeCycleOption(const std::string &name)
+{
+    return name == "--stages" || name == "--transitions" || name == "--reproduction"
+           || name == "--clonal";
+}
+
+std::string quoted(const GivenOption &option)
+{
+    return option.name + " \"" + option.value + "\"";
+}
+
+std::string stagesText(int n)
+{
+    return std::to_string(n) + (n == 1 ? " stage" : " stages");
+}
+
+// How a life cycle's texts were refused: the option and its value, then where and why.
+Refusal refusedText(const GivenOption &option, const StageTextRead &read)
+{
+    // A value against a rule is a value's refusal; a wrong count of rows or values a slip
+    // of the command line's form.
+    return Refusal{quoted(option) + ": " + read.problem, read.value > 0};
+}
+
+ModelValues leslieValues(const LeslieModel &leslie)
+{
+    ModelValues values;
+    for (size_t c = 0; c < 4; ++c)
+        values.fecundities[c] = leslie.M[c];
+    for (size_t i = 0; i < 3; ++i)
+        values.survival[i] = leslie.M[4 * (i + 1) + i];
+    values.n0 = leslie.n0;
+    values.harvest = leslie.harvest;
+    return values;
+}
+
+} // namespace
+
+ModelOptionsReader::ModelOptionsReader(const std::vector<GivenOption> &given)
+{
+    for (const GivenOption &option : given) {
+        if (!isLifeCycleOption(option.name))
+            continue;
+        m_lifeCycle = true;
+        if (m_firstCycleOption.empty() || option.name == "--stages")
+            m_firstCycleOption = option.name;
+    }
+}
+
+std::optional<Refusal> ModelOptionsReader::take(const GivenOption &option)
+{
+    if (option.name == "--model")
+        return takeModelFile(option);
+    if (!m_lifeCycle)
+        return applyLeslieOption(option, m_model.entries);
+    if (option.name == "--matrix") {
+        if (m_firstCycleOption.empty())
+            return Refusal{quoted(option) + ": --model's file gives its model as a life cycle of "
+                           + stagesText(m_fileCycle->size())
+                           + ": change it with --transitions and --reproduction"};
+        return Refusal{quoted(option) + ": a 4-class Leslie matrix cannot be given with "
+                       + m_firstCycleOption
+                       + ": give the life cycle's --transitions and --reproduction instead"};
+    }
+    // The stages may come after the rows and lists that are read for them.
+    m_cycleOptions.push_back(option);
+    return std::nullopt;
+}
+
+std::optional<Refusal> ModelOptionsReader::takeModelFile(const GivenOption &option)
+{
+    const ModelFileRead read = readModelFile(QFile::decodeName(QByteArray::fromStdString(option.value)));
+    if (!read.ok())
+        return Refusal{"--model " + read.message().toStdString()};
+    const StageModelDocument document = read.asStageModel();
+    m_model.title = document.title.toStdString();
+    m_model.notes = document.notes.toStdString();
+    m_model.source = document.source.toStdString();
+    if (read.stageDocument)
+        m_lifeCycle = true;
+    if (m_lifeCycle)
+        m_fileCycle = document.model;
+    else
+        m_model.entries = modelEntries(read.document->values);
+    return std::nullopt;
+}
+
+std::optional<Refusal> ModelOptionsReader::finish()
+{
+    if (m_lifeCycle) {
+        if (const auto refusal = buildLifeCycle())
+            return refusal;
+    }
+    if (m_model.lifeCycle)
+        return std::nullopt;
+    if (const auto message = brokenRuleOf(m_model.entries))
+        return Refusal{*message, true};
+    return std::nullopt;
+}
+
+std::optional<Refusal> ModelOptionsReader::buildLifeCycle()
+{
+    const auto given = [this](const char *name) {
+        const auto found = std::find_if(m_cycleOptions.begin(), m_cycleOptions.end(),
+                                        [name](const GivenOption &o) { return o.name == name; });
+        return found == m_cycleOptions.end() ? nullptr : &*found;
+    };
+    StageModel cycle;
+    if (const GivenOption *stages = given("--stages")) {
+        const StageNamesRead names = readStageNames(stages->value);
+        if (!names.ok())
+            return refusedText(*stages, names);
+        const int n = int(names.names.size());
+        if (m_fileCycle && m_fileCycle->size() != n)
+            return Refusal{quoted(*stages) + " names " + stagesText(n) + ", and --model's file has "
+                           + stagesText(m_fileCycle->size()) + ": give one name for each of them"};
+        if (m_fileCycle) {
+            cycle = *m_fileCycle;
+        } else {
+            for (const char *needed : {"--transitions", "--reproduction"}) {
+                if (!given(needed))
+                    return Refusal{"--stages needs " + std::string(needed)
+                                   + " ROWS as well: a life cycle has survival and growth (U) "
+                                     "and reproduction (F)"};
+            }
+            cycle = emptyStageModel(n);
+            cycle.n0.setConstant(10);
+        }
+        cycle.stages = names.names;
+    } else if (m_fileCycle) {
+        cycle = *m_fileCycle;
+    } else {
+        return Refusal{m_firstCycleOption + " needs --stages NAMES, or --model with a file: the "
+                       "stages its values are read for"};
+    }
+    for (const GivenOption &option : m_cycleOptions) {
+        if (const auto refusal = applyLifeCycleOption(option, cycle))
+            return refusal;
+    }
+    const StageModelCheck check = checkStageModel(cycle);
+    if (check.problem == StageModelProblem::SurvivalAboveOne)
+        return Refusal{"--transitions: the column of \"" + cycle.stages[size_t(check.stage)]
+                           + "\" adds up to " + numberText(cycle.U.col(check.stage).sum())
+                           + ": at most all of a stage can survive",
+                       true};
+    if (!strictValue(numberText(cycle.n0.sum())).ok())
+        return Refusal{"--n0: N(0) adds up to a total beyond the range of a double", true};
+    // Whatever the options let through still meets every rule of a model file.
+    const StageModelDocument document{QString::fromStdString(m_model.title),
+                                      QString::fromStdString(m_model.notes),
+                                      QString::fromStdString(m_model.source), cycle};
+    if (const QString problem = stageModelProblem(document); !problem.isEmpty())
+        return Refusal{problem.toStdString(), true};
+    if (const std::optional<LeslieModel> leslie = leslieFromStageModel(cycle))
+        m_model.entries = modelEntries(leslieValues(*leslie));
+    else
+        m_model.lifeCycle = std::move(cycle);
+    return std::nullopt;
+}
+
+std::optional<Refusal> ModelOptionsReader::applyLifeCycleOption(const GivenOption &option,
+                                                                StageModel &cycle)
+{
+    const int n = cycle.size();
+    Eigen::MatrixXd *matrix = option.name == "--transitions"    ? &cycle.U
+                              : option.name == "--reproduction" ? &cycle.F
+                              : option.name == "--clonal"       ? &cycle.C
+                                                                : nullptr;
+    if (matrix) {
+        StageRowsRead read = readStageRows(option.value, n);
+        if (!read.ok())
+            return refusedText(option, read);
+        *matrix = std::move(read.matrix);
+    } else if (option.name == "--n0" || option.name == "--harvest") {
+        StageValuesRead read = readStageValues(option.value, n);
+        if (!read.ok())
+            return refusedText(option, read);
+        (option.name == "--n0" ? cycle.n0 : cycle.harvest) = std::move(read.values);
+    }
+    return std::nullopt;
+}
+
+std::string lifeCycleNotTakenYet(const StageModel &cycle)
+{
+    return "the model is a life cycle of " + stagesText(cycle.size())
+           + ", not a 4-class Leslie model, and this command takes a 4-class Leslie model only "
+             "(run and save-model take a life cycle of any size)";
 }
 
 ModelRun::ModelRun(EditEntries entries)

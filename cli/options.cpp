@@ -110,6 +110,17 @@ std::optional<std::string> readOptions(const std::vector<std::string> &arguments
     return std::nullopt;
 }
 
+std::optional<std::string> readOptionsOnly(const std::vector<std::string> &arguments,
+                                           const std::vector<AcceptedOption> &accepted,
+                                           ReadOptions &read)
+{
+    if (auto problem = readOptions(arguments, accepted, read))
+        return problem;
+    if (!read.others.empty())
+        return unexpectedArgument(read.others.front());
+    return std::nullopt;
+}
+
 std::string unexpectedArgument(const std::string &argument)
 {
     return said(CliText::tr("unexpected argument \"%1\": every value follows its option")
@@ -121,7 +132,10 @@ std::string optionsHelp(const std::vector<AcceptedOption> &accepted)
     std::string help;
     const auto add = [&help](std::string label, const std::string &text) {
         label = "  " + label;
-        label.resize(std::max(label.size() + 1, kHelpColumn), ' ');
+        // A label too long for its column stands on a line of its own.
+        if (label.size() + 1 > kHelpColumn)
+            label += '\n';
+        label.resize(label.back() == '\n' ? label.size() + kHelpColumn : kHelpColumn, ' ');
         std::string lines = text;
         for (size_t at = lines.find('\n'); at != std::string::npos; at = lines.find('\n', at + 1))
             lines.insert(at + 1, std::string(kHelpColumn, ' '));

@@ -47,6 +47,12 @@ std::optional<std::string> readOptions(const std::vector<std::string> &arguments
                                        const std::vector<AcceptedOption> &accepted,
                                        ReadOptions &read);
 
+// readOptions() for a command that takes nothing but options: an argument that is neither an
+// option nor an option's value is refused as well.
+std::optional<std::string> readOptionsOnly(const std::vector<std::string> &arguments,
+                                           const std::vector<AcceptedOption> &accepted,
+                                           ReadOptions &read);
+
 // The refusal of an argument that is neither an option nor an option's value.
 std::string unexpectedArgument(const std::string &argument);
 

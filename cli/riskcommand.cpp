@@ -131,6 +131,9 @@ int risk(const std::vector<std::string> &arguments, std::ostream &out, std::ostr
         return read.valuesRefused ? refuseValues(err, who, read.refusal)
                                   : refuse(err, who, read.refusal);
     const RiskCommandLine &line = *read.commandLine;
+    // The one place a life cycle of any size waits for the risk engine of any size.
+    if (line.lifeCycle)
+        return refuseValues(err, who, lifeCycleNotTakenYet(*line.lifeCycle));
     const RiskOutcome outcome = runRisk(line.model, line.settings);
     // The options were checked against the same rules, so the run is never refused here; it
     // can fail only where the system gives it no thread.

@@ -52,8 +52,7 @@ std::optional<Refusal> readWhole(const GivenOption &option, int low, int high, i
 
 std::vector<AcceptedOption> riskOptions()
 {
-    std::vector<AcceptedOption> accepted = kModelOptions;
-    const std::vector<AcceptedOption> own{
+    return withModelOptions({
         {"--cv-survival", "X",
          QT_TRANSLATE_NOOP("CliText",
                            "coefficient of variation of each survival rate (default 0);\n"
@@ -83,21 +82,17 @@ std::vector<AcceptedOption> riskOptions()
         {"--out", "FILE.csv",
          QT_TRANSLATE_NOOP("CliText",
                            "also write the columns t, risk, p5, p25, p50, p75, p95, mean,\n"
-                           "deterministic into FILE.csv")}};
-    accepted.insert(accepted.end(), own.begin(), own.end());
-    return accepted;
+                           "deterministic into FILE.csv")}});
 }
 
 RiskOptionsRead readRiskOptions(const std::vector<std::string> &arguments)
 {
     ReadOptions given;
-    if (const auto problem = readOptions(arguments, riskOptions(), given))
+    if (const auto problem = readOptionsOnly(arguments, riskOptions(), given))
         return refused(*problem);
-    if (!given.others.empty())
-        return refused(unexpectedArgument(given.others.front()));
 
     const double unlimited = HUGE_VAL;
-    EditEntries entries;
+    ModelOptionsReader model(given.options);
     RiskCommandLine line;
     RiskSettings &s = line.settings;
     for (const GivenOption &option : given.options) {
@@ -127,18 +122,22 @@ RiskOptionsRead readRiskOptions(const std::vector<std::string> &arguments)
                 problem = Refusal{"--out needs a file name"};
             line.out = option.value;
         } else
-            problem = applyModelOption(option, entries);
+            problem = model.take(option);
         if (problem)
             return refused(problem->text, problem->ofValues);
     }
-    if (const auto message = brokenRuleOf(entries))
-        return refused(*message, true);
+    if (const auto problem = model.finish())
+        return refused(problem->text, problem->ofValues);
 
-    const ModelRun run(entries);
-    // The fields hold number texts written just now, so they always read back.
-    modelFromFields(run.simulation.fields(), line.model);
-    if (const auto refusal = riskRefusal(line.model, s))
-        return refused(*refusal, true);
+    if (model.model().lifeCycle) {
+        line.lifeCycle = model.model().lifeCycle;
+    } else {
+        const ModelRun run(model.model().entries);
+        // The fields hold number texts written just now, so they always read back.
+        modelFromFields(run.simulation.fields(), line.model);
+        if (const auto refusal = riskRefusal(line.model, s))
+            return refused(*refusal, true);
+    }
     RiskOptionsRead read;
     read.commandLine = std::move(line);
     return read;

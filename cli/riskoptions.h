@@ -3,6 +3,7 @@
 #include "cli/options.h"
 #include "demography/analysis.h"
 #include "model/editentries.h"
+#include "demography/stagemodel.h"
 #include "demography/stochastic.h"
 
 #include <optional>
@@ -14,6 +15,9 @@ namespace velmora {
 // What "velmora-cli risk" was asked to do.
 struct RiskCommandLine {
     PopulationModel model; // read from the main window's fields after "Go Back" with the values
+    // A life cycle that is not a 4-class Leslie model, in place of `model`; `settings` are not
+    // yet checked against it.
+    std::optional<StageModel> lifeCycle;
     RiskSettings settings;
     bool json = false;
     std::optional<std::string> out; // the CSV file to write

@@ -3,10 +3,15 @@
 #include "cli/modeloptions.h"
 #include "export/historyfiles.h"
 #include "export/historywriter.h"
+#include "export/safewrite.h"
+#include "export/tablecsv.h"
+#include "base/numbertext.h"
+#include "demography/stagemodel.h"
 
 #include <QFile>
 
 #include <algorithm>
+#include <cmath>
 #include <ostream>
 
 namespace velmora {
@@ -17,35 +22,39 @@ constexpr int kDefaultSteps = 10;
 
 std::vector<AcceptedOption> runOptions()
 {
-    std::vector<AcceptedOption> accepted = kModelOptions;
-    accepted.push_back({"--steps", "K",
-                        QT_TRANSLATE_NOOP("CliText",
-                                          "number of Project/Transit pairs, 0 to 1000 (default 10)")});
-    accepted.push_back(
-        {"--out", "BASE",
-         QT_TRANSLATE_NOOP("CliText",
-                           "after the run, write the four files \"Save\" writes for the name\n"
-                           "BASE.txt: BASE-age structure.txt, BASE-age distribution.txt,\n"
-                           "BASE-total population and growth rate.txt and\n"
-                           "BASE-growth-birth-death-survival-rate.txt (BASE takes no ending)")});
-    return accepted;
+    return withModelOptions(
+        {{"--steps", "K",
+          QT_TRANSLATE_NOOP("CliText", "number of steps (Project/Transit pairs), 0 to 1000\n"
+                                       "(default 10)")},
+         {"--out", "BASE",
+          QT_TRANSLATE_NOOP("CliText",
+                            "after the run, write the four files \"Save\" writes for the name\n"
+                            "BASE.txt: BASE-age structure.txt, BASE-age distribution.txt,\n"
+                            "BASE-total population and growth rate.txt and\n"
+                            "BASE-growth-birth-death-survival-rate.txt (BASE takes no ending);\n"
+                            "a 4-class model only")},
+         {"--csv", "FILE",
+          QT_TRANSLATE_NOOP("CliText", "also write the table printed into FILE as CSV")}});
 }
 
 std::string runHelp()
 {
-    return std::string("Usage: velmora-cli run [--model FILE] [--matrix LIST] [--n0 LIST] "
-                       "[--harvest LIST]\n"
-                       "                       [--steps K] [--out BASE]\n\n"
-                       "Runs K Project/Transit pairs as the main window does and prints N(t), the\n"
-                       "total and the growth rate of every step. It stops early at a rejected\n"
-                       "step or at the end of the simulation, and says so.\n\n"
-                       "Options:\n")
-           + optionsHelp(runOptions()) + said(CliText::tr(kValuesHelp))
-           + "Exit status 0 when done; 1 with one line on standard error when a step was\n"
-             "refused (a number beyond the range of a double), a history file cannot be\n"
-             "written (the files hold the steps that were run; the files before a failed one\n"
-             "stay written) or standard output cannot be written; 2 with one line on standard\n"
-             "error, and nothing done, for a bad option or value.\n";
+    return modelCommandHelp(
+        {"run",
+         {"[--steps K] [--out BASE] [--csv FILE]"},
+         {"[--steps K] [--csv FILE]"},
+         "Runs K Project/Transit pairs as the main window does and prints N(t), the\n"
+         "total and the growth rate of every step. It stops early at a rejected\n"
+         "step or at the end of the simulation, and says so. A life cycle that is not\n"
+         "a 4-class Leslie model is stepped as the Life cycle window does,\n"
+         "N(t+1) = (U + F + C) N(t) - H with negative stages 0: one row a step with t,\n"
+         "each stage by name, the total and the growth rate N(t)/N(t-1).\n",
+         "Exit status 0 when done; 1 with one line on standard error when a step was\n"
+         "refused (a number beyond the range of a double), a history or CSV file cannot\n"
+         "be written (the files hold the steps that were run; the files before a failed\n"
+         "one stay written) or standard output cannot be written; 2 with one line on\n"
+         "standard error, and nothing done, for a bad option or value.\n"},
+        runOptions());
 }
 
 // The base name as the file system spells it; refused (empty) where the export would refuse
@@ -64,52 +73,118 @@ std::string oneLine(std::string text)
     return text;
 }
 
-// Runs the steps and prints the table; returns why a step was refused, if one was.
-std::optional<std::string> runSteps(int steps, ModelRun &run, std::ostream &out)
+// What a run printed: its table and the sentence that ends it.
+struct StepTable {
+    std::vector<std::vector<std::string>> rows; // the head, then one row a step
+    std::string ending;
+    std::optional<std::string> refused; // why a step was refused, if one was
+};
+
+// Runs the steps as the main window does.
+StepTable leslieSteps(int steps, ModelRun &run)
 {
     Simulation &sim = run.simulation;
     std::string message;
     sim.onMessage = [&message](const ModelMessage &m) { message = m.text; };
 
     const MainFields &f = sim.fields();
-    std::vector<std::vector<std::string>> rows;
-    rows.push_back({"t", "N0", "N1", "N2", "N3", "total", "growth rate"});
-    rows.push_back({f.simu0, f.n1[0], f.n1[1], f.n1[2], f.n1[3], f.total1, ""});
-
-    std::optional<std::string> refused;
-    std::string ending = "Ran " + std::to_string(steps) + " Project/Transit pairs.";
+    StepTable table;
+    table.rows.push_back({"t", "N0", "N1", "N2", "N3", "total", "growth rate"});
+    table.rows.push_back({f.simu0, f.n1[0], f.n1[1], f.n1[2], f.n1[3], f.total1, ""});
+    table.ending = "Ran " + std::to_string(steps) + " Project/Transit pairs.";
     for (int k = 1; k <= steps; ++k) {
         const ProjectionOutcome outcome = sim.Projection();
         if (outcome == ProjectionOutcome::Counted) {
-            rows.push_back({f.simut, f.n2[0], f.n2[1], f.n2[2], f.n2[3], f.total2, f.growrate});
+            table.rows.push_back({f.simut, f.n2[0], f.n2[1], f.n2[2], f.n2[3], f.total2, f.growrate});
             sim.Transition();
             continue;
         }
         const std::string done = " Stopped after " + std::to_string(k - 1) + " of "
                                  + std::to_string(steps) + " Project/Transit pairs.";
         if (outcome == ProjectionOutcome::Rejected)
-            ending = "The projection to t = " + f.simut + " was rejected: Population size = 0."
-                     + done;
+            table.ending = "The projection to t = " + f.simut
+                           + " was rejected: Population size = 0." + done;
         else if (outcome == ProjectionOutcome::Ended)
-            ending = "Population size = 0.  End of simulation.";
+            table.ending = "Population size = 0.  End of simulation.";
         else
-            refused = ending = oneLine(message) + done;
+            table.refused = table.ending = oneLine(message) + done;
         break;
     }
+    return table;
+}
 
-    std::vector<size_t> widths(rows.front().size(), 0);
-    for (const auto &cells : rows)
+// A value as the table shows it, where its text reads back as a number.
+std::optional<std::string> shownValue(double value)
+{
+    std::string text = numberText(value);
+    if (!std::isfinite(value) || !strictValue(text).ok())
+        return std::nullopt;
+    return text;
+}
+
+// Steps a life cycle as the Life cycle window does; a population that is gone ends the run.
+StepTable lifeCycleSteps(int steps, const StageModel &cycle)
+{
+    StepTable table;
+    std::vector<std::string> head{"t"};
+    head.insert(head.end(), cycle.stages.begin(), cycle.stages.end());
+    head.insert(head.end(), {"total", "growth rate"});
+    table.rows.push_back(head);
+    table.ending = "Ran " + std::to_string(steps) + (steps == 1 ? " step." : " steps.");
+
+    // The checks of the options let only numbers through that the table shows.
+    Eigen::VectorXd n = cycle.n0;
+    double total = n.sum();
+    const auto addRow = [&table](int t, const Eigen::VectorXd &values, double sum,
+                                 const std::string &growth) {
+        std::vector<std::string> cells{integerText(t)};
+        for (const double value : values)
+            cells.push_back(*shownValue(value));
+        cells.insert(cells.end(), {*shownValue(sum), growth});
+        table.rows.push_back(std::move(cells));
+    };
+    addRow(0, n, total, "");
+    for (int t = 1; t <= steps; ++t) {
+        const std::string done = " Stopped after " + std::to_string(t - 1) + " of "
+                                 + std::to_string(steps) + " steps.";
+        if (total == 0) {
+            table.ending = "Population size = 0 at t = " + std::to_string(t - 1)
+                           + ": nothing is left to project." + done;
+            break;
+        }
+        const Eigen::VectorXd next = stageStep(cycle, n);
+        const double nextTotal = next.sum();
+        const auto growth = shownValue(nextTotal / total);
+        const bool shown = growth && shownValue(nextTotal)
+                           && std::all_of(next.begin(), next.end(),
+                                          [](double value) { return shownValue(value).has_value(); });
+        if (!shown) {
+            table.refused = table.ending = "The step to t = " + std::to_string(t)
+                                           + " gives a number beyond the range of a double."
+                                           + done;
+            break;
+        }
+        addRow(t, next, nextTotal, *growth);
+        n = next;
+        total = nextTotal;
+    }
+    return table;
+}
+
+void printTable(const StepTable &table, std::ostream &out)
+{
+    std::vector<size_t> widths(table.rows.front().size(), 0);
+    for (const auto &cells : table.rows)
         for (size_t c = 0; c < cells.size(); ++c)
             widths[c] = std::max(widths[c], cells[c].size());
-    for (const auto &cells : rows) {
+    for (const auto &cells : table.rows) {
         std::string line;
         for (size_t c = 0; c < cells.size(); ++c)
             line += std::string(widths[c] - cells[c].size() + (c > 0 ? 2 : 0), ' ') + cells[c];
         line.erase(line.find_last_not_of(' ') + 1);
         out << line << '\n';
     }
-    out << ending << '\n';
-    return refused;
+    out << table.ending << '\n';
 }
 
 std::string fileText(const QString &fileName)
@@ -136,17 +211,30 @@ int writeFiles(Module1 &history, const QString &base, const std::string &who, st
     return kExitOk;
 }
 
+// Writes the table as CSV; reports the failure.
+int writeCsv(const StepTable &table, const std::string &file, const std::string &who,
+             std::ostream &out, std::ostream &err)
+{
+    const QString fileName = QFile::decodeName(QByteArray::fromStdString(file));
+    if (const auto failure = writeFileSafely(fileName, QByteArray::fromStdString(csvText(table.rows)))) {
+        err << who << ": the file \"" << file
+            << "\" could not be written: " << oneLine(failure->reason.toStdString()) << '\n';
+        return kExitFailed;
+    }
+    out << "Wrote " << file << '\n';
+    return kExitOk;
+}
+
 int runCommand(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err)
 {
     const std::string who = "velmora-cli run";
     ReadOptions given;
-    if (const auto problem = readOptions(arguments, runOptions(), given))
+    if (const auto problem = readOptionsOnly(arguments, runOptions(), given))
         return refuse(err, who, *problem);
-    if (!given.others.empty())
-        return refuse(err, who, unexpectedArgument(given.others.front()));
-    EditEntries entries;
+    ModelOptionsReader model(given.options);
     int steps = kDefaultSteps;
     std::optional<QString> base;
+    std::optional<std::string> csv;
     for (const GivenOption &option : given.options) {
         if (option.name == "--steps") {
             const auto value = wholeNumber(option.value, 0, kLastTime);
@@ -163,19 +251,40 @@ int runCommand(const std::vector<std::string> &arguments, std::ostream &out, std
                               "--out \"" + option.value
                                   + "\" names a folder; give a base name in it, such as \""
                                   + option.value + "run\"");
-        } else if (const auto problem = applyModelOption(option, entries)) {
+        } else if (option.name == "--csv") {
+            if (option.value.empty() || option.value.back() == '/')
+                return refuse(err, who, "--csv \"" + option.value + "\" needs a file name");
+            csv = option.value;
+        } else if (const auto problem = model.take(option)) {
             return refuseOption(err, who, *problem);
         }
     }
-    if (const auto message = brokenRuleOf(entries))
-        return refuseValues(err, who, *message);
+    if (const auto problem = model.finish())
+        return refuseOption(err, who, *problem);
 
-    ModelRun run(entries);
-    const std::optional<std::string> refused = runSteps(steps, run, out);
+    const ChosenModel &chosen = model.model();
+    std::optional<ModelRun> run;
+    StepTable table;
+    if (chosen.lifeCycle) {
+        if (base)
+            return refuse(err, who,
+                          "--out \"" + fileText(*base)
+                              + "\": the four history files are those of a 4-class model, and "
+                                "this model is a life cycle of "
+                              + std::to_string(chosen.lifeCycle->size())
+                              + " stages: write its table with --csv FILE");
+        table = lifeCycleSteps(steps, *chosen.lifeCycle);
+    } else {
+        run.emplace(chosen.entries);
+        table = leslieSteps(steps, *run);
+    }
+    printTable(table, out);
     // The files hold the steps that were run, also when a refused step ended the run early.
-    const int written = base ? writeFiles(*run.history, *base, who, out, err) : kExitOk;
-    if (refused) {
-        err << who << ": " << *refused << '\n';
+    int written = base ? writeFiles(*run->history, *base, who, out, err) : kExitOk;
+    if (csv && writeCsv(table, *csv, who, out, err) != kExitOk)
+        written = kExitFailed;
+    if (table.refused) {
+        err << who << ": " << *table.refused << '\n';
         return kExitFailed;
     }
     return written;
@@ -184,8 +293,9 @@ int runCommand(const std::vector<std::string> &arguments, std::ostream &out, std
 } // namespace
 
 const Command kRunCommand{"run",
-                          "run Project/Transit steps of a model, print every step and, with "
-                          "--out,\nwrite the four history files that \"Save\" writes",
+                          "run Project/Transit steps of a model or a life cycle, print every step,\n"
+                          "write the table with --csv and, with --out, the four history files\n"
+                          "that \"Save\" writes",
                           runHelp, runCommand};
 
 } // namespace velmora

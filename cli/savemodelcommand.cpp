@@ -15,36 +15,35 @@ namespace {
 
 std::vector<AcceptedOption> saveModelOptions()
 {
-    std::vector<AcceptedOption> accepted = kModelOptions;
-    accepted.push_back(
-        {"--title", "TEXT",
-         QT_TRANSLATE_NOOP("CliText", "one line of at most 100 characters, shown with the model\n"
-                                      "(default: the title of --model's file, else none)")});
-    accepted.push_back(
-        {"--notes", "TEXT",
-         QT_TRANSLATE_NOOP("CliText", "what the student should look for; a line break in TEXT\n"
-                                      "(bash: $'one\\ntwo') starts a new line (default: the notes\n"
-                                      "of --model's file, else none)")});
-    accepted.push_back({"--force", "",
-                        QT_TRANSLATE_NOOP("CliText", "replace FILE if it is there already")});
-    return accepted;
+    return withModelOptions(
+        {{"--title", "TEXT",
+          QT_TRANSLATE_NOOP("CliText", "one line of at most 100 characters, shown with the model\n"
+                                       "(default: the title of --model's file, else none)")},
+         {"--notes", "TEXT",
+          QT_TRANSLATE_NOOP("CliText", "what the student should look for; a line break in TEXT\n"
+                                       "(bash: $'one\\ntwo') starts a new line (default: the notes\n"
+                                       "of --model's file, else none)")},
+         {"--force", "",
+          QT_TRANSLATE_NOOP("CliText", "replace FILE if it is there already")}});
 }
 
 std::string saveModelHelp()
 {
-    return std::string("Usage: velmora-cli save-model [--model FILE] [--matrix LIST] [--n0 LIST] "
-                       "[--harvest LIST]\n"
-                       "                              [--title TEXT] [--notes TEXT] [--force] FILE\n\n"
-                       "Writes a model file (.velmora) that \"Open model...\" of the main window and\n"
-                       "--model read: the default model, or the model of --model, with the other\n"
-                       "model options over it. A FILE without an ending gets \".velmora\". A file\n"
-                       "already there is left as it is, unless --force is given.\n\n"
-                       "Options:\n")
-           + optionsHelp(saveModelOptions()) + said(CliText::tr(kValuesHelp))
-           + "\nExit status 0 when written; 1 with one line on standard error when the file\n"
-             "cannot be written (a file already there is left as it was); 2 with one line on\n"
-             "standard error, and nothing written, for a bad option or value or for a FILE\n"
-             "already there without --force.\n";
+    return modelCommandHelp(
+        {"save-model",
+         {"[--title TEXT] [--notes TEXT] [--force] FILE"},
+         {},
+         "Writes a model file (.velmora) that \"Open model...\" of the main window and\n"
+         "--model read: the default model, or the model of --model, with the other\n"
+         "model options over it. A FILE without an ending gets \".velmora\". A file\n"
+         "already there is left as it is, unless --force is given. A 4-class Leslie\n"
+         "model is written as a version 1 file, any other life cycle as version 2; the\n"
+         "source of --model's file is kept.\n",
+         "\nExit status 0 when written; 1 with one line on standard error when the file\n"
+         "cannot be written (a file already there is left as it was); 2 with one line on\n"
+         "standard error, and nothing written, for a bad option or value or for a FILE\n"
+         "already there without --force.\n"},
+        saveModelOptions());
 }
 
 std::string fileText(const QString &fileName)
@@ -71,9 +70,7 @@ int saveModel(const std::vector<std::string> &arguments, std::ostream &out, std:
     // As the save dialog does: a name without an ending becomes a model file's name.
     if (QFileInfo(fileName).suffix().isEmpty())
         fileName += QStringLiteral(".") + QLatin1String(kModelFileSuffix);
-    EditEntries entries;
-    std::string title;
-    std::string notes;
+    ModelOptionsReader model(given.options);
     std::optional<std::string> givenTitle;
     std::optional<std::string> givenNotes;
     bool force = false;
@@ -84,21 +81,28 @@ int saveModel(const std::vector<std::string> &arguments, std::ostream &out, std:
             givenTitle = option.value;
         else if (option.name == "--notes")
             givenNotes = option.value;
-        else if (const auto problem = applyModelOption(option, entries, &title, &notes))
+        else if (const auto problem = model.take(option))
             return refuseOption(err, who, *problem);
     }
-    if (const auto message = brokenRuleOf(entries))
-        return refuseValues(err, who, *message);
+    if (const auto problem = model.finish())
+        return refuseOption(err, who, *problem);
 
-    ModelDocument document;
-    document.title = QString::fromStdString(givenTitle.value_or(title));
-    document.notes = QString::fromStdString(givenNotes.value_or(notes));
-    // The values as the main window would show them after "Go Back": 15 digits each.
-    const ModelRun run(entries);
-    document.values = *currentModelValues(run.simulation);
-    QString problem = modelTextProblem(document);
-    if (problem.isEmpty())
-        problem = modelValuesProblem(document.values);
+    const ChosenModel &chosen = model.model();
+    const QString title = QString::fromStdString(givenTitle.value_or(chosen.title));
+    const QString notes = QString::fromStdString(givenNotes.value_or(chosen.notes));
+    const QString source = QString::fromStdString(chosen.source);
+    ModelDocument document{title, notes, {}, source};
+    QString problem;
+    if (chosen.lifeCycle) {
+        problem = stageModelProblem({title, notes, source, *chosen.lifeCycle});
+    } else {
+        // The values as the main window would show them after "Go Back": 15 digits each.
+        const ModelRun run(chosen.entries);
+        document.values = *currentModelValues(run.simulation);
+        problem = modelTextProblem(document);
+        if (problem.isEmpty())
+            problem = modelValuesProblem(document.values);
+    }
     if (!problem.isEmpty())
         return refuseValues(err, who, problem.toStdString());
 
@@ -108,7 +112,10 @@ int saveModel(const std::vector<std::string> &arguments, std::ostream &out, std:
                             said(CliText::tr("the file \"%1\" is there already; give --force to "
                                              "replace it")
                                      .arg(fileName)));
-    const ModelFileWrite written = writeModelFile(fileName, document);
+    const ModelFileWrite written =
+        chosen.lifeCycle
+            ? writeModelFile(fileName, StageModelDocument{title, notes, source, *chosen.lifeCycle})
+            : writeModelFile(fileName, document);
     if (!written.ok) {
         err << who << ": " << written.message.toStdString() << '\n';
         return kExitFailed;

@@ -1,7 +1,8 @@
 // The risk command's options, one argument a line, with arbitrary texts. A refusal is one line;
 // accepted options are settings the run takes, and a short run of them gives finite shares,
-// ordered percentiles and a risk that never falls.
+// ordered percentiles and a risk that never falls; a life cycle accepted meets its rules.
 #include "cli/riskoptions.h"
+#include "demography/leslie.h"
 #include "fuzz/fuzzcheck.h"
 
 #include <cmath>
@@ -29,6 +30,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     }
     const RiskCommandLine &line = *read.commandLine;
+    if (line.lifeCycle) {
+        // A life cycle handed over meets every rule and is not the 4-class model in disguise.
+        require(checkStageModel(*line.lifeCycle).ok(), "a life cycle that breaks a rule", input);
+        require(!leslieFromStageModel(*line.lifeCycle), "a 4-class Leslie model taken as a life cycle",
+                input);
+        return 0;
+    }
     require(!riskRefusal(line.model, line.settings), "accepted settings the run refuses", input);
 
     // The same model and settings, on a scale a fuzzer can afford.

@@ -19,18 +19,8 @@ std::vector<std::string> split(const std::string &text, char separator)
     return parts;
 }
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
-
-std::string trimmed(const std::string &text)
-{
-    size_t begin = 0;
-    size_t end = text.size();
-    while (begin < end && isBlank(text[begin]))
-        ++begin;
-    while (end > begin && isBlank(text[end - 1]))
-        --end;
-    return text.substr(begin, end - begin);
-}
+// A value or name typed over several lines keeps its line breaks around it.
+std::string trimmed(const std::string &text) { return trimmedBlanks(text, true); }
 
 // The code points of UTF-8 text, or nothing when the bytes are not UTF-8 (overlong forms,
 // surrogates and values past U+10FFFF included).
@@ -68,7 +58,7 @@ bool readValue(const std::string &text, const std::string &at, double &value, st
         problem = at + " is empty";
         return false;
     }
-    const ReadResult read = strictValue(text);
+    const ReadResult read = strictValue(shown);
     if (read.status == ReadStatus::NotANumber) {
         problem = at + ": \"" + shown + "\" is not a number";
         return false;

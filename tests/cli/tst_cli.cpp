@@ -54,12 +54,6 @@ QStringList filesIn(const QString &folder)
     return QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
 }
 
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 } // namespace
 
 class TestCli : public QObject {
@@ -484,9 +478,9 @@ void TestCli::runWritesWhatSaveWrites()
     QCOMPARE(filesIn(dir.filePath("save")), historyFiles("run"));
     QCOMPARE(filesIn(dir.filePath("cli")), historyFiles("run"));
     for (const QString &ending : kEndings) {
-        const QByteArray saved = contents(dir.filePath("save/run" + ending));
+        const QByteArray saved = fileContents(dir.filePath("save/run" + ending));
         QVERIFY(saved.count("\r\n") >= 2);
-        QCOMPARE(contents(dir.filePath("cli/run" + ending)), saved);
+        QCOMPARE(fileContents(dir.filePath("cli/run" + ending)), saved);
     }
 }
 

@@ -39,6 +39,9 @@ void TestStageRows::rows_data()
     QTest::addRow("blanks and exponents") << " 0 , 1e-3 ;\t.5,8E-1 " << 2
                                           << QList<double>{0, 0.001, 0.5, 0.8} << "" << 0 << 0;
     QTest::addRow("one stage") << "1.5" << 1 << QList<double>{1.5} << "" << 0 << 0;
+    // Rows typed over several lines of a shell: the line breaks around a value are blanks.
+    QTest::addRow("a row a line") << "0,2;\n0.5,0.8\n" << 2 << QList<double>{0, 2, 0.5, 0.8} << ""
+                                  << 0 << 0;
     // A decimal comma splits a value in two.
     QTest::addRow("decimal comma")
         << "0,2;0,5,0.8" << 2 << QList<double>{}

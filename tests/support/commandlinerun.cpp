@@ -2,6 +2,8 @@
 
 #include "cli/commandline.h"
 
+#include <QFile>
+
 #include <sstream>
 #include <string>
 #include <vector>
@@ -20,6 +22,12 @@ CommandLineResult runVelmoraCli(const QStringList &arguments)
     r.out = QString::fromStdString(out.str());
     r.err = QString::fromStdString(err.str());
     return r;
+}
+
+QByteArray fileContents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace velmora

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -14,5 +15,8 @@ struct CommandLineResult {
 
 // Runs velmora-cli in this process on the arguments after the program name.
 CommandLineResult runVelmoraCli(const QStringList &arguments);
+
+// The bytes of a file velmora-cli wrote; empty when it cannot be read.
+QByteArray fileContents(const QString &path);
 
 } // namespace velmora
