@@ -134,8 +134,9 @@ void TestDensity::oneStageMaximumSustainableYield()
     QFETCH(double, restAtMsy);
     const DensityModel model = built(oneStage(s, f), DensityForm(form), 100.0);
     QCOMPARE(restingPopulation(model)->sum(), 100.0);
-    const std::optional<YieldAnalysis> analysis = analyseYield(model, YieldSettings{50, {}});
-    QVERIFY(analysis);
+    const YieldOutcome outcome = analyseYield(model, YieldSettings{50, {}});
+    QCOMPARE(outcome.status, YieldStatus::Done);
+    const std::optional<YieldAnalysis> analysis = outcome.analysis;
     for (const YieldCurve &curve : analysis->curves) {
         const QByteArray way = QByteArray::number(int(curve.way));
         QVERIFY2(std::abs(curve.best.yield - msy) <= 1e-6 * msy, way);
@@ -163,7 +164,7 @@ void TestDensity::quotaKnifeEdge()
 {
     const double s = 0.5, f = 1.5, K = 100.0, b = (f / (1 - s) - 1) / K;
     const DensityModel model = built(oneStage(s, f), DensityForm::BevertonHolt, K);
-    const YieldAnalysis analysis = *analyseYield(model, YieldSettings{20, {}});
+    const YieldAnalysis analysis = analyseYield(model, YieldSettings{20, {}}).analysis;
     const YieldCurve &quota = curveOf(analysis, HarvestWay::Quota);
     const double q = quota.cautious.level;
     const double A = (s - 1) * b, B = s - 1 + f - q * b, C = -q;
@@ -214,7 +215,7 @@ void TestDensity::leslieRestingStructure()
         const Eigen::VectorXd rest = *restingPopulation(model);
         QVERIFY((rest / rest.sum() - w).cwiseAbs().maxCoeff() < 1e-12);
         QVERIFY((unharvestedStep(model, rest) - rest).cwiseAbs().maxCoeff() < 1e-9);
-        const YieldAnalysis analysis = *analyseYield(model, YieldSettings{40, {}});
+        const YieldAnalysis analysis = analyseYield(model, YieldSettings{40, {}}).analysis;
         const YieldCurve &quota = curveOf(analysis, HarvestWay::Quota);
         QVERIFY(quota.unstableRestPoint);
         QVERIFY(quota.unstableRestPoint->n.sum() < quota.cautious.settled.sum());
@@ -228,7 +229,7 @@ void TestDensity::leslieRestingStructure()
 void TestDensity::chaoticRickerIsReportedNotLoopedOver()
 {
     const DensityModel model = built(oneStage(0.0, std::exp(3.0)), DensityForm::Ricker, 100.0);
-    const YieldAnalysis analysis = *analyseYield(model, YieldSettings{20, {}});
+    const YieldAnalysis analysis = analyseYield(model, YieldSettings{20, {}}).analysis;
     const YieldPoint &unharvested = curveOf(analysis, HarvestWay::Rate).points.front();
     QCOMPARE(unharvested.settling, Settling::Irregular);
     QCOMPARE(unharvested.yield, 0.0);
