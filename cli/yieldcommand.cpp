@@ -136,12 +136,9 @@ int yield(const std::vector<std::string> &arguments, std::ostream &out, std::ost
 {
     const std::string who = "velmora-cli yield";
     ReadOptions given;
-    if (const auto problem = readOptions(arguments, yieldOptions(), given))
+    if (const auto problem = readOptionsOnly(arguments, yieldOptions(), given))
         return refuse(err, who, *problem);
-    if (!given.others.empty())
-        return refuse(err, who, unexpectedArgument(given.others.front()));
-    EditEntries entries;
-    std::string title;
+    ModelOptionsReader reader(given.options);
     std::optional<DensityForm> form;
     std::optional<double> capacity;
     std::string counted;
@@ -178,20 +175,21 @@ int yield(const std::vector<std::string> &arguments, std::ostream &out, std::ost
             if (!read || !read->ok() || !(read->value >= 0 && read->value <= 1))
                 return refuse(err, who, "--shock needs a share from 0 to 1");
             shock = read->value;
-        } else if (const auto problem = applyModelOption(option, entries, &title)) {
+        } else if (const auto problem = reader.take(option)) {
             return refuseOption(err, who, *problem);
         }
     }
+    if (const auto problem = reader.finish())
+        return refuseOption(err, who, *problem);
+    const ChosenModel &chosen = reader.model();
     if (!form)
         return refuse(err, who, "--density is missing: give beverton-holt, ricker or ceiling");
     if (!capacity)
         return refuse(err, who, "--capacity is missing: give K, the density at rest");
-    if (const auto message = brokenRuleOf(entries))
-        return refuseValues(err, who, *message);
-
-    ModelRun run(entries);
+    ModelRun run(chosen.entries);
     // The fields hold number texts written just now, so they always read back.
-    const StageModel model = stageModelOf(*currentModelValues(run.simulation));
+    const StageModel model = chosen.lifeCycle ? *chosen.lifeCycle
+                                              : stageModelOf(*currentModelValues(run.simulation));
     DensitySettings settings{*form, *capacity, {}};
     YieldSettings yieldSettings;
     yieldSettings.points = points;
@@ -286,16 +284,20 @@ int yield(const std::vector<std::string> &arguments, std::ostream &out, std::ost
         return kExitOk;
     }
 
-    if (!title.empty())
-        out << "Model: " << title << "\n\n";
+    if (!chosen.title.empty())
+        out << "Model: " << chosen.title << "\n\n";
     out << "Density dependence: " << formName->shown << ", K = " << figure(*capacity)
         << ", R0 = " << figure(density.R0);
     if (*form != DensityForm::Ceiling)
         out << ", b = " << figure(density.b);
-    out << "\nAt rest without harvest:";
+    out << "\nAt rest without harvest, " << figure(analysis.resting.sum()) << " in all:\n";
+    size_t nameWidth = 0;
+    for (const std::string &name : model.stages)
+        nameWidth = std::max(nameWidth, name.size());
     for (int i = 0; i < model.size(); ++i)
-        out << ' ' << model.stages[size_t(i)] << " = " << figure(analysis.resting(i));
-    out << " (total " << figure(analysis.resting.sum()) << ")\n\n";
+        out << "  " << padded(model.stages[size_t(i)], nameWidth + 2) << figure(analysis.resting(i))
+            << '\n';
+    out << '\n';
     const std::vector<std::pair<std::string, size_t>> columns{
         {"way", 12}, {"MSY", 12}, {"at", 16}, {"total at MSY", 14},
         {"90 % of MSY at", 18}, {"unstable rest", 15}, {"smallest fatal loss", 0}};

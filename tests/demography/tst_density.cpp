@@ -26,6 +26,11 @@ DensityModel built(const StageModel &m, DensityForm form, double k)
     return *build.model;
 }
 
+const char *wayName(HarvestWay way)
+{
+    return way == HarvestWay::Quota ? "quota" : way == HarvestWay::Rate ? "rate" : "escapement";
+}
+
 const YieldCurve &curveOf(const YieldAnalysis &a, HarvestWay way)
 {
     return a.curves[static_cast<size_t>(way)];
@@ -44,6 +49,8 @@ private slots:
     void quotaKnifeEdge();
     void leslieRestingStructure();
     void chaoticRickerIsReportedNotLoopedOver();
+    void threeWaysShareOneMsy_data();
+    void threeWaysShareOneMsy();
 };
 
 void TestDensity::refusals_data()
@@ -237,6 +244,42 @@ void TestDensity::chaoticRickerIsReportedNotLoopedOver()
     const YieldPoint calmer =
         curveOf(analysis, HarvestWay::Rate).best;
     QVERIFY(calmer.yield > 0);
+}
+
+// At rest a quota or an escapement taken in proportion leaves each harvested stage the same
+// share, as a rate does: the three share one MSY, whichever stages are harvested.
+void TestDensity::threeWaysShareOneMsy_data()
+{
+    QTest::addColumn<int>("form");
+    QTest::addColumn<QList<int>>("harvested");
+    QTest::newRow("killer whale, young only, Ricker") << int(DensityForm::Ricker) << QList<int>{0, 1};
+    QTest::newRow("killer whale, every stage, ceiling") << int(DensityForm::Ceiling) << QList<int>{};
+}
+
+void TestDensity::threeWaysShareOneMsy()
+{
+    QFETCH(int, form);
+    QFETCH(QList<int>, harvested);
+    // Killer whale, Brault & Caswell 1993 (lambda 1.0254).
+    StageModel m = emptyStageModel(4);
+    m.F(0, 1) = 0.0043;
+    m.F(0, 2) = 0.1132;
+    m.U(1, 0) = 0.9775;
+    m.U(1, 1) = 0.9111;
+    m.U(2, 1) = 0.0736;
+    m.U(2, 2) = 0.9534;
+    m.U(3, 2) = 0.0452;
+    m.U(3, 3) = 0.9804;
+    const DensityModel model = built(m, DensityForm(form), 100.0);
+    const YieldAnalysis analysis =
+        analyseYield(model, YieldSettings{30, {harvested.begin(), harvested.end()}}).analysis;
+    const double msy = curveOf(analysis, HarvestWay::Rate).best.yield;
+    QVERIFY(msy > 0);
+    for (const YieldCurve &curve : analysis.curves) {
+        QVERIFY2(std::abs(curve.best.yield - msy) <= 1e-6 * msy, wayName(curve.way));
+        QCOMPARE(curve.best.settling, Settling::Rest);
+        QVERIFY(curve.best.settled.sum() > 1);
+    }
 }
 
 QTEST_APPLESS_MAIN(TestDensity)
