@@ -16,8 +16,8 @@ namespace velmora {
 
 namespace {
 
-const std::array<const Command *, 4> kCommands{&kAnalyseCommand, &kRunCommand, &kRiskCommand,
-                                               &kSaveModelCommand};
+const std::array<const Command *, 5> kCommands{&kAnalyseCommand, &kRunCommand, &kRiskCommand,
+                                               &kSaveModelCommand, &kYieldCommand};
 
 const std::string kWho = "velmora-cli";
 

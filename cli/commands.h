@@ -21,6 +21,7 @@ extern const Command kAnalyseCommand;
 extern const Command kRunCommand;
 extern const Command kSaveModelCommand;
 extern const Command kRiskCommand;
+extern const Command kYieldCommand;
 
 // Writes the one line of a refused command line to `err`; returns the usage status.
 int refuse(std::ostream &err, const std::string &who, const std::string &why);

@@ -365,7 +365,11 @@ SettledState settle(const DensityModel &model, const Harvesting &harvesting,
         yields.push_back(taken);
     }
     state.n = n;
-    const double tolerance = 1e-7 * scaleOf(model, n);
+    // A population draining away slowly past the edge looks still against K: it is lost.
+    if (n.sum() <= lost)
+        return state;
+    // Relative to the population itself, so that a slow decline is not taken for a rest.
+    const double tolerance = 1e-9 * n.lpNorm<Eigen::Infinity>();
     const size_t last = seen.size() - 1;
     for (int period = 1; period <= 64 && size_t(period) <= last; ++period) {
         if ((seen[last] - seen[last - size_t(period)]).lpNorm<Eigen::Infinity>() > tolerance)

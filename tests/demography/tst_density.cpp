@@ -26,6 +26,11 @@ DensityModel built(const StageModel &m, DensityForm form, double k)
     return *build.model;
 }
 
+const char *wayName(HarvestWay way)
+{
+    return way == HarvestWay::Quota ? "quota" : way == HarvestWay::Rate ? "rate" : "escapement";
+}
+
 const YieldCurve &curveOf(const YieldAnalysis &a, HarvestWay way)
 {
     return a.curves[static_cast<size_t>(way)];
@@ -44,6 +49,8 @@ private slots:
     void quotaKnifeEdge();
     void leslieRestingStructure();
     void chaoticRickerIsReportedNotLoopedOver();
+    void threeWaysShareOneMsy_data();
+    void threeWaysShareOneMsy();
 };
 
 void TestDensity::refusals_data()
@@ -134,8 +141,9 @@ void TestDensity::oneStageMaximumSustainableYield()
     QFETCH(double, restAtMsy);
     const DensityModel model = built(oneStage(s, f), DensityForm(form), 100.0);
     QCOMPARE(restingPopulation(model)->sum(), 100.0);
-    const std::optional<YieldAnalysis> analysis = analyseYield(model, YieldSettings{50, {}});
-    QVERIFY(analysis);
+    const YieldOutcome outcome = analyseYield(model, YieldSettings{50, {}});
+    QCOMPARE(outcome.status, YieldStatus::Done);
+    const std::optional<YieldAnalysis> analysis = outcome.analysis;
     for (const YieldCurve &curve : analysis->curves) {
         const QByteArray way = QByteArray::number(int(curve.way));
         QVERIFY2(std::abs(curve.best.yield - msy) <= 1e-6 * msy, way);
@@ -163,7 +171,7 @@ void TestDensity::quotaKnifeEdge()
 {
     const double s = 0.5, f = 1.5, K = 100.0, b = (f / (1 - s) - 1) / K;
     const DensityModel model = built(oneStage(s, f), DensityForm::BevertonHolt, K);
-    const YieldAnalysis analysis = *analyseYield(model, YieldSettings{20, {}});
+    const YieldAnalysis analysis = analyseYield(model, YieldSettings{20, {}}).analysis;
     const YieldCurve &quota = curveOf(analysis, HarvestWay::Quota);
     const double q = quota.cautious.level;
     const double A = (s - 1) * b, B = s - 1 + f - q * b, C = -q;
@@ -214,7 +222,7 @@ void TestDensity::leslieRestingStructure()
         const Eigen::VectorXd rest = *restingPopulation(model);
         QVERIFY((rest / rest.sum() - w).cwiseAbs().maxCoeff() < 1e-12);
         QVERIFY((unharvestedStep(model, rest) - rest).cwiseAbs().maxCoeff() < 1e-9);
-        const YieldAnalysis analysis = *analyseYield(model, YieldSettings{40, {}});
+        const YieldAnalysis analysis = analyseYield(model, YieldSettings{40, {}}).analysis;
         const YieldCurve &quota = curveOf(analysis, HarvestWay::Quota);
         QVERIFY(quota.unstableRestPoint);
         QVERIFY(quota.unstableRestPoint->n.sum() < quota.cautious.settled.sum());
@@ -228,7 +236,7 @@ void TestDensity::leslieRestingStructure()
 void TestDensity::chaoticRickerIsReportedNotLoopedOver()
 {
     const DensityModel model = built(oneStage(0.0, std::exp(3.0)), DensityForm::Ricker, 100.0);
-    const YieldAnalysis analysis = *analyseYield(model, YieldSettings{20, {}});
+    const YieldAnalysis analysis = analyseYield(model, YieldSettings{20, {}}).analysis;
     const YieldPoint &unharvested = curveOf(analysis, HarvestWay::Rate).points.front();
     QCOMPARE(unharvested.settling, Settling::Irregular);
     QCOMPARE(unharvested.yield, 0.0);
@@ -236,6 +244,42 @@ void TestDensity::chaoticRickerIsReportedNotLoopedOver()
     const YieldPoint calmer =
         curveOf(analysis, HarvestWay::Rate).best;
     QVERIFY(calmer.yield > 0);
+}
+
+// At rest a quota or an escapement taken in proportion leaves each harvested stage the same
+// share, as a rate does: the three share one MSY, whichever stages are harvested.
+void TestDensity::threeWaysShareOneMsy_data()
+{
+    QTest::addColumn<int>("form");
+    QTest::addColumn<QList<int>>("harvested");
+    QTest::newRow("killer whale, young only, Ricker") << int(DensityForm::Ricker) << QList<int>{0, 1};
+    QTest::newRow("killer whale, every stage, ceiling") << int(DensityForm::Ceiling) << QList<int>{};
+}
+
+void TestDensity::threeWaysShareOneMsy()
+{
+    QFETCH(int, form);
+    QFETCH(QList<int>, harvested);
+    // Killer whale, Brault & Caswell 1993 (lambda 1.0254).
+    StageModel m = emptyStageModel(4);
+    m.F(0, 1) = 0.0043;
+    m.F(0, 2) = 0.1132;
+    m.U(1, 0) = 0.9775;
+    m.U(1, 1) = 0.9111;
+    m.U(2, 1) = 0.0736;
+    m.U(2, 2) = 0.9534;
+    m.U(3, 2) = 0.0452;
+    m.U(3, 3) = 0.9804;
+    const DensityModel model = built(m, DensityForm(form), 100.0);
+    const YieldAnalysis analysis =
+        analyseYield(model, YieldSettings{30, {harvested.begin(), harvested.end()}}).analysis;
+    const double msy = curveOf(analysis, HarvestWay::Rate).best.yield;
+    QVERIFY(msy > 0);
+    for (const YieldCurve &curve : analysis.curves) {
+        QVERIFY2(std::abs(curve.best.yield - msy) <= 1e-6 * msy, wayName(curve.way));
+        QCOMPARE(curve.best.settling, Settling::Rest);
+        QVERIFY(curve.best.settled.sum() > 1);
+    }
 }
 
 QTEST_APPLESS_MAIN(TestDensity)

@@ -1,0 +1,364 @@
+#include "cli/commandline.h"
+#include "cli/commands.h"
+#include "cli/modeloptions.h"
+#include "demography/yield.h"
+#include "modelfile/modelfile.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <algorithm>
+#include <ostream>
+
+namespace velmora {
+
+namespace {
+
+struct FormName {
+    DensityForm form;
+    const char *name;
+    const char *shown;
+};
+const FormName kForms[] = {
+    {DensityForm::BevertonHolt, "beverton-holt", "Beverton-Holt"},
+    {DensityForm::Ricker, "ricker", "Ricker"},
+    {DensityForm::Ceiling, "ceiling", "a ceiling"},
+};
+const char *const kWayNames[3] = {"quota", "rate", "escapement"};
+const char *const kWaySymbols[3] = {"Q", "h", "E"};
+
+std::vector<AcceptedOption> yieldOptions()
+{
+    std::vector<AcceptedOption> accepted = kModelOptions;
+    accepted.push_back({"--density", "FORM",
+                        QT_TRANSLATE_NOOP("CliText",
+                                          "beverton-holt, ricker or ceiling: how reproduction falls\n"
+                                          "as the density D rises (required)")});
+    accepted.push_back({"--capacity", "K",
+                        QT_TRANSLATE_NOOP("CliText",
+                                          "the density at which the population settles without\n"
+                                          "harvest, above 0 (required)")});
+    accepted.push_back({"--counted-stages", "LIST",
+                        QT_TRANSLATE_NOOP("CliText",
+                                          "the stages whose sum is D, by name (default: all)")});
+    accepted.push_back({"--harvest-stages", "LIST",
+                        QT_TRANSLATE_NOOP("CliText",
+                                          "the stages the three ways take from (default: all)")});
+    accepted.push_back({"--points", "N",
+                        QT_TRANSLATE_NOOP("CliText",
+                                          "points of each yield curve, 2 to 10000 (default 200)")});
+    accepted.push_back({"--shock", "F",
+                        QT_TRANSLATE_NOOP("CliText",
+                                          "also project each way at 90 % of its MSY for 60 steps\n"
+                                          "after one bad year that takes the share F (0 to 1) of\n"
+                                          "every stage")});
+    accepted.push_back({"--json", "",
+                        QT_TRANSLATE_NOOP("CliText", "print one JSON object instead of text")});
+    return accepted;
+}
+
+std::string yieldHelp()
+{
+    return std::string("Usage: velmora-cli yield [--model FILE] [--matrix LIST] [--n0 LIST] "
+                       "[--harvest LIST]\n"
+                       "                         --density FORM --capacity K [--counted-stages LIST]\n"
+                       "                         [--harvest-stages LIST] [--points N] [--shock F] "
+                       "[--json]\n\n"
+                       "Gives the model density dependence on its reproduction and compares three\n"
+                       "ways of harvesting it: a fixed quota Q, a fixed rate h and a fixed\n"
+                       "escapement E. For each: the yield curve once the population has settled,\n"
+                       "its maximum (MSY) and where it lies, the level at 90 % of MSY, and the\n"
+                       "smallest loss in one bad year that then sends the population to 0.\n\n"
+                       "Options:\n")
+           + optionsHelp(yieldOptions()) + said(CliText::tr(kValuesHelp))
+           + "Exit status 0 when done; 1 with one line on standard error when standard output\n"
+             "cannot be written; 2 with one line on standard error, and nothing done, for a bad\n"
+             "option or value, or a model that cannot settle at K (R0 of at most 1).\n";
+}
+
+std::optional<std::vector<int>> stagesNamed(const StageModel &model, const std::string &list)
+{
+    std::vector<int> stages;
+    for (const std::string &name : splitList(list)) {
+        const auto found = std::find(model.stages.begin(), model.stages.end(), name);
+        if (found == model.stages.end())
+            return std::nullopt;
+        const int index = int(found - model.stages.begin());
+        if (std::find(stages.begin(), stages.end(), index) != stages.end())
+            return std::nullopt;
+        stages.push_back(index);
+    }
+    return stages;
+}
+
+QJsonArray numbers(const Eigen::VectorXd &values)
+{
+    QJsonArray array;
+    for (const double x : values)
+        array.append(x);
+    return array;
+}
+
+QJsonArray stageNames(const StageModel &model, const std::vector<int> &stages)
+{
+    QJsonArray names;
+    for (const int i : stages)
+        names.append(QString::fromStdString(model.stages[size_t(i)]));
+    return names;
+}
+
+const char *settlingName(Settling settling)
+{
+    switch (settling) {
+    case Settling::Rest:
+        return "rest";
+    case Settling::Cycle:
+        return "cycle";
+    case Settling::Irregular:
+        return "irregular";
+    case Settling::Lost:
+        break;
+    }
+    return "lost";
+}
+
+std::string figure(double value) { return numberText(value, 6); }
+
+std::string padded(std::string text, size_t width)
+{
+    if (text.size() < width)
+        text.append(width - text.size(), ' ');
+    return text;
+}
+
+int yield(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err)
+{
+    const std::string who = "velmora-cli yield";
+    ReadOptions given;
+    if (const auto problem = readOptionsOnly(arguments, yieldOptions(), given))
+        return refuse(err, who, *problem);
+    ModelOptionsReader reader(given.options);
+    std::optional<DensityForm> form;
+    std::optional<double> capacity;
+    std::string counted;
+    std::string harvested;
+    int points = kDefaultYieldPoints;
+    std::optional<double> shock;
+    bool json = false;
+    for (const GivenOption &option : given.options) {
+        if (option.name == "--json") {
+            json = true;
+        } else if (option.name == "--density") {
+            const auto named = std::find_if(std::begin(kForms), std::end(kForms),
+                                            [&](const FormName &f) { return option.value == f.name; });
+            if (named == std::end(kForms))
+                return refuse(err, who, "--density is \"" + option.value
+                                            + "\": it takes beverton-holt, ricker or ceiling");
+            form = named->form;
+        } else if (option.name == "--capacity") {
+            const std::optional<ReadResult> read = plainNumber(option.value);
+            if (!read || !read->ok() || !(read->value > 0))
+                return refuse(err, who, "--capacity needs a number above 0");
+            capacity = read->value;
+        } else if (option.name == "--counted-stages") {
+            counted = option.value;
+        } else if (option.name == "--harvest-stages") {
+            harvested = option.value;
+        } else if (option.name == "--points") {
+            const std::optional<int> read = wholeNumber(option.value, 2, 10000);
+            if (!read)
+                return refuse(err, who, "--points needs a whole number from 2 to 10000");
+            points = *read;
+        } else if (option.name == "--shock") {
+            const std::optional<ReadResult> read = plainNumber(option.value);
+            if (!read || !read->ok() || !(read->value >= 0 && read->value <= 1))
+                return refuse(err, who, "--shock needs a share from 0 to 1");
+            shock = read->value;
+        } else if (const auto problem = reader.take(option)) {
+            return refuseOption(err, who, *problem);
+        }
+    }
+    if (const auto problem = reader.finish())
+        return refuseOption(err, who, *problem);
+    const ChosenModel &chosen = reader.model();
+    if (!form)
+        return refuse(err, who, "--density is missing: give beverton-holt, ricker or ceiling");
+    if (!capacity)
+        return refuse(err, who, "--capacity is missing: give K, the density at rest");
+    ModelRun run(chosen.entries);
+    // The fields hold number texts written just now, so they always read back.
+    const StageModel model = chosen.lifeCycle ? *chosen.lifeCycle
+                                              : stageModelOf(*currentModelValues(run.simulation));
+    DensitySettings settings{*form, *capacity, {}};
+    YieldSettings yieldSettings;
+    yieldSettings.points = points;
+    if (!counted.empty()) {
+        const auto stages = stagesNamed(model, counted);
+        if (!stages)
+            return refuse(err, who, "--counted-stages names a stage twice or one the model does "
+                                    "not have");
+        settings.counted = *stages;
+    }
+    if (!harvested.empty()) {
+        const auto stages = stagesNamed(model, harvested);
+        if (!stages)
+            return refuse(err, who, "--harvest-stages names a stage twice or one the model does "
+                                    "not have");
+        yieldSettings.harvested = *stages;
+    }
+    const DensityBuild build = makeDensityModel(model, settings);
+    if (build.problem == DensityProblem::NoR0)
+        return refuseValues(err, who, "a stage never dies, so R0 has no value and K cannot set "
+                                      "the density dependence");
+    if (build.problem == DensityProblem::R0NotAboveOne)
+        return refuseValues(err, who, "R0 is " + figure(build.R0.value_or(0))
+                                          + ": a population that cannot more than replace "
+                                            "itself when sparse never settles at K");
+    if (!build.model)
+        return refuseValues(err, who, "the model cannot be given density dependence");
+    const DensityModel &density = *build.model;
+    const YieldOutcome outcome = analyseYield(density, yieldSettings);
+    if (outcome.status != YieldStatus::Done)
+        return refuseValues(err, who, "no positive population rests at K without harvest");
+    const YieldAnalysis &analysis = outcome.analysis;
+    const auto formName = std::find_if(std::begin(kForms), std::end(kForms),
+                                       [&](const FormName &f) { return f.form == *form; });
+    std::vector<int> countedStages = settings.counted;
+    if (countedStages.empty())
+        for (int i = 0; i < model.size(); ++i)
+            countedStages.push_back(i);
+    Eigen::VectorXd harvestedMask = Eigen::VectorXd::Zero(model.size());
+    if (yieldSettings.harvested.empty())
+        harvestedMask.setOnes();
+    for (const int i : yieldSettings.harvested)
+        harvestedMask(i) = 1.0;
+    const auto shockTotals = [&](const YieldCurve &curve) {
+        std::vector<double> totals;
+        const Harvesting h{curve.way, curve.cautious.level, harvestedMask};
+        for (const Eigen::VectorXd &n :
+             shockProjection(density, h, curve.cautious.settled, *shock, 60))
+            totals.push_back(n.sum());
+        return totals;
+    };
+
+    if (json) {
+        QJsonObject strategies;
+        for (const YieldCurve &curve : analysis.curves) {
+            const size_t way = size_t(curve.way);
+            QJsonArray points;
+            for (const YieldPoint &p : curve.points)
+                points.append(QJsonArray{p.level, p.yield});
+            QJsonObject s{{"msy", curve.best.yield},
+                          {"at", curve.best.level},
+                          {"settled", numbers(curve.best.settled)},
+                          {"settling", settlingName(curve.best.settling)},
+                          {"curve", points},
+                          {"cautious", QJsonObject{{"at", curve.cautious.level},
+                                                   {"yield", curve.cautious.yield},
+                                                   {"settled", numbers(curve.cautious.settled)}}},
+                          {"smallestFatalShock", curve.smallestFatalShock
+                                                     ? QJsonValue(*curve.smallestFatalShock)
+                                                     : QJsonValue()}};
+            if (curve.way == HarvestWay::Quota)
+                s["unstableRestPoint"] = curve.unstableRestPoint
+                                             ? QJsonValue(numbers(curve.unstableRestPoint->n))
+                                             : QJsonValue();
+            if (shock) {
+                QJsonArray totals;
+                for (const double x : shockTotals(curve))
+                    totals.append(x);
+                s["shock"] = QJsonObject{{"loss", *shock}, {"totals", totals}};
+            }
+            strategies[kWayNames[way]] = s;
+        }
+        const QJsonObject root{
+            {"density", QJsonObject{{"form", formName->name},
+                                    {"capacity", *capacity},
+                                    {"countedStages", stageNames(model, countedStages)}}},
+            {"R0", density.R0},
+            {"b", *form == DensityForm::Ceiling ? QJsonValue() : QJsonValue(density.b)},
+            {"restingPopulation", numbers(analysis.resting)},
+            {"strategies", strategies}};
+        out << QJsonDocument(root).toJson(QJsonDocument::Indented).toStdString();
+        return kExitOk;
+    }
+
+    if (!chosen.title.empty())
+        out << "Model: " << chosen.title << "\n\n";
+    out << "Density dependence: " << formName->shown << ", K = " << figure(*capacity)
+        << ", R0 = " << figure(density.R0);
+    if (*form != DensityForm::Ceiling)
+        out << ", b = " << figure(density.b);
+    out << "\nAt rest without harvest, " << figure(analysis.resting.sum()) << " in all:\n";
+    size_t nameWidth = 0;
+    for (const std::string &name : model.stages)
+        nameWidth = std::max(nameWidth, name.size());
+    for (int i = 0; i < model.size(); ++i)
+        out << "  " << padded(model.stages[size_t(i)], nameWidth + 2) << figure(analysis.resting(i))
+            << '\n';
+    out << '\n';
+    const std::vector<std::pair<std::string, size_t>> columns{
+        {"way", 12}, {"MSY", 12}, {"at", 16}, {"total at MSY", 14},
+        {"90 % of MSY at", 18}, {"unstable rest", 15}, {"smallest fatal loss", 0}};
+    for (const auto &[name, width] : columns)
+        out << padded(name, width);
+    out << '\n';
+    for (const YieldCurve &curve : analysis.curves) {
+        const size_t way = size_t(curve.way);
+        const std::string symbol = std::string(kWaySymbols[way]) + " = ";
+        const std::vector<std::string> cells{
+            kWayNames[way], figure(curve.best.yield), symbol + figure(curve.best.level),
+            figure(curve.best.settled.sum()), symbol + figure(curve.cautious.level),
+            curve.unstableRestPoint ? figure(curve.unstableRestPoint->n.sum()) : "-",
+            curve.smallestFatalShock ? figure(100 * *curve.smallestFatalShock) + " %"
+                                     : "none short of all"};
+        for (size_t c = 0; c < cells.size(); ++c)
+            out << padded(cells[c], columns[c].second);
+        out << '\n';
+    }
+    bool noted = false;
+    for (const YieldCurve &curve : analysis.curves) {
+        noted = noted || curve.best.settling == Settling::Cycle
+                || curve.best.settling == Settling::Irregular;
+        if (curve.best.settling == Settling::Cycle)
+            out << "\nUnder the " << kWayNames[size_t(curve.way)]
+                << " the population has no stable rest at its MSY: the yield is the mean over a "
+                   "cycle of "
+                << curve.best.period << " steps.";
+        else if (curve.best.settling == Settling::Irregular)
+            out << "\nUnder the " << kWayNames[size_t(curve.way)]
+                << " the population has no stable rest at its MSY: it swings irregularly "
+                   "(chaos), and the yield is the mean over 600 steps.";
+    }
+    if (noted)
+        out << '\n';
+    if (shock) {
+        out << "\nTotal after one bad year that takes " << figure(100 * *shock)
+            << " % of every stage, each way at 90 % of its MSY:\n"
+            << padded("t", 6);
+        for (const char *name : kWayNames)
+            out << padded(name, 14);
+        out << '\n';
+        std::vector<std::vector<double>> totals;
+        for (const YieldCurve &curve : analysis.curves)
+            totals.push_back(shockTotals(curve));
+        for (size_t t = 0; t < totals[0].size(); ++t) {
+            out << padded(integerText(int(t)), 6);
+            for (const std::vector<double> &way : totals)
+                out << padded(figure(way[t]), 14);
+            out << '\n';
+        }
+    }
+    return kExitOk;
+}
+
+} // namespace
+
+const Command kYieldCommand{
+    "yield",
+    "give the model density dependence and compare the yield curves, MSY and the\n"
+    "one bad year each of a quota, a rate and an escapement survives",
+    yieldHelp, yield};
+
+} // namespace velmora
