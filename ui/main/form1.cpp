@@ -454,6 +454,8 @@ void Form1::buildContextMenu()
     menu->addAction(QStringLiteral("&Risk under variability..."), this, &Form1::riskRequested);
     menu->addAction(tr("&Life cycle..."), this, &Form1::lifeCycleRequested)
         ->setObjectName(QStringLiteral("lifeCycle"));
+    menu->addAction(tr("Harvest and &yield..."), this, &Form1::yieldRequested)
+        ->setObjectName(QStringLiteral("harvestAndYield"));
     menu->addSeparator();
     const auto entry = [](QMenu *in, const QString &name, const QString &text) {
         QAction *action = in->addAction(text);

@@ -55,6 +55,7 @@ signals:
     void aboutModelRequested();     // "About this model" in the context menu
     void riskRequested();           // "Risk under variability..." in the context menu
     void lifeCycleRequested();      // "Life cycle..." in the context menu
+    void yieldRequested();          // "Harvest and yield..." in the context menu
 
 protected:
     void paintEvent(QPaintEvent *event) override;

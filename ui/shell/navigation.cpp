@@ -14,6 +14,7 @@
 #include "ui/screens/quiz.h"
 #include "ui/screens/referenc.h"
 #include "ui/risk/riskwindow.h"
+#include "ui/yield/yieldwindow.h"
 #include "demography/leslie.h"
 #include "demography/analysis.h"
 #include "base/numbertext.h"
@@ -107,6 +108,7 @@ Form1 &Navigation::mainWindow()
     connect(form, &Form1::analysisRequested, this, &Navigation::openAnalysis);
     connect(form, &Form1::riskRequested, this, &Navigation::openRisk);
     connect(form, &Form1::lifeCycleRequested, this, &Navigation::openLifeCycle);
+    connect(form, &Form1::yieldRequested, this, [this] { openYield(mainStageModel(), m_form1.get()); });
     connect(form, &Form1::quitRequested, this, [this, form] { quitFrom(form); });
     connect(form, &Form1::openModelRequested, this, [this, form] { m_modelFiles.openFromDialog(form); });
     connect(form, &Form1::saveModelRequested, this, [this, form] { m_modelFiles.saveFromDialog(form); });
@@ -383,22 +385,60 @@ LifeCycleWindow *Navigation::ensureLifeCycle(const StageModel &model)
                   });
 }
 
+StageModel Navigation::mainStageModel() const
+{
+    PopulationModel shown;
+    LeslieModel leslie;
+    if (modelFromFields(m_simulation.fields(), shown)) {
+        leslie.M = shown.M;
+        leslie.n0 = shown.N;
+        leslie.harvest = shown.H;
+    }
+    return stageModelFromLeslie(leslie);
+}
+
 void Navigation::openLifeCycle()
 {
     // A window made now starts from the main window's model, N(t) as its N(0); one made before
     // keeps what the student left in it.
-    if (!m_lifeCycle) {
-        PopulationModel shown;
-        LeslieModel leslie;
-        if (modelFromFields(m_simulation.fields(), shown)) {
-            leslie.M = shown.M;
-            leslie.n0 = shown.N;
-            leslie.harvest = shown.H;
-        }
-        ensureLifeCycle(stageModelFromLeslie(leslie));
-    }
+    if (!m_lifeCycle)
+        ensureLifeCycle(mainStageModel());
     showInFront(m_lifeCycle);
     mainWindow().hide();
+}
+
+void Navigation::openYield(const StageModel &model, QWidget *from)
+{
+    m_yieldOpener = from;
+    ensure(m_yield, [this, &model] { return new YieldWindow(model, m_dialogs); },
+           [this](YieldWindow *window) {
+               // Back to the window it was opened from: the main window or the Life cycle one.
+               const auto back = [this] {
+                   if (m_yieldOpener && m_yieldOpener != m_form1.get())
+                       showInFront(m_yieldOpener);
+                   else
+                       showMain();
+               };
+               connect(window, &YieldWindow::backRequested, this, [window, back] {
+                   window->hide();
+                   back();
+               });
+               connect(window, &YieldWindow::closedByCloseBox, this, [this, back] {
+                   m_yield->hide();
+                   m_yield = nullptr;
+                   back();
+               });
+           });
+    // The curves are of the model it is opened with; K and the choices stay as they were.
+    m_yield->setStageModel(model);
+    showInFront(m_yield);
+    if (from)
+        from->hide();
+}
+
+YieldWindow *Navigation::harvestAndYield() const
+{
+    return m_yield;
 }
 
 void Navigation::openStageModel(const StageModel &model, const QString &source)

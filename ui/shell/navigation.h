@@ -32,6 +32,7 @@ class Prophecy;
 class Quiz;
 class Referenc;
 class RiskWindow;
+class YieldWindow;
 class Simulation;
 class Vater;
 class copyrigh;
@@ -76,6 +77,9 @@ public:
     void openModelAtStart(const QString &fileName);
     RiskWindow *risk() const;
     LifeCycleWindow *lifeCycle() const;
+    YieldWindow *harvestAndYield() const;
+    // Opens the Harvest and yield window on a stage model, from `from` (hidden meanwhile).
+    void openYield(const StageModel &model, QWidget *from);
     // Opens the Life cycle window on a stage model, with the citation it comes from.
     void openStageModel(const StageModel &model, const QString &source = {});
 
@@ -103,6 +107,7 @@ private:
     void openNotes();
     void openRisk();
     void openLifeCycle();
+    StageModel mainStageModel() const; // the main window's model, N(t) as its N(0)
     LifeCycleWindow *ensureLifeCycle(const StageModel &model);
     void leslieModelSent(const LeslieModel &leslie);
     void quitFrom(QWidget *window);
@@ -134,6 +139,8 @@ private:
     QPointer<NotesWindow> m_notes;
     QPointer<RiskWindow> m_risk;
     QPointer<LifeCycleWindow> m_lifeCycle;
+    QPointer<YieldWindow> m_yield;
+    QPointer<QWidget> m_yieldOpener; // the window "Go back" returns to
 };
 
 // Shows a window in front of the others; a window's first showing centres it on the screen.

@@ -1,5 +1,6 @@
 #include "ui/analysis/analysiswindow.h"
 #include "ui/lifecycle/lifecyclewindow.h"
+#include "ui/yield/yieldwindow.h"
 #include "ui/screens/backform.h"
 #include "ui/edit/changdat.h"
 #include "ui/screens/copyrigh.h"
@@ -58,6 +59,7 @@ private slots:
     void menuKeyOpensAnalysisAndBack_data();
     void menuKeyOpensAnalysisAndBack();
     void lifeCycleTakesMainModelAndSendsItBack();
+    void harvestAndYieldTakesMainModelAndGoesBack();
 };
 
 void TestNavigation::changeDefaultsHidesMainAndGoBackRestarts()
@@ -446,6 +448,25 @@ void TestNavigation::lifeCycleTakesMainModelAndSendsItBack()
     QCOMPARE(p.mainText("m_3"), QString("0.75"));
     QCOMPARE(p.mainText("n1_1"), QString("7"));
     QCOMPARE(p.mainText("simu0"), QString("0"));
+}
+
+void TestNavigation::harvestAndYieldTakesMainModelAndGoesBack()
+{
+    Program p;
+    QVERIFY(QTest::qWaitForWindowActive(&p.form()));
+    p.form().findChild<QAction *>("harvestAndYield")->trigger();
+    YieldWindow *window = p.navigation.harvestAndYield();
+    QVERIFY(window && window->isVisible());
+    QVERIFY(!p.form().isVisible());
+    QSignalSpy finished(window, &YieldWindow::computeFinished);
+    Program::click(window, "cmdCompute");
+    QVERIFY(finished.wait(60000));
+    // The main window's model: R0 = 0 + 1(0.5) + 2(0.5) + 1(0.25).
+    QVERIFY(window->densityModel());
+    QCOMPARE(window->densityModel()->R0, 1.75);
+    Program::click(window, "cmdBack");
+    QVERIFY(!window->isVisible());
+    QVERIFY(p.form().isVisible());
 }
 
 QTEST_MAIN(TestNavigation)
