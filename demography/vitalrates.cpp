@@ -54,31 +54,78 @@ GammaDraw::GammaDraw(double shape)
 }
 
 SurvivalDraw::SurvivalDraw(double mean, double cv)
-    : m_mean(mean)
 {
-    m_varies = cv > 0 && mean > 0 && mean < 1;
-    if (!m_varies)
-        return;
+    m_mean = mean;
     const double sd = cv * mean;
+    // Below the smallest double the beta's shapes would be infinite and its draws not numbers.
+    if (!(cv > 0 && mean > 0 && mean < 1 && sd * sd > 0))
+        return;
     m_variance = sd * sd;
     // Beta(a, b) has mean a / (a + b) and variance mean (1 - mean) / (a + b + 1).
     const double k = mean * (1.0 - mean) / m_variance - 1.0;
     m_a = GammaDraw(mean * k);
     m_b = GammaDraw((1.0 - mean) * k);
-    m_logSpace = m_a.shape() < 1.0 || m_b.shape() < 1.0;
+    m_law = m_a.shape() < 1.0 || m_b.shape() < 1.0 ? Law::LogBeta : Law::Beta;
 }
 
 FecundityDraw::FecundityDraw(double mean, double cv)
-    : m_mean(mean)
 {
-    m_varies = cv > 0 && mean > 0;
-    if (!m_varies)
+    m_mean = mean;
+    if (!(cv > 0 && mean > 0))
         return;
     const double sd = cv * mean;
     m_variance = sd * sd;
     const double sigma2 = std::log1p(cv * cv);
     m_sigma = std::sqrt(sigma2);
     m_mu = std::log(mean) - 0.5 * sigma2;
+    m_law = Law::Lognormal;
+}
+
+YearlyRates::YearlyRates(const StageModel &model, const std::vector<double> &cvSurvival,
+                         double cvFecundity)
+{
+    const int n = model.size();
+    m_fateBegin.push_back(0);
+    std::vector<int> fateAt(size_t(n) * size_t(n), -1); // row + n column
+    for (int c = 0; c < n; ++c) {
+        const double sum = model.U.col(c).sum();
+        m_survival.emplace_back(sum, cvSurvival[size_t(c)]);
+        for (int r = 0; r < n; ++r) {
+            if (model.U(r, c) != 0.0) {
+                fateAt[size_t(r + n * c)] = int(m_fates.size());
+                m_fates.push_back({r, model.U(r, c) / sum, model.U(r, c)});
+            }
+        }
+        m_fateBegin.push_back(int(m_fates.size()));
+    }
+    std::vector<int> sexualAt(fateAt.size(), -1);
+    std::vector<int> clonalAt(fateAt.size(), -1);
+    for (const auto &[matrix, at] : {std::pair{&model.F, &sexualAt}, std::pair{&model.C, &clonalAt}}) {
+        for (int r = 0; r < n; ++r) {
+            for (int c = 0; c < n; ++c) {
+                if ((*matrix)(r, c) != 0.0) {
+                    (*at)[size_t(r + n * c)] = int(m_reproduction.size());
+                    m_reproduction.emplace_back((*matrix)(r, c), cvFecundity);
+                }
+            }
+        }
+    }
+    for (int r = 0; r < n; ++r) {
+        for (int c = 0; c < n; ++c) {
+            const size_t at = size_t(r + n * c);
+            if (fateAt[at] >= 0 || sexualAt[at] >= 0 || clonalAt[at] >= 0)
+                m_entries.push_back({r, c, fateAt[at], sexualAt[at], clonalAt[at],
+                                     model.U(r, c) + model.F(r, c) + model.C(r, c)});
+        }
+    }
+}
+
+YearlyRates::Year YearlyRates::year() const
+{
+    Year year;
+    year.survival.resize(m_survival.size());
+    year.reproduction.resize(m_reproduction.size());
+    return year;
 }
 
 bool survivalCvAllowed(double s, double cv)
