@@ -76,13 +76,25 @@ double total(const double *x, size_t n)
     return sum;
 }
 
-// out = A x over the non-zero entries of A, each row summed in the order of its columns.
-void multiply(const std::vector<YearlyRates::Entry> &entries, const double *a, const double *x,
-              double *out, size_t n)
+// out = A x over the non-zero entries of A (a: their values), each row summed in the order of
+// its columns; a second vector y goes through the same year at once where given.
+void multiply(const YearlyRates &rates, const double *a, const double *x, double *out,
+              const double *y = nullptr, double *yOut = nullptr)
 {
-    std::fill(out, out + n, 0.0);
-    for (size_t k = 0; k < entries.size(); ++k)
-        out[entries[k].row] += a[k] * x[entries[k].column];
+    const std::vector<YearlyRates::Entry> &entries = rates.entries();
+    for (int r = 0; r < rates.stages(); ++r) {
+        double sum = 0.0;
+        double ySum = 0.0;
+        for (int k = rates.rowBegin(r); k < rates.rowBegin(r + 1); ++k) {
+            const size_t column = size_t(entries[size_t(k)].column);
+            sum += a[k] * x[column];
+            if (y)
+                ySum += a[k] * y[column];
+        }
+        out[r] = sum;
+        if (y)
+            yOut[r] = ySum;
+    }
 }
 
 // One replicate's state between steps; its N(t) and companion are kept in the run's arrays.
@@ -121,14 +133,18 @@ public:
         YearlyRates::Year year;
         std::vector<double> a;
         std::vector<double> next;
+        std::vector<double> companion;
     };
-    Scratch scratch() const { return {m_rates.year(), std::vector<double>(m_rates.entries().size()),
-                                      std::vector<double>(stages())}; }
+    Scratch scratch() const
+    {
+        return {m_rates.year(), std::vector<double>(m_rates.entries().size()),
+                std::vector<double>(stages()), std::vector<double>(stages())};
+    }
 
     // The program's step with the year's A: N(t+1) = A N(t) - H, clamped at 0.
     void harvested(const double *a, const double *n, double *next) const
     {
-        multiply(m_rates.entries(), a, n, next, stages());
+        multiply(m_rates, a, n, next);
         subtractHarvest(next);
     }
 
@@ -137,15 +153,17 @@ public:
     double step(Replicate &x, double *n, double *u, Scratch &w, int t) const
     {
         const size_t size = stages();
-        const std::vector<YearlyRates::Entry> &entries = m_rates.entries();
         m_rates.draw(x.rng, w.year);
-        for (size_t k = 0; k < entries.size(); ++k)
-            w.a[k] = m_rates.value(entries[k], w.year);
+        m_rates.values(w.year, w.a.data());
 
         double *next = w.next.data();
-        multiply(entries, w.a.data(), u, next, size);
-        const double su = total(next, size);
-        std::copy(next, next + size, u);
+        double *companion = w.companion.data();
+        // The population goes through the same year with its companion, unless it is left to
+        // whole animals or beyond range.
+        const bool population = !m_demographic && !x.beyondRange;
+        multiply(m_rates, w.a.data(), u, companion, population ? n : nullptr, next);
+        const double su = total(companion, size);
+        std::copy(companion, companion + size, u);
         if ((su > kScaleHigh || su < kScaleLow) && su > 0) {
             x.logScale += std::log(su);
             for (size_t i = 0; i < size; ++i)
@@ -154,12 +172,9 @@ public:
 
         if (x.beyondRange)
             return kInfinity;
-        if (m_demographic) {
+        if (m_demographic)
             wholeAnimals(x.rng, w.year, n, next);
-            subtractHarvest(next);
-        } else {
-            harvested(w.a.data(), n, next);
-        }
+        subtractHarvest(next);
         const double sum = total(next, size);
         // A total past the largest double stays "beyond range": such a population is not lost.
         if (!(sum <= std::numeric_limits<double>::max())) {
@@ -185,15 +200,11 @@ private:
                       double *alive) const
     {
         const std::vector<YearlyRates::Entry> &entries = m_rates.entries();
-        std::fill(alive, alive + stages(), 0.0);
-        for (size_t k = 0; k < entries.size();) {
-            const int row = entries[k].row;
+        for (int r = 0; r < int(stages()); ++r) {
             double births = 0.0;
-            for (; k < entries.size() && entries[k].row == row; ++k) {
-                if (entries[k].sexual >= 0 || entries[k].clonal >= 0)
-                    births += m_rates.births(entries[k], year) * n[entries[k].column];
-            }
-            alive[row] = poissonCount(rng, births);
+            for (int k = m_rates.rowBegin(r); k < m_rates.rowBegin(r + 1); ++k)
+                births += m_rates.births(size_t(k), year) * n[entries[size_t(k)].column];
+            alive[r] = poissonCount(rng, births);
         }
         const std::vector<YearlyRates::Fate> &fates = m_rates.fates();
         for (int c = 0; c < int(stages()); ++c) {

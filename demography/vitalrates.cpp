@@ -93,7 +93,7 @@ YearlyRates::YearlyRates(const StageModel &model, const std::vector<double> &cvS
         for (int r = 0; r < n; ++r) {
             if (model.U(r, c) != 0.0) {
                 fateAt[size_t(r + n * c)] = int(m_fates.size());
-                m_fates.push_back({r, model.U(r, c) / sum, model.U(r, c)});
+                m_fates.push_back({r, model.U(r, c) / sum});
             }
         }
         m_fateBegin.push_back(int(m_fates.size()));
@@ -110,21 +110,34 @@ YearlyRates::YearlyRates(const StageModel &model, const std::vector<double> &cvS
             }
         }
     }
+    const size_t noSurvival = m_survival.size();
+    const size_t noBirths = m_reproduction.size();
     for (int r = 0; r < n; ++r) {
+        m_rowBegin.push_back(int(m_entries.size()));
         for (int c = 0; c < n; ++c) {
             const size_t at = size_t(r + n * c);
-            if (fateAt[at] >= 0 || sexualAt[at] >= 0 || clonalAt[at] >= 0)
-                m_entries.push_back({r, c, fateAt[at], sexualAt[at], clonalAt[at],
-                                     model.U(r, c) + model.F(r, c) + model.C(r, c)});
+            if (fateAt[at] < 0 && sexualAt[at] < 0 && clonalAt[at] < 0)
+                continue;
+            m_entries.push_back({r, c, fateAt[at], sexualAt[at], clonalAt[at],
+                                 model.U(r, c) + model.F(r, c) + model.C(r, c)});
+            Term term;
+            const bool varies = m_survival[size_t(c)].varies();
+            term.survival = fateAt[at] >= 0 && varies ? size_t(c) : noSurvival;
+            term.share = fateAt[at] >= 0 && varies ? m_fates[size_t(fateAt[at])].share : 0.0;
+            term.given = fateAt[at] >= 0 && !varies ? model.U(r, c) : 0.0;
+            term.sexual = sexualAt[at] >= 0 ? size_t(sexualAt[at]) : noBirths;
+            term.clonal = clonalAt[at] >= 0 ? size_t(clonalAt[at]) : noBirths;
+            m_terms.push_back(term);
         }
     }
+    m_rowBegin.push_back(int(m_entries.size()));
 }
 
 YearlyRates::Year YearlyRates::year() const
 {
     Year year;
-    year.survival.resize(m_survival.size());
-    year.reproduction.resize(m_reproduction.size());
+    year.survival.assign(m_survival.size() + 1, 0.0);
+    year.reproduction.assign(m_reproduction.size() + 1, 0.0);
     return year;
 }
 

@@ -122,9 +122,9 @@ public:
     struct Fate {
         int row = 0;
         double share = 0.0;
-        double given = 0.0; // U(row, column) itself, for a survival that does not vary
     };
-    // A year's draws: one survival per stage and one value per non-zero entry of F, then C.
+    // A year's draws: one survival per stage and one value per non-zero entry of F, then C,
+    // each followed by a 0 that stands for a part an entry does not have.
     struct Year {
         std::vector<double> survival;
         std::vector<double> reproduction;
@@ -137,15 +137,30 @@ public:
     // The fates of stage c: fates()[fateBegin(c)] up to fates()[fateBegin(c + 1)], by row.
     const std::vector<Fate> &fates() const { return m_fates; }
     int fateBegin(int stage) const { return m_fateBegin[size_t(stage)]; }
+    // The entries of row r: entries()[rowBegin(r)] up to entries()[rowBegin(r + 1)].
+    int rowBegin(int row) const { return m_rowBegin[size_t(row)]; }
 
     Year year() const;
     void draw(ReplicateRng &rng, Year &year) const;
-    // The year's value of an entry of A.
-    double value(const Entry &entry, const Year &year) const;
-    // The year's reproduction in an entry of A (its parts of F and C).
-    double births(const Entry &entry, const Year &year) const;
+    // The year's value of every entry of A, in the order of entries(): the survivors' share,
+    // then F, then C.
+    void values(const Year &year, double *a) const;
+    // The year's reproduction in entry k of A (its parts of F and C; 0 where it has none).
+    double births(size_t k, const Year &year) const;
 
 private:
+    // Entry k as the yearly loop reads it, without a branch: U's part is survival x share +
+    // given (a survival that does not vary reads the trailing 0 and keeps U's own entry).
+    struct Term {
+        size_t survival = 0;
+        size_t sexual = 0;
+        size_t clonal = 0;
+        double share = 0.0;
+        double given = 0.0;
+    };
+    std::vector<Term> m_terms;
+    std::vector<int> m_rowBegin;
+
     std::vector<SurvivalDraw> m_survival;
     std::vector<FecundityDraw> m_reproduction;
     std::vector<Fate> m_fates;
@@ -223,22 +238,19 @@ inline void YearlyRates::draw(ReplicateRng &rng, Year &year) const
         year.reproduction[i] = m_reproduction[i].draw(rng);
 }
 
-inline double YearlyRates::births(const Entry &entry, const Year &year) const
+inline double YearlyRates::births(size_t k, const Year &year) const
 {
-    return (entry.sexual >= 0 ? year.reproduction[size_t(entry.sexual)] : 0.0)
-           + (entry.clonal >= 0 ? year.reproduction[size_t(entry.clonal)] : 0.0);
+    const Term &t = m_terms[k];
+    return year.reproduction[t.sexual] + year.reproduction[t.clonal];
 }
 
-inline double YearlyRates::value(const Entry &entry, const Year &year) const
+inline void YearlyRates::values(const Year &year, double *a) const
 {
-    double survivors = 0.0;
-    if (entry.fate >= 0) {
-        const Fate &fate = m_fates[size_t(entry.fate)];
-        const size_t stage = size_t(entry.column);
-        // A constant survival keeps U's own entry: share x sum need not give it back exactly.
-        survivors = m_survival[stage].varies() ? year.survival[stage] * fate.share : fate.given;
+    for (size_t k = 0; k < m_terms.size(); ++k) {
+        const Term &t = m_terms[k];
+        a[k] = year.survival[t.survival] * t.share + t.given + year.reproduction[t.sexual]
+               + year.reproduction[t.clonal];
     }
-    return survivors + births(entry, year);
 }
 
 } // namespace velmora

@@ -603,11 +603,13 @@ void TestStochastic::drawnYearsKeepMeansAndFates()
     YearlyRates::Year year = rates.year();
     const int years = 100000;
     std::vector<double> sum(rates.entries().size(), 0.0);
+    std::vector<double> values(sum.size());
     for (int y = 0; y < years; ++y) {
         rates.draw(rng, year);
+        rates.values(year, values.data());
         for (size_t k = 0; k < sum.size(); ++k) {
             const YearlyRates::Entry &e = rates.entries()[k];
-            const double a = rates.value(e, year);
+            const double a = values[k];
             sum[k] += a;
             // Fates keep U's proportions in every year: U(r, c) / s(c) as given.
             if (e.fate >= 0 && e.sexual < 0 && e.clonal < 0) {
