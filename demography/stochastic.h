@@ -74,8 +74,9 @@ std::array<double, 5> riskPercentiles(std::vector<double> &values);
 // the run takes; nothing where A has no dominant root.
 std::optional<double> approximateLogLambdaS(const StageModel &model, const RiskSettings &settings);
 
-// The smallest survival CV refused for a rate s in (0, 1): every CV below it is taken, this
-// one and all above are not. About sqrt((1 - s) / s); infinity for rates that do not vary.
+// The smallest survival CV that the beta of a rate s in (0, 1) cannot take: every CV below it
+// runs as asked, this one and all above are capped (survivalCvTaken). About sqrt((1 - s) / s);
+// infinity for rates that do not vary.
 double survivalCvBound(double s);
 
 // The CV a survival s takes when `asked` is asked: `asked` itself where its beta exists, else

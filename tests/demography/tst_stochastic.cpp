@@ -165,6 +165,8 @@ private slots:
     void drawnYearsKeepMeansAndFates();
     void wholeAnimalsSplitOverTheirFates();
     void approximationMovesFatesTogether();
+    void brokenLifeCycleIsRefused_data();
+    void brokenLifeCycleIsRefused();
     void sentenceSaysWhatTheCvDidNotDo_data();
     void sentenceSaysWhatTheCvDidNotDo();
     void failedThreadStartIsRefused_data();
@@ -664,6 +666,31 @@ void TestStochastic::approximationMovesFatesTogether()
              qPrintable(QStringLiteral("%1 against %2")
                             .arg(*r.logLambdaApproximation).arg(*r.logLambdaSimulated)));
     QCOMPARE(*approximateLogLambdaS(loggerhead(), s), *r.logLambdaApproximation);
+}
+
+void TestStochastic::brokenLifeCycleIsRefused_data()
+{
+    QTest::addColumn<int>("broken");
+    QTest::addColumn<QString>("words");
+    QTest::addRow("more than all survive") << 0 << "stage mature females (its column of U)";
+    QTest::addRow("a negative fecundity") << 1 << "numbers of at least 0";
+    QTest::addRow("N(0) of another size") << 2 << "must match its number of stages";
+}
+
+void TestStochastic::brokenLifeCycleIsRefused()
+{
+    QFETCH(int, broken);
+    QFETCH(QString, words);
+    StageModel whale = killerWhale();
+    if (broken == 0)
+        whale.U(3, 2) = 0.05;
+    else if (broken == 1)
+        whale.F(0, 1) = -0.1;
+    else
+        whale.n0.resize(3);
+    const RiskOutcome outcome = runRisk(whale, settings(0.1, 0.1, 10, 10));
+    QCOMPARE(outcome.status, RiskStatus::Refused);
+    QVERIFY2(QString::fromStdString(outcome.refusal).contains(words), outcome.refusal.c_str());
 }
 
 void TestStochastic::sentenceSaysWhatTheCvDidNotDo_data()
