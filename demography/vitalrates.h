@@ -123,8 +123,8 @@ public:
         int row = 0;
         double share = 0.0;
     };
-    // A year's draws: one survival per stage and one value per non-zero entry of F, then C,
-    // each followed by a 0 that stands for a part an entry does not have.
+    // A year's draws: one survival per stage and one value per non-zero entry of F, then C;
+    // each list ends in a 0 that stands for a part an entry does not have.
     struct Year {
         std::vector<double> survival;
         std::vector<double> reproduction;
@@ -140,7 +140,9 @@ public:
     // The entries of row r: entries()[rowBegin(r)] up to entries()[rowBegin(r + 1)].
     int rowBegin(int row) const { return m_rowBegin[size_t(row)]; }
 
+    // A year to draw into, sized for this model.
     Year year() const;
+    // Draws the year's rates from the replicate's stream, in the order above.
     void draw(ReplicateRng &rng, Year &year) const;
     // The year's value of every entry of A, in the order of entries(): the survivors' share,
     // then F, then C.
