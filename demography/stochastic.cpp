@@ -841,10 +841,9 @@ double survivalCvTaken(double s, double asked)
 {
     if (survivalCvRuns(s, asked))
         return asked;
-    double cv = largestSurvivalCv(s);
-    while (!survivalCvRuns(s, cv))
-        cv = std::nextafter(cv, 0.0);
-    return cv;
+    // A rate so near 0 that the beta's shapes underflow even there does not vary at all.
+    const double cv = largestSurvivalCv(s);
+    return survivalCvRuns(s, cv) ? cv : 0.0;
 }
 
 double survivalCvBound(double s)

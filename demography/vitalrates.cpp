@@ -153,7 +153,9 @@ double largestSurvivalCv(double s)
 {
     if (!(s > 0 && s < 1))
         return std::numeric_limits<double>::infinity();
-    const double bound = std::sqrt((1.0 - s) / s);
+    // (1 - s) / s overflows for rates below about 1e-308; the quotient of the roots does not.
+    const double ratio = (1.0 - s) / s;
+    const double bound = std::isfinite(ratio) ? std::sqrt(ratio) : std::sqrt(1.0 - s) / std::sqrt(s);
     const int exponent = static_cast<int>(std::floor(std::log10(bound)));
     // Four significant digits: n / scale with a whole n from 1000 to 9999; below 1000 the
     // digits move one place down (below a bound of exactly 1 the largest is 0.9999).
