@@ -2,8 +2,11 @@
 // The run is the default model (N(0) = 10 each, H = 5, 0, 0, 0) with survival CV 0.1 and
 // fecundity CV 0.3, as bench/risk_numpy.py runs it.
 #include "demography/defaultmodel.h"
+#include "demography/leslie.h"
 #include "demography/stochastic.h"
 #include "demography/vitalrates.h"
+#include "modelfile/modelexamples.h"
+#include "modelfile/modelfile.h"
 
 #include <benchmark/benchmark.h>
 
@@ -42,12 +45,10 @@ RiskSettings benchSettings(const benchmark::State &state)
 YearlyRates defaultRates(const RiskSettings &settings)
 {
     const PopulationModel model = defaultModel();
-    YearlyRates rates;
-    for (size_t i = 0; i < 3; ++i)
-        rates.survival[i] = SurvivalDraw(model.M[size_t(kSurvivalCells[i])], settings.cvSurvival);
-    for (size_t i = 0; i < 4; ++i)
-        rates.fecundity[i] = FecundityDraw(model.M[size_t(kFecundityCells[i])], settings.cvFecundity);
-    return rates;
+    LeslieModel leslie;
+    leslie.M = model.M;
+    return YearlyRates(stageModelFromLeslie(leslie), std::vector<double>(4, settings.cvSurvival),
+                       settings.cvFecundity);
 }
 
 // The whole run: draws, steps, risk, percentiles, mean, growth rates. Items are replicate-steps.
@@ -71,6 +72,35 @@ BENCHMARK(BM_RiskRun)
     ->MeasureProcessCPUTime()
     ->UseRealTime();
 
+// The loggerhead turtle (examples/loggerhead-turtle.velmora, 7 stages) with the same CVs: the
+// stage model's run that the 4-class one is a case of. Items are replicate-steps.
+void BM_StageRiskRun(benchmark::State &state)
+{
+    StageModel turtle;
+    for (const ModelExample &example : modelExamples()) {
+        if (example.fileName == QLatin1String("loggerhead-turtle.velmora"))
+            turtle = readModelFile(example.path).asStageModel().model;
+    }
+    if (turtle.size() != 7) {
+        state.SkipWithError("the loggerhead turtle example could not be read");
+        return;
+    }
+    RiskSettings settings = benchSettings(state);
+    settings.threshold = 1000;
+    for (auto _ : state) {
+        const RiskOutcome outcome = runRisk(turtle, settings);
+        benchmark::DoNotOptimize(outcome.result.finalRisk);
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0) * state.range(1));
+}
+BENCHMARK(BM_StageRiskRun)
+    ->ArgNames({"replicates", "steps", "threads"})
+    ->Args({10000, 100, 1})
+    ->Args({10000, 100, 2})
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime();
+
 // Only the draws of that run, from the same per-replicate streams, on one thread.
 void BM_RiskDrawsOnly(benchmark::State &state)
 {
@@ -78,14 +108,13 @@ void BM_RiskDrawsOnly(benchmark::State &state)
     const YearlyRates rates = defaultRates(settings);
     prepareThreadForDraws();
     for (auto _ : state) {
-        std::array<double, 3> s{};
-        std::array<double, 4> f{};
+        YearlyRates::Year year = rates.year();
         double sum = 0.0;
         for (int r = 0; r < settings.replicates; ++r) {
             ReplicateRng rng = replicateStream(settings.seed, std::uint64_t(r));
             for (int t = 0; t < settings.steps; ++t) {
-                rates.draw(rng, s, f);
-                sum += s[0] + s[2] + f[1] + f[2] + f[3];
+                rates.draw(rng, year);
+                sum += year.survival[0] + year.survival[2] + year.reproduction[0];
             }
         }
         benchmark::DoNotOptimize(sum);

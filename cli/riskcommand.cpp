@@ -63,7 +63,7 @@ std::string riskJson(const RiskResult &r)
     QJsonObject percentiles;
     for (size_t k = 0; k < kRiskPercentiles.size(); ++k)
         percentiles[QString::number(kRiskPercentiles[k])] = jsonArray(r.percentiles[k]);
-    const QJsonObject json{
+    QJsonObject json{
         {"risk", jsonArray(r.risk)},
         {"mean", jsonArray(r.mean)},
         {"deterministic", jsonArray(r.deterministic)},
@@ -73,6 +73,15 @@ std::string riskJson(const RiskResult &r)
          QJsonArray{jsonNumber(r.finalRiskInterval.low), jsonNumber(r.finalRiskInterval.high)}},
         {"logLambdaS", QJsonObject{{"simulated", jsonNumber(r.logLambdaSimulated)},
                                    {"approximation", jsonNumber(r.logLambdaApproximation)}}}};
+    // Only where the survival CV asked was too large for a stage: the run then differs from it.
+    QJsonArray capped;
+    for (const CappedSurvival &c : r.cappedSurvival)
+        capped.append(QJsonObject{
+            {"rate", QString::fromStdString(r.survivalNames[size_t(c.stage)])},
+            {"survival", jsonNumber(c.survival)},
+            {"cv", jsonNumber(c.cv)}});
+    if (!capped.isEmpty())
+        json["cappedSurvival"] = capped;
     return QJsonDocument(json).toJson(QJsonDocument::Indented).toStdString();
 }
 

@@ -56,8 +56,8 @@ std::vector<AcceptedOption> riskOptions()
         {"--cv-survival", "X",
          QT_TRANSLATE_NOOP("CliText",
                            "coefficient of variation of each survival rate (default 0);\n"
-                           "below sqrt((1 - s) / s) for a rate s, or its beta\n"
-                           "distribution does not exist (rates of 0 and 1 do not vary)")},
+                           "a rate s whose beta distribution needs a CV below sqrt((1 - s) / s)\n"
+                           "takes the largest it allows (rates of 0 and 1 do not vary)")},
         {"--cv-fecundity", "X",
          QT_TRANSLATE_NOOP("CliText", "the same for each fecundity, 0 to 10 (default 0)")},
         {"--demographic", "",

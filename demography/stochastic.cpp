@@ -1,8 +1,9 @@
 #include "demography/stochastic.h"
 
-#include "demography/defaultmodel.h"
 #include "base/numbertext.h"
-#include "demography/sensitivity.h"
+#include "demography/defaultmodel.h"
+#include "demography/leslie.h"
+#include "demography/stageanalysis.h"
 #include "demography/vitalrates.h"
 
 #include <boost/random/binomial_distribution.hpp>
@@ -39,29 +40,8 @@ constexpr double kScaleHigh = 1e100;
 constexpr double kScaleLow = 1e-100;
 constexpr auto kProgressInterval = std::chrono::milliseconds(20);
 
-using Survival = std::array<double, 3>;
-using Fecundity = std::array<double, 4>;
-
-double total(const Vector4 &n) { return n[0] + n[1] + n[2] + n[3]; }
-
 // Below Q, or nothing left: with Q = 0 no total is below it, yet a population of 0 is lost.
 bool isLost(double total, double threshold) { return total < threshold || total <= 0; }
-
-// One year of the program's step with the year's rates: N(t+1) = M(t) N(t) - H, clamped at 0.
-Vector4 projectYear(const Vector4 &n, const Survival &s, const Fecundity &f, const Vector4 &h)
-{
-    const double births = f[0] * n[0] + f[1] * n[1] + f[2] * n[2] + f[3] * n[3];
-    return {std::max(births - h[0], 0.0), std::max(s[0] * n[0] - h[1], 0.0),
-            std::max(s[1] * n[1] - h[2], 0.0), std::max(s[2] * n[2] - h[3], 0.0)};
-}
-
-// The draw of a survival rate; one whose variance (cv s)^2 is below the smallest double is
-// its mean every year: the beta's shapes would be infinite and its draws not numbers.
-SurvivalDraw survivalDraw(double s, double cv)
-{
-    const double sd = cv * s;
-    return SurvivalDraw(s, sd * sd > 0 ? cv : 0.0);
-}
 
 double binomialCount(ReplicateRng &rng, double n, double p)
 {
@@ -87,73 +67,164 @@ double poissonCount(ReplicateRng &rng, double mean)
     return static_cast<double>(Poisson(mean)(rng));
 }
 
-// One replicate's state between steps.
+// The sum in stage order, as every total of the run is taken.
+double total(const double *x, size_t n)
+{
+    double sum = 0.0;
+    for (size_t i = 0; i < n; ++i)
+        sum += x[i];
+    return sum;
+}
+
+// out = A x over the non-zero entries of A (a: their values), each row summed in the order of
+// its columns; a second vector y goes through the same year at once where given.
+void multiply(const YearlyRates &rates, const double *a, const double *x, double *out,
+              const double *y = nullptr, double *yOut = nullptr)
+{
+    const std::vector<YearlyRates::Entry> &entries = rates.entries();
+    for (int r = 0; r < rates.stages(); ++r) {
+        double sum = 0.0;
+        double ySum = 0.0;
+        for (int k = rates.rowBegin(r); k < rates.rowBegin(r + 1); ++k) {
+            const size_t column = size_t(entries[size_t(k)].column);
+            sum += a[k] * x[column];
+            if (y)
+                ySum += a[k] * y[column];
+        }
+        out[r] = sum;
+        if (y)
+            yOut[r] = ySum;
+    }
+}
+
+// One replicate's state between steps; its N(t) and companion are kept in the run's arrays.
 struct Replicate {
     ReplicateRng rng;
-    Vector4 n{};
-    Vector4 u{};           // the same years without harvest, for the stochastic growth rate
-    double logScale = 0.0; // ln of what u was divided by
+    double logScale = 0.0; // ln of what the companion was divided by
     int lostAt = -1;       // first t with a total below Q
     bool beyondRange = false;
 };
 
+// The CV each stage's survival takes: the one asked, or the largest its beta allows.
+std::vector<double> survivalCvs(const StageModel &model, double asked)
+{
+    std::vector<double> cvs;
+    for (int c = 0; c < model.size(); ++c)
+        cvs.push_back(survivalCvTaken(model.U.col(c).sum(), asked));
+    return cvs;
+}
+
 // The yearly step of a replicate.
 class Projection {
 public:
-    Projection(const PopulationModel &start, const RiskSettings &settings)
-        : m_h(start.H), m_threshold(settings.threshold), m_demographic(settings.demographic)
+    Projection(const StageModel &start, const std::vector<double> &cvSurvival,
+               const RiskSettings &settings)
+        : m_rates(start, cvSurvival, settings.cvFecundity),
+          m_h(start.harvest.data(), start.harvest.data() + start.harvest.size()),
+          m_threshold(settings.threshold), m_demographic(settings.demographic)
     {
-        for (size_t i = 0; i < 3; ++i)
-            m_rates.survival[i] = survivalDraw(start.M[size_t(kSurvivalCells[i])], settings.cvSurvival);
-        for (size_t i = 0; i < 4; ++i)
-            m_rates.fecundity[i] = FecundityDraw(start.M[size_t(kFecundityCells[i])], settings.cvFecundity);
     }
 
-    // Draws year t's rates and steps the replicate; returns its total.
-    double step(Replicate &x, int t) const
-    {
-        Survival s;
-        Fecundity f;
-        m_rates.draw(x.rng, s, f);
+    const YearlyRates &rates() const { return m_rates; }
+    size_t stages() const { return m_h.size(); }
 
-        Vector4 &u = x.u;
-        u = {f[0] * u[0] + f[1] * u[1] + f[2] * u[2] + f[3] * u[3], s[0] * u[0], s[1] * u[1],
-             s[2] * u[2]};
-        const double su = total(u);
+    // What a worker draws into and steps through.
+    struct Scratch {
+        YearlyRates::Year year;
+        std::vector<double> a;
+        std::vector<double> next;
+        std::vector<double> companion;
+    };
+    Scratch scratch() const
+    {
+        return {m_rates.year(), std::vector<double>(m_rates.entries().size()),
+                std::vector<double>(stages()), std::vector<double>(stages())};
+    }
+
+    // The program's step with the year's A: N(t+1) = A N(t) - H, clamped at 0.
+    void harvested(const double *a, const double *n, double *next) const
+    {
+        multiply(m_rates, a, n, next);
+        subtractHarvest(next);
+    }
+
+    // Draws year t's rates and steps the replicate (n, u: its N(t) and companion); returns
+    // its total.
+    double step(Replicate &x, double *n, double *u, Scratch &w, int t) const
+    {
+        const size_t size = stages();
+        m_rates.draw(x.rng, w.year);
+        m_rates.values(w.year, w.a.data());
+
+        double *next = w.next.data();
+        double *companion = w.companion.data();
+        // The population goes through the same year with its companion, unless it is left to
+        // whole animals or beyond range.
+        const bool population = !m_demographic && !x.beyondRange;
+        multiply(m_rates, w.a.data(), u, companion, population ? n : nullptr, next);
+        const double su = total(companion, size);
+        std::copy(companion, companion + size, u);
         if ((su > kScaleHigh || su < kScaleLow) && su > 0) {
             x.logScale += std::log(su);
-            for (double &a : u)
-                a /= su;
+            for (size_t i = 0; i < size; ++i)
+                u[i] /= su;
         }
 
         if (x.beyondRange)
             return kInfinity;
-        Vector4 next;
-        if (m_demographic) {
-            const Vector4 &n = x.n;
-            const double births = poissonCount(x.rng, f[0] * n[0] + f[1] * n[1] + f[2] * n[2] + f[3] * n[3]);
-            const Vector4 alive{births, binomialCount(x.rng, n[0], s[0]),
-                                binomialCount(x.rng, n[1], s[1]), binomialCount(x.rng, n[2], s[2])};
-            for (size_t i = 0; i < 4; ++i)
-                next[i] = std::max(alive[i] - m_h[i], 0.0);
-        } else {
-            next = projectYear(x.n, s, f, m_h);
-        }
-        const double sum = total(next);
+        if (m_demographic)
+            wholeAnimals(x.rng, w.year, n, next);
+        subtractHarvest(next);
+        const double sum = total(next, size);
         // A total past the largest double stays "beyond range": such a population is not lost.
         if (!(sum <= std::numeric_limits<double>::max())) {
             x.beyondRange = true;
             return kInfinity;
         }
-        x.n = next;
+        std::copy(next, next + size, n);
         if (isLost(sum, m_threshold) && x.lostAt < 0)
             x.lostAt = t;
         return sum;
     }
 
 private:
+    void subtractHarvest(double *next) const
+    {
+        for (size_t i = 0; i < stages(); ++i)
+            next[i] = std::max(next[i] - m_h[i], 0.0);
+    }
+
+    // Whole animals: Poisson births into each row, then the binomial survivors of each stage
+    // shared over its fates by a multinomial (one binomial per fate of what is left).
+    void wholeAnimals(ReplicateRng &rng, const YearlyRates::Year &year, const double *n,
+                      double *alive) const
+    {
+        const std::vector<YearlyRates::Entry> &entries = m_rates.entries();
+        for (int r = 0; r < int(stages()); ++r) {
+            double births = 0.0;
+            for (int k = m_rates.rowBegin(r); k < m_rates.rowBegin(r + 1); ++k)
+                births += m_rates.births(size_t(k), year) * n[entries[size_t(k)].column];
+            alive[r] = poissonCount(rng, births);
+        }
+        const std::vector<YearlyRates::Fate> &fates = m_rates.fates();
+        for (int c = 0; c < int(stages()); ++c) {
+            const int first = m_rates.fateBegin(c);
+            const int end = m_rates.fateBegin(c + 1);
+            double left = binomialCount(rng, n[c], year.survival[size_t(c)]);
+            double shareLeft = 1.0;
+            for (int j = first; j < end && left > 0; ++j) {
+                const YearlyRates::Fate &fate = fates[size_t(j)];
+                const double moved = j + 1 == end ? left
+                                                  : binomialCount(rng, left, fate.share / shareLeft);
+                alive[fate.row] += moved;
+                left -= moved;
+                shareLeft -= fate.share;
+            }
+        }
+    }
+
     YearlyRates m_rates;
-    Vector4 m_h;
+    std::vector<double> m_h;
     double m_threshold;
     bool m_demographic;
 };
@@ -455,23 +526,11 @@ std::array<double, 5> bucketedPercentiles(const std::vector<double> &values)
     return interpolated(value, above, fraction);
 }
 
-} // namespace
+bool finiteAtLeast0(double a) { return a >= 0 && std::isfinite(a); }
 
-PopulationModel projectedModel(const PopulationModel &model, const RiskSettings &settings)
+// What is wrong with the settings themselves, whatever the model.
+std::optional<std::string> settingsRefusal(const RiskSettings &settings)
 {
-    PopulationModel start = model;
-    if (settings.demographic) {
-        for (double &a : start.N)
-            a = std::round(a);
-        for (double &a : start.H)
-            a = std::round(a);
-    }
-    return start;
-}
-
-std::optional<std::string> riskRefusal(const PopulationModel &model, const RiskSettings &settings)
-{
-    const auto finiteAtLeast0 = [](double a) { return a >= 0 && std::isfinite(a); };
     if (settings.replicates < 1 || settings.replicates > kMaxReplicates)
         return "The number of replicates must be from 1 to " + std::to_string(kMaxReplicates) + ".";
     if (settings.steps < 1 || settings.steps > kMaxRiskSteps)
@@ -486,6 +545,255 @@ std::optional<std::string> riskRefusal(const PopulationModel &model, const RiskS
         return "The fecundity CV must be a number from 0 to " + numberText(kMaxFecundityCv) + ".";
     if (!finiteAtLeast0(settings.threshold))
         return "The threshold must be a number of at least 0.";
+    return std::nullopt;
+}
+
+// The sensitivities of A's Perron root, where it has one.
+StageSensitivities dominantSensitivities(const Eigen::MatrixXd &a)
+{
+    const Spectrum values = spectrum(a);
+    const double lambda = values.converged ? perronRoot(values) : 0.0;
+    if (!(lambda > 0) || !std::isfinite(lambda))
+        return {};
+    return stageSensitivities(a, lambda);
+}
+
+// ln lambda - tau^2 / (2 lambda^2), tau^2 the variance of the year's change of lambda: the
+// fates of a stage move together (their covariance is share x share x Var(s)), every entry of
+// F and C on its own.
+std::optional<double> approximation(const StageSensitivities &s, const YearlyRates &rates)
+{
+    if (s.status != SensitivityStatus::Ok)
+        return std::nullopt;
+    double sum = 0.0;
+    for (int c = 0; c < rates.stages(); ++c) {
+        double along = 0.0;
+        for (int j = rates.fateBegin(c); j < rates.fateBegin(c + 1); ++j) {
+            const YearlyRates::Fate &fate = rates.fates()[size_t(j)];
+            along += s.sensitivity(fate.row, c) * fate.share;
+        }
+        sum += along * along * rates.survival()[size_t(c)].variance();
+    }
+    // F by rows, then C: the order of the draws.
+    for (const bool clonal : {false, true}) {
+        for (const YearlyRates::Entry &e : rates.entries()) {
+            const int part = clonal ? e.clonal : e.sexual;
+            if (part < 0)
+                continue;
+            const double sij = s.sensitivity(e.row, e.column);
+            sum += sij * sij * rates.reproduction()[size_t(part)].variance();
+        }
+    }
+    return std::log(s.lambda) - sum / (2.0 * s.lambda * s.lambda);
+}
+
+std::optional<double> approximation(const Eigen::MatrixXd &a, const YearlyRates &rates)
+{
+    return approximation(dominantSensitivities(a), rates);
+}
+
+RiskOutcome refusedRun(std::string why)
+{
+    RiskOutcome outcome;
+    outcome.refusal = std::move(why);
+    return outcome;
+}
+
+// The run of a model that riskRefusal() took.
+RiskOutcome runChecked(const StageModel &model, const RiskSettings &settings,
+                       const RiskControl &control, std::vector<std::string> survivalNames)
+{
+    const StageModel start = projectedModel(model, settings);
+    const int replicates = settings.replicates;
+    const int steps = settings.steps;
+    const size_t R = size_t(replicates);
+    const size_t n = size_t(start.size());
+    const std::vector<double> cvs = survivalCvs(start, settings.cvSurvival);
+    const Projection projection(start, cvs, settings);
+    const YearlyRates &rates = projection.rates();
+
+    RiskResult result;
+    result.settings = settings;
+    result.projected = start;
+    result.survivalNames = std::move(survivalNames);
+    result.deterministic.resize(size_t(steps) + 1);
+    const double startTotal = total(start.n0.data(), n);
+    {
+        std::vector<double> mean;
+        for (const YearlyRates::Entry &e : rates.entries())
+            mean.push_back(e.mean);
+        std::vector<double> now(start.n0.data(), start.n0.data() + n);
+        std::vector<double> next(n);
+        result.deterministic[0] = startTotal;
+        for (size_t t = 1; t <= size_t(steps); ++t) {
+            projection.harvested(mean.data(), now.data(), next.data());
+            now.swap(next);
+            const double sum = total(now.data(), n);
+            result.deterministic[t] = sum <= std::numeric_limits<double>::max() ? sum : kInfinity;
+        }
+    }
+
+    // The companion vectors start at the stable distribution, so that a short run measures
+    // the long-run growth and not the way to it.
+    const StageSensitivities dominant = dominantSensitivities(start.A());
+    std::vector<double> shares(n, 1.0 / double(n));
+    if (dominant.status == SensitivityStatus::Ok)
+        shares.assign(dominant.w.data(), dominant.w.data() + n);
+    std::vector<Replicate> states(R);
+    std::vector<double> populations(R * n);
+    std::vector<double> companions(R * n);
+    for (size_t r = 0; r < R; ++r) {
+        Replicate &x = states[r];
+        x.rng = replicateStream(settings.seed, r);
+        x.lostAt = isLost(startTotal, settings.threshold) ? 0 : -1;
+        std::copy(start.n0.data(), start.n0.data() + n, populations.begin() + long(r * n));
+        std::copy(shares.begin(), shares.end(), companions.begin() + long(r * n));
+    }
+
+    for (std::vector<double> &p : result.percentiles)
+        p.assign(size_t(steps) + 1, startTotal);
+    result.mean.assign(size_t(steps) + 1, startTotal);
+
+    const int threads = settings.threads > 0
+                            ? settings.threads
+                            : std::clamp(int(std::thread::hardware_concurrency()), 1, kMaxThreads);
+    const std::atomic<bool> notCancelled{false};
+    const std::atomic<bool> &cancel = control.cancel ? *control.cancel : notCancelled;
+    std::atomic<std::uint64_t> done{0};
+    // A column of totals costs about a fifth of its replicates' steps to sum up.
+    const std::uint64_t columnWork = std::max<std::uint64_t>(1, R / 5);
+    const double work = double(R) * steps + double(columnWork) * steps;
+    Workers workers(threads, cancel, control, done, work);
+    const auto stopped = [&workers](Workers::End end) {
+        RiskOutcome failed;
+        failed.status = end == Workers::End::Cancelled ? RiskStatus::Cancelled : RiskStatus::Failed;
+        if (end == Workers::End::NoThread)
+            failed.refusal = "The run could not start a worker thread (" + workers.failure()
+                             + "); close other programs or ask for fewer threads.";
+        return failed;
+    };
+
+    const int block = int(std::min(std::max(kBlockCells / R, kMinBlock), size_t(steps)));
+    std::vector<double> totals(R * size_t(block));
+    std::vector<std::vector<double>> scratch(static_cast<size_t>(threads));
+    const size_t chunks = (R + kChunk - 1) / kChunk;
+    for (int first = 1; first <= steps; first += block) {
+        const int last = std::min(steps, first + block - 1);
+        const Workers::End simulated = workers.run(chunks, [&](size_t chunk, int) {
+            const size_t begin = chunk * kChunk;
+            const size_t end = std::min(R, begin + kChunk);
+            Projection::Scratch work = projection.scratch();
+            for (int t = first; t <= last; ++t) {
+                if (workers.cancelled())
+                    return;
+                double *row = totals.data() + size_t(t - first) * R;
+                for (size_t r = begin; r < end; ++r)
+                    row[r] = projection.step(states[r], populations.data() + r * n,
+                                             companions.data() + r * n, work, t);
+                done.fetch_add(end - begin, std::memory_order_relaxed);
+            }
+        });
+        if (simulated != Workers::End::Done)
+            return stopped(simulated);
+        const Workers::End summed = workers.run(size_t(last - first + 1), [&](size_t column, int worker) {
+            const double *row = totals.data() + column * R;
+            const size_t t = size_t(first) + column;
+            double sum = 0.0;
+            for (size_t r = 0; r < R; ++r)
+                sum += row[r];
+            double mean = sum / double(R);
+            // Large finite totals can add up past the range; their shares cannot.
+            if (std::isinf(sum)) {
+                mean = 0.0;
+                for (size_t r = 0; r < R; ++r)
+                    mean += row[r] / double(R);
+            }
+            result.mean[t] = mean;
+            std::vector<double> &values = scratch[size_t(worker)];
+            values.assign(row, row + R);
+            const std::array<double, 5> p = riskPercentiles(values);
+            for (size_t k = 0; k < p.size(); ++k)
+                result.percentiles[k][t] = p[k];
+            done.fetch_add(columnWork, std::memory_order_relaxed);
+        });
+        if (summed != Workers::End::Done)
+            return stopped(summed);
+    }
+
+    std::vector<long long> lostBy(size_t(steps) + 1, 0);
+    double logGrowth = 0.0;
+    for (size_t r = 0; r < R; ++r) {
+        const Replicate &x = states[r];
+        if (x.lostAt >= 0)
+            ++lostBy[size_t(x.lostAt)];
+        logGrowth += std::log(total(companions.data() + r * n, n)) + x.logScale;
+    }
+    result.risk.resize(size_t(steps) + 1);
+    long long lost = 0;
+    for (size_t t = 0; t <= size_t(steps); ++t) {
+        lost += lostBy[t];
+        result.risk[t] = double(lost) / double(R);
+    }
+    result.finalLost = lost;
+    result.finalRisk = result.risk.back();
+    result.finalRiskInterval = wilsonInterval(lost, replicates);
+    const double simulated = (logGrowth / double(R) - std::log(total(shares.data(), n))) / steps;
+    if (std::isfinite(simulated))
+        result.logLambdaSimulated = simulated;
+    result.logLambdaApproximation = approximation(dominant, rates);
+
+    for (int c = 0; c < int(n); ++c) {
+        const double s = rates.survival()[size_t(c)].mean();
+        const double cv = cvs[size_t(c)];
+        if (cv != settings.cvSurvival)
+            result.cappedSurvival.push_back({c, s, cv});
+        if (!(cv > 0))
+            continue;
+        if (s >= 1)
+            result.fixedSurvival.push_back(c);
+        else if (s > 0) {
+            const BetaShape shape = survivalBeta(c, s, cv);
+            if (shape.uShaped())
+                result.uShapedSurvival.push_back(shape);
+        }
+    }
+
+    if (control.progress)
+        control.progress(1.0);
+    RiskOutcome outcome;
+    outcome.status = RiskStatus::Done;
+    outcome.result = std::move(result);
+    return outcome;
+}
+
+} // namespace
+
+PopulationModel projectedModel(const PopulationModel &model, const RiskSettings &settings)
+{
+    PopulationModel start = model;
+    if (settings.demographic) {
+        for (double &a : start.N)
+            a = std::round(a);
+        for (double &a : start.H)
+            a = std::round(a);
+    }
+    return start;
+}
+
+StageModel projectedModel(const StageModel &model, const RiskSettings &settings)
+{
+    StageModel start = model;
+    if (settings.demographic) {
+        start.n0 = start.n0.array().round();
+        start.harvest = start.harvest.array().round();
+    }
+    return start;
+}
+
+std::optional<std::string> riskRefusal(const PopulationModel &model, const RiskSettings &settings)
+{
+    if (auto refusal = settingsRefusal(settings))
+        return refusal;
     for (size_t i = 0; i < 4; ++i) {
         const double f = model.M[size_t(kFecundityCells[i])];
         if (!finiteAtLeast0(f))
@@ -502,28 +810,40 @@ std::optional<std::string> riskRefusal(const PopulationModel &model, const RiskS
         return "N(t) must hold numbers of at least 0.";
     if (!std::all_of(model.H.begin(), model.H.end(), finiteAtLeast0))
         return "H must hold numbers of at least 0.";
-
-    // The rate with the smallest bound is named: a CV below it suits every rate.
-    std::optional<size_t> tightest;
-    for (size_t i = 0; i < 3; ++i) {
-        const double s = model.M[size_t(kSurvivalCells[i])];
-        if (!survivalCvRuns(s, settings.cvSurvival)
-            && (!tightest
-                || survivalCvBound(s)
-                       < survivalCvBound(model.M[size_t(kSurvivalCells[*tightest])])))
-            tightest = i;
-    }
-    if (tightest) {
-        const double s = model.M[size_t(kSurvivalCells[*tightest])];
-        // The bound in full: a rounded one would name a CV that runs, or one that does not.
-        char bound[32];
-        const auto written = std::to_chars(bound, bound + sizeof bound, survivalCvBound(s));
-        return "A survival CV of " + numberText(settings.cvSurvival) + " is too large for "
-               + rateName('s', *tightest) + " = " + numberText(s)
-               + ": its beta distribution needs a CV below " + std::string(bound, written.ptr)
-               + ".";
-    }
     return std::nullopt;
+}
+
+std::optional<std::string> riskRefusal(const StageModel &model, const RiskSettings &settings)
+{
+    if (auto refusal = settingsRefusal(settings))
+        return refusal;
+    const StageModelCheck check = checkStageModel(model);
+    if (check.ok())
+        return std::nullopt;
+    switch (check.problem) {
+    case StageModelProblem::NoStages:
+    case StageModelProblem::TooManyStages:
+        return "A life cycle has from 1 to " + std::to_string(kMaxStages) + " stages.";
+    case StageModelProblem::SurvivalAboveOne:
+        return "The survival of stage " + model.stages[size_t(check.stage)]
+               + " (its column of U) sums to more than 1.";
+    case StageModelProblem::NotFinite:
+    case StageModelProblem::NegativeEntry:
+        return "The life cycle must hold numbers of at least 0.";
+    case StageModelProblem::SizeMismatch:
+        return "Every matrix and vector of the life cycle must match its number of stages.";
+    default:
+        return "Every stage needs a name of its own.";
+    }
+}
+
+double survivalCvTaken(double s, double asked)
+{
+    if (survivalCvRuns(s, asked))
+        return asked;
+    // A rate so near 0 that the beta's shapes underflow even there does not vary at all.
+    const double cv = largestSurvivalCv(s);
+    return survivalCvRuns(s, cv) ? cv : 0.0;
 }
 
 double survivalCvBound(double s)
@@ -578,174 +898,36 @@ std::array<double, 5> riskPercentiles(std::vector<double> &values)
                                          : bucketedPercentiles(values);
 }
 
-std::optional<double> approximateLogLambdaS(const Matrix4 &m, const RiskSettings &settings)
+std::optional<double> approximateLogLambdaS(const StageModel &model, const RiskSettings &settings)
 {
-    const Sensitivities s = sensitivities(m);
-    if (s.status != SensitivityStatus::Ok)
-        return std::nullopt;
-    double sum = 0.0;
-    for (const int cell : kSurvivalCells) {
-        const double sij = s.sensitivity[size_t(cell)];
-        sum += sij * sij * survivalDraw(m[size_t(cell)], settings.cvSurvival).variance();
-    }
-    for (const int cell : kFecundityCells) {
-        const double sij = s.sensitivity[size_t(cell)];
-        sum += sij * sij * FecundityDraw(m[size_t(cell)], settings.cvFecundity).variance();
-    }
-    return std::log(s.lambda) - sum / (2.0 * s.lambda * s.lambda);
+    return approximation(model.A(), YearlyRates(model, survivalCvs(model, settings.cvSurvival),
+                                                settings.cvFecundity));
+}
+
+RiskOutcome runRisk(const StageModel &model, const RiskSettings &settings,
+                    const RiskControl &control)
+{
+    if (auto refusal = riskRefusal(model, settings))
+        return refusedRun(*refusal);
+    std::vector<std::string> names;
+    for (const std::string &stage : model.stages)
+        names.push_back("s(" + stage + ")");
+    return runChecked(model, settings, control, std::move(names));
 }
 
 RiskOutcome runRisk(const PopulationModel &model, const RiskSettings &settings,
                     const RiskControl &control)
 {
-    RiskOutcome outcome;
-    if (const auto refusal = riskRefusal(model, settings)) {
-        outcome.refusal = *refusal;
-        return outcome;
-    }
-    const PopulationModel start = projectedModel(model, settings);
-    const int replicates = settings.replicates;
-    const int steps = settings.steps;
-    const size_t R = size_t(replicates);
-    const Projection projection(start, settings);
-
-    RiskResult result;
-    result.settings = settings;
-    result.start = start;
-    result.deterministic.resize(size_t(steps) + 1);
-    {
-        const Survival s{start.M[4], start.M[9], start.M[14]};
-        const Fecundity f{start.M[0], start.M[1], start.M[2], start.M[3]};
-        Vector4 n = start.N;
-        result.deterministic[0] = total(n);
-        for (size_t t = 1; t <= size_t(steps); ++t) {
-            n = projectYear(n, s, f, start.H);
-            const double sum = total(n);
-            result.deterministic[t] = sum <= std::numeric_limits<double>::max() ? sum : kInfinity;
-        }
-    }
-
-    // The companion vectors start at the stable distribution, so that a short run measures
-    // the long-run growth and not the way to it.
-    Vector4 shares{0.25, 0.25, 0.25, 0.25};
-    if (const Sensitivities s = sensitivities(start.M); s.status == SensitivityStatus::Ok)
-        shares = s.w;
-    const double startTotal = total(start.N);
-    std::vector<Replicate> states(R);
-    for (size_t r = 0; r < R; ++r) {
-        Replicate &x = states[r];
-        x.rng = replicateStream(settings.seed, r);
-        x.n = start.N;
-        x.u = shares;
-        x.lostAt = isLost(startTotal, settings.threshold) ? 0 : -1;
-    }
-
-    for (std::vector<double> &p : result.percentiles)
-        p.assign(size_t(steps) + 1, startTotal);
-    result.mean.assign(size_t(steps) + 1, startTotal);
-
-    const int threads = settings.threads > 0
-                            ? settings.threads
-                            : std::clamp(int(std::thread::hardware_concurrency()), 1, kMaxThreads);
-    const std::atomic<bool> notCancelled{false};
-    const std::atomic<bool> &cancel = control.cancel ? *control.cancel : notCancelled;
-    std::atomic<std::uint64_t> done{0};
-    // A column of totals costs about a fifth of its replicates' steps to sum up.
-    const std::uint64_t columnWork = std::max<std::uint64_t>(1, R / 5);
-    const double work = double(R) * steps + double(columnWork) * steps;
-    Workers workers(threads, cancel, control, done, work);
-    const auto stopped = [&workers](Workers::End end) {
-        RiskOutcome failed;
-        failed.status = end == Workers::End::Cancelled ? RiskStatus::Cancelled : RiskStatus::Failed;
-        if (end == Workers::End::NoThread)
-            failed.refusal = "The run could not start a worker thread (" + workers.failure()
-                             + "); close other programs or ask for fewer threads.";
-        return failed;
-    };
-
-    const int block = int(std::min(std::max(kBlockCells / R, kMinBlock), size_t(steps)));
-    std::vector<double> totals(R * size_t(block));
-    std::vector<std::vector<double>> scratch(static_cast<size_t>(threads));
-    const size_t chunks = (R + kChunk - 1) / kChunk;
-    for (int first = 1; first <= steps; first += block) {
-        const int last = std::min(steps, first + block - 1);
-        const Workers::End simulated = workers.run(chunks, [&](size_t chunk, int) {
-            const size_t begin = chunk * kChunk;
-            const size_t end = std::min(R, begin + kChunk);
-            for (int t = first; t <= last; ++t) {
-                if (workers.cancelled())
-                    return;
-                double *row = totals.data() + size_t(t - first) * R;
-                for (size_t r = begin; r < end; ++r)
-                    row[r] = projection.step(states[r], t);
-                done.fetch_add(end - begin, std::memory_order_relaxed);
-            }
-        });
-        if (simulated != Workers::End::Done)
-            return stopped(simulated);
-        const Workers::End summed = workers.run(size_t(last - first + 1), [&](size_t column, int worker) {
-            const double *row = totals.data() + column * R;
-            const size_t t = size_t(first) + column;
-            double sum = 0.0;
-            for (size_t r = 0; r < R; ++r)
-                sum += row[r];
-            double mean = sum / double(R);
-            // Large finite totals can add up past the range; their shares cannot.
-            if (std::isinf(sum)) {
-                mean = 0.0;
-                for (size_t r = 0; r < R; ++r)
-                    mean += row[r] / double(R);
-            }
-            result.mean[t] = mean;
-            std::vector<double> &values = scratch[size_t(worker)];
-            values.assign(row, row + R);
-            const std::array<double, 5> p = riskPercentiles(values);
-            for (size_t k = 0; k < p.size(); ++k)
-                result.percentiles[k][t] = p[k];
-            done.fetch_add(columnWork, std::memory_order_relaxed);
-        });
-        if (summed != Workers::End::Done)
-            return stopped(summed);
-    }
-
-    std::vector<long long> lostBy(size_t(steps) + 1, 0);
-    double logGrowth = 0.0;
-    for (const Replicate &x : states) {
-        if (x.lostAt >= 0)
-            ++lostBy[size_t(x.lostAt)];
-        logGrowth += std::log(total(x.u)) + x.logScale;
-    }
-    result.risk.resize(size_t(steps) + 1);
-    long long lost = 0;
-    for (size_t t = 0; t <= size_t(steps); ++t) {
-        lost += lostBy[t];
-        result.risk[t] = double(lost) / double(R);
-    }
-    result.finalLost = lost;
-    result.finalRisk = result.risk.back();
-    result.finalRiskInterval = wilsonInterval(lost, replicates);
-    const double simulated = (logGrowth / double(R) - std::log(total(shares))) / steps;
-    if (std::isfinite(simulated))
-        result.logLambdaSimulated = simulated;
-    result.logLambdaApproximation = approximateLogLambdaS(start.M, settings);
-
-    if (settings.cvSurvival > 0) {
-        for (int i = 0; i < 3; ++i) {
-            const double s = start.M[size_t(kSurvivalCells[size_t(i)])];
-            if (s == 1)
-                result.fixedSurvival.push_back(i);
-            else if (s > 0 && s < 1) {
-                const BetaShape shape = survivalBeta(i, s, settings.cvSurvival);
-                if (shape.uShaped())
-                    result.uShapedSurvival.push_back(shape);
-            }
-        }
-    }
-
-    if (control.progress)
-        control.progress(1.0);
-    outcome.status = RiskStatus::Done;
-    outcome.result = std::move(result);
+    if (auto refusal = riskRefusal(model, settings))
+        return refusedRun(*refusal);
+    LeslieModel leslie;
+    leslie.M = model.M;
+    leslie.n0 = model.N;
+    leslie.harvest = model.H;
+    RiskOutcome outcome = runChecked(stageModelFromLeslie(leslie), settings, control,
+                                     {"s0", "s1", "s2", "s3"});
+    if (outcome.status == RiskStatus::Done)
+        outcome.result.start = projectedModel(model, settings);
     return outcome;
 }
 
@@ -759,13 +941,30 @@ std::string riskSentence(const RiskResult &result)
                            + (steps == 1 ? " step: " : " steps: ") + percentText(result.finalRisk)
                            + " % (95 % interval " + percentText(result.finalRiskInterval.low)
                            + " - " + percentText(result.finalRiskInterval.high) + " %)";
-    if (result.fixedSurvival.empty() && result.uShapedSurvival.empty())
+    if (result.cappedSurvival.empty() && result.fixedSurvival.empty()
+        && result.uShapedSurvival.empty())
         return sentence;
     sentence += ".";
+    const auto name = [&result](int stage) { return result.survivalNames[size_t(stage)]; };
+    if (!result.cappedSurvival.empty()) {
+        std::vector<std::string> rates;
+        std::vector<std::string> cvs;
+        for (const CappedSurvival &capped : result.cappedSurvival) {
+            rates.push_back(name(capped.stage) + " = " + numberText(capped.survival));
+            cvs.push_back(numberText(capped.cv));
+        }
+        const bool one = rates.size() == 1;
+        sentence += " A survival CV of " + numberText(result.settings.cvSurvival)
+                    + " is too large for " + listed(rates)
+                    + (one ? ": it varies with a CV of " : ": they vary with CVs of ")
+                    + listed(cvs)
+                    + (one ? ", the largest its beta distribution allows."
+                           : ", the largest their beta distributions allow.");
+    }
     if (!result.fixedSurvival.empty()) {
         std::vector<std::string> names;
         for (const int rate : result.fixedSurvival)
-            names.push_back(rateName('s', size_t(rate)));
+            names.push_back(name(rate));
         sentence += " " + listed(names)
                     + (result.fixedSurvival.size() == 1 ? " = 1 is" : " = 1 are")
                     + " held fixed whatever the CV.";
@@ -773,7 +972,7 @@ std::string riskSentence(const RiskResult &result)
     if (!result.uShapedSurvival.empty()) {
         std::vector<std::string> shapes;
         for (const BetaShape &shape : result.uShapedSurvival)
-            shapes.push_back(rateName('s', size_t(shape.rate)) + " (a = " + shapeText(shape.a)
+            shapes.push_back(name(shape.rate) + " (a = " + shapeText(shape.a)
                              + ", b = " + shapeText(shape.b) + ")");
         sentence += std::string(shapes.size() == 1 ? " The beta of " : " The betas of ")
                     + listed(shapes) + (shapes.size() == 1 ? " is" : " are")

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "demography/analysis.h"
+#include "demography/stagemodel.h"
 
 #include <array>
 #include <atomic>
@@ -13,9 +14,10 @@
 
 namespace velmora {
 
-// Risk under variability: the model projected many times with the vital rates drawn anew every
-// year, and the chance that the total falls below a threshold. Plain C++ on plain values; the
-// window, the command line and the tests all call runRisk().
+// Risk under variability: a life cycle projected many times with the vital rates drawn anew
+// every year, and the chance that the total falls below a threshold. Plain C++ on plain values;
+// the window, the command line and the tests all call runRisk(), of a stage model or of the
+// main window's 4-class model, which is run as the stage model it is.
 
 constexpr int kMaxReplicates = 100000;
 constexpr int kDefaultReplicates = 1000;
@@ -47,10 +49,12 @@ inline constexpr std::array<int, 5> kRiskPercentiles{5, 25, 50, 75, 95};
 // The model the replicates start from: with demographic variation N(t) and H are rounded to
 // whole animals (a binomial needs whole survivors, and taking half an animal would leave one).
 PopulationModel projectedModel(const PopulationModel &model, const RiskSettings &settings);
+StageModel projectedModel(const StageModel &model, const RiskSettings &settings);
 
 // Why these settings cannot be run on this model (one sentence), or nothing. A survival CV too
-// large for a rate's beta distribution names the rate and the CV it must stay below.
+// large for a rate's beta distribution is no reason: see survivalCvTaken().
 std::optional<std::string> riskRefusal(const PopulationModel &model, const RiskSettings &settings);
+std::optional<std::string> riskRefusal(const StageModel &model, const RiskSettings &settings);
 
 // An interval of shares.
 struct Interval {
@@ -65,19 +69,32 @@ Interval wilsonInterval(long long successes, long long trials);
 // neighbouring order statistics as NumPy does by default. Reorders `values`.
 std::array<double, 5> riskPercentiles(std::vector<double> &values);
 
-// ln lambda - (sum of s_ij^2 Var(a_ij)) / (2 lambda^2): Tuljapurkar's small-noise
-// approximation of the stochastic growth rate; nothing where M has no dominant root.
-std::optional<double> approximateLogLambdaS(const Matrix4 &m, const RiskSettings &settings);
+// ln lambda - tau^2 / (2 lambda^2), tau^2 = sum over pairs of entries of s_ij s_kl Cov(a_ij,
+// a_kl): Tuljapurkar's small-noise approximation of the stochastic growth rate, with the CVs
+// the run takes; nothing where A has no dominant root.
+std::optional<double> approximateLogLambdaS(const StageModel &model, const RiskSettings &settings);
 
-// The smallest survival CV refused for a rate s in (0, 1): every CV below it is taken, this
-// one and all above are not. About sqrt((1 - s) / s); infinity for rates that do not vary.
+// The smallest survival CV that the beta of a rate s in (0, 1) cannot take: every CV below it
+// runs as asked, this one and all above are capped (survivalCvTaken). About sqrt((1 - s) / s);
+// infinity for rates that do not vary.
 double survivalCvBound(double s);
+
+// The CV a survival s takes when `asked` is asked: `asked` itself where its beta exists, else
+// the largest CV with four significant digits that it allows (see largestSurvivalCv).
+double survivalCvTaken(double s, double asked);
+
+// A stage whose survival cannot take the asked CV, and the CV it takes instead.
+struct CappedSurvival {
+    int stage = 0;
+    double survival = 0.0; // the column sum of U
+    double cv = 0.0;
+};
 
 // The shape parameters of a survival rate's beta distribution: mean a / (a + b) = s and
 // CV sqrt(b / (a (a + b + 1))) = cv. Below a shape of 1 the density rises to 0 or to 1:
 // years of almost no survivors, or almost all, are then the likeliest.
 struct BetaShape {
-    int rate = 0; // s0, s1 or s2
+    int rate = 0; // the stage whose survival it is
     double a = 0.0;
     double b = 0.0;
 
@@ -90,7 +107,10 @@ BetaShape survivalBeta(int rate, double s, double cv);
 // What a run found, for t = 0..steps counted from the N(t) it started with.
 struct RiskResult {
     RiskSettings settings;
-    PopulationModel start;          // the model as projected (see projectedModel)
+    StageModel projected;           // the life cycle as projected (see projectedModel)
+    PopulationModel start;          // the same, of a run of the main window's 4-class model
+    // How each stage's survival is named: s0..s3 for the 4-class model, s(name) otherwise.
+    std::vector<std::string> survivalNames;
     std::vector<double> risk;       // P(t): share of replicates below Q at some step up to t
     std::array<std::vector<double>, 5> percentiles; // of the total, as kRiskPercentiles
     std::vector<double> mean;          // mean total
@@ -101,8 +121,10 @@ struct RiskResult {
     // Stochastic growth rate without harvest: from the replicates' years, and approximated.
     std::optional<double> logLambdaSimulated;
     std::optional<double> logLambdaApproximation;
-    // What the CVs did not do as asked: survival rates of 1 that a survival CV above 0 leaves
-    // fixed (0, 1, 2 for s0..s2), and the rates whose beta has a shape below 1 (a or b).
+    // What the CVs did not do as asked: stages whose survival is too close to 0 or 1 for the
+    // survival CV and took a smaller one, survivals of 1 that a CV above 0 leaves fixed
+    // (by stage), and the survivals whose beta has a shape below 1 (a or b).
+    std::vector<CappedSurvival> cappedSurvival;
     std::vector<int> fixedSurvival;
     std::vector<BetaShape> uShapedSurvival;
 };
@@ -132,15 +154,19 @@ struct RiskControl {
     std::function<std::thread(std::function<void()>)> startThread;
 };
 
-// Projects `settings.replicates` replicates of the model for `settings.steps` years on
-// std::thread workers. Each replicate draws from its own stream, derived from the seed and its
-// index, so one seed gives the same result on any number of threads. A worker that cannot be
-// started ends the run as Failed, with the others stopped and joined.
+// Projects `settings.replicates` replicates of the life cycle for `settings.steps` years on
+// std::thread workers (see YearlyRates for a year's draws). Each replicate draws from its own
+// stream, derived from the seed and its index, so one seed gives the same result on any number
+// of threads. A worker that cannot be started ends the run as Failed, with the others stopped
+// and joined.
+RiskOutcome runRisk(const StageModel &model, const RiskSettings &settings,
+                    const RiskControl &control = {});
+// The main window's model as its stage model, with its rates named s0..s3 and f0..f3.
 RiskOutcome runRisk(const PopulationModel &model, const RiskSettings &settings,
                     const RiskControl &control = {});
 
 // "Risk of falling below 1 within 100 steps: 37.2 % (95 % interval 34.3 - 40.2 %)", followed
-// by what the CVs did not do as asked (fixed rates of 1, U-shaped betas). A share that is not
+// by what the CVs did not do as asked (capped CVs, fixed rates of 1, U-shaped betas). A share that is not
 // 0 or 100 % is never written as 0.0 or 100.0: it takes the digits that tell it apart.
 std::string riskSentence(const RiskResult &result);
 

@@ -98,6 +98,8 @@ END {
     draws = "BM_RiskDrawsOnly/replicates:10000/steps:1000/threads:1/process_time/real_time"
     short = real["BM_RiskRun/replicates:10000/steps:100/threads:2/process_time/real_time"]
     printf "| risk: 10,000 replicates x 100 steps, default model, both cores | %.1f ms | < 100 ms | %s |\n", short, (short < 100 ? "yes" : "NO")
+    stage = real["BM_StageRiskRun/replicates:10000/steps:100/threads:2/process_time/real_time"]
+    printf "| risk: 10,000 replicates x 100 steps, loggerhead turtle (7 stages), both cores | %.1f ms | < 500 ms | %s |\n", stage, (stage < 500 ? "yes" : "NO")
     printf "| risk: whole run, one thread, per replicate-step (CPU) | %.1f ns | | |\n", cpu[run] * 1e6 / 1e7
     printf "| risk: the same draws alone, one thread, per replicate-step (CPU) | %.1f ns | | |\n", cpu[draws] * 1e6 / 1e7
     r = cpu[run] / cpu[draws]

@@ -67,6 +67,7 @@ private slots:
     void jsonHoldsTheRunsResults_data();
     void jsonHoldsTheRunsResults();
     void textLeadsWithTheSentence();
+    void tooLargeSurvivalCvIsTakenAtItsBound();
     void refusedOptionsExitWithOneLine_data();
     void refusedOptionsExitWithOneLine();
     void outWritesTheCsv();
@@ -125,6 +126,23 @@ void TestCliRisk::textLeadsWithTheSentence()
     QVERIFY(r.out.contains("log lambda_s"));
 }
 
+void TestCliRisk::tooLargeSurvivalCvIsTakenAtItsBound()
+{
+    const QStringList options{"--cv-survival", "1.5", "--replicates", "20", "--steps", "5"};
+    const Result text = run(options);
+    QCOMPARE(text.status, kExitOk);
+    QVERIFY2(text.out.contains("A survival CV of 1.5 is too large for s0 = 0.5 and s2 = 0.5: "
+                               "they vary with CVs of 0.9999 and 0.9999, the largest their beta "
+                               "distributions allow."),
+             qPrintable(text.out));
+    const Result json = run(options + QStringList{"--json"});
+    const QJsonArray capped = QJsonDocument::fromJson(json.out.toUtf8())["cappedSurvival"].toArray();
+    QCOMPARE(capped.size(), 2);
+    QCOMPARE(capped[1]["rate"].toString(), QStringLiteral("s2"));
+    QCOMPARE(capped[1]["survival"].toDouble(), 0.5);
+    QCOMPARE(capped[1]["cv"].toDouble(), 0.9999);
+}
+
 void TestCliRisk::refusedOptionsExitWithOneLine_data()
 {
     QTest::addColumn<QStringList>("options");
@@ -161,11 +179,6 @@ void TestCliRisk::refusedOptionsExitWithOneLine_data()
                                      << "option --seed is given more than once" << true;
     QTest::addRow("value missing") << QStringList{"--out"} << "option --out needs a value" << true;
     QTest::addRow("empty file name") << QStringList{"--out="} << "--out needs a file name" << true;
-    QTest::addRow("survival CV too large")
-        << QStringList{"--cv-survival", "1.5"}
-        << "A survival CV of 1.5 is too large for s0 = 0.5: its beta distribution needs a CV "
-           "below 1."
-        << false;
     QTest::addRow("negative survival rate")
         << QStringList{"--matrix", "0,1,2,1,0.5,-1,0.5"}
         << "--matrix: s1 = -1: a survival rate must be from 0 to 1" << false;

@@ -1,4 +1,5 @@
 #include "tests/support/lesliematrix.h"
+#include "demography/leslie.h"
 #include "demography/sensitivity.h"
 #include "demography/stochastic.h"
 #include "demography/vitalrates.h"
@@ -9,6 +10,7 @@
 #include <chrono>
 #include <clocale>
 #include <functional>
+#include <limits>
 #include <random>
 #include <system_error>
 #include <cmath>
@@ -65,6 +67,69 @@ double meanMatrixTotal(const Matrix4 &m, Vector4 n, int steps)
     return n[0] + n[1] + n[2] + n[3];
 }
 
+// Every figure of two runs alike (QCOMPARE ends this function only: check currentTestFailed()).
+void compareRuns(const RiskResult &more, const RiskResult &one)
+{
+    QCOMPARE(more.risk, one.risk);
+    QCOMPARE(more.mean, one.mean);
+    for (size_t k = 0; k < 5; ++k)
+        QCOMPARE(more.percentiles[k], one.percentiles[k]);
+    QCOMPARE(more.logLambdaSimulated, one.logLambdaSimulated);
+}
+
+using Rows = std::vector<std::vector<double>>;
+
+StageModel lifeCycle(const std::vector<std::string> &names, const Rows &u, const Rows &f,
+                     const std::vector<double> &n0, const Rows &c = {})
+{
+    StageModel m = emptyStageModel(int(names.size()));
+    m.stages = names;
+    for (size_t r = 0; r < names.size(); ++r) {
+        m.n0(long(r)) = n0[r];
+        for (size_t k = 0; k < names.size(); ++k) {
+            m.U(long(r), long(k)) = u[r][k];
+            m.F(long(r), long(k)) = f[r][k];
+            if (!c.empty())
+                m.C(long(r), long(k)) = c[r][k];
+        }
+    }
+    return m;
+}
+
+// Crouse, Crowder & Caswell (1987), Ecology 68: 1412, as in examples/loggerhead-turtle.velmora.
+StageModel loggerhead()
+{
+    const Rows u{{0, 0, 0, 0, 0, 0, 0},
+                 {0.6747, 0.737, 0, 0, 0, 0, 0},
+                 {0, 0.0486, 0.661, 0, 0, 0, 0},
+                 {0, 0, 0.0147, 0.6907, 0, 0, 0},
+                 {0, 0, 0, 0.0518, 0, 0, 0},
+                 {0, 0, 0, 0, 0.8091, 0, 0},
+                 {0, 0, 0, 0, 0, 0.8091, 0.8089}};
+    Rows f(7, std::vector<double>(7, 0.0));
+    f[0] = {0, 0, 0, 0, 127, 4, 80};
+    return lifeCycle({"eggs", "small", "large", "subadults", "novices", "remigrants", "mature"},
+                     u, f, {2065, 6698, 1146, 66, 4, 3, 18});
+}
+
+// Brault & Caswell (1993), Ecology 74: 1444, as in examples/killer-whale.velmora.
+StageModel killerWhale()
+{
+    return lifeCycle({"yearlings", "juveniles", "mature females", "post-reproductive females"},
+                     {{0, 0, 0, 0}, {0.9775, 0.9111, 0, 0}, {0, 0.0736, 0.9534, 0},
+                      {0, 0, 0.0452, 0.9804}},
+                     {{0, 0.0043, 0.1132, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}},
+                     {37, 316, 323, 324});
+}
+
+RiskResult run(const StageModel &m, const RiskSettings &s)
+{
+    RiskOutcome outcome = runRisk(m, s);
+    if (outcome.status != RiskStatus::Done)
+        qFatal("run not done: %s", outcome.refusal.c_str());
+    return std::move(outcome.result);
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(PopulationModel)
@@ -89,9 +154,20 @@ private slots:
     void growthRatesAgree_data();
     void growthRatesAgree();
     void demographicRoundsToWholeAnimals();
-    void tooLargeSurvivalCvNamesTheBoundAsChecked_data();
-    void tooLargeSurvivalCvNamesTheBoundAsChecked();
-    void tightestRateIsNamed();
+    void fourClassResultsAreAsBefore_data();
+    void fourClassResultsAreAsBefore();
+    void stageRunSameOnAnyNumberOfThreads_data();
+    void stageRunSameOnAnyNumberOfThreads();
+    void tooLargeSurvivalCvTakesTheBetaBound_data();
+    void tooLargeSurvivalCvTakesTheBetaBound();
+    void everyCappedRateIsNamed();
+    void cappedStagesOfTheKillerWhale_data();
+    void cappedStagesOfTheKillerWhale();
+    void drawnYearsKeepMeansAndFates();
+    void wholeAnimalsSplitOverTheirFates();
+    void approximationMovesFatesTogether();
+    void brokenLifeCycleIsRefused_data();
+    void brokenLifeCycleIsRefused();
     void sentenceSaysWhatTheCvDidNotDo_data();
     void sentenceSaysWhatTheCvDidNotDo();
     void failedThreadStartIsRefused_data();
@@ -208,12 +284,9 @@ void TestStochastic::oneSeedSameResultOnAnyNumberOfThreads()
     const RiskResult one = run(defaultModel(), s);
     for (const int threads : {2, 3}) {
         s.threads = threads;
-        const RiskResult more = run(defaultModel(), s);
-        QCOMPARE(more.risk, one.risk);
-        QCOMPARE(more.mean, one.mean);
-        for (size_t k = 0; k < 5; ++k)
-            QCOMPARE(more.percentiles[k], one.percentiles[k]);
-        QCOMPARE(more.logLambdaSimulated, one.logLambdaSimulated);
+        compareRuns(run(defaultModel(), s), one);
+        if (QTest::currentTestFailed())
+            return;
     }
     QVERIFY(one.risk.back() > 0 && one.risk.back() < 1);
 }
@@ -372,7 +445,64 @@ void TestStochastic::demographicRoundsToWholeAnimals()
     QCOMPARE(plain.start.N, typed.N);
 }
 
-void TestStochastic::tooLargeSurvivalCvNamesTheBoundAsChecked_data()
+void TestStochastic::fourClassResultsAreAsBefore_data()
+{
+    QTest::addColumn<bool>("demographic");
+    QTest::addColumn<double>("risk");
+    QTest::addColumn<double>("mean");
+    QTest::addColumn<double>("median");
+    // Taken from the 4-class engine before it became a case of the stage model's: the draws'
+    // order and every sum must not move a bit.
+    QTest::addRow("environmental") << false << 0.05 << 19834577.792567868 << 3815491.1600990901;
+    QTest::addRow("demographic") << true << 0.13333333333333333 << 24766431.093333334 << 2881639.0;
+}
+
+void TestStochastic::fourClassResultsAreAsBefore()
+{
+    QFETCH(bool, demographic);
+    QFETCH(double, risk);
+    QFETCH(double, mean);
+    QFETCH(double, median);
+    RiskSettings s = settings(0.3, 0.8, 300, 60, demographic);
+    s.threshold = 5;
+    const RiskResult r = run(model(leslie({0.2, 1, 2, 1}, 0.5, 0.9, 0.5), {10.4, 10, 3.6, 10},
+                                   {2.5, 1, 0, 0}),
+                             s);
+    // Bit for bit: QCOMPARE would forgive a change in the last digits.
+    QVERIFY(r.finalRisk == risk);
+    QVERIFY2(r.mean.back() == mean, qPrintable(QString::number(r.mean.back(), 'g', 17)));
+    QVERIFY2(r.percentiles[2].back() == median,
+             qPrintable(QString::number(r.percentiles[2].back(), 'g', 17)));
+}
+
+void TestStochastic::stageRunSameOnAnyNumberOfThreads_data()
+{
+    QTest::addColumn<bool>("demographic");
+    QTest::addRow("environmental") << false;
+    QTest::addRow("demographic") << true;
+}
+
+void TestStochastic::stageRunSameOnAnyNumberOfThreads()
+{
+    QFETCH(bool, demographic);
+    StageModel turtle = loggerhead();
+    turtle.harvest(2) = 5;
+    // 9000 replicates and 20 steps: several chunks per worker and two blocks of steps.
+    RiskSettings s = settings(0.1, 0.3, 9000, 20, demographic);
+    s.threshold = 3000;
+    s.seed = 4242;
+    s.threads = 1;
+    const RiskResult one = run(turtle, s);
+    s.threads = 3;
+    compareRuns(run(turtle, s), one);
+    if (QTest::currentTestFailed())
+        return;
+    QVERIFY(one.risk.back() > 0 && one.risk.back() < 1);
+    s.seed = 4243;
+    QVERIFY(run(turtle, s).mean != one.mean);
+}
+
+void TestStochastic::tooLargeSurvivalCvTakesTheBetaBound_data()
 {
     QTest::addColumn<double>("s");
     QTest::addColumn<double>("cv");
@@ -382,48 +512,191 @@ void TestStochastic::tooLargeSurvivalCvNamesTheBoundAsChecked_data()
     QTest::addRow("s = 0.2, bound 2") << 0.2 << 3.0;
     QTest::addRow("s = 0.01, bound 9.95") << 0.01 << 10.0;
     QTest::addRow("s = 1e-300, bound 1e150") << 1e-300 << 1e151;
+    // (1 - s) / s overflows: the search for the largest CV once ran on without end.
+    QTest::addRow("s = 1e-310, bound 1e155") << 1e-310 << 1e156;
 }
 
-void TestStochastic::tooLargeSurvivalCvNamesTheBoundAsChecked()
+void TestStochastic::tooLargeSurvivalCvTakesTheBetaBound()
 {
     QFETCH(double, s);
     QFETCH(double, cv);
     const PopulationModel population = model(leslie({0, 1, 2, 1}, s, 1, 0), {10, 10, 10, 10},
                                              {0, 0, 0, 0});
-    const auto refusal = riskRefusal(population, settings(cv, 0, 10, 10));
-    QVERIFY(refusal);
-    // Beta(a, b) with mean s exists for a variance below s (1 - s): CV below sqrt((1 - s) / s).
-    const double bound = survivalCvBound(s);
-    QVERIFY(std::abs(bound - std::sqrt((1 - s) / s)) <= 4e-16 * bound);
-    const QString text = QString::fromStdString(*refusal);
-    QVERIFY2(text.contains("s0 = "), qPrintable(text));
-    // The number named reads back as the bound itself: the CV named is refused, the double
-    // below it runs and gives finite totals.
-    const QString named = text.section(' ', -1).chopped(1);
-    QCOMPARE(named.toDouble(), bound);
-    QVERIFY(riskRefusal(population, settings(bound, 0, 10, 10)));
-    const RiskSettings below = settings(std::nextafter(bound, 0.0), 0, 200, 20);
-    QVERIFY(!riskRefusal(population, below));
-    const RiskResult r = run(population, below);
+    QVERIFY(!riskRefusal(population, settings(cv, 0, 10, 10)));
+    const RiskResult r = run(population, settings(cv, 0, 200, 20));
+    // Beta(a, b) with mean s has variance s (1 - s) / (a + b + 1), below s (1 - s): the CV
+    // stays below sqrt((1 - s) / s) (Johnson, Kotz & Balakrishnan, Continuous Univariate
+    // Distributions 2, ch. 25).
+    const double bound = std::sqrt(1 - s) / std::sqrt(s);
+    // A subnormal s carries fewer digits, and so does its bound.
+    const double digits = std::max(4e-16, std::numeric_limits<double>::denorm_min() / s);
+    QVERIFY2(std::abs(survivalCvBound(s) - bound) <= digits * bound,
+             qPrintable(QString::number(survivalCvBound(s) / bound - 1)));
+    QCOMPARE(r.cappedSurvival.size(), size_t(1));
+    const CappedSurvival capped = r.cappedSurvival[0];
+    QCOMPARE(capped.stage, 0);
+    QCOMPARE(capped.survival, s);
+    // Four significant digits, the largest below the bound.
+    QVERIFY(capped.cv < bound && capped.cv > bound * (1 - 1e-3));
+    QVERIFY(survivalCvAllowed(s, capped.cv));
+    const QString text = QString::fromStdString(riskSentence(r));
+    QVERIFY2(text.contains("is too large for s0 = ") && text.contains("it varies with a CV of "),
+             qPrintable(text));
     for (const double mean : r.mean)
         QVERIFY(std::isfinite(mean));
-    // A CV far below the bound, whose variance is below the smallest double, runs as well.
-    for (const double mean : run(population, settings(1e-3, 0, 20, 20)).mean)
+    // A CV far below the bound, whose variance is below the smallest double, runs as it is.
+    const RiskResult small = run(population, settings(1e-3, 0, 20, 20));
+    QVERIFY(small.cappedSurvival.empty());
+    for (const double mean : small.mean)
         QVERIFY(std::isfinite(mean));
 }
 
-void TestStochastic::tightestRateIsNamed()
+void TestStochastic::everyCappedRateIsNamed()
 {
     const PopulationModel population = model(leslie({0, 1, 2, 1}, 0.5, 0.9, 0.75),
                                              {10, 10, 10, 10}, {0, 0, 0, 0});
-    const auto refusal = riskRefusal(population, settings(1.2, 0, 10, 10));
-    QVERIFY(refusal);
-    QCOMPARE(*refusal, std::string("A survival CV of 1.2 is too large for s1 = 0.9: its beta "
-                                   "distribution needs a CV below 0.3333333333333333."));
+    const std::string sentence = riskSentence(run(population, settings(1.2, 0, 10, 10)));
+    QVERIFY2(QString::fromStdString(sentence).contains(
+                 "A survival CV of 1.2 is too large for s0 = 0.5, s1 = 0.9 and s2 = 0.75: they "
+                 "vary with CVs of 0.9999, 0.3333 and 0.5773, the largest their beta "
+                 "distributions allow."),
+             sentence.c_str());
     // Rates of 1 and 0 do not vary: any CV suits them.
     const PopulationModel fixedRates = model(leslie({0, 1, 2, 1}, 1, 0, 1), {10, 10, 10, 10},
                                              {0, 0, 0, 0});
-    QVERIFY(!riskRefusal(fixedRates, settings(1000, 0, 10, 10)));
+    QVERIFY(run(fixedRates, settings(1000, 0, 10, 10)).cappedSurvival.empty());
+}
+
+void TestStochastic::cappedStagesOfTheKillerWhale_data()
+{
+    QTest::addColumn<double>("cv");
+    QTest::addColumn<QList<int>>("capped");
+    // Bounds sqrt((1 - s) / s): yearlings 0.1517, juveniles 0.1246, mature females 0.03744,
+    // post-reproductive females 0.1414.
+    QTest::addRow("below every bound") << 0.03 << QList<int>{};
+    QTest::addRow("above the mature females' bound") << 0.1 << QList<int>{2};
+    QTest::addRow("above the juveniles' bound too") << 0.13 << QList<int>{1, 2};
+}
+
+void TestStochastic::cappedStagesOfTheKillerWhale()
+{
+    QFETCH(double, cv);
+    QFETCH(QList<int>, capped);
+    const StageModel whale = killerWhale();
+    const RiskResult r = run(whale, settings(cv, 0.2, 100, 20));
+    QCOMPARE(int(r.cappedSurvival.size()), capped.size());
+    for (size_t i = 0; i < r.cappedSurvival.size(); ++i) {
+        const CappedSurvival &c = r.cappedSurvival[i];
+        QCOMPARE(c.stage, capped[int(i)]);
+        const double s = whale.U.col(c.stage).sum();
+        const double bound = std::sqrt((1 - s) / s);
+        QVERIFY(c.cv < bound && c.cv > bound * (1 - 1e-3));
+    }
+    const QString sentence = QString::fromStdString(riskSentence(r));
+    QCOMPARE(sentence.contains("s(mature females) = 0.9986"), capped.contains(2));
+    if (cv == 0.1)
+        QVERIFY2(sentence.contains("it varies with a CV of 0.03744"), qPrintable(sentence));
+}
+
+void TestStochastic::drawnYearsKeepMeansAndFates()
+{
+    // Three stages with two fates in a column, births into two stages and a clonal entry.
+    const StageModel m = lifeCycle({"a", "b", "c"}, {{0.2, 0, 0}, {0.5, 0.3, 0}, {0, 0.4, 0.85}},
+                                   {{0, 1.5, 4}, {0, 0, 0.5}, {0, 0, 0}}, {1, 1, 1},
+                                   {{0, 0, 0}, {0, 0, 0}, {0, 0, 0.7}});
+    const double cvSurvival = 0.2;
+    const double cvFecundity = 0.5;
+    const YearlyRates rates(m, std::vector<double>(3, cvSurvival), cvFecundity);
+    QCOMPARE(rates.reproduction().size(), size_t(4)); // F by rows (1.5, 4, 0.5), then C (0.7)
+    ReplicateRng rng = replicateStream(3, 1);
+    YearlyRates::Year year = rates.year();
+    const int years = 100000;
+    std::vector<double> sum(rates.entries().size(), 0.0);
+    std::vector<double> values(sum.size());
+    for (int y = 0; y < years; ++y) {
+        rates.draw(rng, year);
+        rates.values(year, values.data());
+        for (size_t k = 0; k < sum.size(); ++k) {
+            const YearlyRates::Entry &e = rates.entries()[k];
+            const double a = values[k];
+            sum[k] += a;
+            // Fates keep U's proportions in every year: U(r, c) / s(c) as given.
+            if (e.fate >= 0 && e.sexual < 0 && e.clonal < 0) {
+                const double share = m.U(e.row, e.column) / m.U.col(e.column).sum();
+                QVERIFY(std::abs(a / year.survival[size_t(e.column)] - share) < 1e-15);
+            }
+        }
+    }
+    // The beta's mean is s, the lognormal's exp(mu + sigma^2 / 2) = the entry itself: within
+    // 5 standard errors, from each part's variance (cv x mean)^2.
+    for (size_t k = 0; k < sum.size(); ++k) {
+        const YearlyRates::Entry &e = rates.entries()[k];
+        const double mean = sum[k] / years;
+        const double u = m.U(e.row, e.column);
+        const double f = m.F(e.row, e.column);
+        const double c = m.C(e.row, e.column);
+        const double expected = (cvSurvival * u) * (cvSurvival * u) + (cvFecundity * f) * (cvFecundity * f)
+                                + (cvFecundity * c) * (cvFecundity * c);
+        QVERIFY2(std::abs(mean - e.mean) < 5 * std::sqrt(expected / years),
+                 qPrintable(QStringLiteral("entry (%1, %2): mean %3, given %4")
+                                .arg(e.row).arg(e.column).arg(mean).arg(e.mean)));
+    }
+}
+
+void TestStochastic::wholeAnimalsSplitOverTheirFates()
+{
+    // All of stage a survive, 0.3 to stay and 0.7 to b; b dies. At t = 1 every replicate
+    // holds its 1000 animals, at t = 2 the Binomial(1000, 0.3) that stayed (mean 300, sd 14.5).
+    const StageModel m = lifeCycle({"a", "b"}, {{0.3, 0}, {0.7, 0}}, {{0, 0}, {0, 0}},
+                                   {1000, 0});
+    const RiskResult r = run(m, settings(0.2, 0, 2000, 2, true));
+    for (size_t k = 0; k < 5; ++k)
+        QCOMPARE(r.percentiles[k][1], 1000.0);
+    const double sd = std::sqrt(1000 * 0.3 * 0.7);
+    QVERIFY2(std::abs(r.mean[2] - 300) < 5 * sd / std::sqrt(2000.0),
+             qPrintable(QString::number(r.mean[2])));
+    QVERIFY(r.percentiles[0][2] < r.percentiles[4][2]);
+}
+
+void TestStochastic::approximationMovesFatesTogether()
+{
+    // Tuljapurkar's log lambda_s = ln lambda - tau^2 / (2 lambda^2) (Caswell 2001, Matrix
+    // Population Models, eq. 14.69), tau^2 with the covariances of the fates of a stage: here
+    // -0.05745, this simulation -0.05755 (standard error about 5e-5). Fates drawn as if on their
+    // own would give -0.05723.
+    RiskSettings s = settings(0.1, 0.2, 4000, 200);
+    s.seed = 11;
+    const RiskResult r = run(loggerhead(), s);
+    QVERIFY(r.logLambdaApproximation && r.logLambdaSimulated);
+    QVERIFY2(std::abs(*r.logLambdaApproximation - *r.logLambdaSimulated) < 1.5e-4,
+             qPrintable(QStringLiteral("%1 against %2")
+                            .arg(*r.logLambdaApproximation).arg(*r.logLambdaSimulated)));
+    QCOMPARE(*approximateLogLambdaS(loggerhead(), s), *r.logLambdaApproximation);
+}
+
+void TestStochastic::brokenLifeCycleIsRefused_data()
+{
+    QTest::addColumn<int>("broken");
+    QTest::addColumn<QString>("words");
+    QTest::addRow("more than all survive") << 0 << "stage mature females (its column of U)";
+    QTest::addRow("a negative fecundity") << 1 << "numbers of at least 0";
+    QTest::addRow("N(0) of another size") << 2 << "must match its number of stages";
+}
+
+void TestStochastic::brokenLifeCycleIsRefused()
+{
+    QFETCH(int, broken);
+    QFETCH(QString, words);
+    StageModel whale = killerWhale();
+    if (broken == 0)
+        whale.U(3, 2) = 0.05;
+    else if (broken == 1)
+        whale.F(0, 1) = -0.1;
+    else
+        whale.n0.resize(3);
+    const RiskOutcome outcome = runRisk(whale, settings(0.1, 0.1, 10, 10));
+    QCOMPARE(outcome.status, RiskStatus::Refused);
+    QVERIFY2(QString::fromStdString(outcome.refusal).contains(words), outcome.refusal.c_str());
 }
 
 void TestStochastic::sentenceSaysWhatTheCvDidNotDo_data()

@@ -126,7 +126,7 @@ void RiskWindow::buildControls()
         box->setSingleStep(0.05);
         return box;
     };
-    // No upper bound of its own: the rates' beta distributions say how far it may go.
+    // No upper bound of its own: a rate whose beta cannot take it takes the largest it can.
     m_cvSurvival = cv(1e6);
     m_cvFecundity = cv(kMaxFecundityCv);
     // Some variation to start with, as in the README's example: with none a first Run draws
