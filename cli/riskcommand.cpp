@@ -29,7 +29,9 @@ std::string riskHelp()
                "lognormal one, with the model's rate as mean and the CV given) and prints the\n"
                "chance that the total falls below Q (or to 0) within T steps, as the window\n"
                "\"Risk under variability...\" does. Each step is N(t+1) = M(t) N(t) - H,\n"
-               "negative classes 0.\n\n"
+               "negative classes 0. A life cycle of any size (--stages ..., or a file of one)\n"
+               "starts at its N(0): each stage's survival is drawn and shared over its fates\n"
+               "as in U, each entry of F and C varies on its own.\n\n"
                "Options:\n")
            + optionsHelp(riskOptions())
            + said(CliText::tr(kValuesHelp))
@@ -96,13 +98,17 @@ std::string optionalNumber(const std::optional<double> &value)
     return value ? shortNumber(*value) : std::string("none");
 }
 
-std::string listText(const Vector4 &values)
+template <typename Values>
+std::string listText(const Values &values)
 {
-    return shortNumber(values[0]) + ", " + shortNumber(values[1]) + ", " + shortNumber(values[2])
-           + ", " + shortNumber(values[3]);
+    std::string text;
+    for (Eigen::Index i = 0; i < Eigen::Index(values.size()); ++i)
+        text += (i > 0 ? ", " : "") + shortNumber(values[i]);
+    return text;
 }
 
-std::string riskText(const RiskResult &r)
+// `lifeCycle`: a model of any size, which starts at its own N(0).
+std::string riskText(const RiskResult &r, bool lifeCycle)
 {
     const RiskSettings &s = r.settings;
     const size_t T = r.risk.size() - 1;
@@ -112,8 +118,10 @@ std::string riskText(const RiskResult &r)
            + shortNumber(s.cvFecundity) + ", "
            + (s.demographic ? "whole animals (demographic variation)"
                             : "no demographic variation")
-           + ".\nStart: N(t) = " + listText(r.start.N) + " at t = " + std::to_string(r.start.t)
-           + ", H = " + listText(r.start.H)
+           + (lifeCycle ? ".\nStart: N(0) = " + listText(r.projected.n0) + ", H = "
+                              + listText(r.projected.harvest)
+                        : ".\nStart: N(t) = " + listText(r.start.N) + " at t = "
+                              + std::to_string(r.start.t) + ", H = " + listText(r.start.H))
            + (s.demographic ? " (rounded to whole animals)" : "") + ".\nAt t = "
            + std::to_string(T) + ": mean total " + shortNumber(r.mean[T]) + ", median "
            + shortNumber(r.percentiles[2][T]) + " (5 % to 95 %: " + shortNumber(r.percentiles[0][T])
@@ -140,17 +148,20 @@ int risk(const std::vector<std::string> &arguments, std::ostream &out, std::ostr
         return read.valuesRefused ? refuseValues(err, who, read.refusal)
                                   : refuse(err, who, read.refusal);
     const RiskCommandLine &line = *read.commandLine;
-    // The one place a life cycle of any size waits for the risk engine of any size.
-    if (line.lifeCycle)
-        return refuseValues(err, who, lifeCycleNotTakenYet(*line.lifeCycle));
-    const RiskOutcome outcome = runRisk(line.model, line.settings);
+    if (line.lifeCycle) {
+        if (const auto refusal = riskRefusal(*line.lifeCycle, line.settings))
+            return refuseValues(err, who, *refusal);
+    }
+    const RiskOutcome outcome = line.lifeCycle ? runRisk(*line.lifeCycle, line.settings)
+                                               : runRisk(line.model, line.settings);
     // The options were checked against the same rules, so the run is never refused here; it
     // can fail only where the system gives it no thread.
     if (outcome.status != RiskStatus::Done) {
         err << who << ": " << outcome.refusal << '\n';
         return kExitFailed;
     }
-    out << (line.json ? riskJson(outcome.result) : riskText(outcome.result));
+    out << (line.json ? riskJson(outcome.result)
+                      : riskText(outcome.result, line.lifeCycle.has_value()));
     if (!line.out)
         return kExitOk;
     const QString fileName = QFile::decodeName(QByteArray::fromStdString(*line.out));
