@@ -1,0 +1,290 @@
+#include "ui/analysis/reportview.h"
+
+#include "ui/common/appfonts.h"
+#include "ui/common/labels.h"
+#include "ui/common/numberfield.h"
+#include "ui/common/twips.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <cmath>
+
+namespace velmora {
+
+namespace {
+
+const QColor kFigure(0, 0, 128);
+const QColor kHeading(128, 0, 0);
+constexpr int kCellColumns = 5; // classes 0..3 and the total
+constexpr int kClassColumns = 4; // a grid this size or smaller lies under the class columns
+
+QString text(const std::string &s) { return QString::fromStdString(s); }
+
+// From a pale cream for 0 to a deep red for the largest cell of a heat map.
+QColor heatColour(double shade)
+{
+    const QColor low(255, 248, 230);
+    const QColor high(170, 20, 10);
+    auto mix = [shade](int a, int b) { return int(std::lround(a + (b - a) * shade)); };
+    return QColor(mix(low.red(), high.red()), mix(low.green(), high.green()),
+                  mix(low.blue(), high.blue()));
+}
+
+// What a screen reader says before a figure: a lone figure has no column of its own.
+QString cellName(const ReportLine &line, size_t column)
+{
+    const QString figure = text(line.label);
+    if (line.cells.size() < 2)
+        return figure;
+    // Figures named otherwise than by class ("value", "sensitivity") are spoken by those names.
+    if (column < line.columns.size() && line.columns != classColumns())
+        return figure + QStringLiteral(", ") + text(line.columns[column]);
+    return figure + QStringLiteral(", ")
+        + (column < 4 ? QStringLiteral("class %1").arg(column) : QStringLiteral("total"));
+}
+
+// The name of row or column i of a grid: its column name where the line has one.
+QString gridName(const ReportLine &line, int i)
+{
+    const auto index = static_cast<size_t>(i);
+    return index < line.columns.size() ? text(line.columns[index]) : QString::number(i + 1);
+}
+
+// Tool tip and accessible description of a part of a line, where the line explains itself.
+void explain(QWidget *part, const ReportLine &line, bool onHover)
+{
+    if (line.explanation.empty())
+        return;
+    part->setAccessibleDescription(text(line.explanation));
+    if (onHover)
+        part->setToolTip(text(line.explanation));
+}
+
+// One cell of a heat map, shaded by its size, its figure readable on the shade.
+NumberLabel *heatCell(QWidget *parent, const ReportLine &line, int k, const QString &spoken)
+{
+    const auto index = static_cast<size_t>(k);
+    auto *cell = makeLabel<NumberLabel>(parent, text(line.key) + QStringLiteral("Value%1").arg(k),
+                                        timesFont(11, true), Qt::black);
+    cell->setFigure(text(line.cells[index]));
+    cell->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    cell->setContentsMargins(twips(45), twips(15), twips(60), twips(15));
+    cell->setAutoFillBackground(true);
+    const QColor shade = heatColour(line.shades[index]);
+    QPalette palette = cell->palette();
+    palette.setColor(QPalette::Window, shade);
+    // Dark cells take light figures, so every number stays readable.
+    palette.setColor(QPalette::WindowText, shade.lightness() < 128 ? Qt::white : Qt::black);
+    cell->setPalette(palette);
+    cell->setAccessibleName(spoken + QStringLiteral(": ") + cell->text());
+    explain(cell, line, false);
+    return cell;
+}
+
+// A heat map too wide for the class columns: stage names along the top and down the side, at
+// the size of its whole figures, scrolling sideways where the page is narrower.
+QScrollArea *heatMapPanel(const ReportLine &line)
+{
+    const int n = line.gridSize;
+    auto *map = new QWidget;
+    auto *grid = new QGridLayout(map);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(twips(30));
+    grid->setVerticalSpacing(twips(30));
+    for (int i = 0; i < n; ++i) {
+        QLabel *top = makeLabel(map, text(line.key) + QStringLiteral("Column%1").arg(i),
+                                timesFont(10), Qt::black);
+        top->setText(gridName(line, i));
+        top->setWordWrap(true);
+        top->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+        grid->addWidget(top, 0, i + 1);
+        QLabel *side = makeLabel(map, text(line.key) + QStringLiteral("Row%1").arg(i),
+                                 timesFont(10), Qt::black);
+        side->setText(gridName(line, i));
+        side->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        grid->addWidget(side, i + 1, 0);
+    }
+    for (int k = 0; k < n * n; ++k) {
+        const QString spoken = QStringLiteral("%1, row %2, column %3")
+                                   .arg(text(line.label), gridName(line, k / n),
+                                        gridName(line, k % n));
+        grid->addWidget(heatCell(map, line, k, spoken), k / n + 1, k % n + 1);
+    }
+    // Each figure whole: the map keeps the size its numbers ask for.
+    map->resize(map->sizeHint());
+
+    auto *panel = new QScrollArea;
+    panel->setObjectName(text(line.key) + QStringLiteral("Map"));
+    panel->setAccessibleName(text(line.label));
+    explain(panel, line, false);
+    panel->setFrameShape(QFrame::NoFrame);
+    panel->setWidget(map);
+    panel->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    panel->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    panel->viewport()->setAutoFillBackground(false);
+    panel->setFixedHeight(map->height() + panel->horizontalScrollBar()->sizeHint().height());
+    return panel;
+}
+
+// The figures of one report, laid out on a grid: the name, up to five cells and a sentence.
+class FigureGrid {
+public:
+    FigureGrid(QWidget *page, int nameColumn) : m_page(page), m_grid(new QGridLayout(page))
+    {
+        m_grid->setContentsMargins(0, 0, twips(240), 0);
+        m_grid->setHorizontalSpacing(twips(60));
+        m_grid->setVerticalSpacing(twips(45));
+        m_grid->setColumnMinimumWidth(0, twips(nameColumn));
+        for (int c = 1; c <= kCellColumns; ++c)
+            m_grid->setColumnMinimumWidth(c, twips(1200));
+    }
+
+    void add(const std::vector<ReportLine> &lines)
+    {
+        for (size_t i = 0; i < lines.size(); ++i) {
+            if (i == 0 || lines[i].section != lines[i - 1].section)
+                addHeading(lines[i].section);
+            const bool panel = lines[i].gridSize > kClassColumns;
+            if (!panel && !lines[i].columns.empty() && lines[i].columns != m_columns)
+                addColumnNames(lines[i].columns);
+            addFigure(lines[i]);
+        }
+        m_grid->setRowStretch(m_row, 1);
+    }
+
+private:
+    void addHeading(const std::string &section)
+    {
+        QLabel *heading = makeLabel(m_page, QStringLiteral("heading%1").arg(m_headings++),
+                                    timesFont(13, true), kHeading);
+        heading->setText(text(section));
+        heading->setContentsMargins(0, twips(90), 0, 0);
+        m_grid->addWidget(heading, m_row++, 0, 1, kCellColumns + 1);
+        m_columns.clear();
+    }
+
+    // What the cells below are ("class 0" .. "total"), shown where it changes.
+    void addColumnNames(const std::vector<std::string> &columns)
+    {
+        const size_t shown = std::min<size_t>(columns.size(), kCellColumns);
+        for (size_t c = 0; c < shown; ++c) {
+            QLabel *header = makeLabel(m_page, QStringLiteral("columnName%1_%2").arg(m_row).arg(c),
+                                       timesFont(11), Qt::black);
+            header->setText(text(columns[c]));
+            header->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            m_grid->addWidget(header, m_row, int(c) + 1);
+        }
+        ++m_row;
+        m_columns = columns;
+    }
+
+    void addFigure(const ReportLine &line)
+    {
+        const QString key = text(line.key);
+        QLabel *name = makeLabel(m_page, key + QStringLiteral("Name"), timesFont(12), Qt::black);
+        name->setText(text(line.label));
+        name->setWordWrap(true);
+        explain(name, line, true);
+        if (line.gridSize > kClassColumns) {
+            m_grid->addWidget(name, m_row++, 0, 1, kCellColumns + 1, Qt::AlignTop);
+            m_grid->addWidget(heatMapPanel(line), m_row++, 0, 1, kCellColumns + 1);
+            addSentenceBelow(line);
+            return;
+        }
+        if (line.isGrid()) {
+            m_grid->addWidget(name, m_row, 0, line.gridSize, 1, Qt::AlignTop);
+            addHeatMap(line);
+            return;
+        }
+        m_grid->addWidget(name, m_row, 0, Qt::AlignTop);
+        // Every row has its five cells and its sentence, blank where the report has none.
+        const size_t shown = std::min<size_t>(line.cells.size(), kCellColumns);
+        for (size_t c = 0; c < kCellColumns; ++c) {
+            // A figure wider than its column is shown smaller or rounded, never cut.
+            auto *cell = makeLabel<NumberLabel>(m_page, key + QStringLiteral("Value%1").arg(c),
+                                                timesFont(12, true), kFigure);
+            cell->setAlignment(Qt::AlignRight | Qt::AlignTop);
+            cell->setTextInteractionFlags(Qt::TextSelectableByMouse);
+            if (c < shown) {
+                cell->setFigure(text(line.cells[c]));
+                cell->setAccessibleName(cellName(line, c) + QStringLiteral(": ") + cell->text());
+                explain(cell, line, false);
+            }
+            m_grid->addWidget(cell, m_row, int(c) + 1);
+        }
+        QLabel *sentence = sentenceLabel(line);
+        sentence->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        // A sentence takes the place of missing figures, stands beside a single figure, and
+        // goes below a row of them.
+        if (shown == 0)
+            m_grid->addWidget(sentence, m_row, 1, 1, kCellColumns);
+        else if (shown == 1)
+            m_grid->addWidget(sentence, m_row, 2, 1, kCellColumns - 1);
+        else if (!line.text.empty())
+            m_grid->addWidget(sentence, ++m_row, 1, 1, kCellColumns);
+        else
+            m_grid->addWidget(sentence, m_row, 1, 1, kCellColumns);
+        ++m_row;
+    }
+
+    // A small grid laid out like M under the class columns, each cell shaded by its size.
+    void addHeatMap(const ReportLine &line)
+    {
+        const int n = line.gridSize;
+        for (int k = 0; k < n * n; ++k) {
+            const QString spoken = QStringLiteral("%1, row %2, column %3")
+                                       .arg(text(line.label))
+                                       .arg(k / n)
+                                       .arg(k % n);
+            m_grid->addWidget(heatCell(m_page, line, k, spoken), m_row + k / n, k % n + 1);
+        }
+        m_row += n;
+        addSentenceBelow(line);
+    }
+
+    void addSentenceBelow(const ReportLine &line)
+    {
+        m_grid->addWidget(sentenceLabel(line), m_row++, 1, 1, kCellColumns);
+    }
+
+    QLabel *sentenceLabel(const ReportLine &line)
+    {
+        QLabel *sentence = makeLabel(m_page, text(line.key) + QStringLiteral("Text"),
+                                     timesFont(11), Qt::black);
+        sentence->setText(text(line.text));
+        sentence->setWordWrap(true);
+        sentence->setVisible(!line.text.empty());
+        explain(sentence, line, true);
+        return sentence;
+    }
+
+    QWidget *m_page;
+    QGridLayout *m_grid;
+    int m_row = 0;
+    int m_headings = 0;
+    std::vector<std::string> m_columns; // the column names shown last in this section
+};
+
+} // namespace
+
+ReportView::ReportView(QWidget *parent) : QScrollArea(parent)
+{
+    setWidgetResizable(true);
+    setFrameShape(QFrame::NoFrame);
+    viewport()->setAutoFillBackground(false);
+}
+
+void ReportView::showReport(const std::vector<ReportLine> &lines)
+{
+    auto *page = new QWidget;
+    page->setObjectName(QStringLiteral("figurePage"));
+    page->setAutoFillBackground(false);
+    FigureGrid(page, m_nameColumn).add(lines);
+    // The scroll area deletes the page it showed before, and with it every old row.
+    setWidget(page);
+}
+
+} // namespace velmora

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "model/analysisreport.h"
+
+#include <QScrollArea>
+
+#include <vector>
+
+namespace velmora {
+
+// The lines of an analysis report on a page that scrolls: a heading where the section changes,
+// then each figure with its name, its cells and its sentence. A grid of up to four stages lies
+// under the figure columns as M does in the main window; a larger one gets a heat map of its
+// own, labelled by the column names on both sides, that scrolls sideways. Every number is fitted
+// as the number fields fit theirs, never cut. A line's explanation is the tool tip of its name
+// and sentence and the accessible description of all its parts. Controls are named after the
+// line's key: "lambdaName", "lambdaValue0", "lambdaText", "elasticityMap".
+class ReportView : public QScrollArea {
+    Q_OBJECT
+
+public:
+    explicit ReportView(QWidget *parent = nullptr);
+
+    // Shows these lines in their order, replacing what was shown.
+    void showReport(const std::vector<ReportLine> &lines);
+
+    // The least width of the column of the figures' names, in twips (4200 unless set).
+    void setNameColumnWidth(int twips) { m_nameColumn = twips; }
+
+private:
+    int m_nameColumn = 4200;
+};
+
+} // namespace velmora
