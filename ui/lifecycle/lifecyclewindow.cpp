@@ -1,5 +1,6 @@
 #include "ui/lifecycle/lifecyclewindow.h"
 
+#include "ui/analysis/reportview.h"
 #include "ui/common/appfonts.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/handcursor.h"
@@ -8,6 +9,7 @@
 #include "ui/common/twips.h"
 #include "base/numbertext.h"
 #include "ui/lifecycle/stageedit.h"
+#include "ui/lifecycle/stagereport.h"
 
 #include <QChart>
 #include <QChartView>
@@ -325,7 +327,18 @@ void LifeCycleWindow::buildControls()
     m_chart->chart()->legend()->setAlignment(Qt::AlignRight);
     m_chart->chart()->legend()->setFont(appFont(QStringLiteral("Arial"), 8.5));
     m_chart->chart()->setMargins(QMargins(4, 4, 4, 4));
-    body->addWidget(m_chart, 1);
+    // The chart and the analysis share the room beside the grids; the analysis is made when
+    // it is looked at, so an edit with the chart in front costs no heat maps.
+    m_analysis = new ReportView(this);
+    m_analysis->setObjectName(QStringLiteral("analysis"));
+    m_analysis->setAccessibleName(tr("Analysis of the model as it stands"));
+    m_analysis->setNameColumnWidth(2700);
+    m_views = new QTabWidget(this);
+    m_views->setObjectName(QStringLiteral("views"));
+    m_views->setFont(appFont(QStringLiteral("MS Sans Serif"), 9.6));
+    m_views->addTab(m_chart, tr("C&hart"));
+    m_views->addTab(m_analysis, tr("A&nalysis"));
+    body->addWidget(m_views, 1);
 
     auto *commands = new QHBoxLayout;
     commands->setSpacing(twips(120));
@@ -369,6 +382,10 @@ void LifeCycleWindow::buildControls()
     connect(save, &QPushButton::clicked, this, &LifeCycleWindow::saveGraph);
     connect(m_send, &QPushButton::clicked, this, &LifeCycleWindow::sendToMainWindow);
     connect(back, &QPushButton::clicked, this, &LifeCycleWindow::backRequested);
+    connect(m_views, &QTabWidget::currentChanged, this, [this] {
+        if (m_analysisStale)
+            showAnalysis();
+    });
     connect(m_showClonal, &QCheckBox::toggled, this, [this](bool on) {
         m_matrices->setTabVisible(2, on);
         if (on)
@@ -518,8 +535,17 @@ void LifeCycleWindow::modelEdited()
     m_send->setToolTip(leslie ? tr("Show this model in the main window")
                               : tr("Only a 4-stage Leslie model fits the main window: births "
                                    "into stage 1 and survival to the next stage only"));
+    m_analysisStale = true;
+    if (m_views->currentWidget() == m_analysis)
+        showAnalysis();
     restartRun();
     emit modelChanged();
+}
+
+void LifeCycleWindow::showAnalysis()
+{
+    m_analysis->showReport(stageReportLines(m_model));
+    m_analysisStale = false;
 }
 
 void LifeCycleWindow::restartRun()
