@@ -94,6 +94,7 @@ QScrollArea *heatMapPanel(const ReportLine &line)
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setHorizontalSpacing(twips(30));
     grid->setVerticalSpacing(twips(30));
+    std::vector<QLabel *> tops;
     for (int i = 0; i < n; ++i) {
         QLabel *top = makeLabel(map, text(line.key) + QStringLiteral("Column%1").arg(i),
                                 timesFont(10), Qt::black);
@@ -101,6 +102,7 @@ QScrollArea *heatMapPanel(const ReportLine &line)
         top->setWordWrap(true);
         top->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
         grid->addWidget(top, 0, i + 1);
+        tops.push_back(top);
         QLabel *side = makeLabel(map, text(line.key) + QStringLiteral("Row%1").arg(i),
                                  timesFont(10), Qt::black);
         side->setText(gridName(line, i));
@@ -112,6 +114,17 @@ QScrollArea *heatMapPanel(const ReportLine &line)
                                    .arg(text(line.label), gridName(line, k / n),
                                         gridName(line, k % n));
         grid->addWidget(heatCell(map, line, k, spoken), k / n + 1, k % n + 1);
+    }
+    // A long stage name wraps over its column rather than widening it, down to its longest
+    // word, which is never cut.
+    int column = 0;
+    for (const QLabel *cell : map->findChildren<NumberLabel *>())
+        column = std::max(column, cell->sizeHint().width());
+    for (QLabel *top : tops) {
+        int word = 0;
+        for (const QString &part : top->text().split(QLatin1Char(' ')))
+            word = std::max(word, top->fontMetrics().horizontalAdvance(part) + 2);
+        top->setMaximumWidth(std::max(column, word));
     }
     // Each figure whole: the map keeps the size its numbers ask for.
     map->resize(map->sizeHint());
@@ -132,18 +145,20 @@ QScrollArea *heatMapPanel(const ReportLine &line)
 // The figures of one report, laid out on a grid: the name, up to five cells and a sentence.
 class FigureGrid {
 public:
-    FigureGrid(QWidget *page, int nameColumn) : m_page(page), m_grid(new QGridLayout(page))
+    explicit FigureGrid(QWidget *page) : m_page(page), m_grid(new QGridLayout(page))
     {
         m_grid->setContentsMargins(0, 0, twips(240), 0);
         m_grid->setHorizontalSpacing(twips(60));
         m_grid->setVerticalSpacing(twips(45));
-        m_grid->setColumnMinimumWidth(0, twips(nameColumn));
+        m_grid->setColumnMinimumWidth(0, twips(4200));
         for (int c = 1; c <= kCellColumns; ++c)
             m_grid->setColumnMinimumWidth(c, twips(1200));
     }
 
-    void add(const std::vector<ReportLine> &lines)
+    void add(const std::vector<ReportLine> &lines, bool keepLeft)
     {
+        if (keepLeft)
+            m_grid->setColumnStretch(kCellColumns + 1, 1);
         for (size_t i = 0; i < lines.size(); ++i) {
             if (i == 0 || lines[i].section != lines[i - 1].section)
                 addHeading(lines[i].section);
@@ -191,7 +206,7 @@ private:
         if (line.gridSize > kClassColumns) {
             m_grid->addWidget(name, m_row++, 0, 1, kCellColumns + 1, Qt::AlignTop);
             m_grid->addWidget(heatMapPanel(line), m_row++, 0, 1, kCellColumns + 1);
-            addSentenceBelow(line);
+            addSentenceBelow(line, true);
             return;
         }
         if (line.isGrid()) {
@@ -245,9 +260,16 @@ private:
         addSentenceBelow(line);
     }
 
-    void addSentenceBelow(const ReportLine &line)
+    // Under a small grid from the first figure column; under a heat map panel, across it.
+    void addSentenceBelow(const ReportLine &line, bool underPanel = false)
     {
-        m_grid->addWidget(sentenceLabel(line), m_row++, 1, 1, kCellColumns);
+        QLabel *sentence = sentenceLabel(line);
+        if (underPanel) {
+            sentence->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            m_grid->addWidget(sentence, m_row++, 0, 1, kCellColumns + 1);
+            return;
+        }
+        m_grid->addWidget(sentence, m_row++, 1, 1, kCellColumns);
     }
 
     QLabel *sentenceLabel(const ReportLine &line)
@@ -282,7 +304,7 @@ void ReportView::showReport(const std::vector<ReportLine> &lines)
     auto *page = new QWidget;
     page->setObjectName(QStringLiteral("figurePage"));
     page->setAutoFillBackground(false);
-    FigureGrid(page, m_nameColumn).add(lines);
+    FigureGrid(page).add(lines, m_keepLeft);
     // The scroll area deletes the page it showed before, and with it every old row.
     setWidget(page);
 }

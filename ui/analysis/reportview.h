@@ -24,11 +24,12 @@ public:
     // Shows these lines in their order, replacing what was shown.
     void showReport(const std::vector<ReportLine> &lines);
 
-    // The least width of the column of the figures' names, in twips (4200 unless set).
-    void setNameColumnWidth(int twips) { m_nameColumn = twips; }
+    // On a page much wider than its figures, keeps them together at the left instead of
+    // spreading them over the width (the Analysis window's narrow page spreads its few pixels).
+    void setKeepLeft(bool keepLeft) { m_keepLeft = keepLeft; }
 
 private:
-    int m_nameColumn = 4200;
+    bool m_keepLeft = false;
 };
 
 } // namespace velmora

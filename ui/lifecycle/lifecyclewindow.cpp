@@ -27,6 +27,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSpinBox>
+#include <QSplitter>
 #include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -247,6 +248,8 @@ void LifeCycleWindow::buildControls()
     outer->addWidget(m_sourceLabel);
 
     // The graph across the whole width: a cycle of up to eight stages fits without scrolling.
+    // The analysis shares that width, where a heat map of up to ten stages fits whole, and is
+    // seen beside the grids it follows.
     m_graphArea = new QScrollArea(this);
     m_graphArea->setObjectName(QStringLiteral("graphArea"));
     m_graph = new LifeCycleGraphView(m_graphArea);
@@ -254,11 +257,33 @@ void LifeCycleWindow::buildControls()
     m_graphArea->setWidget(m_graph);
     m_graphArea->setAlignment(Qt::AlignCenter);
     m_graphArea->setBackgroundRole(QPalette::Base);
-    outer->addWidget(m_graphArea, 4);
+    // The analysis is made when it is looked at, so an edit with the graph in front costs no
+    // heat maps.
+    m_analysis = new ReportView(this);
+    m_analysis->setObjectName(QStringLiteral("analysis"));
+    m_analysis->setAccessibleName(tr("Analysis of the model as it stands"));
+    m_analysis->setKeepLeft(true);
+    m_views = new QTabWidget(this);
+    m_views->setObjectName(QStringLiteral("views"));
+    m_views->setFont(appFont(QStringLiteral("MS Sans Serif"), 9.6));
+    m_views->addTab(m_graphArea, tr("Life-cycle gra&ph"));
+    m_views->addTab(m_analysis, tr("A&nalysis"));
 
-    auto *body = new QHBoxLayout;
+    // A divider the user drags to give the graph and analysis, or the grids and chart, more room.
+    auto *split = new QSplitter(Qt::Vertical, this);
+    split->setObjectName(QStringLiteral("split"));
+    split->setChildrenCollapsible(false);
+    split->addWidget(m_views);
+    auto *bodyWidget = new QWidget(split);
+    auto *body = new QHBoxLayout(bodyWidget);
+    body->setContentsMargins(0, 0, 0, 0);
     body->setSpacing(twips(180));
-    outer->addLayout(body, 7);
+    split->addWidget(bodyWidget);
+    // The room shared 4 : 7 from the start, and so when the window grows.
+    split->setStretchFactor(0, 4);
+    split->setStretchFactor(1, 7);
+    split->setSizes({4000, 7000});
+    outer->addWidget(split, 1);
 
     // The grids, as the matrices are written: rows the stage moved to, columns from.
     auto *grids = new QVBoxLayout;
@@ -315,7 +340,7 @@ void LifeCycleWindow::buildControls()
     stageButtons->addWidget(m_showClonal);
     grids->addLayout(stageButtons);
     grids->setContentsMargins(0, 0, 0, 0);
-    auto *gridColumn = new QWidget(this);
+    auto *gridColumn = new QWidget(bodyWidget);
     gridColumn->setLayout(grids);
     gridColumn->setFixedWidth(twips(8700));
     body->addWidget(gridColumn);
@@ -327,18 +352,7 @@ void LifeCycleWindow::buildControls()
     m_chart->chart()->legend()->setAlignment(Qt::AlignRight);
     m_chart->chart()->legend()->setFont(appFont(QStringLiteral("Arial"), 8.5));
     m_chart->chart()->setMargins(QMargins(4, 4, 4, 4));
-    // The chart and the analysis share the room beside the grids; the analysis is made when
-    // it is looked at, so an edit with the chart in front costs no heat maps.
-    m_analysis = new ReportView(this);
-    m_analysis->setObjectName(QStringLiteral("analysis"));
-    m_analysis->setAccessibleName(tr("Analysis of the model as it stands"));
-    m_analysis->setNameColumnWidth(2700);
-    m_views = new QTabWidget(this);
-    m_views->setObjectName(QStringLiteral("views"));
-    m_views->setFont(appFont(QStringLiteral("MS Sans Serif"), 9.6));
-    m_views->addTab(m_chart, tr("C&hart"));
-    m_views->addTab(m_analysis, tr("A&nalysis"));
-    body->addWidget(m_views, 1);
+    body->addWidget(m_chart, 1);
 
     auto *commands = new QHBoxLayout;
     commands->setSpacing(twips(120));

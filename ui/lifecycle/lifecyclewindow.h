@@ -30,7 +30,7 @@ class ReportView;
 // "Life cycle": a stage-structured model of any size. Its stages (name, N(0), H) and the
 // matrices U and F (C on request) are edited in grids, under the editing window's rules; the
 // life-cycle graph shows the model as it stands; Step and Run project it from N(0) on a chart of
-// each stage and the total; beside the chart, the analysis of the model as it stands. A 4-class Leslie model can be sent to the main window. The window is
+// each stage and the total. Beside the graph, the analysis of the model as it stands. A 4-class Leslie model can be sent to the main window. The window is
 // built around the model it is given; it never shows or hides other windows itself. Its close
 // box destroys it.
 class LifeCycleWindow : public QWidget {
@@ -102,7 +102,7 @@ private:
     LifeCycleGraphView *m_graph = nullptr;
     QChartView *m_chart = nullptr;
     ReportView *m_analysis = nullptr;
-    QTabWidget *m_views = nullptr; // the chart and the analysis
+    QTabWidget *m_views = nullptr; // the graph and the analysis
     QCheckBox *m_logScale = nullptr;
     QSpinBox *m_steps = nullptr;
     QLabel *m_runLabel = nullptr;

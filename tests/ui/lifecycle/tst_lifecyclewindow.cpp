@@ -256,7 +256,7 @@ void TestLifeCycleWindow::analysisFollowsAnEdit_data()
 {
     QTest::addColumn<bool>("inFront");
     QTest::addRow("analysis in front while editing") << true;
-    QTest::addRow("chart in front, analysis looked at later") << false;
+    QTest::addRow("graph in front, analysis looked at later") << false;
 }
 
 void TestLifeCycleWindow::analysisFollowsAnEdit()
@@ -266,7 +266,7 @@ void TestLifeCycleWindow::analysisFollowsAnEdit()
     f.showAnalysis();
     const QString before = f.label("lambdaValue0");
     if (!inFront)
-        f.find<QTabWidget>("views")->setCurrentWidget(f.find<QWidget>("chart"));
+        f.find<QTabWidget>("views")->setCurrentWidget(f.find<QWidget>("graphArea"));
     // Mature breeders lay no more eggs: lambda falls and their fecundity carries no elasticity.
     f.type("fGrid", 0, 6, QStringLiteral("0"));
     f.showAnalysis();
@@ -280,7 +280,7 @@ void TestLifeCycleWindow::heatMapCellsWholeAndNamed_data()
 {
     QTest::addColumn<int>("stages");
     QTest::addRow("loggerhead turtle, 7 stages") << 7;
-    QTest::addRow("20 stages, wider than the tab") << 20;
+    QTest::addRow("20 stages, wider than the window") << 20;
 }
 
 void TestLifeCycleWindow::heatMapCellsWholeAndNamed()
