@@ -119,10 +119,23 @@ QPen stagePen(int stage)
     return pen;
 }
 
-// One line a stage and the total over t, on a linear or logarithmic axis. A log axis leaves out
-// the zeros of a stage that has died out.
-void buildStageChart(QChart &chart, const StageModel &model,
-                     const std::vector<Eigen::VectorXd> &history, bool logScale)
+// The chart shows these stages on this kind of axis already: then only points and ranges change.
+bool chartFits(const QChart &chart, const StageModel &model, bool logScale)
+{
+    const QList<QAbstractSeries *> series = chart.series();
+    const QList<QAbstractAxis *> vertical = chart.axes(Qt::Vertical);
+    if (series.size() != model.size() + 1 || vertical.size() != 1
+        || (vertical.front()->type() == QAbstractAxis::AxisTypeLogValue) != logScale)
+        return false;
+    for (int i = 0; i < model.size(); ++i) {
+        if (series[i]->name() != stageCaption(model, i))
+            return false;
+    }
+    return true;
+}
+
+// One line a stage and the total, on new axes, without points yet.
+void makeStageSeries(QChart &chart, const StageModel &model, bool logScale)
 {
     chart.removeAllSeries();
     // removeAxis hands the axis back to us: delete it, or every redraw leaks two.
@@ -131,15 +144,46 @@ void buildStageChart(QChart &chart, const StageModel &model,
         delete axis;
     }
     const int n = model.size();
+    for (int i = 0; i <= n; ++i) {
+        auto *line = new QLineSeries;
+        line->setName(i < n ? stageCaption(model, i) : LifeCycleWindow::tr("total"));
+        chart.addSeries(line);
+        line->setPen(i < n ? stagePen(i) : QPen(Qt::black, 2.5));
+    }
+    auto *x = new QValueAxis;
+    x->setTitleText(LifeCycleWindow::tr("t"));
+    x->setLabelFormat(QStringLiteral("%d"));
+    QAbstractAxis *y = nullptr;
+    if (logScale) {
+        auto *axis = new QLogValueAxis;
+        axis->setBase(10);
+        axis->setLabelFormat(QStringLiteral("%g"));
+        y = axis;
+    } else {
+        auto *axis = new QValueAxis;
+        axis->setLabelFormat(QStringLiteral("%g"));
+        y = axis;
+    }
+    y->setTitleText(LifeCycleWindow::tr("N(t)"));
+    chart.addAxis(x, Qt::AlignBottom);
+    chart.addAxis(y, Qt::AlignLeft);
+    for (QAbstractSeries *series : chart.series()) {
+        series->attachAxis(x);
+        series->attachAxis(y);
+    }
+}
+
+// Each stage and the total over t, on a linear or logarithmic axis; the series and axes are
+// made anew only when the stages or the kind of axis changed. A log axis leaves out the zeros
+// of a stage that has died out.
+void buildStageChart(QChart &chart, const StageModel &model,
+                     const std::vector<Eigen::VectorXd> &history, bool logScale)
+{
+    if (!chartFits(chart, model, logScale))
+        makeStageSeries(chart, model, logScale);
+    const int n = model.size();
     double low = HUGE_VAL;
     double high = 0;
-    auto *total = new QLineSeries;
-    total->setName(LifeCycleWindow::tr("total"));
-    std::vector<QLineSeries *> lines;
-    for (int i = 0; i < n; ++i) {
-        lines.push_back(new QLineSeries);
-        lines.back()->setName(stageCaption(model, i));
-    }
     std::vector<QList<QPointF>> points(size_t(n) + 1);
     for (size_t t = 0; t < history.size(); ++t) {
         const Eigen::VectorXd &v = history[t];
@@ -153,47 +197,27 @@ void buildStageChart(QChart &chart, const StageModel &model,
                 low = std::min(low, y);
         }
     }
-    for (int i = 0; i < n; ++i) {
-        lines[size_t(i)]->replace(points[size_t(i)]);
-        chart.addSeries(lines[size_t(i)]);
-        lines[size_t(i)]->setPen(stagePen(i));
-    }
-    total->replace(points[size_t(n)]);
-    chart.addSeries(total);
-    total->setPen(QPen(Qt::black, 2.5));
+    const QList<QAbstractSeries *> series = chart.series();
+    for (int i = 0; i <= n; ++i)
+        static_cast<QLineSeries *>(series[i])->replace(points[size_t(i)]);
 
-    auto *x = new QValueAxis;
-    x->setTitleText(LifeCycleWindow::tr("t"));
-    x->setLabelFormat(QStringLiteral("%d"));
+    auto *x = static_cast<QValueAxis *>(chart.axes(Qt::Horizontal).front());
     // Whole steps on the axis: one tick a step for a short run, round numbers for a long one.
     const int last = std::max(5, int(history.size()) - 1);
     x->setRange(0, last);
-    if (last <= 10)
-        x->setTickCount(last + 1);
-    else
+    // Nice numbers start from the default five ticks each time, not from the last run's count.
+    x->setTickCount(last <= 10 ? last + 1 : 5);
+    if (last > 10)
         x->applyNiceNumbers();
-    QAbstractAxis *y = nullptr;
-    if (logScale) {
-        auto *axis = new QLogValueAxis;
-        axis->setBase(10);
-        axis->setLabelFormat(QStringLiteral("%g"));
+    QAbstractAxis *y = chart.axes(Qt::Vertical).front();
+    if (auto *axis = qobject_cast<QLogValueAxis *>(y)) {
         if (high > 0)
             axis->setRange(std::pow(10, std::floor(std::log10(low))),
                            std::pow(10, std::ceil(std::log10(high))));
-        y = axis;
-    } else {
-        auto *axis = new QValueAxis;
-        axis->setRange(0, high > 0 ? high * 1.05 : 1);
-        axis->applyNiceNumbers();
-        axis->setLabelFormat(QStringLiteral("%g"));
-        y = axis;
-    }
-    y->setTitleText(LifeCycleWindow::tr("N(t)"));
-    chart.addAxis(x, Qt::AlignBottom);
-    chart.addAxis(y, Qt::AlignLeft);
-    for (QAbstractSeries *series : chart.series()) {
-        series->attachAxis(x);
-        series->attachAxis(y);
+    } else if (auto *linear = qobject_cast<QValueAxis *>(y)) {
+        linear->setRange(0, high > 0 ? high * 1.05 : 1);
+        linear->setTickCount(5);
+        linear->applyNiceNumbers();
     }
 }
 

@@ -8,6 +8,7 @@
 #include <QAccessible>
 #include <QChart>
 #include <QChartView>
+#include <QCheckBox>
 #include <QFile>
 #include <QLineSeries>
 #include <QPushButton>
@@ -109,6 +110,7 @@ private slots:
     void badValueRefusedWithMessage();
     void addedStageShiftsLaterOnes();
     void stepAndRunAdvanceChart();
+    void chartFollowsStagesAndScale();
     void saveGraphWritesFile();
     void onlyLeslieModelSentToMainWindow();
     void analysisFollowsAnEdit_data();
@@ -212,6 +214,23 @@ void TestLifeCycleWindow::stepAndRunAdvanceChart()
     // An edit starts the run again at t = 0.
     f.type("stagesGrid", 0, 1, QStringLiteral("50"));
     QCOMPARE(int(f.window->history().size()), 1);
+}
+
+void TestLifeCycleWindow::chartFollowsStagesAndScale()
+{
+    Fixture f;
+    QChart *chart = f.find<QChartView>("chart")->chart();
+    f.click("cmdRun");
+    // The series are kept from run to run; a renamed or added stage and the log scale are not.
+    f.type("stagesGrid", 6, 0, QStringLiteral("adults"));
+    QCOMPARE(chart->series().at(6)->name(), QStringLiteral("7. adults"));
+    f.click("cmdAddStage");
+    QCOMPARE(chart->series().size(), 9);
+    QCOMPARE(chart->series().at(7)->name(), QStringLiteral("8. stage 8"));
+    f.find<QCheckBox>("logScale")->setChecked(true);
+    QCOMPARE(chart->axes(Qt::Vertical).size(), 1);
+    QCOMPARE(chart->axes(Qt::Vertical).front()->type(), QAbstractAxis::AxisTypeLogValue);
+    QCOMPARE(chart->series().last()->attachedAxes().size(), 2);
 }
 
 void TestLifeCycleWindow::saveGraphWritesFile()
