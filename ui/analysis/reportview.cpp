@@ -75,16 +75,24 @@ QString heatCellName(const ReportLine &line, int k, bool panel)
 // Shows cell k of a heat map: its figure, shaded by its size, readable on the shade.
 void showHeatCell(NumberLabel *cell, const ReportLine &line, int k, bool panel)
 {
+    // A cell whose figure stays (the zeros of an elasticity map) is left alone: a refill of a
+    // large map then costs what changed.
     const auto index = static_cast<size_t>(k);
-    cell->setFigure(text(line.cells[index]));
+    const QString figure = text(line.cells[index]);
+    if (cell->text() != figure || cell->accessibleName().isEmpty()) {
+        cell->setFigure(figure);
+        cell->setAccessibleName(heatCellName(line, k, panel) + QStringLiteral(": ") + figure);
+    }
     const QColor shade = heatColour(line.shades[index]);
-    QPalette palette = cell->palette();
-    palette.setColor(QPalette::Window, shade);
-    // Dark cells take light figures, so every number stays readable.
-    palette.setColor(QPalette::WindowText, shade.lightness() < 128 ? Qt::white : Qt::black);
-    cell->setPalette(palette);
-    cell->setAccessibleName(heatCellName(line, k, panel) + QStringLiteral(": ") + cell->text());
-    explain(cell, line, false);
+    if (cell->palette().color(QPalette::Window) != shade) {
+        QPalette palette = cell->palette();
+        palette.setColor(QPalette::Window, shade);
+        // Dark cells take light figures, so every number stays readable.
+        palette.setColor(QPalette::WindowText, shade.lightness() < 128 ? Qt::white : Qt::black);
+        cell->setPalette(palette);
+    }
+    if (cell->accessibleDescription() != text(line.explanation))
+        explain(cell, line, false);
 }
 
 NumberLabel *heatCell(QWidget *parent, const ReportLine &line, int k, bool panel)
