@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QWindow>
 
@@ -32,14 +33,19 @@ StageModel twentyStages()
 }
 
 // An edit of one cell of U on the shown window: the model checked, the grids, graph and chart
-// made anew, then a run of 25 steps, and the window painted after each.
-void BM_LifeCycleRedraw20(benchmark::State &state)
+// made anew, then a run of 25 steps, and the window painted after each. With the analysis in
+// front, its heat maps are made anew after the edit as well.
+void redrawAfterEdits(benchmark::State &state, bool analysisInFront)
 {
     QuietDialogs dialogs;
     LifeCycleWindow window(twentyStages(), dialogs);
     window.show();
     while (!window.windowHandle() || !window.windowHandle()->isExposed())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    if (analysisInFront) {
+        auto *views = window.findChild<QTabWidget *>(QStringLiteral("views"));
+        views->setCurrentWidget(window.findChild<QWidget *>(QStringLiteral("analysis")));
+    }
     auto *u = window.findChild<QTableWidget *>(QStringLiteral("uGrid"));
     auto *run = window.findChild<QPushButton *>(QStringLiteral("cmdRun"));
     bool flip = false;
@@ -51,6 +57,17 @@ void BM_LifeCycleRedraw20(benchmark::State &state)
         window.repaint();
     }
 }
+
+void BM_LifeCycleRedraw20(benchmark::State &state)
+{
+    redrawAfterEdits(state, false);
+}
 BENCHMARK(BM_LifeCycleRedraw20)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_LifeCycleAnalysis20(benchmark::State &state)
+{
+    redrawAfterEdits(state, true);
+}
+BENCHMARK(BM_LifeCycleAnalysis20)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace

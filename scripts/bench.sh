@@ -72,6 +72,8 @@ NR == 1 { next }
     else if (name == "BM_Run1000") what = "model: run of 1000 projections + transitions"
     else if (name == "BM_MainWindowProjection") { what = "main window \"Project\": model, fields, repaint"; budget = 1 }
     else if (name == "BM_MainWindowTransition") { what = "main window \"Transit\": model, fields, repaint"; budget = 1 }
+    else if (name == "BM_LifeCycleRedraw20") { what = "Life cycle, 20 stages: an edit and a run of 25 steps, graph and chart redrawn after each"; budget = 50 }
+    else if (name == "BM_LifeCycleAnalysis20") what = "Life cycle, 20 stages, analysis in front: the same, its heat maps refilled after the edit"
     else if (name ~ /^BM_Chart\//) {
         chart = name; sub(/^BM_Chart\//, "", chart); gsub(/_/, " ", chart)
         what = "chart \"" chart "\", tcount 1000: fill, rebuild, render"; budget = 16

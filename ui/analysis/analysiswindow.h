@@ -7,14 +7,12 @@
 
 #include <vector>
 
-class QGridLayout;
 class QLabel;
 class QPushButton;
-class QScrollArea;
 
 namespace velmora {
 
-class NumberLabel;
+class ReportView;
 class Simulation;
 
 // "Analysis": every figure of the model now shown in the main window (M, H and the current
@@ -54,7 +52,7 @@ private:
 
     Simulation &m_simulation;
     QLabel *m_model = nullptr;
-    QScrollArea *m_figures = nullptr;
+    ReportView *m_figures = nullptr;
     QPushButton *m_recompute = nullptr;
     QPushButton *m_back = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "ui/lifecycle/lifecyclewindow.h"
 
+#include "ui/analysis/reportview.h"
 #include "ui/common/appfonts.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/handcursor.h"
@@ -8,6 +9,7 @@
 #include "ui/common/twips.h"
 #include "base/numbertext.h"
 #include "ui/lifecycle/stageedit.h"
+#include "ui/lifecycle/stagereport.h"
 
 #include <QChart>
 #include <QChartView>
@@ -25,6 +27,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSpinBox>
+#include <QSplitter>
 #include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -116,10 +119,23 @@ QPen stagePen(int stage)
     return pen;
 }
 
-// One line a stage and the total over t, on a linear or logarithmic axis. A log axis leaves out
-// the zeros of a stage that has died out.
-void buildStageChart(QChart &chart, const StageModel &model,
-                     const std::vector<Eigen::VectorXd> &history, bool logScale)
+// The chart shows these stages on this kind of axis already: then only points and ranges change.
+bool chartFits(const QChart &chart, const StageModel &model, bool logScale)
+{
+    const QList<QAbstractSeries *> series = chart.series();
+    const QList<QAbstractAxis *> vertical = chart.axes(Qt::Vertical);
+    if (series.size() != model.size() + 1 || vertical.size() != 1
+        || (vertical.front()->type() == QAbstractAxis::AxisTypeLogValue) != logScale)
+        return false;
+    for (int i = 0; i < model.size(); ++i) {
+        if (series[i]->name() != stageCaption(model, i))
+            return false;
+    }
+    return true;
+}
+
+// One line a stage and the total, on new axes, without points yet.
+void makeStageSeries(QChart &chart, const StageModel &model, bool logScale)
 {
     chart.removeAllSeries();
     // removeAxis hands the axis back to us: delete it, or every redraw leaks two.
@@ -128,15 +144,46 @@ void buildStageChart(QChart &chart, const StageModel &model,
         delete axis;
     }
     const int n = model.size();
+    for (int i = 0; i <= n; ++i) {
+        auto *line = new QLineSeries;
+        line->setName(i < n ? stageCaption(model, i) : LifeCycleWindow::tr("total"));
+        chart.addSeries(line);
+        line->setPen(i < n ? stagePen(i) : QPen(Qt::black, 2.5));
+    }
+    auto *x = new QValueAxis;
+    x->setTitleText(LifeCycleWindow::tr("t"));
+    x->setLabelFormat(QStringLiteral("%d"));
+    QAbstractAxis *y = nullptr;
+    if (logScale) {
+        auto *axis = new QLogValueAxis;
+        axis->setBase(10);
+        axis->setLabelFormat(QStringLiteral("%g"));
+        y = axis;
+    } else {
+        auto *axis = new QValueAxis;
+        axis->setLabelFormat(QStringLiteral("%g"));
+        y = axis;
+    }
+    y->setTitleText(LifeCycleWindow::tr("N(t)"));
+    chart.addAxis(x, Qt::AlignBottom);
+    chart.addAxis(y, Qt::AlignLeft);
+    for (QAbstractSeries *series : chart.series()) {
+        series->attachAxis(x);
+        series->attachAxis(y);
+    }
+}
+
+// Each stage and the total over t, on a linear or logarithmic axis; the series and axes are
+// made anew only when the stages or the kind of axis changed. A log axis leaves out the zeros
+// of a stage that has died out.
+void buildStageChart(QChart &chart, const StageModel &model,
+                     const std::vector<Eigen::VectorXd> &history, bool logScale)
+{
+    if (!chartFits(chart, model, logScale))
+        makeStageSeries(chart, model, logScale);
+    const int n = model.size();
     double low = HUGE_VAL;
     double high = 0;
-    auto *total = new QLineSeries;
-    total->setName(LifeCycleWindow::tr("total"));
-    std::vector<QLineSeries *> lines;
-    for (int i = 0; i < n; ++i) {
-        lines.push_back(new QLineSeries);
-        lines.back()->setName(stageCaption(model, i));
-    }
     std::vector<QList<QPointF>> points(size_t(n) + 1);
     for (size_t t = 0; t < history.size(); ++t) {
         const Eigen::VectorXd &v = history[t];
@@ -150,47 +197,27 @@ void buildStageChart(QChart &chart, const StageModel &model,
                 low = std::min(low, y);
         }
     }
-    for (int i = 0; i < n; ++i) {
-        lines[size_t(i)]->replace(points[size_t(i)]);
-        chart.addSeries(lines[size_t(i)]);
-        lines[size_t(i)]->setPen(stagePen(i));
-    }
-    total->replace(points[size_t(n)]);
-    chart.addSeries(total);
-    total->setPen(QPen(Qt::black, 2.5));
+    const QList<QAbstractSeries *> series = chart.series();
+    for (int i = 0; i <= n; ++i)
+        static_cast<QLineSeries *>(series[i])->replace(points[size_t(i)]);
 
-    auto *x = new QValueAxis;
-    x->setTitleText(LifeCycleWindow::tr("t"));
-    x->setLabelFormat(QStringLiteral("%d"));
+    auto *x = static_cast<QValueAxis *>(chart.axes(Qt::Horizontal).front());
     // Whole steps on the axis: one tick a step for a short run, round numbers for a long one.
     const int last = std::max(5, int(history.size()) - 1);
     x->setRange(0, last);
-    if (last <= 10)
-        x->setTickCount(last + 1);
-    else
+    // Nice numbers start from the default five ticks each time, not from the last run's count.
+    x->setTickCount(last <= 10 ? last + 1 : 5);
+    if (last > 10)
         x->applyNiceNumbers();
-    QAbstractAxis *y = nullptr;
-    if (logScale) {
-        auto *axis = new QLogValueAxis;
-        axis->setBase(10);
-        axis->setLabelFormat(QStringLiteral("%g"));
+    QAbstractAxis *y = chart.axes(Qt::Vertical).front();
+    if (auto *axis = qobject_cast<QLogValueAxis *>(y)) {
         if (high > 0)
             axis->setRange(std::pow(10, std::floor(std::log10(low))),
                            std::pow(10, std::ceil(std::log10(high))));
-        y = axis;
-    } else {
-        auto *axis = new QValueAxis;
-        axis->setRange(0, high > 0 ? high * 1.05 : 1);
-        axis->applyNiceNumbers();
-        axis->setLabelFormat(QStringLiteral("%g"));
-        y = axis;
-    }
-    y->setTitleText(LifeCycleWindow::tr("N(t)"));
-    chart.addAxis(x, Qt::AlignBottom);
-    chart.addAxis(y, Qt::AlignLeft);
-    for (QAbstractSeries *series : chart.series()) {
-        series->attachAxis(x);
-        series->attachAxis(y);
+    } else if (auto *linear = qobject_cast<QValueAxis *>(y)) {
+        linear->setRange(0, high > 0 ? high * 1.05 : 1);
+        linear->setTickCount(5);
+        linear->applyNiceNumbers();
     }
 }
 
@@ -245,6 +272,8 @@ void LifeCycleWindow::buildControls()
     outer->addWidget(m_sourceLabel);
 
     // The graph across the whole width: a cycle of up to eight stages fits without scrolling.
+    // The analysis shares that width, where a heat map of up to ten stages fits whole, and is
+    // seen beside the grids it follows.
     m_graphArea = new QScrollArea(this);
     m_graphArea->setObjectName(QStringLiteral("graphArea"));
     m_graph = new LifeCycleGraphView(m_graphArea);
@@ -252,11 +281,33 @@ void LifeCycleWindow::buildControls()
     m_graphArea->setWidget(m_graph);
     m_graphArea->setAlignment(Qt::AlignCenter);
     m_graphArea->setBackgroundRole(QPalette::Base);
-    outer->addWidget(m_graphArea, 4);
+    // The analysis is made when it is looked at, so an edit with the graph in front costs no
+    // heat maps.
+    m_analysis = new ReportView(this);
+    m_analysis->setObjectName(QStringLiteral("analysis"));
+    m_analysis->setAccessibleName(tr("Analysis of the model as it stands"));
+    m_analysis->setKeepLeft(true);
+    m_views = new QTabWidget(this);
+    m_views->setObjectName(QStringLiteral("views"));
+    m_views->setFont(appFont(QStringLiteral("MS Sans Serif"), 9.6));
+    m_views->addTab(m_graphArea, tr("Life-cycle gra&ph"));
+    m_views->addTab(m_analysis, tr("A&nalysis"));
 
-    auto *body = new QHBoxLayout;
+    // A divider the user drags to give the graph and analysis, or the grids and chart, more room.
+    auto *split = new QSplitter(Qt::Vertical, this);
+    split->setObjectName(QStringLiteral("split"));
+    split->setChildrenCollapsible(false);
+    split->addWidget(m_views);
+    auto *bodyWidget = new QWidget(split);
+    auto *body = new QHBoxLayout(bodyWidget);
+    body->setContentsMargins(0, 0, 0, 0);
     body->setSpacing(twips(180));
-    outer->addLayout(body, 7);
+    split->addWidget(bodyWidget);
+    // The room shared 4 : 7 from the start, and so when the window grows.
+    split->setStretchFactor(0, 4);
+    split->setStretchFactor(1, 7);
+    split->setSizes({4000, 7000});
+    outer->addWidget(split, 1);
 
     // The grids, as the matrices are written: rows the stage moved to, columns from.
     auto *grids = new QVBoxLayout;
@@ -313,7 +364,7 @@ void LifeCycleWindow::buildControls()
     stageButtons->addWidget(m_showClonal);
     grids->addLayout(stageButtons);
     grids->setContentsMargins(0, 0, 0, 0);
-    auto *gridColumn = new QWidget(this);
+    auto *gridColumn = new QWidget(bodyWidget);
     gridColumn->setLayout(grids);
     gridColumn->setFixedWidth(twips(8700));
     body->addWidget(gridColumn);
@@ -369,6 +420,10 @@ void LifeCycleWindow::buildControls()
     connect(save, &QPushButton::clicked, this, &LifeCycleWindow::saveGraph);
     connect(m_send, &QPushButton::clicked, this, &LifeCycleWindow::sendToMainWindow);
     connect(back, &QPushButton::clicked, this, &LifeCycleWindow::backRequested);
+    connect(m_views, &QTabWidget::currentChanged, this, [this] {
+        if (m_analysisStale)
+            showAnalysis();
+    });
     connect(m_showClonal, &QCheckBox::toggled, this, [this](bool on) {
         m_matrices->setTabVisible(2, on);
         if (on)
@@ -518,8 +573,17 @@ void LifeCycleWindow::modelEdited()
     m_send->setToolTip(leslie ? tr("Show this model in the main window")
                               : tr("Only a 4-stage Leslie model fits the main window: births "
                                    "into stage 1 and survival to the next stage only"));
+    m_analysisStale = true;
+    if (m_views->currentWidget() == m_analysis)
+        showAnalysis();
     restartRun();
     emit modelChanged();
+}
+
+void LifeCycleWindow::showAnalysis()
+{
+    m_analysis->showReport(stageReportLines(m_model));
+    m_analysisStale = false;
 }
 
 void LifeCycleWindow::restartRun()

@@ -25,11 +25,12 @@ namespace velmora {
 
 class Dialogs;
 class LifeCycleGraphView;
+class ReportView;
 
 // "Life cycle": a stage-structured model of any size. Its stages (name, N(0), H) and the
 // matrices U and F (C on request) are edited in grids, under the editing window's rules; the
 // life-cycle graph shows the model as it stands; Step and Run project it from N(0) on a chart of
-// each stage and the total. A 4-class Leslie model can be sent to the main window. The window is
+// each stage and the total. Beside the graph, the analysis of the model as it stands. A 4-class Leslie model can be sent to the main window. The window is
 // built around the model it is given; it never shows or hides other windows itself. Its close
 // box destroys it.
 class LifeCycleWindow : public QWidget {
@@ -77,6 +78,7 @@ private:
     void addStage();
     void removeSelectedStage();
     void modelEdited();
+    void showAnalysis();
     void restartRun();
     void showRun();
     int selectedStage() const;
@@ -87,6 +89,7 @@ private:
     std::vector<Eigen::VectorXd> m_history;
     bool m_filling = false; // the grids are being filled from the model, not typed in
     QString m_graphName;    // the name chosen last, offered again
+    bool m_analysisStale = true; // the model changed since the analysis was shown
 
     QLabel *m_sourceLabel = nullptr;
     QTableWidget *m_stagesGrid = nullptr;
@@ -98,6 +101,8 @@ private:
     QScrollArea *m_graphArea = nullptr;
     LifeCycleGraphView *m_graph = nullptr;
     QChartView *m_chart = nullptr;
+    ReportView *m_analysis = nullptr;
+    QTabWidget *m_views = nullptr; // the graph and the analysis
     QCheckBox *m_logScale = nullptr;
     QSpinBox *m_steps = nullptr;
     QLabel *m_runLabel = nullptr;

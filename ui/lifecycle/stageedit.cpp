@@ -86,6 +86,16 @@ Eigen::VectorXd withZero(const Eigen::VectorXd &v, int at)
     return out;
 }
 
+// Reshapes every matrix and vector of the model alike, so that no part is left its old size.
+template <typename Change>
+void reshapeParts(StageModel &model, const Change &change)
+{
+    for (Eigen::MatrixXd *m : {&model.U, &model.F, &model.C})
+        *m = change(*m);
+    for (Eigen::VectorXd *v : {&model.n0, &model.harvest})
+        *v = change(*v);
+}
+
 } // namespace
 
 QString stageValueText(double value)
@@ -135,11 +145,7 @@ std::optional<QString> insertStage(StageModel &model, int at)
     while (taken.count(tr("stage %1").arg(k).toStdString()))
         ++k;
     model.stages.insert(model.stages.begin() + at, tr("stage %1").arg(k).toStdString());
-    model.U = withZero(model.U, at);
-    model.F = withZero(model.F, at);
-    model.C = withZero(model.C, at);
-    model.n0 = withZero(model.n0, at);
-    model.harvest = withZero(model.harvest, at);
+    reshapeParts(model, [at](const auto &part) { return withZero(part, at); });
     return std::nullopt;
 }
 
@@ -148,11 +154,7 @@ std::optional<QString> removeStage(StageModel &model, int stage)
     if (model.size() <= 1)
         return stageProblemText({StageModelProblem::NoStages}, model);
     model.stages.erase(model.stages.begin() + stage);
-    model.U = without(model.U, stage);
-    model.F = without(model.F, stage);
-    model.C = without(model.C, stage);
-    model.n0 = without(model.n0, stage);
-    model.harvest = without(model.harvest, stage);
+    reshapeParts(model, [stage](const auto &part) { return without(part, stage); });
     return std::nullopt;
 }
 

@@ -2,15 +2,23 @@
 
 #include "tests/support/fakedialogs.h"
 #include "tests/ui/lifecycle/stagefixtures.h"
+#include "ui/common/numberfield.h"
+#include "ui/lifecycle/stagereport.h"
 
+#include <QAccessible>
 #include <QChart>
 #include <QChartView>
+#include <QCheckBox>
 #include <QFile>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QToolTip>
 #include <QtTest>
 
 #include <memory>
@@ -59,6 +67,15 @@ struct Fixture {
         auto *button = find<QPushButton>(name);
         QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
     }
+    QString label(const QString &name) const
+    {
+        const auto *found = window->findChild<QLabel *>(name);
+        return found ? found->text() : QStringLiteral("<no %1>").arg(name);
+    }
+    void showAnalysis() const
+    {
+        find<QTabWidget>("views")->setCurrentWidget(find<QWidget>("analysis"));
+    }
     int arcsFrom(int from, int to) const
     {
         int count = 0;
@@ -67,6 +84,20 @@ struct Fixture {
         return count;
     }
 };
+
+// n stages in a chain, each staying or growing on, births from the last: a long cycle.
+StageModel chain(int n)
+{
+    StageModel m = emptyStageModel(n);
+    for (int i = 0; i < n; ++i) {
+        m.stages[size_t(i)] = "stage number " + std::to_string(i + 1);
+        m.U(i, i) = 0.5;
+        if (i + 1 < n)
+            m.U(i + 1, i) = 0.3;
+    }
+    m.F(0, n - 1) = 40;
+    return m;
+}
 
 } // namespace
 
@@ -79,8 +110,14 @@ private slots:
     void badValueRefusedWithMessage();
     void addedStageShiftsLaterOnes();
     void stepAndRunAdvanceChart();
+    void chartFollowsStagesAndScale();
     void saveGraphWritesFile();
     void onlyLeslieModelSentToMainWindow();
+    void analysisFollowsAnEdit_data();
+    void analysisFollowsAnEdit();
+    void heatMapCellsWholeAndNamed_data();
+    void heatMapCellsWholeAndNamed();
+    void hoverShowsExplanation();
 };
 
 void TestLifeCycleWindow::editedCellChangesModelAndGraph()
@@ -179,6 +216,23 @@ void TestLifeCycleWindow::stepAndRunAdvanceChart()
     QCOMPARE(int(f.window->history().size()), 1);
 }
 
+void TestLifeCycleWindow::chartFollowsStagesAndScale()
+{
+    Fixture f;
+    QChart *chart = f.find<QChartView>("chart")->chart();
+    f.click("cmdRun");
+    // The series are kept from run to run; a renamed or added stage and the log scale are not.
+    f.type("stagesGrid", 6, 0, QStringLiteral("adults"));
+    QCOMPARE(chart->series().at(6)->name(), QStringLiteral("7. adults"));
+    f.click("cmdAddStage");
+    QCOMPARE(chart->series().size(), 9);
+    QCOMPARE(chart->series().at(7)->name(), QStringLiteral("8. stage 8"));
+    f.find<QCheckBox>("logScale")->setChecked(true);
+    QCOMPARE(chart->axes(Qt::Vertical).size(), 1);
+    QCOMPARE(chart->axes(Qt::Vertical).front()->type(), QAbstractAxis::AxisTypeLogValue);
+    QCOMPARE(chart->series().last()->attachedAxes().size(), 2);
+}
+
 void TestLifeCycleWindow::saveGraphWritesFile()
 {
     Fixture f;
@@ -215,6 +269,82 @@ void TestLifeCycleWindow::onlyLeslieModelSentToMainWindow()
     QVERIFY(!f.find<QPushButton>("cmdSendToMain")->isEnabled());
     QTest::keyClick(f.window.get(), Qt::Key_Escape);
     QCOMPARE(back.count(), 1);
+}
+
+void TestLifeCycleWindow::analysisFollowsAnEdit_data()
+{
+    QTest::addColumn<bool>("inFront");
+    QTest::addRow("analysis in front while editing") << true;
+    QTest::addRow("graph in front, analysis looked at later") << false;
+}
+
+void TestLifeCycleWindow::analysisFollowsAnEdit()
+{
+    QFETCH(bool, inFront);
+    Fixture f;
+    f.showAnalysis();
+    const QString before = f.label("lambdaValue0");
+    if (!inFront)
+        f.find<QTabWidget>("views")->setCurrentWidget(f.find<QWidget>("graphArea"));
+    // Mature breeders lay no more eggs: lambda falls and their fecundity carries no elasticity.
+    f.type("fGrid", 0, 6, QStringLiteral("0"));
+    f.showAnalysis();
+    const ReportLine lambda = stageReportLines(f.window->stageModel()).front();
+    QCOMPARE(f.label("lambdaValue0"), QString::fromStdString(lambda.cells.at(0)));
+    QVERIFY(f.label("lambdaValue0") != before);
+    QCOMPARE(f.label("elasticityValue6"), QStringLiteral("0"));
+}
+
+void TestLifeCycleWindow::heatMapCellsWholeAndNamed_data()
+{
+    QTest::addColumn<int>("stages");
+    QTest::addRow("loggerhead turtle, 7 stages") << 7;
+    QTest::addRow("20 stages, wider than the window") << 20;
+}
+
+void TestLifeCycleWindow::heatMapCellsWholeAndNamed()
+{
+    QFETCH(int, stages);
+    Fixture f(stages == 7 ? loggerheadTurtle() : chain(stages));
+    f.showAnalysis();
+    QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+    const StageModel &model = f.window->stageModel();
+    auto *map = f.find<QScrollArea>("elasticityMap");
+    for (int k = 0; k < stages * stages; ++k) {
+        const auto *cell = map->findChild<NumberLabel *>(QStringLiteral("elasticityValue%1").arg(k));
+        QVERIFY(cell);
+        // The whole figure is painted, not a rounded one, and the map can be scrolled to it.
+        QCOMPARE(cell->shown().text, cell->text());
+        QVERIFY(map->widget()->rect().contains(cell->geometry()));
+        const QString spoken = QStringLiteral("Elasticities (a_ij / lambda) d lambda / d a_ij, "
+                                              "row %1, column %2: %3")
+                                   .arg(QString::fromStdString(model.stages[size_t(k / stages)]),
+                                        QString::fromStdString(model.stages[size_t(k % stages)]),
+                                        cell->text());
+        QCOMPARE(cell->accessibleName(), spoken);
+    }
+    QVERIFY(!map->findChild<QLabel *>(QStringLiteral("elasticityValue%1").arg(stages * stages)));
+    QVERIFY(map->widget()->width()
+            <= map->viewport()->width() + map->horizontalScrollBar()->maximum());
+}
+
+void TestLifeCycleWindow::hoverShowsExplanation()
+{
+    Fixture f;
+    f.showAnalysis();
+    QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+    const QString explanation =
+        QString::fromStdString(stageReportLines(f.window->stageModel()).at(2).explanation);
+    QVERIFY(!explanation.isEmpty());
+    auto *name = f.find<QLabel>("elasticityName");
+    QHelpEvent hover(QEvent::ToolTip, name->rect().center(),
+                     name->mapToGlobal(name->rect().center()));
+    QCoreApplication::sendEvent(name, &hover);
+    QTRY_COMPARE(QToolTip::text(), explanation);
+    // A screen reader hears it with every cell of the figure.
+    QAccessibleInterface *cell = QAccessible::queryAccessibleInterface(
+        f.find<QLabel>("elasticityValue9"));
+    QCOMPARE(cell->text(QAccessible::Description), explanation);
 }
 
 QTEST_MAIN(TestLifeCycleWindow)

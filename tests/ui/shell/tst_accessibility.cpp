@@ -209,6 +209,9 @@ void TestAccessibility::namesSayWhatAControlIs_data()
     QTest::addRow("lone figure") << "analysis" << "lambdaValue0" << "Dominant eigenvalue lambda: ";
     QTest::addRow("figure of a class") << "analysis" << "stableDistributionValue2"
                                        << "Stable age distribution, class 2: ";
+    // Figures under other columns than the classes are named by those columns.
+    QTest::addRow("figure of a rate") << "analysis" << "rate_f1Value1"
+                                      << "f1, the fecundity of class 1, sensitivity: ";
     QTest::addRow("empty figure") << "analysis" << "lambdaValue1" << "";
 }
 
