@@ -74,6 +74,11 @@ NR == 1 { next }
     else if (name == "BM_MainWindowTransition") { what = "main window \"Transit\": model, fields, repaint"; budget = 1 }
     else if (name == "BM_LifeCycleRedraw20") { what = "Life cycle, 20 stages: an edit and a run of 25 steps, graph and chart redrawn after each"; budget = 50 }
     else if (name == "BM_LifeCycleAnalysis20") what = "Life cycle, 20 stages, analysis in front: the same, its heat maps refilled after the edit"
+    else if (name ~ /^BM_YieldCurves(4|20)\//) {
+        f = substr(name, length(name)); form = f == "0" ? "Beverton-Holt" : f == "1" ? "Ricker" : "ceiling"
+        if (name ~ /^BM_YieldCurves4\//) { what = "yield: the three curves, 200 points each, default model, " form; budget = 200 }
+        else { what = "yield: the same, 20 stages, " form; budget = 1000 }
+    }
     else if (name ~ /^BM_Chart\//) {
         chart = name; sub(/^BM_Chart\//, "", chart); gsub(/_/, " ", chart)
         what = "chart \"" chart "\", tcount 1000: fill, rebuild, render"; budget = 16

@@ -102,12 +102,15 @@ void TestCliLifeCycle::lifeCycleOptions_data()
         << two + QStringList{"--out", "run"} << 2
         << run + "--out \"run\": the four history files are those of a 4-class model, and this "
                  "model is a life cycle of 2 stages: write its table with --csv FILE" + help;
-    for (const char *command : {"analyse", "risk"})
-        QTest::addRow("%s of a life cycle", command)
-            << QStringList{command, "--model", "LOGGERHEAD"} << 2
-            << QString("velmora-cli %1: the model is a life cycle of 7 stages, not a 4-class "
-                       "Leslie model, and this command takes a 4-class Leslie model only (run and "
-                       "save-model take a life cycle of any size)").arg(command);
+    QTest::addRow("analyse of a life cycle")
+        << QStringList{"analyse", "--model", "LOGGERHEAD"} << 2
+        << QString("velmora-cli analyse: the model is a life cycle of 7 stages, not a 4-class "
+                   "Leslie model, and this command takes a 4-class Leslie model only (run and "
+                   "save-model take a life cycle of any size)");
+    // The risk run starts from the life cycle's own N(0), not from a 4-class model.
+    QTest::addRow("risk of a life cycle")
+        << QStringList{"risk", "--model", "LOGGERHEAD", "--replicates", "10", "--steps", "5"} << 0
+        << "Start: N(0) = 2065, 6698, 1146, 66, 4, 3, 18, H = 0, 0, 0, 0, 0, 0, 0.";
 }
 
 void TestCliLifeCycle::lifeCycleOptions()

@@ -2,6 +2,7 @@
 
 #include "ui/analysis/reportview.h"
 #include "ui/common/appfonts.h"
+#include "ui/common/contextmenu.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/handcursor.h"
 #include "ui/common/labels.h"
@@ -12,6 +13,7 @@
 #include "ui/lifecycle/stagereport.h"
 
 #include <QChart>
+#include <QMenu>
 #include <QChartView>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -237,6 +239,12 @@ LifeCycleWindow::LifeCycleWindow(const StageModel &model, Dialogs &dialogs, QWid
     palette.setColor(QPalette::Window, kBackground);
     setPalette(palette);
     buildControls();
+    // "Harvest and yield..." takes the model as it stands here.
+    auto *menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("contextMenu"));
+    menu->addAction(tr("Harvest and &yield..."), this, &LifeCycleWindow::yieldRequested)
+        ->setObjectName(QStringLiteral("harvestAndYield"));
+    attachContextMenu(this, menu);
     setStageModel(model);
 }
 

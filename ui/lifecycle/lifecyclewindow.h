@@ -62,6 +62,7 @@ signals:
     void closedByCloseBox(); // the window is destroyed afterwards
     void modelChanged();     // an edit was taken, a stage added or removed
     void leslieModelSent(const velmora::LeslieModel &model);
+    void yieldRequested(); // "Harvest and yield..." in the context menu
 
 protected:
     void closeEvent(QCloseEvent *event) override;

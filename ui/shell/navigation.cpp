@@ -382,6 +382,8 @@ LifeCycleWindow *Navigation::ensureLifeCycle(const StageModel &model)
                               [this] { forget(m_lifeCycle); });
                       connect(window, &LifeCycleWindow::leslieModelSent, this,
                               &Navigation::leslieModelSent);
+                      connect(window, &LifeCycleWindow::yieldRequested, this,
+                              [this, window] { openYield(window->stageModel(), window); });
                   });
 }
 

@@ -467,6 +467,16 @@ void TestNavigation::harvestAndYieldTakesMainModelAndGoesBack()
     Program::click(window, "cmdBack");
     QVERIFY(!window->isVisible());
     QVERIFY(p.form().isVisible());
+
+    // From the Life cycle window: its own model, and Go back returns there.
+    p.form().findChild<QAction *>("lifeCycle")->trigger();
+    LifeCycleWindow *cycle = p.navigation.lifeCycle();
+    cycle->findChild<QAction *>("harvestAndYield")->trigger();
+    QVERIFY(window->isVisible());
+    QVERIFY(!cycle->isVisible());
+    Program::click(window, "cmdBack");
+    QVERIFY(cycle->isVisible());
+    QVERIFY(!p.form().isVisible());
 }
 
 QTEST_MAIN(TestNavigation)
