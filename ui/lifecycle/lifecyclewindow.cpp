@@ -403,6 +403,11 @@ void LifeCycleWindow::buildControls()
     m_logScale = new QCheckBox(tr("L&og scale"), this);
     m_logScale->setObjectName(QStringLiteral("logScale"));
     m_logScale->setFont(buttonFont);
+    m_useDensity = new QCheckBox(this);
+    m_useDensity->setObjectName(QStringLiteral("useDensity"));
+    m_useDensity->setFont(buttonFont);
+    m_useDensity->setChecked(true);
+    m_useDensity->hide();
     m_runLabel = makeLabel(this, QStringLiteral("runLabel"), timesFont(11, true), kTitle);
     m_runLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     QPushButton *save = button(QStringLiteral("cmdSaveGraph"), tr("Save &graph..."),
@@ -413,7 +418,7 @@ void LifeCycleWindow::buildControls()
     QPushButton *back = button(QStringLiteral("cmdBack"), tr("Go back"),
                                tr("Go back: back to the main window"));
     for (QWidget *w : std::initializer_list<QWidget *>{stepButton, runButton, stepsLabel, m_steps,
-                                                       m_logScale})
+                                                       m_logScale, m_useDensity})
         commands->addWidget(w);
     commands->addWidget(m_runLabel, 1);
     for (QWidget *w : std::initializer_list<QWidget *>{save, m_send, back})
@@ -600,17 +605,56 @@ void LifeCycleWindow::restartRun()
     showRun();
 }
 
+void LifeCycleWindow::setDensity(const std::optional<DensitySettings> &density)
+{
+    m_density = density;
+    m_useDensity->setVisible(density.has_value());
+    m_useDensity->setChecked(true);
+    if (!density)
+        return;
+    const char *forms[] = {"Beverton-Holt", "Ricker", "ceiling"};
+    m_useDensity->setText(tr("&Density: %1, K = %2")
+                              .arg(QLatin1String(forms[int(density->form)]),
+                                   QString::fromStdString(numberText(density->capacity))));
+    m_useDensity->setAccessibleName(tr("Density dependence on Step and Run"));
+}
+
+std::optional<DensitySettings> LifeCycleWindow::density() const
+{
+    return m_useDensity->isChecked() ? m_density : std::nullopt;
+}
+
+void LifeCycleWindow::project(int steps)
+{
+    if (const std::optional<DensitySettings> settings = density()) {
+        const DensityBuild build = makeDensityModel(m_model, *settings);
+        if (!build.model) {
+            refuse(build.problem == DensityProblem::R0NotAboveOne
+                       ? tr("R0 = %1: with density dependence a population must more than "
+                            "replace itself when sparse. Switch density off to project the model "
+                            "as it stands.")
+                             .arg(QString::fromStdString(numberText(build.R0.value_or(0.0), 6)))
+                       : tr("Density dependence cannot be applied to the model as it stands. "
+                            "Switch density off to project it."));
+            return;
+        }
+        for (int k = 0; k < steps; ++k)
+            m_history.push_back(densityStep(*build.model, m_history.back()));
+    } else {
+        for (int k = 0; k < steps; ++k)
+            m_history.push_back(stageStep(m_model, m_history.back()));
+    }
+    showRun();
+}
+
 void LifeCycleWindow::step()
 {
-    m_history.push_back(stageStep(m_model, m_history.back()));
-    showRun();
+    project(1);
 }
 
 void LifeCycleWindow::run()
 {
-    for (int k = 0; k < m_steps->value(); ++k)
-        m_history.push_back(stageStep(m_model, m_history.back()));
-    showRun();
+    project(m_steps->value());
 }
 
 void LifeCycleWindow::showRun()

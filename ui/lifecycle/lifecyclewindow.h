@@ -1,11 +1,13 @@
 #pragma once
 
+#include "demography/density.h"
 #include "demography/leslie.h"
 #include "demography/stagemodel.h"
 #include "ui/lifecycle/lifecyclegraph.h"
 
 #include <QWidget>
 
+#include <optional>
 #include <vector>
 
 class QCheckBox;
@@ -45,7 +47,14 @@ public:
     const StageModel &stageModel() const { return m_model; }
     QString source() const { return m_source; }
 
-    // "Step": one more step of N(t + 1) = A N(t) - H. "Run": as many as the steps box asks.
+    // Density dependence for Step and Run (a model file's "density"), or none: the linear step.
+    // While it is set a check box turns it off and on.
+    void setDensity(const std::optional<DensitySettings> &density);
+    // The density dependence Step and Run use now: none where it is switched off.
+    std::optional<DensitySettings> density() const;
+
+    // "Step": one more step of N(t + 1) = A N(t) - H, with reproduction scaled by density where
+    // it is on. "Run": as many as the steps box asks.
     void step();
     void run();
     // N(0), N(1), ... as far as the run has gone.
@@ -83,6 +92,8 @@ private:
     void restartRun();
     void showRun();
     int selectedStage() const;
+    // Steps N(t) on `steps` times; refused with a sentence where density cannot be applied.
+    void project(int steps);
 
     StageModel m_model;
     Dialogs &m_dialogs;
@@ -105,6 +116,8 @@ private:
     ReportView *m_analysis = nullptr;
     QTabWidget *m_views = nullptr; // the graph and the analysis
     QCheckBox *m_logScale = nullptr;
+    QCheckBox *m_useDensity = nullptr;          // shown with a density from the file
+    std::optional<DensitySettings> m_density;
     QSpinBox *m_steps = nullptr;
     QLabel *m_runLabel = nullptr;
     QPushButton *m_send = nullptr;

@@ -35,11 +35,13 @@ bool ModelFiles::open(const QString &fileName, QWidget *parent)
                           QMessageBox::Ok, QMessageBox::Warning);
         return false;
     }
-    if (read.stageDocument) {
+    // A life cycle, and a 4-class model with density dependence, which the main window's linear
+    // model cannot hold, open in the Life cycle window.
+    if (read.stageDocument || read.document->yield.density) {
         // The main window's model, title and file name stay; the next dialog starts here.
         if (!builtIn(fileName))
             m_folder = QFileInfo(fileName).absolutePath();
-        emit stageModelOpened(*read.stageDocument);
+        emit stageModelOpened(read.asStageModel());
         return true;
     }
     // The file's values passed the editing window's checks on reading, so "Go Back" applies them.

@@ -89,7 +89,13 @@ Navigation::Navigation(Module1 &history, Simulation &simulation, Dialogs &dialog
 {
     connect(&m_modelFiles, &ModelFiles::modelOpened, this, &Navigation::modelOpened);
     connect(&m_modelFiles, &ModelFiles::stageModelOpened, this,
-            [this](const StageModelDocument &document) { openStageModel(document.model, document.source); });
+            [this](const StageModelDocument &document) {
+                openStageModel(document.model, document.source);
+                m_lifeCycle->setDensity(document.yield.density
+                                            ? std::optional(densitySettings(document.model,
+                                                                            *document.yield.density))
+                                            : std::nullopt);
+            });
 }
 
 Form1 &Navigation::mainWindow()
@@ -382,8 +388,11 @@ LifeCycleWindow *Navigation::ensureLifeCycle(const StageModel &model)
                               [this] { forget(m_lifeCycle); });
                       connect(window, &LifeCycleWindow::leslieModelSent, this,
                               &Navigation::leslieModelSent);
-                      connect(window, &LifeCycleWindow::yieldRequested, this,
-                              [this, window] { openYield(window->stageModel(), window); });
+                      connect(window, &LifeCycleWindow::yieldRequested, this, [this, window] {
+                          openYield(window->stageModel(), window);
+                          if (const auto density = window->density())
+                              m_yield->setDensitySettings(*density);
+                      });
                   });
 }
 

@@ -29,6 +29,7 @@
 #include <QValueAxis>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -294,6 +295,18 @@ void YieldWindow::setStageModel(const StageModel &model)
     m_density.reset();
     fillStageLists();
     showAnalysis();
+}
+
+void YieldWindow::setDensitySettings(const DensitySettings &settings)
+{
+    m_form->setCurrentIndex(int(settings.form));
+    m_capacity->setText(QString::fromStdString(numberText(settings.capacity)));
+    for (int i = 0; i < m_counted->count(); ++i) {
+        const bool counted = settings.counted.empty()
+                             || std::find(settings.counted.begin(), settings.counted.end(), i)
+                                    != settings.counted.end();
+        m_counted->item(i)->setCheckState(counted ? Qt::Checked : Qt::Unchecked);
+    }
 }
 
 void YieldWindow::fillStageLists()

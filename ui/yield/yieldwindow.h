@@ -38,6 +38,8 @@ public:
     ~YieldWindow() override;
 
     void setStageModel(const StageModel &model);
+    // Sets the inputs to a model's own density dependence (form, K, counted stages).
+    void setDensitySettings(const DensitySettings &settings);
 
     // "Compute": reads the inputs and traces the curves off the GUI thread.
     void compute();

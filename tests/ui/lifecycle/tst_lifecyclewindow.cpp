@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -118,6 +119,7 @@ private slots:
     void heatMapCellsWholeAndNamed_data();
     void heatMapCellsWholeAndNamed();
     void hoverShowsExplanation();
+    void densityLevelsTheRunOff();
 };
 
 void TestLifeCycleWindow::editedCellChangesModelAndGraph()
@@ -345,6 +347,31 @@ void TestLifeCycleWindow::hoverShowsExplanation()
     QAccessibleInterface *cell = QAccessible::queryAccessibleInterface(
         f.find<QLabel>("elasticityValue9"));
     QCOMPARE(cell->text(QAccessible::Description), explanation);
+}
+
+// Teasel grows by 2.33 a year; under Beverton-Holt density dependence with K = 1000 its run
+// settles where every stage together numbers K, and with density off it grows again.
+void TestLifeCycleWindow::densityLevelsTheRunOff()
+{
+    Fixture f(teasel());
+    f.window->setDensity(DensitySettings{DensityForm::BevertonHolt, 1000.0, {}});
+    auto *useDensity = f.find<QCheckBox>("useDensity");
+    QVERIFY(useDensity->isVisible() && useDensity->isChecked());
+    f.find<QSpinBox>("steps")->setValue(400);
+    f.click("cmdRun");
+    const double settled = f.window->history().back().sum();
+    QVERIFY2(std::abs(settled - 1000.0) < 1e-6, qPrintable(QString::number(settled, 'g', 17)));
+    useDensity->setChecked(false);
+    f.click("cmdStep");
+    QVERIFY(f.window->history().back().sum() > 1.5 * settled);
+
+    // The turtle cannot replace itself (R0 below 1): no population of it settles at K.
+    f.window->setStageModel(loggerheadTurtle());
+    f.window->setDensity(DensitySettings{DensityForm::Ricker, 1000.0, {}});
+    f.click("cmdStep");
+    QCOMPARE(int(f.window->history().size()), 1);
+    QCOMPARE(f.dialogs.messages.size(), 1);
+    QVERIFY(f.dialogs.messages.front().text.contains(QStringLiteral("Switch density off")));
 }
 
 QTEST_MAIN(TestLifeCycleWindow)

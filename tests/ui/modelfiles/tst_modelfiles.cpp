@@ -114,6 +114,7 @@ private slots:
     void menuEntriesByTheirKeys_data();
     void menuEntriesByTheirKeys();
     void examplesMenuOpensEveryExample();
+    void modelWithDensityOpensInLifeCycle();
     void aboutThisModelIsOfferedOnlyWithSomethingToShow();
     void notesWindowLeavesWithTheMainWindow();
     void saveWritesNZeroNotTheCurrentStep();
@@ -328,6 +329,27 @@ void TestModelFiles::examplesMenuOpensEveryExample()
         QCOMPARE(p.navigation.modelFiles().title(), example.title);
         QVERIFY(p.navigation.notes()->isVisible());
     }
+}
+
+// The main window holds the linear model only: a 4-class model with density dependence opens in
+// the Life cycle window, whose Step and Run use it.
+void TestModelFiles::modelWithDensityOpensInLifeCycle()
+{
+    Program p;
+    QTemporaryDir dir;
+    const QString path = dir.filePath("density.velmora");
+    ModelDocument document{"Level off", QString(), {{0, 1, 2, 1}, {0.5, 1, 0.5}, {10, 10, 10, 10}, {0, 0, 0, 0}}};
+    document.yield.density = DensityBlock{DensityForm::Ricker, 500, {"1", "2"}};
+    QVERIFY(writeModelFile(path, document).ok);
+    const QString mainHarvest = p.mainText("Harvest_0");
+    QVERIFY(p.navigation.modelFiles().open(path, &p.form()));
+    LifeCycleWindow *window = p.navigation.lifeCycle();
+    QVERIFY(window && window->isVisible());
+    const std::optional<DensitySettings> density = window->density();
+    QVERIFY(density);
+    QCOMPARE(density->capacity, 500.0);
+    QCOMPARE(density->counted, (std::vector<int>{1, 2}));
+    QCOMPARE(p.mainText("Harvest_0"), mainHarvest);
 }
 
 void TestModelFiles::aboutThisModelIsOfferedOnlyWithSomethingToShow()
