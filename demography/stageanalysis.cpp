@@ -416,6 +416,10 @@ StageGrowth analyseStageGrowth(const Eigen::MatrixXd &U, const Eigen::MatrixXd &
                     Eigen::VectorXd v = s.v;
                     for (double &x : v)
                         x /= s.v(i);
+                    // No path leads from these stages to a birth: their value is 0 exactly,
+                    // not the solver's rounding (which made taking them look costly).
+                    for (const int stage : g.cannotReachReproduction)
+                        v(stage) = 0.0;
                     g.reproductiveValues = v;
                     g.reproductiveValueUnit = int(i);
                 }

@@ -451,8 +451,10 @@ ReportLine gridLine(const LifeCycleAnalysis &a, const std::string &key, const st
 // Where a transition goes, in words: "from class 0 to class 1", "staying in stage seeds".
 std::string cellWords(const LifeCycleAnalysis &a, Eigen::Index r, Eigen::Index c)
 {
+    if (r == c && a.model.F(r, c) == 0.0 && a.model.C(r, c) == 0.0)
+        return "staying in " + oneClass(a, int(c));
     if (r == c)
-        return "staying in " + oneClass(a, int(c)) + " (or its own offspring there)";
+        return "of " + oneClass(a, int(c)) + " into itself (staying and offspring)";
     return "from " + oneClass(a, int(c)) + " to " + oneClass(a, int(r));
 }
 
