@@ -19,6 +19,8 @@ std::vector<AcceptedOption> analyseOptions()
                                       "0: only when a projection is rejected)")});
     accepted.push_back({"--json", "",
                         QT_TRANSLATE_NOOP("CliText", "print one JSON object instead of aligned text")});
+    accepted.push_back({"--explain", "",
+                        QT_TRANSLATE_NOOP("CliText", "as text, explain each figure in a line under it")});
     return accepted;
 }
 
@@ -26,7 +28,7 @@ std::string analyseHelp()
 {
     return std::string("Usage: velmora-cli analyse [--model FILE] [--matrix LIST] [--n0 LIST] "
                        "[--harvest LIST]\n"
-                       "                           [--threshold N] [--json]\n\n"
+                       "                           [--threshold N] [--json] [--explain]\n\n"
                        "Prints what the Analysis window shows for the model, with N(t) = N(0);\n"
                        "as text, a model file's title comes first.\n\n"
                        "Options:\n")
@@ -46,11 +48,14 @@ int analyse(const std::vector<std::string> &arguments, std::ostream &out, std::o
         return refuse(err, who, unexpectedArgument(given.others.front()));
     EditEntries entries;
     bool json = false;
+    bool explain = false;
     double threshold = kQuasiExtinction;
     std::string title;
     for (const GivenOption &option : given.options) {
         if (option.name == "--json") {
             json = true;
+        } else if (option.name == "--explain") {
+            explain = true;
         } else if (option.name == "--threshold") {
             // A number of animals written out in full: a typing slip must not become 0.
             const std::optional<ReadResult> read = plainNumber(option.value);
@@ -72,7 +77,7 @@ int analyse(const std::vector<std::string> &arguments, std::ostream &out, std::o
     const ModelAnalysis analysis = analyseModel(model);
     if (!json && !title.empty())
         out << "Model: " << title << "\n\n";
-    out << (json ? analysisJson(analysis) : analysisText(analysis));
+    out << (json ? analysisJson(analysis) : analysisText(analysis, explain));
     return kExitOk;
 }
 

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 
 namespace velmora {
 
@@ -127,7 +128,8 @@ std::string structureNotes(const LifeCycleAnalysis &a)
         add(M + " is imprimitive (period " + std::to_string(s.period) + "): N(t) keeps oscillating "
             "with this period instead of settling into the stable distribution.");
     } else {
-        add(M + " is primitive: from every start N(t) approaches the stable distribution.");
+        add(M + " is primitive (some power of " + M + " has no zero cell): from every start N(t) "
+            "approaches the stable distribution.");
     }
     if (s.reducible && g.dampingRatio == 1.0)
         add("Another eigenvalue is as large as lambda in modulus: N(t) need not settle into the "
@@ -316,7 +318,9 @@ ReportLine sustainableLine(const LifeCycleAnalysis &a)
         line.cells = {figureText(*r.sustainableFactor)};
         line.text = (noHarvest ? "H is 0: s* x " + vectorText(first) + " = " : "s* x H = ")
                     + vectorText(Eigen::VectorXd(r.direction * *r.sustainableFactor))
-                    + " is the most that N(t) yields for ever, taken in full.";
+                    + " is the most that N(t) yields for ever, as long as no "
+                    + (a.ageClasses ? "class" : "stage")
+                    + " runs short of it, so that every step's harvest is taken in full.";
     }
     return line;
 }
@@ -338,8 +342,9 @@ ReportLine limitLine(const LifeCycleAnalysis &a)
                                         + " steps even without harvest.";
         return line;
     case HarvestLimitStatus::Unlimited:
-        line.text = "no limit: " + times + " leaves N(t) " + aliveWords(threshold) + " for "
-                    + steps + " steps, however large s is.";
+        line.text = "any s: however large s is, " + times + " leaves N(t) "
+                    + aliveWords(threshold) + " for " + steps + " steps, because a harvest "
+                    "takes at most what is there and the rest of N(t) lives on.";
         break;
     case HarvestLimitStatus::Ok:
         line.cells = {figureText(l.factor)};
@@ -388,7 +393,7 @@ std::string projectedCell(const StageHarvestLimit &l)
     case HarvestLimitStatus::Ok:
         return figureText(l.factor);
     case HarvestLimitStatus::Unlimited:
-        return "no limit";
+        return "all of it";
     case HarvestLimitStatus::DiesWithoutHarvest:
         break;
     }
@@ -398,21 +403,29 @@ std::string projectedCell(const StageHarvestLimit &l)
 // Why the projection carries more of a class than the rule, where it does.
 std::string projectedCostText(const LifeCycleAnalysis &a)
 {
+    std::vector<int> whole;
     std::vector<int> emptied;
     std::vector<int> later;
     for (size_t i = 0; i < a.costs.size(); ++i) {
         const StageClassCost &cost = a.costs[i];
-        if (cost.unlimited || !cost.largestForEver)
-            continue;
         const bool unlimited = cost.projected.status == HarvestLimitStatus::Unlimited;
-        if (!unlimited && cost.projected.factor <= *cost.largestForEver * 1.001)
+        if (unlimited)
+            whole.push_back(int(i));
+        if (unlimited || cost.unlimited || !cost.largestForEver)
             continue;
-        (unlimited || emptiedAndGrowing(cost.atProjected) ? emptied : later).push_back(int(i));
+        if (cost.projected.factor <= *cost.largestForEver * 1.001)
+            continue;
+        (emptiedAndGrowing(cost.atProjected) ? emptied : later).push_back(int(i));
     }
     std::string text;
+    if (!whole.empty())
+        text = "All of it for " + classList(a, whole) + ": no number taken from "
+               + (whole.size() > 1 ? "them" : "it") + " is too large, because a harvest takes "
+               "at most what is there; emptied every step, the rest of N(t) still lives on.";
     if (!emptied.empty())
-        text = "Above h_i for " + classList(a, emptied) + ": there the harvest empties the "
-               + (a.ageClasses ? "class" : "stage") + " on the way and takes less than asked.";
+        text += std::string(text.empty() ? "" : " ") + "Above h_i for " + classList(a, emptied)
+                + ": there the harvest empties the " + (a.ageClasses ? "class" : "stage")
+                + " on the way and takes less than asked.";
     if (!later.empty())
         text += std::string(text.empty() ? "" : " ") + "Above h_i for " + classList(a, later)
                 + ": N(t) stays " + aliveWords(a.extinctionThreshold) + " for the "
@@ -558,6 +571,30 @@ void addSensitivities(const LifeCycleAnalysis &a, std::vector<ReportLine> &lines
         addTransitionKinds(a, s, lines);
 }
 
+// What the first step's multiplier r lambda says against the long run's lambda.
+std::string firstStepWords(double r, double lambda, const std::string &kind)
+{
+    if (std::fabs(r - 1) <= kUnitTolerance)
+        return "as in the long run.";
+    const int first = compareWithOne(r * lambda);
+    const int longRun = compareWithOne(lambda);
+    const std::string structure = "with this " + kind + " structure the population ";
+    if (first > 0 && longRun > 0)
+        return structure + (r > 1 ? "grows faster" : "grows more slowly")
+               + " in the first step than in the long run.";
+    if (first < 0 && longRun < 0)
+        return structure + (r > 1 ? "declines more slowly" : "declines faster")
+               + " in the first step than in the long run.";
+    if (first > 0)
+        return structure + "grows in the first step, though in the long run it "
+               + (longRun < 0 ? "declines." : "neither grows nor declines.");
+    if (first < 0)
+        return structure + "declines in the first step, though in the long run it "
+               + (longRun > 0 ? "grows." : "neither grows nor declines.");
+    return structure + "keeps its total in the first step, though in the long run it "
+           + (longRun > 0 ? "grows." : "declines.");
+}
+
 // The first steps of N(t) without harvest: why the growth rate wobbles before it settles.
 void addTransients(const LifeCycleAnalysis &a, std::vector<ReportLine> &lines)
 {
@@ -565,7 +602,8 @@ void addTransients(const LifeCycleAnalysis &a, std::vector<ReportLine> &lines)
     const bool known = a.growth.stableDistribution.has_value();
     const std::string M = matrixName(a);
     const std::string kind = kindOf(a);
-    ReportLine reactivity{"reactivity", "Reactivity ||" + M + " n|| / lambda, n = N(t) / ||N(t)||",
+    ReportLine reactivity{"reactivity",
+                          "First-step amplification of N(t), ||" + M + " n||/lambda",
                           {}, {}};
     ReportLine convergence{"convergenceTime", "Steps until the stable distribution, to 1 %", {},
                            {}};
@@ -579,11 +617,7 @@ void addTransients(const LifeCycleAnalysis &a, std::vector<ReportLine> &lines)
         reactivity.text = "In the first step the total of N(t) is multiplied by "
                           + figureText(r * a.growth.lambda) + ", " + figureText(r)
                           + " times lambda: ";
-        if (std::fabs(r - 1) <= kUnitTolerance)
-            reactivity.text += "as fast as in the long run.";
-        else
-            reactivity.text += "its " + kind + " structure "
-                               + (r > 1 ? "speeds the first step up." : "slows it down.");
+        reactivity.text += firstStepWords(r, a.growth.lambda, kind);
         const std::string distance = "within 1 % (half the sum of the differences of the shares)";
         if (t.convergenceTime) {
             convergence.cells = {std::to_string(*t.convergenceTime)};
@@ -630,7 +664,7 @@ void addCosts(const LifeCycleAnalysis &a, std::vector<ReportLine> &lines)
         if (known)
             value.cells.push_back(figureText(cost.reproductiveValue));
         if (known && r.lambdaVersusOne > 0)
-            forEver.cells.push_back(cost.unlimited ? "no limit" : figureText(*cost.largestForEver));
+            forEver.cells.push_back(cost.unlimited ? "all of it" : figureText(*cost.largestForEver));
         projected.cells.push_back(projectedCell(cost.projected));
     }
     if (!known) {
@@ -640,7 +674,8 @@ void addCosts(const LifeCycleAnalysis &a, std::vector<ReportLine> &lines)
         forEver.text = "none: " + lambdaWords(r) + " no constant harvest is sustainable for ever.";
     } else {
         forEver.text = "h_i = (lambda - 1) v.N(t) / v_i: the most of " + unit
-                       + " i alone that N(t) yields for ever, taken in full.";
+                       + " i alone that N(t) yields for ever, as long as " + unit
+                       + " i never runs short of it.";
         projected.text = projectedCostText(a);
     }
     if (known) {
@@ -681,8 +716,8 @@ void addRates(const LifeCycleAnalysis &a, std::vector<ReportLine> &lines)
         byClass.text = uniform.text;
     } else {
         uniform.cells = {figureText(*p.uniformRate)};
-        uniform.text = "Taking a fraction h of every " + unit + " makes lambda (1 - h) lambda, "
-                       "whatever N(t) is.";
+        uniform.text = "Taking the same fraction h of every " + unit + " each step multiplies "
+                       "lambda by (1 - h), whatever N(t) is: at this rate lambda falls to 1.";
         bool whole = false;
         for (const std::optional<double> &rate : p.byStage) {
             byClass.cells.push_back(figureText(*rate));
@@ -699,8 +734,84 @@ void addRates(const LifeCycleAnalysis &a, std::vector<ReportLine> &lines)
         lines.push_back({"quotaAgainstRate", "Why a rate, not a quota", {},
                          "A fixed quota is unstable: N(t) must keep v.N(t) above v.N*, and a "
                          "population pushed below it is lost however long it lasted. A fixed "
-                         "rate is not: it scales lambda, so any rate below these keeps every "
-                         "population growing, from any start."});
+                         "rate is not: it changes lambda whatever N(t) is, so a rate below the "
+                         "one for every " + unit + " taken from all of them, or a rate below its "
+                         "own figure taken from one " + unit + " alone, keeps any population "
+                         "growing in the long run, from any start. Rates taken from several "
+                         + (a.ageClasses ? "classes" : "stages")
+                         + " at once need smaller ones."});
+}
+
+// One line a student understands: what the figure is for, whatever its value.
+std::string explanationOf(const std::string &key, bool ageClasses)
+{
+    const std::string unit = ageClasses ? "class" : "stage";
+    const std::string M = ageClasses ? "M" : "A";
+    if (key.rfind("rate_f", 0) == 0)
+        return "A fecundity: newborns per animal of the class in a step, and how lambda answers "
+               "to it.";
+    if (key.rfind("rate_s", 0) == 0)
+        return "A survival rate: the share of a class that lives on into the next one, and how "
+               "lambda answers to it.";
+    static const std::map<std::string, std::string> lines{
+        {"lambda", "How many times larger the population gets each step in the long run, "
+                   "without harvest: above 1 it grows, below 1 it shrinks."},
+        {"stableDistribution", "The shares of the PLURAL that any population settles into, "
+                               "whatever it started with."},
+        {"reproductiveValues", "What one animal of each UNIT is worth to the future population, "
+                               "counted in newborns."},
+        {"R0", "How many offspring one newborn leaves over its whole life."},
+        {"dampingRatio", "How quickly a population forgets its start: the larger, the sooner "
+                         "it settles into the stable distribution."},
+        {"generationTime", "The time it takes the population to grow by R0, about the age at "
+                           "which mothers have their young."},
+        {"lifeExpectancy", "How many more steps an animal of each stage lives on average."},
+        {"notes", "How the PLURAL are linked, and whether every start ends in the same stable "
+                  "distribution."},
+        {"sensitivity", "How much lambda rises if one cell of MAT rises by a small amount."},
+        {"elasticity", "The same in proportion: a change of 1 % in a cell changes lambda by this "
+                       "many %."},
+        {"vitalRates", "Why the seven rates of an age-class model are not shown here."},
+        {"elasticityPartition", "Which kind of transition carries lambda: staying, growing, "
+                                "shrinking or giving birth."},
+        {"largestElasticity", "The one change that would help the population most."},
+        {"reactivity", "How much faster or slower this N(t) grows in its first step than the "
+                       "long-run lambda (n is N(t) scaled to total 1); another start gives "
+                       "another figure."},
+        {"convergenceTime", "How many steps until this N(t) has nearly the stable distribution."},
+        {"inertia", "How much larger or smaller this N(t) ends up than a population of the same "
+                    "size that started in the stable distribution."},
+        {"equilibrium", "The one population that the harvest H leaves exactly as it is."},
+        {"reproductiveValueOfN", "The whole population counted in newborns' worth: each animal "
+                                 "times the reproductive value of its UNIT."},
+        {"reproductiveValueOfNStar", "The worth the population needs to keep up with H for ever."},
+        {"costOfH", "What H takes from that worth each step, against what the population adds "
+                    "to it."},
+        {"harvestRule", "Whether N(t) grows or dies under H, judged by its worth against v.N*."},
+        {"sustainableFactor", "How many times H the population could give for ever, by the "
+                              "rule."},
+        {"verdict", "What the program's own steps do to N(t) under H, step by step."},
+        {"largestHarvest", "The most the program's own steps carry for the whole run, against "
+                           "the rule's figure."},
+        {"harvestCostValue", "How much of the future one animal taken from each UNIT costs."},
+        {"harvestCostForEver", "The most animals of one UNIT alone that could be taken every "
+                               "step for ever, by the rule."},
+        {"harvestCostProjected", "The same by the program's own steps, for the steps it runs."},
+        {"uniformRate", "The share of every UNIT that can be taken each step, for ever."},
+        {"rateByClass", "The share of one UNIT alone that can be taken each step, for ever."},
+        {"quotaAgainstRate", "Why taking a share is safer than taking a fixed number."},
+    };
+    const auto found = lines.find(key);
+    if (found == lines.end())
+        return {};
+    std::string text = found->second;
+    const std::string plural = ageClasses ? "classes" : "stages";
+    for (const auto &[mark, word] : {std::pair<std::string, std::string>{"PLURAL", plural},
+                                     {"UNIT", unit}, {"MAT", M}}) {
+        for (size_t at = text.find(mark); at != std::string::npos; at = text.find(mark, at))
+            text.replace(at, mark.size(), word);
+    }
+    return text;
 }
 
 } // namespace
@@ -834,6 +945,10 @@ std::vector<ReportLine> analysisReport(const LifeCycleAnalysis &a)
     ReportLine cost{"costOfH", "v.H against (lambda - 1) v.N(t)", {}, {}};
     if (known) {
         valueOfN.cells = {figureText(rule.valueOfN)};
+        valueOfN.text = std::string("Every animal of N(t) counted by the reproductive value v_i "
+                                    "of its ")
+                        + (a.ageClasses ? "class" : "stage")
+                        + ": what N(t) is worth to the future, in newborns.";
         if (rule.valueOfNStar)
             valueOfNStar.cells = {figureText(*rule.valueOfNStar)};
         else if (rule.lambdaVersusOne == 0)
@@ -863,9 +978,11 @@ std::vector<ReportLine> analysisReport(const LifeCycleAnalysis &a)
     addRates(a, lines);
     inSection("Quota against rate");
 
-    for (ReportLine &line : lines)
+    for (ReportLine &line : lines) {
         if (line.columns.empty() && line.cells.size() > 1)
             line.columns = columnsOf(a, true);
+        line.explanation = explanationOf(line.key, a.ageClasses);
+    }
     return lines;
 }
 
