@@ -194,7 +194,8 @@ LifeCycleAnalysis analyseLifeCycle(const StageModel &model, double threshold, in
     // The verdict and the largest harvest run beside the searches of each stage alone.
     auto underH = [&a, &m, &n, &h, threshold] {
         a.verdict = stageHarvestVerdict(m, h, n, threshold);
-        a.limit = stageLargestHarvest(m, h, n, threshold);
+        a.limit = stageLargestHarvest(m, h, n, threshold, kLastTime,
+                                      a.rule.sustainableFactor.value_or(0.0));
         if (a.limit.status == HarvestLimitStatus::Ok)
             a.atLimit = stageHarvestVerdict(m, a.limit.harvest, n, threshold);
     };

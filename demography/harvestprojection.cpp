@@ -268,7 +268,8 @@ HarvestVerdict harvestVerdict(const Matrix4 &m, const Vector4 &h, const Vector4 
 }
 
 StageHarvestLimit stageLargestHarvest(const Eigen::MatrixXd &a, const Eigen::VectorXd &h,
-                                      const Eigen::VectorXd &n, double threshold, int steps)
+                                      const Eigen::VectorXd &n, double threshold, int steps,
+                                      double guess)
 {
     StageHarvestLimit limit;
     limit.direction = h;
@@ -288,10 +289,35 @@ StageHarvestLimit stageLargestHarvest(const Eigen::MatrixXd &a, const Eigen::Vec
         return limit;
     }
 
-    // Find the decade by halving the exponent, then bisect within it.
+    // A guess (the rule's figure) is bracketed by projections of its own, a little above and
+    // below it; without one, the decade is found by halving the exponent. Then bisect.
     double low = 1.0;
     double high = ceiling;
-    if (!alive(1.0)) {
+    bool bracketed = false;
+    if (guess > 1e-300 && guess < ceiling / 2) {
+        double below = guess * 0.999;
+        double above = guess * 1.001;
+        if (alive(below)) {
+            while (above < ceiling && alive(above)) {
+                below = above;
+                above *= 1.25;
+            }
+            bracketed = above < ceiling;
+        } else {
+            above = below;
+            below /= 1.25;
+            while (below > 1e-300 && !alive(below)) {
+                above = below;
+                below /= 1.25;
+            }
+            bracketed = below > 1e-300;
+        }
+        if (bracketed) {
+            low = below;
+            high = above;
+        }
+    }
+    if (!bracketed && !alive(1.0)) {
         low = 1e-300;
         high = 1.0;
         if (!alive(low)) {
@@ -322,9 +348,10 @@ StageHarvestLimit stageLargestHarvest(const Eigen::MatrixXd &a, const Eigen::Vec
 }
 
 HarvestLimit largestHarvest(const Matrix4 &m, const Vector4 &h, const Vector4 &n,
-                            double threshold, int steps)
+                            double threshold, int steps, double guess)
 {
-    return fourClassLimit(stageLargestHarvest(toEigen(m), toEigen(h), toEigen(n), threshold, steps));
+    return fourClassLimit(
+        stageLargestHarvest(toEigen(m), toEigen(h), toEigen(n), threshold, steps, guess));
 }
 
 StageVerdict stageVerdictOf(const HarvestVerdict &v)

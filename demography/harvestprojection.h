@@ -66,11 +66,14 @@ struct BasicHarvestLimit {
 using HarvestLimit = BasicHarvestLimit<Vector4>;
 using StageHarvestLimit = BasicHarvestLimit<Eigen::VectorXd>;
 
+// `guess` (0: none), such as the reproductive-value rule's factor, only shortens the search.
 StageHarvestLimit stageLargestHarvest(const Eigen::MatrixXd &a, const Eigen::VectorXd &h,
                                       const Eigen::VectorXd &n,
-                                      double threshold = kQuasiExtinction, int steps = kLastTime);
+                                      double threshold = kQuasiExtinction, int steps = kLastTime,
+                                      double guess = 0.0);
 HarvestLimit largestHarvest(const Matrix4 &m, const Vector4 &h, const Vector4 &n,
-                            double threshold = kQuasiExtinction, int steps = kLastTime);
+                            double threshold = kQuasiExtinction, int steps = kLastTime,
+                            double guess = 0.0);
 
 // True unless the verdict says the population is gone (rejected, empty or below threshold).
 bool survives(Verdict verdict);

@@ -41,7 +41,8 @@ std::vector<StageClassCost> stageHarvestCosts(const StageHarvestRule &rule,
         cost.unlimited = byRule[i].unlimited;
         searches.emplace_back([&cost, &a, &n, threshold, i] {
             cost.projected = stageLargestHarvest(a, Eigen::VectorXd::Unit(n.size(), Eigen::Index(i)),
-                                                 n, threshold);
+                                                 n, threshold, kLastTime,
+                                                 cost.largestForEver.value_or(0.0));
             if (cost.projected.status == HarvestLimitStatus::Ok)
                 cost.atProjected = stageHarvestVerdict(a, cost.projected.harvest, n, threshold);
         });
