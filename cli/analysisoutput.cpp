@@ -336,7 +336,7 @@ std::string analysisJson(const LifeCycleAnalysis &a)
     const StageHarvestLimit &l = a.limit;
     const bool hasFactor = l.status == HarvestLimitStatus::Ok;
     json["largestHarvest"] = QJsonObject{
-        {"status", limitStatusName(l.status)},
+        {"status", a.searched ? limitStatusName(l.status) : "notSearched"},
         {"direction", array(l.direction)},
         {"factor", hasFactor ? number(l.factor) : QJsonValue()},
         {"harvest", hasFactor ? QJsonValue(array(l.harvest)) : QJsonValue()}};
@@ -390,7 +390,8 @@ std::string analysisJson(const LifeCycleAnalysis &a)
             {"largestHarvestFormula", optionalNumber(cost.largestForEver)},
             {"largestHarvestFormulaUnlimited", cost.unlimited},
             {"largestHarvestProjected", projected ? number(cost.projected.factor) : QJsonValue()},
-            {"largestHarvestProjectedStatus", limitStatusName(cost.projected.status)}});
+            {"largestHarvestProjectedStatus",
+             a.searched ? limitStatusName(cost.projected.status) : "notSearched"}});
     }
     json["harvestCost"] = costs;
 

@@ -192,14 +192,17 @@ LifeCycleAnalysis analyseLifeCycle(const StageModel &model, double threshold, in
     if (g.reproductiveValues)
         a.rule = stageHarvestRule(g.lambda, v, n, h);
     // The verdict and the largest harvest run beside the searches of each stage alone.
+    a.searched = model.size() <= kLargestSearchedCycle;
     auto underH = [&a, &m, &n, &h, threshold] {
         a.verdict = stageHarvestVerdict(m, h, n, threshold);
+        if (!a.searched)
+            return;
         a.limit = stageLargestHarvest(m, h, n, threshold, kLastTime,
                                       a.rule.sustainableFactor.value_or(0.0));
         if (a.limit.status == HarvestLimitStatus::Ok)
             a.atLimit = stageHarvestVerdict(m, a.limit.harvest, n, threshold);
     };
-    a.costs = stageHarvestCosts(a.rule, v, m, n, threshold, underH);
+    a.costs = stageHarvestCosts(a.rule, v, m, n, threshold, underH, a.searched);
     if (g.status == GrowthStatus::Ok || g.status == GrowthStatus::NoEigenvector)
         a.proportional = stageProportionalHarvest(m, g.lambda);
     if (g.stableDistribution) {

@@ -27,7 +27,8 @@ HarvestRule harvestRule(double lambda, const Vector4 &v, const Vector4 &n, const
 std::vector<StageClassCost> stageHarvestCosts(const StageHarvestRule &rule,
                                               const Eigen::VectorXd &v, const Eigen::MatrixXd &a,
                                               const Eigen::VectorXd &n, double threshold,
-                                              const std::function<void()> &alongside)
+                                              const std::function<void()> &alongside,
+                                              bool projected)
 {
     const std::vector<StageCost> byRule = stageCosts(rule, v);
     std::vector<StageClassCost> costs(byRule.size());
@@ -39,6 +40,8 @@ std::vector<StageClassCost> stageHarvestCosts(const StageHarvestRule &rule,
         cost.reproductiveValue = byRule[i].reproductiveValue;
         cost.largestForEver = byRule[i].largestForEver;
         cost.unlimited = byRule[i].unlimited;
+        if (!projected)
+            continue;
         searches.emplace_back([&cost, &a, &n, threshold, i] {
             cost.projected = stageLargestHarvest(a, Eigen::VectorXd::Unit(n.size(), Eigen::Index(i)),
                                                  n, threshold, kLastTime,

@@ -46,7 +46,8 @@ using StageClassCost = BasicClassCost<Eigen::VectorXd>;
 std::vector<StageClassCost> stageHarvestCosts(const StageHarvestRule &rule,
                                               const Eigen::VectorXd &v, const Eigen::MatrixXd &a,
                                               const Eigen::VectorXd &n, double threshold,
-                                              const std::function<void()> &alongside = {});
+                                              const std::function<void()> &alongside = {},
+                                              bool projected = true);
 
 // For each class i alone, by the rule and by the program's projection of N from `n`.
 std::array<ClassCost, 4> harvestCosts(const HarvestRule &rule, const Vector4 &v,

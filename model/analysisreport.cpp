@@ -325,11 +325,24 @@ ReportLine sustainableLine(const LifeCycleAnalysis &a)
     return line;
 }
 
+// Why a large life cycle has no largest harvest by projection.
+std::string notSearched()
+{
+    return "not searched for in a life cycle of more than "
+           + std::to_string(kLargestSearchedCycle)
+           + " stages: each search projects every stage 1000 steps some twenty times. The "
+             "rule's figure above stands alone.";
+}
+
 // The projection's largest factor, and why it differs from s* where it does.
 ReportLine limitLine(const LifeCycleAnalysis &a)
 {
     const StageHarvestLimit &l = a.limit;
     ReportLine line{"largestHarvest", "Largest factor s, by the projection", {}, {}};
+    if (!a.searched) {
+        line.text = notSearched();
+        return line;
+    }
     const bool noHarvest = differs(l.direction, a.model.harvest);
     const std::string times = noHarvest ? "s x " + vectorText(l.direction) : "s x H";
     const std::string steps = std::to_string(kLastTime);
@@ -665,7 +678,8 @@ void addCosts(const LifeCycleAnalysis &a, std::vector<ReportLine> &lines)
             value.cells.push_back(figureText(cost.reproductiveValue));
         if (known && r.lambdaVersusOne > 0)
             forEver.cells.push_back(cost.unlimited ? "all of it" : figureText(*cost.largestForEver));
-        projected.cells.push_back(projectedCell(cost.projected));
+        if (a.searched)
+            projected.cells.push_back(projectedCell(cost.projected));
     }
     if (!known) {
         value.text = "-";
@@ -693,6 +707,8 @@ void addCosts(const LifeCycleAnalysis &a, std::vector<ReportLine> &lines)
                      + oneClass(a, int(cheapest)) + " costs the least, "
                      + figureText(a.costs[cheapest].reproductiveValue) + ".";
     }
+    if (!a.searched)
+        projected.text = notSearched();
     for (ReportLine *line : {&value, &forEver, &projected}) {
         if (!line->cells.empty())
             line->columns = columnsOf(a, true);

@@ -64,6 +64,7 @@ private slots:
     void textKeepsFiguresApartAndNoiseAtZero();
     void stageModelJsonIsSizedByItsStages_data();
     void stageModelJsonIsSizedByItsStages();
+    void largeLifeCycleIsNotSearchedAndSaysSo();
 };
 
 void TestAnalysisOutput::jsonReadsBackAsTheFigures_data()
@@ -315,6 +316,26 @@ void TestAnalysisOutput::stageModelJsonIsSizedByItsStages()
         words += line.toObject()["label"].toString() + ' ' + line.toObject()["text"].toString() + ' ';
     QVERIFY2(words.contains(named), qPrintable(words));
     QVERIFY2(!words.contains("class "), qPrintable(words));
+}
+
+// Beyond kLargestSearchedCycle stages no search runs: no status may read as a found answer.
+void TestAnalysisOutput::largeLifeCycleIsNotSearchedAndSaysSo()
+{
+    const int n = kLargestSearchedCycle + 1;
+    StageModel model = emptyStageModel(n);
+    for (int i = 0; i + 1 < n; ++i)
+        model.U(i + 1, i) = 0.9;
+    model.F(0, n - 1) = 100;
+    model.n0.setConstant(10);
+    const QJsonObject json =
+        QJsonDocument::fromJson(QByteArray::fromStdString(analysisJson(model))).object();
+    QCOMPARE(json["largestHarvest"].toObject()["status"].toString(), QString("notSearched"));
+    for (const QJsonValue &cost : json["harvestCost"].toArray())
+        QCOMPARE(cost.toObject()["largestHarvestProjectedStatus"].toString(),
+                 QString("notSearched"));
+    for (const QJsonValue &line : json["report"].toArray())
+        if (line.toObject()["key"].toString() == "largestHarvest")
+            QVERIFY(line.toObject()["text"].toString().startsWith("not searched"));
 }
 
 QTEST_APPLESS_MAIN(TestAnalysisOutput)
