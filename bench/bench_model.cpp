@@ -1,6 +1,8 @@
 #include "base/numbertext.h"
 #include "demography/horizon.h"
 #include "demography/stageanalysis.h"
+#include "demography/analysis.h"
+#include "model/analysisreport.h"
 #include "model/simulation.h"
 
 #include <benchmark/benchmark.h>
@@ -109,5 +111,30 @@ void BM_AnalyseFiftyStages(benchmark::State &state)
         benchmark::DoNotOptimize(analyseStageModel(model, kLastTime));
 }
 BENCHMARK(BM_AnalyseFiftyStages)->Unit(benchmark::kMillisecond);
+
+// The report `velmora-cli analyse` prints for the default model: every figure, the five
+// largest-harvest searches by projection included.
+void BM_ReportDefaultModel(benchmark::State &state)
+{
+    PopulationModel model;
+    model.M = {0, 1, 2, 1, 0.5, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0.5, 0};
+    model.N = {10, 10, 10, 10};
+    model.H = {5, 0, 0, 0};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(analysisReport(analyseModel(model)));
+}
+BENCHMARK(BM_ReportDefaultModel)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The report of a 50-stage life cycle: the chain above, and a growing one whose last stages
+// have fecundities of 1e10 (cells from 0.3^49 to 1e10 in one matrix).
+void BM_ReportFiftyStages(benchmark::State &state)
+{
+    StageModel model = fiftyStages();
+    if (state.range(0) == 1)
+        model.F.row(0).tail(10).setConstant(1e10);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(analysisReport(analyseLifeCycle(model)));
+}
+BENCHMARK(BM_ReportFiftyStages)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace

@@ -17,18 +17,20 @@ std::vector<AcceptedOption> analyseOptions()
           QT_TRANSLATE_NOOP("CliText", "a population counts as gone below N animals (default 1;\n"
                                        "0: only when a projection is rejected)")},
          {"--json", "",
-          QT_TRANSLATE_NOOP("CliText", "print one JSON object instead of aligned text")}});
+          QT_TRANSLATE_NOOP("CliText", "print one JSON object instead of aligned text")},
+         {"--explain", "",
+          QT_TRANSLATE_NOOP("CliText", "as text, explain each figure in a line under it")}});
 }
 
 std::string analyseHelp()
 {
     return modelCommandHelp(
         {"analyse",
-         {"[--threshold N] [--json]"},
+         {"[--threshold N] [--json] [--explain]"},
          {},
          "Prints what the Analysis window shows for the model, with N(t) = N(0);\n"
-         "as text, a model file's title comes first. A life cycle is analysed when it\n"
-         "is a 4-class Leslie model; any other life cycle is refused for now.\n",
+         "as text, a model file's title comes first. A life cycle of any size is\n"
+         "analysed the same way, its stages by name.\n",
          "Exit status 0 when done; 1 with one line on standard error when standard output\n"
          "cannot be written; 2 with one line on standard error, and nothing done, for a bad\n"
          "option or value.\n"},
@@ -43,10 +45,13 @@ int analyse(const std::vector<std::string> &arguments, std::ostream &out, std::o
         return refuse(err, who, *problem);
     ModelOptionsReader model(given.options);
     bool json = false;
+    bool explain = false;
     double threshold = kQuasiExtinction;
     for (const GivenOption &option : given.options) {
         if (option.name == "--json") {
             json = true;
+        } else if (option.name == "--explain") {
+            explain = true;
         } else if (option.name == "--threshold") {
             // A number of animals written out in full: a typing slip must not become 0.
             const std::optional<ReadResult> read = plainNumber(option.value);
@@ -60,9 +65,13 @@ int analyse(const std::vector<std::string> &arguments, std::ostream &out, std::o
     if (const auto problem = model.finish())
         return refuseOption(err, who, *problem);
     const ChosenModel &chosen = model.model();
-    // The one place a life cycle of any size waits for the analysis report of any size.
-    if (chosen.lifeCycle)
-        return refuseValues(err, who, lifeCycleNotTakenYet(*chosen.lifeCycle));
+    if (chosen.lifeCycle) {
+        if (!json && !chosen.title.empty())
+            out << "Model: " << chosen.title << "\n\n";
+        out << (json ? analysisJson(*chosen.lifeCycle, threshold)
+                     : analysisText(*chosen.lifeCycle, threshold, explain));
+        return kExitOk;
+    }
 
     ModelRun run(chosen.entries);
     PopulationModel analysed;
@@ -72,7 +81,7 @@ int analyse(const std::vector<std::string> &arguments, std::ostream &out, std::o
     const ModelAnalysis analysis = analyseModel(analysed);
     if (!json && !chosen.title.empty())
         out << "Model: " << chosen.title << "\n\n";
-    out << (json ? analysisJson(analysis) : analysisText(analysis));
+    out << (json ? analysisJson(analysis) : analysisText(analysis, explain));
     return kExitOk;
 }
 

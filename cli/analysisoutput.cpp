@@ -52,12 +52,13 @@ std::string padRight(const std::string &text, size_t width)
     return text.size() >= width ? text : text + std::string(width - text.size(), ' ');
 }
 
-std::string row(const std::string &label, size_t labelWidth, const std::vector<std::string> &cells)
+std::string row(const std::string &label, size_t labelWidth, const std::vector<std::string> &cells,
+                size_t cellWidth = kCellWidth)
 {
     std::string line = padRight(label, labelWidth);
     // A cell as wide as its column still keeps a blank from the one before it.
     for (const std::string &cell : cells)
-        line += padLeft(cell, std::max(kCellWidth, cell.size() + 1));
+        line += padLeft(cell, std::max(cellWidth, cell.size() + 1));
     return line;
 }
 
@@ -83,11 +84,25 @@ QJsonArray array(const double *values, size_t count)
     return out;
 }
 
-QJsonArray array(const Vector4 &v) { return array(v.data(), v.size()); }
+QJsonArray array(const Eigen::VectorXd &v) { return array(v.data(), size_t(v.size())); }
 
-QJsonValue optionalArray(const std::optional<Vector4> &v)
+QJsonValue optionalArray(const std::optional<Eigen::VectorXd> &v)
 {
     return v ? QJsonValue(array(*v)) : QJsonValue(QJsonValue::Null);
+}
+
+// A matrix as rows of numbers.
+QJsonArray rowsOf(const Eigen::MatrixXd &m)
+{
+    QJsonArray rows;
+    for (Eigen::Index r = 0; r < m.rows(); ++r)
+        rows.append(array(Eigen::VectorXd(m.row(r).transpose())));
+    return rows;
+}
+
+std::vector<std::string> cellsOf(const Eigen::VectorXd &values)
+{
+    return cellsOf(values.data(), size_t(values.size()));
 }
 
 QJsonValue optionalNumber(const std::optional<double> &v)
@@ -159,20 +174,45 @@ const char *ruleVerdictName(RuleVerdict verdict)
 
 } // namespace
 
-std::string analysisText(const ModelAnalysis &a)
+std::string analysisText(const LifeCycleAnalysis &a, bool explain)
 {
     const std::vector<ReportLine> lines = analysisReport(a);
-    const std::string nLabel = "N(t) at t = " + std::to_string(a.model.t);
+    const std::string nLabel = "N(t) at t = " + std::to_string(a.t);
     size_t labelWidth = nLabel.size();
     for (const ReportLine &line : lines)
         labelWidth = std::max(labelWidth, line.label.size());
     labelWidth += 2;
+    // Columns as wide as the longest stage name, so each figure stands under its own stage.
+    size_t cellWidth = kCellWidth;
+    for (const ReportLine &line : lines)
+        for (const std::string &column : line.columns)
+            cellWidth = std::max(cellWidth, column.size() + 1);
+    for (const std::string &stage : a.model.stages)
+        cellWidth = std::max(cellWidth, stage.size() + 1);
+    const auto cellRow = [&](const std::string &label, const std::vector<std::string> &cells) {
+        return row(label, labelWidth, cells, cellWidth);
+    };
 
     std::ostringstream out;
-    for (int r = 0; r < 4; ++r)
-        out << row(r == 0 ? "M" : "", labelWidth, cellsOf(&a.model.M[size_t(4 * r)], 4)) << '\n';
-    out << row("H", labelWidth, cellsOf(a.model.H.data(), 4)) << '\n';
-    out << row(nLabel, labelWidth, cellsOf(a.model.N.data(), 4)) << '\n';
+    const StageModel &m = a.model;
+    const Eigen::Index n = m.size();
+    auto matrix = [&](const std::string &name, const Eigen::MatrixXd &values) {
+        for (Eigen::Index r = 0; r < n; ++r)
+            out << cellRow(r == 0 ? name : "",
+                           cellsOf(Eigen::VectorXd(values.row(r).transpose())))
+                << '\n';
+    };
+    if (a.ageClasses) {
+        matrix("M", m.A());
+    } else {
+        out << cellRow("", m.stages) << '\n';
+        matrix("U", m.U);
+        matrix("F", m.F);
+        if (!m.C.isZero(0.0))
+            matrix("C", m.C);
+    }
+    out << cellRow("H", cellsOf(m.harvest)) << '\n';
+    out << cellRow(nLabel, cellsOf(m.n0)) << '\n';
     const std::string indent(labelWidth, ' ');
     const std::string *section = nullptr;
     const std::vector<std::string> *columns = nullptr;
@@ -183,19 +223,20 @@ std::string analysisText(const ModelAnalysis &a)
             columns = nullptr;
         }
         if (!line.columns.empty() && (!columns || line.columns != *columns)) {
-            out << row("", labelWidth, line.columns) << '\n';
+            out << cellRow("", line.columns) << '\n';
             columns = &line.columns;
         }
         std::string text;
         if (line.isGrid()) {
-            // Laid out like M: four rows of four cells, the name on the first.
-            for (size_t r = 0; r < 4; ++r) {
-                const std::vector<std::string> cells(line.cells.begin() + long(4 * r),
-                                                     line.cells.begin() + long(4 * r + 4));
-                text += (r > 0 ? "\n" : "") + row(r == 0 ? line.label : "", labelWidth, cells);
+            // Laid out like the matrix: n rows of n cells, the name on the first.
+            const auto size = size_t(line.gridSize);
+            for (size_t r = 0; r < size; ++r) {
+                const std::vector<std::string> cells(line.cells.begin() + long(size * r),
+                                                     line.cells.begin() + long(size * r + size));
+                text += (r > 0 ? "\n" : "") + cellRow(r == 0 ? line.label : "", cells);
             }
         } else {
-            text = row(line.label, labelWidth, line.cells);
+            text = cellRow(line.label, line.cells);
         }
         // A sentence starts in the figures' column, below the figures if there are any.
         if (!line.cells.empty() && !line.text.empty())
@@ -203,27 +244,49 @@ std::string analysisText(const ModelAnalysis &a)
         const std::vector<std::string> parts = wrapped(line.text, kTextWidth);
         for (size_t i = 0; i < parts.size(); ++i)
             text += (i > 0 ? "\n" + indent : "") + parts[i];
+        if (explain && !line.explanation.empty()) {
+            const std::vector<std::string> said = wrapped("(" + line.explanation + ")", kTextWidth);
+            for (const std::string &part : said)
+                text += "\n" + indent + part;
+        }
         out << text << '\n';
     }
     return out.str();
 }
 
-std::string analysisJson(const ModelAnalysis &a)
+std::string analysisText(const ModelAnalysis &analysis, bool explain)
 {
-    const PopulationModel &m = a.model;
-    const GrowthAnalysis &g = a.growth;
-    QJsonArray rows;
-    for (size_t r = 0; r < 4; ++r)
-        rows.append(array(&m.M[4 * r], 4));
+    return analysisText(lifeCycleAnalysisOf(analysis), explain);
+}
+
+std::string analysisText(const StageModel &model, double extinctionThreshold, bool explain)
+{
+    return analysisText(analyseLifeCycle(model, extinctionThreshold), explain);
+}
+
+std::string analysisJson(const LifeCycleAnalysis &a)
+{
+    const StageModel &m = a.model;
+    const StageGrowth &g = a.growth;
+    const Eigen::Index n = m.size();
+    QJsonObject model{{"M", rowsOf(m.A())},
+                      {"H", array(m.harvest)},
+                      {"N", array(m.n0)},
+                      {"t", a.t},
+                      {"extinctionThreshold", number(a.extinctionThreshold)}};
+    if (!a.ageClasses) {
+        model["U"] = rowsOf(m.U);
+        model["F"] = rowsOf(m.F);
+        model["C"] = rowsOf(m.C);
+    }
     QJsonObject json;
-    json["model"] = QJsonObject{{"M", rows},
-                                {"H", array(m.H)},
-                                {"N", array(m.N)},
-                                {"t", m.t},
-                                {"extinctionThreshold", number(m.extinctionThreshold)}};
+    json["model"] = model;
 
     // The main window's classes are the stages "0".."3" of a life cycle.
-    json["stages"] = QJsonArray{"0", "1", "2", "3"};
+    QJsonArray stages;
+    for (const std::string &name : m.stages)
+        stages.append(text(name));
+    json["stages"] = stages;
 
     const bool ok = g.status == GrowthStatus::Ok || g.status == GrowthStatus::NoEigenvector;
     QJsonValue eigenvalues;
@@ -233,6 +296,7 @@ std::string analysisJson(const ModelAnalysis &a)
             values.append(QJsonObject{{"re", number(value.real())}, {"im", number(value.imag())}});
         eigenvalues = values;
     }
+    const bool limitOfT = g.generationTimeStatus == GenerationTimeStatus::LambdaIsOne;
     json["growth"] = QJsonObject{
         {"status", growthStatusName(g.status)},
         {"lambda", ok || g.status == GrowthStatus::NoGrowth ? number(g.lambda) : QJsonValue()},
@@ -244,7 +308,7 @@ std::string analysisJson(const ModelAnalysis &a)
         {"dampingRatio", ok ? number(g.dampingRatio) : QJsonValue()},
         {"dampingRatioInfinite", ok && std::isinf(g.dampingRatio)},
         {"generationTime", optionalNumber(g.generationTime)},
-        {"generationTimeDefinition", g.generationTimeIsLimit
+        {"generationTimeDefinition", limitOfT && g.generationTime
                                          ? "mean age of the parents (lambda = 1)"
                                          : "ln R0 / ln lambda"},
         {"reducible", g.structure.reducible},
@@ -261,57 +325,60 @@ std::string analysisJson(const ModelAnalysis &a)
                                 {"clonal", number(g.partition->clonal)}};
     json["elasticityPartition"] = partition;
 
-    const HarvestEquilibrium &e = a.equilibrium;
+    const StageEquilibrium &e = a.equilibrium;
     const bool hasEquilibrium = e.status != EquilibriumStatus::Singular;
     json["equilibrium"] = QJsonObject{
         {"status", equilibriumStatusName(e.status)},
         {"N", hasEquilibrium ? QJsonValue(array(e.N)) : QJsonValue()},
         {"total", hasEquilibrium ? number(e.total) : QJsonValue()}};
 
-    const HarvestVerdict &v = a.verdict;
+    const StageVerdict &v = a.verdict;
     const bool hasStep = v.verdict == Verdict::ReachesZero || v.verdict == Verdict::AlreadyEmpty
                          || v.verdict == Verdict::FallsBelowThreshold || v.overflow;
     json["verdict"] = QJsonObject{{"outcome", verdictName(v.verdict)},
                                   {"step", stepNumber(hasStep, v.step)},
-                                  {"t", stepNumber(hasStep, m.t + v.step)},
+                                  {"t", stepNumber(hasStep, a.t + v.step)},
                                   {"overflow", v.overflow},
                                   {"stepsRun", v.stepsRun},
                                   {"firstEmptied", stepNumber(v.firstEmptied > 0, v.firstEmptied)},
                                   {"last", array(v.last)},
                                   {"lastTotal", number(v.lastTotal)}};
 
-    const HarvestLimit &l = a.limit;
+    const StageHarvestLimit &l = a.limit;
     const bool hasFactor = l.status == HarvestLimitStatus::Ok;
     json["largestHarvest"] = QJsonObject{
-        {"status", limitStatusName(l.status)},
+        {"status", a.searched ? limitStatusName(l.status) : "notSearched"},
         {"direction", array(l.direction)},
         {"factor", hasFactor ? number(l.factor) : QJsonValue()},
         {"harvest", hasFactor ? QJsonValue(array(l.harvest)) : QJsonValue()}};
 
-    const Sensitivities &sensitivity = g.sensitivity;
+    const StageSensitivities &sensitivity = g.sensitivity;
     const bool hasSensitivity = sensitivity.status == SensitivityStatus::Ok;
-    auto grid = [hasSensitivity](const Matrix4 &values) {
-        if (!hasSensitivity)
-            return QJsonValue();
-        QJsonArray rows;
-        for (size_t r = 0; r < 4; ++r)
-            rows.append(array(&values[4 * r], 4));
-        return QJsonValue(rows);
+    auto grid = [hasSensitivity](const Eigen::MatrixXd &values) {
+        return hasSensitivity ? QJsonValue(rowsOf(values)) : QJsonValue();
     };
     json["sensitivity"] = grid(sensitivity.sensitivity);
     json["elasticity"] = grid(sensitivity.elasticity);
-    QJsonArray rates;
-    for (size_t i = 0; i < kVitalRateCells.size(); ++i) {
-        const auto cell = static_cast<size_t>(kVitalRateCells[i]);
-        rates.append(QJsonObject{
-            {"name", kVitalRateNames[i]},
-            {"value", number(m.M[cell])},
-            {"sensitivity", hasSensitivity ? number(sensitivity.sensitivity[cell]) : QJsonValue()},
-            {"elasticity", hasSensitivity ? number(sensitivity.elasticity[cell]) : QJsonValue()}});
+    // The seven vital rates belong to the main window's Leslie matrix; a life cycle of stages
+    // has none (its cells and their partition stand in their place).
+    QJsonValue vitalRates;
+    if (a.ageClasses) {
+        const Eigen::MatrixXd matrix = m.A();
+        QJsonArray rates;
+        for (size_t i = 0; i < kVitalRateCells.size(); ++i) {
+            const auto r = Eigen::Index(kVitalRateCells[i] / 4);
+            const auto c = Eigen::Index(kVitalRateCells[i] % 4);
+            rates.append(QJsonObject{
+                {"name", kVitalRateNames[i]},
+                {"value", number(matrix(r, c))},
+                {"sensitivity", hasSensitivity ? number(sensitivity.sensitivity(r, c)) : QJsonValue()},
+                {"elasticity", hasSensitivity ? number(sensitivity.elasticity(r, c)) : QJsonValue()}});
+        }
+        vitalRates = rates;
     }
-    json["vitalRates"] = rates;
+    json["vitalRates"] = vitalRates;
 
-    const HarvestRule &rule = a.rule;
+    const StageHarvestRule &rule = a.rule;
     const bool ruleKnown = rule.verdict != RuleVerdict::Unknown;
     json["harvestThreshold"] = QJsonObject{
         {"verdict", ruleVerdictName(rule.verdict)},
@@ -319,13 +386,14 @@ std::string analysisJson(const ModelAnalysis &a)
         {"reproductiveValueOfNStar", ruleKnown ? optionalNumber(rule.valueOfNStar) : QJsonValue()},
         {"costOfH", ruleKnown ? number(rule.costOfH) : QJsonValue()},
         {"surplus", ruleKnown ? number(rule.surplus) : QJsonValue()},
-        {"direction", array(rule.direction)},
+        {"direction", array(rule.direction.size() == n ? rule.direction
+                                                       : Eigen::VectorXd(Eigen::VectorXd::Zero(n)))},
         {"sustainableFactor", optionalNumber(rule.sustainableFactor)},
         {"unlimited", rule.unlimited}};
 
     QJsonArray costs;
     for (size_t i = 0; i < a.costs.size(); ++i) {
-        const ClassCost &cost = a.costs[i];
+        const StageClassCost &cost = a.costs[i];
         const bool projected = cost.projected.status == HarvestLimitStatus::Ok;
         costs.append(QJsonObject{
             {"class", int(i)},
@@ -333,17 +401,20 @@ std::string analysisJson(const ModelAnalysis &a)
             {"largestHarvestFormula", optionalNumber(cost.largestForEver)},
             {"largestHarvestFormulaUnlimited", cost.unlimited},
             {"largestHarvestProjected", projected ? number(cost.projected.factor) : QJsonValue()},
-            {"largestHarvestProjectedStatus", limitStatusName(cost.projected.status)}});
+            {"largestHarvestProjectedStatus",
+             a.searched ? limitStatusName(cost.projected.status) : "notSearched"}});
     }
     json["harvestCost"] = costs;
 
     QJsonArray byClass;
-    for (const std::optional<double> &rate : a.proportional.byClass)
-        byClass.append(optionalNumber(rate));
+    for (Eigen::Index i = 0; i < n; ++i)
+        byClass.append(size_t(i) < a.proportional.byStage.size()
+                           ? optionalNumber(a.proportional.byStage[size_t(i)])
+                           : QJsonValue());
     json["proportionalHarvest"] = QJsonObject{
         {"uniformRate", optionalNumber(a.proportional.uniformRate)}, {"byClass", byClass}};
 
-    const Transients &transients = a.transients;
+    const StageTransients &transients = a.transients;
     json["transient"] = QJsonObject{
         {"reactivity", optionalNumber(transients.reactivity)},
         {"inertia", optionalNumber(transients.inertia)},
@@ -359,10 +430,21 @@ std::string analysisJson(const ModelAnalysis &a)
                                   {"label", text(line.label)},
                                   {"cells", cells},
                                   {"text", text(line.text)},
-                                  {"section", text(line.section)}});
+                                  {"section", text(line.section)},
+                                  {"explanation", text(line.explanation)}});
     }
     json["report"] = report;
     return QJsonDocument(json).toJson(QJsonDocument::Indented).toStdString();
+}
+
+std::string analysisJson(const ModelAnalysis &analysis)
+{
+    return analysisJson(lifeCycleAnalysisOf(analysis));
+}
+
+std::string analysisJson(const StageModel &model, double extinctionThreshold)
+{
+    return analysisJson(analyseLifeCycle(model, extinctionThreshold));
 }
 
 } // namespace velmora

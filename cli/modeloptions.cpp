@@ -351,13 +351,6 @@ std::optional<Refusal> ModelOptionsReader::applyLifeCycleOption(const GivenOptio
     return std::nullopt;
 }
 
-std::string lifeCycleNotTakenYet(const StageModel &cycle)
-{
-    return "the model is a life cycle of " + stagesText(cycle.size())
-           + ", not a 4-class Leslie model, and this command takes a 4-class Leslie model only "
-             "(run and save-model take a life cycle of any size)";
-}
-
 ModelRun::ModelRun(EditEntries entries)
 {
     simulation.startUp();

@@ -77,9 +77,6 @@ private:
     std::string m_firstCycleOption;          // the first option that set a life cycle
 };
 
-// The one sentence of a command that does not take a life cycle of any size yet.
-std::string lifeCycleNotTakenYet(const StageModel &cycle);
-
 // The run's step counter and history with the simulation that writes them, set up as the
 // main window is after "Go Back" from the editing window with `entries`.
 struct ModelRun {

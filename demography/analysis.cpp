@@ -1,5 +1,7 @@
 #include "demography/analysis.h"
 
+#include "demography/leslie.h"
+
 #include <Eigen/Dense>
 
 #include <algorithm>
@@ -14,20 +16,18 @@ namespace velmora {
 
 namespace {
 
-bool allFinite(const Matrix4 &m)
-{
-    return std::all_of(m.begin(), m.end(), [](double x) { return std::isfinite(x); });
-}
-
 // x solving a x = b, or nothing where a has no inverse (pivots up to `tiny` of the largest).
-std::optional<Vector4> solved(const Eigen::Matrix4d &a, const Vector4 &b, double tiny)
+// Four stages solve on fixed-size types: the main window's figures keep their last digits.
+template <class Matrix>
+std::optional<Eigen::VectorXd> solved(const Matrix &a, const Eigen::VectorXd &b, double tiny)
 {
-    Eigen::FullPivLU<Eigen::Matrix4d> lu(a);
+    Eigen::FullPivLU<Matrix> lu(a);
     lu.setThreshold(tiny);
     if (!lu.isInvertible())
         return std::nullopt;
-    const Eigen::Vector4d x = lu.solve(Eigen::Vector4d(b[0], b[1], b[2], b[3]));
-    return Vector4{x(0), x(1), x(2), x(3)};
+    using Vector = Eigen::Matrix<double, Matrix::RowsAtCompileTime, 1>;
+    const Vector x = lu.solve(Vector(b));
+    return Eigen::VectorXd(x);
 }
 
 Eigenvalues fourValues(const Spectrum &values)
@@ -59,14 +59,12 @@ double perronRoot(const Eigenvalues &values)
     return perronRoot(general);
 }
 
-GrowthAnalysis analyseGrowth(const Matrix4 &m, int iterationLimit)
-{
-    Eigen::MatrixXd a = toEigen(m);
-    Eigen::MatrixXd births = Eigen::MatrixXd::Zero(4, 4);
-    births.row(0) = a.row(0);
-    a.row(0).setZero();
-    const StageGrowth s = analyseStageGrowth(a, births, Eigen::MatrixXd::Zero(4, 4), iterationLimit);
+namespace {
 
+// The 4-class figures of a life cycle's growth: the main window counts reproductive values
+// from class 0, so where that class has none, no scale is shown and nothing rests on one.
+GrowthAnalysis fourClassGrowth(const StageGrowth &s)
+{
     GrowthAnalysis g;
     g.status = s.status;
     g.spectrum = fourValues(s.spectrum);
@@ -84,8 +82,6 @@ GrowthAnalysis analyseGrowth(const Matrix4 &m, int iterationLimit)
         g.partition = s.partition;
         g.ergodic = s.ergodic;
     }
-    // The main window counts reproductive values from class 0: where that class has none,
-    // no scale is shown and nothing rests on one.
     const bool fromClassZero = s.reproductiveValueUnit == 0;
     if (s.reproductiveValues && fromClassZero)
         g.reproductiveValues = toVector4(*s.reproductiveValues);
@@ -99,53 +95,203 @@ GrowthAnalysis analyseGrowth(const Matrix4 &m, int iterationLimit)
     return g;
 }
 
-HarvestEquilibrium harvestEquilibrium(const Matrix4 &m, const Vector4 &h)
+StageGrowth stageGrowthOf(const GrowthAnalysis &g)
 {
-    HarvestEquilibrium e;
-    if (!allFinite(m))
+    StageGrowth s;
+    s.status = g.status;
+    s.spectrum.converged = g.spectrum.converged;
+    if (g.spectrum.converged)
+        s.spectrum.values.assign(g.spectrum.values.begin(), g.spectrum.values.end());
+    s.structure = g.structure;
+    s.lambda = g.lambda;
+    s.dominantRepeated = g.dominantRepeated;
+    s.dampingRatio = g.dampingRatio;
+    if (g.stableDistribution)
+        s.stableDistribution = toEigen(*g.stableDistribution);
+    if (g.reproductiveValues) {
+        s.reproductiveValues = toEigen(*g.reproductiveValues);
+        s.reproductiveValueUnit = 0;
+    }
+    s.ergodic = g.ergodic;
+    s.cannotReachReproduction = g.cannotReachReproduction;
+    const Sensitivities &from = g.sensitivity;
+    s.sensitivity.status = from.status;
+    s.sensitivity.lambda = from.lambda;
+    if (from.status == SensitivityStatus::Ok) {
+        s.sensitivity.w = toEigen(from.w);
+        s.sensitivity.v = toEigen(from.v);
+        s.sensitivity.sensitivity = toEigen(from.sensitivity);
+        s.sensitivity.elasticity = toEigen(from.elasticity);
+    }
+    s.partition = g.partition;
+    s.lifeTable = g.lifeExpectancy ? LifeTableStatus::Ok : LifeTableStatus::NeverDies;
+    if (g.lifeExpectancy)
+        s.lifeExpectancy = toEigen(*g.lifeExpectancy);
+    s.R0 = g.R0;
+    s.generationTime = g.generationTime;
+    s.generationTimeStatus = g.generationTimeIsLimit ? GenerationTimeStatus::LambdaIsOne
+                             : g.generationTime      ? GenerationTimeStatus::Ok
+                                                     : GenerationTimeStatus::NoR0;
+    return s;
+}
+
+} // namespace
+
+GrowthAnalysis analyseGrowth(const Matrix4 &m, int iterationLimit)
+{
+    const StageModel stages = stageModelOf(PopulationModel{m, {}, {}, 0, kQuasiExtinction});
+    return fourClassGrowth(analyseStageGrowth(stages.U, stages.F, stages.C, iterationLimit));
+}
+
+StageEquilibrium stageHarvestEquilibrium(const Eigen::MatrixXd &a, const Eigen::VectorXd &h)
+{
+    StageEquilibrium e;
+    const Eigen::Index n = a.rows();
+    if (!a.allFinite() || n == 0)
         return e;
     // Singular within the tolerance that makes lambda equal to 1.
-    const auto n = solved(Eigen::Matrix4d(toEigen(m)) - Eigen::Matrix4d::Identity(), h, kUnitTolerance);
-    if (!n)
+    const auto x = n == 4
+                       ? solved(Eigen::Matrix4d(Eigen::Matrix4d(a) - Eigen::Matrix4d::Identity()),
+                                h, kUnitTolerance)
+                       : solved(Eigen::MatrixXd(a - Eigen::MatrixXd::Identity(n, n)), h,
+                                kUnitTolerance);
+    if (!x)
         return e;
-    e.N = *n;
-    const double noise = 1e-12 * std::fabs(*std::max_element(
-        e.N.begin(), e.N.end(), [](double a, double b) { return std::fabs(a) < std::fabs(b); }));
+    e.N = *x;
+    const double noise = 1e-12 * e.N.cwiseAbs().maxCoeff();
     e.status = EquilibriumStatus::Ok;
-    for (double &x : e.N) {
-        if (std::fabs(x) <= noise)
-            x = 0.0;
-        if (x < 0)
+    for (double &value : e.N) {
+        if (std::fabs(value) <= noise)
+            value = 0.0;
+        if (value < 0)
             e.status = EquilibriumStatus::NotBiological;
-        e.total += x;
+        e.total += value;
     }
     return e;
 }
 
-ModelAnalysis analyseModel(const PopulationModel &model)
+HarvestEquilibrium harvestEquilibrium(const Matrix4 &m, const Vector4 &h)
+{
+    const StageEquilibrium e = stageHarvestEquilibrium(toEigen(m), toEigen(h));
+    return {e.status, toVector4(e.N), e.total};
+}
+
+LifeCycleAnalysis analyseLifeCycle(const StageModel &model, double threshold, int t)
+{
+    LifeCycleAnalysis a;
+    a.model = model;
+    a.t = t;
+    a.extinctionThreshold = threshold;
+    const Eigen::MatrixXd m = model.A();
+    const Eigen::VectorXd &n = model.n0;
+    const Eigen::VectorXd &h = model.harvest;
+    a.growth = analyseStageGrowth(model.U, model.F, model.C);
+    const StageGrowth &g = a.growth;
+    a.equilibrium = stageHarvestEquilibrium(m, h);
+    const Eigen::VectorXd v = g.reproductiveValues.value_or(Eigen::VectorXd::Zero(model.size()));
+    if (g.reproductiveValues)
+        a.rule = stageHarvestRule(g.lambda, v, n, h);
+    // The verdict and the largest harvest run beside the searches of each stage alone.
+    a.searched = model.size() <= kLargestSearchedCycle;
+    auto underH = [&a, &m, &n, &h, threshold] {
+        a.verdict = stageHarvestVerdict(m, h, n, threshold);
+        if (!a.searched)
+            return;
+        a.limit = stageLargestHarvest(m, h, n, threshold, kLastTime,
+                                      a.rule.sustainableFactor.value_or(0.0));
+        if (a.limit.status == HarvestLimitStatus::Ok)
+            a.atLimit = stageHarvestVerdict(m, a.limit.harvest, n, threshold);
+    };
+    a.costs = stageHarvestCosts(a.rule, v, m, n, threshold, underH, a.searched);
+    if (g.status == GrowthStatus::Ok || g.status == GrowthStatus::NoEigenvector)
+        a.proportional = stageProportionalHarvest(m, g.lambda);
+    if (g.stableDistribution) {
+        a.transients = stageTransients(m, g.lambda, *g.stableDistribution, n, kLastTime);
+        if (g.reproductiveValues)
+            a.transients.inertia = inertia(v, *g.stableDistribution, n);
+    }
+    a.ageClasses = leslieFromStageModel(model).has_value()
+                   && model.stages == std::vector<std::string>{"0", "1", "2", "3"};
+    return a;
+}
+
+StageModel stageModelOf(const PopulationModel &model)
+{
+    StageModel s = emptyStageModel(4);
+    const Eigen::MatrixXd m = toEigen(model.M);
+    for (int i = 0; i < 4; ++i)
+        s.stages[size_t(i)] = std::to_string(i);
+    s.F.row(0) = m.row(0);
+    s.U.bottomRows(3) = m.bottomRows(3);
+    s.n0 = toEigen(model.N);
+    s.harvest = toEigen(model.H);
+    return s;
+}
+
+ModelAnalysis fourClassAnalysis(const LifeCycleAnalysis &l)
 {
     ModelAnalysis a;
-    a.model = model;
-    a.growth = analyseGrowth(model.M);
-    a.equilibrium = harvestEquilibrium(model.M, model.H);
-    const double threshold = model.extinctionThreshold;
-    a.verdict = harvestVerdict(model.M, model.H, model.N, threshold);
-    a.limit = largestHarvest(model.M, model.H, model.N, threshold);
-    if (a.limit.status == HarvestLimitStatus::Ok)
-        a.atLimit = harvestVerdict(model.M, a.limit.harvest, model.N, threshold);
-    const Vector4 v = a.growth.reproductiveValues.value_or(Vector4{});
-    if (a.growth.reproductiveValues)
-        a.rule = harvestRule(a.growth.lambda, v, model.N, model.H);
-    a.costs = harvestCosts(a.rule, v, model.M, model.N, threshold);
-    if (a.growth.status == GrowthStatus::Ok || a.growth.status == GrowthStatus::NoEigenvector)
-        a.proportional = proportionalHarvest(model.M, a.growth.lambda);
-    if (a.growth.stableDistribution) {
-        a.transients = transients(model.M, a.growth.lambda, *a.growth.stableDistribution, model.N);
-        if (a.growth.reproductiveValues)
-            a.transients.inertia = inertia(toEigen(v), toEigen(*a.growth.stableDistribution),
-                                           toEigen(model.N));
+    a.model.M = toMatrix4(l.model.A());
+    a.model.H = toVector4(l.model.harvest);
+    a.model.N = toVector4(l.model.n0);
+    a.model.t = l.t;
+    a.model.extinctionThreshold = l.extinctionThreshold;
+    a.growth = fourClassGrowth(l.growth);
+    a.equilibrium = {l.equilibrium.status, toVector4(l.equilibrium.N), l.equilibrium.total};
+    a.verdict = fourClassVerdict(l.verdict);
+    a.limit = fourClassLimit(l.limit);
+    a.atLimit = fourClassVerdict(l.atLimit);
+    const bool fromClassZero = a.growth.reproductiveValues.has_value();
+    if (fromClassZero) {
+        const StageHarvestRule &r = l.rule;
+        a.rule = {r.verdict, r.lambdaVersusOne, r.valueOfN, r.costOfH, r.surplus, r.valueOfNStar,
+                  toVector4(r.direction), r.sustainableFactor, r.unlimited};
     }
+    for (size_t i = 0; i < 4 && i < l.costs.size(); ++i) {
+        a.costs[i] = fourClassCost(l.costs[i]);
+        if (!fromClassZero) {
+            a.costs[i].reproductiveValue = 0.0;
+            a.costs[i].largestForEver.reset();
+            a.costs[i].unlimited = false;
+        }
+    }
+    a.proportional.uniformRate = l.proportional.uniformRate;
+    for (size_t i = 0; i < 4 && i < l.proportional.byStage.size(); ++i)
+        a.proportional.byClass[i] = l.proportional.byStage[i];
+    a.transients = {l.transients.reactivity, l.transients.convergenceTime, l.transients.diesOut,
+                    fromClassZero ? l.transients.inertia : std::nullopt};
     return a;
+}
+
+LifeCycleAnalysis lifeCycleAnalysisOf(const ModelAnalysis &a)
+{
+    LifeCycleAnalysis l;
+    l.model = stageModelOf(a.model);
+    l.t = a.model.t;
+    l.extinctionThreshold = a.model.extinctionThreshold;
+    l.growth = stageGrowthOf(a.growth);
+    l.equilibrium = {a.equilibrium.status, toEigen(a.equilibrium.N), a.equilibrium.total};
+    l.verdict = stageVerdictOf(a.verdict);
+    l.limit = stageLimitOf(a.limit);
+    l.atLimit = stageVerdictOf(a.atLimit);
+    const HarvestRule &r = a.rule;
+    l.rule = {r.verdict, r.lambdaVersusOne, r.valueOfN, r.costOfH, r.surplus, r.valueOfNStar,
+              toEigen(r.direction), r.sustainableFactor, r.unlimited};
+    for (const ClassCost &cost : a.costs)
+        l.costs.push_back(stageCostOf(cost));
+    l.proportional.uniformRate = a.proportional.uniformRate;
+    if (a.proportional.uniformRate)
+        l.proportional.byStage.assign(a.proportional.byClass.begin(), a.proportional.byClass.end());
+    l.transients = {a.transients.reactivity, a.transients.convergenceTime, a.transients.diesOut,
+                    a.transients.inertia};
+    l.ageClasses = true;
+    return l;
+}
+
+ModelAnalysis analyseModel(const PopulationModel &model)
+{
+    return fourClassAnalysis(
+        analyseLifeCycle(stageModelOf(model), model.extinctionThreshold, model.t));
 }
 
 } // namespace velmora

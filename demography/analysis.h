@@ -76,11 +76,15 @@ enum class EquilibriumStatus {
 };
 
 // N* = (M - I)^-1 H: the age vector that a constant harvest H leaves unchanged.
-struct HarvestEquilibrium {
+template <class Vector>
+struct BasicHarvestEquilibrium {
     EquilibriumStatus status = EquilibriumStatus::Singular;
-    Vector4 N{};
+    Vector N{};
     double total = 0.0;
 };
+using HarvestEquilibrium = BasicHarvestEquilibrium<Vector4>;
+using StageEquilibrium = BasicHarvestEquilibrium<Eigen::VectorXd>;
+StageEquilibrium stageHarvestEquilibrium(const Eigen::MatrixXd &a, const Eigen::VectorXd &h);
 HarvestEquilibrium harvestEquilibrium(const Matrix4 &m, const Vector4 &h);
 
 // Every figure of the analysis for one model.
@@ -96,6 +100,38 @@ struct ModelAnalysis {
     ProportionalHarvest proportional;
     Transients transients;             // of N(t) without harvest, where lambda and w exist
 };
+
+// Every figure of the analysis of a life cycle of any size, N(t) = model.n0 under model.harvest.
+struct LifeCycleAnalysis {
+    StageModel model;
+    int t = 0;
+    double extinctionThreshold = kQuasiExtinction;
+    StageGrowth growth;
+    StageEquilibrium equilibrium;
+    StageVerdict verdict;
+    StageHarvestLimit limit;
+    StageVerdict atLimit;               // the projection under limit.harvest, where there is one
+    StageHarvestRule rule;              // Unknown without reproductive values
+    std::vector<StageClassCost> costs;  // reproductive values 0 where they are unknown
+    StageProportionalHarvest proportional;
+    StageTransients transients;         // of N(t) without harvest, where lambda and w exist
+    // The main window's four age classes: the report names classes and vital rates.
+    bool ageClasses = false;
+    // Whether the largest harvests by projection were searched for (see kLargestSearchedCycle):
+    // without, `limit`, `atLimit` and each cost's `projected` are not computed.
+    bool searched = true;
+};
+// The most stages whose largest harvests are searched for by projection: each search projects
+// 1000 steps some twenty times, and for a 50-stage cycle the 51 searches took 18 s.
+constexpr int kLargestSearchedCycle = 8;
+
+LifeCycleAnalysis analyseLifeCycle(const StageModel &model,
+                                   double extinctionThreshold = kQuasiExtinction, int t = 0);
+
+// The 4-class analysis is the life cycle's with F = row 0 of M and U = the rest.
 ModelAnalysis analyseModel(const PopulationModel &model);
+StageModel stageModelOf(const PopulationModel &model);
+ModelAnalysis fourClassAnalysis(const LifeCycleAnalysis &analysis);
+LifeCycleAnalysis lifeCycleAnalysisOf(const ModelAnalysis &analysis);
 
 } // namespace velmora

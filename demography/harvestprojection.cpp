@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <numeric>
 #include <vector>
 
 namespace velmora {
@@ -68,66 +69,74 @@ Unreadable strictlyShown(double value, double &shown)
 // in its shown text, as it would from the main window's fields.
 class ProjectionRun {
 public:
-    ProjectionRun(const Matrix4 &m, const Vector4 &n, double threshold)
-        : m_shownMatrix(4, 4),
-          m_matrix(m),
-          m_threshold(threshold)
+    ProjectionRun(const Eigen::MatrixXd &a, const Eigen::VectorXd &n, double threshold)
+        : m_shownMatrix(a.rows(), a.cols()),
+          m_matrix(a),
+          m_threshold(threshold),
+          m_start(n.size())
     {
-        for (size_t i = 0; i < 16; ++i)
-            noteFirst(strictlyShown(m[i], m_shownMatrix(Eigen::Index(i / 4), Eigen::Index(i % 4))));
+        for (Eigen::Index r = 0; r < a.rows(); ++r)
+            for (Eigen::Index c = 0; c < a.cols(); ++c)
+                noteFirst(strictlyShown(a(r, c), m_shownMatrix(r, c)));
         double total = 0.0;
-        for (size_t i = 0; i < 4; ++i) {
-            noteFirst(strictlyShown(n[i], m_start[i]));
-            total += m_start[i];
+        for (Eigen::Index i = 0; i < n.size(); ++i) {
+            noteFirst(strictlyShown(n(i), m_start(i)));
+            total += m_start(i);
         }
         m_startTotal = total;
         noteFirst(strictlyShown(total, m_shownStartTotal));
     }
 
-    HarvestVerdict run(const Vector4 &h, int steps)
+    // With `untilCertain`, the run stops as soon as survival is certain (see `certain`): only
+    // survives() of such a verdict is meaningful.
+    StageVerdict run(const Eigen::VectorXd &h, int steps, bool untilCertain = false)
     {
+        const Eigen::Index size = m_start.size();
         steps = std::clamp(steps, 1, kLastTime);
-        m_history.assign(size_t(steps) + 1, Vector4{});
+        m_history.setZero(size, steps + 1);
         m_totals.assign(size_t(steps) + 1, 0.0);
-        m_history[0] = m_start;
+        m_history.col(0) = m_start;
         m_totals[0] = m_startTotal;
 
-        HarvestVerdict verdict;
+        StageVerdict verdict;
         if (belowThreshold(0)) {
             verdict.verdict = Verdict::FallsBelowThreshold;
             recordLast(verdict);
             return verdict;
         }
         Unreadable unreadable = m_unreadable;
-        Eigen::VectorXd harvest(4);
-        for (size_t i = 0; i < 4; ++i) {
-            const ReadResult read = lenientValue(numberText(h[i]));
+        Eigen::VectorXd harvest(size);
+        for (Eigen::Index i = 0; i < size; ++i) {
+            const ReadResult read = lenientValue(numberText(h(i)));
             if (!read.ok() && unreadable == Unreadable::None)
                 unreadable = Unreadable::TooLarge;
-            harvest(Eigen::Index(i)) = read.value;
+            harvest(i) = read.value;
         }
 
-        Eigen::VectorXd n(4);
         double shownTotal = m_shownStartTotal;
         for (int j = 1; j <= steps; ++j) {
             if (verdict.firstEmptied == 0 && empties(h, j - 1))
                 verdict.firstEmptied = j;
             ShownStep step;
-            if (unreadable == Unreadable::None) {
-                for (size_t i = 0; i < 4; ++i)
-                    n(Eigen::Index(i)) = m_history[size_t(j - 1)][i];
-                step = shownStep(m_shownMatrix, n, harvest, m_totals[size_t(j - 1)], shownTotal);
-            }
+            if (unreadable == Unreadable::None)
+                step = shownStep(m_shownMatrix, m_history.col(j - 1), harvest,
+                                 m_totals[size_t(j - 1)], shownTotal);
             if (step.representable && !step.ended) {
-                for (size_t i = 0; i < 4; ++i)
-                    m_history[size_t(j)][i] = step.values[i];
+                for (Eigen::Index i = 0; i < size; ++i)
+                    m_history(i, j) = step.values[size_t(i)];
                 m_totals[size_t(j)] = step.total;
                 shownTotal = step.shownTotal;
             }
             if (step.representable && !step.ended && step.total > 0) {
                 verdict.stepsRun = j;
-                if (!belowThreshold(j))
+                if (!belowThreshold(j)) {
+                    if (untilCertain && certain(j)) {
+                        verdict.verdict = Verdict::Grows;
+                        recordLast(verdict);
+                        return verdict;
+                    }
                     continue;
+                }
                 verdict.verdict = Verdict::FallsBelowThreshold;
             } else if (step.representable && !step.ended) {
                 verdict.verdict = Verdict::ReachesZero;
@@ -160,39 +169,50 @@ private:
         return total > 0 && total < m_threshold;
     }
 
-    // Whether the projection from time k takes more from some class than M N(k) holds.
-    bool empties(const Vector4 &h, int k) const
+    // The shown step is monotone in N (non-negative cells; every product, sum, subtraction,
+    // clamp and rounding to the shown digits keeps order). So once N(j) >= N(j - p) in every
+    // stage, each later N(j + k) >= N(j - p + k): no later total falls below one already passed.
+    bool certain(int j) const
     {
-        for (size_t r = 0; r < 4; ++r) {
+        for (int p = 1; p <= std::min(j, kCertainSpan); ++p)
+            if ((m_history.col(j).array() >= m_history.col(j - p).array()).all())
+                return true;
+        return false;
+    }
+
+    // Whether the projection from time k takes more from some stage than A N(k) holds.
+    bool empties(const Eigen::VectorXd &h, int k) const
+    {
+        for (Eigen::Index r = 0; r < m_matrix.rows(); ++r) {
             double next = 0.0;
-            for (size_t c = 0; c < 4; ++c)
-                next += m_matrix[4 * r + c] * m_history[static_cast<size_t>(k)][c];
-            if (next < h[r])
+            for (Eigen::Index c = 0; c < m_matrix.cols(); ++c)
+                next += m_matrix(r, c) * m_history(c, k);
+            if (next < h(r))
                 return true;
         }
         return false;
     }
 
-    void recordLast(HarvestVerdict &verdict) const
+    void recordLast(StageVerdict &verdict) const
     {
-        const size_t k = static_cast<size_t>(verdict.stepsRun);
-        verdict.last = m_history[k];
-        verdict.lastTotal = m_totals[k];
+        const auto k = static_cast<Eigen::Index>(verdict.stepsRun);
+        verdict.last = m_history.col(k);
+        verdict.lastTotal = m_totals[size_t(k)];
     }
 
-    void classify(HarvestVerdict &verdict) const
+    void classify(StageVerdict &verdict) const
     {
-        const size_t k = static_cast<size_t>(verdict.stepsRun);
+        const auto k = static_cast<Eigen::Index>(verdict.stepsRun);
         double change = 0.0;
-        for (size_t i = 0; i < 4; ++i)
-            change = std::max(change, std::fabs(m_history[k][i] - m_history[k - 1][i]));
-        if (change <= 1e-9 * m_totals[k]) {
+        for (Eigen::Index i = 0; i < m_history.rows(); ++i)
+            change = std::max(change, std::fabs(m_history(i, k) - m_history(i, k - 1)));
+        if (change <= 1e-9 * m_totals[size_t(k)]) {
             verdict.verdict = Verdict::Settles;
             return;
         }
-        // Twelve steps span every cycle length a 4-class matrix can have.
-        const size_t span = std::min<size_t>(12, k);
-        const double ratio = m_totals[k] / m_totals[k - span];
+        // A span that every cycle length of the life cycle divides: 12 for four stages.
+        const size_t span = std::min<size_t>(cycleSpan(m_history.rows()), size_t(k));
+        const double ratio = m_totals[size_t(k)] / m_totals[size_t(k) - span];
         if (ratio > 1.0 + 1e-9)
             verdict.verdict = Verdict::Grows;
         else if (ratio < 1.0 - 1e-9)
@@ -201,64 +221,103 @@ private:
             verdict.verdict = Verdict::Undecided;
     }
 
+    // lcm(1, ..., max(n, 4)), or kLastTime where that is longer than any run.
+    static size_t cycleSpan(Eigen::Index n)
+    {
+        size_t span = 1;
+        for (size_t i = 2; i <= size_t(std::max<Eigen::Index>(n, 4)); ++i) {
+            span = span / std::gcd(span, i) * i;
+            if (span > size_t(kLastTime))
+                return size_t(kLastTime);
+        }
+        return span;
+    }
+
+    static constexpr int kCertainSpan = 12;
+
     Eigen::MatrixXd m_shownMatrix;
-    Matrix4 m_matrix;
+    Eigen::MatrixXd m_matrix;
     double m_threshold;
-    Vector4 m_start{};
+    Eigen::VectorXd m_start;
     double m_startTotal = 0.0;
     double m_shownStartTotal = 0.0;
     Unreadable m_unreadable = Unreadable::None;
-    std::vector<Vector4> m_history;
+    Eigen::MatrixXd m_history; // N(k) in column k
     std::vector<double> m_totals;
 };
 
-Vector4 scaled(const Vector4 &v, double s)
-{
-    Vector4 out{};
-    for (size_t i = 0; i < 4; ++i)
-        out[i] = s * v[i];
-    return out;
-}
-
 } // namespace
 
-bool survives(const HarvestVerdict &v)
+bool survives(Verdict verdict)
 {
-    return v.verdict != Verdict::ReachesZero && v.verdict != Verdict::AlreadyEmpty
-           && v.verdict != Verdict::FallsBelowThreshold;
+    return verdict != Verdict::ReachesZero && verdict != Verdict::AlreadyEmpty
+           && verdict != Verdict::FallsBelowThreshold;
+}
+
+StageVerdict stageHarvestVerdict(const Eigen::MatrixXd &a, const Eigen::VectorXd &h,
+                                 const Eigen::VectorXd &n, double threshold, int steps)
+{
+    ProjectionRun run(a, n, threshold);
+    return run.run(h, steps);
 }
 
 HarvestVerdict harvestVerdict(const Matrix4 &m, const Vector4 &h, const Vector4 &n,
                               double threshold, int steps)
 {
-    ProjectionRun run(m, n, threshold);
-    return run.run(h, steps);
+    return fourClassVerdict(stageHarvestVerdict(toEigen(m), toEigen(h), toEigen(n), threshold, steps));
 }
 
-HarvestLimit largestHarvest(const Matrix4 &m, const Vector4 &h, const Vector4 &n,
-                            double threshold, int steps)
+StageHarvestLimit stageLargestHarvest(const Eigen::MatrixXd &a, const Eigen::VectorXd &h,
+                                      const Eigen::VectorXd &n, double threshold, int steps,
+                                      double guess)
 {
-    HarvestLimit limit;
+    StageHarvestLimit limit;
     limit.direction = h;
-    if (std::all_of(h.begin(), h.end(), [](double x) { return x == 0.0; }))
-        limit.direction = {1.0, 0.0, 0.0, 0.0};
-    ProjectionRun run(m, n, threshold);
-    auto alive = [&](double s) { return survives(run.run(scaled(limit.direction, s), steps)); };
+    if (h.size() > 0 && (h.array() == 0.0).all())
+        limit.direction = Eigen::VectorXd::Unit(h.size(), 0);
+    limit.harvest = Eigen::VectorXd::Zero(h.size());
+    ProjectionRun run(a, n, threshold);
+    auto alive = [&](double s) { return survives(run.run(s * limit.direction, steps, true)); };
 
     if (!alive(0.0))
         return limit;
     // The largest harvest a double holds without overflowing the subtraction.
-    const double largest = *std::max_element(limit.direction.begin(), limit.direction.end());
+    const double largest = limit.direction.size() > 0 ? limit.direction.maxCoeff() : 0.0;
     const double ceiling = 1e300 / std::max(largest, 1e-300);
     if (alive(ceiling)) {
         limit.status = HarvestLimitStatus::Unlimited;
         return limit;
     }
 
-    // Find the decade by halving the exponent, then bisect within it.
+    // A guess (the rule's figure) is bracketed by projections of its own, a little above and
+    // below it; without one, the decade is found by halving the exponent. Then bisect.
     double low = 1.0;
     double high = ceiling;
-    if (!alive(1.0)) {
+    bool bracketed = false;
+    if (guess > 1e-300 && guess < ceiling / 2) {
+        double below = guess * 0.999;
+        double above = guess * 1.001;
+        if (alive(below)) {
+            while (above < ceiling && alive(above)) {
+                below = above;
+                above *= 1.25;
+            }
+            bracketed = above < ceiling;
+        } else {
+            above = below;
+            below /= 1.25;
+            while (below > 1e-300 && !alive(below)) {
+                above = below;
+                below /= 1.25;
+            }
+            bracketed = below > 1e-300;
+        }
+        if (bracketed) {
+            low = below;
+            high = above;
+        }
+    }
+    if (!bracketed && !alive(1.0)) {
         low = 1e-300;
         high = 1.0;
         if (!alive(low)) {
@@ -284,8 +343,35 @@ HarvestLimit largestHarvest(const Matrix4 &m, const Vector4 &h, const Vector4 &n
         s = s.step(1);
     limit.status = HarvestLimitStatus::Ok;
     limit.factor = s.value();
-    limit.harvest = scaled(limit.direction, limit.factor);
+    limit.harvest = limit.factor * limit.direction;
     return limit;
+}
+
+HarvestLimit largestHarvest(const Matrix4 &m, const Vector4 &h, const Vector4 &n,
+                            double threshold, int steps, double guess)
+{
+    return fourClassLimit(
+        stageLargestHarvest(toEigen(m), toEigen(h), toEigen(n), threshold, steps, guess));
+}
+
+StageVerdict stageVerdictOf(const HarvestVerdict &v)
+{
+    return {v.verdict, v.step, v.overflow, v.stepsRun, toEigen(v.last), v.lastTotal, v.firstEmptied};
+}
+
+HarvestVerdict fourClassVerdict(const StageVerdict &v)
+{
+    return {v.verdict, v.step, v.overflow, v.stepsRun, toVector4(v.last), v.lastTotal, v.firstEmptied};
+}
+
+StageHarvestLimit stageLimitOf(const HarvestLimit &l)
+{
+    return {l.status, toEigen(l.direction), l.factor, toEigen(l.harvest)};
+}
+
+HarvestLimit fourClassLimit(const StageHarvestLimit &l)
+{
+    return {l.status, toVector4(l.direction), l.factor, toVector4(l.harvest)};
 }
 
 } // namespace velmora

@@ -5,7 +5,9 @@
 #include "demography/stageanalysis.h"
 
 #include <array>
+#include <functional>
 #include <optional>
+#include <vector>
 
 namespace velmora {
 
@@ -27,18 +29,36 @@ struct HarvestRule {
 // The rule for N(t) under H, from lambda and the reproductive values v (class 0 = 1).
 HarvestRule harvestRule(double lambda, const Vector4 &v, const Vector4 &n, const Vector4 &h);
 
-// What taking animals from one age class alone costs.
-struct ClassCost {
+// What taking animals from one age class (stage) alone costs.
+template <class Vector>
+struct BasicClassCost {
     double reproductiveValue = 0.0;       // v_i: one animal taken costs this much of v.N
     std::optional<double> largestForEver; // surplus / v_i; none where lambda <= 1
     bool unlimited = false;               // lambda > 1 and v_i = 0: taking from class i is free
-    HarvestLimit projected;               // the projection's largest harvest of class i alone
-    HarvestVerdict atProjected;           // the projection under that harvest
+    BasicHarvestLimit<Vector> projected;  // the projection's largest harvest of class i alone
+    BasicHarvestVerdict<Vector> atProjected; // the projection under that harvest
 };
+using ClassCost = BasicClassCost<Vector4>;
+using StageClassCost = BasicClassCost<Eigen::VectorXd>;
+
+// For each stage i alone, by the rule and by the program's projection of N from `n` under A;
+// the projections' searches run in parallel, with `alongside` (another search) among them.
+std::vector<StageClassCost> stageHarvestCosts(const StageHarvestRule &rule,
+                                              const Eigen::VectorXd &v, const Eigen::MatrixXd &a,
+                                              const Eigen::VectorXd &n, double threshold,
+                                              const std::function<void()> &alongside = {},
+                                              bool projected = true);
 
 // For each class i alone, by the rule and by the program's projection of N from `n`.
 std::array<ClassCost, 4> harvestCosts(const HarvestRule &rule, const Vector4 &v,
                                       const Matrix4 &m, const Vector4 &n, double threshold);
+
+// The 4-class cost as a life cycle's, and back.
+ClassCost fourClassCost(const StageClassCost &cost);
+StageClassCost stageCostOf(const ClassCost &cost);
+
+// Runs every task, on as many threads as there are cores (the calling one included).
+void runInParallel(const std::vector<std::function<void()>> &tasks);
 
 // A harvest of a fixed fraction h instead of a fixed number: N(t+1) = (I - D) M N(t) with D
 // the rates by class. Such a harvest scales lambda whatever N(t) is, so its limits need no v.

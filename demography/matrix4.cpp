@@ -27,6 +27,8 @@ Matrix4 toMatrix4(const Eigen::MatrixXd &m)
 
 Vector4 toVector4(const Eigen::VectorXd &v)
 {
+    if (v.size() != 4)
+        return {}; // a figure that was never computed
     return {v(0), v(1), v(2), v(3)};
 }
 

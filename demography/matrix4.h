@@ -14,6 +14,6 @@ using Vector4 = std::array<double, 4>;
 Eigen::MatrixXd toEigen(const Matrix4 &m);
 Eigen::VectorXd toEigen(const Vector4 &v);
 Matrix4 toMatrix4(const Eigen::MatrixXd &m);
-Vector4 toVector4(const Eigen::VectorXd &v);
+Vector4 toVector4(const Eigen::VectorXd &v); // zeros unless v has 4 entries
 
 } // namespace velmora

@@ -416,6 +416,10 @@ StageGrowth analyseStageGrowth(const Eigen::MatrixXd &U, const Eigen::MatrixXd &
                     Eigen::VectorXd v = s.v;
                     for (double &x : v)
                         x /= s.v(i);
+                    // No path leads from these stages to a birth: their value is 0 exactly,
+                    // not the solver's rounding (which made taking them look costly).
+                    for (const int stage : g.cannotReachReproduction)
+                        v(stage) = 0.0;
                     g.reproductiveValues = v;
                     g.reproductiveValueUnit = int(i);
                 }
@@ -518,6 +522,8 @@ StageProportionalHarvest stageProportionalHarvest(const Eigen::MatrixXd &a, doub
     // det(A - I - r e_i a_i) = det(A - I) (1 - r a_i (A - I)^-1 e_i) vanishes at one rate only,
     // and lambda falls through 1 there: no eigen-solver needed inside the search.
     Eigen::FullPivLU<Eigen::MatrixXd> lu(a - Eigen::MatrixXd::Identity(n, n));
+    Eigen::MatrixXd balanced;
+    std::optional<Eigen::FullPivLU<Eigen::MatrixXd>> balancedLu;
     for (Eigen::Index i = 0; i < n; ++i) {
         if (compareWithOne(harvestedLambda(a, i, 1.0)) >= 0) {
             harvest.byStage[size_t(i)] = 1.0;
@@ -530,6 +536,22 @@ StageProportionalHarvest stageProportionalHarvest(const Eigen::MatrixXd &a, doub
         if (lu.isInvertible()) {
             const Eigen::VectorXd y = lu.solve(Eigen::VectorXd::Unit(n, i));
             const double rate = 1.0 / a.row(i).dot(y);
+            if (rate > 0 && rate < 1) {
+                harvest.byStage[size_t(i)] = rate;
+                continue;
+            }
+        }
+        // Cells from 1e-5 to 1e10 leave A - I too badly scaled for the pivots. The rate is the
+        // same for D^-1 A D (a diagonal D commutes with the harvest of row i), so the exactly
+        // balanced matrix answers instead of sixty eigen-solves.
+        if (!balancedLu) {
+            balanced = a;
+            balance(balanced);
+            balancedLu.emplace(balanced - Eigen::MatrixXd::Identity(n, n));
+        }
+        if (balancedLu->isInvertible()) {
+            const Eigen::VectorXd y = balancedLu->solve(Eigen::VectorXd::Unit(n, i));
+            const double rate = 1.0 / balanced.row(i).dot(y);
             if (rate > 0 && rate < 1) {
                 harvest.byStage[size_t(i)] = rate;
                 continue;

@@ -33,8 +33,11 @@ std::string figureText(double value);
 
 // "(a, b, c, d)" with every value as figureText.
 std::string vectorText(const Vector4 &values);
+std::string vectorText(const Eigen::VectorXd &values);
 
-// The figures of an analysis, in the order they are shown.
+// The figures of an analysis of a life cycle of any size, in the order they are shown; the
+// main window's model words them by age class and vital rate.
+std::vector<ReportLine> analysisReport(const LifeCycleAnalysis &analysis);
 std::vector<ReportLine> analysisReport(const ModelAnalysis &analysis);
 
 // Short names of the verdicts for machine-readable output ("grows", "reachesZero", ...).

@@ -22,7 +22,7 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DVELMORA_BENCH=ON -DBUILD_TESTING=OFF >/dev/null
-cmake --build "$build" -j"${JOBS:-2}" --target velmora velmora_bench velmora_barewindow \
+cmake --build "$build" -j"${JOBS:-2}" --target velmora velmora-cli velmora_bench velmora_barewindow \
     velmora_labelwindow velmora_firstshow velmora_startbench >/dev/null
 
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
@@ -86,6 +86,9 @@ NR == 1 { next }
     else if (name == "BM_ExportWrite") { what = "export of tcount 1000: four files written to disk"; budget = 20 }
     else if (name == "BM_ExportWriteMemory") what = "export of tcount 1000: four files written to tmpfs"
     else if (name == "BM_ExportFormat") what = "export of tcount 1000: the bytes only"
+    else if (name ~ /^BM_ReportDefaultModel/) { what = "analysis report of the default model (five searches by projection)"; budget = 50 }
+    else if (name ~ /^BM_ReportFiftyStages\/0/) { what = "analysis report of a 50-stage chain"; budget = 100 }
+    else if (name ~ /^BM_ReportFiftyStages\/1/) { what = "analysis report of a 50-stage chain, fecundities 1e10"; budget = 100 }
     else if (name == "BM_FirstShowForm1") what = "main window Form1: created and first shown"
     else if (name == "BM_FirstShowLarggraf") what = "chart window Larggraf (tcount 1000): created and first shown"
     else if (name == "BM_FirstShowChangdat") what = "editing window Changdat: created and first shown"
@@ -119,6 +122,18 @@ END {
     q = numpy * 1000 / velmora
     printf "| risk: NumPy time / Velmora time | %.2f | >= 3 | %s |\n", q, (q >= 3 ? "yes" : "NO")
 }' "$build/bench.csv"
+# `velmora-cli analyse` of the default model as a teacher runs it: the whole process, 30 runs.
+python3 - "$build/cli/velmora-cli" <<'PY'
+import statistics, subprocess, sys, time
+times = []
+for _ in range(30):
+    start = time.perf_counter()
+    subprocess.run([sys.argv[1], "analyse"], stdout=subprocess.DEVNULL, check=True)
+    times.append((time.perf_counter() - start) * 1000)
+median = statistics.median(times)
+print("| velmora-cli analyse, default model: whole process (median / fastest of 30) "
+      "| %.1f / %.1f ms | < 50 ms | %s |" % (median, min(times), "yes" if median < 50 else "NO"))
+PY
 for platform in offscreen xcb; do
     csv="$build/start.csv"
     [ "$platform" = offscreen ] || csv="$build/start-$platform.csv"

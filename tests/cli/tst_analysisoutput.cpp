@@ -2,12 +2,14 @@
 #include "cli/analysisoutput.h"
 #include "model/analysisreport.h"
 #include "demography/defaultmodel.h"
+#include "modelfile/modelfile.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QtTest>
 
+#include <cmath>
 #include <optional>
 
 using namespace velmora;
@@ -60,6 +62,9 @@ private slots:
     void jsonReadsBackAsTheFigures_data();
     void jsonReadsBackAsTheFigures();
     void textKeepsFiguresApartAndNoiseAtZero();
+    void stageModelJsonIsSizedByItsStages_data();
+    void stageModelJsonIsSizedByItsStages();
+    void largeLifeCycleIsNotSearchedAndSaysSo();
 };
 
 void TestAnalysisOutput::jsonReadsBackAsTheFigures_data()
@@ -261,6 +266,76 @@ void TestAnalysisOutput::textKeepsFiguresApartAndNoiseAtZero()
     QVERIFY(n >= 0);
     QCOMPARE(wideText.mid(n, wideText.indexOf('\n', n) - n).split(' ', Qt::SkipEmptyParts).mid(5),
              QStringList({"-1.23456789E-14", "0", "0", "0"}));
+}
+
+void TestAnalysisOutput::stageModelJsonIsSizedByItsStages_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("stages");
+    QTest::addColumn<bool>("irreducible");
+    QTest::addColumn<bool>("ergodic");
+    QTest::addColumn<QString>("named"); // a stage as the report names it
+    QTest::addRow("loggerhead") << "loggerhead-turtle.velmora" << 7 << true << true
+                                << "stage \"mature breeders\"";
+    // The post-reproductive stage never leads back to births: reducible and not ergodic.
+    QTest::addRow("killer whale") << "killer-whale.velmora" << 4 << false << false
+                                  << "stage \"post-reproductive females\" never lead";
+    QTest::addRow("teasel") << "teasel.velmora" << 6 << true << true << "stage \"flowering";
+}
+
+void TestAnalysisOutput::stageModelJsonIsSizedByItsStages()
+{
+    QFETCH(QString, file);
+    QFETCH(int, stages);
+    QFETCH(bool, irreducible);
+    QFETCH(bool, ergodic);
+    QFETCH(QString, named);
+    const ModelFileRead read = readModelFile(QFINDTESTDATA("../../examples/" + file));
+    QVERIFY2(read.ok(), qPrintable(read.message()));
+    const StageModel model = read.asStageModel().model;
+    const QJsonObject json =
+        QJsonDocument::fromJson(QByteArray::fromStdString(analysisJson(model))).object();
+    QCOMPARE(json["stages"].toArray().size(), stages);
+    const QJsonObject growth = json["growth"].toObject();
+    QCOMPARE(growth["lifeExpectancy"].toArray().size(), stages);
+    QCOMPARE(growth["stableDistribution"].toArray().size(), stages);
+    QCOMPARE(json["model"].toObject()["U"].toArray().size(), stages);
+    QCOMPARE(json["sensitivity"].toArray().size(), stages);
+    QCOMPARE(json["harvestCost"].toArray().size(), stages);
+    QCOMPARE(json["proportionalHarvest"].toObject()["byClass"].toArray().size(), stages);
+    QCOMPARE(json["structure"].toObject()["irreducible"].toBool(), irreducible);
+    QCOMPARE(json["structure"].toObject()["ergodic"].toBool(), ergodic);
+    QVERIFY(json["vitalRates"].isNull());
+    double sum = 0.0;
+    for (const QJsonValue &share : json["elasticityPartition"].toObject())
+        sum += share.toDouble();
+    QVERIFY(std::fabs(sum - 1.0) < 1e-12);
+    QVERIFY(json["transient"].toObject()["inertia"].isDouble());
+    QString words; // the report's sentences, unwrapped
+    for (const QJsonValue &line : json["report"].toArray())
+        words += line.toObject()["label"].toString() + ' ' + line.toObject()["text"].toString() + ' ';
+    QVERIFY2(words.contains(named), qPrintable(words));
+    QVERIFY2(!words.contains("class "), qPrintable(words));
+}
+
+// Beyond kLargestSearchedCycle stages no search runs: no status may read as a found answer.
+void TestAnalysisOutput::largeLifeCycleIsNotSearchedAndSaysSo()
+{
+    const int n = kLargestSearchedCycle + 1;
+    StageModel model = emptyStageModel(n);
+    for (int i = 0; i + 1 < n; ++i)
+        model.U(i + 1, i) = 0.9;
+    model.F(0, n - 1) = 100;
+    model.n0.setConstant(10);
+    const QJsonObject json =
+        QJsonDocument::fromJson(QByteArray::fromStdString(analysisJson(model))).object();
+    QCOMPARE(json["largestHarvest"].toObject()["status"].toString(), QString("notSearched"));
+    for (const QJsonValue &cost : json["harvestCost"].toArray())
+        QCOMPARE(cost.toObject()["largestHarvestProjectedStatus"].toString(),
+                 QString("notSearched"));
+    for (const QJsonValue &line : json["report"].toArray())
+        if (line.toObject()["key"].toString() == "largestHarvest")
+            QVERIFY(line.toObject()["text"].toString().startsWith("not searched"));
 }
 
 QTEST_APPLESS_MAIN(TestAnalysisOutput)

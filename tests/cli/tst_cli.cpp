@@ -74,6 +74,7 @@ private slots:
     void thresholdDecidesWhenThePopulationIsGone_data();
     void thresholdDecidesWhenThePopulationIsGone();
     void analyseAsTextShowsEveryFigure();
+    void explainPrintsWhatEachFigureTells();
     void runWritesWhatSaveWrites_data();
     void runWritesWhatSaveWrites();
     void unwritableOutFailsNamingTheFile_data();
@@ -396,6 +397,15 @@ void TestCli::thresholdDecidesWhenThePopulationIsGone()
     const QJsonObject verdict = json["verdict"].toObject();
     QCOMPARE(verdict["outcome"].toString(), outcome);
     QCOMPARE(verdict["step"].toInt(), step);
+}
+
+void TestCli::explainPrintsWhatEachFigureTells()
+{
+    const QString said = "(How many times larger the population gets each step";
+    const Result explained = run({"analyse", "--explain"});
+    QCOMPARE(explained.status, 0);
+    QVERIFY2(explained.out.contains(said), qPrintable(explained.out));
+    QVERIFY(!run({"analyse"}).out.contains(said));
 }
 
 void TestCli::analyseAsTextShowsEveryFigure()

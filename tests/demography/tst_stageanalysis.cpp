@@ -116,6 +116,7 @@ private slots:
     void partitionSplitsSharedCells();
     void structureVerdicts_data();
     void structureVerdicts();
+    void proportionalRateOfABadlyScaledChainBringsLambdaToOne();
 };
 
 void TestStageAnalysis::publishedLambdas_data()
@@ -293,6 +294,34 @@ void TestStageAnalysis::structureVerdicts()
     QCOMPARE(g.cannotReachReproduction, withoutReproduction);
     for (const int stage : withoutReproduction)
         QVERIFY(std::fabs((*g.reproductiveValues)(stage)) < 1e-12);
+}
+
+// Survival 0.3 along 50 stages, fecundities 1e10 in the last ten: A - I is too badly scaled
+// for its pivots, and the rates came from sixty eigen-solves each. Whatever finds them, each
+// rate must bring lambda of the harvested matrix to 1.
+void TestStageAnalysis::proportionalRateOfABadlyScaledChainBringsLambdaToOne()
+{
+    Eigen::MatrixXd a = Eigen::MatrixXd::Zero(50, 50);
+    for (Eigen::Index i = 0; i < 50; ++i) {
+        a(i, i) = 0.5;
+        if (i + 1 < 50)
+            a(i + 1, i) = 0.3;
+    }
+    a.row(0).tail(10).setConstant(1e10);
+    const double lambda = lambdaOf(a);
+    QVERIFY(lambda > 1);
+    const StageProportionalHarvest p = stageProportionalHarvest(a, lambda);
+    QCOMPARE(p.byStage.size(), size_t(50));
+    for (Eigen::Index i = 0; i < 50; ++i) {
+        const double rate = p.byStage[size_t(i)].value_or(-1);
+        QVERIFY2(rate > 0 && rate <= 1, qPrintable(QString::number(i)));
+        if (rate == 1)
+            continue;
+        Eigen::MatrixXd harvested = a;
+        harvested.row(i) *= 1 - rate;
+        // Cells from 1e-26 to 1e10: the eigen-solver itself is good to about 1e-9 here.
+        QVERIFY2(std::fabs(lambdaOf(harvested) - 1) < 1e-7, qPrintable(QString::number(i)));
+    }
 }
 
 QTEST_APPLESS_MAIN(TestStageAnalysis)

@@ -138,6 +138,8 @@ private slots:
     void reportCountsStepsFromTheCurrentTime();
     void reportGivesTheSoundAnswer_data();
     void reportGivesTheSoundAnswer();
+    void everyVerdictIsWordedTruly_data();
+    void everyVerdictIsWordedTruly();
     void vitalRatesCarryTheirElasticities_data();
     void vitalRatesCarryTheirElasticities();
     void figureTextHasSixDigits_data();
@@ -802,6 +804,100 @@ void TestAnalysis::figureTextHasSixDigits()
     QFETCH(double, value);
     QFETCH(QString, text);
     QCOMPARE(QString::fromStdString(figureText(value)), text);
+}
+
+void TestAnalysis::everyVerdictIsWordedTruly_data()
+{
+    QTest::addColumn<Matrix4>("m");
+    QTest::addColumn<Vector4>("n");
+    QTest::addColumn<Vector4>("h");
+    QTest::addColumn<double>("threshold");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("text"); // the whole sentence of the line
+    const Vector4 tens{10, 10, 10, 10};
+    const Vector4 none{0, 0, 0, 0};
+    const double one = kQuasiExtinction;
+    // The projection's seven outcomes.
+    QTest::addRow("grows") << kDefault << tens << Vector4{5, 0, 0, 0} << one << "verdict"
+                           << "grows without bound: total 5.11528E+87 at t = 1000 and still "
+                              "growing.";
+    // The first step's growth rate already leaves the range of the shown numbers.
+    QTest::addRow("beyond the numbers") << leslie({0, 1e100, 0, 0}, 1, 0, 0) << tens << none
+                                        << one << "verdict"
+                                        << "grows without bound: beyond the range of numbers at "
+                                           "t = 1 (step 1).";
+    // Class 0 replaces itself: (10, 5, 2.5, 1.25) from step 3 on.
+    QTest::addRow("settles") << kSelfReplacing << tens << none << one << "verdict"
+                             << "settles at (10, 5, 2.5, 1.25), total 18.75.";
+    // Totals 40, 40, 30, 22.5, 20, 8.75, 5, 1.875, then rejected.
+    QTest::addRow("reaches 0") << kDefault << tens << Vector4{20, 0, 0, 0} << one << "verdict"
+                               << "reaches 0: the projection to t = 8 (step 8 from now) is "
+                                  "rejected.";
+    QTest::addRow("already empty") << kDefault << none << none << one << "verdict"
+                                   << "N(t) is already 0: the next projection ends the "
+                                      "simulation.";
+    QTest::addRow("below the threshold") << kDeclining << tens << none << one << "verdict"
+                                         << "falls below 1 animal at t = 12 (step 12 from now): "
+                                            "the population counts as gone.";
+    QTest::addRow("declines") << kDeclining << tens << none << 0.0 << "verdict"
+                              << "declines towards 0 without reaching it within 1000 steps "
+                                 "(total 3.65071E-134 at t = 1000).";
+    // lambda = 1 and a start off the cycle: the total returns every four steps.
+    QTest::addRow("undecided") << kSemelparous << Vector4{0, 10, 0, 0} << none << one
+                               << "verdict"
+                               << "neither grows, settles nor reaches 0 within 1000 steps.";
+    // The first step against the long run: lambda 0.73 for kDeclining, 1.22 for kDefault.
+    const QString first = "In the first step the total of N(t) is multiplied by ";
+    QTest::addRow("declines more slowly at first")
+        << kDeclining << tens << none << one << "reactivity"
+        << first + "0.75, 1.02349 times lambda: with this age structure the population "
+                   "declines more slowly in the first step than in the long run.";
+    QTest::addRow("declines faster at first")
+        << kDeclining << Vector4{100, 0, 0, 0} << none << one << "reactivity"
+        << first + "0.5, 0.682328 times lambda: with this age structure the population "
+                   "declines faster in the first step than in the long run.";
+    QTest::addRow("grows faster at first")
+        << kDefault << tens << none << one << "reactivity"
+        << first + "1.5, 1.22974 times lambda: with this age structure the population grows "
+                   "faster in the first step than in the long run.";
+    QTest::addRow("declines at first, grows later")
+        << kDefault << Vector4{10, 0, 0, 0} << none << one << "reactivity"
+        << first + "0.5, 0.409912 times lambda: with this age structure the population "
+                   "declines in the first step, though in the long run it grows.";
+    QTest::addRow("keeps its total at first, declines later")
+        << kDeclining << Vector4{0, 0, 100, 0} << none << one << "reactivity"
+        << first + "1, 1.36466 times lambda: with this age structure the population keeps its "
+                   "total in the first step, though in the long run it declines.";
+    QTest::addRow("cycles at lambda 1")
+        << kSemelparous << Vector4{0, 10, 0, 0} << none << one << "reactivity"
+        << first + "0.5, 0.5 times lambda: with this age structure the population declines "
+                   "in the first step, though in the long run it neither grows nor declines.";
+    // The rule's verdicts not read elsewhere.
+    QTest::addRow("rule holds at lambda 1") << kSemelparous << tens << none << one
+                                            << "harvestRule"
+                                            << "lambda = 1 and H takes nothing of v.N(t): it "
+                                               "stays at 150.";
+    QTest::addRow("rule: nothing that breeds") << kThreeClass << Vector4{0, 0, 0, 10}
+                                               << Vector4{1, 0, 0, 0} << one << "harvestRule"
+                                               << "v.N(t) = 0: N(t) holds no animal that will "
+                                                  "still breed, so it dies out.";
+}
+
+// Every outcome the report can state, checked as a teacher reads it: the whole sentence.
+void TestAnalysis::everyVerdictIsWordedTruly()
+{
+    QFETCH(Matrix4, m);
+    QFETCH(Vector4, n);
+    QFETCH(Vector4, h);
+    QFETCH(double, threshold);
+    QFETCH(QString, key);
+    QFETCH(QString, text);
+    const ModelAnalysis a = analyseModel({m, h, n, 0, threshold});
+    const std::vector<ReportLine> lines = analysisReport(a);
+    const ReportLine *line = lineOf(lines, key.toStdString());
+    QVERIFY(line);
+    QCOMPARE(QString::fromStdString(line->text), text);
+    QVERIFY(!line->explanation.empty());
 }
 
 QTEST_APPLESS_MAIN(TestAnalysis)

@@ -7,9 +7,8 @@
 
 namespace velmora {
 
-// The analysis the Life cycle window shows for a model of any size: lambda, the sensitivity and
-// elasticity grids (one row and column a stage) and the elasticities summed by kind. The one
-// place the window takes its report lines from, until the report of any size replaces it.
+// The analysis the Life cycle window shows for a model of any size, N(0) as N(t): the one report
+// the Analysis window and `velmora-cli analyse` show, its grids one row and column a stage.
 std::vector<ReportLine> stageReportLines(const StageModel &model);
 
 } // namespace velmora

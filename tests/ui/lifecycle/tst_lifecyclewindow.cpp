@@ -22,6 +22,7 @@
 #include <QToolTip>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 
 using namespace velmora;
@@ -335,8 +336,11 @@ void TestLifeCycleWindow::hoverShowsExplanation()
     Fixture f;
     f.showAnalysis();
     QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
-    const QString explanation =
-        QString::fromStdString(stageReportLines(f.window->stageModel()).at(2).explanation);
+    const std::vector<ReportLine> lines = stageReportLines(f.window->stageModel());
+    const auto elasticity = std::find_if(lines.begin(), lines.end(),
+                                         [](const ReportLine &l) { return l.key == "elasticity"; });
+    QVERIFY(elasticity != lines.end());
+    const QString explanation = QString::fromStdString(elasticity->explanation);
     QVERIFY(!explanation.isEmpty());
     auto *name = f.find<QLabel>("elasticityName");
     QHelpEvent hover(QEvent::ToolTip, name->rect().center(),
