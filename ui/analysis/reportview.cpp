@@ -109,7 +109,7 @@ NumberLabel *heatCell(QWidget *parent, const ReportLine &line, int k, bool panel
 // Shows cell c of a row of figures, blank where the line has fewer.
 void showFigureCell(NumberLabel *cell, const ReportLine &line, size_t c)
 {
-    const bool shown = c < std::min<size_t>(line.cells.size(), kCellColumns);
+    const bool shown = c < line.cells.size();
     cell->setFigure(shown ? text(line.cells[c]) : QString());
     cell->setAccessibleName(shown ? cellName(line, c) + QStringLiteral(": ") + cell->text()
                                   : QString());
@@ -183,7 +183,8 @@ QScrollArea *heatMapPanel(const ReportLine &line, ShownLine &parts)
     return panel;
 }
 
-// The figures of one report, laid out on a grid: the name, up to five cells and a sentence.
+// The figures of one report, laid out on a grid: the name, a cell a class (and the total) or a
+// stage, and a sentence.
 class FigureGrid {
 public:
     FigureGrid(QWidget *page, std::vector<ShownLine> &parts)
@@ -193,14 +194,18 @@ public:
         m_grid->setHorizontalSpacing(twips(60));
         m_grid->setVerticalSpacing(twips(45));
         m_grid->setColumnMinimumWidth(0, twips(4200));
-        for (int c = 1; c <= kCellColumns; ++c)
-            m_grid->setColumnMinimumWidth(c, twips(1200));
     }
 
     void add(const std::vector<ReportLine> &lines, bool keepLeft)
     {
+        // Four classes and the total, or one column a stage where a life cycle has more.
+        for (const ReportLine &line : lines)
+            if (line.gridSize <= kClassColumns && !line.isGrid())
+                m_cells = std::max({m_cells, int(line.cells.size()), int(line.columns.size())});
+        for (int c = 1; c <= m_cells; ++c)
+            m_grid->setColumnMinimumWidth(c, twips(1200));
         if (keepLeft)
-            m_grid->setColumnStretch(kCellColumns + 1, 1);
+            m_grid->setColumnStretch(m_cells + 1, 1);
         for (size_t i = 0; i < lines.size(); ++i) {
             if (i == 0 || lines[i].section != lines[i - 1].section)
                 addHeading(lines[i].section);
@@ -220,14 +225,14 @@ private:
                                     timesFont(13, true), kHeading);
         heading->setText(text(section));
         heading->setContentsMargins(0, twips(90), 0, 0);
-        m_grid->addWidget(heading, m_row++, 0, 1, kCellColumns + 1);
+        m_grid->addWidget(heading, m_row++, 0, 1, m_cells + 1);
         m_columns.clear();
     }
 
     // What the cells below are ("class 0" .. "total"), shown where it changes.
     void addColumnNames(const std::vector<std::string> &columns)
     {
-        const size_t shown = std::min<size_t>(columns.size(), kCellColumns);
+        const size_t shown = std::min<size_t>(columns.size(), size_t(m_cells));
         for (size_t c = 0; c < shown; ++c) {
             QLabel *header = makeLabel(m_page, QStringLiteral("columnName%1_%2").arg(m_row).arg(c),
                                        timesFont(11), Qt::black);
@@ -248,8 +253,8 @@ private:
         explain(name, line, true);
         parts.name = name;
         if (line.gridSize > kClassColumns) {
-            m_grid->addWidget(name, m_row++, 0, 1, kCellColumns + 1, Qt::AlignTop);
-            m_grid->addWidget(heatMapPanel(line, parts), m_row++, 0, 1, kCellColumns + 1);
+            m_grid->addWidget(name, m_row++, 0, 1, m_cells + 1, Qt::AlignTop);
+            m_grid->addWidget(heatMapPanel(line, parts), m_row++, 0, 1, m_cells + 1);
             addSentenceBelow(line, parts, true);
             return;
         }
@@ -260,8 +265,8 @@ private:
         }
         m_grid->addWidget(name, m_row, 0, Qt::AlignTop);
         // Every row has its five cells and its sentence, blank where the report has none.
-        const size_t shown = std::min<size_t>(line.cells.size(), kCellColumns);
-        for (size_t c = 0; c < kCellColumns; ++c) {
+        const size_t shown = std::min<size_t>(line.cells.size(), size_t(m_cells));
+        for (size_t c = 0; c < size_t(m_cells); ++c) {
             // A figure wider than its column is shown smaller or rounded, never cut.
             auto *cell = makeLabel<NumberLabel>(m_page, key + QStringLiteral("Value%1").arg(c),
                                                 timesFont(12, true), kFigure);
@@ -276,13 +281,13 @@ private:
         // A sentence takes the place of missing figures, stands beside a single figure, and
         // goes below a row of them.
         if (shown == 0)
-            m_grid->addWidget(sentence, m_row, 1, 1, kCellColumns);
+            m_grid->addWidget(sentence, m_row, 1, 1, m_cells);
         else if (shown == 1)
-            m_grid->addWidget(sentence, m_row, 2, 1, kCellColumns - 1);
+            m_grid->addWidget(sentence, m_row, 2, 1, m_cells - 1);
         else if (!line.text.empty())
-            m_grid->addWidget(sentence, ++m_row, 1, 1, kCellColumns);
+            m_grid->addWidget(sentence, ++m_row, 1, 1, m_cells);
         else
-            m_grid->addWidget(sentence, m_row, 1, 1, kCellColumns);
+            m_grid->addWidget(sentence, m_row, 1, 1, m_cells);
         ++m_row;
     }
 
@@ -304,10 +309,10 @@ private:
         QLabel *sentence = sentenceLabel(line, parts);
         if (underPanel) {
             sentence->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            m_grid->addWidget(sentence, m_row++, 0, 1, kCellColumns + 1);
+            m_grid->addWidget(sentence, m_row++, 0, 1, m_cells + 1);
             return;
         }
-        m_grid->addWidget(sentence, m_row++, 1, 1, kCellColumns);
+        m_grid->addWidget(sentence, m_row++, 1, 1, m_cells);
     }
 
     QLabel *sentenceLabel(const ReportLine &line, ShownLine &parts)
@@ -324,6 +329,7 @@ private:
     QGridLayout *m_grid;
     std::vector<ShownLine> &m_parts;
     int m_row = 0;
+    int m_cells = kCellColumns; // figure columns right of the names
     int m_headings = 0;
     std::vector<std::string> m_columns; // the column names shown last in this section
 };

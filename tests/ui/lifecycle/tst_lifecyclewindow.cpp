@@ -296,6 +296,13 @@ void TestLifeCycleWindow::analysisFollowsAnEdit()
     QCOMPARE(f.label("lambdaValue0"), QString::fromStdString(lambda.cells.at(0)));
     QVERIFY(f.label("lambdaValue0") != before);
     QCOMPARE(f.label("elasticityValue6"), QStringLiteral("0"));
+    // A row of figures has a cell for each of the seven stages, not five as for four classes.
+    const std::vector<ReportLine> lines = stageReportLines(f.window->stageModel());
+    const auto stable = std::find_if(lines.begin(), lines.end(), [](const ReportLine &l) {
+        return l.key == "stableDistribution";
+    });
+    QVERIFY(stable != lines.end() && stable->cells.size() == 7);
+    QCOMPARE(f.label("stableDistributionValue6"), QString::fromStdString(stable->cells[6]));
 }
 
 void TestLifeCycleWindow::heatMapCellsWholeAndNamed_data()
