@@ -247,6 +247,7 @@ std::optional<Refusal> ModelOptionsReader::takeModelFile(const GivenOption &opti
     m_model.title = document.title.toStdString();
     m_model.notes = document.notes.toStdString();
     m_model.source = document.source.toStdString();
+    m_model.yield = document.yield;
     if (read.stageDocument)
         m_lifeCycle = true;
     if (m_lifeCycle)

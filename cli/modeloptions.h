@@ -5,6 +5,7 @@
 #include "model/editentries.h"
 #include "model/module1.h"
 #include "model/simulation.h"
+#include "modelfile/modelfile.h"
 
 #include <memory>
 #include <optional>
@@ -47,6 +48,7 @@ struct ChosenModel {
     std::string title;
     std::string notes;
     std::string source;
+    YieldBlocks yield; // --model's density dependence and harvested stages
 };
 
 // Reads the model options of one command line into a ChosenModel. Without an option of a

@@ -1,5 +1,6 @@
 #include "cli/commandline.h"
 #include "cli/commands.h"
+#include "cli/densityoptions.h"
 #include "cli/modeloptions.h"
 #include "cli/riskoptions.h"
 #include "export/riskfile.h"
@@ -10,6 +11,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
 #include <cmath>
 #include <ostream>
 
@@ -23,7 +25,9 @@ std::string riskHelp()
                "Usage: velmora-cli risk [--model FILE] [--matrix LIST] [--n0 LIST] [--harvest LIST]\n"
                "                        [--cv-survival X] [--cv-fecundity X] [--demographic]\n"
                "                        [--threshold Q] [--replicates R] [--steps T] [--seed S]\n"
-               "                        [--threads K] [--json] [--out FILE.csv]\n\n"
+               "                        [--threads K] [--json] [--out FILE.csv]\n"
+               "                        [--density FORM --capacity K] [--counted-stages LIST]\n"
+               "                        [--strategy WAY --level X] [--harvest-stages LIST]\n\n"
                "Projects the model R times for T steps with its vital rates drawn anew every\n"
                "year (each survival rate from a beta distribution, each fecundity from a\n"
                "lognormal one, with the model's rate as mean and the CV given) and prints the\n"
@@ -31,7 +35,11 @@ std::string riskHelp()
                "\"Risk under variability...\" does. Each step is N(t+1) = M(t) N(t) - H,\n"
                "negative classes 0. A life cycle of any size (--stages ..., or a file of one)\n"
                "starts at its N(0): each stage's survival is drawn and shared over its fates\n"
-               "as in U, each entry of F and C varies on its own.\n\n"
+               "as in U, each entry of F and C varies on its own.\n"
+               "With --density (or a --model file that holds density dependence), each year's\n"
+               "reproduction falls with the density at its start, and with --strategy the\n"
+               "harvest is a quota, a rate or an escapement in place of H. log lambda_s stays\n"
+               "that of the model without density dependence.\n\n"
                "Options:\n")
            + optionsHelp(riskOptions())
            + said(CliText::tr(kValuesHelp))
@@ -60,6 +68,31 @@ QJsonArray jsonArray(const std::vector<double> &values)
     return out;
 }
 
+// The density dependence and the way of harvesting a run took, by stage name.
+QJsonObject densityJson(const RiskDensity &d, const StageModel &model)
+{
+    QJsonArray counted;
+    for (Eigen::Index i = 0; i < model.size(); ++i)
+        if (d.settings.counted.empty()
+            || std::find(d.settings.counted.begin(), d.settings.counted.end(), int(i))
+                   != d.settings.counted.end())
+            counted.append(QString::fromStdString(model.stages[size_t(i)]));
+    QJsonObject json{{"form", densityFormKey(d.settings.form)},
+                     {"capacity", d.settings.capacity},
+                     {"countedStages", counted}};
+    if (d.way) {
+        QJsonArray harvested;
+        for (Eigen::Index i = 0; i < model.size(); ++i)
+            if (d.harvested.empty()
+                || std::find(d.harvested.begin(), d.harvested.end(), int(i)) != d.harvested.end())
+                harvested.append(QString::fromStdString(model.stages[size_t(i)]));
+        json["strategy"] = harvestWayKey(*d.way);
+        json["level"] = d.level;
+        json["harvestStages"] = harvested;
+    }
+    return json;
+}
+
 std::string riskJson(const RiskResult &r)
 {
     QJsonObject percentiles;
@@ -84,6 +117,8 @@ std::string riskJson(const RiskResult &r)
             {"cv", jsonNumber(c.cv)}});
     if (!capped.isEmpty())
         json["cappedSurvival"] = capped;
+    if (r.settings.density)
+        json["density"] = densityJson(*r.settings.density, r.projected);
     return QJsonDocument(json).toJson(QJsonDocument::Indented).toStdString();
 }
 
@@ -107,21 +142,45 @@ std::string listText(const Values &values)
     return text;
 }
 
+// "Density dependence: Beverton-Holt, K = 1000; harvest: a quota of Q = 50 a step.", or nothing.
+std::string densityText(const RiskSettings &s)
+{
+    if (!s.density)
+        return {};
+    const RiskDensity &d = *s.density;
+    std::string text = std::string("Density dependence: ") + densityFormShown(d.settings.form)
+                       + ", K = " + shortNumber(d.settings.capacity);
+    if (!d.way)
+        return text + "; harvest: H.\n";
+    switch (*d.way) {
+    case HarvestWay::Quota:
+        return text + "; harvest: a quota of Q = " + shortNumber(d.level) + " a step.\n";
+    case HarvestWay::Rate:
+        return text + "; harvest: a rate of h = " + shortNumber(d.level) + ".\n";
+    case HarvestWay::Escapement:
+        break;
+    }
+    return text + "; harvest: an escapement of E = " + shortNumber(d.level) + ".\n";
+}
+
 // `lifeCycle`: a model of any size, which starts at its own N(0).
 std::string riskText(const RiskResult &r, bool lifeCycle)
 {
     const RiskSettings &s = r.settings;
     const size_t T = r.risk.size() - 1;
-    return riskSentence(r) + "\n" + std::to_string(s.replicates) + " replicates of "
+    return riskSentence(r) + "\n" + densityText(s) + std::to_string(s.replicates) + " replicates of "
            + std::to_string(s.steps) + " steps, seed " + std::to_string(s.seed)
            + ": survival CV " + shortNumber(s.cvSurvival) + ", fecundity CV "
            + shortNumber(s.cvFecundity) + ", "
            + (s.demographic ? "whole animals (demographic variation)"
                             : "no demographic variation")
-           + (lifeCycle ? ".\nStart: N(0) = " + listText(r.projected.n0) + ", H = "
-                              + listText(r.projected.harvest)
+           + (lifeCycle ? ".\nStart: N(0) = " + listText(r.projected.n0)
                         : ".\nStart: N(t) = " + listText(r.start.N) + " at t = "
-                              + std::to_string(r.start.t) + ", H = " + listText(r.start.H))
+                              + std::to_string(r.start.t))
+           // A way of harvesting takes the place of H.
+           + (s.density && s.density->way
+                  ? std::string()
+                  : ", H = " + (lifeCycle ? listText(r.projected.harvest) : listText(r.start.H)))
            + (s.demographic ? " (rounded to whole animals)" : "") + ".\nAt t = "
            + std::to_string(T) + ": mean total " + shortNumber(r.mean[T]) + ", median "
            + shortNumber(r.percentiles[2][T]) + " (5 % to 95 %: " + shortNumber(r.percentiles[0][T])

@@ -1,5 +1,6 @@
 #include "cli/riskoptions.h"
 
+#include "cli/densityoptions.h"
 #include "cli/modeloptions.h"
 #include "base/numbertext.h"
 
@@ -52,7 +53,7 @@ std::optional<Refusal> readWhole(const GivenOption &option, int low, int high, i
 
 std::vector<AcceptedOption> riskOptions()
 {
-    return withModelOptions({
+    std::vector<AcceptedOption> own{
         {"--cv-survival", "X",
          QT_TRANSLATE_NOOP("CliText",
                            "coefficient of variation of each survival rate (default 0);\n"
@@ -82,7 +83,10 @@ std::vector<AcceptedOption> riskOptions()
         {"--out", "FILE.csv",
          QT_TRANSLATE_NOOP("CliText",
                            "also write the columns t, risk, p5, p25, p50, p75, p95, mean,\n"
-                           "deterministic into FILE.csv")}});
+                           "deterministic into FILE.csv")}};
+    for (const AcceptedOption &option : densityOptions(true))
+        own.push_back(option);
+    return withModelOptions(own);
 }
 
 RiskOptionsRead readRiskOptions(const std::vector<std::string> &arguments)
@@ -95,10 +99,15 @@ RiskOptionsRead readRiskOptions(const std::vector<std::string> &arguments)
     ModelOptionsReader model(given.options);
     RiskCommandLine line;
     RiskSettings &s = line.settings;
+    DensityOptionsReader density;
     for (const GivenOption &option : given.options) {
         std::optional<Refusal> problem;
+        std::optional<std::string> densityProblem;
         int seed = 0;
-        if (option.name == "--cv-survival")
+        if (density.take(option, densityProblem)) {
+            if (densityProblem)
+                problem = Refusal{*densityProblem};
+        } else if (option.name == "--cv-survival")
             problem = readNumber(option, 0, unlimited, s.cvSurvival);
         else if (option.name == "--cv-fecundity")
             problem = readNumber(option, 0, kMaxFecundityCv, s.cvFecundity);
@@ -135,6 +144,14 @@ RiskOptionsRead readRiskOptions(const std::vector<std::string> &arguments)
         const ModelRun run(model.model().entries);
         // The fields hold number texts written just now, so they always read back.
         modelFromFields(run.simulation.fields(), line.model);
+    }
+    DensityChoice choice;
+    if (const auto problem = density.finish(line.lifeCycle ? *line.lifeCycle : stageModelOf(line.model),
+                                            model.model().yield, choice))
+        return refused(*problem, true);
+    if (choice.density)
+        s.density = RiskDensity{*choice.density, choice.way, choice.level, choice.harvested};
+    if (!line.lifeCycle) {
         if (const auto refusal = riskRefusal(line.model, s))
             return refused(*refusal, true);
     }

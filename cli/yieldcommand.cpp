@@ -1,5 +1,6 @@
 #include "cli/commandline.h"
 #include "cli/commands.h"
+#include "cli/densityoptions.h"
 #include "cli/modeloptions.h"
 #include "demography/yield.h"
 #include "modelfile/modelfile.h"
@@ -15,36 +16,14 @@ namespace velmora {
 
 namespace {
 
-struct FormName {
-    DensityForm form;
-    const char *name;
-    const char *shown;
-};
-const FormName kForms[] = {
-    {DensityForm::BevertonHolt, "beverton-holt", "Beverton-Holt"},
-    {DensityForm::Ricker, "ricker", "Ricker"},
-    {DensityForm::Ceiling, "ceiling", "a ceiling"},
-};
-const char *const kWayNames[3] = {"quota", "rate", "escapement"};
 const char *const kWaySymbols[3] = {"Q", "h", "E"};
 
 std::vector<AcceptedOption> yieldOptions()
 {
     std::vector<AcceptedOption> accepted = kModelOptions;
-    accepted.push_back({"--density", "FORM",
-                        QT_TRANSLATE_NOOP("CliText",
-                                          "beverton-holt, ricker or ceiling: how reproduction falls\n"
-                                          "as the density D rises (required)")});
-    accepted.push_back({"--capacity", "K",
-                        QT_TRANSLATE_NOOP("CliText",
-                                          "the density at which the population settles without\n"
-                                          "harvest, above 0 (required)")});
-    accepted.push_back({"--counted-stages", "LIST",
-                        QT_TRANSLATE_NOOP("CliText",
-                                          "the stages whose sum is D, by name (default: all)")});
-    accepted.push_back({"--harvest-stages", "LIST",
-                        QT_TRANSLATE_NOOP("CliText",
-                                          "the stages the three ways take from (default: all)")});
+    // The density is required unless --model's file holds one.
+    for (const AcceptedOption &option : densityOptions(false))
+        accepted.push_back(option);
     accepted.push_back({"--points", "N",
                         QT_TRANSLATE_NOOP("CliText",
                                           "points of each yield curve, 2 to 10000 (default 200)")});
@@ -75,21 +54,6 @@ std::string yieldHelp()
            + "Exit status 0 when done; 1 with one line on standard error when standard output\n"
              "cannot be written; 2 with one line on standard error, and nothing done, for a bad\n"
              "option or value, or a model that cannot settle at K (R0 of at most 1).\n";
-}
-
-std::optional<std::vector<int>> stagesNamed(const StageModel &model, const std::string &list)
-{
-    std::vector<int> stages;
-    for (const std::string &name : splitList(list)) {
-        const auto found = std::find(model.stages.begin(), model.stages.end(), name);
-        if (found == model.stages.end())
-            return std::nullopt;
-        const int index = int(found - model.stages.begin());
-        if (std::find(stages.begin(), stages.end(), index) != stages.end())
-            return std::nullopt;
-        stages.push_back(index);
-    }
-    return stages;
 }
 
 QJsonArray numbers(const Eigen::VectorXd &values)
@@ -139,32 +103,14 @@ int yield(const std::vector<std::string> &arguments, std::ostream &out, std::ost
     if (const auto problem = readOptionsOnly(arguments, yieldOptions(), given))
         return refuse(err, who, *problem);
     ModelOptionsReader reader(given.options);
-    std::optional<DensityForm> form;
-    std::optional<double> capacity;
-    std::string counted;
-    std::string harvested;
     int points = kDefaultYieldPoints;
     std::optional<double> shock;
     bool json = false;
+    DensityOptionsReader densityReader;
     for (const GivenOption &option : given.options) {
+        std::optional<std::string> problem;
         if (option.name == "--json") {
             json = true;
-        } else if (option.name == "--density") {
-            const auto named = std::find_if(std::begin(kForms), std::end(kForms),
-                                            [&](const FormName &f) { return option.value == f.name; });
-            if (named == std::end(kForms))
-                return refuse(err, who, "--density is \"" + option.value
-                                            + "\": it takes beverton-holt, ricker or ceiling");
-            form = named->form;
-        } else if (option.name == "--capacity") {
-            const std::optional<ReadResult> read = plainNumber(option.value);
-            if (!read || !read->ok() || !(read->value > 0))
-                return refuse(err, who, "--capacity needs a number above 0");
-            capacity = read->value;
-        } else if (option.name == "--counted-stages") {
-            counted = option.value;
-        } else if (option.name == "--harvest-stages") {
-            harvested = option.value;
         } else if (option.name == "--points") {
             const std::optional<int> read = wholeNumber(option.value, 2, 10000);
             if (!read)
@@ -175,64 +121,40 @@ int yield(const std::vector<std::string> &arguments, std::ostream &out, std::ost
             if (!read || !read->ok() || !(read->value >= 0 && read->value <= 1))
                 return refuse(err, who, "--shock needs a share from 0 to 1");
             shock = read->value;
-        } else if (const auto problem = reader.take(option)) {
-            return refuseOption(err, who, *problem);
+        } else if (densityReader.take(option, problem)) {
+            if (problem)
+                return refuse(err, who, *problem);
+        } else if (const auto refusal = reader.take(option)) {
+            return refuseOption(err, who, *refusal);
         }
     }
     if (const auto problem = reader.finish())
         return refuseOption(err, who, *problem);
     const ChosenModel &chosen = reader.model();
-    if (!form)
-        return refuse(err, who, "--density is missing: give beverton-holt, ricker or ceiling");
-    if (!capacity)
-        return refuse(err, who, "--capacity is missing: give K, the density at rest");
     ModelRun run(chosen.entries);
     // The fields hold number texts written just now, so they always read back.
     const StageModel model = chosen.lifeCycle ? *chosen.lifeCycle
                                               : stageModelOf(*currentModelValues(run.simulation));
-    DensitySettings settings{*form, *capacity, {}};
+    DensityChoice choice;
+    if (const auto problem = densityReader.finish(model, chosen.yield, choice))
+        return refuseValues(err, who, *problem);
+    if (!choice.density)
+        return refuse(err, who, "--density and --capacity are missing: give the form "
+                                "(beverton-holt, ricker or ceiling) and K, the density at rest");
+    const DensitySettings &settings = *choice.density;
     YieldSettings yieldSettings;
     yieldSettings.points = points;
-    if (!counted.empty()) {
-        const auto stages = stagesNamed(model, counted);
-        if (!stages)
-            return refuse(err, who, "--counted-stages names a stage twice or one the model does "
-                                    "not have");
-        settings.counted = *stages;
-    }
-    if (!harvested.empty()) {
-        const auto stages = stagesNamed(model, harvested);
-        if (!stages)
-            return refuse(err, who, "--harvest-stages names a stage twice or one the model does "
-                                    "not have");
-        yieldSettings.harvested = *stages;
-    }
-    const DensityBuild build = makeDensityModel(model, settings);
-    if (build.problem == DensityProblem::NoR0)
-        return refuseValues(err, who, "a stage never dies, so R0 has no value and K cannot set "
-                                      "the density dependence");
-    if (build.problem == DensityProblem::R0NotAboveOne)
-        return refuseValues(err, who, "R0 is " + figure(build.R0.value_or(0))
-                                          + ": a population that cannot more than replace "
-                                            "itself when sparse never settles at K");
-    if (!build.model)
-        return refuseValues(err, who, "the model cannot be given density dependence");
-    const DensityModel &density = *build.model;
+    yieldSettings.harvested = choice.harvested;
+    const DensityModel density = *makeDensityModel(model, settings).model;
     const YieldOutcome outcome = analyseYield(density, yieldSettings);
     if (outcome.status != YieldStatus::Done)
         return refuseValues(err, who, "no positive population rests at K without harvest");
     const YieldAnalysis &analysis = outcome.analysis;
-    const auto formName = std::find_if(std::begin(kForms), std::end(kForms),
-                                       [&](const FormName &f) { return f.form == *form; });
     std::vector<int> countedStages = settings.counted;
     if (countedStages.empty())
         for (int i = 0; i < model.size(); ++i)
             countedStages.push_back(i);
-    Eigen::VectorXd harvestedMask = Eigen::VectorXd::Zero(model.size());
-    if (yieldSettings.harvested.empty())
-        harvestedMask.setOnes();
-    for (const int i : yieldSettings.harvested)
-        harvestedMask(i) = 1.0;
+    const Eigen::VectorXd harvestedMask = stageMask(model.size(), choice.harvested);
     const auto shockTotals = [&](const YieldCurve &curve) {
         std::vector<double> totals;
         const Harvesting h{curve.way, curve.cautious.level, harvestedMask};
@@ -245,7 +167,6 @@ int yield(const std::vector<std::string> &arguments, std::ostream &out, std::ost
     if (json) {
         QJsonObject strategies;
         for (const YieldCurve &curve : analysis.curves) {
-            const size_t way = size_t(curve.way);
             QJsonArray points;
             for (const YieldPoint &p : curve.points)
                 points.append(QJsonArray{p.level, p.yield});
@@ -270,14 +191,14 @@ int yield(const std::vector<std::string> &arguments, std::ostream &out, std::ost
                     totals.append(x);
                 s["shock"] = QJsonObject{{"loss", *shock}, {"totals", totals}};
             }
-            strategies[kWayNames[way]] = s;
+            strategies[harvestWayKey(curve.way)] = s;
         }
         const QJsonObject root{
-            {"density", QJsonObject{{"form", formName->name},
-                                    {"capacity", *capacity},
+            {"density", QJsonObject{{"form", densityFormKey(settings.form)},
+                                    {"capacity", settings.capacity},
                                     {"countedStages", stageNames(model, countedStages)}}},
             {"R0", density.R0},
-            {"b", *form == DensityForm::Ceiling ? QJsonValue() : QJsonValue(density.b)},
+            {"b", settings.form == DensityForm::Ceiling ? QJsonValue() : QJsonValue(density.b)},
             {"restingPopulation", numbers(analysis.resting)},
             {"strategies", strategies}};
         out << QJsonDocument(root).toJson(QJsonDocument::Indented).toStdString();
@@ -286,9 +207,10 @@ int yield(const std::vector<std::string> &arguments, std::ostream &out, std::ost
 
     if (!chosen.title.empty())
         out << "Model: " << chosen.title << "\n\n";
-    out << "Density dependence: " << formName->shown << ", K = " << figure(*capacity)
+    out << "Density dependence: " << densityFormShown(settings.form) << ", K = "
+        << figure(settings.capacity)
         << ", R0 = " << figure(density.R0);
-    if (*form != DensityForm::Ceiling)
+    if (settings.form != DensityForm::Ceiling)
         out << ", b = " << figure(density.b);
     out << "\nAt rest without harvest, " << figure(analysis.resting.sum()) << " in all:\n";
     size_t nameWidth = 0;
@@ -308,7 +230,7 @@ int yield(const std::vector<std::string> &arguments, std::ostream &out, std::ost
         const size_t way = size_t(curve.way);
         const std::string symbol = std::string(kWaySymbols[way]) + " = ";
         const std::vector<std::string> cells{
-            kWayNames[way], figure(curve.best.yield), symbol + figure(curve.best.level),
+            harvestWayKey(curve.way), figure(curve.best.yield), symbol + figure(curve.best.level),
             figure(curve.best.settled.sum()), symbol + figure(curve.cautious.level),
             curve.unstableRestPoint ? figure(curve.unstableRestPoint->n.sum()) : "-",
             curve.smallestFatalShock ? figure(100 * *curve.smallestFatalShock) + " %"
@@ -322,12 +244,12 @@ int yield(const std::vector<std::string> &arguments, std::ostream &out, std::ost
         noted = noted || curve.best.settling == Settling::Cycle
                 || curve.best.settling == Settling::Irregular;
         if (curve.best.settling == Settling::Cycle)
-            out << "\nUnder the " << kWayNames[size_t(curve.way)]
+            out << "\nUnder the " << harvestWayKey(curve.way)
                 << " the population has no stable rest at its MSY: the yield is the mean over a "
                    "cycle of "
                 << curve.best.period << " steps.";
         else if (curve.best.settling == Settling::Irregular)
-            out << "\nUnder the " << kWayNames[size_t(curve.way)]
+            out << "\nUnder the " << harvestWayKey(curve.way)
                 << " the population has no stable rest at its MSY: it swings irregularly "
                    "(chaos), and the yield is the mean over 600 steps.";
     }
@@ -337,8 +259,8 @@ int yield(const std::vector<std::string> &arguments, std::ostream &out, std::ost
         out << "\nTotal after one bad year that takes " << figure(100 * *shock)
             << " % of every stage, each way at 90 % of its MSY:\n"
             << padded("t", 6);
-        for (const char *name : kWayNames)
-            out << padded(name, 14);
+        for (const YieldCurve &curve : analysis.curves)
+            out << padded(harvestWayKey(curve.way), 14);
         out << '\n';
         std::vector<std::vector<double>> totals;
         for (const YieldCurve &curve : analysis.curves)

@@ -1,12 +1,14 @@
 #include "demography/density.h"
 
 #include "demography/stageanalysis.h"
+#include "base/numbertext.h"
 
 #include <Eigen/Eigenvalues>
 #include <Eigen/LU>
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace velmora {
 
@@ -45,7 +47,68 @@ double scaleOf(const DensityModel &model, const Eigen::VectorXd &n)
     return std::max(model.capacity, n.lpNorm<Eigen::Infinity>());
 }
 
+constexpr std::pair<DensityForm, const char *> kFormKeys[] = {
+    {DensityForm::BevertonHolt, "beverton-holt"},
+    {DensityForm::Ricker, "ricker"},
+    {DensityForm::Ceiling, "ceiling"},
+};
+constexpr std::pair<HarvestWay, const char *> kWayKeys[] = {
+    {HarvestWay::Quota, "quota"},
+    {HarvestWay::Rate, "rate"},
+    {HarvestWay::Escapement, "escapement"},
+};
+
+template <typename Value, size_t N>
+const char *keyOf(const std::pair<Value, const char *> (&keys)[N], Value value)
+{
+    for (const auto &[v, key] : keys)
+        if (v == value)
+            return key;
+    return keys[0].second;
+}
+
+template <typename Value, size_t N>
+std::optional<Value> valueOf(const std::pair<Value, const char *> (&keys)[N], std::string_view key)
+{
+    for (const auto &[v, k] : keys)
+        if (key == k)
+            return v;
+    return std::nullopt;
+}
+
 } // namespace
+
+const char *densityFormKey(DensityForm form) { return keyOf(kFormKeys, form); }
+
+std::optional<DensityForm> densityFormFromKey(std::string_view key)
+{
+    return valueOf(kFormKeys, key);
+}
+
+const char *harvestWayKey(HarvestWay way) { return keyOf(kWayKeys, way); }
+
+std::optional<HarvestWay> harvestWayFromKey(std::string_view key) { return valueOf(kWayKeys, key); }
+
+bool distinctStages(Eigen::Index size, const std::vector<int> &stages)
+{
+    std::vector<bool> seen(size_t(std::max<Eigen::Index>(size, 0)), false);
+    for (const int i : stages) {
+        if (i < 0 || i >= size || seen[size_t(i)])
+            return false;
+        seen[size_t(i)] = true;
+    }
+    return true;
+}
+
+Eigen::VectorXd stageMask(Eigen::Index size, const std::vector<int> &stages)
+{
+    if (stages.empty())
+        return Eigen::VectorXd::Ones(size);
+    Eigen::VectorXd mask = Eigen::VectorXd::Zero(size);
+    for (const int i : stages)
+        mask(i) = 1.0;
+    return mask;
+}
 
 DensityBuild makeDensityModel(const StageModel &model, const DensitySettings &settings)
 {
@@ -59,16 +122,11 @@ DensityBuild makeDensityModel(const StageModel &model, const DensitySettings &se
         build.problem = DensityProblem::CapacityNotPositive;
         return build;
     }
-    Eigen::VectorXd counted = Eigen::VectorXd::Zero(n);
-    for (const int stage : settings.counted) {
-        if (stage < 0 || stage >= n || counted(stage) != 0.0) {
-            build.problem = DensityProblem::BadCountedStage;
-            return build;
-        }
-        counted(stage) = 1.0;
+    if (!distinctStages(n, settings.counted)) {
+        build.problem = DensityProblem::BadCountedStage;
+        return build;
     }
-    if (settings.counted.empty())
-        counted.setOnes();
+    const Eigen::VectorXd counted = stageMask(n, settings.counted);
 
     const StageGrowth growth = analyseStageGrowth(model.U, model.F, model.C);
     build.R0 = growth.R0;
@@ -95,6 +153,28 @@ DensityBuild makeDensityModel(const StageModel &model, const DensitySettings &se
     return build;
 }
 
+std::optional<std::string> densityRefusal(const StageModel &model, const DensitySettings &settings)
+{
+    const DensityBuild build = makeDensityModel(model, settings);
+    switch (build.problem) {
+    case DensityProblem::None:
+        return std::nullopt;
+    case DensityProblem::CapacityNotPositive:
+        return "K, the density at rest, must be a number above 0.";
+    case DensityProblem::BadCountedStage:
+        return "The stages counted in the density must be stages of the model, each named once.";
+    case DensityProblem::NoR0:
+        return "A stage never dies, so R0 has no value and K cannot set the density dependence.";
+    case DensityProblem::R0NotAboveOne:
+        return "R0 is " + numberText(build.R0.value_or(0.0), 6)
+               + ": a population that cannot more than replace itself when sparse never "
+                 "settles at K.";
+    case DensityProblem::NotAModel:
+        break;
+    }
+    return "The life cycle does not pass its checks, so it cannot take density dependence.";
+}
+
 double reproductionFactor(const DensityModel &model, double density)
 {
     switch (model.form) {
@@ -108,18 +188,25 @@ double reproductionFactor(const DensityModel &model, double density)
     return 1.0;
 }
 
+void limitToCeiling(const DensityModel &model, Eigen::Ref<Eigen::VectorXd> x)
+{
+    if (model.form != DensityForm::Ceiling)
+        return;
+    const double density = model.counted.dot(x);
+    if (density > model.capacity) {
+        const double scale = model.capacity / density;
+        for (Eigen::Index i = 0; i < x.size(); ++i)
+            if (model.counted(i) != 0.0)
+                x(i) *= scale;
+    }
+}
+
 Eigen::VectorXd unharvestedStep(const DensityModel &model, const Eigen::VectorXd &n)
 {
     const StageModel &m = model.model;
     if (model.form == DensityForm::Ceiling) {
         Eigen::VectorXd x = m.U * n + model.births * n;
-        const double density = model.counted.dot(x);
-        if (density > model.capacity) {
-            const double scale = model.capacity / density;
-            for (Eigen::Index i = 0; i < x.size(); ++i)
-                if (model.counted(i) != 0.0)
-                    x(i) *= scale;
-        }
+        limitToCeiling(model, x);
         return x;
     }
     const double factor = reproductionFactor(model, model.counted.dot(n));
@@ -131,7 +218,7 @@ Eigen::VectorXd densityStep(const DensityModel &model, const Eigen::VectorXd &n)
     return (unharvestedStep(model, n) - model.model.harvest).cwiseMax(0.0);
 }
 
-double takeHarvest(const Harvesting &harvesting, Eigen::VectorXd &x)
+double takeHarvest(const Harvesting &harvesting, Eigen::Ref<Eigen::VectorXd> x)
 {
     const double level = std::max(0.0, harvesting.level);
     const double held = harvesting.harvested.dot(x);

@@ -5,6 +5,8 @@
 #include <Eigen/Core>
 
 #include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace velmora {
@@ -18,6 +20,10 @@ enum class DensityForm {
     Ricker,       // F and C times exp(-b D)
     Ceiling,      // after the step the counted stages are scaled down together to D <= K
 };
+
+// The form's name in model files and on the command line: "beverton-holt", "ricker", "ceiling".
+const char *densityFormKey(DensityForm form);
+std::optional<DensityForm> densityFormFromKey(std::string_view key);
 
 // What the user chooses: the form, K and the stages that make up the density D.
 struct DensitySettings {
@@ -54,6 +60,8 @@ struct DensityBuild {
     std::optional<DensityModel> model;
 };
 DensityBuild makeDensityModel(const StageModel &model, const DensitySettings &settings);
+// Why `model` cannot take `settings` (one sentence), or nothing: what makeDensityModel() refuses.
+std::optional<std::string> densityRefusal(const StageModel &model, const DensitySettings &settings);
 
 // How reproduction is scaled at density D (1 under the ceiling).
 double reproductionFactor(const DensityModel &model, double density);
@@ -62,6 +70,10 @@ double reproductionFactor(const DensityModel &model, double density);
 // for Beverton-Holt and Ricker, that of A under the ceiling (found as a rest point where not
 // every stage counts). Empty where no positive rest point is found.
 std::optional<Eigen::VectorXd> restingPopulation(const DensityModel &model);
+
+// Under the ceiling, scales the counted stages of `x` down together so that D is at most K;
+// the other forms leave `x` as it is.
+void limitToCeiling(const DensityModel &model, Eigen::Ref<Eigen::VectorXd> x);
 
 // The step before any harvest: A(N) N, and under the ceiling the counted stages scaled down.
 Eigen::VectorXd unharvestedStep(const DensityModel &model, const Eigen::VectorXd &n);
@@ -76,6 +88,15 @@ enum class HarvestWay {
     Escapement, // the harvested stages' excess over E, in proportion to their numbers
 };
 
+// The way's name on the command line and in JSON: "quota", "rate", "escapement".
+const char *harvestWayKey(HarvestWay way);
+std::optional<HarvestWay> harvestWayFromKey(std::string_view key);
+
+// Whether every stage listed is one of `size` stages, each listed once.
+bool distinctStages(Eigen::Index size, const std::vector<int> &stages);
+// 1 for each stage listed, else 0; all ones where none is listed (see distinctStages).
+Eigen::VectorXd stageMask(Eigen::Index size, const std::vector<int> &stages);
+
 struct Harvesting {
     HarvestWay way = HarvestWay::Rate;
     double level = 0.0;        // Q, h or E
@@ -83,7 +104,7 @@ struct Harvesting {
 };
 
 // Takes the harvest from `x` (after the step), never below 0; returns what was taken.
-double takeHarvest(const Harvesting &harvesting, Eigen::VectorXd &x);
+double takeHarvest(const Harvesting &harvesting, Eigen::Ref<Eigen::VectorXd> x);
 
 // One step under a way of harvesting; `taken` receives the yield of the step.
 Eigen::VectorXd harvestedStep(const DensityModel &model, const Harvesting &harvesting,

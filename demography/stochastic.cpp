@@ -123,7 +123,20 @@ public:
           m_h(start.harvest.data(), start.harvest.data() + start.harvest.size()),
           m_threshold(settings.threshold), m_demographic(settings.demographic)
     {
+        if (settings.density) {
+            // riskRefusal() has made sure that the model takes this density dependence.
+            m_density = makeDensityModel(start, settings.density->settings).model;
+            for (Eigen::Index i = 0; i < m_density->counted.size(); ++i)
+                if (m_density->counted(i) != 0.0)
+                    m_counted.push_back(size_t(i));
+            if (settings.density->way)
+                m_harvesting = Harvesting{*settings.density->way, settings.density->level,
+                                          stageMask(start.size(), settings.density->harvested)};
+        }
     }
+
+    const std::optional<DensityModel> &density() const { return m_density; }
+    const std::optional<Harvesting> &harvesting() const { return m_harvesting; }
 
     const YearlyRates &rates() const { return m_rates; }
     size_t stages() const { return m_h.size(); }
@@ -134,11 +147,13 @@ public:
         std::vector<double> a;
         std::vector<double> next;
         std::vector<double> companion;
+        std::vector<double> scaled; // A with its reproduction scaled by the density
     };
     Scratch scratch() const
     {
         return {m_rates.year(), std::vector<double>(m_rates.entries().size()),
-                std::vector<double>(stages()), std::vector<double>(stages())};
+                std::vector<double>(stages()), std::vector<double>(stages()),
+                std::vector<double>(m_density ? m_rates.entries().size() : 0)};
     }
 
     // The program's step with the year's A: N(t+1) = A N(t) - H, clamped at 0.
@@ -159,8 +174,8 @@ public:
         double *next = w.next.data();
         double *companion = w.companion.data();
         // The population goes through the same year with its companion, unless it is left to
-        // whole animals or beyond range.
-        const bool population = !m_demographic && !x.beyondRange;
+        // whole animals, beyond range, or has a year of its own under density dependence.
+        const bool population = !m_demographic && !x.beyondRange && !m_density;
         multiply(m_rates, w.a.data(), u, companion, population ? n : nullptr, next);
         const double su = total(companion, size);
         std::copy(companion, companion + size, u);
@@ -172,9 +187,14 @@ public:
 
         if (x.beyondRange)
             return kInfinity;
-        if (m_demographic)
-            wholeAnimals(x.rng, w.year, n, next);
-        subtractHarvest(next);
+        if (m_density)
+            densityYear(x.rng, w, n, next);
+        else if (m_demographic)
+            wholeAnimals(x.rng, w.year, n, next, 1.0);
+        if (m_harvesting)
+            takeWay(next);
+        else
+            subtractHarvest(next);
         const double sum = total(next, size);
         // A total past the largest double stays "beyond range": such a population is not lost.
         if (!(sum <= std::numeric_limits<double>::max())) {
@@ -194,17 +214,51 @@ private:
             next[i] = std::max(next[i] - m_h[i], 0.0);
     }
 
+    // The year's step before the harvest with reproduction scaled by the density at its start,
+    // and under the ceiling the counted stages scaled down after it.
+    void densityYear(ReplicateRng &rng, Scratch &w, const double *n, double *next) const
+    {
+        double density = 0.0;
+        for (const size_t i : m_counted)
+            density += n[i];
+        const double factor = reproductionFactor(*m_density, density);
+        if (m_demographic) {
+            wholeAnimals(rng, w.year, n, next, factor);
+        } else if (factor == 1.0) {
+            multiply(m_rates, w.a.data(), n, next);
+        } else {
+            for (size_t k = 0; k < w.a.size(); ++k)
+                w.scaled[k] = w.a[k] + (factor - 1.0) * m_rates.births(k, w.year);
+            multiply(m_rates, w.scaled.data(), n, next);
+        }
+        if (m_density->form != DensityForm::Ceiling)
+            return;
+        limitToCeiling(*m_density, Eigen::Map<Eigen::VectorXd>(next, Eigen::Index(stages())));
+        if (m_demographic)
+            for (const size_t i : m_counted)
+                next[i] = std::floor(next[i]);
+    }
+
+    void takeWay(double *next) const
+    {
+        takeHarvest(*m_harvesting, Eigen::Map<Eigen::VectorXd>(next, Eigen::Index(stages())));
+        if (m_demographic)
+            for (size_t i = 0; i < stages(); ++i)
+                next[i] = std::round(next[i]);
+    }
+
     // Whole animals: Poisson births into each row, then the binomial survivors of each stage
     // shared over its fates by a multinomial (one binomial per fate of what is left).
+    // Births are scaled by `factor`, the density's effect on reproduction.
     void wholeAnimals(ReplicateRng &rng, const YearlyRates::Year &year, const double *n,
-                      double *alive) const
+                      double *alive, double factor) const
     {
         const std::vector<YearlyRates::Entry> &entries = m_rates.entries();
         for (int r = 0; r < int(stages()); ++r) {
             double births = 0.0;
             for (int k = m_rates.rowBegin(r); k < m_rates.rowBegin(r + 1); ++k)
                 births += m_rates.births(size_t(k), year) * n[entries[size_t(k)].column];
-            alive[r] = poissonCount(rng, births);
+            alive[r] = poissonCount(rng, factor * births);
         }
         const std::vector<YearlyRates::Fate> &fates = m_rates.fates();
         for (int c = 0; c < int(stages()); ++c) {
@@ -227,6 +281,9 @@ private:
     std::vector<double> m_h;
     double m_threshold;
     bool m_demographic;
+    std::optional<DensityModel> m_density;
+    std::vector<size_t> m_counted; // the stages summed into the density
+    std::optional<Harvesting> m_harvesting;
 };
 
 // Runs items on std::thread workers while the calling thread reports progress.
@@ -548,6 +605,32 @@ std::optional<std::string> settingsRefusal(const RiskSettings &settings)
     return std::nullopt;
 }
 
+StageModel asStageModel(const PopulationModel &model)
+{
+    LeslieModel leslie;
+    leslie.M = model.M;
+    leslie.n0 = model.N;
+    leslie.harvest = model.H;
+    return stageModelFromLeslie(leslie);
+}
+
+// Why the model cannot take the run's density dependence or way of harvesting, or nothing.
+std::optional<std::string> riskDensityRefusal(const StageModel &model, const RiskSettings &settings)
+{
+    if (!settings.density)
+        return std::nullopt;
+    const RiskDensity &d = *settings.density;
+    if (auto refusal = densityRefusal(model, d.settings))
+        return refusal;
+    if (!distinctStages(model.size(), d.harvested))
+        return "The harvested stages must be stages of the model, each named once.";
+    if (d.way && !finiteAtLeast0(d.level))
+        return "The level of the harvest must be a number of at least 0.";
+    if (d.way == HarvestWay::Rate && d.level > 1.0)
+        return "A harvest rate is a share from 0 to 1.";
+    return std::nullopt;
+}
+
 // The sensitivities of A's Perron root, where it has one.
 StageSensitivities dominantSensitivities(const Eigen::MatrixXd &a)
 {
@@ -624,11 +707,19 @@ RiskOutcome runChecked(const StageModel &model, const RiskSettings &settings,
             mean.push_back(e.mean);
         std::vector<double> now(start.n0.data(), start.n0.data() + n);
         std::vector<double> next(n);
+        Eigen::VectorXd state = start.n0;
         result.deterministic[0] = startTotal;
         for (size_t t = 1; t <= size_t(steps); ++t) {
-            projection.harvested(mean.data(), now.data(), next.data());
-            now.swap(next);
-            const double sum = total(now.data(), n);
+            double sum = 0.0;
+            if (const auto &density = projection.density()) {
+                state = projection.harvesting() ? harvestedStep(*density, *projection.harvesting(), state)
+                                                : densityStep(*density, state);
+                sum = state.sum();
+            } else {
+                projection.harvested(mean.data(), now.data(), next.data());
+                now.swap(next);
+                sum = total(now.data(), n);
+            }
             result.deterministic[t] = sum <= std::numeric_limits<double>::max() ? sum : kInfinity;
         }
     }
@@ -810,7 +901,7 @@ std::optional<std::string> riskRefusal(const PopulationModel &model, const RiskS
         return "N(t) must hold numbers of at least 0.";
     if (!std::all_of(model.H.begin(), model.H.end(), finiteAtLeast0))
         return "H must hold numbers of at least 0.";
-    return std::nullopt;
+    return riskDensityRefusal(asStageModel(model), settings);
 }
 
 std::optional<std::string> riskRefusal(const StageModel &model, const RiskSettings &settings)
@@ -819,7 +910,7 @@ std::optional<std::string> riskRefusal(const StageModel &model, const RiskSettin
         return refusal;
     const StageModelCheck check = checkStageModel(model);
     if (check.ok())
-        return std::nullopt;
+        return riskDensityRefusal(model, settings);
     switch (check.problem) {
     case StageModelProblem::NoStages:
     case StageModelProblem::TooManyStages:
@@ -920,11 +1011,7 @@ RiskOutcome runRisk(const PopulationModel &model, const RiskSettings &settings,
 {
     if (auto refusal = riskRefusal(model, settings))
         return refusedRun(*refusal);
-    LeslieModel leslie;
-    leslie.M = model.M;
-    leslie.n0 = model.N;
-    leslie.harvest = model.H;
-    RiskOutcome outcome = runChecked(stageModelFromLeslie(leslie), settings, control,
+    RiskOutcome outcome = runChecked(asStageModel(model), settings, control,
                                      {"s0", "s1", "s2", "s3"});
     if (outcome.status == RiskStatus::Done)
         outcome.result.start = projectedModel(model, settings);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "demography/analysis.h"
+#include "demography/density.h"
 #include "demography/stagemodel.h"
 
 #include <array>
@@ -31,6 +32,16 @@ constexpr std::uint32_t kDefaultSeed = 1;
 constexpr double kMaxFecundityCv = 10.0;
 constexpr int kMaxThreads = 64;
 
+// Density dependence in a risk run: each year's reproduction scaled by the density at its
+// start (the ceiling applied after the step), and, where a way is chosen, the harvest taken
+// that way in place of the model's H.
+struct RiskDensity {
+    DensitySettings settings;
+    std::optional<HarvestWay> way{}; // nothing: the model's own H
+    double level = 0.0;              // Q, h or E
+    std::vector<int> harvested{};    // the stages the way takes from; empty: all of them
+};
+
 // How the years vary and how often the projection is repeated.
 struct RiskSettings {
     double cvSurvival = 0.0;  // coefficient of variation of each survival rate between years
@@ -41,6 +52,7 @@ struct RiskSettings {
     int steps = kDefaultRiskSteps;
     std::uint32_t seed = kDefaultSeed;
     int threads = 0; // 0: one per core; the results do not depend on it
+    std::optional<RiskDensity> density{}; // nothing: the linear model
 };
 
 // The percentiles of the total that a run reports, in percent.
@@ -154,6 +166,11 @@ struct RiskControl {
     std::function<std::thread(std::function<void()>)> startThread;
 };
 
+// With density dependence, the stochastic growth rate is still that of the linear model (the
+// population's own growth rate is 0 in the long run), and with demographic variation the
+// ceiling and a way's harvest leave whole animals (the ceiling rounding down, the harvest to the
+// nearest).
+//
 // Projects `settings.replicates` replicates of the life cycle for `settings.steps` years on
 // std::thread workers (see YearlyRates for a year's draws). Each replicate draws from its own
 // stream, derived from the seed and its index, so one seed gives the same result on any number

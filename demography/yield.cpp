@@ -283,17 +283,11 @@ YieldOutcome analyseYield(const DensityModel &model, const YieldSettings &settin
         return outcome;
     }
     const Eigen::Index n = resting->size();
-    Eigen::VectorXd harvested = Eigen::VectorXd::Zero(n);
-    for (const int stage : settings.harvested) {
-        if (stage < 0 || stage >= n) {
-            outcome.status = YieldStatus::BadHarvestedStage;
-            return outcome;
-        }
-        harvested(stage) = 1.0;
+    if (!distinctStages(n, settings.harvested)) {
+        outcome.status = YieldStatus::BadHarvestedStage;
+        return outcome;
     }
-    if (settings.harvested.empty())
-        harvested.setOnes();
-    const YieldSearch search(model, harvested, *resting, control);
+    const YieldSearch search(model, stageMask(n, settings.harvested), *resting, control);
     YieldAnalysis &analysis = outcome.analysis;
     analysis.resting = *resting;
     const HarvestWay ways[3] = {HarvestWay::Quota, HarvestWay::Rate, HarvestWay::Escapement};

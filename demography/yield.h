@@ -62,7 +62,7 @@ struct YieldControl {
 enum class YieldStatus {
     Done,
     NoRestingPopulation, // the model has no positive rest without harvest
-    BadHarvestedStage,   // a harvested stage out of range
+    BadHarvestedStage,   // a harvested stage out of range, or named twice
     Cancelled,           // nothing half traced is handed back
 };
 

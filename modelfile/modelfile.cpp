@@ -52,16 +52,6 @@ const KeyRule kKeys[] = {
     {"harvestStages", 2, KeyKind::Any},
 };
 
-struct DensityFormName {
-    DensityForm form;
-    const char *name;
-};
-const DensityFormName kDensityForms[] = {
-    {DensityForm::BevertonHolt, "beverton-holt"},
-    {DensityForm::Ricker, "ricker"},
-    {DensityForm::Ceiling, "ceiling"},
-};
-
 const KeyRule *keyRule(const QString &name)
 {
     const auto found = std::find_if(std::begin(kKeys), std::end(kKeys),
@@ -513,17 +503,15 @@ QString densityProblem(const QJsonValue &value, const StageModel &model, Density
             return QStringLiteral("unknown key %1 in %2").arg(shown(QJsonValue(name)), at);
     }
     const QJsonValue form = object.value(QLatin1String("form"));
-    const auto named = std::find_if(std::begin(kDensityForms), std::end(kDensityForms),
-                                    [&form](const DensityFormName &f) {
-                                        return form.toString() == QLatin1String(f.name);
-                                    });
+    const std::optional<DensityForm> named =
+        form.isString() ? densityFormFromKey(form.toString().toStdString()) : std::nullopt;
     if (form.isUndefined())
         return QStringLiteral("\"form\" in %1 is missing").arg(at);
-    if (!form.isString() || named == std::end(kDensityForms))
+    if (!named)
         return QStringLiteral("\"form\" in %1 is %2, not \"beverton-holt\", \"ricker\" or "
                               "\"ceiling\"")
             .arg(at, shown(form));
-    block.form = named->form;
+    block.form = *named;
     const QJsonValue capacity = object.value(QLatin1String("capacity"));
     if (capacity.isUndefined())
         return QStringLiteral("\"capacity\" in %1 is missing").arg(at);
@@ -657,10 +645,9 @@ QStringList yieldLines(const YieldBlocks &blocks)
     };
     QStringList lines;
     if (const auto &density = blocks.density) {
-        const auto named = std::find_if(std::begin(kDensityForms), std::end(kDensityForms),
-                                        [&](const DensityFormName &f) { return f.form == density->form; });
         QString block = QStringLiteral("{\"form\": %1, \"capacity\": %2")
-                            .arg(jsonText(QLatin1String(named->name)), jsonText(density->capacity));
+                            .arg(jsonText(QLatin1String(densityFormKey(density->form))),
+                                 jsonText(density->capacity));
         if (!density->countedStages.empty())
             block += QStringLiteral(", \"countedStages\": ") + names(density->countedStages);
         lines << keyLine("density", block + QLatin1Char('}'));
