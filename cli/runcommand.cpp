@@ -1,12 +1,15 @@
 #include "cli/commandline.h"
 #include "cli/commands.h"
+#include "cli/densityoptions.h"
 #include "cli/modeloptions.h"
 #include "export/historyfiles.h"
 #include "export/historywriter.h"
 #include "export/safewrite.h"
 #include "export/tablecsv.h"
 #include "base/numbertext.h"
+#include "demography/density.h"
 #include "demography/stagemodel.h"
+#include "modelfile/modelfile.h"
 
 #include <QFile>
 
@@ -22,7 +25,7 @@ constexpr int kDefaultSteps = 10;
 
 std::vector<AcceptedOption> runOptions()
 {
-    return withModelOptions(
+    std::vector<AcceptedOption> accepted = withModelOptions(
         {{"--steps", "K",
           QT_TRANSLATE_NOOP("CliText", "number of steps (Project/Transit pairs), 0 to 1000\n"
                                        "(default 10)")},
@@ -35,6 +38,9 @@ std::vector<AcceptedOption> runOptions()
                             "a 4-class model only")},
          {"--csv", "FILE",
           QT_TRANSLATE_NOOP("CliText", "also write the table printed into FILE as CSV")}});
+    for (const AcceptedOption &option : densityOptions(true))
+        accepted.push_back(option);
+    return accepted;
 }
 
 std::string runHelp()
@@ -48,7 +54,11 @@ std::string runHelp()
          "step or at the end of the simulation, and says so. A life cycle that is not\n"
          "a 4-class Leslie model is stepped as the Life cycle window does,\n"
          "N(t+1) = (U + F + C) N(t) - H with negative stages 0: one row a step with t,\n"
-         "each stage by name, the total and the growth rate N(t)/N(t-1).\n",
+         "each stage by name, the total and the growth rate N(t)/N(t-1).\n"
+         "With --density (or a --model file that holds density dependence) the model is\n"
+         "stepped that way, F and C scaled by the density, and with --strategy the harvest\n"
+         "is a quota, a rate or an escapement in place of H; the table also gives the\n"
+         "yield of each step.\n",
          "Exit status 0 when done; 1 with one line on standard error when a step was\n"
          "refused (a number beyond the range of a double), a history or CSV file cannot\n"
          "be written (the files hold the steps that were run; the files before a failed\n"
@@ -122,28 +132,39 @@ std::optional<std::string> shownValue(double value)
     return text;
 }
 
+// How a life cycle is stepped: linearly, or with density dependence and perhaps a way of
+// harvesting in place of H.
+struct CycleStepping {
+    std::optional<DensityModel> density;
+    std::optional<Harvesting> harvesting;
+};
+
 // Steps a life cycle as the Life cycle window does; a population that is gone ends the run.
-StepTable lifeCycleSteps(int steps, const StageModel &cycle)
+StepTable lifeCycleSteps(int steps, const StageModel &cycle, const CycleStepping &stepping)
 {
     StepTable table;
     std::vector<std::string> head{"t"};
     head.insert(head.end(), cycle.stages.begin(), cycle.stages.end());
     head.insert(head.end(), {"total", "growth rate"});
+    if (stepping.harvesting)
+        head.push_back("yield");
     table.rows.push_back(head);
     table.ending = "Ran " + std::to_string(steps) + (steps == 1 ? " step." : " steps.");
 
     // The checks of the options let only numbers through that the table shows.
     Eigen::VectorXd n = cycle.n0;
     double total = n.sum();
-    const auto addRow = [&table](int t, const Eigen::VectorXd &values, double sum,
-                                 const std::string &growth) {
+    const auto addRow = [&table, &stepping](int t, const Eigen::VectorXd &values, double sum,
+                                            const std::string &growth, double taken) {
         std::vector<std::string> cells{integerText(t)};
         for (const double value : values)
             cells.push_back(*shownValue(value));
         cells.insert(cells.end(), {*shownValue(sum), growth});
+        if (stepping.harvesting)
+            cells.push_back(t == 0 ? std::string() : *shownValue(taken));
         table.rows.push_back(std::move(cells));
     };
-    addRow(0, n, total, "");
+    addRow(0, n, total, "", 0.0);
     for (int t = 1; t <= steps; ++t) {
         const std::string done = " Stopped after " + std::to_string(t - 1) + " of "
                                  + std::to_string(steps) + " steps.";
@@ -152,7 +173,11 @@ StepTable lifeCycleSteps(int steps, const StageModel &cycle)
                            + ": nothing is left to project." + done;
             break;
         }
-        const Eigen::VectorXd next = stageStep(cycle, n);
+        double taken = 0.0;
+        const Eigen::VectorXd next =
+            stepping.harvesting ? harvestedStep(*stepping.density, *stepping.harvesting, n, &taken)
+            : stepping.density  ? densityStep(*stepping.density, n)
+                                : stageStep(cycle, n);
         const double nextTotal = next.sum();
         const auto growth = shownValue(nextTotal / total);
         const bool shown = growth && shownValue(nextTotal)
@@ -164,7 +189,7 @@ StepTable lifeCycleSteps(int steps, const StageModel &cycle)
                                            + done;
             break;
         }
-        addRow(t, next, nextTotal, *growth);
+        addRow(t, next, nextTotal, *growth, taken);
         n = next;
         total = nextTotal;
     }
@@ -232,11 +257,16 @@ int runCommand(const std::vector<std::string> &arguments, std::ostream &out, std
     if (const auto problem = readOptionsOnly(arguments, runOptions(), given))
         return refuse(err, who, *problem);
     ModelOptionsReader model(given.options);
+    DensityOptionsReader densityReader;
     int steps = kDefaultSteps;
     std::optional<QString> base;
     std::optional<std::string> csv;
     for (const GivenOption &option : given.options) {
-        if (option.name == "--steps") {
+        std::optional<std::string> densityProblem;
+        if (densityReader.take(option, densityProblem)) {
+            if (densityProblem)
+                return refuse(err, who, *densityProblem);
+        } else if (option.name == "--steps") {
             const auto value = wholeNumber(option.value, 0, kLastTime);
             if (!value)
                 return refuse(err, who, "--steps needs a whole number from 0 to "
@@ -265,15 +295,38 @@ int runCommand(const std::vector<std::string> &arguments, std::ostream &out, std
     const ChosenModel &chosen = model.model();
     std::optional<ModelRun> run;
     StepTable table;
-    if (chosen.lifeCycle) {
+    std::optional<StageModel> cycle = chosen.lifeCycle;
+    DensityChoice choice;
+    {
+        const ModelRun values(chosen.entries);
+        // The fields hold number texts written just now, so they always read back.
+        const StageModel stages =
+            cycle ? *cycle : stageModelOf(*currentModelValues(values.simulation));
+        if (const auto problem = densityReader.finish(stages, chosen.yield, choice))
+            return refuseValues(err, who, *problem);
+        // The main window steps the linear model only: density dependence is a life cycle's.
+        if (choice.density)
+            cycle = stages;
+    }
+    if (cycle) {
         if (base)
             return refuse(err, who,
                           "--out \"" + fileText(*base)
-                              + "\": the four history files are those of a 4-class model, and "
-                                "this model is a life cycle of "
-                              + std::to_string(chosen.lifeCycle->size())
-                              + " stages: write its table with --csv FILE");
-        table = lifeCycleSteps(steps, *chosen.lifeCycle);
+                              + (chosen.lifeCycle
+                                     ? "\": the four history files are those of a 4-class model, "
+                                       "and this model is a life cycle of "
+                                           + std::to_string(cycle->size()) + " stages"
+                                     : "\": the four history files are those of the linear model, "
+                                       "and this run has density dependence")
+                              + ": write its table with --csv FILE");
+        CycleStepping stepping;
+        if (choice.density) {
+            stepping.density = makeDensityModel(*cycle, *choice.density).model;
+            if (choice.way)
+                stepping.harvesting =
+                    Harvesting{*choice.way, choice.level, stageMask(cycle->size(), choice.harvested)};
+        }
+        table = lifeCycleSteps(steps, *cycle, stepping);
     } else {
         run.emplace(chosen.entries);
         table = leslieSteps(steps, *run);
