@@ -70,6 +70,7 @@ private slots:
     void tooLargeSurvivalCvIsTakenAtItsBound();
     void refusedOptionsExitWithOneLine_data();
     void refusedOptionsExitWithOneLine();
+    void densityComesFromTheFileAndTheOptions();
     void outWritesTheCsv();
     void unwritableCsvExitsOne();
 };
@@ -182,6 +183,19 @@ void TestCliRisk::refusedOptionsExitWithOneLine_data()
     QTest::addRow("negative survival rate")
         << QStringList{"--matrix", "0,1,2,1,0.5,-1,0.5"}
         << "--matrix: s1 = -1: a survival rate must be from 0 to 1" << false;
+    const QStringList density{"--density", "ricker", "--capacity", "100"};
+    QTest::addRow("unknown way") << density + QStringList{"--strategy", "tax", "--level", "1"}
+                                 << "--strategy is \"tax\"" << true;
+    QTest::addRow("way without level") << density + QStringList{"--strategy", "quota"}
+                                       << "--strategy needs --level" << false;
+    QTest::addRow("way without density") << QStringList{"--strategy", "quota", "--level", "5"}
+                                         << "--strategy needs density dependence" << false;
+    QTest::addRow("rate above 1") << density + QStringList{"--strategy", "rate", "--level", "2"}
+                                  << "--level of a rate" << false;
+    QTest::addRow("capacity without form") << QStringList{"--capacity", "100"}
+                                           << "--density is missing" << false;
+    QTest::addRow("counted stage unknown") << density + QStringList{"--counted-stages", "9"}
+                                           << "--counted-stages names" << false;
 }
 
 void TestCliRisk::refusedOptionsExitWithOneLine()
@@ -197,6 +211,45 @@ void TestCliRisk::refusedOptionsExitWithOneLine()
     QCOMPARE(r.err.count('\n'), 1);
     QVERIFY(r.err.endsWith('\n'));
     QCOMPARE(r.err.contains("(see velmora-cli risk --help)"), seeHelp);
+}
+
+// A file's density block is used, and the options override its parts.
+void TestCliRisk::densityComesFromTheFileAndTheOptions()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("dense.velmora");
+    QFile out(file);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write(R"({"format": "velmora-model", "version": 2,
+        "fecundities": [0, 1, 2, 1], "survival": [0.5, 1, 0.5],
+        "n0": [100, 100, 100, 100], "harvest": [0, 0, 0, 0],
+        "density": {"form": "ricker", "capacity": 500, "countedStages": ["1", "2"]},
+        "harvestStages": ["2", "3"]})");
+    out.close();
+    const Result r = run({"--model", file, "--capacity", "800", "--strategy", "quota", "--level",
+                          "20", "--cv-survival", "0.1", "--replicates", "40", "--steps", "30",
+                          "--json"});
+    QCOMPARE(r.status, kExitOk);
+    const QJsonObject json = QJsonDocument::fromJson(r.out.toUtf8()).object();
+    const QJsonObject density = json["density"].toObject();
+    QCOMPARE(density["form"].toString(), QStringLiteral("ricker"));
+    QCOMPARE(density["capacity"].toDouble(), 800.0);
+    QCOMPARE(density["countedStages"].toArray(), (QJsonArray{"1", "2"}));
+    QCOMPARE(density["harvestStages"].toArray(), (QJsonArray{"2", "3"}));
+    QCOMPARE(density["strategy"].toString(), QStringLiteral("quota"));
+
+    PopulationModel model;
+    model.M = {0, 1, 2, 1, 0.5, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0.5, 0};
+    model.N = {100, 100, 100, 100};
+    model.H = {0, 0, 0, 0};
+    RiskSettings s;
+    s.cvSurvival = 0.1;
+    s.replicates = 40;
+    s.steps = 30;
+    s.density = RiskDensity{{DensityForm::Ricker, 800, {1, 2}}, HarvestWay::Quota, 20, {2, 3}};
+    const RiskResult expected = runRisk(model, s).result;
+    QVERIFY(sameNumbers(numbers(json["mean"]), expected.mean));
+    QVERIFY(sameNumbers(numbers(json["deterministic"]), expected.deterministic));
 }
 
 void TestCliRisk::outWritesTheCsv()

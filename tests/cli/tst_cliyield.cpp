@@ -14,6 +14,7 @@ private slots:
     void jsonOfTheDefaultModel();
     void refusals_data();
     void refusals();
+    void runTakesTheWayInPlaceOfH();
 };
 
 // The JSON a teacher scripts against: every key, sized by the stages, and the knife edge of
@@ -76,6 +77,25 @@ void TestCliYield::refusals()
     QCOMPARE(result.status, 2);
     QVERIFY(result.out.isEmpty());
     QVERIFY2(result.err.contains(error), qPrintable(result.err));
+}
+
+// The default model steps to A N(0) = (40, 5, 10, 5), under the ceiling of 100; the quota of 10
+// leaves 50 of those 60, taken in proportion to each stage. H = 5 is not taken as well.
+void TestCliYield::runTakesTheWayInPlaceOfH()
+{
+    const CommandLineResult result =
+        runVelmoraCli({"run", "--density", "ceiling", "--capacity", "100", "--strategy", "quota",
+                       "--level", "10", "--steps", "2"});
+    QCOMPARE(result.status, 0);
+    const QStringList lines = result.out.split('\n');
+    QCOMPARE(lines[0].simplified(), QStringLiteral("t 0 1 2 3 total growth rate yield"));
+    QCOMPARE(lines[2].simplified(),
+             QStringLiteral("1 33.3333333333333 4.16666666666667 8.33333333333333 "
+                            "4.16666666666667 50 1.25 10"));
+    const CommandLineResult files = runVelmoraCli({"run", "--density", "ceiling", "--capacity",
+                                                   "100", "--out", "x"});
+    QCOMPARE(files.status, 2);
+    QVERIFY(files.err.contains("this run has density dependence"));
 }
 
 QTEST_APPLESS_MAIN(TestCliYield)

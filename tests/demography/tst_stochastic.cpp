@@ -133,6 +133,8 @@ RiskResult run(const StageModel &m, const RiskSettings &s)
 } // namespace
 
 Q_DECLARE_METATYPE(PopulationModel)
+Q_DECLARE_METATYPE(RiskDensity)
+Q_DECLARE_METATYPE(std::function<double(double)>)
 
 class TestStochastic : public QObject {
     Q_OBJECT
@@ -174,6 +176,9 @@ private slots:
     void failedThreadStartIsRefused();
     void refusesWhatCannotRun_data();
     void refusesWhatCannotRun();
+    void densityRunFollowsTheScalarMap_data();
+    void densityRunFollowsTheScalarMap();
+    void wholeAnimalsStayUnderTheCeiling();
     void wilsonIntervalOnKnownCounts_data();
     void wilsonIntervalOnKnownCounts();
     void wilsonIntervalHoldsTheShare();
@@ -807,6 +812,21 @@ void TestStochastic::refusesWhatCannotRun_data()
     QTest::addRow("infinite N")
         << model(leslie({0, 1, 2, 1}, 0.5, 1, 0.5), {HUGE_VAL, 1, 1, 1}, {0, 0, 0, 0}) << s
         << "N(t)";
+    const auto density = [&](std::optional<HarvestWay> way, double level, std::vector<int> stages) {
+        return with([=](RiskSettings &x) {
+            x.density = RiskDensity{{DensityForm::BevertonHolt, 100.0, {}}, way, level, stages};
+        });
+    };
+    QTest::addRow("rate above 1") << ok << density(HarvestWay::Rate, 1.2, {}) << "share from 0 to 1";
+    QTest::addRow("harvested stage beyond the model")
+        << ok << density(HarvestWay::Quota, 5, {4}) << "harvested stages";
+    QTest::addRow("harvested stage twice")
+        << ok << density(HarvestWay::Quota, 5, {1, 1}) << "harvested stages";
+    QTest::addRow("negative quota") << ok << density(HarvestWay::Quota, -1, {}) << "level";
+    // R0 = 0.3 (0.5 + 0.25 + 0.125) = 0.2625: no rest at K.
+    QTest::addRow("R0 below 1")
+        << model(leslie({0, 0.3, 0.3, 0.3}, 0.5, 0.5, 0.5), {1, 1, 1, 1}, {0, 0, 0, 0})
+        << density(std::nullopt, 0, {}) << "R0 is 0.2625";
 }
 
 void TestStochastic::refusesWhatCannotRun()
@@ -819,6 +839,76 @@ void TestStochastic::refusesWhatCannotRun()
     QVERIFY2(QString::fromStdString(outcome.refusal).contains(words),
              outcome.refusal.c_str());
     QVERIFY(outcome.result.risk.empty());
+}
+
+void TestStochastic::densityRunFollowsTheScalarMap_data()
+{
+    QTest::addColumn<RiskDensity>("density");
+    QTest::addColumn<double>("harvest"); // H, where no way is chosen
+    // One stage, s = 0.5 and f = 1, so R0 = f / (1 - s) = 2, with K = 100; each row's map is
+    // written out here, apart from the library's step.
+    using Map = std::function<double(double)>;
+    QTest::addColumn<Map>("map");
+    const double s = 0.5;
+    const double f = 1.0;
+    const double bBh = (2.0 - 1.0) / 100.0;
+    const double bRicker = std::log(2.0) / 100.0;
+    QTest::addRow("Beverton-Holt, H = 3")
+        << RiskDensity{{DensityForm::BevertonHolt, 100, {}}, std::nullopt, 0, {}} << 3.0
+        << Map([=](double n) { return std::max(s * n + f * n / (1 + bBh * n) - 3, 0.0); });
+    QTest::addRow("Ricker, rate 0.2")
+        << RiskDensity{{DensityForm::Ricker, 100, {}}, HarvestWay::Rate, 0.2, {}} << 0.0
+        << Map([=](double n) { return 0.8 * (s * n + f * n * std::exp(-bRicker * n)); });
+    QTest::addRow("ceiling, quota 30")
+        << RiskDensity{{DensityForm::Ceiling, 100, {}}, HarvestWay::Quota, 30, {}} << 0.0
+        << Map([=](double n) { return std::max(std::min(1.5 * n, 100.0) - 30, 0.0); });
+    QTest::addRow("Beverton-Holt, escapement 60")
+        << RiskDensity{{DensityForm::BevertonHolt, 100, {}}, HarvestWay::Escapement, 60, {}} << 0.0
+        << Map([=](double n) { return std::min(s * n + f * n / (1 + bBh * n), 60.0); });
+    // Above the quota's MSY the population is lost: the risk reaches 1.
+    QTest::addRow("Beverton-Holt, quota 40")
+        << RiskDensity{{DensityForm::BevertonHolt, 100, {}}, HarvestWay::Quota, 40, {}} << 0.0
+        << Map([=](double n) { return std::max(s * n + f * n / (1 + bBh * n) - 40, 0.0); });
+}
+
+// Without variation every replicate takes the deterministic path, so the engine's yearly loop
+// must give the same totals as the map.
+void TestStochastic::densityRunFollowsTheScalarMap()
+{
+    QFETCH(RiskDensity, density);
+    QFETCH(double, harvest);
+    QFETCH(std::function<double(double)>, map);
+    StageModel one = lifeCycle({"adults"}, {{0.5}}, {{1.0}}, {50});
+    one.harvest(0) = harvest;
+    RiskSettings s = settings(0, 0, 5, 80);
+    s.density = density;
+    const RiskResult r = run(one, s);
+    double n = 50;
+    bool lost = false;
+    for (size_t t = 1; t <= 80; ++t) {
+        n = map(n);
+        lost = lost || n < 1;
+        QVERIFY2(std::abs(r.deterministic[t] - n) <= 1e-9 * std::max(1.0, n),
+                 qPrintable(QStringLiteral("t = %1: %2, not %3").arg(t).arg(r.deterministic[t]).arg(n)));
+        QVERIFY(std::abs(r.mean[t] - n) <= 1e-9 * std::max(1.0, n));
+        QCOMPARE(r.risk[t], lost ? 1.0 : 0.0);
+    }
+    // The growth rate is still that of the model without density dependence: s + f.
+    QVERIFY(std::abs(*r.logLambdaSimulated - std::log(1.5)) < 1e-12);
+}
+
+// Binomial survivors and Poisson births are whole, and the ceiling rounds down to stay at K.
+void TestStochastic::wholeAnimalsStayUnderTheCeiling()
+{
+    StageModel m = lifeCycle({"young", "old"}, {{0, 0}, {0.6, 0.8}}, {{0, 3}, {0, 0}}, {40, 40});
+    RiskSettings s = settings(0.1, 0.3, 200, 50, true);
+    s.density = RiskDensity{{DensityForm::Ceiling, 150, {}}, HarvestWay::Rate, 0.1, {}};
+    const RiskResult r = run(m, s);
+    for (size_t t = 1; t <= 50; ++t) {
+        QVERIFY2(r.percentiles[4][t] <= 150, qPrintable(QString::number(t)));
+        QCOMPARE(r.percentiles[2][t], std::round(r.percentiles[2][t]));
+    }
+    QVERIFY(r.percentiles[2][50] > 100);
 }
 
 void TestStochastic::wilsonIntervalOnKnownCounts_data()
