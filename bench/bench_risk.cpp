@@ -101,6 +101,35 @@ BENCHMARK(BM_StageRiskRun)
     ->MeasureProcessCPUTime()
     ->UseRealTime();
 
+// The default model's run with density dependence at K = 1000 (form 0 Beverton-Holt, 1 Ricker,
+// 2 ceiling), taking H (way 0) or a rate of 0.05 in its place (way 1): each replicate-step
+// against BM_RiskRun's on one thread.
+void BM_DensityRiskRun(benchmark::State &state)
+{
+    const PopulationModel model = defaultModel();
+    RiskSettings settings = benchSettings(state);
+    const DensityForm form = DensityForm(state.range(3));
+    settings.density = RiskDensity{{form, 1000.0, {}}, std::nullopt, 0.0, {}};
+    if (state.range(4) == 1) {
+        settings.density->way = HarvestWay::Rate;
+        settings.density->level = 0.05;
+    }
+    for (auto _ : state) {
+        const RiskOutcome outcome = runRisk(model, settings);
+        benchmark::DoNotOptimize(outcome.result.finalRisk);
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0) * state.range(1));
+}
+BENCHMARK(BM_DensityRiskRun)
+    ->ArgNames({"replicates", "steps", "threads", "form", "way"})
+    ->Args({10000, 1000, 1, 0, 0})
+    ->Args({10000, 1000, 1, 1, 0})
+    ->Args({10000, 1000, 1, 2, 0})
+    ->Args({10000, 1000, 1, 0, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime();
+
 // Only the draws of that run, from the same per-replicate streams, on one thread.
 void BM_RiskDrawsOnly(benchmark::State &state)
 {

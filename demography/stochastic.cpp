@@ -859,6 +859,14 @@ RiskOutcome runChecked(const StageModel &model, const RiskSettings &settings,
 
 } // namespace
 
+RiskSettings startingRiskSettings()
+{
+    RiskSettings settings;
+    settings.cvSurvival = 0.1;
+    settings.cvFecundity = 0.3;
+    return settings;
+}
+
 PopulationModel projectedModel(const PopulationModel &model, const RiskSettings &settings)
 {
     PopulationModel start = model;

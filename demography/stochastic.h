@@ -55,6 +55,10 @@ struct RiskSettings {
     std::optional<RiskDensity> density{}; // nothing: the linear model
 };
 
+// The settings a window starts with: some variation (survival CV 0.1, fecundity CV 0.3), since
+// with none a first run draws a flat line and a risk of 0, as if it did nothing.
+RiskSettings startingRiskSettings();
+
 // The percentiles of the total that a run reports, in percent.
 inline constexpr std::array<int, 5> kRiskPercentiles{5, 25, 50, 75, 95};
 

@@ -129,10 +129,9 @@ void RiskWindow::buildControls()
     // No upper bound of its own: a rate whose beta cannot take it takes the largest it can.
     m_cvSurvival = cv(1e6);
     m_cvFecundity = cv(kMaxFecundityCv);
-    // Some variation to start with, as in the README's example: with none a first Run draws
-    // a flat line and a risk of 0, as if the window did nothing.
-    m_cvSurvival->setValue(0.1);
-    m_cvFecundity->setValue(0.3);
+    const RiskSettings starting = startingRiskSettings();
+    m_cvSurvival->setValue(starting.cvSurvival);
+    m_cvFecundity->setValue(starting.cvFecundity);
     m_threshold = new QDoubleSpinBox(this);
     m_threshold->setRange(0, 1e12);
     m_threshold->setDecimals(3);

@@ -442,6 +442,8 @@ void Navigation::openYield(const StageModel &model, QWidget *from)
            });
     // The curves are of the model it is opened with; K and the choices stay as they were.
     m_yield->setStageModel(model);
+    // The risk of each way is run as the Risk window would run it.
+    m_yield->setRiskSettings(m_risk ? m_risk->settings() : startingRiskSettings());
     showInFront(m_yield);
     if (from)
         from->hide();

@@ -38,6 +38,9 @@ namespace velmora {
 namespace {
 
 constexpr int kShockSteps = 60;
+// The share of the progress bar the curves take; the three risk runs share the rest.
+constexpr double kCurvesShare = 0.6;
+constexpr int kColumns = 9;
 const QColor kBackground(192, 192, 192);
 const QColor kTitle(0, 0, 128);
 const QColor kWayColours[3] = {QColor(200, 30, 30), QColor(20, 90, 200), QColor(20, 140, 60)};
@@ -115,6 +118,12 @@ QString settlingNote(const YieldCurve &curve)
 }
 
 } // namespace
+
+struct YieldWindow::Work {
+    YieldOutcome yield;
+    std::array<std::optional<RiskResult>, 3> risks;
+    std::string riskProblem; // a run refused or without a thread
+};
 
 YieldWindow::YieldWindow(const StageModel &model, Dialogs &dialogs, QWidget *parent)
     : QWidget(parent, Qt::Window)
@@ -249,12 +258,16 @@ void YieldWindow::buildControls()
     charts->addLayout(shockColumn, 1);
     outer->addLayout(charts, 1);
 
-    m_table = new QTableWidget(3, 8, this);
+    m_table = new QTableWidget(3, kColumns, this);
     m_table->setObjectName(QStringLiteral("yieldTable"));
     m_table->setAccessibleName(tr("Each way's MSY and its edge"));
     m_table->setHorizontalHeaderLabels({tr("Way"), tr("MSY"), tr("at"), tr("Total at MSY"),
                                         tr("90 % of MSY at"), tr("Total there"),
-                                        tr("Unstable rest below"), tr("Smallest fatal loss")});
+                                        tr("Unstable rest below"), tr("Smallest fatal loss"),
+                                        tr("Risk there")});
+    m_table->horizontalHeaderItem(kColumns - 1)
+        ->setToolTip(tr("The chance of falling below the threshold within the steps of the "
+                        "Risk window, under its variation and seed, from the total there"));
     m_table->verticalHeader()->hide();
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -286,6 +299,8 @@ void YieldWindow::setStageModel(const StageModel &model)
     setRunning(false);
     ++m_generation;
     m_model = model;
+    m_risks = {};
+    m_riskProblem.clear();
     const int n = m_model.size();
     if (m_model.C.size() == 0)
         m_model.C = Eigen::MatrixXd::Zero(n, n);
@@ -307,6 +322,11 @@ void YieldWindow::setDensitySettings(const DensitySettings &settings)
                                     != settings.counted.end();
         m_counted->item(i)->setCheckState(counted ? Qt::Checked : Qt::Unchecked);
     }
+}
+
+void YieldWindow::setRiskSettings(const RiskSettings &settings)
+{
+    m_riskSettings = settings;
 }
 
 void YieldWindow::fillStageLists()
@@ -355,28 +375,56 @@ void YieldWindow::compute()
         return;
     }
     m_analysis.reset();
+    m_risks = {};
+    m_riskProblem.clear();
     m_density = *build.model;
-    m_harvestedMask = Eigen::VectorXd::Zero(m_model.size());
-    for (const int stage : yieldSettings.harvested)
-        m_harvestedMask(stage) = 1.0;
+    m_harvestedMask = stageMask(m_model.size(), yieldSettings.harvested);
     showAnalysis();
     m_message->setText(tr("Tracing the yield curves..."));
     setRunning(true);
     m_stop = false;
     const DensityModel density = *build.model;
     try {
-        m_worker = std::thread([this, density, yieldSettings, generation = m_generation] {
-            YieldControl control;
-            control.cancel = &m_stop;
-            control.progress = [this](double share) {
+        m_worker = std::thread([this, density, settings, yieldSettings, risk = m_riskSettings,
+                                generation = m_generation] {
+            const auto report = [this](double share) {
                 QMetaObject::invokeMethod(
                     this, [this, share] { m_progress->setValue(int(share * 1000)); },
                     Qt::QueuedConnection);
             };
-            auto outcome = std::make_shared<YieldOutcome>(
-                analyseYield(density, yieldSettings, control));
+            YieldControl control;
+            control.cancel = &m_stop;
+            control.progress = [report](double share) { report(kCurvesShare * share); };
+            auto work = std::make_shared<Work>();
+            work->yield = analyseYield(density, yieldSettings, control);
+            if (work->yield.status == YieldStatus::Done) {
+                // Each way from where it settles at 90 % of its MSY, in place of the model's H.
+                const auto &curves = work->yield.analysis.curves;
+                for (size_t i = 0; i < curves.size() && !m_stop; ++i) {
+                    const YieldCurve &curve = curves[i];
+                    if (curve.cautious.settled.size() == 0)
+                        continue;
+                    StageModel start = density.model;
+                    start.n0 = curve.cautious.settled;
+                    RiskSettings s = risk;
+                    s.density = RiskDensity{settings, curve.way, curve.cautious.level,
+                                            yieldSettings.harvested};
+                    RiskControl riskControl;
+                    riskControl.cancel = &m_stop;
+                    riskControl.progress = [report, i](double share) {
+                        report(kCurvesShare + (1.0 - kCurvesShare) * (double(i) + share) / 3.0);
+                    };
+                    RiskOutcome outcome = runRisk(start, s, riskControl);
+                    if (outcome.status == RiskStatus::Done)
+                        work->risks[i] = std::move(outcome.result);
+                    else if (outcome.status != RiskStatus::Cancelled)
+                        work->riskProblem = outcome.refusal;
+                }
+                if (m_stop)
+                    work->yield.status = YieldStatus::Cancelled;
+            }
             QMetaObject::invokeMethod(
-                this, [this, outcome, generation] { finish(std::move(*outcome), generation); },
+                this, [this, work, generation] { finish(std::move(*work), generation); },
                 Qt::QueuedConnection);
         });
     } catch (const std::system_error &e) {
@@ -395,16 +443,19 @@ void YieldWindow::cancel()
     m_message->setText(tr("Cancelling..."));
 }
 
-void YieldWindow::finish(YieldOutcome outcome, int generation)
+void YieldWindow::finish(Work work, int generation)
 {
     if (generation != m_generation)
         return;
     if (m_worker.joinable())
         m_worker.join();
     setRunning(false);
+    YieldOutcome &outcome = work.yield;
     switch (outcome.status) {
     case YieldStatus::Done:
         m_analysis = std::move(outcome.analysis);
+        m_risks = std::move(work.risks);
+        m_riskProblem = QString::fromStdString(work.riskProblem);
         m_message->clear();
         break;
     case YieldStatus::Cancelled:
@@ -443,11 +494,41 @@ void YieldWindow::finish(YieldOutcome outcome, int generation)
             edge += QLatin1Char(' ')
                     + tr("Under the %1 it recovers from any loss short of all.")
                           .arg(recover.join(tr(" and the ")));
-        notes << edge;
+        notes << edge << riskSummary();
         m_message->setText(notes.join(QLatin1Char(' ')));
     }
     showAnalysis();
     emit computeFinished();
+}
+
+// "Under variation (...), the chance of falling below 1 within 100 steps, each way at 90 % of
+// its MSY: quota 13.2 %, rate 0.0 %, escapement 0.0 %."
+QString YieldWindow::riskSummary() const
+{
+    if (!m_riskProblem.isEmpty())
+        return tr("The risks were not run: %1").arg(m_riskProblem);
+    QStringList risks;
+    const RiskResult *any = nullptr;
+    for (size_t i = 0; i < m_risks.size(); ++i) {
+        if (!m_risks[i])
+            continue;
+        any = &*m_risks[i];
+        risks << tr("%1 %2").arg(wayName(HarvestWay(i)),
+                                 QString::fromStdString(numberText(100.0 * m_risks[i]->finalRisk, 3))
+                                     + QStringLiteral(" %"));
+    }
+    if (!any)
+        return {};
+    const RiskSettings &s = any->settings;
+    return tr("Under variation (survival CV %1, fecundity CV %2%3; %4 replicates, seed %5), the "
+              "chance of falling below %6 within %7 steps, each way at 90 % of its MSY: %8.")
+        .arg(figure(s.cvSurvival), figure(s.cvFecundity),
+             s.demographic ? tr(", whole animals") : QString())
+        .arg(s.replicates)
+        .arg(s.seed)
+        .arg(figure(s.threshold))
+        .arg(s.steps)
+        .arg(risks.join(QStringLiteral(", ")));
 }
 
 void YieldWindow::showAnalysis()
@@ -522,6 +603,9 @@ void YieldWindow::showAnalysis()
         set(6, curve.unstableRestPoint ? figure(curve.unstableRestPoint->n.sum()) : tr("none"));
         set(7, curve.smallestFatalShock ? percent(*curve.smallestFatalShock)
                                         : tr("none short of all"));
+        if (const std::optional<RiskResult> &risk = m_risks[size_t(index)])
+            set(8, QString::fromStdString(numberText(100.0 * risk->finalRisk, 3))
+                       + QStringLiteral(" %"));
     }
     y->setRange(0, top > 0 ? top * 1.1 : 1);
     y->applyNiceNumbers();

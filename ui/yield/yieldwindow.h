@@ -1,10 +1,12 @@
 #pragma once
 
 #include "demography/density.h"
+#include "demography/stochastic.h"
 #include "demography/yield.h"
 
 #include <QWidget>
 
+#include <array>
 #include <atomic>
 #include <optional>
 #include <thread>
@@ -27,8 +29,8 @@ class NumberField;
 
 // "Harvest and yield": a stage model with density dependence on its reproduction, and the three
 // ways of harvesting it (a quota, a rate, an escapement) compared by their yield curves, their
-// MSY and the one bad year each survives at 90 % of it. The curves are traced on a thread of
-// their own with progress and cancel. It never shows or hides other windows itself; its close
+// MSY, the one bad year each survives at 90 % of it and its risk there under variability. The
+// curves and the risks are worked out on a thread of their own with progress and cancel. It never shows or hides other windows itself; its close
 // box destroys it, stopping the work first.
 class YieldWindow : public QWidget {
     Q_OBJECT
@@ -40,6 +42,9 @@ public:
     void setStageModel(const StageModel &model);
     // Sets the inputs to a model's own density dependence (form, K, counted stages).
     void setDensitySettings(const DensitySettings &settings);
+    // The variation, replicates, steps, threshold and seed of the risk of each way (the Risk
+    // window's); it starts with startingRiskSettings(). Used by the next "Compute".
+    void setRiskSettings(const RiskSettings &settings);
 
     // "Compute": reads the inputs and traces the curves off the GUI thread.
     void compute();
@@ -47,6 +52,8 @@ public:
     void cancel();
     bool running() const { return m_running; }
     const std::optional<YieldAnalysis> &analysis() const { return m_analysis; }
+    // The risk of each way at 90 % of its MSY (quota, rate, escapement), where it was run.
+    const std::array<std::optional<RiskResult>, 3> &risks() const { return m_risks; }
     // The density model of the shown curves.
     const std::optional<DensityModel> &densityModel() const { return m_density; }
 
@@ -63,7 +70,9 @@ private:
     void buildControls();
     void fillStageLists();
     void setRunning(bool running);
-    void finish(YieldOutcome outcome, int generation);
+    struct Work; // what the worker hands back
+    void finish(Work work, int generation);
+    QString riskSummary() const;
     void showAnalysis();
     void showShock();
     void showProblem(const QString &text);
@@ -92,6 +101,9 @@ private:
     Eigen::VectorXd m_harvestedMask; // the stages harvested in the shown curves
     int m_generation = 0;            // a finished work of an older model is dropped
     std::optional<YieldAnalysis> m_analysis;
+    RiskSettings m_riskSettings = startingRiskSettings();
+    std::array<std::optional<RiskResult>, 3> m_risks;
+    QString m_riskProblem; // why the risks were not run, where they were not
 };
 
 } // namespace velmora

@@ -11,6 +11,7 @@
 #include <QLineSeries>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTableWidget>
 #include <QtTest>
 
 #include <memory>
@@ -76,6 +77,10 @@ private slots:
 void TestYieldWindow::quotaFallsWhereRateAndEscapementRecover()
 {
     Fixture f(defaultModel());
+    RiskSettings variation = startingRiskSettings();
+    variation.replicates = 300;
+    variation.seed = 7;
+    f.window->setRiskSettings(variation);
     QVERIFY(f.computed());
     QVERIFY(f.window->analysis());
     // Three curves and three MSY marks.
@@ -86,6 +91,13 @@ void TestYieldWindow::quotaFallsWhereRateAndEscapementRecover()
     for (const int way : {1, 2})
         QVERIFY(f.shockLine(way).last().y() > 0.5 * f.shockLine(way).first().y());
     QVERIFY(f.child<QLabel>("message")->text().contains(QStringLiteral("the quota after a loss of")));
+    // Under the same variation the quota is the riskiest way, and the table says so.
+    const auto &risks = f.window->risks();
+    for (const auto &risk : risks)
+        QVERIFY(risk && risk->settings.seed == 7 && risk->settings.replicates == 300);
+    QVERIFY(risks[0]->finalRisk > 0.05);
+    QVERIFY(risks[0]->finalRisk > 2 * std::max(risks[1]->finalRisk, risks[2]->finalRisk));
+    QVERIFY(f.child<QTableWidget>("yieldTable")->item(0, 8)->text().endsWith(QStringLiteral(" %")));
 
     // A loss the quota survives keeps its line up; the chart follows the loss field.
     auto *loss = f.child<QLineEdit>("loss");
