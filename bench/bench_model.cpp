@@ -4,6 +4,7 @@
 #include "demography/analysis.h"
 #include "model/analysisreport.h"
 #include "model/simulation.h"
+#include "tests/support/lesliematrix.h"
 
 #include <benchmark/benchmark.h>
 
@@ -117,7 +118,7 @@ BENCHMARK(BM_AnalyseFiftyStages)->Unit(benchmark::kMillisecond);
 void BM_ReportDefaultModel(benchmark::State &state)
 {
     PopulationModel model;
-    model.M = {0, 1, 2, 1, 0.5, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0.5, 0};
+    model.M = defaultLeslie();
     model.N = {10, 10, 10, 10};
     model.H = {5, 0, 0, 0};
     for (auto _ : state)

@@ -73,7 +73,7 @@ void TestAnalysisOutput::jsonReadsBackAsTheFigures_data()
     QTest::addColumn<Vector4>("h");
     QTest::addColumn<Vector4>("n");
     const Vector4 tens{10, 10, 10, 10};
-    QTest::addRow("default") << leslie({0, 1, 2, 1}, 0.5, 1, 0.5) << Vector4{5, 0, 0, 0} << tens;
+    QTest::addRow("default") << defaultLeslie() << Vector4{5, 0, 0, 0} << tens;
     QTest::addRow("3-class, above N*") << leslie({0, 4, 3, 0}, 0.5, 0.25, 0)
                                        << Vector4{10, 0, 0, 0} << Vector4{8, 4, 1, 0};
     // lambda = 1: M - I is singular, so N* is null.
@@ -84,8 +84,7 @@ void TestAnalysisOutput::jsonReadsBackAsTheFigures_data()
                               << tens;
     QTest::addRow("no births") << leslie({0, 0, 0, 0}, 0.5, 0.5, 0.5) << Vector4{1, 0, 0, 0}
                                << tens;
-    QTest::addRow("harvest without limit") << leslie({0, 1, 2, 1}, 0.5, 1, 0.5)
-                                           << Vector4{0, 0, 0, 1} << tens;
+    QTest::addRow("harvest without limit") << defaultLeslie() << Vector4{0, 0, 0, 1} << tens;
     QTest::addRow("eigenvector step failed")
         << leslie({2.0897699519324679e-15, 353831773396.323, 0.00013910924124395298,
                    0.37498589116916126},
@@ -258,9 +257,8 @@ void TestAnalysisOutput::textKeepsFiguresApartAndNoiseAtZero()
     const QString line = text.mid(at + label.size(), text.indexOf('\n', at) - at - label.size());
     QCOMPARE(line.split(' ', Qt::SkipEmptyParts), QStringList({"0", "0"}));
     // A figure as wide as its column still stands apart from the one before it.
-    const ModelAnalysis wide = analyseModel({leslie({0, 1, 2, 1}, 0.5, 1, 0.5),
-                                             Vector4{0, 0, 0, 0},
-                                             Vector4{-1.23456789e-14, 0, 0, 0}, 0});
+    const ModelAnalysis wide = analyseModel(
+        {defaultLeslie(), Vector4{0, 0, 0, 0}, Vector4{-1.23456789e-14, 0, 0, 0}, 0});
     const QString wideText = QString::fromStdString(analysisText(wide));
     const qsizetype n = wideText.indexOf("N(t) at t = 0");
     QVERIFY(n >= 0);

@@ -1,6 +1,7 @@
 #include "tests/support/commandlinerun.h"
 #include "cli/commandline.h"
 #include "demography/stochastic.h"
+#include "tests/support/lesliematrix.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -25,7 +26,7 @@ Result run(const QStringList &arguments)
 RiskResult modelRun(bool demographic = false)
 {
     PopulationModel model;
-    model.M = {0, 1, 2, 1, 0.5, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0.5, 0};
+    model.M = defaultLeslie();
     model.N = {20, 20, 20, 20};
     model.H = {20, 0, 0, 0};
     RiskSettings s;

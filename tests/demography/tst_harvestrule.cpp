@@ -15,7 +15,7 @@ Q_DECLARE_METATYPE(RuleVerdict)
 
 namespace {
 
-const Matrix4 kDefault = leslie({0, 1, 2, 1}, 0.5, 1, 0.5);
+const Matrix4 kDefault = defaultLeslie();
 const Matrix4 kThreeClass = leslie({0, 4, 3, 0}, 0.5, 0.25, 0);
 const Matrix4 kReplacing = leslie({0, 1, 0.5, 1}, 0.5, 1, 0.5); // R0 = 1
 const Matrix4 kDeclining = leslie({0, 0.5, 0.5, 0.5}, 0.5, 0.5, 0.5);

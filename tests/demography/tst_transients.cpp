@@ -13,7 +13,7 @@ Q_DECLARE_METATYPE(Vector4)
 
 namespace {
 
-const Matrix4 kDefault = leslie({0, 1, 2, 1}, 0.5, 1, 0.5);
+const Matrix4 kDefault = defaultLeslie();
 const double kGolden = (1 + std::sqrt(5.0)) / 2;
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "export/riskfile.h"
 #include "demography/stochastic.h"
 #include "tests/support/filesizelimit.h"
+#include "tests/support/lesliematrix.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,7 +22,7 @@ QByteArray contents(const QString &path)
 RiskResult longRiskRun()
 {
     PopulationModel model;
-    model.M = {0, 1, 2, 1, 0.5, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0.5, 0};
+    model.M = defaultLeslie();
     model.N = {20, 20, 20, 20};
     RiskSettings settings;
     settings.cvSurvival = 0.1;

@@ -21,7 +21,7 @@ Q_DECLARE_METATYPE(HarvestLimitStatus)
 
 namespace {
 
-const Matrix4 kDefault = leslie({0, 1, 2, 1}, 0.5, 1, 0.5);
+const Matrix4 kDefault = defaultLeslie();
 // The textbook 3-class matrix, fecundities (0, 4, 3), survivals (0.5, 0.25), in the 4-class
 // program as a fourth class that nobody enters (survival into it 0) and that has no births.
 const Matrix4 kThreeClass = leslie({0, 4, 3, 0}, 0.5, 0.25, 0);

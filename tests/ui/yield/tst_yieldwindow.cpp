@@ -2,6 +2,7 @@
 
 #include "demography/leslie.h"
 #include "tests/support/fakedialogs.h"
+#include "tests/support/stagemodels.h"
 
 #include <QChart>
 #include <QChartView>
@@ -20,16 +21,11 @@ using namespace velmora;
 
 namespace {
 
-// The main window's first model: f = (0, 1, 2, 1), s = (0.5, 1, 0.5).
+// The main window's first model, its fecundities scaled.
 StageModel defaultModel(double fecundityScale = 1.0)
 {
-    StageModel m = emptyStageModel(4);
-    const double f[4] = {0, 1, 2, 1};
-    for (int i = 0; i < 4; ++i)
-        m.F(0, i) = f[i] * fecundityScale;
-    m.U(1, 0) = 0.5;
-    m.U(2, 1) = 1.0;
-    m.U(3, 2) = 0.5;
+    StageModel m = defaultStageModel();
+    m.F *= fecundityScale;
     return m;
 }
 
@@ -133,15 +129,7 @@ void TestYieldWindow::refusesWithASentence()
 void TestYieldWindow::cancelShowsNothingHalfTraced()
 {
     // Twenty stages keep the work going long enough to be cancelled.
-    StageModel m = emptyStageModel(20);
-    for (int i = 0; i < 20; ++i) {
-        m.U(i, i) = i + 1 < 20 ? 0.5 : 0.8;
-        if (i + 1 < 20)
-            m.U(i + 1, i) = 0.45;
-        if (i >= 10)
-            m.F(0, i) = 5.0;
-    }
-    Fixture f(m);
+    Fixture f(twentyStageChain());
     QSignalSpy finished(f.window.get(), &YieldWindow::computeFinished);
     f.window->compute();
     QVERIFY(f.window->running());
