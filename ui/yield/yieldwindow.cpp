@@ -263,8 +263,13 @@ void YieldWindow::buildControls()
     m_table->setAccessibleName(tr("Each way's MSY and its edge"));
     m_table->setHorizontalHeaderLabels({tr("Way"), tr("MSY"), tr("at"), tr("Total at MSY"),
                                         tr("90 % of MSY at"), tr("Total there"),
-                                        tr("Unstable rest below"), tr("Smallest fatal loss"),
-                                        tr("Risk there")});
+                                        tr("Unstable rest"), tr("Fatal loss"), tr("Risk there")});
+    m_table->horizontalHeaderItem(6)->setToolTip(
+        tr("Under a quota, the total of the rest point below the settled one: a population "
+           "pushed below it falls to 0"));
+    m_table->horizontalHeaderItem(7)->setToolTip(
+        tr("The smallest share of every stage lost in one bad year, at 90 % of MSY, after "
+           "which the population falls to 0"));
     m_table->horizontalHeaderItem(kColumns - 1)
         ->setToolTip(tr("The chance of falling below the threshold within the steps of the "
                         "Risk window, under its variation and seed, from the total there"));
