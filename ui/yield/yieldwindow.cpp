@@ -2,6 +2,8 @@
 
 #include "base/numbertext.h"
 #include "ui/common/appfonts.h"
+#include "ui/common/backgroundwork.h"
+#include "ui/common/colours.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/labels.h"
 #include "ui/common/numberfield.h"
@@ -38,8 +40,6 @@ namespace velmora {
 namespace {
 
 constexpr int kShockSteps = 60;
-const QColor kBackground(192, 192, 192);
-const QColor kTitle(0, 0, 128);
 const QColor kWayColours[3] = {QColor(200, 30, 30), QColor(20, 90, 200), QColor(20, 140, 60)};
 
 QString figure(double value)
@@ -124,10 +124,7 @@ YieldWindow::YieldWindow(const StageModel &model, Dialogs &dialogs, QWidget *par
     setObjectName(QStringLiteral("HarvestAndYield"));
     setWindowTitle(tr("Harvest and yield"));
     resize(twipsSize(15600, 10800));
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, kBackground);
-    setPalette(palette);
+    setWindowBackground(this);
     buildControls();
     setStageModel(model);
 }
@@ -142,7 +139,7 @@ void YieldWindow::buildControls()
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(twips(240), twips(120), twips(240), twips(180));
     outer->setSpacing(twips(90));
-    QLabel *title = makeLabel(this, QStringLiteral("titleLabel"), timesFont(18, true), kTitle);
+    QLabel *title = makeLabel(this, QStringLiteral("titleLabel"), timesFont(18, true), titleBlue());
     title->setText(tr("Harvest and yield"));
     title->setAlignment(Qt::AlignCenter);
     outer->addWidget(title);
@@ -197,10 +194,7 @@ void YieldWindow::buildControls()
     m_compute->setObjectName(QStringLiteral("cmdCompute"));
     m_cancel = new QPushButton(tr("Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("cmdCancel"));
-    m_progress = new QProgressBar(this);
-    m_progress->setObjectName(QStringLiteral("progress"));
-    m_progress->setRange(0, 1000);
-    m_progress->setAccessibleName(tr("Progress of the curves"));
+    m_progress = makeProgressBar(this, tr("Progress of the curves"));
     auto *buttons = new QVBoxLayout;
     for (QWidget *w : std::initializer_list<QWidget *>{m_compute, m_cancel, m_progress}) {
         w->setFont(inputFont);
@@ -362,27 +356,19 @@ void YieldWindow::compute()
     showAnalysis();
     m_message->setText(tr("Tracing the yield curves..."));
     setRunning(true);
-    m_stop = false;
     const DensityModel density = *build.model;
-    try {
-        m_worker = std::thread([this, density, yieldSettings, generation = m_generation] {
-            YieldControl control;
-            control.cancel = &m_stop;
-            control.progress = [this](double share) {
-                QMetaObject::invokeMethod(
-                    this, [this, share] { m_progress->setValue(int(share * 1000)); },
-                    Qt::QueuedConnection);
-            };
-            auto outcome = std::make_shared<YieldOutcome>(
-                analyseYield(density, yieldSettings, control));
-            QMetaObject::invokeMethod(
-                this, [this, outcome, generation] { finish(std::move(*outcome), generation); },
-                Qt::QueuedConnection);
-        });
-    } catch (const std::system_error &e) {
+    const auto failure = m_work.start([this, density, yieldSettings, generation = m_generation] {
+        YieldControl control;
+        control.cancel = m_work.stopFlag();
+        control.progress =
+            postedProgress(this, [this](double share) { m_progress->setValue(int(share * 1000)); });
+        auto outcome =
+            std::make_shared<YieldOutcome>(analyseYield(density, yieldSettings, control));
+        postTo(this, [this, outcome, generation] { finish(std::move(*outcome), generation); });
+    });
+    if (failure) {
         setRunning(false);
-        showProblem(tr("The work could not start a thread (%1).")
-                        .arg(QString::fromLocal8Bit(e.what())));
+        showProblem(tr("The work could not start a thread (%1).").arg(*failure));
     }
 }
 
@@ -390,7 +376,7 @@ void YieldWindow::cancel()
 {
     if (!m_running)
         return;
-    m_stop = true;
+    m_work.requestStop();
     m_cancel->setEnabled(false);
     m_message->setText(tr("Cancelling..."));
 }
@@ -399,8 +385,7 @@ void YieldWindow::finish(YieldOutcome outcome, int generation)
 {
     if (generation != m_generation)
         return;
-    if (m_worker.joinable())
-        m_worker.join();
+    m_work.join();
     setRunning(false);
     switch (outcome.status) {
     case YieldStatus::Done:
@@ -598,9 +583,7 @@ void YieldWindow::setRunning(bool running)
 
 void YieldWindow::stopAndWait()
 {
-    m_stop = true;
-    if (m_worker.joinable())
-        m_worker.join();
+    m_work.stopAndWait();
 }
 
 void YieldWindow::closeEvent(QCloseEvent *event)
