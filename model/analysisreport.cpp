@@ -970,7 +970,8 @@ std::vector<ReportLine> analysisReport(const LifeCycleAnalysis &a)
         else if (rule.lambdaVersusOne == 0)
             valueOfNStar.text = "none: with lambda = 1 no N* exists.";
         else
-            valueOfNStar.text = "none: with lambda below 1 N* has negative classes.";
+            valueOfNStar.text = std::string("none: with lambda below 1 N* has negative ")
+                                + (a.ageClasses ? "classes." : "stages.");
         // With lambda = 1 in exact arithmetic, lambda - 1 comes out as rounding noise of the
         // eigenvalue solver: a surplus below 1e-12 of v.N(t) is shown as the 0 it is.
         const bool noise = std::fabs(rule.surplus) < 1e-12 * std::fabs(rule.valueOfN);

@@ -5,6 +5,7 @@
 #include "ui/common/placement.h"
 #include "model/simulation.h"
 #include "ui/common/appfonts.h"
+#include "ui/common/colours.h"
 #include "ui/common/handcursor.h"
 #include "ui/common/labels.h"
 #include "ui/common/twips.h"
@@ -22,9 +23,6 @@
 namespace velmora {
 
 namespace {
-
-const QColor kBackground(192, 192, 192);
-const QColor kFigure(0, 0, 128);
 
 QString listText(const double *values, int count)
 {
@@ -45,10 +43,7 @@ AnalysisWindow::AnalysisWindow(Simulation &simulation, QWidget *parent)
     setObjectName(QStringLiteral("Analysis"));
     setWindowTitle(QStringLiteral("Analysis"));
     setFixedSize(twipsSize(12000, 10200));
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, kBackground);
-    setPalette(palette);
+    setWindowBackground(this);
     buildControls();
     centreOnScreen(this);
 }
@@ -59,7 +54,7 @@ void AnalysisWindow::buildControls()
     layout->setContentsMargins(twips(240), twips(120), twips(240), twips(180));
     layout->setSpacing(twips(45));
 
-    QLabel *title = makeLabel(this, QStringLiteral("titleLabel"), timesFont(20, true), kFigure);
+    QLabel *title = makeLabel(this, QStringLiteral("titleLabel"), timesFont(20, true), titleBlue());
     title->setText(QStringLiteral("Model analysis"));
     title->setAlignment(Qt::AlignCenter);
     layout->addWidget(title);

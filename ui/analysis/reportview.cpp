@@ -6,8 +6,12 @@
 #include "ui/common/twips.h"
 
 #include <QGridLayout>
+#include <QHelpEvent>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QLabel>
 #include <QScrollBar>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
@@ -139,9 +143,8 @@ void fitHeatMap(QWidget *map, const std::vector<QLabel *> &tops)
     map->resize(map->sizeHint());
 }
 
-// A heat map too wide for the class columns: stage names along the top and down the side, at
-// the size of its whole figures, scrolling sideways where the page is narrower.
-QScrollArea *heatMapPanel(const ReportLine &line, ShownLine &parts)
+// A heat map of a label a cell, the stage names as labels along the top and down the side.
+QWidget *labelledHeatMap(const ReportLine &line, ShownLine &parts)
 {
     const int n = line.gridSize;
     auto *map = new QWidget;
@@ -168,8 +171,19 @@ QScrollArea *heatMapPanel(const ReportLine &line, ShownLine &parts)
         grid->addWidget(parts.cells.back(), k / n + 1, k % n + 1);
     }
     fitHeatMap(map, parts.tops);
-    parts.map = map;
+    return map;
+}
 
+// A heat map too wide for the class columns: stage names along the top and down the side, at
+// the size of its whole figures, scrolling sideways where the page is narrower.
+QScrollArea *heatMapPanel(const ReportLine &line, ShownLine &parts)
+{
+    QWidget *map = nullptr;
+    if (line.gridSize > kLargestLabelledMap)
+        map = parts.picture = new HeatMapPicture(line);
+    else
+        map = labelledHeatMap(line, parts);
+    parts.map = map;
     auto *panel = new QScrollArea;
     panel->setObjectName(text(line.key) + QStringLiteral("Map"));
     panel->setAccessibleName(text(line.label));
@@ -348,6 +362,123 @@ bool sameShape(const std::vector<ReportLine> &a, const std::vector<ReportLine> &
 
 } // namespace
 
+HeatMapPicture::HeatMapPicture(const ReportLine &line, QWidget *parent) : QWidget(parent)
+{
+    setObjectName(text(line.key) + QStringLiteral("Picture"));
+    setFont(timesFont(11, true));
+    setLine(line);
+}
+
+void HeatMapPicture::setLine(const ReportLine &line)
+{
+    m_line = line;
+    setAccessibleName(text(line.label));
+    explain(this, line, false);
+    const int n = line.gridSize;
+    const QFontMetrics figures(font());
+    const QFontMetrics names(timesFont(10));
+    // Whole figures as the label cells show them, and no column narrower than its longest
+    // name's longest word; a name wraps over its column as the labels' do.
+    int figure = 0;
+    for (const std::string &cell : line.cells)
+        figure = std::max(figure, figures.horizontalAdvance(text(cell)));
+    m_width = figure + twips(45) + twips(60);
+    m_side = 0;
+    for (int i = 0; i < n; ++i) {
+        const QString name = gridName(line, i);
+        m_side = std::max(m_side, names.horizontalAdvance(name));
+        for (const QString &part : name.split(QLatin1Char(' ')))
+            m_width = std::max(m_width, names.horizontalAdvance(part) + 2);
+    }
+    m_side += twips(30);
+    m_top = 0;
+    for (int i = 0; i < n; ++i)
+        m_top = std::max(m_top, names.boundingRect(0, 0, m_width, 10000, Qt::TextWordWrap,
+                                                   gridName(line, i))
+                                    .height());
+    m_top += twips(30);
+    m_height = figures.height() + 2 * twips(15);
+    const int gap = twips(30);
+    setFixedSize(m_side + n * (m_width + gap), m_top + n * (m_height + gap));
+    update();
+}
+
+QRect HeatMapPicture::cellRect(int k) const
+{
+    const int n = std::max(1, m_line.gridSize);
+    const int gap = twips(30);
+    return {m_side + (k % n) * (m_width + gap), m_top + (k / n) * (m_height + gap), m_width,
+            m_height};
+}
+
+int HeatMapPicture::cellAt(const QPoint &point) const
+{
+    const int n = m_line.gridSize;
+    const int gap = twips(30);
+    if (n == 0 || point.x() < m_side || point.y() < m_top)
+        return -1;
+    const int column = (point.x() - m_side) / (m_width + gap);
+    const int row = (point.y() - m_top) / (m_height + gap);
+    if (column >= n || row >= n)
+        return -1;
+    const int k = row * n + column;
+    return cellRect(k).contains(point) ? k : -1;
+}
+
+void HeatMapPicture::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    const int n = m_line.gridSize;
+    const int gap = twips(30);
+    // Only the rows and columns in view: the page shows a few hundred of the 10,000 cells.
+    const QRect area = event->rect();
+    const int firstColumn = std::max(0, (area.left() - m_side) / (m_width + gap));
+    const int lastColumn = std::min(n - 1, (area.right() - m_side) / (m_width + gap));
+    const int firstRow = std::max(0, (area.top() - m_top) / (m_height + gap));
+    const int lastRow = std::min(n - 1, (area.bottom() - m_top) / (m_height + gap));
+    painter.setFont(timesFont(10));
+    painter.setPen(Qt::black);
+    for (int c = firstColumn; c <= lastColumn; ++c)
+        painter.drawText(QRect(cellRect(c).left(), 0, m_width, m_top - twips(30)),
+                         Qt::AlignHCenter | Qt::AlignBottom | Qt::TextWordWrap,
+                         gridName(m_line, c));
+    for (int r = firstRow; r <= lastRow; ++r)
+        painter.drawText(QRect(0, cellRect(r * n).top(), m_side - twips(30), m_height),
+                         Qt::AlignRight | Qt::AlignVCenter, gridName(m_line, r));
+    painter.setFont(font());
+    const QMargins inside(twips(45), twips(15), twips(60), twips(15));
+    for (int r = firstRow; r <= lastRow; ++r) {
+        for (int c = firstColumn; c <= lastColumn; ++c) {
+            const int k = r * n + c;
+            const QColor shade = heatColour(m_line.shades[size_t(k)]);
+            painter.fillRect(cellRect(k), shade);
+            // Dark cells take light figures, so every number stays readable.
+            painter.setPen(shade.lightness() < 128 ? Qt::white : Qt::black);
+            painter.drawText(cellRect(k).marginsRemoved(inside), Qt::AlignRight | Qt::AlignVCenter,
+                             text(m_line.cells[size_t(k)]));
+        }
+    }
+}
+
+bool HeatMapPicture::event(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        const auto *help = static_cast<QHelpEvent *>(event);
+        const int k = cellAt(help->pos());
+        if (k < 0) {
+            QToolTip::hideText();
+            event->ignore();
+            return true;
+        }
+        QToolTip::showText(help->globalPos(),
+                           heatCellName(m_line, k, true) + QStringLiteral(": ")
+                               + text(m_line.cells[size_t(k)]),
+                           this, cellRect(k));
+        return true;
+    }
+    return QWidget::event(event);
+}
+
 ReportView::ReportView(QWidget *parent) : QScrollArea(parent)
 {
     setWidgetResizable(true);
@@ -387,7 +518,9 @@ void ReportView::refill(const ReportLine &line, ShownLine &parts)
             showFigureCell(parts.cells[c], line, c);
     }
     showSentence(parts.sentence, line);
-    if (parts.map)
+    if (parts.picture)
+        parts.picture->setLine(line);
+    else if (parts.map)
         fitHeatMap(parts.map, parts.tops);
 }
 

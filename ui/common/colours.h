@@ -12,6 +12,17 @@ enum class ColourRoles {
     WindowAndFields, // also Base and Text
 };
 
+// The grey of the tool windows (Life cycle, Analysis, Risk, Harvest and yield, Notes).
+QColor windowGrey();
+// The dark blue of those windows' titles and sentences.
+QColor titleBlue();
+
+// Fills a tool window's background with the window grey; its children inherit it.
+void setWindowBackground(QWidget *window);
+
+// Sets only the colour of a label's text, the rest of its palette kept.
+void setTextColour(QWidget *widget, const QColor &colour);
+
 // Paints a widget's own background and text in these colours.
 void setColours(QWidget *widget, const QColor &text, const QColor &background,
                 ColourRoles roles = ColourRoles::WindowAndFields);

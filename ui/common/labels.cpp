@@ -1,8 +1,9 @@
 #include "ui/common/labels.h"
 
+#include "ui/common/colours.h"
+
 #include <QColor>
 #include <QFont>
-#include <QPalette>
 
 namespace velmora {
 
@@ -10,9 +11,7 @@ QLabel *styleLabel(QLabel *label, const QString &name, const QFont &font, const 
 {
     label->setObjectName(name);
     label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
+    setTextColour(label, colour);
     return label;
 }
 

@@ -2,6 +2,7 @@
 
 #include "ui/analysis/reportview.h"
 #include "ui/common/appfonts.h"
+#include "ui/common/colours.h"
 #include "ui/common/contextmenu.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/handcursor.h"
@@ -72,8 +73,6 @@ private:
 
 namespace {
 
-const QColor kBackground(192, 192, 192);
-const QColor kTitle(0, 0, 128);
 constexpr int kCellWidth = 66;
 constexpr int kDefaultSteps = 25;
 
@@ -234,10 +233,7 @@ LifeCycleWindow::LifeCycleWindow(const StageModel &model, Dialogs &dialogs, QWid
     setObjectName(QStringLiteral("LifeCycle"));
     setWindowTitle(tr("Life cycle"));
     resize(twipsSize(18900, 13800));
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, kBackground);
-    setPalette(palette);
+    setWindowBackground(this);
     buildControls();
     // "Harvest and yield..." takes the model as it stands here.
     auto *menu = new QMenu(this);
@@ -269,7 +265,7 @@ void LifeCycleWindow::buildControls()
     outer->setContentsMargins(twips(180), twips(90), twips(180), twips(120));
     outer->setSpacing(twips(60));
 
-    QLabel *title = makeLabel(this, QStringLiteral("titleLabel"), timesFont(18, true), kTitle);
+    QLabel *title = makeLabel(this, QStringLiteral("titleLabel"), timesFont(18, true), titleBlue());
     title->setText(tr("Life cycle"));
     title->setAlignment(Qt::AlignCenter);
     outer->addWidget(title);
@@ -408,7 +404,7 @@ void LifeCycleWindow::buildControls()
     m_useDensity->setFont(buttonFont);
     m_useDensity->setChecked(true);
     m_useDensity->hide();
-    m_runLabel = makeLabel(this, QStringLiteral("runLabel"), timesFont(11, true), kTitle);
+    m_runLabel = makeLabel(this, QStringLiteral("runLabel"), timesFont(11, true), titleBlue());
     m_runLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     QPushButton *save = button(QStringLiteral("cmdSaveGraph"), tr("Save &graph..."),
                                tr("Save the graph as a picture, SVG or PNG"));

@@ -19,7 +19,7 @@ NotesWindow::NotesWindow(QWidget *mainWindow)
     setObjectName(QStringLiteral("AboutModel"));
     setWindowTitle(QStringLiteral("About this model"));
     setFixedSize(twipsSize(7800, 3660));
-    setColours(this, Qt::black, QColor(192, 192, 192), ColourRoles::WindowOnly);
+    setColours(this, Qt::black, windowGrey(), ColourRoles::WindowOnly);
     setAutoFillBackground(true);
 
     m_title = new QLabel(this);
@@ -28,7 +28,7 @@ NotesWindow::NotesWindow(QWidget *mainWindow)
     m_title->setFont(timesFont(13, true));
     m_title->setWordWrap(true);
     m_title->setTextFormat(Qt::PlainText);
-    setColours(m_title, QColor(0, 0, 128), QColor(192, 192, 192), ColourRoles::WindowOnly);
+    setColours(m_title, titleBlue(), windowGrey(), ColourRoles::WindowOnly);
 
     m_notes = new QPlainTextEdit(this);
     m_notes->setObjectName(QStringLiteral("notesText"));

@@ -5,6 +5,8 @@
 #include "model/simulation.h"
 #include "ui/charts/chartmenu.h"
 #include "ui/common/appfonts.h"
+#include "ui/common/backgroundwork.h"
+#include "ui/common/colours.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/handcursor.h"
 #include "ui/common/labels.h"
@@ -28,14 +30,11 @@
 #include <QSpinBox>
 
 #include <memory>
-#include <system_error>
 
 namespace velmora {
 
 namespace {
 
-const QColor kBackground(192, 192, 192);
-const QColor kTitle(0, 0, 128);
 const QColor kProblem(160, 0, 0);
 
 QString listText(const double *values, int count)
@@ -73,10 +72,7 @@ RiskWindow::RiskWindow(Simulation &simulation, Dialogs &dialogs, QWidget *parent
     setObjectName(QStringLiteral("Risk"));
     setWindowTitle(QStringLiteral("Risk under variability"));
     setFixedSize(twipsSize(14400, 10320));
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, kBackground);
-    setPalette(palette);
+    setWindowBackground(this);
     buildControls();
     m_chartMenu = new ChartMenu(*this, m_dialogs,
                                 [this](const QPoint *globalPos) { return chartAt(globalPos); });
@@ -97,7 +93,7 @@ void RiskWindow::buildControls()
     grid->setVerticalSpacing(twips(60));
     int row = 0;
 
-    QLabel *title = makeLabel(this, QStringLiteral("titleLabel"), timesFont(18, true), kTitle);
+    QLabel *title = makeLabel(this, QStringLiteral("titleLabel"), timesFont(18, true), titleBlue());
     title->setText(QStringLiteral("Risk under variability"));
     title->setAlignment(Qt::AlignCenter);
     grid->addWidget(title, row++, 0, 1, 8);
@@ -185,12 +181,9 @@ void RiskWindow::buildControls()
     runButtons->addWidget(m_cancel);
     grid->addLayout(runButtons, row++, 6, 1, 2);
 
-    m_progress = new QProgressBar(this);
-    m_progress->setObjectName(QStringLiteral("progress"));
-    m_progress->setRange(0, 1000);
+    m_progress = makeProgressBar(this, QStringLiteral("Progress of the run"));
     m_progress->setValue(0);
     m_progress->setFixedHeight(twips(240));
-    m_progress->setAccessibleName(QStringLiteral("Progress of the run"));
     grid->addWidget(m_progress, row++, 0, 1, 8);
 
     const auto chartView = [this](const QString &name) {
@@ -209,7 +202,7 @@ void RiskWindow::buildControls()
     charts->addWidget(m_fanChart);
     grid->addLayout(charts, row++, 0, 1, 8);
 
-    m_sentence = makeLabel(this, QStringLiteral("sentence"), timesFont(13, true), kTitle);
+    m_sentence = makeLabel(this, QStringLiteral("sentence"), timesFont(13, true), titleBlue());
     m_sentence->setWordWrap(true);
     m_sentence->setTextInteractionFlags(Qt::TextSelectableByMouse);
     grid->addWidget(m_sentence, row++, 0, 1, 8);
@@ -296,25 +289,17 @@ void RiskWindow::run()
     m_resultModel = model;
     m_sentence->setText(QStringLiteral("Running..."));
     setRunning(true);
-    m_stop = false;
     // A system out of threads refuses the run here; the engine refuses its own workers alike.
-    try {
-        m_worker = std::thread([this, model, asked] {
-            RiskControl control;
-            control.cancel = &m_stop;
-            control.progress = [this](double share) {
-                QMetaObject::invokeMethod(this, [this, share] { showProgress(share); },
-                                          Qt::QueuedConnection);
-            };
-            auto outcome = std::make_shared<RiskOutcome>(runRisk(model, asked, control));
-            // Handed to the window's thread; dropped with the window if it is gone by then.
-            QMetaObject::invokeMethod(this, [this, outcome] { finishRun(std::move(*outcome)); },
-                                      Qt::QueuedConnection);
-        });
-    } catch (const std::system_error &e) {
+    const auto failure = m_work.start([this, model, asked] {
+        RiskControl control;
+        control.cancel = m_work.stopFlag();
+        control.progress = postedProgress(this, [this](double share) { showProgress(share); });
+        auto outcome = std::make_shared<RiskOutcome>(runRisk(model, asked, control));
+        postTo(this, [this, outcome] { finishRun(std::move(*outcome)); });
+    });
+    if (failure) {
         setRunning(false);
-        showProblem(QStringLiteral("The run could not start a thread (%1).")
-                        .arg(QString::fromLocal8Bit(e.what())));
+        showProblem(QStringLiteral("The run could not start a thread (%1).").arg(*failure));
     }
 }
 
@@ -322,16 +307,14 @@ void RiskWindow::cancel()
 {
     if (!m_running)
         return;
-    m_stop = true;
+    m_work.requestStop();
     m_cancel->setEnabled(false);
     m_sentence->setText(QStringLiteral("Cancelling..."));
 }
 
 void RiskWindow::stopAndWait()
 {
-    m_stop = true;
-    if (m_worker.joinable())
-        m_worker.join();
+    m_work.stopAndWait();
 }
 
 void RiskWindow::setRunning(bool running)
@@ -358,8 +341,7 @@ void RiskWindow::showProgress(double share)
 
 void RiskWindow::finishRun(RiskOutcome outcome)
 {
-    if (m_worker.joinable())
-        m_worker.join();
+    m_work.join();
     setRunning(false);
     switch (outcome.status) {
     case RiskStatus::Done:
@@ -383,9 +365,7 @@ void RiskWindow::showResult()
     const RiskResult &r = *m_result;
     buildRiskChart(*m_riskChart->chart(), &r);
     buildFanChart(*m_fanChart->chart(), &r);
-    QPalette palette = m_sentence->palette();
-    palette.setColor(QPalette::WindowText, kTitle);
-    m_sentence->setPalette(palette);
+    setTextColour(m_sentence, titleBlue());
     m_sentence->setText(QString::fromStdString(riskSentence(r)));
     m_growth->setText(growthText(r));
     m_save->setEnabled(true);
@@ -408,9 +388,7 @@ void RiskWindow::clearResult()
 
 void RiskWindow::showProblem(const QString &text)
 {
-    QPalette palette = m_sentence->palette();
-    palette.setColor(QPalette::WindowText, kProblem);
-    m_sentence->setPalette(palette);
+    setTextColour(m_sentence, kProblem);
     m_sentence->setText(text);
 }
 

@@ -1,12 +1,11 @@
 #pragma once
 
 #include "demography/stochastic.h"
+#include "ui/common/backgroundwork.h"
 
 #include <QWidget>
 
-#include <atomic>
 #include <optional>
-#include <thread>
 
 class QCheckBox;
 class QDoubleSpinBox;
@@ -93,8 +92,7 @@ private:
     QPushButton *m_back = nullptr;
     ChartMenu *m_chartMenu = nullptr;
 
-    std::thread m_worker;
-    std::atomic<bool> m_stop{false};
+    BackgroundWork m_work;
     bool m_running = false;
     std::optional<RiskResult> m_result;
     PopulationModel m_resultModel; // the model the result was projected from

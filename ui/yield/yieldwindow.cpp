@@ -2,6 +2,8 @@
 
 #include "base/numbertext.h"
 #include "ui/common/appfonts.h"
+#include "ui/common/backgroundwork.h"
+#include "ui/common/colours.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/labels.h"
 #include "ui/common/numberfield.h"
@@ -41,8 +43,6 @@ constexpr int kShockSteps = 60;
 // The share of the progress bar the curves take; the three risk runs share the rest.
 constexpr double kCurvesShare = 0.6;
 constexpr int kColumns = 9;
-const QColor kBackground(192, 192, 192);
-const QColor kTitle(0, 0, 128);
 const QColor kWayColours[3] = {QColor(200, 30, 30), QColor(20, 90, 200), QColor(20, 140, 60)};
 
 QString figure(double value)
@@ -133,10 +133,7 @@ YieldWindow::YieldWindow(const StageModel &model, Dialogs &dialogs, QWidget *par
     setObjectName(QStringLiteral("HarvestAndYield"));
     setWindowTitle(tr("Harvest and yield"));
     resize(twipsSize(15600, 10800));
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, kBackground);
-    setPalette(palette);
+    setWindowBackground(this);
     buildControls();
     setStageModel(model);
 }
@@ -151,7 +148,7 @@ void YieldWindow::buildControls()
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(twips(240), twips(120), twips(240), twips(180));
     outer->setSpacing(twips(90));
-    QLabel *title = makeLabel(this, QStringLiteral("titleLabel"), timesFont(18, true), kTitle);
+    QLabel *title = makeLabel(this, QStringLiteral("titleLabel"), timesFont(18, true), titleBlue());
     title->setText(tr("Harvest and yield"));
     title->setAlignment(Qt::AlignCenter);
     outer->addWidget(title);
@@ -206,10 +203,7 @@ void YieldWindow::buildControls()
     m_compute->setObjectName(QStringLiteral("cmdCompute"));
     m_cancel = new QPushButton(tr("Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("cmdCancel"));
-    m_progress = new QProgressBar(this);
-    m_progress->setObjectName(QStringLiteral("progress"));
-    m_progress->setRange(0, 1000);
-    m_progress->setAccessibleName(tr("Progress of the curves"));
+    m_progress = makeProgressBar(this, tr("Progress of the curves"));
     auto *buttons = new QVBoxLayout;
     for (QWidget *w : std::initializer_list<QWidget *>{m_compute, m_cancel, m_progress}) {
         w->setFont(inputFont);
@@ -387,55 +381,47 @@ void YieldWindow::compute()
     showAnalysis();
     m_message->setText(tr("Tracing the yield curves..."));
     setRunning(true);
-    m_stop = false;
     const DensityModel density = *build.model;
-    try {
-        m_worker = std::thread([this, density, settings, yieldSettings, risk = m_riskSettings,
-                                generation = m_generation] {
-            const auto report = [this](double share) {
-                QMetaObject::invokeMethod(
-                    this, [this, share] { m_progress->setValue(int(share * 1000)); },
-                    Qt::QueuedConnection);
-            };
-            YieldControl control;
-            control.cancel = &m_stop;
-            control.progress = [report](double share) { report(kCurvesShare * share); };
-            auto work = std::make_shared<Work>();
-            work->yield = analyseYield(density, yieldSettings, control);
-            if (work->yield.status == YieldStatus::Done) {
-                // Each way from where it settles at 90 % of its MSY, in place of the model's H.
-                const auto &curves = work->yield.analysis.curves;
-                for (size_t i = 0; i < curves.size() && !m_stop; ++i) {
-                    const YieldCurve &curve = curves[i];
-                    if (curve.cautious.settled.size() == 0)
-                        continue;
-                    StageModel start = density.model;
-                    start.n0 = curve.cautious.settled;
-                    RiskSettings s = risk;
-                    s.density = RiskDensity{settings, curve.way, curve.cautious.level,
-                                            yieldSettings.harvested};
-                    RiskControl riskControl;
-                    riskControl.cancel = &m_stop;
-                    riskControl.progress = [report, i](double share) {
-                        report(kCurvesShare + (1.0 - kCurvesShare) * (double(i) + share) / 3.0);
-                    };
-                    RiskOutcome outcome = runRisk(start, s, riskControl);
-                    if (outcome.status == RiskStatus::Done)
-                        work->risks[i] = std::move(outcome.result);
-                    else if (outcome.status != RiskStatus::Cancelled)
-                        work->riskProblem = outcome.refusal;
-                }
-                if (m_stop)
-                    work->yield.status = YieldStatus::Cancelled;
+    const auto failure = m_work.start([this, density, settings, yieldSettings,
+                                       risk = m_riskSettings, generation = m_generation] {
+        const auto report =
+            postedProgress(this, [this](double share) { m_progress->setValue(int(share * 1000)); });
+        YieldControl control;
+        control.cancel = m_work.stopFlag();
+        control.progress = [report](double share) { report(kCurvesShare * share); };
+        auto work = std::make_shared<Work>();
+        work->yield = analyseYield(density, yieldSettings, control);
+        if (work->yield.status == YieldStatus::Done) {
+            // Each way from where it settles at 90 % of its MSY, in place of the model's H.
+            const auto &curves = work->yield.analysis.curves;
+            for (size_t i = 0; i < curves.size() && !*m_work.stopFlag(); ++i) {
+                const YieldCurve &curve = curves[i];
+                if (curve.cautious.settled.size() == 0)
+                    continue;
+                StageModel start = density.model;
+                start.n0 = curve.cautious.settled;
+                RiskSettings s = risk;
+                s.density = RiskDensity{settings, curve.way, curve.cautious.level,
+                                        yieldSettings.harvested};
+                RiskControl riskControl;
+                riskControl.cancel = m_work.stopFlag();
+                riskControl.progress = [report, i](double share) {
+                    report(kCurvesShare + (1.0 - kCurvesShare) * (double(i) + share) / 3.0);
+                };
+                RiskOutcome outcome = runRisk(start, s, riskControl);
+                if (outcome.status == RiskStatus::Done)
+                    work->risks[i] = std::move(outcome.result);
+                else if (outcome.status != RiskStatus::Cancelled)
+                    work->riskProblem = outcome.refusal;
             }
-            QMetaObject::invokeMethod(
-                this, [this, work, generation] { finish(std::move(*work), generation); },
-                Qt::QueuedConnection);
-        });
-    } catch (const std::system_error &e) {
+            if (*m_work.stopFlag())
+                work->yield.status = YieldStatus::Cancelled;
+        }
+        postTo(this, [this, work, generation] { finish(std::move(*work), generation); });
+    });
+    if (failure) {
         setRunning(false);
-        showProblem(tr("The work could not start a thread (%1).")
-                        .arg(QString::fromLocal8Bit(e.what())));
+        showProblem(tr("The work could not start a thread (%1).").arg(*failure));
     }
 }
 
@@ -443,7 +429,7 @@ void YieldWindow::cancel()
 {
     if (!m_running)
         return;
-    m_stop = true;
+    m_work.requestStop();
     m_cancel->setEnabled(false);
     m_message->setText(tr("Cancelling..."));
 }
@@ -452,8 +438,7 @@ void YieldWindow::finish(Work work, int generation)
 {
     if (generation != m_generation)
         return;
-    if (m_worker.joinable())
-        m_worker.join();
+    m_work.join();
     setRunning(false);
     YieldOutcome &outcome = work.yield;
     switch (outcome.status) {
@@ -687,9 +672,7 @@ void YieldWindow::setRunning(bool running)
 
 void YieldWindow::stopAndWait()
 {
-    m_stop = true;
-    if (m_worker.joinable())
-        m_worker.join();
+    m_work.stopAndWait();
 }
 
 void YieldWindow::closeEvent(QCloseEvent *event)

@@ -3,13 +3,12 @@
 #include "demography/density.h"
 #include "demography/stochastic.h"
 #include "demography/yield.h"
+#include "ui/common/backgroundwork.h"
 
 #include <QWidget>
 
 #include <array>
-#include <atomic>
 #include <optional>
-#include <thread>
 
 class QComboBox;
 class QLabel;
@@ -94,8 +93,7 @@ private:
     NumberField *m_loss = nullptr;
     QTableWidget *m_table = nullptr;
 
-    std::thread m_worker;
-    std::atomic<bool> m_stop{false};
+    BackgroundWork m_work;
     bool m_running = false;
     std::optional<DensityModel> m_density;
     Eigen::VectorXd m_harvestedMask; // the stages harvested in the shown curves

@@ -2,6 +2,7 @@
 
 #include "tests/support/fakedialogs.h"
 #include "tests/ui/lifecycle/stagefixtures.h"
+#include "ui/analysis/reportview.h"
 #include "ui/common/numberfield.h"
 #include "ui/lifecycle/stagereport.h"
 
@@ -120,6 +121,7 @@ private slots:
     void heatMapCellsWholeAndNamed_data();
     void heatMapCellsWholeAndNamed();
     void hoverShowsExplanation();
+    void largeHeatMapPaintedAndNamedUnderPointer();
     void densityLevelsTheRunOff();
 };
 
@@ -358,6 +360,42 @@ void TestLifeCycleWindow::hoverShowsExplanation()
     QAccessibleInterface *cell = QAccessible::queryAccessibleInterface(
         f.find<QLabel>("elasticityValue9"));
     QCOMPARE(cell->text(QAccessible::Description), explanation);
+}
+
+// Beyond kLargestLabelledMap stages a map is one painted picture: its cells must still be
+// shaded by their size and named by their row and column under the pointer.
+void TestLifeCycleWindow::largeHeatMapPaintedAndNamedUnderPointer()
+{
+    const int stages = kLargestLabelledMap + 1;
+    Fixture f(chain(stages));
+    f.showAnalysis();
+    QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+    auto *map = f.find<QScrollArea>("elasticityMap");
+    QVERIFY(!map->findChild<NumberLabel *>());
+    auto *picture = static_cast<HeatMapPicture *>(map->widget());
+    QCOMPARE(picture->objectName(), QStringLiteral("elasticityPicture"));
+    const std::vector<ReportLine> lines = stageReportLines(f.window->stageModel());
+    const auto elasticity = std::find_if(lines.begin(), lines.end(),
+                                         [](const ReportLine &l) { return l.key == "elasticity"; });
+    QVERIFY(elasticity != lines.end());
+    const auto largest = std::max_element(elasticity->shades.begin(), elasticity->shades.end());
+    const int dark = int(largest - elasticity->shades.begin());
+    const int pale = 1; // row 0, column 1: no stage goes back to the first
+    QCOMPARE(elasticity->shades[pale], 0.0);
+    const QImage image = picture->grab().toImage();
+    QCOMPARE(image.pixelColor(picture->cellRect(pale).topLeft() + QPoint(1, 1)),
+             QColor(255, 248, 230));
+    QCOMPARE(image.pixelColor(picture->cellRect(dark).topLeft() + QPoint(1, 1)),
+             QColor(170, 20, 10));
+    // Growth from the first stage into the second: row 1, column 0.
+    const int k = stages;
+    const QPoint at = picture->cellRect(k).center();
+    QHelpEvent hover(QEvent::ToolTip, at, picture->mapToGlobal(at));
+    QCoreApplication::sendEvent(picture, &hover);
+    QTRY_COMPARE(QToolTip::text(),
+                 QStringLiteral("Elasticities (a_ij / lambda) d lambda / d a_ij, row stage number "
+                                "2, column stage number 1: ")
+                     + QString::fromStdString(elasticity->cells[size_t(k)]));
 }
 
 // Teasel grows by 2.33 a year; under Beverton-Holt density dependence with K = 1000 its run
