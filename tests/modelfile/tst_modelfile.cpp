@@ -624,7 +624,7 @@ void TestModelFile::lifeCycleExamplesHaveTheirPublishedLambda()
 void TestModelFile::everyExampleOpensWithTitleAndNotes()
 {
     const QList<ModelExample> examples = modelExamples();
-    QCOMPARE(examples.size(), 8);
+    QCOMPARE(examples.size(), 10);
     QStringList titles;
     for (const ModelExample &example : examples) {
         const ModelFileRead read = readModelFile(example.path);
