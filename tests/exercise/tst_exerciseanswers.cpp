@@ -128,4 +128,4 @@ void TestAnswersFile::editedFileIsCaught()
 }
 
 QTEST_APPLESS_MAIN(TestAnswersFile)
-#include "tst_answersfile.moc"
+#include "tst_exerciseanswers.moc"
