@@ -199,8 +199,16 @@ int check(const ModelFileRead &read, std::ostream &out, std::ostream &err)
         }
         const ExerciseFigures figures(model);
         for (size_t i = 0; i < block.questions.size(); ++i) {
-            if (figures.figure(block.questions[i]).kind == Figure::Kind::None) {
+            const Figure figure = figures.figure(block.questions[i]);
+            if (figure.kind == Figure::Kind::None) {
                 out << said(CliText::tr("question %1 has no answer with %2").arg(i + 1).arg(with)) << '\n';
+                ++failures;
+            } else if (figure.nearTie) {
+                out << said(CliText::tr("question %1 is a near tie with %2: the largest is within "
+                                        "2 % of the next")
+                                .arg(i + 1)
+                                .arg(with))
+                    << '\n';
                 ++failures;
             }
         }

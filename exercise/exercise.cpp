@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace velmora {
 
@@ -315,26 +316,35 @@ Figure ExerciseFigures::figure(const ExerciseQuestion &question) const
         if (!e)
             return {};
         const size_t n = e->size();
+        // The largest and the next largest of `values`, by index.
+        const auto largestTwo = [](const std::vector<double> &values) {
+            std::vector<size_t> order(values.size());
+            for (size_t i = 0; i < order.size(); ++i)
+                order[i] = i;
+            std::stable_sort(order.begin(), order.end(),
+                             [&values](size_t a, size_t b) { return values[a] > values[b]; });
+            const bool tie = order.size() > 1 && values[order[1]] >= (1 - kNearTie) * values[order[0]];
+            return std::pair{order.front(), tie};
+        };
         if (parts[1].name == QLatin1String("stage")) {
             std::vector<double> columns(n, 0.0);
             for (const auto &row : *e)
                 for (size_t c = 0; c < n && c < row.size(); ++c)
                     columns[c] += row[c];
-            const auto largest = std::max_element(columns.begin(), columns.end()) - columns.begin();
-            return wordFigure(QString::fromStdString(model.stages[size_t(largest)]));
+            const auto [largest, tie] = largestTwo(columns);
+            Figure stage = wordFigure(QString::fromStdString(model.stages[largest]));
+            stage.nearTie = tie;
+            return stage;
         }
-        size_t row = 0;
-        size_t column = 0;
-        for (size_t r = 0; r < n; ++r)
-            for (size_t c = 0; c < (*e)[r].size(); ++c)
-                if ((*e)[r][c] > (*e)[row][column]) {
-                    row = r;
-                    column = c;
-                }
+        std::vector<double> cells;
+        for (const auto &row : *e)
+            cells.insert(cells.end(), row.begin(), row.end());
+        const auto [largest, tie] = largestTwo(cells);
         Figure cell;
         cell.kind = Figure::Kind::Numbers;
-        cell.numbers = {double(row), double(column)};
+        cell.numbers = {double(largest / n), double(largest % n)};
         cell.exact = true;
+        cell.nearTie = tie;
         return cell;
     }
     // risk.finalRisk

@@ -15,6 +15,8 @@ namespace velmora {
 // only: the Exercise window and velmora-cli share it.
 
 inline constexpr int kStudentNameMaxLength = 100;
+// A largest elasticity within this share of the next largest is a near tie.
+inline constexpr double kNearTie = 0.02;
 
 // Why a typed name cannot be a student's name (one sentence), or an empty text.
 QString studentNameProblem(const QString &name);
@@ -43,6 +45,9 @@ struct Figure {
     std::vector<double> numbers;
     QString word;
     bool exact = false; // numbers that must match exactly (a cell's row and column)
+    // The largest stage or cell is within kNearTie of the next: a question a student cannot
+    // decide from rounded figures.
+    bool nearTie = false;
 
     // The figure as the program writes it: "1.2 3.4" for a vector.
     QString text() const;

@@ -171,6 +171,18 @@ void TestExercise::elasticityQuestionsOfTheLoggerhead()
     const Figure cell = figures.figure(asking("largestElasticity.cell"));
     QCOMPARE(cell.numbers, (std::vector<double>{6, 6}));
     QVERIFY(cell.exact);
+    QVERIFY(!cell.nearTie);
+
+    // A two-stage cycle (adults have 2 young, half of which grow up) puts an elasticity of 1/2
+    // in each of its two cells (loop analysis, van Groenendael et al. 1994, Ecology 75: 2410:
+    // every transition of a loop has the loop's elasticity, and one loop carries all of it):
+    // neither stage nor cell can be asked for.
+    const ModelFileRead cycle = parseModelFile(R"({"format": "velmora-model", "version": 2,
+        "stages": ["young", "adults"], "transitions": [[0, 0], [0.5, 0]],
+        "reproduction": [[0, 2], [0, 0]], "n0": [1, 1], "harvest": [0, 0]})");
+    const ExerciseFigures tied(cycle);
+    QVERIFY(tied.figure(asking("largestElasticity.stage")).nearTie);
+    QVERIFY(tied.figure(asking("largestElasticity.cell")).nearTie);
 }
 
 void TestExercise::finalRiskIsTheRiskCommands()
