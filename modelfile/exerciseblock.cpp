@@ -1,6 +1,9 @@
 #include "modelfile/exerciseblock.h"
 
+#include "export/safewrite.h"
 #include "modelfile/modelfile.h"
+
+#include <QDir>
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -433,6 +436,62 @@ QJsonObject exerciseBlockJson(const ExerciseBlock &block)
     if (block.maxTries != 3)
         json["maxTries"] = block.maxTries;
     return json;
+}
+
+QByteArray exerciseFileBytes(const QByteArray &modelBytes, const ExerciseBlock &block)
+{
+    QByteArray bytes = modelBytes.trimmed();
+    if (!bytes.endsWith('}'))
+        return bytes;
+    bytes.chop(1);
+    bytes = bytes.trimmed();
+    bytes.replace("\"version\": 1,", "\"version\": 2,");
+    // The block indented one level, as the model's keys are.
+    QByteArray json = QJsonDocument(exerciseBlockJson(block)).toJson(QJsonDocument::Indented).trimmed();
+    json.replace("\n", "\n    ");
+    return bytes + ",\n    \"exercise\": " + json + "\n}\n";
+}
+
+ExerciseBlock exampleExercise(const QString &title)
+{
+    ExerciseQuestion question;
+    question.text = QStringLiteral(
+        "What is lambda? (\"text\" is what the student reads; \"asks\" names the figure the "
+        "program computes as the answer, by its key in velmora-cli analyse --json; an answer is "
+        "right within \"tolerance\" times the figure plus \"absolute\", close within ten times "
+        "that; \"hint\" is shown after a wrong answer; \"points\" weighs the question.)");
+    question.asks = QStringLiteral("growth.lambda");
+    question.tolerance = 0.001;
+    question.hint = QStringLiteral("Watch the growth rate settle as you press Project and Transit.");
+    question.points = 2;
+    ExerciseBlock block;
+    block.title = title.trimmed().isEmpty() ? QStringLiteral("Exercise") : title.trimmed().left(kModelTitleMaxLength);
+    block.questions = {question};
+    return block;
+}
+
+ModelFileWrite writeExerciseFile(const QString &fileName, const ModelFileRead &read,
+                                 const ExerciseBlock &block)
+{
+    ModelFileWrite result;
+    const QString name = QDir::toNativeSeparators(fileName);
+    const QByteArray bytes = exerciseFileBytes(
+        read.document ? modelFileBytes(*read.document)
+                      : read.stageDocument ? stageModelFileBytes(*read.stageDocument) : QByteArray(),
+        block);
+    // A file the program would not open again with its exercise is not written.
+    const ModelFileRead again = parseModelFile(bytes);
+    const QString problem = !again.ok() ? again.problem : again.exerciseProblem;
+    if (!problem.isEmpty()) {
+        result.message = QStringLiteral("\"%1\" was not written: %2").arg(name, problem);
+        return result;
+    }
+    if (const auto failure = writeFileSafely(fileName, bytes)) {
+        result.message = QStringLiteral("\"%1\" could not be written: %2").arg(name, failure->reason);
+        return result;
+    }
+    result.ok = true;
+    return result;
 }
 
 } // namespace velmora

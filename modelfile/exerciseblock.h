@@ -68,4 +68,12 @@ QString exerciseBlockProblem(const QJsonValue &value, const ModelDocument *lesli
 // The block as the file holds it, defaults left out.
 QJsonObject exerciseBlockJson(const ExerciseBlock &block);
 
+// A model file's bytes (modelFileBytes, stageModelFileBytes) with `block` as its exercise, made
+// version 2 so that an older program refuses it by its version.
+QByteArray exerciseFileBytes(const QByteArray &modelBytes, const ExerciseBlock &block);
+
+// One question on lambda whose own texts say what each field does (JSON has no comments), for
+// "Save as exercise..." to write and a teacher to edit.
+ExerciseBlock exampleExercise(const QString &title);
+
 } // namespace velmora

@@ -127,6 +127,11 @@ struct ModelFileWrite {
 ModelFileWrite writeModelFile(const QString &fileName, const ModelDocument &document);
 ModelFileWrite writeModelFile(const QString &fileName, const StageModelDocument &document);
 
+// Writes the model of `read` with `block` as its exercise; refused (and nothing written) where
+// the file would not open again with its exercise.
+ModelFileWrite writeExerciseFile(const QString &fileName, const ModelFileRead &read,
+                                 const ExerciseBlock &block);
+
 // The Leslie model of the main window as a life cycle.
 StageModel stageModelOf(const ModelValues &values);
 

@@ -124,6 +124,7 @@ private slots:
     void exerciseBlockIsReadWithItsDefaults();
     void badExerciseLeavesTheModelOpen_data();
     void badExerciseLeavesTheModelOpen();
+    void exerciseIsWrittenAsVersionTwo();
 };
 
 void TestModelFile::roundTripKeepsTheModel_data()
@@ -795,6 +796,30 @@ void TestModelFile::badExerciseLeavesTheModelOpen()
              qPrintable(read.exerciseMessage()));
     QVERIFY2(read.exerciseProblem.contains(problem), qPrintable(read.exerciseProblem));
     QVERIFY(read.exerciseMessage().endsWith("the model opened without its exercise"));
+}
+
+// "Save as exercise..." on a version 1 model: an older program must refuse the file by its
+// version, and the exercise must read back whole.
+void TestModelFile::exerciseIsWrittenAsVersionTwo()
+{
+    QTemporaryDir dir;
+    const QString name = dir.filePath("exercise.velmora");
+    const ModelFileRead model = readModelFile(QFINDTESTDATA("../../examples/default.velmora"));
+    ExerciseBlock block = exampleExercise("Sheet 2");
+    block.vary = {{"harvest[0]", 4, 16, 1}};
+    block.maxTries = 5;
+    QVERIFY(writeExerciseFile(name, model, block).ok);
+    const ModelFileRead read = readModelFile(name);
+    QVERIFY2(read.exercise, qPrintable(read.problem + read.exerciseProblem));
+    QVERIFY(contents(name).contains("\"version\": 2,"));
+    QCOMPARE(read.document->values, model.document->values);
+    QCOMPARE(exerciseBlockJson(*read.exercise), exerciseBlockJson(block));
+    // A block the reader would refuse is not written.
+    block.vary = {{"survival[0]", 0.5, 2, 0.5}};
+    const ModelFileWrite refused = writeExerciseFile(dir.filePath("bad.velmora"), model, block);
+    QVERIFY(!refused.ok);
+    QVERIFY2(refused.message.contains("with survival[0] at 2"), qPrintable(refused.message));
+    QVERIFY(!QFile::exists(dir.filePath("bad.velmora")));
 }
 
 QTEST_APPLESS_MAIN(TestModelFile)
