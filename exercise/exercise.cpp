@@ -267,12 +267,42 @@ QString Figure::text() const
     return texts.join(QLatin1Char(' '));
 }
 
-ExerciseFigures::ExerciseFigures(const ModelFileRead &model) : m_model(model)
+ExerciseFigures::ExerciseFigures(const ModelFileRead &model) : m_model(model) {}
+
+namespace {
+
+QJsonObject reportOf(const ModelFileRead &model, bool searchLargest)
 {
-    if (model.document)
-        m_report = analysisJsonObject(lifeCycleAnalysisOf(analyseModel(populationModel(model.document->values))));
-    else if (model.stageDocument)
-        m_report = analysisJsonObject(analyseLifeCycle(model.stageDocument->model));
+    if (!model.ok())
+        return {};
+    // The main window's 4-class model is the life cycle of stages "0".."3" (analyseModel).
+    const StageModel stages = model.document ? stageModelOf(populationModel(model.document->values))
+                                             : model.stageDocument->model;
+    return analysisJsonObject(analyseLifeCycle(stages, kQuasiExtinction, 0, searchLargest));
+}
+
+// Whether an asks needs the largest harvests searched for by projection.
+bool needsSearch(const QString &asks)
+{
+    return asks.startsWith(QLatin1String("largestHarvest")) || asks.contains(QLatin1String("Projected"));
+}
+
+} // namespace
+
+const QJsonObject &ExerciseFigures::report() const
+{
+    if (!m_report)
+        m_report = reportOf(m_model, true);
+    return *m_report;
+}
+
+const QJsonObject &ExerciseFigures::quickReport() const
+{
+    if (m_report)
+        return *m_report;
+    if (!m_quickReport)
+        m_quickReport = reportOf(m_model, false);
+    return *m_quickReport;
 }
 
 Figure ExerciseFigures::figure(const ExerciseQuestion &question) const
@@ -284,7 +314,7 @@ Figure ExerciseFigures::figure(const ExerciseQuestion &question) const
         return {};
     const QString &asks = question.asks;
     if (!isSpecial(asks))
-        return jsonFigure(reportValue(m_report, parts));
+        return jsonFigure(reportValue(needsSearch(asks) ? report() : quickReport(), parts));
 
     const StageModel model = m_model.asStageModel().model;
     if (parts[0].name == QLatin1String("projection") && parts[1].name == QLatin1String("total")) {
@@ -308,11 +338,11 @@ Figure ExerciseFigures::figure(const ExerciseQuestion &question) const
     }
     if (asks == QLatin1String("projection.firstBelowThreshold")) {
         // The report's verdict: the step at which the population counts as gone.
-        const QJsonValue t = reportValue(m_report, pathParts(QStringLiteral("verdict.t")));
+        const QJsonValue t = reportValue(quickReport(), pathParts(QStringLiteral("verdict.t")));
         return t.isDouble() ? numberFigure(t.toDouble(), true) : wordFigure(QStringLiteral("never"));
     }
     if (parts[0].name == QLatin1String("largestElasticity")) {
-        const auto e = elasticities(m_report);
+        const auto e = elasticities(quickReport());
         if (!e)
             return {};
         const size_t n = e->size();

@@ -60,11 +60,16 @@ public:
 
     // The answer of `question` for this model.
     Figure figure(const ExerciseQuestion &question) const;
-    const QJsonObject &report() const { return m_report; }
+    // The whole report, as "velmora-cli analyse --json" prints it.
+    const QJsonObject &report() const;
 
 private:
+    // The report without the searches for the largest harvests, which take most of its time.
+    const QJsonObject &quickReport() const;
+
     ModelFileRead m_model;
-    QJsonObject m_report;
+    mutable std::optional<QJsonObject> m_report; // computed when first asked for
+    mutable std::optional<QJsonObject> m_quickReport;
 };
 
 // Whether `asks` names a figure the program can compute (for some model); the special asks

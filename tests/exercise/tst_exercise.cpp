@@ -101,6 +101,12 @@ void TestExercise::reportKeysAreTheFiguresPrinted_data()
         QTest::addRow("%s verdict", example)
             << example << "harvestThreshold.verdict" << "harvestThreshold/verdict";
         QTest::addRow("%s elasticity cell", example) << example << "elasticity[1][0]" << "elasticity/1/0";
+        // Figures of the searches for the largest harvest, which most questions do without.
+        QTest::addRow("%s largest harvest", example)
+            << example << "largestHarvest.factor" << "largestHarvest/factor";
+        QTest::addRow("%s projected cost", example) << example << "harvestCost[0].largestHarvestProjected"
+                                                    << "harvestCost/0/largestHarvestProjected";
+        QTest::addRow("%s outcome", example) << example << "verdict.outcome" << "verdict/outcome";
     }
 }
 
