@@ -241,6 +241,7 @@ int mark(const ModelFileRead &read, const std::vector<std::string> &files,
     QStringList header{"file", "student", "score", "outOf", "storedScore", "numbers", "marks"};
     for (size_t i = 0; i < block.questions.size(); ++i)
         header << QStringLiteral("q%1").arg(i + 1);
+    header << "triesUnverified" << "problem";
     std::vector<QStringList> rows;
     bool unread = false;
     for (const std::string &file : files) {
@@ -248,8 +249,10 @@ int mark(const ModelFileRead &read, const std::vector<std::string> &files,
         QStringList row{fileName(file)};
         if (!answers.document) {
             unread = true;
-            row << "" << "" << "" << "" << CliText::tr("unread: %1").arg(answers.problem);
-            rows.push_back(row);
+            row << "" << "" << "" << "" << CliText::tr("unread") << CliText::tr("unread");
+            for (size_t i = 0; i <= block.questions.size(); ++i)
+                row << "";
+            rows.push_back(row << answers.problem);
             continue;
         }
         const AnswersDocument &document = *answers.document;
@@ -259,11 +262,13 @@ int mark(const ModelFileRead &read, const std::vector<std::string> &files,
         row << (checked.otherExercise ? CliText::tr("OTHER EXERCISE")
                 : checked.numbersDiffer ? CliText::tr("DIFFER")
                                         : CliText::tr("ok"));
-        row << (!checked.problem.isEmpty() ? checked.problem
-                : checked.marksDiffer      ? CliText::tr("DIFFER")
-                                           : CliText::tr("ok"));
-        for (const Mark m : checked.marks)
-            row << markName(m);
+        row << (checked.marksDiffer ? CliText::tr("DIFFER") : CliText::tr("ok"));
+        for (size_t i = 0; i < block.questions.size(); ++i)
+            row << (i < checked.marks.size() ? markName(checked.marks[i]) : QString());
+        QStringList tries;
+        for (const StoredAnswer &answer : document.answers)
+            tries << QString::number(answer.tries);
+        row << tries.join('/') << checked.problem;
         rows.push_back(row);
     }
     const QString note = CliText::tr("The number of tries is what each student's program counted: "
@@ -280,7 +285,10 @@ int mark(const ModelFileRead &read, const std::vector<std::string> &files,
     const auto line = [&widths](const QStringList &cells) {
         QString text;
         for (qsizetype c = 0; c < cells.size(); ++c)
-            text += (c > 0 ? "  " : "") + cells[c].leftJustified(c + 1 < cells.size() ? widths[size_t(c)] : 0);
+            text += (c > 0 ? "  " : "") + cells[c].leftJustified(widths[size_t(c)]);
+        // Empty cells at the end leave no blanks behind.
+        while (text.endsWith(QLatin1Char(' ')))
+            text.chop(1);
         return text.toStdString();
     };
     out << line(header) << '\n';
