@@ -300,6 +300,14 @@ QString blockProblem(const QJsonValue &value, const ModelDocument *leslie,
                                             });
         !problem.isEmpty())
         return problem;
+    // Settings the risk command would refuse for this model give no answer to any student.
+    const StageModel model = leslie ? stageModelOf(leslie->values) : stage->model;
+    for (size_t i = 0; i < block.questions.size(); ++i) {
+        if (!block.questions[i].risk)
+            continue;
+        if (const auto refusal = riskRefusal(model, *block.questions[i].risk))
+            return QStringLiteral("question %1: \"risk\": %2").arg(i + 1).arg(QString::fromStdString(*refusal));
+    }
     for (size_t i = 0; i < block.vary.size(); ++i) {
         for (size_t j = 0; j < i; ++j) {
             if (block.vary[i].value == block.vary[j].value)
