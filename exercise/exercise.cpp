@@ -415,11 +415,9 @@ std::optional<Mark> markNamed(const QString &name)
 
 std::optional<std::vector<double>> answerNumbers(const QString &answer)
 {
-    QString text = answer.trimmed();
-    if (text.startsWith(QLatin1Char('[')) && text.endsWith(QLatin1Char(']')))
-        text = text.mid(1, text.size() - 2);
-    static const QRegularExpression apart(QStringLiteral("[\\s,;]+"));
-    const QStringList parts = text.split(apart, Qt::SkipEmptyParts);
+    // "[0.5, 0.25]", "0.5; 0.25", a cell as the file writes it ("[6][6]") or as a pair ("(6, 6)").
+    static const QRegularExpression apart(QStringLiteral("[\\s,;\\[\\]()]+"));
+    const QStringList parts = answer.split(apart, Qt::SkipEmptyParts);
     if (parts.isEmpty() || parts.size() > 1000)
         return std::nullopt;
     std::vector<double> numbers;

@@ -88,7 +88,7 @@ QString markName(Mark mark);
 std::optional<Mark> markNamed(const QString &name);
 
 // The numbers of a typed answer, read with the program's own rules: numbers apart by blanks,
-// commas or semicolons, in optional brackets. Nothing where a part is no number.
+// commas, semicolons or brackets. Nothing where a part is no number.
 std::optional<std::vector<double>> answerNumbers(const QString &answer);
 
 // Marks a typed answer: a number right when |a - x| <= tolerance |x| + absolute, close within

@@ -267,6 +267,7 @@ void TestExercise::marking_data()
     QTest::addRow("vector worst element close") << shares << "0.5; 0.26 0.25" << 0.01 << 0.0 << Mark::Close;
     QTest::addRow("vector one element short") << shares << "0.5 0.25" << 0.01 << 0.0 << Mark::Wrong;
     QTest::addRow("cell exactly") << numbers({6, 6}, true) << "6, 6" << 0.5 << 0.5 << Mark::Right;
+    QTest::addRow("cell as the file writes it") << numbers({6, 6}, true) << "[6][6]" << 0.0 << 0.0 << Mark::Right;
     QTest::addRow("cell near is wrong") << numbers({6, 6}, true) << "6, 5.9" << 0.5 << 0.5 << Mark::Wrong;
     Figure stage;
     stage.kind = Figure::Kind::Word;
