@@ -1,4 +1,4 @@
-#include "cli/analysisoutput.h"
+#include "exercise/analysisoutput.h"
 #include "cli/commandline.h"
 #include "cli/commands.h"
 #include "cli/modeloptions.h"

@@ -16,8 +16,9 @@ namespace velmora {
 
 namespace {
 
-const std::array<const Command *, 5> kCommands{&kAnalyseCommand, &kRunCommand, &kRiskCommand,
-                                               &kSaveModelCommand, &kYieldCommand};
+const std::array<const Command *, 6> kCommands{&kAnalyseCommand, &kRunCommand, &kRiskCommand,
+                                               &kSaveModelCommand, &kYieldCommand,
+                                               &kExerciseCommand};
 
 const std::string kWho = "velmora-cli";
 

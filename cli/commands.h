@@ -22,6 +22,10 @@ extern const Command kRunCommand;
 extern const Command kSaveModelCommand;
 extern const Command kRiskCommand;
 extern const Command kYieldCommand;
+extern const Command kExerciseCommand;
+
+// The options of "exercise key", "exercise check" or "exercise mark", by the action's name.
+std::vector<AcceptedOption> exerciseOptions(const std::string &action);
 
 // Writes the one line of a refused command line to `err`; returns the usage status.
 int refuse(std::ostream &err, const std::string &who, const std::string &why);

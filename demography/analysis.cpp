@@ -176,7 +176,7 @@ HarvestEquilibrium harvestEquilibrium(const Matrix4 &m, const Vector4 &h)
     return {e.status, toVector4(e.N), e.total};
 }
 
-LifeCycleAnalysis analyseLifeCycle(const StageModel &model, double threshold, int t)
+LifeCycleAnalysis analyseLifeCycle(const StageModel &model, double threshold, int t, bool searchLargest)
 {
     LifeCycleAnalysis a;
     a.model = model;
@@ -192,7 +192,7 @@ LifeCycleAnalysis analyseLifeCycle(const StageModel &model, double threshold, in
     if (g.reproductiveValues)
         a.rule = stageHarvestRule(g.lambda, v, n, h);
     // The verdict and the largest harvest run beside the searches of each stage alone.
-    a.searched = model.size() <= kLargestSearchedCycle;
+    a.searched = searchLargest && model.size() <= kLargestSearchedCycle;
     auto underH = [&a, &m, &n, &h, threshold] {
         a.verdict = stageHarvestVerdict(m, h, n, threshold);
         if (!a.searched)

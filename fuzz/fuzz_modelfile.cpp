@@ -43,6 +43,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     require(read.document.has_value() != read.stageDocument.has_value(),
             "a file read as both models, or as none", input);
+    require(!(read.exercise && !read.exerciseProblem.isEmpty()),
+            "an exercise both read and refused", input);
+    if (read.exercise) {
+        require(!read.exercise->questions.empty(), "an exercise read without questions", input);
+        for (const ExerciseVary &vary : read.exercise->vary)
+            require(!varyChoices(vary).empty(), "a varied value read with nothing to draw", input);
+    }
     if (read.stageDocument) {
         requireStageDocument(*read.stageDocument, input);
         return 0;

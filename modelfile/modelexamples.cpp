@@ -7,10 +7,11 @@ namespace velmora {
 QList<ModelExample> modelExamples()
 {
     // From the plain model to the harvest pair, in the order a class would take them; then the
-    // published life cycles.
+    // published life cycles; then the exercises on them.
     const char *const names[] = {"default", "declining", "oscillating", "harvest-below-limit",
                                  "harvest-above-limit", "loggerhead-turtle", "killer-whale",
-                                 "teasel"};
+                                 "teasel", "growth-and-harvest-exercise",
+                                 "loggerhead-elasticity-exercise"};
     QList<ModelExample> examples;
     for (const char *name : names) {
         ModelExample example;

@@ -50,6 +50,7 @@ const KeyRule kKeys[] = {
     {"harvest", 1, KeyKind::Any},
     {"density", 2, KeyKind::Any},
     {"harvestStages", 2, KeyKind::Any},
+    {"exercise", 2, KeyKind::Any},
 };
 
 const KeyRule *keyRule(const QString &name)
@@ -593,6 +594,16 @@ QString documentProblem(const QJsonObject &object, ModelFileRead &read)
             return problem;
         read.stageDocument = document;
     }
+    // A bad exercise leaves the model readable: the file opens as a model alone.
+    const QJsonValue exercise = object.value(QLatin1String("exercise"));
+    if (!exercise.isUndefined()) {
+        ExerciseBlock block;
+        read.exerciseProblem = exerciseBlockProblem(exercise, read.document ? &*read.document : nullptr,
+                                                    read.stageDocument ? &*read.stageDocument : nullptr,
+                                                    block);
+        if (read.exerciseProblem.isEmpty())
+            read.exercise = block;
+    }
     return {};
 }
 
@@ -709,6 +720,12 @@ bool ModelValues::operator==(const ModelValues &other) const
 QString ModelFileRead::message() const
 {
     return QStringLiteral("\"%1\": %2").arg(QDir::toNativeSeparators(fileName), problem);
+}
+
+QString ModelFileRead::exerciseMessage() const
+{
+    return QStringLiteral("\"%1\": %2; the model opened without its exercise")
+        .arg(QDir::toNativeSeparators(fileName), exerciseProblem);
 }
 
 QString ModelFileRead::title() const

@@ -3,6 +3,7 @@
 #include "demography/density.h"
 #include "demography/stagemodel.h"
 #include "model/editentries.h"
+#include "modelfile/exerciseblock.h"
 
 #include <QByteArray>
 #include <QString>
@@ -84,10 +85,15 @@ struct ModelFileRead {
     std::optional<StageModelDocument> stageDocument; // a file by "stages"
     QString fileName; // as it was given
     QString problem;  // names the key at fault where there is one; empty when read
+    // An "exercise" block (version 2): read, or refused while the model itself was read.
+    std::optional<ExerciseBlock> exercise;
+    QString exerciseProblem; // "\"exercise\", question 2: ..."; empty when read or absent
 
     bool ok() const { return document.has_value() || stageDocument.has_value(); }
     // One line naming the file and its problem.
     QString message() const;
+    // One line naming the file, the exercise's problem, and that the model opened without it.
+    QString exerciseMessage() const;
     QString title() const;
     // The model read as a life cycle, also where it is a Leslie model (stages "0".."3").
     StageModelDocument asStageModel() const;
@@ -120,6 +126,11 @@ struct ModelFileWrite {
 // Writes a model file safely: a refused model or a failed write leaves an old file whole.
 ModelFileWrite writeModelFile(const QString &fileName, const ModelDocument &document);
 ModelFileWrite writeModelFile(const QString &fileName, const StageModelDocument &document);
+
+// Writes the model of `read` with `block` as its exercise; refused (and nothing written) where
+// the file would not open again with its exercise.
+ModelFileWrite writeExerciseFile(const QString &fileName, const ModelFileRead &read,
+                                 const ExerciseBlock &block);
 
 // The Leslie model of the main window as a life cycle.
 StageModel stageModelOf(const ModelValues &values);

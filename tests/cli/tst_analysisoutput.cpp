@@ -1,5 +1,5 @@
 #include "tests/support/lesliematrix.h"
-#include "cli/analysisoutput.h"
+#include "exercise/analysisoutput.h"
 #include "model/analysisreport.h"
 #include "demography/defaultmodel.h"
 #include "modelfile/modelfile.h"

@@ -148,8 +148,11 @@ QList<BadModelFile> badModelFiles()
         {"version 2 without a model", "{\"format\": \"velmora-model\", \"version\": 2, \"n0\": [1]}",
          "the file holds no model: it needs \"fecundities\" and \"survival\" for a 4-class Leslie "
          "model, or \"stages\", \"transitions\" and \"reproduction\" for a life cycle by stages"},
-        {"block of a later version", stageModelFileWith("title", "\"exercise\": {}"),
-         "unknown key \"exercise\""},
+        {"block of a later version", stageModelFileWith("title", "\"lessons\": {}"),
+         "unknown key \"lessons\""},
+        {"exercise in a version 1 file",
+         modelFileWith("harvest", "\"harvest\": [5, 0, 0, 0], \"exercise\": {}"),
+         "\"exercise\" is a key of version 2 files; this file is version 1"},
         {"density in a version 1 file",
          modelFileWith("harvest", "\"harvest\": [5, 0, 0, 0], \"density\": {}"),
          "\"density\" is a key of version 2 files; this file is version 1"},

@@ -121,6 +121,10 @@ private slots:
     void everyExampleOpensWithTitleAndNotes();
     void examplesShowWhatTheirNotesPromise();
     void harvestExamplesBracketTheLargestHarvest();
+    void exerciseBlockIsReadWithItsDefaults();
+    void badExerciseLeavesTheModelOpen_data();
+    void badExerciseLeavesTheModelOpen();
+    void exerciseIsWrittenAsVersionTwo();
 };
 
 void TestModelFile::roundTripKeepsTheModel_data()
@@ -621,7 +625,7 @@ void TestModelFile::lifeCycleExamplesHaveTheirPublishedLambda()
 void TestModelFile::everyExampleOpensWithTitleAndNotes()
 {
     const QList<ModelExample> examples = modelExamples();
-    QCOMPARE(examples.size(), 8);
+    QCOMPARE(examples.size(), 10);
     QStringList titles;
     for (const ModelExample &example : examples) {
         const ModelFileRead read = readModelFile(example.path);
@@ -696,6 +700,126 @@ void TestModelFile::harvestExamplesBracketTheLargestHarvest()
         const HarvestVerdict verdict = harvestVerdict(matrixOf(model), h, n, 0.0, kLastTime);
         QCOMPARE(verdict.verdict, persists ? Verdict::Grows : Verdict::ReachesZero);
     }
+}
+
+namespace {
+
+// The default model as a version 2 file with `exercise` as its block.
+QByteArray defaultWithExercise(const QByteArray &exercise)
+{
+    return R"({"format": "velmora-model", "version": 2, "fecundities": [0, 1, 2, 1],
+               "survival": [0.5, 1, 0.5], "n0": [10, 10, 10, 10], "harvest": [5, 0, 0, 0],
+               "exercise": )" + exercise + "}";
+}
+
+} // namespace
+
+void TestModelFile::exerciseBlockIsReadWithItsDefaults()
+{
+    const ModelFileRead read = parseModelFile(defaultWithExercise(R"({"title": "Sheet 1",
+        "questions": [{"text": "lambda?", "asks": "growth.lambda"},
+                      {"text": "Risk?", "asks": "risk.finalRisk", "tolerance": 0.1, "points": 2,
+                       "risk": {"cvSurvival": 0.2, "seed": 7}}],
+        "vary": [{"value": "harvest[0]", "from": 4, "to": 6, "step": 0.5}],
+        "analysis": false})"));
+    QVERIFY2(read.ok() && read.exercise, qPrintable(read.problem + read.exerciseProblem));
+    const ExerciseBlock &block = *read.exercise;
+    QCOMPARE(block.questions.size(), size_t(2));
+    QCOMPARE(block.questions[0].tolerance, 0.01);
+    QCOMPARE(block.questions[0].absolute, 1e-9);
+    QCOMPARE(block.questions[0].points, 1.0);
+    QVERIFY(!block.questions[0].risk);
+    QCOMPARE(block.questions[1].risk->seed, 7u);
+    QCOMPARE(block.questions[1].risk->replicates, kDefaultReplicates);
+    QCOMPARE(block.maxTries, 3);
+    QVERIFY(!block.analysis);
+    QCOMPARE(varyChoices(block.vary[0]), (std::vector<double>{4, 4.5, 5, 5.5, 6}));
+    // A step that does not add up exactly still ends at the teacher's own "to".
+    QCOMPARE(varyChoices({"n0[0]", 0.1, 0.3, 0.1}), (std::vector<double>{0.1, 0.2, 0.3}));
+}
+
+void TestModelFile::badExerciseLeavesTheModelOpen_data()
+{
+    QTest::addColumn<QByteArray>("exercise");
+    QTest::addColumn<QString>("problem");
+    const QByteArray lambda = R"({"text": "lambda?", "asks": "growth.lambda"})";
+    QTest::addRow("not an object") << QByteArray("[]") << "\"exercise\", it is []";
+    QTest::addRow("no title") << "{\"questions\": [" + lambda + "]}" << "\"title\" is missing";
+    QTest::addRow("no questions") << QByteArray(R"({"title": "T", "questions": []})")
+                                  << "\"questions\" is []: it must be a list of 1 to 100";
+    QTest::addRow("second question without asks")
+        << R"({"title": "T", "questions": [)" + lambda + R"(, {"text": "R0?"}]})"
+        << "question 2: \"asks\" is missing";
+    QTest::addRow("asks that is no key path")
+        << QByteArray(R"({"title": "T", "questions": [{"text": "?", "asks": "growth..lambda"}]})")
+        << "question 1: \"asks\" is \"growth..lambda\"";
+    QTest::addRow("negative tolerance")
+        << QByteArray(R"({"title": "T", "questions": [{"text": "?", "asks": "growth.R0", "tolerance": -0.1}]})")
+        << "question 1: \"tolerance\" is -0.1";
+    QTest::addRow("risk without settings")
+        << QByteArray(R"({"title": "T", "questions": [{"text": "?", "asks": "risk.finalRisk"}]})")
+        << "question 1: \"risk\" is missing";
+    QTest::addRow("seed beyond the risk command's")
+        << QByteArray(R"({"title": "T", "questions": [{"text": "?", "asks": "risk.finalRisk",
+                          "risk": {"seed": 1e10}}]})")
+        << "question 1: \"seed\" in \"risk\" is 10000000000";
+    QTest::addRow("varied key the Leslie model lacks")
+        << "{\"title\": \"T\", \"questions\": [" + lambda
+               + R"(], "vary": [{"value": "survival[3]", "from": 0, "to": 1, "step": 0.1}]})"
+        << "varied value 1: \"value\" is \"survival[3]\", which names no value";
+    QTest::addRow("varied survival above 1 at its end")
+        << "{\"title\": \"T\", \"questions\": [" + lambda
+               + R"(], "vary": [{"value": "survival[0]", "from": 0.5, "to": 1.5, "step": 0.5}]})"
+        << "with survival[0] at 1.5, \"survival\"[0] is 1.5";
+    QTest::addRow("step of 0")
+        << "{\"title\": \"T\", \"questions\": [" + lambda
+               + R"(], "vary": [{"value": "n0[0]", "from": 1, "to": 2, "step": 0}]})"
+        << "the values must rise";
+    QTest::addRow("too many values to draw from")
+        << "{\"title\": \"T\", \"questions\": [" + lambda
+               + R"(], "vary": [{"value": "n0[0]", "from": 0, "to": 1e6, "step": 1}]})"
+        << "more than 1000 values";
+    QTest::addRow("maxTries of 0")
+        << "{\"title\": \"T\", \"maxTries\": 0, \"questions\": [" + lambda + "]}"
+        << "\"maxTries\" is 0";
+}
+
+void TestModelFile::badExerciseLeavesTheModelOpen()
+{
+    QFETCH(QByteArray, exercise);
+    QFETCH(QString, problem);
+    ModelFileRead read = parseModelFile(defaultWithExercise(exercise));
+    read.fileName = "sheet.velmora";
+    QVERIFY2(read.ok(), qPrintable(read.problem));
+    QVERIFY(!read.exercise);
+    QVERIFY2(read.exerciseMessage().startsWith("\"sheet.velmora\": \"exercise\", "),
+             qPrintable(read.exerciseMessage()));
+    QVERIFY2(read.exerciseProblem.contains(problem), qPrintable(read.exerciseProblem));
+    QVERIFY(read.exerciseMessage().endsWith("the model opened without its exercise"));
+}
+
+// "Save as exercise..." on a version 1 model: an older program must refuse the file by its
+// version, and the exercise must read back whole.
+void TestModelFile::exerciseIsWrittenAsVersionTwo()
+{
+    QTemporaryDir dir;
+    const QString name = dir.filePath("exercise.velmora");
+    const ModelFileRead model = readModelFile(QFINDTESTDATA("../../examples/default.velmora"));
+    ExerciseBlock block = exampleExercise("Sheet 2");
+    block.vary = {{"harvest[0]", 4, 16, 1}};
+    block.maxTries = 5;
+    QVERIFY(writeExerciseFile(name, model, block).ok);
+    const ModelFileRead read = readModelFile(name);
+    QVERIFY2(read.exercise, qPrintable(read.problem + read.exerciseProblem));
+    QVERIFY(contents(name).contains("\"version\": 2,"));
+    QCOMPARE(read.document->values, model.document->values);
+    QCOMPARE(exerciseBlockJson(*read.exercise), exerciseBlockJson(block));
+    // A block the reader would refuse is not written.
+    block.vary = {{"survival[0]", 0.5, 2, 0.5}};
+    const ModelFileWrite refused = writeExerciseFile(dir.filePath("bad.velmora"), model, block);
+    QVERIFY(!refused.ok);
+    QVERIFY2(refused.message.contains("with survival[0] at 2"), qPrintable(refused.message));
+    QVERIFY(!QFile::exists(dir.filePath("bad.velmora")));
 }
 
 QTEST_APPLESS_MAIN(TestModelFile)

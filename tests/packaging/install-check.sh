@@ -70,7 +70,8 @@ fi
 mimexml=$prefix/share/mime/packages/$id.xml
 examples=$prefix/share/velmora/examples
 [ -f "$mimexml" ] || fail "MIME definition share/mime/packages/$id.xml missing"
-for name in default declining oscillating harvest-below-limit harvest-above-limit; do
+for name in default declining oscillating harvest-below-limit harvest-above-limit \
+    growth-and-harvest-exercise loggerhead-elasticity-exercise; do
     [ -f "$examples/$name.velmora" ] || fail "example $name.velmora missing"
 done
 for size in 16 22 24 32 48 64 128 256; do

@@ -1,4 +1,4 @@
-#include "cli/analysisoutput.h"
+#include "exercise/analysisoutput.h"
 
 #include "model/analysisreport.h"
 #include "demography/defaultmodel.h"
@@ -264,7 +264,7 @@ std::string analysisText(const StageModel &model, double extinctionThreshold, bo
     return analysisText(analyseLifeCycle(model, extinctionThreshold), explain);
 }
 
-std::string analysisJson(const LifeCycleAnalysis &a)
+QJsonObject analysisJsonObject(const LifeCycleAnalysis &a)
 {
     const StageModel &m = a.model;
     const StageGrowth &g = a.growth;
@@ -434,7 +434,12 @@ std::string analysisJson(const LifeCycleAnalysis &a)
                                   {"explanation", text(line.explanation)}});
     }
     json["report"] = report;
-    return QJsonDocument(json).toJson(QJsonDocument::Indented).toStdString();
+    return json;
+}
+
+std::string analysisJson(const LifeCycleAnalysis &a)
+{
+    return QJsonDocument(analysisJsonObject(a)).toJson(QJsonDocument::Indented).toStdString();
 }
 
 std::string analysisJson(const ModelAnalysis &analysis)

@@ -2,6 +2,8 @@
 
 #include "demography/analysis.h"
 
+#include <QJsonObject>
+
 #include <string>
 
 namespace velmora {
@@ -18,6 +20,8 @@ std::string analysisText(const StageModel &model, double extinctionThreshold = k
 // back exactly, null where a figure does not exist, the statuses by name, and the report lines
 // as the Analysis window words them. Every list is sized by the number of stages.
 std::string analysisJson(const LifeCycleAnalysis &analysis);
+// The same object before it is written out, for the exercises that answer from it.
+QJsonObject analysisJsonObject(const LifeCycleAnalysis &analysis);
 std::string analysisJson(const ModelAnalysis &analysis);
 std::string analysisJson(const StageModel &model, double extinctionThreshold = kQuasiExtinction);
 
