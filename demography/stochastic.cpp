@@ -174,8 +174,9 @@ public:
         double *next = w.next.data();
         double *companion = w.companion.data();
         // The population goes through the same year with its companion, unless it is left to
-        // whole animals, beyond range, or has a year of its own under density dependence.
-        const bool population = !m_demographic && !x.beyondRange && !m_density;
+        // whole animals, beyond range, or has its reproduction scaled by the density.
+        const bool population = !m_demographic && !x.beyondRange
+                                && (!m_density || m_density->form == DensityForm::Ceiling);
         multiply(m_rates, w.a.data(), u, companion, population ? n : nullptr, next);
         const double su = total(companion, size);
         std::copy(companion, companion + size, u);
@@ -188,7 +189,7 @@ public:
         if (x.beyondRange)
             return kInfinity;
         if (m_density)
-            densityYear(x.rng, w, n, next);
+            densityYear(x.rng, w, n, next, population);
         else if (m_demographic)
             wholeAnimals(x.rng, w.year, n, next, 1.0);
         if (m_harvesting)
@@ -215,28 +216,37 @@ private:
     }
 
     // The year's step before the harvest with reproduction scaled by the density at its start,
-    // and under the ceiling the counted stages scaled down after it.
-    void densityYear(ReplicateRng &rng, Scratch &w, const double *n, double *next) const
+    // and under the ceiling the counted stages scaled down after it; `stepped`: `next` already
+    // holds A N(t), as the ceiling leaves reproduction alone.
+    void densityYear(ReplicateRng &rng, Scratch &w, const double *n, double *next,
+                     bool stepped) const
     {
-        double density = 0.0;
-        for (const size_t i : m_counted)
-            density += n[i];
-        const double factor = reproductionFactor(*m_density, density);
-        if (m_demographic) {
-            wholeAnimals(rng, w.year, n, next, factor);
-        } else if (factor == 1.0) {
-            multiply(m_rates, w.a.data(), n, next);
-        } else {
-            for (size_t k = 0; k < w.a.size(); ++k)
-                w.scaled[k] = w.a[k] + (factor - 1.0) * m_rates.births(k, w.year);
-            multiply(m_rates, w.scaled.data(), n, next);
+        if (!stepped) {
+            double density = 0.0;
+            for (const size_t i : m_counted)
+                density += n[i];
+            const double factor = reproductionFactor(*m_density, density);
+            if (m_demographic) {
+                wholeAnimals(rng, w.year, n, next, factor);
+            } else if (factor == 1.0) {
+                multiply(m_rates, w.a.data(), n, next);
+            } else {
+                for (size_t k = 0; k < w.a.size(); ++k)
+                    w.scaled[k] = w.a[k] + (factor - 1.0) * m_rates.births(k, w.year);
+                multiply(m_rates, w.scaled.data(), n, next);
+            }
         }
         if (m_density->form != DensityForm::Ceiling)
             return;
-        limitToCeiling(*m_density, Eigen::Map<Eigen::VectorXd>(next, Eigen::Index(stages())));
-        if (m_demographic)
+        // limitToCeiling() on the raw stages: this runs once a replicate-step.
+        double after = 0.0;
+        for (const size_t i : m_counted)
+            after += next[i];
+        if (after > m_density->capacity) {
+            const double scale = m_density->capacity / after;
             for (const size_t i : m_counted)
-                next[i] = std::floor(next[i]);
+                next[i] = m_demographic ? std::floor(next[i] * scale) : next[i] * scale;
+        }
     }
 
     void takeWay(double *next) const
