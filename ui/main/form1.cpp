@@ -202,6 +202,12 @@ void Form1::buildEquation()
     minus->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QLabel *equals = addLabel(QStringLiteral("Label1"), QStringLiteral("="), 7800, 2400, 375, 495, 24);
     equals->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    // Nothing on the window shows that the context menu exists. The equation's fields and labels
+    // have no tip of their own (a field only for a rounded figure), so a hover over them reaches
+    // the window's tip.
+    setToolTip(tr("Right click here (or press the Menu key) for the model's analysis, risk, "
+                  "harvest and yield, life cycle, model files and examples"));
 }
 
 void Form1::buildStepControls()

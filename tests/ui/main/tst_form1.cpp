@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QToolTip>
 #include <QtTest>
 
 #include <memory>
@@ -110,6 +111,14 @@ void TestForm1::firstDisplayShowsDefaults()
     QCOMPARE(textColour("m_14"), QColor(0, 0, 255));
     QCOMPARE(textColour("m_13"), QColor(Qt::black));
     QCOMPARE(w.widget("m_14")->geometry(), QRect(112, 232, 49, 33));
+    // A hover over the equation's numbers tells a first-time user that the context menu exists.
+    QWidget *field = w.widget("Harvest_0");
+    const QPoint centre = field->rect().center();
+    QHelpEvent hover(QEvent::ToolTip, centre, field->mapToGlobal(centre));
+    QApplication::sendEvent(field, &hover);
+    QTRY_VERIFY(QToolTip::isVisible());
+    QVERIFY2(QToolTip::text().contains("Menu key"), qPrintable(QToolTip::text()));
+    QToolTip::hideText();
 }
 
 void TestForm1::clicksRunTheDefaultTable()
