@@ -38,13 +38,11 @@ bool ModelFiles::open(const QString &fileName, QWidget *parent)
     if (!read.exerciseProblem.isEmpty())
         m_dialogs.message(parent, tr("Open model"), read.exerciseMessage(), QMessageBox::Ok,
                           QMessageBox::Warning);
-    if (read.exercise) {
-        if (!builtIn(fileName))
-            m_folder = QFileInfo(fileName).absolutePath();
-        emit exerciseOpened(read);
-        return true;
-    }
+    // An exercise's model opens with the file's own numbers and notes until the student's name
+    // draws the student's.
     apply(read);
+    if (read.exercise)
+        emit exerciseOpened(read);
     return true;
 }
 

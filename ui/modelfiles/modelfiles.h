@@ -43,7 +43,7 @@ signals:
     void modelOpened(const velmora::EditEntries &entries);
     // A file of a life cycle by stages was read; the main window's model is left as it was.
     void stageModelOpened(const velmora::StageModelDocument &document);
-    // A file holding an exercise was read; its model waits for the student's name.
+    // A file holding an exercise was opened; the student's numbers wait for the name.
     void exerciseOpened(const velmora::ModelFileRead &read);
 
 private:
