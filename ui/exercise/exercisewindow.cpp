@@ -130,7 +130,7 @@ ExerciseWindow::ExerciseWindow(const ModelFileRead &read, Dialogs &dialogs, QWid
     layout->addLayout(bottom);
     connect(m_check, &QPushButton::clicked, this, &ExerciseWindow::check);
     connect(m_save, &QPushButton::clicked, this, &ExerciseWindow::saveAnswers);
-    resize(560, 640);
+    resize(540, 640);
 }
 
 void ExerciseWindow::start()

@@ -30,8 +30,10 @@
 
 #include <QEvent>
 #include <QGuiApplication>
+#include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
 #include <utility>
 
 namespace velmora {
@@ -527,13 +529,27 @@ void Navigation::openExercise(const ModelFileRead &read)
     delete m_exercise;
     m_exercise = new ExerciseWindow(read, m_dialogs);
     connect(m_exercise, &ExerciseWindow::studentModelReady, this,
-            [this](const ModelFileRead &model) { m_modelFiles.apply(model); });
+            [this](const ModelFileRead &model) {
+                m_modelFiles.apply(model);
+                // The keyboard stays with the questions, not the notes the model brought up.
+                showInFront(m_exercise);
+            });
     Form1 &form = mainWindow();
-    // Beside the main window where the screen has room, so the questions and the model show
-    // together.
+    // Beside the main window, so the questions and the model show together: the two centred
+    // where the screen has room for both, else the questions over the main window's right side.
+    const QRect screen = form.screen()->availableGeometry();
     const QRect main = form.frameGeometry();
+    const int width = m_exercise->width();
+    int left = screen.right() + 1 - width;
+    if (main.width() + width <= screen.width()) {
+        form.move(screen.left() + (screen.width() - main.width() - width) / 2, main.top());
+        left = form.frameGeometry().right() + 1;
+        if (m_notes && m_notes->isVisible())
+            openNotes(); // placed again under the equation
+    }
+    m_exercise->resize(width, std::min(m_exercise->height(), screen.bottom() + 1 - main.top()));
     m_exercise->setProperty("velmoraPlaced", true);
-    m_exercise->move(main.right() + 1, main.top());
+    m_exercise->move(left, main.top());
     m_exercise->show();
     if (QGuiApplication::platformName() != QLatin1String("offscreen"))
         m_exercise->raise();
