@@ -399,6 +399,7 @@ LifeCycleWindow *Navigation::ensureLifeCycle(const StageModel &model)
                       });
                       connect(window, &LifeCycleWindow::closedByCloseBox, this,
                               [this] { forget(m_lifeCycle); });
+                      window->setAnalysisAllowed(analysisAllowed());
                       connect(window, &LifeCycleWindow::leslieModelSent, this,
                               &Navigation::leslieModelSent);
                       connect(window, &LifeCycleWindow::yieldRequested, this, [this, window] {
@@ -528,6 +529,12 @@ void Navigation::openExercise(const ModelFileRead &read)
     // One exercise at a time: a new one replaces the last, answers and all.
     delete m_exercise;
     m_exercise = new ExerciseWindow(read, m_dialogs);
+    if (m_lifeCycle)
+        m_lifeCycle->setAnalysisAllowed(analysisAllowed());
+    connect(m_exercise, &QObject::destroyed, this, [this] {
+        if (m_lifeCycle)
+            m_lifeCycle->setAnalysisAllowed(true);
+    });
     connect(m_exercise, &ExerciseWindow::studentModelReady, this,
             [this](const ModelFileRead &model) {
                 m_modelFiles.apply(model);
@@ -556,9 +563,14 @@ void Navigation::openExercise(const ModelFileRead &read)
     m_exercise->activateWindow();
 }
 
+bool Navigation::analysisAllowed() const
+{
+    return !m_exercise || m_exercise->block().analysis;
+}
+
 bool Navigation::refusedByExercise(QWidget *parent)
 {
-    if (!m_exercise || m_exercise->block().analysis)
+    if (analysisAllowed())
         return false;
     m_dialogs.message(parent, tr("Exercise"),
                       tr("This exercise keeps the analysis windows closed while it is open: the "

@@ -118,6 +118,7 @@ private:
     // An open exercise with "analysis": false keeps the windows that show its answers closed;
     // says so over `parent` and returns true.
     bool refusedByExercise(QWidget *parent);
+    bool analysisAllowed() const;
 
     Module1 &m_history;
     Simulation &m_simulation;

@@ -3,11 +3,14 @@
 #include "exercise/exercise.h"
 #include "tests/ui/shell/program.h"
 #include "ui/exercise/exercisewindow.h"
+#include "ui/lifecycle/lifecyclewindow.h"
 #include "ui/risk/riskwindow.h"
+#include "ui/yield/yieldwindow.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
+#include <QTabWidget>
 #include <QTemporaryDir>
 
 using namespace velmora;
@@ -147,6 +150,8 @@ void TestExerciseWindow::exerciseWithoutAnalysisKeepsWindowsClosed_data()
     QTest::addColumn<QString>("window");
     QTest::addRow("analysis") << "analysis";
     QTest::addRow("risk") << "risk";
+    QTest::addRow("harvest and yield") << "yield";
+    QTest::addRow("life cycle's analysis tab") << "life cycle";
 }
 
 void TestExerciseWindow::exerciseWithoutAnalysisKeepsWindowsClosed()
@@ -160,16 +165,27 @@ void TestExerciseWindow::exerciseWithoutAnalysisKeepsWindowsClosed()
     Program p;
     ExerciseWindow *exercise = startExercise(p, fileName);
     QVERIFY(exercise);
-    const auto request = [&] {
-        if (window == "analysis")
+    // Whether the window (or the tab) opened.
+    const auto request = [&]() -> bool {
+        if (window == "analysis") {
             emit p.form().analysisRequested();
-        else
+            return p.navigation.analysis();
+        }
+        if (window == "risk") {
             emit p.form().riskRequested();
-        return window == "analysis" ? static_cast<QWidget *>(p.navigation.analysis())
-                                    : p.navigation.risk();
+            return p.navigation.risk();
+        }
+        if (window == "yield") {
+            emit p.form().yieldRequested();
+            return p.navigation.harvestAndYield();
+        }
+        emit p.form().lifeCycleRequested();
+        auto *views = p.navigation.lifeCycle()->findChild<QTabWidget *>("views");
+        return views->isTabEnabled(views->indexOf(p.navigation.lifeCycle()->findChild<QWidget *>("analysis")));
     };
     QVERIFY(!request());
-    QCOMPARE(p.dialogs.titles(), QStringList{"Exercise"});
+    if (window != "life cycle")
+        QCOMPARE(p.dialogs.titles(), QStringList{"Exercise"});
     // Closed exercise, open windows.
     exercise->close();
     QTRY_VERIFY(!p.navigation.exercise());
