@@ -155,8 +155,15 @@ void ExerciseWindow::start()
     // One name a sheet: trying other names for other numbers would be a way round the tries.
     m_name->setReadOnly(true);
     m_start->setEnabled(false);
-    for (Row &row : m_rows)
+    for (size_t i = 0; i < m_rows.size(); ++i) {
+        Row &row = m_rows[i];
         (row.edit ? static_cast<QWidget *>(row.edit) : row.choice)->setEnabled(true);
+        // A list is typed in one field; its length tells the student what is asked.
+        const Figure &figure = m_sheet->answers[i];
+        if (row.edit && figure.kind == Figure::Kind::Numbers)
+            row.edit->setPlaceholderText(tr("%n number(s) apart by blanks", nullptr,
+                                            int(figure.numbers.size())));
+    }
     m_check->setEnabled(true);
     m_save->setEnabled(true);
     showScore();
