@@ -595,6 +595,17 @@ void LifeCycleWindow::showAnalysis()
     m_analysisStale = false;
 }
 
+void LifeCycleWindow::setAnalysisAllowed(bool allowed)
+{
+    const int tab = m_views->indexOf(m_analysis);
+    if (!allowed && m_views->currentIndex() == tab)
+        m_views->setCurrentIndex(0);
+    m_views->setTabEnabled(tab, allowed);
+    m_views->setTabToolTip(tab, allowed ? QString()
+                                        : tr("This exercise keeps the analysis closed while it "
+                                             "is open: the answers are yours to find."));
+}
+
 void LifeCycleWindow::restartRun()
 {
     m_history.assign(1, m_model.n0);

@@ -50,6 +50,8 @@ public:
     // Density dependence for Step and Run (a model file's "density"), or none: the linear step.
     // While it is set a check box turns it off and on.
     void setDensity(const std::optional<DensitySettings> &density);
+    // An exercise that keeps its answers hidden closes the Analysis tab while it is open.
+    void setAnalysisAllowed(bool allowed);
     // The density dependence Step and Run use now: none where it is switched off.
     std::optional<DensitySettings> density() const;
 

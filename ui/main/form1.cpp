@@ -472,6 +472,8 @@ void Form1::buildContextMenu()
             &QAction::triggered, this, &Form1::openModelRequested);
     connect(entry(menu, QStringLiteral("saveModel"), QStringLiteral("&Save model...")),
             &QAction::triggered, this, &Form1::saveModelRequested);
+    connect(entry(menu, QStringLiteral("saveExercise"), tr("Save as exer&cise...")),
+            &QAction::triggered, this, &Form1::saveExerciseRequested);
     QMenu *examples = menu->addMenu(QStringLiteral("E&xamples"));
     examples->setObjectName(QStringLiteral("examplesMenu"));
     int number = 0;

@@ -51,6 +51,7 @@ signals:
     void analysisRequested();       // "Model analysis..." in the context menu
     void openModelRequested();      // "Open model..." in the context menu
     void saveModelRequested();      // "Save model..." in the context menu
+    void saveExerciseRequested();   // "Save as exercise..." in the context menu
     void exampleRequested(const QString &fileName); // an entry of "Examples"
     void aboutModelRequested();     // "About this model" in the context menu
     void riskRequested();           // "Risk under variability..." in the context menu

@@ -35,6 +35,20 @@ bool ModelFiles::open(const QString &fileName, QWidget *parent)
                           QMessageBox::Ok, QMessageBox::Warning);
         return false;
     }
+    if (!read.exerciseProblem.isEmpty())
+        m_dialogs.message(parent, tr("Open model"), read.exerciseMessage(), QMessageBox::Ok,
+                          QMessageBox::Warning);
+    // An exercise's model opens with the file's own numbers and notes until the student's name
+    // draws the student's.
+    apply(read);
+    if (read.exercise)
+        emit exerciseOpened(read);
+    return true;
+}
+
+void ModelFiles::apply(const ModelFileRead &read)
+{
+    const QString &fileName = read.fileName;
     // A life cycle, and a 4-class model with density dependence, which the main window's linear
     // model cannot hold, open in the Life cycle window.
     if (read.stageDocument || read.document->yield.density) {
@@ -42,7 +56,7 @@ bool ModelFiles::open(const QString &fileName, QWidget *parent)
         if (!builtIn(fileName))
             m_folder = QFileInfo(fileName).absolutePath();
         emit stageModelOpened(read.asStageModel());
-        return true;
+        return;
     }
     // The file's values passed the editing window's checks on reading, so "Go Back" applies them.
     EditEntries entries = modelEntries(read.document->values);
@@ -53,7 +67,6 @@ bool ModelFiles::open(const QString &fileName, QWidget *parent)
     if (!builtIn(fileName))
         m_folder = QFileInfo(fileName).absolutePath();
     emit modelOpened(entries);
-    return true;
 }
 
 void ModelFiles::openFromDialog(QWidget *parent)
@@ -91,6 +104,34 @@ void ModelFiles::saveFromDialog(QWidget *parent)
         return;
     }
     m_fileName = chosen;
+    m_folder = QFileInfo(chosen).absolutePath();
+}
+
+void ModelFiles::saveExerciseFromDialog(QWidget *parent)
+{
+    const QString chosen = m_dialogs.saveFileName(
+        parent, QDir(m_folder).filePath(QStringLiteral("exercise.") + QLatin1String(kModelFileSuffix)),
+        {QLatin1String(kModelFileSuffix), true});
+    if (chosen.isEmpty())
+        return;
+    const std::optional<ModelValues> values = currentModelValues(m_simulation);
+    ModelFileWrite written{false, tr("\"%1\" was not written: the fields of the main "
+                                              "window do not all hold numbers")
+                                      .arg(QDir::toNativeSeparators(chosen))};
+    if (values) {
+        ModelFileRead read;
+        read.document = ModelDocument{m_title, m_notes, *values};
+        const QString title = m_title.isEmpty() ? tr("Exercise") : m_title;
+        written = writeExerciseFile(chosen, read, exampleExercise(title));
+    }
+    if (!written.ok) {
+        m_dialogs.message(parent, tr("Save as exercise"),
+                          tr("The exercise file %1.\nA file of that name that was "
+                                      "already there is left as it was.")
+                              .arg(written.message),
+                          QMessageBox::Ok, QMessageBox::Warning);
+        return;
+    }
     m_folder = QFileInfo(chosen).absolutePath();
 }
 

@@ -27,8 +27,12 @@ public:
     // Opens a model file: a refused file is reported over `parent` and changes nothing.
     bool open(const QString &fileName, QWidget *parent);
     void openFromDialog(QWidget *parent);
+    // Puts a model that was read (a student's model of an exercise) in place as `open` does.
+    void apply(const ModelFileRead &read);
     // Writes the model of the current run with the title and notes of the last model opened.
     void saveFromDialog(QWidget *parent);
+    // "Save as exercise...": the model of the current run with an example question to edit.
+    void saveExerciseFromDialog(QWidget *parent);
 
     // Of the model opened last; empty before the first.
     const QString &title() const { return m_title; }
@@ -39,6 +43,8 @@ signals:
     void modelOpened(const velmora::EditEntries &entries);
     // A file of a life cycle by stages was read; the main window's model is left as it was.
     void stageModelOpened(const velmora::StageModelDocument &document);
+    // A file holding an exercise was opened; the student's numbers wait for the name.
+    void exerciseOpened(const velmora::ModelFileRead &read);
 
 private:
     QString proposedName() const;

@@ -1,6 +1,7 @@
 #include "ui/shell/navigation.h"
 
 #include "ui/analysis/analysiswindow.h"
+#include "ui/exercise/exercisewindow.h"
 #include "ui/screens/backform.h"
 #include "ui/edit/changdat.h"
 #include "ui/screens/copyrigh.h"
@@ -29,8 +30,10 @@
 
 #include <QEvent>
 #include <QGuiApplication>
+#include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
 #include <utility>
 
 namespace velmora {
@@ -96,6 +99,7 @@ Navigation::Navigation(Module1 &history, Simulation &simulation, Dialogs &dialog
                                                                             *document.yield.density))
                                             : std::nullopt);
             });
+    connect(&m_modelFiles, &ModelFiles::exerciseOpened, this, &Navigation::openExercise);
 }
 
 Form1 &Navigation::mainWindow()
@@ -114,10 +118,15 @@ Form1 &Navigation::mainWindow()
     connect(form, &Form1::analysisRequested, this, &Navigation::openAnalysis);
     connect(form, &Form1::riskRequested, this, &Navigation::openRisk);
     connect(form, &Form1::lifeCycleRequested, this, &Navigation::openLifeCycle);
-    connect(form, &Form1::yieldRequested, this, [this] { openYield(mainStageModel(), m_form1.get()); });
+    connect(form, &Form1::yieldRequested, this, [this, form] {
+        if (!refusedByExercise(form))
+            openYield(mainStageModel(), form);
+    });
     connect(form, &Form1::quitRequested, this, [this, form] { quitFrom(form); });
     connect(form, &Form1::openModelRequested, this, [this, form] { m_modelFiles.openFromDialog(form); });
     connect(form, &Form1::saveModelRequested, this, [this, form] { m_modelFiles.saveFromDialog(form); });
+    connect(form, &Form1::saveExerciseRequested, this,
+            [this, form] { m_modelFiles.saveExerciseFromDialog(form); });
     connect(form, &Form1::exampleRequested, this,
             [this, form](const QString &fileName) { m_modelFiles.open(fileName, form); });
     connect(form, &Form1::aboutModelRequested, this, &Navigation::openNotes);
@@ -128,7 +137,7 @@ Navigation::~Navigation()
 {
     for (QWidget *window : std::initializer_list<QWidget *>{m_changdat, m_larggraf, m_howto, m_introfrm,
                                                             m_referenc, m_quiz, m_copyrigh, m_vater, m_analysis, m_risk,
-                                                            m_lifeCycle})
+                                                            m_lifeCycle, m_exercise})
         delete window;
 }
 
@@ -351,6 +360,8 @@ void Navigation::openQuiz()
 
 void Navigation::openAnalysis()
 {
+    if (refusedByExercise(&mainWindow()))
+        return;
     ensure(m_analysis, [this] { return new AnalysisWindow(m_simulation); }, [this](AnalysisWindow *window) {
         window->setModelTitle(m_modelFiles.title());
         connect(window, &AnalysisWindow::backRequested, this, [this, window] {
@@ -365,6 +376,8 @@ void Navigation::openAnalysis()
 
 void Navigation::openRisk()
 {
+    if (refusedByExercise(&mainWindow()))
+        return;
     ensure(m_risk, [this] { return new RiskWindow(m_simulation, m_dialogs); }, [this](RiskWindow *window) {
         connect(window, &RiskWindow::backRequested, this, [this, window] {
             window->hide();
@@ -386,9 +399,12 @@ LifeCycleWindow *Navigation::ensureLifeCycle(const StageModel &model)
                       });
                       connect(window, &LifeCycleWindow::closedByCloseBox, this,
                               [this] { forget(m_lifeCycle); });
+                      window->setAnalysisAllowed(analysisAllowed());
                       connect(window, &LifeCycleWindow::leslieModelSent, this,
                               &Navigation::leslieModelSent);
                       connect(window, &LifeCycleWindow::yieldRequested, this, [this, window] {
+                          if (refusedByExercise(window))
+                              return;
                           openYield(window->stageModel(), window);
                           if (const auto density = window->density())
                               m_yield->setDensitySettings(*density);
@@ -508,6 +524,62 @@ void Navigation::openDedication()
     m_backform->setBackgroundColour(kWhite);
 }
 
+void Navigation::openExercise(const ModelFileRead &read)
+{
+    // One exercise at a time: a new one replaces the last, answers and all.
+    delete m_exercise;
+    m_exercise = new ExerciseWindow(read, m_dialogs);
+    if (m_lifeCycle)
+        m_lifeCycle->setAnalysisAllowed(analysisAllowed());
+    connect(m_exercise, &QObject::destroyed, this, [this] {
+        if (m_lifeCycle)
+            m_lifeCycle->setAnalysisAllowed(true);
+    });
+    connect(m_exercise, &ExerciseWindow::studentModelReady, this,
+            [this](const ModelFileRead &model) {
+                m_modelFiles.apply(model);
+                // The keyboard stays with the questions, not the notes the model brought up.
+                showInFront(m_exercise);
+            });
+    Form1 &form = mainWindow();
+    // Beside the main window, so the questions and the model show together: the two centred
+    // where the screen has room for both, else the questions over the main window's right side.
+    const QRect screen = form.screen()->availableGeometry();
+    const QRect main = form.frameGeometry();
+    const int width = m_exercise->width();
+    int left = screen.right() + 1 - width;
+    if (main.width() + width <= screen.width()) {
+        form.move(screen.left() + (screen.width() - main.width() - width) / 2, main.top());
+        left = form.frameGeometry().right() + 1;
+        if (m_notes && m_notes->isVisible())
+            openNotes(); // placed again under the equation
+    }
+    m_exercise->resize(width, std::min(m_exercise->height(), screen.bottom() + 1 - main.top()));
+    m_exercise->setProperty("velmoraPlaced", true);
+    m_exercise->move(left, main.top());
+    m_exercise->show();
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        m_exercise->raise();
+    m_exercise->activateWindow();
+}
+
+bool Navigation::analysisAllowed() const
+{
+    return !m_exercise || m_exercise->block().analysis;
+}
+
+bool Navigation::refusedByExercise(QWidget *parent)
+{
+    if (analysisAllowed())
+        return false;
+    m_dialogs.message(parent, tr("Exercise"),
+                      tr("This exercise keeps the analysis windows closed while it is open: the "
+                         "answers are yours to find. Close the Exercise window to use them."),
+                      QMessageBox::Ok, QMessageBox::Information);
+    return true;
+}
+
+ExerciseWindow *Navigation::exercise() const { return m_exercise; }
 Backform *Navigation::backdrop() const { return m_backform.get(); }
 titlform *Navigation::titleScreen() const { return m_titlform.get(); }
 Prophecy *Navigation::pictureScreen() const { return m_prophecy.get(); }

@@ -21,6 +21,7 @@ class AnalysisWindow;
 class Backform;
 class Changdat;
 class Dialogs;
+class ExerciseWindow;
 class Form1;
 class Howto;
 class Introfrm;
@@ -77,6 +78,7 @@ public:
     void openModelAtStart(const QString &fileName);
     RiskWindow *risk() const;
     LifeCycleWindow *lifeCycle() const;
+    ExerciseWindow *exercise() const;
     YieldWindow *harvestAndYield() const;
     // Opens the Harvest and yield window on a stage model, from `from` (hidden meanwhile).
     void openYield(const StageModel &model, QWidget *from);
@@ -112,6 +114,11 @@ private:
     void leslieModelSent(const LeslieModel &leslie);
     void quitFrom(QWidget *window);
     void openDedication();
+    void openExercise(const ModelFileRead &read);
+    // An open exercise with "analysis": false keeps the windows that show its answers closed;
+    // says so over `parent` and returns true.
+    bool refusedByExercise(QWidget *parent);
+    bool analysisAllowed() const;
 
     Module1 &m_history;
     Simulation &m_simulation;
@@ -141,6 +148,7 @@ private:
     QPointer<LifeCycleWindow> m_lifeCycle;
     QPointer<YieldWindow> m_yield;
     QPointer<QWidget> m_yieldOpener; // the window "Go back" returns to
+    QPointer<ExerciseWindow> m_exercise;
 };
 
 // Shows a window in front of the others; a window's first showing centres it on the screen.
