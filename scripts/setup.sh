@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
     build-essential cmake
     qt6-base-dev qt6-base-dev-tools qt6-charts-dev qt6-svg-dev qt6-qpa-plugins
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libqt6opengl6-dev libgl-dev
     fonts-liberation fonts-arphic-uming fonts-urw-base35 fonts-dejavu-core
     xvfb xauth xdotool imagemagick

@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Brings translations/velmora_*.ts up to date with the texts of the sources (lupdate): new
+# texts come in unfinished, changed ones lose their translation, translated ones are kept;
+# the contexts keep their order, so the glossary stays at the top.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+lupdate=$(command -v lupdate || echo /usr/lib/qt6/bin/lupdate)
+cd "$root"
+# The same folders as the build's update_translations target (language/CMakeLists.txt).
+"$lupdate" -locations none -no-obsolete -no-sort -extensions cpp,h \
+    app cli exercise export language model modelfile ui \
+    -ts translations/velmora_*.ts
