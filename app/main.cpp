@@ -1,4 +1,5 @@
 #include "ui/common/dialogs.h"
+#include "language/languagechoice.h"
 #include "ui/common/fontwarmup.h"
 #include "model/module1.h"
 #include "ui/shell/navigation.h"
@@ -9,6 +10,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QIcon>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstring>
@@ -39,6 +41,8 @@ public:
                           "Options:\n"
                           "  -h, --help   show this help\n"
                           "  --version    show the version\n"
+                          "  --lang CODE  the language of the texts (de, en, es, fr) instead of\n"
+                          "               the system's\n"
                           "Qt's own options, such as -platform offscreen, are taken as well.\n"
                           "velmora-cli runs the model without windows.\n");
             else if (std::strcmp(argv[i], "--") == 0)
@@ -63,6 +67,11 @@ int main(int argc, char **argv)
     if (const int status = ProgramOptions::answer(argc, argv); status >= 0)
         return status;
     QApplication app(argc, argv);
+    // Qt has taken its own options; --lang is ours, and no FILE.
+    QStringList arguments = QCoreApplication::arguments();
+    const LanguageOption language = takeLanguageOption(arguments);
+    const InstalledLanguage installed(language.language.isEmpty() ? systemLanguage()
+                                                                   : language.language);
     // The style goes in first: setting it waits while the font database is being filled.
     applyProgramLook();
     const FontWarmUp fontWarmUp;
@@ -88,8 +97,16 @@ int main(int argc, char **argv)
     navigation.start();
     // "velmora FILE", as a double click on a model file starts it: the first argument that Qt
     // has not taken for itself.
-    const QStringList arguments = QCoreApplication::arguments().mid(1);
-    if (!arguments.isEmpty())
-        navigation.openModelAtStart(QFileInfo(arguments.constFirst()).absoluteFilePath());
+    if (arguments.size() > 1)
+        navigation.openModelAtStart(QFileInfo(arguments.at(1)).absoluteFilePath());
+    // As a file that cannot be opened: the program starts, in the system's language, and says
+    // why over its first window.
+    if (language.refused) {
+        const QString refusal = unknownLanguageText(language.refusedCode);
+        QTimer::singleShot(0, &app, [&dialogs, refusal] {
+            dialogs.message(QApplication::activeWindow(), ProgramOptions::tr("Language"),
+                            refusal, QMessageBox::Ok, QMessageBox::Warning);
+        });
+    }
     return app.exec();
 }

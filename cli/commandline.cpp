@@ -2,6 +2,7 @@
 
 #include "cli/commands.h"
 #include "cli/options.h"
+#include "language/languagechoice.h"
 
 #include <QCommandLineParser>
 
@@ -24,7 +25,7 @@ const std::string kWho = "velmora-cli";
 
 std::string generalHelp()
 {
-    std::string help = "Usage: velmora-cli COMMAND [OPTIONS]\n"
+    std::string help = "Usage: velmora-cli [--lang CODE] COMMAND [OPTIONS]\n"
                        "       velmora-cli help COMMAND\n"
                        "       velmora-cli --version\n\nCommands:\n";
     for (const Command *command : kCommands) {
@@ -42,7 +43,9 @@ std::string generalHelp()
                "\nWithout model options a command uses the default model; --model FILE reads a\n"
                "model file, --stages with --transitions and --reproduction a life cycle.\n"
                "\"velmora-cli COMMAND --help\" or \"velmora-cli help COMMAND\" lists the options\n"
-               "of a command; \"velmora-cli --version\" prints the version.\n"));
+               "of a command; \"velmora-cli --version\" prints the version. --lang CODE (de, en,\n"
+               "es, fr) chooses the language of the texts instead of the system's; JSON, CSV\n"
+               "and the files written are the same in every language.\n"));
 }
 
 const Command *findCommand(const std::string &name)
@@ -112,13 +115,27 @@ int runCommandLine(const std::vector<std::string> &arguments, std::ostream &out,
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption versionOption(QStringLiteral("version"));
+    const QCommandLineOption languageOption(QStringLiteral("lang"), QString(),
+                                            QStringLiteral("CODE"));
     parser.addOption(helpOption);
     parser.addOption(versionOption);
+    parser.addOption(languageOption);
     QStringList texts{QString::fromStdString(kWho)};
     for (const std::string &a : arguments)
         texts << QString::fromLatin1(a.data(), qsizetype(a.size()));
-    if (!parser.parse(texts)) {
+    const bool parsed = parser.parse(texts);
+    // The texts speak the chosen language from here on, the refusals of this line included;
+    // an unknown code is refused in the system's.
+    const QString code = parsed ? parser.value(languageOption) : QString();
+    const std::optional<QString> asked = code.isEmpty() ? std::nullopt : languageOfCode(code);
+    const InstalledLanguage installed(asked ? *asked : systemLanguage());
+    if (parsed && parser.isSet(languageOption) && !asked)
+        return refuse(err, kWho, said(unknownLanguageText(typed(code.toLatin1().toStdString()))));
+    if (!parsed) {
         const QStringList unknown = parser.unknownOptionNames();
+        if (unknown.isEmpty() && arguments.back() == "--lang")
+            return refuse(err, kWho,
+                          said(CliText::tr("option %1 needs a value").arg(QStringLiteral("--lang"))));
         const std::string name = unknown.isEmpty() ? std::string() : unknown.front().toStdString();
         // A command's option before the command: say where it belongs.
         const auto given = std::find_if(arguments.begin(), arguments.end(),

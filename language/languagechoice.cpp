@@ -89,13 +89,10 @@ LanguageOption takeLanguageOption(QStringList &arguments)
             continue;
         }
         arguments.remove(i, taken);
-        if (const std::optional<QString> language = languageOfCode(code)) {
-            option.language = *language;
-            option.refusal.clear();
-        } else {
-            option.language.clear();
-            option.refusal = unknownLanguageText(code);
-        }
+        const std::optional<QString> language = languageOfCode(code);
+        option.language = language.value_or(QString());
+        option.refused = !language;
+        option.refusedCode = language ? QString() : code;
     }
     return option;
 }

@@ -35,9 +35,11 @@ class LanguageText {
 };
 
 // A "--lang CODE" taken out of a program's arguments.
+// The refusal is put in words only once the system's language is installed.
 struct LanguageOption {
-    QString language; // the language asked for; empty when none, or when it was refused
-    QString refusal;  // the one line refusing an unknown code; empty when there is none
+    QString language;    // the language asked for; empty when none, or when it was refused
+    bool refused = false; // an unknown code was given (unknownLanguageText() says so)
+    QString refusedCode;
 };
 
 // Takes every "--lang CODE" and "--lang=CODE" before a "--" out of `arguments` (the program

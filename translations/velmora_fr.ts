@@ -30,23 +30,6 @@
     </message>
 </context>
 <context>
-    <name>ProgramOptions</name>
-    <message>
-        <source>Usage: velmora [FILE]
-
-Starts Velmora, a teaching program for population ecology; with FILE,
-a model file (.velmora) is opened at the start.
-
-Options:
-  -h, --help   show this help
-  --version    show the version
-Qt&apos;s own options, such as -platform offscreen, are taken as well.
-velmora-cli runs the model without windows.
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>CliText</name>
     <message>
         <source>a population counts as gone below N animals (default 1;
@@ -62,21 +45,12 @@ velmora-cli runs the model without windows.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>
-Without model options a command uses the default model; --model FILE reads a
-model file, --stages with --transitions and --reproduction a life cycle.
-&quot;velmora-cli COMMAND --help&quot; or &quot;velmora-cli help COMMAND&quot; lists the options
-of a command; &quot;velmora-cli --version&quot; prints the version.
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>unknown command %1; did you mean %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>commande inconnue %1 ; vouliez-vous dire %2 ?</translation>
     </message>
     <message>
         <source>unknown command %1</source>
-        <translation type="unfinished"></translation>
+        <translation>commande inconnue %1</translation>
     </message>
     <message>
         <source>help takes one COMMAND</source>
@@ -393,7 +367,7 @@ model (births into the first stage only, survival to the next stage only) is the
     </message>
     <message>
         <source>option %1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;option %1 demande une valeur</translation>
     </message>
     <message>
         <source>option %1 takes no value</source>
@@ -509,12 +483,23 @@ every stage</source>
         <source>print one JSON object instead of text</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>
+Without model options a command uses the default model; --model FILE reads a
+model file, --stages with --transitions and --reproduction a life cycle.
+&quot;velmora-cli COMMAND --help&quot; or &quot;velmora-cli help COMMAND&quot; lists the options
+of a command; &quot;velmora-cli --version&quot; prints the version. --lang CODE (de, en,
+es, fr) chooses the language of the texts instead of the system&apos;s; JSON, CSV
+and the files written are the same in every language.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LanguageText</name>
     <message>
         <source>unknown language &quot;%1&quot; for --lang; the languages are %2</source>
-        <translation type="unfinished"></translation>
+        <translation>langue inconnue « %1 » pour --lang ; les langues sont %2</translation>
     </message>
 </context>
 <context>
@@ -1304,6 +1289,29 @@ A file of that name that was already there is left as it was.</source>
     </message>
     <message>
         <source>%1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProgramOptions</name>
+    <message>
+        <source>Usage: velmora [FILE]
+
+Starts Velmora, a teaching program for population ecology; with FILE,
+a model file (.velmora) is opened at the start.
+
+Options:
+  -h, --help   show this help
+  --version    show the version
+  --lang CODE  the language of the texts (de, en, es, fr) instead of
+               the system&apos;s
+Qt&apos;s own options, such as -platform offscreen, are taken as well.
+velmora-cli runs the model without windows.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
