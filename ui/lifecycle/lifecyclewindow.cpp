@@ -29,6 +29,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QLocale>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QStyledItemDelegate>
@@ -392,6 +393,8 @@ void LifeCycleWindow::buildControls()
     m_steps->setRange(1, 1000);
     m_steps->setValue(kDefaultSteps);
     m_steps->setFont(buttonFont);
+    // Numbers keep the program's own form in every language.
+    m_steps->setLocale(QLocale::c());
     m_steps->setAccessibleName(tr("Steps of a run"));
     QLabel *stepsLabel = makeLabel(this, QStringLiteral("stepsLabel"), timesFont(11), Qt::black);
     stepsLabel->setText(tr("st&eps"));

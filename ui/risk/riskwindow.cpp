@@ -24,6 +24,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QShowEvent>
@@ -103,9 +104,12 @@ void RiskWindow::buildControls()
     grid->addWidget(m_model, row++, 0, 1, 8);
 
     const QFont inputFont = appFont(QStringLiteral("MS Sans Serif"), 9.6);
-    const auto addInput = [&](QWidget *input, const QString &name, const QString &caption,
-                              const QString &spoken, int gridRow, int column) {
+    const auto addInput = [&](QAbstractSpinBox *input, const QString &name,
+                              const QString &caption, const QString &spoken, int gridRow,
+                              int column) {
         input->setObjectName(name);
+        // Numbers keep the program's own form in every language: "0.1", never "0,1".
+        input->setLocale(QLocale::c());
         input->setFont(inputFont);
         input->setAccessibleName(spoken);
         QLabel *label = makeLabel(this, name + QStringLiteral("Label"), timesFont(11), Qt::black);

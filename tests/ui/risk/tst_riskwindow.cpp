@@ -107,6 +107,7 @@ private slots:
     void closingDuringARunStopsIt();
     void tooLargeCvRunsWithTheLargestItsBetaAllows();
     void returnInAnInputRuns();
+    void inputsKeepThePointInACommaLanguage();
     void saveAsCsv_data();
     void saveAsCsv();
     void chartMenuActsOnTheChartClicked();
@@ -204,6 +205,21 @@ void TestRiskWindow::tooLargeCvRunsWithTheLargestItsBetaAllows()
              qPrintable(f.sentence()));
     QCOMPARE(f.points("riskChart"), 11);
     QVERIFY(f.find<QPushButton>("cmdSaveCsv")->isEnabled());
+}
+
+void TestRiskWindow::inputsKeepThePointInACommaLanguage()
+{
+    // A German default locale would show and read "0,1000" in a box that follows it.
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    Fixture f;
+    QLocale::setDefault(before);
+    auto *cv = f.find<QDoubleSpinBox>("cvSurvival");
+    QCOMPARE(cv->text(), QStringLiteral("0.1000"));
+    cv->selectAll();
+    QTest::keyClicks(cv, QStringLiteral("0.25"));
+    QCOMPARE(cv->value(), 0.25);
+    QCOMPARE(f.find<QSpinBox>("replicates")->locale(), QLocale::c());
 }
 
 void TestRiskWindow::returnInAnInputRuns()
