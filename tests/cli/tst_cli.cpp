@@ -89,15 +89,15 @@ void TestCli::helpOfEveryCommand_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("usage");
-    QTest::addRow("general") << QStringList{"--help"} << "Usage: velmora-cli COMMAND";
-    QTest::addRow("general, short") << QStringList{"-h"} << "Usage: velmora-cli COMMAND";
+    QTest::addRow("general") << QStringList{"--help"} << "Usage: velmora-cli [--lang CODE] COMMAND";
+    QTest::addRow("general, short") << QStringList{"-h"} << "Usage: velmora-cli [--lang CODE] COMMAND";
     QTest::addRow("analyse") << QStringList{"analyse", "--help"} << "Usage: velmora-cli analyse";
     QTest::addRow("run") << QStringList{"run", "--help"} << "Usage: velmora-cli run";
     QTest::addRow("run, after a bad value") << QStringList{"run", "--steps", "x", "-h"}
                                             << "Usage: velmora-cli run";
     QTest::addRow("help COMMAND") << QStringList{"help", "save-model"}
                                   << "Usage: velmora-cli save-model";
-    QTest::addRow("help alone") << QStringList{"help"} << "Usage: velmora-cli COMMAND";
+    QTest::addRow("help alone") << QStringList{"help"} << "Usage: velmora-cli [--lang CODE] COMMAND";
     QTest::addRow("version") << QStringList{"--version"} << "velmora-cli 0.";
     QTest::addRow("version before a command") << QStringList{"--version", "run", "--speed"}
                                               << "velmora-cli 0.";
