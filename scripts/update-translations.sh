@@ -6,7 +6,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 lupdate=$(command -v lupdate || echo /usr/lib/qt6/bin/lupdate)
 cd "$root"
-# The same folders as the build's update_translations target (language/CMakeLists.txt).
+# The folders language/CMakeLists.txt gives lupdate; in this order the files stay as they are.
 "$lupdate" -locations none -no-obsolete -no-sort -extensions cpp,h \
     app cli exercise export language model modelfile ui \
     -ts translations/velmora_*.ts
