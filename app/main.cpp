@@ -35,16 +35,7 @@ public:
             if (std::strcmp(argv[i], "--version") == 0)
                 text = QStringLiteral("velmora %1\n").arg(QStringLiteral(VELMORA_VERSION));
             else if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0)
-                text = tr("Usage: velmora [FILE]\n\n"
-                          "Starts Velmora, a teaching program for population ecology; with FILE,\n"
-                          "a model file (.velmora) is opened at the start.\n\n"
-                          "Options:\n"
-                          "  -h, --help   show this help\n"
-                          "  --version    show the version\n"
-                          "  --lang CODE  the language of the texts (de, en, es, fr) instead of\n"
-                          "               the system's\n"
-                          "Qt's own options, such as -platform offscreen, are taken as well.\n"
-                          "velmora-cli runs the model without windows.\n");
+                text = help(argc, argv);
             else if (std::strcmp(argv[i], "--") == 0)
                 break;
         }
@@ -57,6 +48,28 @@ public:
         if (!written)
             std::fputs("velmora: standard output could not be written\n", stderr);
         return written ? 0 : 1;
+    }
+
+private:
+    // The help in the language chosen; a core application holds its translations, which
+    // needs no display.
+    static QString help(int argc, char **argv)
+    {
+        QCoreApplication core(argc, argv);
+        QStringList arguments = QCoreApplication::arguments();
+        const LanguageOption language = takeLanguageOption(arguments);
+        const InstalledLanguage installed(language.language.isEmpty() ? systemLanguage()
+                                                                       : language.language);
+        return tr("Usage: velmora [--lang CODE] [FILE]\n\n"
+                  "Starts Velmora, a teaching program for population ecology; with FILE,\n"
+                  "a model file (.velmora) is opened at the start.\n\n"
+                  "Options:\n"
+                  "  -h, --help   show this help\n"
+                  "  --version    show the version\n"
+                  "  --lang CODE  the language of the texts (de, en, es, fr) instead of\n"
+                  "               the system's\n"
+                  "Qt's own options, such as -platform offscreen, are taken as well.\n"
+                  "velmora-cli runs the model without windows.\n");
     }
 };
 

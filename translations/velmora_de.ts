@@ -1295,7 +1295,11 @@ A file of that name that was already there is left as it was.</source>
 <context>
     <name>ProgramOptions</name>
     <message>
-        <source>Usage: velmora [FILE]
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: velmora [--lang CODE] [FILE]
 
 Starts Velmora, a teaching program for population ecology; with FILE,
 a model file (.velmora) is opened at the start.
@@ -1308,11 +1312,19 @@ Options:
 Qt&apos;s own options, such as -platform offscreen, are taken as well.
 velmora-cli runs the model without windows.
 </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: velmora [--lang CODE] [DATEI]
+
+Startet Velmora, ein Lehrprogramm zur Populationsökologie; mit DATEI
+wird beim Start eine Modelldatei (.velmora) geöffnet.
+
+Optionen:
+  -h, --help   diese Hilfe zeigen
+  --version    die Version zeigen
+  --lang CODE  die Sprache der Texte (de, en, es, fr) statt der des
+               Systems
+Qts eigene Optionen, etwa -platform offscreen, werden ebenfalls angenommen.
+velmora-cli rechnet das Modell ohne Fenster.
+</translation>
     </message>
 </context>
 </TS>

@@ -1295,7 +1295,11 @@ A file of that name that was already there is left as it was.</source>
 <context>
     <name>ProgramOptions</name>
     <message>
-        <source>Usage: velmora [FILE]
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: velmora [--lang CODE] [FILE]
 
 Starts Velmora, a teaching program for population ecology; with FILE,
 a model file (.velmora) is opened at the start.
@@ -1308,11 +1312,19 @@ Options:
 Qt&apos;s own options, such as -platform offscreen, are taken as well.
 velmora-cli runs the model without windows.
 </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: velmora [--lang CÓDIGO] [ARCHIVO]
+
+Inicia Velmora, un programa de enseñanza de ecología de poblaciones; con
+ARCHIVO, abre al inicio un archivo de modelo (.velmora).
+
+Opciones:
+  -h, --help     muestra esta ayuda
+  --version      muestra la versión
+  --lang CÓDIGO  el idioma de los textos (de, en, es, fr) en lugar del
+                 del sistema
+También se aceptan las opciones propias de Qt, como -platform offscreen.
+velmora-cli calcula el modelo sin ventanas.
+</translation>
     </message>
 </context>
 </TS>

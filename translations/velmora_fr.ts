@@ -1295,7 +1295,11 @@ A file of that name that was already there is left as it was.</source>
 <context>
     <name>ProgramOptions</name>
     <message>
-        <source>Usage: velmora [FILE]
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: velmora [--lang CODE] [FILE]
 
 Starts Velmora, a teaching program for population ecology; with FILE,
 a model file (.velmora) is opened at the start.
@@ -1308,11 +1312,19 @@ Options:
 Qt&apos;s own options, such as -platform offscreen, are taken as well.
 velmora-cli runs the model without windows.
 </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Usage : velmora [--lang CODE] [FICHIER]
+
+Lance Velmora, un programme d&apos;enseignement de l&apos;écologie des populations ;
+avec FICHIER, un fichier de modèle (.velmora) est ouvert au démarrage.
+
+Options :
+  -h, --help   affiche cette aide
+  --version    affiche la version
+  --lang CODE  la langue des textes (de, en, es, fr) au lieu de celle
+               du système
+Les options propres à Qt, comme -platform offscreen, sont acceptées aussi.
+velmora-cli calcule le modèle sans fenêtres.
+</translation>
     </message>
 </context>
 </TS>
