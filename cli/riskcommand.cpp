@@ -71,24 +71,22 @@ QJsonArray jsonArray(const std::vector<double> &values)
 // The density dependence and the way of harvesting a run took, by stage name.
 QJsonObject densityJson(const RiskDensity &d, const StageModel &model)
 {
-    QJsonArray counted;
-    for (Eigen::Index i = 0; i < model.size(); ++i)
-        if (d.settings.counted.empty()
-            || std::find(d.settings.counted.begin(), d.settings.counted.end(), int(i))
-                   != d.settings.counted.end())
-            counted.append(QString::fromStdString(model.stages[size_t(i)]));
+    // Every stage where none is listed.
+    const auto named = [&model](const std::vector<int> &stages) {
+        QJsonArray names;
+        const Eigen::VectorXd mask = stageMask(model.size(), stages);
+        for (Eigen::Index i = 0; i < model.size(); ++i)
+            if (mask(i) != 0.0)
+                names.append(QString::fromStdString(model.stages[size_t(i)]));
+        return names;
+    };
     QJsonObject json{{"form", densityFormKey(d.settings.form)},
                      {"capacity", d.settings.capacity},
-                     {"countedStages", counted}};
+                     {"countedStages", named(d.settings.counted)}};
     if (d.way) {
-        QJsonArray harvested;
-        for (Eigen::Index i = 0; i < model.size(); ++i)
-            if (d.harvested.empty()
-                || std::find(d.harvested.begin(), d.harvested.end(), int(i)) != d.harvested.end())
-                harvested.append(QString::fromStdString(model.stages[size_t(i)]));
         json["strategy"] = harvestWayKey(*d.way);
         json["level"] = d.level;
-        json["harvestStages"] = harvested;
+        json["harvestStages"] = named(d.harvested);
     }
     return json;
 }

@@ -1,6 +1,7 @@
 #include "exercise/answersfile.h"
 
 #include "export/safewrite.h"
+#include "modelfile/modelfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,14 +18,7 @@ namespace {
 
 const QString kFormat = QStringLiteral("velmora-answers");
 
-QString shown(const QJsonValue &value)
-{
-    const QString array = QString::fromUtf8(QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact));
-    QString text = array.mid(1, array.size() - 2);
-    if (text.size() > 40)
-        text = text.left(37) + QStringLiteral("...");
-    return text;
-}
+QString shown(const QJsonValue &value) { return shownJsonValue(value); }
 
 QString unknownKey(const QJsonObject &object, const QStringList &known, const QString &in)
 {

@@ -21,17 +21,6 @@ namespace velmora {
 
 namespace {
 
-PopulationModel populationModel(const ModelValues &values)
-{
-    PopulationModel model;
-    for (size_t c = 0; c < 4; ++c)
-        model.M[c] = values.fecundities[c];
-    for (size_t i = 0; i < 3; ++i)
-        model.M[4 * (i + 1) + i] = values.survival[i];
-    model.H = values.harvest;
-    model.N = values.n0;
-    return model;
-}
 
 // A whole number below `count` from the stream, without the bias of a plain remainder.
 std::uint64_t drawBelow(ReplicateRng &rng, std::uint64_t count)
@@ -160,7 +149,7 @@ bool isSpecial(const QString &asks)
 bool reportHasPath(const QString &asks)
 {
     static const QJsonObject sample = analysisJsonObject(lifeCycleAnalysisOf(
-        analyseModel(populationModel(ModelValues{{0, 1, 2, 1}, {0.5, 1, 0.5}, {10, 10, 10, 10}, {5, 0, 0, 0}}))));
+        analyseModel(populationModelOf(ModelValues{{0, 1, 2, 1}, {0.5, 1, 0.5}, {10, 10, 10, 10}, {5, 0, 0, 0}}))));
     std::vector<PathPart> parts = pathParts(asks);
     if (parts.empty())
         return false;
@@ -276,7 +265,7 @@ QJsonObject reportOf(const ModelFileRead &model, bool searchLargest)
     if (!model.ok())
         return {};
     // The main window's 4-class model is the life cycle of stages "0".."3" (analyseModel).
-    const StageModel stages = model.document ? stageModelOf(populationModel(model.document->values))
+    const StageModel stages = model.document ? stageModelOf(model.document->values)
                                              : model.stageDocument->model;
     return analysisJsonObject(analyseLifeCycle(stages, kQuasiExtinction, 0, searchLargest));
 }
@@ -382,7 +371,7 @@ Figure ExerciseFigures::figure(const ExerciseQuestion &question) const
         return {};
     RiskSettings settings = *question.risk;
     const RiskOutcome outcome = m_model.document
-                                    ? runRisk(populationModel(m_model.document->values), settings)
+                                    ? runRisk(populationModelOf(m_model.document->values), settings)
                                     : runRisk(model, settings);
     return outcome.status == RiskStatus::Done ? numberFigure(outcome.result.finalRisk) : Figure{};
 }

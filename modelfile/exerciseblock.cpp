@@ -17,14 +17,7 @@ namespace velmora {
 
 namespace {
 
-QString shown(const QJsonValue &value)
-{
-    const QString array = QString::fromUtf8(QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact));
-    QString text = array.mid(1, array.size() - 2);
-    if (text.size() > 40)
-        text = text.left(37) + QStringLiteral("...");
-    return text;
-}
+QString shown(const QJsonValue &value) { return shownJsonValue(value); }
 
 // "name", "name[i]" or "name[r][c]": the name and the indices.
 bool splitKey(const QString &key, QString &name, std::vector<int> &indices)

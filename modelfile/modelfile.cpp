@@ -74,16 +74,9 @@ QString jsonText(const QJsonValue &value)
     return array.mid(1, array.size() - 2);
 }
 
-// The same, cut short where it is long, for a message.
-QString shown(const QJsonValue &value)
-{
-    QString text = jsonText(value);
-    if (text.size() > 40)
-        text = text.left(37) + QStringLiteral("...");
-    return text;
-}
+QString shown(const QJsonValue &value) { return shownJsonValue(value); }
 
-QString shown(double value) { return shown(QJsonValue(value)); }
+QString shown(double value) { return shownJsonValue(QJsonValue(value)); }
 
 // The program writes every value as a number text once per step: that text must read back.
 bool representable(double value)
@@ -762,6 +755,26 @@ std::vector<int> stageIndices(const StageModel &model, const std::vector<std::st
 DensitySettings densitySettings(const StageModel &model, const DensityBlock &block)
 {
     return DensitySettings{block.form, block.capacity, stageIndices(model, block.countedStages)};
+}
+
+QString shownJsonValue(const QJsonValue &value)
+{
+    QString text = jsonText(value);
+    if (text.size() > 40)
+        text = text.left(37) + QStringLiteral("...");
+    return text;
+}
+
+PopulationModel populationModelOf(const ModelValues &values)
+{
+    PopulationModel model;
+    for (size_t c = 0; c < 4; ++c)
+        model.M[c] = values.fecundities[c];
+    for (size_t i = 0; i < 3; ++i)
+        model.M[4 * (i + 1) + i] = values.survival[i];
+    model.H = values.harvest;
+    model.N = values.n0;
+    return model;
 }
 
 StageModel stageModelOf(const ModelValues &values)

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "demography/analysis.h"
 #include "demography/density.h"
 #include "demography/stagemodel.h"
 #include "model/editentries.h"
 #include "modelfile/exerciseblock.h"
 
 #include <QByteArray>
+#include <QJsonValue>
 #include <QString>
 
 #include <array>
@@ -134,6 +136,11 @@ ModelFileWrite writeExerciseFile(const QString &fileName, const ModelFileRead &r
 
 // The Leslie model of the main window as a life cycle.
 StageModel stageModelOf(const ModelValues &values);
+// The same as the 4-class analysis and risk take it.
+PopulationModel populationModelOf(const ModelValues &values);
+
+// A JSON value as a refusal quotes it: compact, cut short after 40 characters.
+QString shownJsonValue(const QJsonValue &value);
 
 // The editing window's texts for the values (structural zeros "0"), as "Go Back" takes them.
 EditEntries modelEntries(const ModelValues &values);
