@@ -1,5 +1,7 @@
 #include "language/languagechoice.h"
 
+#include "base/texts.h"
+
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -102,6 +104,11 @@ InstalledLanguage::InstalledLanguage(const QString &language)
     if (language == kEnglish || !translatedLanguages().contains(language))
         return;
     m_own = installed(QStringLiteral("velmora_") + language, QStringLiteral(":/i18n"));
+    // The report lines and refusals of the plain C++ layers ask through the same translator.
+    if (m_own)
+        setTextTranslator([](const char *context, const char *source) {
+            return QCoreApplication::translate(context, source).toStdString();
+        });
     m_qt = installed(QStringLiteral("qtbase_") + language,
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
@@ -111,8 +118,10 @@ InstalledLanguage::~InstalledLanguage()
     // Removed in the reverse order, so the application never holds a translator that is gone.
     if (m_qt)
         QCoreApplication::removeTranslator(m_qt.get());
-    if (m_own)
+    if (m_own) {
+        setTextTranslator({});
         QCoreApplication::removeTranslator(m_own.get());
+    }
 }
 
 } // namespace velmora

@@ -8,5 +8,6 @@ lupdate=$(command -v lupdate || echo /usr/lib/qt6/bin/lupdate)
 cd "$root"
 # The folders language/CMakeLists.txt gives lupdate; in this order the files stay as they are.
 "$lupdate" -locations none -no-obsolete -no-sort -extensions cpp,h \
-    app cli exercise export language model modelfile ui \
+    -tr-function-alias translate+=translatedText \
+    app base cli demography exercise export language model modelfile ui \
     -ts translations/velmora_*.ts
