@@ -7,7 +7,9 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 lupdate=$(command -v lupdate || echo /usr/lib/qt6/bin/lupdate)
 cd "$root"
 # The folders language/CMakeLists.txt gives lupdate; in this order the files stay as they are.
-"$lupdate" -locations none -no-obsolete -no-sort -extensions cpp,h \
+# "-I ." lets it read the headers our sources include by path from the root: without them a
+# class in namespace velmora gets a context without "velmora::", which tr() never asks for.
+"$lupdate" -locations none -no-obsolete -no-sort -extensions cpp,h -I . \
     -tr-function-alias translate+=translatedText \
     app base cli demography exercise export language model modelfile ui \
     -ts translations/velmora_*.ts

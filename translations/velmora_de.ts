@@ -505,10 +505,6 @@ and the files written are the same in every language.
 <context>
     <name>QObject</name>
     <message>
-        <source>The picture could not be drawn.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Print</source>
         <translation type="unfinished"></translation>
     </message>
@@ -532,7 +528,326 @@ Do you want to save the page as a PDF file instead?</source>
     </message>
 </context>
 <context>
-    <name>ExerciseWindow</name>
+    <name>LifeCycleGraph</name>
+    <message>
+        <source>reproduction (F)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>clonal reproduction (C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>survival and growth (U)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Life cycle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not written: the picture could not be drawn.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>velmora</name>
+    <message>
+        <source>&quot;%1&quot; is not a number. Type a number such as 0.25 or 1E-3 to try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stage %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A life cycle needs at least one stage.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A life cycle has at most %1 stages.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The grids do not all have one row and one column a stage.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stage %1 must have a name. Type a name to try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Two stages are called &quot;%1&quot;: each stage must have a name of its own. Type another name to try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The number is too large. Type new data to try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Survival and growth (the U grid) must be &gt;=0. Type new data to try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reproduction (the F grid) must be &gt;=0. Type new data to try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clonal reproduction (the C grid) must be &gt;=0. Type new data to try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The number of each stage of N(0) must be &gt;=0. Type new data to try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The harvest (H) must be &gt;=0. Type new data to try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The survival of stage &quot;%1&quot; (column %2 of U) adds up to %3: it must be &lt;=1. Type new data to try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProgramOptions</name>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Usage: velmora [--lang CODE] [FILE]
+
+Starts Velmora, a teaching program for population ecology; with FILE,
+a model file (.velmora) is opened at the start.
+
+Options:
+  -h, --help   show this help
+  --version    show the version
+  --lang CODE  the language of the texts (de, en, es, fr) instead of
+               the system&apos;s
+Qt&apos;s own options, such as -platform offscreen, are taken as well.
+velmora-cli runs the model without windows.
+</source>
+        <translation>Aufruf: velmora [--lang CODE] [DATEI]
+
+Startet Velmora, ein Lehrprogramm zur Populationsökologie; mit DATEI
+wird beim Start eine Modelldatei (.velmora) geöffnet.
+
+Optionen:
+  -h, --help   diese Hilfe zeigen
+  --version    die Version zeigen
+  --lang CODE  die Sprache der Texte (de, en, es, fr) statt der des
+               Systems
+Qts eigene Optionen, etwa -platform offscreen, werden ebenfalls angenommen.
+velmora-cli rechnet das Modell ohne Fenster.
+</translation>
+    </message>
+</context>
+<context>
+    <name>ChartTexts</name>
+    <message>
+        <source>age  %1</source>
+        <extracomment>A chart legend entry; %1 is the age class number.</extracomment>
+        <translation>Alter %1</translation>
+    </message>
+    <message>
+        <source>time</source>
+        <extracomment>The x axis title of the charts of the history.</extracomment>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Total population size</source>
+        <translation>Gesamtgröße der Population</translation>
+    </message>
+    <message>
+        <source>Growth rate</source>
+        <translation>Wachstumsrate</translation>
+    </message>
+    <message>
+        <source>Change rate dN(t)</source>
+        <translation>Änderung dN(t)</translation>
+    </message>
+    <message>
+        <source>Age structure</source>
+        <translation>Altersstruktur</translation>
+    </message>
+    <message>
+        <source>age size</source>
+        <translation>Größe der Altersklasse</translation>
+    </message>
+    <message>
+        <source>age distribution</source>
+        <translation>Altersverteilung</translation>
+    </message>
+</context>
+<context>
+    <name>ChartImage</name>
+    <message>
+        <source>The picture could not be drawn.</source>
+        <translation>Das Bild konnte nicht gezeichnet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ChartMenu</name>
+    <message>
+        <source>&amp;Save chart as image...</source>
+        <translation>Diagramm als Bild &amp;speichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy chart</source>
+        <translation>Diagramm &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>Save chart as image</source>
+        <translation>Diagramm als Bild speichern</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; already exists.
+Do you want to replace it?</source>
+        <translation>Die Datei „%1“ gibt es schon.
+Möchten Sie sie ersetzen?</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved as &quot;%1&quot;:
+%2</source>
+        <translation>Das Diagramm konnte nicht als „%1“ gespeichert werden:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::Larggraf</name>
+    <message>
+        <source>Graph</source>
+        <translation>Grafik</translation>
+    </message>
+    <message>
+        <source>Population size</source>
+        <translation>Gesamtzahl</translation>
+    </message>
+    <message>
+        <source>Growth rate</source>
+        <translation>Wachstum</translation>
+    </message>
+    <message>
+        <source>Age structure</source>
+        <translation>Altersstruktur</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Go back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Druck</translation>
+    </message>
+    <message>
+        <source>Age distribution</source>
+        <translation>Altersverteilung</translation>
+    </message>
+    <message>
+        <source>Population size: chart of the total N(t)</source>
+        <translation>Populationsgröße: Diagramm der Gesamtzahl N(t)</translation>
+    </message>
+    <message>
+        <source>Growth rate: chart of N(t+1)/N(t)</source>
+        <translation>Wachstumsrate: Diagramm von N(t+1)/N(t)</translation>
+    </message>
+    <message>
+        <source>Age structure: chart of every age class</source>
+        <translation>Altersstruktur: Diagramm jeder Altersklasse</translation>
+    </message>
+    <message>
+        <source>N(t)-N(t-1): chart of the change</source>
+        <translation>N(t)-N(t-1): Diagramm der Änderung</translation>
+    </message>
+    <message>
+        <source>Age distribution: chart of the shares of the age classes</source>
+        <translation>Altersverteilung: Diagramm der Anteile der Altersklassen</translation>
+    </message>
+    <message>
+        <source>Print this page</source>
+        <translation>Diese Seite drucken</translation>
+    </message>
+    <message>
+        <source>Go back: back to the main window</source>
+        <translation>Zurück: zurück zum Hauptfenster</translation>
+    </message>
+    <message>
+        <source>Quit this program</source>
+        <translation>Dieses Programm beenden</translation>
+    </message>
+    <message>
+        <source>Chart: %1, %2 over %3</source>
+        <extracomment>Read out by screen readers: %1 the chart&apos;s title, %2 and %3 its axis titles.</extracomment>
+        <translation>Diagramm: %1, %2 über %3</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::Changdat</name>
+    <message>
+        <source>Change default values</source>
+        <translation>Startwerte ändern</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>Nochmal</translation>
+    </message>
+    <message>
+        <source>Go Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>M, row %1, column %2 (always 0)</source>
+        <translation>M, Zeile %1, Spalte %2 (immer 0)</translation>
+    </message>
+    <message>
+        <source>Fecundity of age class %1</source>
+        <translation>Fruchtbarkeit der Altersklasse %1</translation>
+    </message>
+    <message>
+        <source>Survival rate from age class %1 to %2</source>
+        <translation>Überlebensrate von Altersklasse %1 nach %2</translation>
+    </message>
+    <message>
+        <source>N(0), age class %1</source>
+        <translation>N(0), Altersklasse %1</translation>
+    </message>
+    <message>
+        <source>Harvest, age class %1</source>
+        <translation>Entnahme, Altersklasse %1</translation>
+    </message>
+    <message>
+        <source>Go Back: check and apply the values</source>
+        <translation>Zurück: Werte prüfen und übernehmen</translation>
+    </message>
+    <message>
+        <source>Quit this program</source>
+        <translation>Dieses Programm beenden</translation>
+    </message>
+    <message>
+        <source>Try again: enter new values</source>
+        <translation>Nochmal: neue Werte eingeben</translation>
+    </message>
+    <message>
+        <source>You can change the default values of the population matrix (M), the initial population structure N(0) and the daily harvest rate matrix H.  In matrix M, the red data are the age-specific fecundities. The blue data are the age-specific survival rates. The age-specific harvest matrix (H) contains the daily harvest number for each age group.</source>
+        <translation>Hier ändern Sie die Startwerte der Populationsmatrix (M), der Anfangspopulation N(0) und der täglichen Entnahmematrix H. In M sind die roten Werte die altersspezifischen Fruchtbarkeiten, die blauen die Überlebensraten. Die Entnahmematrix (H) enthält die tägliche Entnahme jeder Altersgruppe.</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ExerciseWindow</name>
     <message>
         <source>Exercise: %1</source>
         <translation type="unfinished"></translation>
@@ -631,34 +946,7 @@ Tell your teacher.</source>
     </message>
 </context>
 <context>
-    <name>LifeCycleGraph</name>
-    <message>
-        <source>reproduction (F)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>clonal reproduction (C)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>survival and growth (U)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Life cycle</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; was not written: the picture could not be drawn.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; could not be written: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>LifeCycleWindow</name>
+    <name>velmora::LifeCycleWindow</name>
     <message>
         <source>total</source>
         <translation type="unfinished"></translation>
@@ -885,85 +1173,237 @@ Tell your teacher.</source>
     </message>
 </context>
 <context>
-    <name>velmora</name>
+    <name>velmora::Form1</name>
     <message>
-        <source>&quot;%1&quot; is not a number. Type a number such as 0.25 or 1E-3 to try again.</source>
-        <translation type="unfinished"></translation>
+        <source>Velmora model based on Lewis-Leslie matrix</source>
+        <translation>Velmora-Modell nach der Lewis-Leslie-Matrix</translation>
     </message>
     <message>
-        <source>stage %1</source>
-        <translation type="unfinished"></translation>
+        <source>Velmora model</source>
+        <translation>Velmora-Modell</translation>
     </message>
     <message>
-        <source>A life cycle needs at least one stage.</source>
-        <translation type="unfinished"></translation>
+        <source>Introduction</source>
+        <translation>Einführung</translation>
     </message>
     <message>
-        <source>A life cycle has at most %1 stages.</source>
-        <translation type="unfinished"></translation>
+        <source>(C) Velmora project, 1997-%1</source>
+        <extracomment>%1 is the current year.</extracomment>
+        <translation>(C) Projekt Velmora, 1997-%1</translation>
     </message>
     <message>
-        <source>The grids do not all have one row and one column a stage.</source>
-        <translation type="unfinished"></translation>
+        <source>Author</source>
+        <translation>Autor</translation>
     </message>
     <message>
-        <source>Stage %1 must have a name. Type a name to try again.</source>
-        <translation type="unfinished"></translation>
+        <source>The Velmora project
+Teaching software for
+population ecology</source>
+        <extracomment>Three short lines in a narrow frame.</extracomment>
+        <translation>Das Projekt Velmora
+Lernsoftware für
+Populationsökologie</translation>
     </message>
     <message>
-        <source>Two stages are called &quot;%1&quot;: each stage must have a name of its own. Type another name to try again.</source>
-        <translation type="unfinished"></translation>
+        <source>Harvest</source>
+        <translation>Entnahme</translation>
     </message>
-    <message>
-        <source>The number is too large. Type new data to try again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Survival and growth (the U grid) must be &gt;=0. Type new data to try again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reproduction (the F grid) must be &gt;=0. Type new data to try again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Clonal reproduction (the C grid) must be &gt;=0. Type new data to try again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The number of each stage of N(0) must be &gt;=0. Type new data to try again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The harvest (H) must be &gt;=0. Type new data to try again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The survival of stage &quot;%1&quot; (column %2 of U) adds up to %3: it must be &lt;=1. Type new data to try again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>Form1</name>
     <message>
         <source>Right click here (or press the Menu key) for the model&apos;s analysis, risk, harvest and yield, life cycle, model files and examples</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechtsklick hier (oder Menütaste) für die Analyse des Modells, Risiko, Entnahme und Ertrag, Lebenszyklus, Modelldateien und Beispiele</translation>
+    </message>
+    <message>
+        <source>Projection</source>
+        <translation>Projektion</translation>
+    </message>
+    <message>
+        <source>Transition</source>
+        <translation>Übergang</translation>
+    </message>
+    <message>
+        <source>Population size = 0.  End of simulation.</source>
+        <translation>Populationsgröße = 0. Simulation beendet.</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Total:</translation>
+    </message>
+    <message>
+        <source>Growth rate =</source>
+        <translation>Wachstum =</translation>
+    </message>
+    <message>
+        <source>Quiz</source>
+        <translation>Quiz</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Sichern</translation>
+    </message>
+    <message>
+        <source> Your choice </source>
+        <translation> Ihre Wahl </translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation>Rechnen</translation>
+    </message>
+    <message>
+        <source>Transit</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Quit this program</source>
+        <translation>Dieses Programm beenden</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Grafik</translation>
+    </message>
+    <message>
+        <source>View graphics</source>
+        <translation>Grafiken anzeigen</translation>
+    </message>
+    <message>
+        <source>Change default values</source>
+        <translation>Startwerte ändern</translation>
+    </message>
+    <message>
+        <source>Change default data</source>
+        <translation>Startwerte ändern</translation>
+    </message>
+    <message>
+        <source>How To</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>How to</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Druck</translation>
+    </message>
+    <message>
+        <source>Print this page</source>
+        <translation>Diese Seite drucken</translation>
+    </message>
+    <message>
+        <source>Intro</source>
+        <translation>Intro</translation>
+    </message>
+    <message>
+        <source>M, row %1, column %2</source>
+        <translation>M, Zeile %1, Spalte %2</translation>
+    </message>
+    <message>
+        <source>Fecundity of age class %1</source>
+        <translation>Fruchtbarkeit der Altersklasse %1</translation>
+    </message>
+    <message>
+        <source>Survival rate from age class %1 to %2</source>
+        <translation>Überlebensrate von Altersklasse %1 nach %2</translation>
+    </message>
+    <message>
+        <source>N(t), age class %1</source>
+        <translation>N(t), Altersklasse %1</translation>
+    </message>
+    <message>
+        <source>Harvest, age class %1</source>
+        <translation>Entnahme, Altersklasse %1</translation>
+    </message>
+    <message>
+        <source>N(t+1), age class %1</source>
+        <translation>N(t+1), Altersklasse %1</translation>
+    </message>
+    <message>
+        <source>Total of N(t)</source>
+        <translation>Summe von N(t)</translation>
+    </message>
+    <message>
+        <source>Total of N(t+1)</source>
+        <translation>Summe von N(t+1)</translation>
+    </message>
+    <message>
+        <source>Growth rate</source>
+        <translation>Wachstumsrate</translation>
+    </message>
+    <message>
+        <source>Project: compute N(t+1)</source>
+        <translation>Rechnen: N(t+1) berechnen</translation>
+    </message>
+    <message>
+        <source>Transit: move N(t+1) into N(t)</source>
+        <translation>Weiter: N(t+1) nach N(t) übernehmen</translation>
+    </message>
+    <message>
+        <source>Graph: view the charts</source>
+        <translation>Grafik: Diagramme anzeigen</translation>
+    </message>
+    <message>
+        <source>How to use this program</source>
+        <translation>So benutzen Sie dieses Programm</translation>
+    </message>
+    <message>
+        <source>Save the history to files</source>
+        <translation>Verlauf in Dateien speichern</translation>
+    </message>
+    <message>
+        <source>Velmora model: open the introduction</source>
+        <translation>Velmora-Modell: Einführung öffnen</translation>
+    </message>
+    <message>
+        <source>Model &amp;analysis...</source>
+        <translation>Modell&amp;analyse...</translation>
+    </message>
+    <message>
+        <source>&amp;Risk under variability...</source>
+        <translation>&amp;Risiko bei Schwankungen...</translation>
     </message>
     <message>
         <source>&amp;Life cycle...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lebenszyklus...</translation>
     </message>
     <message>
         <source>Harvest and &amp;yield...</source>
-        <translation type="unfinished"></translation>
+        <translation>Entnahme und &amp;Ertrag...</translation>
+    </message>
+    <message>
+        <source>&amp;Open model...</source>
+        <translation>Modell ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>&amp;Save model...</source>
+        <translation>Modell &amp;speichern...</translation>
     </message>
     <message>
         <source>Save as exer&amp;cise...</source>
-        <translation type="unfinished"></translation>
+        <translation>Als Ü&amp;bung speichern...</translation>
+    </message>
+    <message>
+        <source>E&amp;xamples</source>
+        <translation>Bei&amp;spiele</translation>
+    </message>
+    <message>
+        <source>A&amp;bout this model</source>
+        <translation>Ü&amp;ber dieses Modell</translation>
+    </message>
+    <message>
+        <source>Model: %1</source>
+        <extracomment>%1 is the title of the model file opened last.</extracomment>
+        <translation>Modell: %1</translation>
+    </message>
+    <message>
+        <source>Click for the introduction</source>
+        <translation>Klicken für die Einführung</translation>
     </message>
 </context>
 <context>
-    <name>ModelFiles</name>
+    <name>velmora::ModelFiles</name>
     <message>
         <source>Open model</source>
         <translation type="unfinished"></translation>
@@ -987,7 +1427,330 @@ A file of that name that was already there is left as it was.</source>
     </message>
 </context>
 <context>
-    <name>Navigation</name>
+    <name>HistorySaver</name>
+    <message>
+        <source>Save</source>
+        <translation>Sichern</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; is too short.
+The files are named after it without its last four characters, so it needs at least four after the folder.
+Nothing was saved.</source>
+        <translation>Der Name „%1“ ist zu kurz.
+Die Dateien werden nach ihm ohne seine letzten vier Zeichen benannt; er braucht also mindestens vier nach dem Ordner.
+Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be written:
+%2</source>
+        <extracomment>%1 is a file name, %2 the reason the system gave.</extracomment>
+        <translation>Die Datei „%1“ konnte nicht geschrieben werden:
+%2</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be written:
+%2
+The files after it were not written.</source>
+        <translation>Die Datei „%1“ konnte nicht geschrieben werden:
+%2
+Die Dateien danach wurden nicht geschrieben.</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::copyrigh</name>
+    <message>
+        <source>Copyright</source>
+        <translation>Urheberrecht</translation>
+    </message>
+    <message>
+        <source>Emblem: an age pyramid of the four age classes, Velmora since 1997</source>
+        <translation>Emblem: eine Alterspyramide der vier Altersklassen, Velmora seit 1997</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>OK: go on quitting</source>
+        <translation>OK: weiter beenden</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::Howto</name>
+    <message>
+        <source>How to</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>OK: back to the main window</source>
+        <translation>OK: zurück zum Hauptfenster</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::Introfrm</name>
+    <message>
+        <source>Introduction</source>
+        <translation>Einführung</translation>
+    </message>
+    <message>
+        <source>Introduction to the model</source>
+        <translation>Einführung in das Modell</translation>
+    </message>
+    <message>
+        <source>References</source>
+        <translation>Literatur</translation>
+    </message>
+    <message>
+        <source>References: the literature behind the model</source>
+        <translation>Literatur: die Quellen des Modells</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>OK: back to the main window</source>
+        <translation>OK: zurück zum Hauptfenster</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::Prophecy</name>
+    <message>
+        <source>Velmora (II): press any key or click to go on</source>
+        <translation>Velmora (II): zum Weitermachen eine Taste drücken oder klicken</translation>
+    </message>
+    <message>
+        <source>Picture: the life cycle of the four age classes</source>
+        <translation>Bild: der Lebenszyklus der vier Altersklassen</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::Quiz</name>
+    <message>
+        <source>Quiz</source>
+        <translation>Quiz</translation>
+    </message>
+    <message>
+        <source>Back to the mainform</source>
+        <translation>Zurück zum Hauptfenster</translation>
+    </message>
+    <message>
+        <source>Back to the main window</source>
+        <translation>Zurück zum Hauptfenster</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::Referenc</name>
+    <message>
+        <source>References</source>
+        <translation>Literatur</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>OK: back to the main window</source>
+        <translation>OK: zurück zum Hauptfenster</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenTexts</name>
+    <message>
+        <source>The Lewis-Leslie matrix was developed by Lewis (1942) and by Leslie (1945, 1948).</source>
+        <translation>Die Lewis-Leslie-Matrix wurde von Lewis (1942) und von Leslie (1945, 1948) entwickelt.</translation>
+    </message>
+    <message>
+        <source>The first row (the red numbers) of the square matrix contains the age-specific fecundities of each age group, the subdiagnol column (the blue numbers) contains the age-specific survival rates.</source>
+        <translation>Die erste Zeile (die roten Zahlen) der quadratischen Matrix enthält die altersspezifischen Fruchtbarkeiten jeder Altersgruppe, die Nebendiagonale (die blauen Zahlen) die altersspezifischen Überlebensraten.</translation>
+    </message>
+    <message>
+        <source>A single column matrix (vector) is used to represent the age structure of the population. As the time approaches infinity, the growth rate becomes constant and the age distribution becomes stable.</source>
+        <translation>Eine Matrix aus einer Spalte (ein Vektor) stellt die Altersstruktur der Population dar. Geht die Zeit gegen unendlich, wird die Wachstumsrate konstant und die Altersverteilung stabil.</translation>
+    </message>
+    <message>
+        <source>I strongly recommend that you learn the Lewis-Leslie matrix using the program Kolvan at first. Then you can learn the harvest theory based on age-specific life table.</source>
+        <translation>Ich empfehle Ihnen sehr, die Lewis-Leslie-Matrix zuerst mit dem Programm Kolvan zu lernen. Danach können Sie die Theorie der Entnahme auf Grundlage der altersspezifischen Lebenstafel lernen.</translation>
+    </message>
+    <message>
+        <source>This program Velmora (II) is designed for my ecological class.  You can use this program to simulate the growth of population under constant (daily) influence of harvest.  You will see how the harvest affects the growth.</source>
+        <translation>Dieses Programm Velmora (II) ist für meinen Ökologieunterricht gedacht. Sie können damit das Wachstum einer Population unter ständiger (täglicher) Entnahme simulieren. Sie werden sehen, wie die Entnahme das Wachstum beeinflusst.</translation>
+    </message>
+    <message>
+        <source>If the harvest rate is low, the growth rate will settle down to a stable rate as time approaching infinity. If the harvest rate is high, the growth of the population decreases. Eventually, the population decreases to zero.</source>
+        <translation>Ist die Entnahme gering, pendelt sich die Wachstumsrate mit der Zeit auf einen stabilen Wert ein. Ist die Entnahme hoch, sinkt das Wachstum der Population. Schließlich sinkt die Population auf null.</translation>
+    </message>
+    <message>
+        <source>You should learn to find a proper harvest rate and the stable age structure which can make the population self-sustained. A proper harvest rate here means the net reproductive rate Ro=1.</source>
+        <translation>Lernen Sie, eine passende Entnahme und die stabile Altersstruktur zu finden, mit denen sich die Population selbst erhält. Passend heißt hier: die Nettoreproduktionsrate ist Ro=1.</translation>
+    </message>
+    <message>
+        <source>Press on the graph button, you will see the change of the total population size, the change of growth rate, age-structure, and the age distribution. The harvest rate which make the population self-sustained can be solved numerically.</source>
+        <translation>Mit der Schaltfläche Grafik sehen Sie den Verlauf der Gesamtgröße der Population, der Wachstumsrate, der Altersstruktur und der Altersverteilung. Die Entnahme, mit der sich die Population selbst erhält, lässt sich numerisch bestimmen.</translation>
+    </message>
+    <message>
+        <source>The Lewis-Leslie matrix is valid for age-structured populations. However, it does not take the stage differentiation into account. It ignores the sexual differentiation too.</source>
+        <translation>Die Lewis-Leslie-Matrix gilt für altersstrukturierte Populationen. Sie berücksichtigt jedoch keine Entwicklungsstadien. Auch die Geschlechter unterscheidet sie nicht.</translation>
+    </message>
+    <message>
+        <source>For insect and mite populations, there are significant stage overlapping. It means that individuals of the same age may be in different developmental stage. Because individuals of different stages may be quite different in the susceptibility to insecticides, predation rate, vulnerability to predator, behavior, and others, it is important to take the age-stage structure into consideration.</source>
+        <translation>Bei Insekten und Milben überlappen sich die Stadien stark: Gleich alte Individuen können in verschiedenen Entwicklungsstadien sein. Da sich Individuen verschiedener Stadien etwa in der Empfindlichkeit gegen Insektizide, der Fraßrate, der Gefährdung durch Räuber und im Verhalten deutlich unterscheiden können, ist es wichtig, die Alters-Stadien-Struktur zu berücksichtigen.</translation>
+    </message>
+    <message>
+        <source>The program Peramo is designed for the raw data analysis and life table analysis. You are welcome to try it using your own data.  You will find it is very useful. Moreover, you will find (using your own data) that the two-sex life table theory is correct in both data analysis and theory.</source>
+        <translation>Das Programm Peramo dient der Auswertung von Rohdaten und von Lebenstafeln. Probieren Sie es gern mit Ihren eigenen Daten aus. Sie werden es sehr nützlich finden. Außerdem werden Sie (mit Ihren eigenen Daten) sehen, dass die Theorie der zweigeschlechtlichen Lebenstafel in Datenanalyse und Theorie stimmt.</translation>
+    </message>
+    <message>
+        <source>After you understand the two-sex life table, you can then learn the harvest theory based on the two-sex life table and the periodic harvest.</source>
+        <translation>Wenn Sie die zweigeschlechtliche Lebenstafel verstanden haben, können Sie die Theorie der Entnahme auf Grundlage der zweigeschlechtlichen Lebenstafel und die periodische Entnahme lernen.</translation>
+    </message>
+    <message>
+        <source>What is the total population size at t = 2?</source>
+        <translation>Wie groß ist die Population insgesamt bei t = 2?</translation>
+    </message>
+    <message>
+        <source>Which age class holds the most individuals at t = 4?</source>
+        <translation>Welche Altersklasse hat bei t = 4 die meisten Individuen?</translation>
+    </message>
+    <message>
+        <source>Does the growth rate settle down as t grows? Look at the graphs.</source>
+        <translation>Wird die Wachstumsrate mit der Zeit stabil? Siehe Grafiken.</translation>
+    </message>
+    <message>
+        <source>Click on  &quot;How To&quot; to see this page.</source>
+        <translation>Klicken Sie auf „Hilfe“, um diese Seite zu sehen.</translation>
+    </message>
+    <message>
+        <source>Click on  &quot;Quit&quot; to quit the program.</source>
+        <translation>Klicken Sie auf „Ende“, um das Programm zu beenden.</translation>
+    </message>
+    <message>
+        <source>Click Graph to see the graphs.</source>
+        <translation>Klicken Sie auf „Grafik“, um die Grafiken zu sehen.</translation>
+    </message>
+    <message>
+        <source>Click Intro to see the theoretical introduction.</source>
+        <translation>Klicken Sie auf „Intro“, um die theoretische Einführung zu sehen.</translation>
+    </message>
+    <message>
+        <source>Click Project or the big right arrow sign to calculate the population structure N(t+1).</source>
+        <translation>Klicken Sie auf „Rechnen“ oder den großen Pfeil nach rechts, um die Populationsstruktur N(t+1) zu berechnen.</translation>
+    </message>
+    <message>
+        <source>Click Transit or the big left arrow sign to move the population structure to the left side.</source>
+        <translation>Klicken Sie auf „Weiter“ oder den großen Pfeil nach links, um die Populationsstruktur auf die linke Seite zu übernehmen.</translation>
+    </message>
+    <message>
+        <source>Click Change Default Values to change the default values.</source>
+        <translation>Klicken Sie auf „Startwerte ändern“, um die Startwerte zu ändern.</translation>
+    </message>
+    <message>
+        <source>Click Print to print the page (your printer must be connected to LPT1).</source>
+        <translation>Klicken Sie auf „Druck“, um die Seite zu drucken (Ihr Drucker muss an LPT1 angeschlossen sein).</translation>
+    </message>
+    <message>
+        <source>Click the right mouse button on this main window (or press the Menu key) for analysis, model files, examples and more.</source>
+        <translation>Klicken Sie mit der rechten Maustaste in dieses Hauptfenster (oder drücken Sie die Menütaste) für Analyse, Modelldateien, Beispiele und mehr.</translation>
+    </message>
+    <message>
+        <source>This program is protected by national copyright laws and by international treaties.</source>
+        <translation>Dieses Programm ist durch nationales Urheberrecht und internationale Verträge geschützt.</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <translation>Alle Rechte vorbehalten.</translation>
+    </message>
+    <message>
+        <source>Copyright © %1 the Velmora project</source>
+        <extracomment>%1 is the years, such as 1997-2026.</extracomment>
+        <translation>Copyright © %1 Projekt Velmora</translation>
+    </message>
+    <message>
+        <source>If you use this program in your research, please cite the following  reference in your paper:</source>
+        <translation>Wenn Sie dieses Programm in Ihrer Forschung verwenden, zitieren Sie bitte in Ihrer Arbeit:</translation>
+    </message>
+    <message>
+        <source>New versions can be obtained at %1
+(the Velmora project site) or
+%2
+(the Velmora project mirror).</source>
+        <extracomment>Four lines: %1 and %2 are web addresses.</extracomment>
+        <translation>Neue Versionen gibt es unter %1
+(Website des Projekts Velmora) oder
+%2
+(Spiegel des Projekts Velmora).</translation>
+    </message>
+    <message>
+        <source>Velmora (II): an age-structured population under a constant harvest. Four age classes, 0 to 3. Newborns of classes 1, 2 and 3 enter class 0 (fecundities f1 = 1, f2 = 2, f3 = 1). A share of each class reaches the next age (survival rates s0 = 0.5, s1 = 1, s2 = 0.5). The harvest H0 = 5 leaves class 0 at every step. N(t+1) = M · N(t) − H; classes that would fall below zero are set to 0. Click or press a key to begin.</source>
+        <translation>Velmora (II): eine altersstrukturierte Population unter konstanter Entnahme. Vier Altersklassen, 0 bis 3. Die Jungen der Klassen 1, 2 und 3 kommen in Klasse 0 (Fruchtbarkeiten f1 = 1, f2 = 2, f3 = 1). Ein Teil jeder Klasse erreicht das nächste Alter (Überlebensraten s0 = 0.5, s1 = 1, s2 = 0.5). Die Entnahme H0 = 5 verlässt Klasse 0 bei jedem Schritt. N(t+1) = M · N(t) − H; Klassen, die unter null fielen, werden auf 0 gesetzt. Klicken oder eine Taste drücken, um zu beginnen.</translation>
+    </message>
+    <message>
+        <source>Age %1</source>
+        <extracomment>The picture screen&apos;s words. %1 is the age class number, inside a small circle.</extracomment>
+        <translation>Alter %1</translation>
+    </message>
+    <message>
+        <source>An age-structured population under a constant harvest</source>
+        <translation>Eine altersstrukturierte Population unter konstanter Entnahme</translation>
+    </message>
+    <message>
+        <source>classes that would fall below zero are set to 0</source>
+        <translation>Klassen, die unter null fielen, werden auf 0 gesetzt</translation>
+    </message>
+    <message>
+        <source>Click or press a key to begin</source>
+        <translation>Klicken oder eine Taste drücken, um zu beginnen</translation>
+    </message>
+    <message>
+        <source>Quiz: step the default model</source>
+        <translation>Quiz: Schritte im Standardmodell</translation>
+    </message>
+    <message>
+        <source>Start with the default values: N(0) = 10, 10, 10, 10 and H = 5, 0, 0, 0. Use Project and Transit to answer:</source>
+        <translation>Beginnen Sie mit den Startwerten: N(0) = 10, 10, 10, 10 und H = 5, 0, 0, 0. Antworten Sie mit „Rechnen“ und „Weiter“:</translation>
+    </message>
+    <message>
+        <source>age classes</source>
+        <extracomment>Under the emblem&apos;s age pyramid, in a narrow box.</extracomment>
+        <translation>Altersklassen</translation>
+    </message>
+    <message>
+        <source>since 1997</source>
+        <translation>seit 1997</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::titlform</name>
+    <message>
+        <source>Velmora (II): press any key or click to start</source>
+        <translation>Velmora (II): zum Starten eine Taste drücken oder klicken</translation>
+    </message>
+    <message>
+        <source>Press any key or click mouse to start.</source>
+        <translation>Taste drücken oder klicken zum Start.</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::Vater</name>
+    <message>
+        <source>Dedication</source>
+        <translation>Widmung</translation>
+    </message>
+    <message>
+        <source>God rest his soul</source>
+        <translation>Gott hab ihn selig</translation>
+    </message>
+    <message>
+        <source>God rest his soul: end the program</source>
+        <translation>Gott hab ihn selig: Programm beenden</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::Navigation</name>
     <message>
         <source>Life cycle</source>
         <translation type="unfinished"></translation>
@@ -1002,7 +1765,7 @@ A file of that name that was already there is left as it was.</source>
     </message>
 </context>
 <context>
-    <name>YieldWindow</name>
+    <name>velmora::YieldWindow</name>
     <message>
         <source>quota</source>
         <translation type="unfinished">Quote</translation>
@@ -1290,41 +2053,6 @@ A file of that name that was already there is left as it was.</source>
     <message>
         <source>%1, %2</source>
         <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>ProgramOptions</name>
-    <message>
-        <source>Language</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Usage: velmora [--lang CODE] [FILE]
-
-Starts Velmora, a teaching program for population ecology; with FILE,
-a model file (.velmora) is opened at the start.
-
-Options:
-  -h, --help   show this help
-  --version    show the version
-  --lang CODE  the language of the texts (de, en, es, fr) instead of
-               the system&apos;s
-Qt&apos;s own options, such as -platform offscreen, are taken as well.
-velmora-cli runs the model without windows.
-</source>
-        <translation>Aufruf: velmora [--lang CODE] [DATEI]
-
-Startet Velmora, ein Lehrprogramm zur Populationsökologie; mit DATEI
-wird beim Start eine Modelldatei (.velmora) geöffnet.
-
-Optionen:
-  -h, --help   diese Hilfe zeigen
-  --version    die Version zeigen
-  --lang CODE  die Sprache der Texte (de, en, es, fr) statt der des
-               Systems
-Qts eigene Optionen, etwa -platform offscreen, werden ebenfalls angenommen.
-velmora-cli rechnet das Modell ohne Fenster.
-</translation>
     </message>
 </context>
 </TS>

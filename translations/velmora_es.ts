@@ -505,10 +505,6 @@ and the files written are the same in every language.
 <context>
     <name>QObject</name>
     <message>
-        <source>The picture could not be drawn.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Print</source>
         <translation type="unfinished"></translation>
     </message>
@@ -532,7 +528,326 @@ Do you want to save the page as a PDF file instead?</source>
     </message>
 </context>
 <context>
-    <name>ExerciseWindow</name>
+    <name>LifeCycleGraph</name>
+    <message>
+        <source>reproduction (F)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>clonal reproduction (C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>survival and growth (U)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Life cycle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not written: the picture could not be drawn.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>velmora</name>
+    <message>
+        <source>&quot;%1&quot; is not a number. Type a number such as 0.25 or 1E-3 to try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stage %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A life cycle needs at least one stage.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A life cycle has at most %1 stages.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The grids do not all have one row and one column a stage.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stage %1 must have a name. Type a name to try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Two stages are called &quot;%1&quot;: each stage must have a name of its own. Type another name to try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The number is too large. Type new data to try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Survival and growth (the U grid) must be &gt;=0. Type new data to try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reproduction (the F grid) must be &gt;=0. Type new data to try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clonal reproduction (the C grid) must be &gt;=0. Type new data to try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The number of each stage of N(0) must be &gt;=0. Type new data to try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The harvest (H) must be &gt;=0. Type new data to try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The survival of stage &quot;%1&quot; (column %2 of U) adds up to %3: it must be &lt;=1. Type new data to try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProgramOptions</name>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Usage: velmora [--lang CODE] [FILE]
+
+Starts Velmora, a teaching program for population ecology; with FILE,
+a model file (.velmora) is opened at the start.
+
+Options:
+  -h, --help   show this help
+  --version    show the version
+  --lang CODE  the language of the texts (de, en, es, fr) instead of
+               the system&apos;s
+Qt&apos;s own options, such as -platform offscreen, are taken as well.
+velmora-cli runs the model without windows.
+</source>
+        <translation>Uso: velmora [--lang CÓDIGO] [ARCHIVO]
+
+Inicia Velmora, un programa de enseñanza de ecología de poblaciones; con
+ARCHIVO, abre al inicio un archivo de modelo (.velmora).
+
+Opciones:
+  -h, --help     muestra esta ayuda
+  --version      muestra la versión
+  --lang CÓDIGO  el idioma de los textos (de, en, es, fr) en lugar del
+                 del sistema
+También se aceptan las opciones propias de Qt, como -platform offscreen.
+velmora-cli calcula el modelo sin ventanas.
+</translation>
+    </message>
+</context>
+<context>
+    <name>ChartTexts</name>
+    <message>
+        <source>age  %1</source>
+        <extracomment>A chart legend entry; %1 is the age class number.</extracomment>
+        <translation>edad %1</translation>
+    </message>
+    <message>
+        <source>time</source>
+        <extracomment>The x axis title of the charts of the history.</extracomment>
+        <translation>tiempo</translation>
+    </message>
+    <message>
+        <source>Total population size</source>
+        <translation>Tamaño total de la población</translation>
+    </message>
+    <message>
+        <source>Growth rate</source>
+        <translation>Tasa de crecimiento</translation>
+    </message>
+    <message>
+        <source>Change rate dN(t)</source>
+        <translation>Variación dN(t)</translation>
+    </message>
+    <message>
+        <source>Age structure</source>
+        <translation>Estructura de edades</translation>
+    </message>
+    <message>
+        <source>age size</source>
+        <translation>tamaño por edad</translation>
+    </message>
+    <message>
+        <source>age distribution</source>
+        <translation>distribución de edades</translation>
+    </message>
+</context>
+<context>
+    <name>ChartImage</name>
+    <message>
+        <source>The picture could not be drawn.</source>
+        <translation>No se pudo dibujar la imagen.</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ChartMenu</name>
+    <message>
+        <source>&amp;Save chart as image...</source>
+        <translation>&amp;Guardar gráfico como imagen...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy chart</source>
+        <translation>&amp;Copiar gráfico</translation>
+    </message>
+    <message>
+        <source>Save chart as image</source>
+        <translation>Guardar gráfico como imagen</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; already exists.
+Do you want to replace it?</source>
+        <translation>El archivo «%1» ya existe.
+¿Quiere reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved as &quot;%1&quot;:
+%2</source>
+        <translation>No se pudo guardar el gráfico como «%1»:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::Larggraf</name>
+    <message>
+        <source>Graph</source>
+        <translation>Gráfico</translation>
+    </message>
+    <message>
+        <source>Population size</source>
+        <translation>Población</translation>
+    </message>
+    <message>
+        <source>Growth rate</source>
+        <translation>Crecimiento</translation>
+    </message>
+    <message>
+        <source>Age structure</source>
+        <translation>Estructura</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Go back</source>
+        <translation>Volver</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Impr.</translation>
+    </message>
+    <message>
+        <source>Age distribution</source>
+        <translation>Distribución</translation>
+    </message>
+    <message>
+        <source>Population size: chart of the total N(t)</source>
+        <translation>Población: gráfico del total N(t)</translation>
+    </message>
+    <message>
+        <source>Growth rate: chart of N(t+1)/N(t)</source>
+        <translation>Tasa de crecimiento: gráfico de N(t+1)/N(t)</translation>
+    </message>
+    <message>
+        <source>Age structure: chart of every age class</source>
+        <translation>Estructura de edades: gráfico de cada clase de edad</translation>
+    </message>
+    <message>
+        <source>N(t)-N(t-1): chart of the change</source>
+        <translation>N(t)-N(t-1): gráfico de la variación</translation>
+    </message>
+    <message>
+        <source>Age distribution: chart of the shares of the age classes</source>
+        <translation>Distribución de edades: gráfico de la proporción de cada clase de edad</translation>
+    </message>
+    <message>
+        <source>Print this page</source>
+        <translation>Imprimir esta página</translation>
+    </message>
+    <message>
+        <source>Go back: back to the main window</source>
+        <translation>Volver: volver a la ventana principal</translation>
+    </message>
+    <message>
+        <source>Quit this program</source>
+        <translation>Salir de este programa</translation>
+    </message>
+    <message>
+        <source>Chart: %1, %2 over %3</source>
+        <extracomment>Read out by screen readers: %1 the chart&apos;s title, %2 and %3 its axis titles.</extracomment>
+        <translation>Gráfico: %1, %2 frente a %3</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::Changdat</name>
+    <message>
+        <source>Change default values</source>
+        <translation>Cambiar valores</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>Reintentar</translation>
+    </message>
+    <message>
+        <source>Go Back</source>
+        <translation>Volver</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>M, row %1, column %2 (always 0)</source>
+        <translation>M, fila %1, columna %2 (siempre 0)</translation>
+    </message>
+    <message>
+        <source>Fecundity of age class %1</source>
+        <translation>Fecundidad de la clase de edad %1</translation>
+    </message>
+    <message>
+        <source>Survival rate from age class %1 to %2</source>
+        <translation>Tasa de supervivencia de la clase de edad %1 a la %2</translation>
+    </message>
+    <message>
+        <source>N(0), age class %1</source>
+        <translation>N(0), clase de edad %1</translation>
+    </message>
+    <message>
+        <source>Harvest, age class %1</source>
+        <translation>Cosecha, clase de edad %1</translation>
+    </message>
+    <message>
+        <source>Go Back: check and apply the values</source>
+        <translation>Volver: comprobar y aplicar los valores</translation>
+    </message>
+    <message>
+        <source>Quit this program</source>
+        <translation>Salir de este programa</translation>
+    </message>
+    <message>
+        <source>Try again: enter new values</source>
+        <translation>Reintentar: introducir valores nuevos</translation>
+    </message>
+    <message>
+        <source>You can change the default values of the population matrix (M), the initial population structure N(0) and the daily harvest rate matrix H.  In matrix M, the red data are the age-specific fecundities. The blue data are the age-specific survival rates. The age-specific harvest matrix (H) contains the daily harvest number for each age group.</source>
+        <translation>Aquí puede cambiar los valores iniciales de la matriz de población (M), la población inicial N(0) y la matriz de cosecha diaria H. En M, los datos rojos son las fecundidades por edad y los azules, las tasas de supervivencia. La matriz de cosecha (H) contiene la cosecha diaria de cada grupo de edad.</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ExerciseWindow</name>
     <message>
         <source>Exercise: %1</source>
         <translation type="unfinished"></translation>
@@ -631,34 +946,7 @@ Tell your teacher.</source>
     </message>
 </context>
 <context>
-    <name>LifeCycleGraph</name>
-    <message>
-        <source>reproduction (F)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>clonal reproduction (C)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>survival and growth (U)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Life cycle</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; was not written: the picture could not be drawn.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; could not be written: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>LifeCycleWindow</name>
+    <name>velmora::LifeCycleWindow</name>
     <message>
         <source>total</source>
         <translation type="unfinished"></translation>
@@ -885,85 +1173,237 @@ Tell your teacher.</source>
     </message>
 </context>
 <context>
-    <name>velmora</name>
+    <name>velmora::Form1</name>
     <message>
-        <source>&quot;%1&quot; is not a number. Type a number such as 0.25 or 1E-3 to try again.</source>
-        <translation type="unfinished"></translation>
+        <source>Velmora model based on Lewis-Leslie matrix</source>
+        <translation>Modelo Velmora basado en la matriz de Lewis-Leslie</translation>
     </message>
     <message>
-        <source>stage %1</source>
-        <translation type="unfinished"></translation>
+        <source>Velmora model</source>
+        <translation>Modelo Velmora</translation>
     </message>
     <message>
-        <source>A life cycle needs at least one stage.</source>
-        <translation type="unfinished"></translation>
+        <source>Introduction</source>
+        <translation>Introducción</translation>
     </message>
     <message>
-        <source>A life cycle has at most %1 stages.</source>
-        <translation type="unfinished"></translation>
+        <source>(C) Velmora project, 1997-%1</source>
+        <extracomment>%1 is the current year.</extracomment>
+        <translation>(C) Proyecto Velmora, 1997-%1</translation>
     </message>
     <message>
-        <source>The grids do not all have one row and one column a stage.</source>
-        <translation type="unfinished"></translation>
+        <source>Author</source>
+        <translation>Autor</translation>
     </message>
     <message>
-        <source>Stage %1 must have a name. Type a name to try again.</source>
-        <translation type="unfinished"></translation>
+        <source>The Velmora project
+Teaching software for
+population ecology</source>
+        <extracomment>Three short lines in a narrow frame.</extracomment>
+        <translation>El proyecto Velmora
+Software didáctico de
+ecología de poblaciones</translation>
     </message>
     <message>
-        <source>Two stages are called &quot;%1&quot;: each stage must have a name of its own. Type another name to try again.</source>
-        <translation type="unfinished"></translation>
+        <source>Harvest</source>
+        <translation>Cosecha</translation>
     </message>
-    <message>
-        <source>The number is too large. Type new data to try again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Survival and growth (the U grid) must be &gt;=0. Type new data to try again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reproduction (the F grid) must be &gt;=0. Type new data to try again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Clonal reproduction (the C grid) must be &gt;=0. Type new data to try again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The number of each stage of N(0) must be &gt;=0. Type new data to try again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The harvest (H) must be &gt;=0. Type new data to try again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The survival of stage &quot;%1&quot; (column %2 of U) adds up to %3: it must be &lt;=1. Type new data to try again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>Form1</name>
     <message>
         <source>Right click here (or press the Menu key) for the model&apos;s analysis, risk, harvest and yield, life cycle, model files and examples</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic derecho aquí (o pulse la tecla Menú) para el análisis del modelo, el riesgo, la cosecha y el rendimiento, el ciclo de vida, los archivos de modelo y los ejemplos</translation>
+    </message>
+    <message>
+        <source>Projection</source>
+        <translation>Proyección</translation>
+    </message>
+    <message>
+        <source>Transition</source>
+        <translation>Transición</translation>
+    </message>
+    <message>
+        <source>Population size = 0.  End of simulation.</source>
+        <translation>Población = 0. Fin de la simulación.</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Total:</translation>
+    </message>
+    <message>
+        <source>Growth rate =</source>
+        <translation>Crecimiento =</translation>
+    </message>
+    <message>
+        <source>Quiz</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source> Your choice </source>
+        <translation> Su elección </translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation>Calcular</translation>
+    </message>
+    <message>
+        <source>Transit</source>
+        <translation>Pasar</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Quit this program</source>
+        <translation>Salir de este programa</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Gráfico</translation>
+    </message>
+    <message>
+        <source>View graphics</source>
+        <translation>Ver gráficos</translation>
+    </message>
+    <message>
+        <source>Change default values</source>
+        <translation>Cambiar valores</translation>
+    </message>
+    <message>
+        <source>Change default data</source>
+        <translation>Cambiar los valores iniciales</translation>
+    </message>
+    <message>
+        <source>How To</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>How to</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Impr.</translation>
+    </message>
+    <message>
+        <source>Print this page</source>
+        <translation>Imprimir esta página</translation>
+    </message>
+    <message>
+        <source>Intro</source>
+        <translation>Intro</translation>
+    </message>
+    <message>
+        <source>M, row %1, column %2</source>
+        <translation>M, fila %1, columna %2</translation>
+    </message>
+    <message>
+        <source>Fecundity of age class %1</source>
+        <translation>Fecundidad de la clase de edad %1</translation>
+    </message>
+    <message>
+        <source>Survival rate from age class %1 to %2</source>
+        <translation>Tasa de supervivencia de la clase de edad %1 a la %2</translation>
+    </message>
+    <message>
+        <source>N(t), age class %1</source>
+        <translation>N(t), clase de edad %1</translation>
+    </message>
+    <message>
+        <source>Harvest, age class %1</source>
+        <translation>Cosecha, clase de edad %1</translation>
+    </message>
+    <message>
+        <source>N(t+1), age class %1</source>
+        <translation>N(t+1), clase de edad %1</translation>
+    </message>
+    <message>
+        <source>Total of N(t)</source>
+        <translation>Total de N(t)</translation>
+    </message>
+    <message>
+        <source>Total of N(t+1)</source>
+        <translation>Total de N(t+1)</translation>
+    </message>
+    <message>
+        <source>Growth rate</source>
+        <translation>Tasa de crecimiento</translation>
+    </message>
+    <message>
+        <source>Project: compute N(t+1)</source>
+        <translation>Calcular: calcular N(t+1)</translation>
+    </message>
+    <message>
+        <source>Transit: move N(t+1) into N(t)</source>
+        <translation>Pasar: llevar N(t+1) a N(t)</translation>
+    </message>
+    <message>
+        <source>Graph: view the charts</source>
+        <translation>Gráfico: ver los gráficos</translation>
+    </message>
+    <message>
+        <source>How to use this program</source>
+        <translation>Cómo usar este programa</translation>
+    </message>
+    <message>
+        <source>Save the history to files</source>
+        <translation>Guardar el historial en archivos</translation>
+    </message>
+    <message>
+        <source>Velmora model: open the introduction</source>
+        <translation>Modelo Velmora: abrir la introducción</translation>
+    </message>
+    <message>
+        <source>Model &amp;analysis...</source>
+        <translation>&amp;Análisis del modelo...</translation>
+    </message>
+    <message>
+        <source>&amp;Risk under variability...</source>
+        <translation>&amp;Riesgo con variabilidad...</translation>
     </message>
     <message>
         <source>&amp;Life cycle...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciclo de &amp;vida...</translation>
     </message>
     <message>
         <source>Harvest and &amp;yield...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cosecha y &amp;rendimiento...</translation>
+    </message>
+    <message>
+        <source>&amp;Open model...</source>
+        <translation>A&amp;brir modelo...</translation>
+    </message>
+    <message>
+        <source>&amp;Save model...</source>
+        <translation>&amp;Guardar modelo...</translation>
     </message>
     <message>
         <source>Save as exer&amp;cise...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como e&amp;jercicio...</translation>
+    </message>
+    <message>
+        <source>E&amp;xamples</source>
+        <translation>&amp;Ejemplos</translation>
+    </message>
+    <message>
+        <source>A&amp;bout this model</source>
+        <translation>A&amp;cerca de este modelo</translation>
+    </message>
+    <message>
+        <source>Model: %1</source>
+        <extracomment>%1 is the title of the model file opened last.</extracomment>
+        <translation>Modelo: %1</translation>
+    </message>
+    <message>
+        <source>Click for the introduction</source>
+        <translation>Haga clic para la introducción</translation>
     </message>
 </context>
 <context>
-    <name>ModelFiles</name>
+    <name>velmora::ModelFiles</name>
     <message>
         <source>Open model</source>
         <translation type="unfinished"></translation>
@@ -987,7 +1427,330 @@ A file of that name that was already there is left as it was.</source>
     </message>
 </context>
 <context>
-    <name>Navigation</name>
+    <name>HistorySaver</name>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; is too short.
+The files are named after it without its last four characters, so it needs at least four after the folder.
+Nothing was saved.</source>
+        <translation>El nombre «%1» es demasiado corto.
+Los archivos llevan ese nombre sin sus cuatro últimos caracteres, así que necesita al menos cuatro después de la carpeta.
+No se ha guardado nada.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be written:
+%2</source>
+        <extracomment>%1 is a file name, %2 the reason the system gave.</extracomment>
+        <translation>No se pudo escribir el archivo «%1»:
+%2</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be written:
+%2
+The files after it were not written.</source>
+        <translation>No se pudo escribir el archivo «%1»:
+%2
+Los archivos siguientes no se han escrito.</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::copyrigh</name>
+    <message>
+        <source>Copyright</source>
+        <translation>Derechos de autor</translation>
+    </message>
+    <message>
+        <source>Emblem: an age pyramid of the four age classes, Velmora since 1997</source>
+        <translation>Emblema: una pirámide de edades de las cuatro clases de edad, Velmora desde 1997</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>OK: go on quitting</source>
+        <translation>OK: seguir saliendo</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::Howto</name>
+    <message>
+        <source>How to</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>OK: back to the main window</source>
+        <translation>OK: volver a la ventana principal</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::Introfrm</name>
+    <message>
+        <source>Introduction</source>
+        <translation>Introducción</translation>
+    </message>
+    <message>
+        <source>Introduction to the model</source>
+        <translation>Introducción al modelo</translation>
+    </message>
+    <message>
+        <source>References</source>
+        <translation>Referencias</translation>
+    </message>
+    <message>
+        <source>References: the literature behind the model</source>
+        <translation>Referencias: la bibliografía del modelo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>OK: back to the main window</source>
+        <translation>OK: volver a la ventana principal</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::Prophecy</name>
+    <message>
+        <source>Velmora (II): press any key or click to go on</source>
+        <translation>Velmora (II): pulse una tecla o haga clic para continuar</translation>
+    </message>
+    <message>
+        <source>Picture: the life cycle of the four age classes</source>
+        <translation>Imagen: el ciclo de vida de las cuatro clases de edad</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::Quiz</name>
+    <message>
+        <source>Quiz</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Back to the mainform</source>
+        <translation>Ventana principal</translation>
+    </message>
+    <message>
+        <source>Back to the main window</source>
+        <translation>Volver a la ventana principal</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::Referenc</name>
+    <message>
+        <source>References</source>
+        <translation>Referencias</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>OK: back to the main window</source>
+        <translation>OK: volver a la ventana principal</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenTexts</name>
+    <message>
+        <source>The Lewis-Leslie matrix was developed by Lewis (1942) and by Leslie (1945, 1948).</source>
+        <translation>La matriz de Lewis-Leslie fue desarrollada por Lewis (1942) y por Leslie (1945, 1948).</translation>
+    </message>
+    <message>
+        <source>The first row (the red numbers) of the square matrix contains the age-specific fecundities of each age group, the subdiagnol column (the blue numbers) contains the age-specific survival rates.</source>
+        <translation>La primera fila (los números rojos) de la matriz cuadrada contiene las fecundidades por edad de cada grupo de edad; la subdiagonal (los números azules) contiene las tasas de supervivencia por edad.</translation>
+    </message>
+    <message>
+        <source>A single column matrix (vector) is used to represent the age structure of the population. As the time approaches infinity, the growth rate becomes constant and the age distribution becomes stable.</source>
+        <translation>Una matriz de una sola columna (un vector) representa la estructura de edades de la población. Cuando el tiempo tiende a infinito, la tasa de crecimiento se vuelve constante y la distribución de edades se estabiliza.</translation>
+    </message>
+    <message>
+        <source>I strongly recommend that you learn the Lewis-Leslie matrix using the program Kolvan at first. Then you can learn the harvest theory based on age-specific life table.</source>
+        <translation>Le recomiendo mucho que aprenda primero la matriz de Lewis-Leslie con el programa Kolvan. Después puede aprender la teoría de la cosecha basada en la tabla de vida por edad.</translation>
+    </message>
+    <message>
+        <source>This program Velmora (II) is designed for my ecological class.  You can use this program to simulate the growth of population under constant (daily) influence of harvest.  You will see how the harvest affects the growth.</source>
+        <translation>Este programa Velmora (II) está pensado para mi clase de ecología. Con él puede simular el crecimiento de una población bajo la influencia constante (diaria) de la cosecha. Verá cómo la cosecha afecta al crecimiento.</translation>
+    </message>
+    <message>
+        <source>If the harvest rate is low, the growth rate will settle down to a stable rate as time approaching infinity. If the harvest rate is high, the growth of the population decreases. Eventually, the population decreases to zero.</source>
+        <translation>Si la cosecha es baja, la tasa de crecimiento se estabiliza cuando el tiempo tiende a infinito. Si la cosecha es alta, el crecimiento de la población disminuye. Al final, la población disminuye hasta cero.</translation>
+    </message>
+    <message>
+        <source>You should learn to find a proper harvest rate and the stable age structure which can make the population self-sustained. A proper harvest rate here means the net reproductive rate Ro=1.</source>
+        <translation>Debe aprender a encontrar una cosecha adecuada y la estructura de edades estable con las que la población se mantiene por sí misma. Una cosecha adecuada significa aquí una tasa neta de reproducción Ro=1.</translation>
+    </message>
+    <message>
+        <source>Press on the graph button, you will see the change of the total population size, the change of growth rate, age-structure, and the age distribution. The harvest rate which make the population self-sustained can be solved numerically.</source>
+        <translation>Con el botón Gráfico verá la evolución del tamaño total de la población, de la tasa de crecimiento, de la estructura de edades y de la distribución de edades. La cosecha con la que la población se mantiene por sí misma se puede calcular numéricamente.</translation>
+    </message>
+    <message>
+        <source>The Lewis-Leslie matrix is valid for age-structured populations. However, it does not take the stage differentiation into account. It ignores the sexual differentiation too.</source>
+        <translation>La matriz de Lewis-Leslie es válida para poblaciones estructuradas por edad. Sin embargo, no tiene en cuenta los estadios de desarrollo. Tampoco distingue entre sexos.</translation>
+    </message>
+    <message>
+        <source>For insect and mite populations, there are significant stage overlapping. It means that individuals of the same age may be in different developmental stage. Because individuals of different stages may be quite different in the susceptibility to insecticides, predation rate, vulnerability to predator, behavior, and others, it is important to take the age-stage structure into consideration.</source>
+        <translation>En las poblaciones de insectos y ácaros los estadios se solapan mucho: individuos de la misma edad pueden estar en estadios de desarrollo distintos. Como los individuos de estadios distintos pueden diferir bastante en la sensibilidad a los insecticidas, la tasa de depredación, la vulnerabilidad ante los depredadores, el comportamiento y otros aspectos, es importante tener en cuenta la estructura por edad y estadio.</translation>
+    </message>
+    <message>
+        <source>The program Peramo is designed for the raw data analysis and life table analysis. You are welcome to try it using your own data.  You will find it is very useful. Moreover, you will find (using your own data) that the two-sex life table theory is correct in both data analysis and theory.</source>
+        <translation>El programa Peramo está pensado para el análisis de datos brutos y de tablas de vida. Le invito a probarlo con sus propios datos. Verá que es muy útil. Además, comprobará (con sus propios datos) que la teoría de la tabla de vida de dos sexos es correcta tanto en el análisis de datos como en la teoría.</translation>
+    </message>
+    <message>
+        <source>After you understand the two-sex life table, you can then learn the harvest theory based on the two-sex life table and the periodic harvest.</source>
+        <translation>Cuando entienda la tabla de vida de dos sexos, podrá aprender la teoría de la cosecha basada en la tabla de vida de dos sexos y la cosecha periódica.</translation>
+    </message>
+    <message>
+        <source>What is the total population size at t = 2?</source>
+        <translation>¿Cuál es el tamaño total de la población en t = 2?</translation>
+    </message>
+    <message>
+        <source>Which age class holds the most individuals at t = 4?</source>
+        <translation>¿Qué clase de edad tiene más individuos en t = 4?</translation>
+    </message>
+    <message>
+        <source>Does the growth rate settle down as t grows? Look at the graphs.</source>
+        <translation>¿Se estabiliza la tasa de crecimiento al aumentar t? Mire los gráficos.</translation>
+    </message>
+    <message>
+        <source>Click on  &quot;How To&quot; to see this page.</source>
+        <translation>Haga clic en «Ayuda» para ver esta página.</translation>
+    </message>
+    <message>
+        <source>Click on  &quot;Quit&quot; to quit the program.</source>
+        <translation>Haga clic en «Salir» para salir del programa.</translation>
+    </message>
+    <message>
+        <source>Click Graph to see the graphs.</source>
+        <translation>Haga clic en «Gráfico» para ver los gráficos.</translation>
+    </message>
+    <message>
+        <source>Click Intro to see the theoretical introduction.</source>
+        <translation>Haga clic en «Intro» para ver la introducción teórica.</translation>
+    </message>
+    <message>
+        <source>Click Project or the big right arrow sign to calculate the population structure N(t+1).</source>
+        <translation>Haga clic en «Calcular» o en la flecha grande hacia la derecha para calcular la estructura de la población N(t+1).</translation>
+    </message>
+    <message>
+        <source>Click Transit or the big left arrow sign to move the population structure to the left side.</source>
+        <translation>Haga clic en «Pasar» o en la flecha grande hacia la izquierda para llevar la estructura de la población al lado izquierdo.</translation>
+    </message>
+    <message>
+        <source>Click Change Default Values to change the default values.</source>
+        <translation>Haga clic en «Cambiar valores» para cambiar los valores iniciales.</translation>
+    </message>
+    <message>
+        <source>Click Print to print the page (your printer must be connected to LPT1).</source>
+        <translation>Haga clic en «Impr.» para imprimir la página (la impresora debe estar conectada a LPT1).</translation>
+    </message>
+    <message>
+        <source>Click the right mouse button on this main window (or press the Menu key) for analysis, model files, examples and more.</source>
+        <translation>Haga clic con el botón derecho en esta ventana principal (o pulse la tecla Menú) para el análisis, los archivos de modelo, los ejemplos y más.</translation>
+    </message>
+    <message>
+        <source>This program is protected by national copyright laws and by international treaties.</source>
+        <translation>Este programa está protegido por las leyes nacionales de derechos de autor y por tratados internacionales.</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <translation>Derechos reservados.</translation>
+    </message>
+    <message>
+        <source>Copyright © %1 the Velmora project</source>
+        <extracomment>%1 is the years, such as 1997-2026.</extracomment>
+        <translation>Copyright © %1 Proyecto Velmora</translation>
+    </message>
+    <message>
+        <source>If you use this program in your research, please cite the following  reference in your paper:</source>
+        <translation>Si usa este programa en su investigación, cite en su trabajo la siguiente referencia:</translation>
+    </message>
+    <message>
+        <source>New versions can be obtained at %1
+(the Velmora project site) or
+%2
+(the Velmora project mirror).</source>
+        <extracomment>Four lines: %1 and %2 are web addresses.</extracomment>
+        <translation>Las versiones nuevas están en %1
+(sitio del proyecto Velmora) o en
+%2
+(réplica del proyecto Velmora).</translation>
+    </message>
+    <message>
+        <source>Velmora (II): an age-structured population under a constant harvest. Four age classes, 0 to 3. Newborns of classes 1, 2 and 3 enter class 0 (fecundities f1 = 1, f2 = 2, f3 = 1). A share of each class reaches the next age (survival rates s0 = 0.5, s1 = 1, s2 = 0.5). The harvest H0 = 5 leaves class 0 at every step. N(t+1) = M · N(t) − H; classes that would fall below zero are set to 0. Click or press a key to begin.</source>
+        <translation>Velmora (II): una población estructurada por edad bajo una cosecha constante. Cuatro clases de edad, de 0 a 3. Las crías de las clases 1, 2 y 3 entran en la clase 0 (fecundidades f1 = 1, f2 = 2, f3 = 1). Una parte de cada clase llega a la edad siguiente (tasas de supervivencia s0 = 0.5, s1 = 1, s2 = 0.5). La cosecha H0 = 5 sale de la clase 0 en cada paso. N(t+1) = M · N(t) − H; las clases que quedarían por debajo de cero se ponen a 0. Haga clic o pulse una tecla para empezar.</translation>
+    </message>
+    <message>
+        <source>Age %1</source>
+        <extracomment>The picture screen&apos;s words. %1 is the age class number, inside a small circle.</extracomment>
+        <translation>Edad %1</translation>
+    </message>
+    <message>
+        <source>An age-structured population under a constant harvest</source>
+        <translation>Una población estructurada por edad bajo una cosecha constante</translation>
+    </message>
+    <message>
+        <source>classes that would fall below zero are set to 0</source>
+        <translation>las clases que quedarían bajo cero se ponen a 0</translation>
+    </message>
+    <message>
+        <source>Click or press a key to begin</source>
+        <translation>Haga clic o pulse una tecla para empezar</translation>
+    </message>
+    <message>
+        <source>Quiz: step the default model</source>
+        <translation>Test: avance el modelo inicial</translation>
+    </message>
+    <message>
+        <source>Start with the default values: N(0) = 10, 10, 10, 10 and H = 5, 0, 0, 0. Use Project and Transit to answer:</source>
+        <translation>Empiece con los valores iniciales: N(0) = 10, 10, 10, 10 y H = 5, 0, 0, 0. Use Calcular y Pasar para responder:</translation>
+    </message>
+    <message>
+        <source>age classes</source>
+        <extracomment>Under the emblem&apos;s age pyramid, in a narrow box.</extracomment>
+        <translation>clases de edad</translation>
+    </message>
+    <message>
+        <source>since 1997</source>
+        <translation>desde 1997</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::titlform</name>
+    <message>
+        <source>Velmora (II): press any key or click to start</source>
+        <translation>Velmora (II): pulse una tecla o haga clic para empezar</translation>
+    </message>
+    <message>
+        <source>Press any key or click mouse to start.</source>
+        <translation>Pulse una tecla o haga clic.</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::Vater</name>
+    <message>
+        <source>Dedication</source>
+        <translation>Dedicatoria</translation>
+    </message>
+    <message>
+        <source>God rest his soul</source>
+        <translation>Descanse en paz</translation>
+    </message>
+    <message>
+        <source>God rest his soul: end the program</source>
+        <translation>Descanse en paz: salir del programa</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::Navigation</name>
     <message>
         <source>Life cycle</source>
         <translation type="unfinished"></translation>
@@ -1002,7 +1765,7 @@ A file of that name that was already there is left as it was.</source>
     </message>
 </context>
 <context>
-    <name>YieldWindow</name>
+    <name>velmora::YieldWindow</name>
     <message>
         <source>quota</source>
         <translation type="unfinished">cuota</translation>
@@ -1290,41 +2053,6 @@ A file of that name that was already there is left as it was.</source>
     <message>
         <source>%1, %2</source>
         <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>ProgramOptions</name>
-    <message>
-        <source>Language</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Usage: velmora [--lang CODE] [FILE]
-
-Starts Velmora, a teaching program for population ecology; with FILE,
-a model file (.velmora) is opened at the start.
-
-Options:
-  -h, --help   show this help
-  --version    show the version
-  --lang CODE  the language of the texts (de, en, es, fr) instead of
-               the system&apos;s
-Qt&apos;s own options, such as -platform offscreen, are taken as well.
-velmora-cli runs the model without windows.
-</source>
-        <translation>Uso: velmora [--lang CÓDIGO] [ARCHIVO]
-
-Inicia Velmora, un programa de enseñanza de ecología de poblaciones; con
-ARCHIVO, abre al inicio un archivo de modelo (.velmora).
-
-Opciones:
-  -h, --help     muestra esta ayuda
-  --version      muestra la versión
-  --lang CÓDIGO  el idioma de los textos (de, en, es, fr) en lugar del
-                 del sistema
-También se aceptan las opciones propias de Qt, como -platform offscreen.
-velmora-cli calcula el modelo sin ventanas.
-</translation>
     </message>
 </context>
 </TS>

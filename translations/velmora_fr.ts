@@ -505,10 +505,6 @@ and the files written are the same in every language.
 <context>
     <name>QObject</name>
     <message>
-        <source>The picture could not be drawn.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Print</source>
         <translation type="unfinished"></translation>
     </message>
@@ -532,7 +528,326 @@ Do you want to save the page as a PDF file instead?</source>
     </message>
 </context>
 <context>
-    <name>ExerciseWindow</name>
+    <name>LifeCycleGraph</name>
+    <message>
+        <source>reproduction (F)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>clonal reproduction (C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>survival and growth (U)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Life cycle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not written: the picture could not be drawn.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>velmora</name>
+    <message>
+        <source>&quot;%1&quot; is not a number. Type a number such as 0.25 or 1E-3 to try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stage %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A life cycle needs at least one stage.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A life cycle has at most %1 stages.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The grids do not all have one row and one column a stage.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stage %1 must have a name. Type a name to try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Two stages are called &quot;%1&quot;: each stage must have a name of its own. Type another name to try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The number is too large. Type new data to try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Survival and growth (the U grid) must be &gt;=0. Type new data to try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reproduction (the F grid) must be &gt;=0. Type new data to try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clonal reproduction (the C grid) must be &gt;=0. Type new data to try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The number of each stage of N(0) must be &gt;=0. Type new data to try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The harvest (H) must be &gt;=0. Type new data to try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The survival of stage &quot;%1&quot; (column %2 of U) adds up to %3: it must be &lt;=1. Type new data to try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProgramOptions</name>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Usage: velmora [--lang CODE] [FILE]
+
+Starts Velmora, a teaching program for population ecology; with FILE,
+a model file (.velmora) is opened at the start.
+
+Options:
+  -h, --help   show this help
+  --version    show the version
+  --lang CODE  the language of the texts (de, en, es, fr) instead of
+               the system&apos;s
+Qt&apos;s own options, such as -platform offscreen, are taken as well.
+velmora-cli runs the model without windows.
+</source>
+        <translation>Usage : velmora [--lang CODE] [FICHIER]
+
+Lance Velmora, un programme d&apos;enseignement de l&apos;écologie des populations ;
+avec FICHIER, un fichier de modèle (.velmora) est ouvert au démarrage.
+
+Options :
+  -h, --help   affiche cette aide
+  --version    affiche la version
+  --lang CODE  la langue des textes (de, en, es, fr) au lieu de celle
+               du système
+Les options propres à Qt, comme -platform offscreen, sont acceptées aussi.
+velmora-cli calcule le modèle sans fenêtres.
+</translation>
+    </message>
+</context>
+<context>
+    <name>ChartTexts</name>
+    <message>
+        <source>age  %1</source>
+        <extracomment>A chart legend entry; %1 is the age class number.</extracomment>
+        <translation>âge %1</translation>
+    </message>
+    <message>
+        <source>time</source>
+        <extracomment>The x axis title of the charts of the history.</extracomment>
+        <translation>temps</translation>
+    </message>
+    <message>
+        <source>Total population size</source>
+        <translation>Effectif total de la population</translation>
+    </message>
+    <message>
+        <source>Growth rate</source>
+        <translation>Taux de croissance</translation>
+    </message>
+    <message>
+        <source>Change rate dN(t)</source>
+        <translation>Variation dN(t)</translation>
+    </message>
+    <message>
+        <source>Age structure</source>
+        <translation>Structure par âge</translation>
+    </message>
+    <message>
+        <source>age size</source>
+        <translation>effectif par âge</translation>
+    </message>
+    <message>
+        <source>age distribution</source>
+        <translation>répartition par âge</translation>
+    </message>
+</context>
+<context>
+    <name>ChartImage</name>
+    <message>
+        <source>The picture could not be drawn.</source>
+        <translation>L&apos;image n&apos;a pas pu être dessinée.</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ChartMenu</name>
+    <message>
+        <source>&amp;Save chart as image...</source>
+        <translation>&amp;Enregistrer le graphique comme image...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy chart</source>
+        <translation>&amp;Copier le graphique</translation>
+    </message>
+    <message>
+        <source>Save chart as image</source>
+        <translation>Enregistrer le graphique comme image</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; already exists.
+Do you want to replace it?</source>
+        <translation>Le fichier « %1 » existe déjà.
+Voulez-vous le remplacer ?</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved as &quot;%1&quot;:
+%2</source>
+        <translation>Le graphique n&apos;a pas pu être enregistré sous « %1 » :
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::Larggraf</name>
+    <message>
+        <source>Graph</source>
+        <translation>Graphe</translation>
+    </message>
+    <message>
+        <source>Population size</source>
+        <translation>Effectif</translation>
+    </message>
+    <message>
+        <source>Growth rate</source>
+        <translation>Croissance</translation>
+    </message>
+    <message>
+        <source>Age structure</source>
+        <translation>Structure</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Go back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Impr.</translation>
+    </message>
+    <message>
+        <source>Age distribution</source>
+        <translation>Répartition</translation>
+    </message>
+    <message>
+        <source>Population size: chart of the total N(t)</source>
+        <translation>Effectif : graphique du total N(t)</translation>
+    </message>
+    <message>
+        <source>Growth rate: chart of N(t+1)/N(t)</source>
+        <translation>Taux de croissance : graphique de N(t+1)/N(t)</translation>
+    </message>
+    <message>
+        <source>Age structure: chart of every age class</source>
+        <translation>Structure par âge : graphique de chaque classe d&apos;âge</translation>
+    </message>
+    <message>
+        <source>N(t)-N(t-1): chart of the change</source>
+        <translation>N(t)-N(t-1) : graphique de la variation</translation>
+    </message>
+    <message>
+        <source>Age distribution: chart of the shares of the age classes</source>
+        <translation>Répartition par âge : graphique des parts des classes d&apos;âge</translation>
+    </message>
+    <message>
+        <source>Print this page</source>
+        <translation>Imprimer cette page</translation>
+    </message>
+    <message>
+        <source>Go back: back to the main window</source>
+        <translation>Retour : retour à la fenêtre principale</translation>
+    </message>
+    <message>
+        <source>Quit this program</source>
+        <translation>Quitter ce programme</translation>
+    </message>
+    <message>
+        <source>Chart: %1, %2 over %3</source>
+        <extracomment>Read out by screen readers: %1 the chart&apos;s title, %2 and %3 its axis titles.</extracomment>
+        <translation>Graphique : %1, %2 en fonction de %3</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::Changdat</name>
+    <message>
+        <source>Change default values</source>
+        <translation>Modifier les valeurs</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>Réessayer</translation>
+    </message>
+    <message>
+        <source>Go Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>M, row %1, column %2 (always 0)</source>
+        <translation>M, ligne %1, colonne %2 (toujours 0)</translation>
+    </message>
+    <message>
+        <source>Fecundity of age class %1</source>
+        <translation>Fécondité de la classe d&apos;âge %1</translation>
+    </message>
+    <message>
+        <source>Survival rate from age class %1 to %2</source>
+        <translation>Taux de survie de la classe d&apos;âge %1 à %2</translation>
+    </message>
+    <message>
+        <source>N(0), age class %1</source>
+        <translation>N(0), classe d&apos;âge %1</translation>
+    </message>
+    <message>
+        <source>Harvest, age class %1</source>
+        <translation>Prélèvement, classe d&apos;âge %1</translation>
+    </message>
+    <message>
+        <source>Go Back: check and apply the values</source>
+        <translation>Retour : vérifier et appliquer les valeurs</translation>
+    </message>
+    <message>
+        <source>Quit this program</source>
+        <translation>Quitter ce programme</translation>
+    </message>
+    <message>
+        <source>Try again: enter new values</source>
+        <translation>Réessayer : saisir de nouvelles valeurs</translation>
+    </message>
+    <message>
+        <source>You can change the default values of the population matrix (M), the initial population structure N(0) and the daily harvest rate matrix H.  In matrix M, the red data are the age-specific fecundities. The blue data are the age-specific survival rates. The age-specific harvest matrix (H) contains the daily harvest number for each age group.</source>
+        <translation>Modifiez ici les valeurs initiales de la matrice de population (M), la population initiale N(0) et la matrice de prélèvement quotidien H. Dans M, les valeurs rouges sont les fécondités par âge, les bleues les taux de survie. La matrice H contient le prélèvement quotidien de chaque classe d&apos;âge.</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ExerciseWindow</name>
     <message>
         <source>Exercise: %1</source>
         <translation type="unfinished"></translation>
@@ -631,34 +946,7 @@ Tell your teacher.</source>
     </message>
 </context>
 <context>
-    <name>LifeCycleGraph</name>
-    <message>
-        <source>reproduction (F)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>clonal reproduction (C)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>survival and growth (U)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Life cycle</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; was not written: the picture could not be drawn.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; could not be written: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>LifeCycleWindow</name>
+    <name>velmora::LifeCycleWindow</name>
     <message>
         <source>total</source>
         <translation type="unfinished"></translation>
@@ -885,85 +1173,237 @@ Tell your teacher.</source>
     </message>
 </context>
 <context>
-    <name>velmora</name>
+    <name>velmora::Form1</name>
     <message>
-        <source>&quot;%1&quot; is not a number. Type a number such as 0.25 or 1E-3 to try again.</source>
-        <translation type="unfinished"></translation>
+        <source>Velmora model based on Lewis-Leslie matrix</source>
+        <translation>Modèle Velmora fondé sur la matrice de Lewis-Leslie</translation>
     </message>
     <message>
-        <source>stage %1</source>
-        <translation type="unfinished"></translation>
+        <source>Velmora model</source>
+        <translation>Modèle Velmora</translation>
     </message>
     <message>
-        <source>A life cycle needs at least one stage.</source>
-        <translation type="unfinished"></translation>
+        <source>Introduction</source>
+        <translation>Introduction</translation>
     </message>
     <message>
-        <source>A life cycle has at most %1 stages.</source>
-        <translation type="unfinished"></translation>
+        <source>(C) Velmora project, 1997-%1</source>
+        <extracomment>%1 is the current year.</extracomment>
+        <translation>(C) Projet Velmora, 1997-%1</translation>
     </message>
     <message>
-        <source>The grids do not all have one row and one column a stage.</source>
-        <translation type="unfinished"></translation>
+        <source>Author</source>
+        <translation>Auteur</translation>
     </message>
     <message>
-        <source>Stage %1 must have a name. Type a name to try again.</source>
-        <translation type="unfinished"></translation>
+        <source>The Velmora project
+Teaching software for
+population ecology</source>
+        <extracomment>Three short lines in a narrow frame.</extracomment>
+        <translation>Le projet Velmora
+Logiciel éducatif en
+écologie des populations</translation>
     </message>
     <message>
-        <source>Two stages are called &quot;%1&quot;: each stage must have a name of its own. Type another name to try again.</source>
-        <translation type="unfinished"></translation>
+        <source>Harvest</source>
+        <translation>Prélèv.</translation>
     </message>
-    <message>
-        <source>The number is too large. Type new data to try again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Survival and growth (the U grid) must be &gt;=0. Type new data to try again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reproduction (the F grid) must be &gt;=0. Type new data to try again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Clonal reproduction (the C grid) must be &gt;=0. Type new data to try again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The number of each stage of N(0) must be &gt;=0. Type new data to try again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The harvest (H) must be &gt;=0. Type new data to try again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The survival of stage &quot;%1&quot; (column %2 of U) adds up to %3: it must be &lt;=1. Type new data to try again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>Form1</name>
     <message>
         <source>Right click here (or press the Menu key) for the model&apos;s analysis, risk, harvest and yield, life cycle, model files and examples</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic droit ici (ou touche Menu) pour l&apos;analyse du modèle, le risque, le prélèvement et le rendement, le cycle de vie, les fichiers de modèle et les exemples</translation>
+    </message>
+    <message>
+        <source>Projection</source>
+        <translation>Projection</translation>
+    </message>
+    <message>
+        <source>Transition</source>
+        <translation>Transition</translation>
+    </message>
+    <message>
+        <source>Population size = 0.  End of simulation.</source>
+        <translation>Effectif = 0. Fin de la simulation.</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Total :</translation>
+    </message>
+    <message>
+        <source>Growth rate =</source>
+        <translation>Croissance =</translation>
+    </message>
+    <message>
+        <source>Quiz</source>
+        <translation>Quiz</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Sauver</translation>
+    </message>
+    <message>
+        <source> Your choice </source>
+        <translation> Votre choix </translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation>Projeter</translation>
+    </message>
+    <message>
+        <source>Transit</source>
+        <translation>Passer</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Quit this program</source>
+        <translation>Quitter ce programme</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Graphe</translation>
+    </message>
+    <message>
+        <source>View graphics</source>
+        <translation>Voir les graphiques</translation>
+    </message>
+    <message>
+        <source>Change default values</source>
+        <translation>Modifier les valeurs</translation>
+    </message>
+    <message>
+        <source>Change default data</source>
+        <translation>Modifier les valeurs initiales</translation>
+    </message>
+    <message>
+        <source>How To</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>How to</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Impr.</translation>
+    </message>
+    <message>
+        <source>Print this page</source>
+        <translation>Imprimer cette page</translation>
+    </message>
+    <message>
+        <source>Intro</source>
+        <translation>Intro</translation>
+    </message>
+    <message>
+        <source>M, row %1, column %2</source>
+        <translation>M, ligne %1, colonne %2</translation>
+    </message>
+    <message>
+        <source>Fecundity of age class %1</source>
+        <translation>Fécondité de la classe d&apos;âge %1</translation>
+    </message>
+    <message>
+        <source>Survival rate from age class %1 to %2</source>
+        <translation>Taux de survie de la classe d&apos;âge %1 à %2</translation>
+    </message>
+    <message>
+        <source>N(t), age class %1</source>
+        <translation>N(t), classe d&apos;âge %1</translation>
+    </message>
+    <message>
+        <source>Harvest, age class %1</source>
+        <translation>Prélèvement, classe d&apos;âge %1</translation>
+    </message>
+    <message>
+        <source>N(t+1), age class %1</source>
+        <translation>N(t+1), classe d&apos;âge %1</translation>
+    </message>
+    <message>
+        <source>Total of N(t)</source>
+        <translation>Total de N(t)</translation>
+    </message>
+    <message>
+        <source>Total of N(t+1)</source>
+        <translation>Total de N(t+1)</translation>
+    </message>
+    <message>
+        <source>Growth rate</source>
+        <translation>Taux de croissance</translation>
+    </message>
+    <message>
+        <source>Project: compute N(t+1)</source>
+        <translation>Projeter : calculer N(t+1)</translation>
+    </message>
+    <message>
+        <source>Transit: move N(t+1) into N(t)</source>
+        <translation>Passer : reporter N(t+1) dans N(t)</translation>
+    </message>
+    <message>
+        <source>Graph: view the charts</source>
+        <translation>Graphe : voir les graphiques</translation>
+    </message>
+    <message>
+        <source>How to use this program</source>
+        <translation>Comment utiliser ce programme</translation>
+    </message>
+    <message>
+        <source>Save the history to files</source>
+        <translation>Enregistrer l&apos;historique dans des fichiers</translation>
+    </message>
+    <message>
+        <source>Velmora model: open the introduction</source>
+        <translation>Modèle Velmora : ouvrir l&apos;introduction</translation>
+    </message>
+    <message>
+        <source>Model &amp;analysis...</source>
+        <translation>&amp;Analyse du modèle...</translation>
+    </message>
+    <message>
+        <source>&amp;Risk under variability...</source>
+        <translation>&amp;Risque sous variabilité...</translation>
     </message>
     <message>
         <source>&amp;Life cycle...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cycle de &amp;vie...</translation>
     </message>
     <message>
         <source>Harvest and &amp;yield...</source>
-        <translation type="unfinished"></translation>
+        <translation>Prélèvement et &amp;rendement...</translation>
+    </message>
+    <message>
+        <source>&amp;Open model...</source>
+        <translation>&amp;Ouvrir un modèle...</translation>
+    </message>
+    <message>
+        <source>&amp;Save model...</source>
+        <translation>&amp;Enregistrer le modèle...</translation>
     </message>
     <message>
         <source>Save as exer&amp;cise...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer comme e&amp;xercice...</translation>
+    </message>
+    <message>
+        <source>E&amp;xamples</source>
+        <translation>E&amp;xemples</translation>
+    </message>
+    <message>
+        <source>A&amp;bout this model</source>
+        <translation>&amp;À propos de ce modèle</translation>
+    </message>
+    <message>
+        <source>Model: %1</source>
+        <extracomment>%1 is the title of the model file opened last.</extracomment>
+        <translation>Modèle : %1</translation>
+    </message>
+    <message>
+        <source>Click for the introduction</source>
+        <translation>Cliquez pour l&apos;introduction</translation>
     </message>
 </context>
 <context>
-    <name>ModelFiles</name>
+    <name>velmora::ModelFiles</name>
     <message>
         <source>Open model</source>
         <translation type="unfinished"></translation>
@@ -987,7 +1427,330 @@ A file of that name that was already there is left as it was.</source>
     </message>
 </context>
 <context>
-    <name>Navigation</name>
+    <name>HistorySaver</name>
+    <message>
+        <source>Save</source>
+        <translation>Sauver</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; is too short.
+The files are named after it without its last four characters, so it needs at least four after the folder.
+Nothing was saved.</source>
+        <translation>Le nom « %1 » est trop court.
+Les fichiers portent ce nom sans ses quatre derniers caractères : il lui en faut donc au moins quatre après le dossier.
+Rien n&apos;a été enregistré.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be written:
+%2</source>
+        <extracomment>%1 is a file name, %2 the reason the system gave.</extracomment>
+        <translation>Le fichier « %1 » n&apos;a pas pu être écrit :
+%2</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be written:
+%2
+The files after it were not written.</source>
+        <translation>Le fichier « %1 » n&apos;a pas pu être écrit :
+%2
+Les fichiers suivants n&apos;ont pas été écrits.</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::copyrigh</name>
+    <message>
+        <source>Copyright</source>
+        <translation>Droits d&apos;auteur</translation>
+    </message>
+    <message>
+        <source>Emblem: an age pyramid of the four age classes, Velmora since 1997</source>
+        <translation>Emblème : une pyramide des âges des quatre classes d&apos;âge, Velmora depuis 1997</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>OK: go on quitting</source>
+        <translation>OK : continuer à quitter</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::Howto</name>
+    <message>
+        <source>How to</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>OK: back to the main window</source>
+        <translation>OK : retour à la fenêtre principale</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::Introfrm</name>
+    <message>
+        <source>Introduction</source>
+        <translation>Introduction</translation>
+    </message>
+    <message>
+        <source>Introduction to the model</source>
+        <translation>Introduction au modèle</translation>
+    </message>
+    <message>
+        <source>References</source>
+        <translation>Références</translation>
+    </message>
+    <message>
+        <source>References: the literature behind the model</source>
+        <translation>Références : la littérature du modèle</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>OK: back to the main window</source>
+        <translation>OK : retour à la fenêtre principale</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::Prophecy</name>
+    <message>
+        <source>Velmora (II): press any key or click to go on</source>
+        <translation>Velmora (II) : appuyez sur une touche ou cliquez pour continuer</translation>
+    </message>
+    <message>
+        <source>Picture: the life cycle of the four age classes</source>
+        <translation>Image : le cycle de vie des quatre classes d&apos;âge</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::Quiz</name>
+    <message>
+        <source>Quiz</source>
+        <translation>Quiz</translation>
+    </message>
+    <message>
+        <source>Back to the mainform</source>
+        <translation>Fenêtre principale</translation>
+    </message>
+    <message>
+        <source>Back to the main window</source>
+        <translation>Retour à la fenêtre principale</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::Referenc</name>
+    <message>
+        <source>References</source>
+        <translation>Références</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>OK: back to the main window</source>
+        <translation>OK : retour à la fenêtre principale</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenTexts</name>
+    <message>
+        <source>The Lewis-Leslie matrix was developed by Lewis (1942) and by Leslie (1945, 1948).</source>
+        <translation>La matrice de Lewis-Leslie a été développée par Lewis (1942) et par Leslie (1945, 1948).</translation>
+    </message>
+    <message>
+        <source>The first row (the red numbers) of the square matrix contains the age-specific fecundities of each age group, the subdiagnol column (the blue numbers) contains the age-specific survival rates.</source>
+        <translation>La première ligne (les nombres rouges) de la matrice carrée contient les fécondités par âge de chaque classe d&apos;âge ; la sous-diagonale (les nombres bleus) contient les taux de survie par âge.</translation>
+    </message>
+    <message>
+        <source>A single column matrix (vector) is used to represent the age structure of the population. As the time approaches infinity, the growth rate becomes constant and the age distribution becomes stable.</source>
+        <translation>Une matrice à une seule colonne (un vecteur) représente la structure par âge de la population. Quand le temps tend vers l&apos;infini, le taux de croissance devient constant et la répartition par âge devient stable.</translation>
+    </message>
+    <message>
+        <source>I strongly recommend that you learn the Lewis-Leslie matrix using the program Kolvan at first. Then you can learn the harvest theory based on age-specific life table.</source>
+        <translation>Je vous recommande vivement d&apos;apprendre d&apos;abord la matrice de Lewis-Leslie avec le programme Kolvan. Vous pourrez ensuite apprendre la théorie du prélèvement fondée sur la table de vie par âge.</translation>
+    </message>
+    <message>
+        <source>This program Velmora (II) is designed for my ecological class.  You can use this program to simulate the growth of population under constant (daily) influence of harvest.  You will see how the harvest affects the growth.</source>
+        <translation>Ce programme Velmora (II) est conçu pour mon cours d&apos;écologie. Il permet de simuler la croissance d&apos;une population soumise à un prélèvement constant (quotidien). Vous verrez comment le prélèvement agit sur la croissance.</translation>
+    </message>
+    <message>
+        <source>If the harvest rate is low, the growth rate will settle down to a stable rate as time approaching infinity. If the harvest rate is high, the growth of the population decreases. Eventually, the population decreases to zero.</source>
+        <translation>Si le prélèvement est faible, le taux de croissance se stabilise quand le temps tend vers l&apos;infini. S&apos;il est élevé, la croissance de la population diminue. Finalement, la population tombe à zéro.</translation>
+    </message>
+    <message>
+        <source>You should learn to find a proper harvest rate and the stable age structure which can make the population self-sustained. A proper harvest rate here means the net reproductive rate Ro=1.</source>
+        <translation>Apprenez à trouver un prélèvement adapté et la structure par âge stable qui permettent à la population de se maintenir. Un prélèvement adapté signifie ici un taux net de reproduction Ro=1.</translation>
+    </message>
+    <message>
+        <source>Press on the graph button, you will see the change of the total population size, the change of growth rate, age-structure, and the age distribution. The harvest rate which make the population self-sustained can be solved numerically.</source>
+        <translation>Avec le bouton Graphe, vous verrez l&apos;évolution de l&apos;effectif total, du taux de croissance, de la structure par âge et de la répartition par âge. Le prélèvement qui permet à la population de se maintenir peut être calculé numériquement.</translation>
+    </message>
+    <message>
+        <source>The Lewis-Leslie matrix is valid for age-structured populations. However, it does not take the stage differentiation into account. It ignores the sexual differentiation too.</source>
+        <translation>La matrice de Lewis-Leslie vaut pour les populations structurées par âge. Elle ne tient cependant pas compte des stades de développement. Elle ignore aussi la distinction des sexes.</translation>
+    </message>
+    <message>
+        <source>For insect and mite populations, there are significant stage overlapping. It means that individuals of the same age may be in different developmental stage. Because individuals of different stages may be quite different in the susceptibility to insecticides, predation rate, vulnerability to predator, behavior, and others, it is important to take the age-stage structure into consideration.</source>
+        <translation>Chez les insectes et les acariens, les stades se chevauchent beaucoup : des individus du même âge peuvent être à des stades de développement différents. Comme les individus de stades différents peuvent différer nettement par la sensibilité aux insecticides, le taux de prédation, la vulnérabilité aux prédateurs, le comportement et d&apos;autres traits, il est important de tenir compte de la structure par âge et par stade.</translation>
+    </message>
+    <message>
+        <source>The program Peramo is designed for the raw data analysis and life table analysis. You are welcome to try it using your own data.  You will find it is very useful. Moreover, you will find (using your own data) that the two-sex life table theory is correct in both data analysis and theory.</source>
+        <translation>Le programme Peramo est conçu pour l&apos;analyse des données brutes et des tables de vie. Essayez-le volontiers avec vos propres données. Vous le trouverez très utile. De plus, vous constaterez (avec vos propres données) que la théorie de la table de vie à deux sexes est juste, en analyse de données comme en théorie.</translation>
+    </message>
+    <message>
+        <source>After you understand the two-sex life table, you can then learn the harvest theory based on the two-sex life table and the periodic harvest.</source>
+        <translation>Une fois la table de vie à deux sexes comprise, vous pourrez apprendre la théorie du prélèvement fondée sur la table de vie à deux sexes et le prélèvement périodique.</translation>
+    </message>
+    <message>
+        <source>What is the total population size at t = 2?</source>
+        <translation>Quel est l&apos;effectif total de la population à t = 2 ?</translation>
+    </message>
+    <message>
+        <source>Which age class holds the most individuals at t = 4?</source>
+        <translation>Quelle classe d&apos;âge compte le plus d&apos;individus à t = 4 ?</translation>
+    </message>
+    <message>
+        <source>Does the growth rate settle down as t grows? Look at the graphs.</source>
+        <translation>Le taux de croissance se stabilise-t-il quand t augmente ? Regardez les graphes.</translation>
+    </message>
+    <message>
+        <source>Click on  &quot;How To&quot; to see this page.</source>
+        <translation>Cliquez sur « Aide » pour voir cette page.</translation>
+    </message>
+    <message>
+        <source>Click on  &quot;Quit&quot; to quit the program.</source>
+        <translation>Cliquez sur « Fin » pour quitter le programme.</translation>
+    </message>
+    <message>
+        <source>Click Graph to see the graphs.</source>
+        <translation>Cliquez sur « Graphe » pour voir les graphes.</translation>
+    </message>
+    <message>
+        <source>Click Intro to see the theoretical introduction.</source>
+        <translation>Cliquez sur « Intro » pour voir l&apos;introduction théorique.</translation>
+    </message>
+    <message>
+        <source>Click Project or the big right arrow sign to calculate the population structure N(t+1).</source>
+        <translation>Cliquez sur « Projeter » ou sur la grande flèche vers la droite pour calculer la structure de la population N(t+1).</translation>
+    </message>
+    <message>
+        <source>Click Transit or the big left arrow sign to move the population structure to the left side.</source>
+        <translation>Cliquez sur « Passer » ou sur la grande flèche vers la gauche pour reporter la structure de la population à gauche.</translation>
+    </message>
+    <message>
+        <source>Click Change Default Values to change the default values.</source>
+        <translation>Cliquez sur « Modifier les valeurs » pour modifier les valeurs initiales.</translation>
+    </message>
+    <message>
+        <source>Click Print to print the page (your printer must be connected to LPT1).</source>
+        <translation>Cliquez sur « Impr. » pour imprimer la page (l&apos;imprimante doit être branchée sur LPT1).</translation>
+    </message>
+    <message>
+        <source>Click the right mouse button on this main window (or press the Menu key) for analysis, model files, examples and more.</source>
+        <translation>Cliquez avec le bouton droit dans cette fenêtre principale (ou appuyez sur la touche Menu) pour l&apos;analyse, les fichiers de modèle, les exemples et plus encore.</translation>
+    </message>
+    <message>
+        <source>This program is protected by national copyright laws and by international treaties.</source>
+        <translation>Ce programme est protégé par les lois nationales sur le droit d&apos;auteur et par les traités internationaux.</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <translation>Tous droits réservés.</translation>
+    </message>
+    <message>
+        <source>Copyright © %1 the Velmora project</source>
+        <extracomment>%1 is the years, such as 1997-2026.</extracomment>
+        <translation>Copyright © %1 Projet Velmora</translation>
+    </message>
+    <message>
+        <source>If you use this program in your research, please cite the following  reference in your paper:</source>
+        <translation>Si vous utilisez ce programme dans vos recherches, merci de citer la référence suivante dans votre article :</translation>
+    </message>
+    <message>
+        <source>New versions can be obtained at %1
+(the Velmora project site) or
+%2
+(the Velmora project mirror).</source>
+        <extracomment>Four lines: %1 and %2 are web addresses.</extracomment>
+        <translation>Les nouvelles versions sont sur %1
+(site du projet Velmora) ou
+%2
+(miroir du projet Velmora).</translation>
+    </message>
+    <message>
+        <source>Velmora (II): an age-structured population under a constant harvest. Four age classes, 0 to 3. Newborns of classes 1, 2 and 3 enter class 0 (fecundities f1 = 1, f2 = 2, f3 = 1). A share of each class reaches the next age (survival rates s0 = 0.5, s1 = 1, s2 = 0.5). The harvest H0 = 5 leaves class 0 at every step. N(t+1) = M · N(t) − H; classes that would fall below zero are set to 0. Click or press a key to begin.</source>
+        <translation>Velmora (II) : une population structurée par âge sous un prélèvement constant. Quatre classes d&apos;âge, de 0 à 3. Les nouveau-nés des classes 1, 2 et 3 entrent dans la classe 0 (fécondités f1 = 1, f2 = 2, f3 = 1). Une part de chaque classe atteint l&apos;âge suivant (taux de survie s0 = 0.5, s1 = 1, s2 = 0.5). Le prélèvement H0 = 5 quitte la classe 0 à chaque pas. N(t+1) = M · N(t) − H ; les classes qui passeraient sous zéro sont mises à 0. Cliquez ou appuyez sur une touche pour commencer.</translation>
+    </message>
+    <message>
+        <source>Age %1</source>
+        <extracomment>The picture screen&apos;s words. %1 is the age class number, inside a small circle.</extracomment>
+        <translation>Âge %1</translation>
+    </message>
+    <message>
+        <source>An age-structured population under a constant harvest</source>
+        <translation>Une population structurée par âge sous un prélèvement constant</translation>
+    </message>
+    <message>
+        <source>classes that would fall below zero are set to 0</source>
+        <translation>les classes qui passeraient sous zéro sont mises à 0</translation>
+    </message>
+    <message>
+        <source>Click or press a key to begin</source>
+        <translation>Cliquez ou appuyez sur une touche pour commencer</translation>
+    </message>
+    <message>
+        <source>Quiz: step the default model</source>
+        <translation>Quiz : faites avancer le modèle</translation>
+    </message>
+    <message>
+        <source>Start with the default values: N(0) = 10, 10, 10, 10 and H = 5, 0, 0, 0. Use Project and Transit to answer:</source>
+        <translation>Partez des valeurs initiales : N(0) = 10, 10, 10, 10 et H = 5, 0, 0, 0. Répondez avec Projeter et Passer :</translation>
+    </message>
+    <message>
+        <source>age classes</source>
+        <extracomment>Under the emblem&apos;s age pyramid, in a narrow box.</extracomment>
+        <translation>classes d&apos;âge</translation>
+    </message>
+    <message>
+        <source>since 1997</source>
+        <translation>depuis 1997</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::titlform</name>
+    <message>
+        <source>Velmora (II): press any key or click to start</source>
+        <translation>Velmora (II) : appuyez sur une touche ou cliquez pour commencer</translation>
+    </message>
+    <message>
+        <source>Press any key or click mouse to start.</source>
+        <translation>Touche ou clic pour commencer.</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::Vater</name>
+    <message>
+        <source>Dedication</source>
+        <translation>Dédicace</translation>
+    </message>
+    <message>
+        <source>God rest his soul</source>
+        <translation>Paix à son âme</translation>
+    </message>
+    <message>
+        <source>God rest his soul: end the program</source>
+        <translation>Paix à son âme : quitter le programme</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::Navigation</name>
     <message>
         <source>Life cycle</source>
         <translation type="unfinished"></translation>
@@ -1002,7 +1765,7 @@ A file of that name that was already there is left as it was.</source>
     </message>
 </context>
 <context>
-    <name>YieldWindow</name>
+    <name>velmora::YieldWindow</name>
     <message>
         <source>quota</source>
         <translation type="unfinished">quota</translation>
@@ -1290,41 +2053,6 @@ A file of that name that was already there is left as it was.</source>
     <message>
         <source>%1, %2</source>
         <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>ProgramOptions</name>
-    <message>
-        <source>Language</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Usage: velmora [--lang CODE] [FILE]
-
-Starts Velmora, a teaching program for population ecology; with FILE,
-a model file (.velmora) is opened at the start.
-
-Options:
-  -h, --help   show this help
-  --version    show the version
-  --lang CODE  the language of the texts (de, en, es, fr) instead of
-               the system&apos;s
-Qt&apos;s own options, such as -platform offscreen, are taken as well.
-velmora-cli runs the model without windows.
-</source>
-        <translation>Usage : velmora [--lang CODE] [FICHIER]
-
-Lance Velmora, un programme d&apos;enseignement de l&apos;écologie des populations ;
-avec FICHIER, un fichier de modèle (.velmora) est ouvert au démarrage.
-
-Options :
-  -h, --help   affiche cette aide
-  --version    affiche la version
-  --lang CODE  la langue des textes (de, en, es, fr) au lieu de celle
-               du système
-Les options propres à Qt, comme -platform offscreen, sont acceptées aussi.
-velmora-cli calcule le modèle sans fenêtres.
-</translation>
     </message>
 </context>
 </TS>

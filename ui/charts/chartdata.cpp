@@ -2,11 +2,26 @@
 
 #include "model/module1.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace velmora {
 
 namespace {
+
+// The context of the charts' titles in the translations.
+class ChartTexts {
+    Q_DECLARE_TR_FUNCTIONS(ChartTexts)
+};
+
+// A chart over time; the symbols among the titles (N(t), dN(t)) come back untranslated.
+ChartSettings overTime(const char *title, const char *yTitle, bool showLegend = false)
+{
+    ChartSettings settings{ChartTexts::tr(title), ChartTexts::tr(yTitle)};
+    settings.showLegend = showLegend;
+    return settings;
+}
 
 // tcount as a row count that stays inside the history, whatever the counter holds.
 int lastTime(const Module1 &history)
@@ -33,7 +48,8 @@ ChartGrid ageClassGrid(const Module1 &history, const ClassSeries &values)
     ChartGrid grid(k + 1, 2 * kClasses);
     for (int i = 0; i < kClasses; ++i) {
         // "age " and the class number with a blank where a plus sign would stand.
-        grid.setColumnLabel(2 * i + 1, QStringLiteral("age  %1").arg(i));
+        //: A chart legend entry; %1 is the age class number.
+        grid.setColumnLabel(2 * i + 1, ChartTexts::tr("age  %1").arg(i));
         for (int r = 1; r <= k + 1; ++r) {
             const int t = r - 1;
             grid.setData(r, 2 * i + 1, t);
@@ -45,40 +61,46 @@ ChartGrid ageClassGrid(const Module1 &history, const ClassSeries &values)
 
 } // namespace
 
+QString timeAxisTitle()
+{
+    //: The x axis title of the charts of the history.
+    return ChartTexts::tr("time");
+}
+
 ChartData populationSizeChart(const Module1 &history)
 {
     const int k = lastTime(history);
-    return {{QStringLiteral("Total population size"), QStringLiteral("N(t)")},
+    return {overTime(QT_TRANSLATE_NOOP("ChartTexts", "Total population size"), "N(t)"),
             timeSeriesGrid(k + 1, 0, history.Ntot)};
 }
 
 ChartData growthRateChart(const Module1 &history)
 {
     // Grate is single precision; each value is widened to a double only here.
-    return {{QStringLiteral("Growth rate"), QStringLiteral("N(t+1)/N(t)")},
+    return {overTime(QT_TRANSLATE_NOOP("ChartTexts", "Growth rate"), "N(t+1)/N(t)"),
             timeSeriesGrid(lastTime(history), 0, history.Grate)};
 }
 
 ChartData changeChart(const Module1 &history)
 {
     // Ndiff(t - 1) is N(t) - N(t-1), so it is plotted at t from 1.
-    return {{QStringLiteral("Change rate dN(t)"), QStringLiteral("dN(t)")},
+    return {overTime(QT_TRANSLATE_NOOP("ChartTexts", "Change rate dN(t)"), "dN(t)"),
             timeSeriesGrid(lastTime(history), 1, history.Ndiff)};
 }
 
 ChartData ageStructureChart(const Module1 &history)
 {
-    ChartSettings settings{QStringLiteral("Age structure"), QStringLiteral("age size")};
-    settings.showLegend = true;
-    return {settings, ageClassGrid(history, history.Nhist)};
+    return {overTime(QT_TRANSLATE_NOOP("ChartTexts", "Age structure"),
+                     QT_TRANSLATE_NOOP("ChartTexts", "age size"), true),
+            ageClassGrid(history, history.Nhist)};
 }
 
 ChartData ageDistributionChart(const Module1 &history)
 {
     // The same chart title as the age structure; only the axis title tells them apart.
-    ChartSettings settings{QStringLiteral("Age structure"), QStringLiteral("age distribution")};
-    settings.showLegend = true;
-    return {settings, ageClassGrid(history, history.Adist)};
+    return {overTime(QT_TRANSLATE_NOOP("ChartTexts", "Age structure"),
+                     QT_TRANSLATE_NOOP("ChartTexts", "age distribution"), true),
+            ageClassGrid(history, history.Adist)};
 }
 
 } // namespace velmora

@@ -8,11 +8,14 @@ namespace velmora {
 
 struct Module1;
 
+// "time" in the reader's language: the x axis of a chart unless it says otherwise.
+QString timeAxisTitle();
+
 // What a chart shows besides its values.
 struct ChartSettings {
     QString title;
     QString yTitle;
-    QString xTitle = QStringLiteral("time");
+    QString xTitle = timeAxisTitle();
     bool showLegend = false;
 };
 
@@ -22,7 +25,7 @@ struct ChartData {
     ChartGrid grid;
 };
 
-// The five views of the history. Each reads only the valid range 0 .. tcount
+// The five views of the history, their titles in the reader's language. Each reads only the valid range 0 .. tcount
 // (tcount - 1 for the growth rate and the change) and leaves the history as it is.
 ChartData populationSizeChart(const Module1 &history);
 ChartData growthRateChart(const Module1 &history);

@@ -5,6 +5,7 @@
 #include <QBuffer>
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -103,7 +104,7 @@ std::optional<QString> saveChartImage(QChartView &view, const ChartImageFile &fi
         break;
     }
     if (!painted)
-        return QObject::tr("The picture could not be drawn.");
+        return QCoreApplication::translate("ChartImage", "The picture could not be drawn.");
     if (const auto failure = writeFileSafely(file.fileName, bytes.data()))
         return failure->reason;
     return std::nullopt;

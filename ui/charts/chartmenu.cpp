@@ -22,10 +22,10 @@ ChartMenu::ChartMenu(QWidget &window, Dialogs &dialogs, ChartAt chartAt)
 {
     m_menu = new QMenu(&window);
     m_menu->setObjectName(QStringLiteral("chartMenu"));
-    QAction *save = m_menu->addAction(QStringLiteral("&Save chart as image..."), this,
+    QAction *save = m_menu->addAction(tr("&Save chart as image..."), this,
                                       &ChartMenu::saveChartAsImage);
     save->setObjectName(QStringLiteral("saveChartAsImage"));
-    QAction *copy = m_menu->addAction(QStringLiteral("&Copy chart"), this, &ChartMenu::copyChart);
+    QAction *copy = m_menu->addAction(tr("&Copy chart"), this, &ChartMenu::copyChart);
     copy->setObjectName(QStringLiteral("copyChart"));
 
     // No chart where the request points: no menu.
@@ -45,7 +45,7 @@ void ChartMenu::saveChartAsImage()
     QChartView *view = target();
     if (!view)
         return;
-    const QString title = QStringLiteral("Save chart as image");
+    const QString title = tr("Save chart as image");
     // A name typed without an ending becomes a PNG: the dialog adds it, so any question it
     // asks is about the file that is written.
     const QString chosen =
@@ -57,15 +57,15 @@ void ChartMenu::saveChartAsImage()
     // The dialog asked about replacing the name it was given, not the one with ".png" added.
     if (file.fileName != chosen && QFileInfo(file.fileName).isFile()
         && m_dialogs.message(&m_window, title,
-                             QStringLiteral("The file \"%1\" already exists.\n"
-                                            "Do you want to replace it?")
+                             tr("The file \"%1\" already exists.\n"
+                                "Do you want to replace it?")
                                  .arg(QDir::toNativeSeparators(file.fileName)),
                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Warning)
                != QMessageBox::Yes)
         return;
     if (const std::optional<QString> reason = saveChartImage(*view, file))
         m_dialogs.message(&m_window, title,
-                          QStringLiteral("The chart could not be saved as \"%1\":\n%2")
+                          tr("The chart could not be saved as \"%1\":\n%2")
                               .arg(QDir::toNativeSeparators(file.fileName), *reason),
                           QMessageBox::Ok, QMessageBox::Warning);
 }

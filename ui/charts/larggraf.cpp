@@ -36,7 +36,7 @@ Larggraf::Larggraf(const Module1 &history, Dialogs &dialogs, QWidget *parent)
     , m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("Larggraf"));
-    setWindowTitle(QStringLiteral("Graph"));
+    setWindowTitle(tr("Graph"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twipsSize(11544, 7584));
     QPalette white = palette();
@@ -46,18 +46,18 @@ Larggraf::Larggraf(const Module1 &history, Dialogs &dialogs, QWidget *parent)
 
     // Listed in tab order; the chart takes its place between "Print" and "Age distribution".
     static const ButtonPlace buttons[] = {
-        {"Command1", "Population size", 120, 1575, true, &Larggraf::Command1_Click},
-        {"Command2", "Growth rate", 1800, 1455, true, &Larggraf::Command2_Click},
-        {"Command3", "Age structure", 3360, 1575, true, &Larggraf::Command3_Click},
+        {"Command1", QT_TR_NOOP("Population size"), 120, 1575, true, &Larggraf::Command1_Click},
+        {"Command2", QT_TR_NOOP("Growth rate"), 1800, 1455, true, &Larggraf::Command2_Click},
+        {"Command3", QT_TR_NOOP("Age structure"), 3360, 1575, true, &Larggraf::Command3_Click},
         {"Command4", "N(t)-N(t-1)", 5040, 1335, true, &Larggraf::Command4_Click},
-        {"Command5", "Quit", 10632, 855, true, &Larggraf::Command5_Click},
-        {"Command6", "Go back", 9192, 1335, true, &Larggraf::Command6_Click},
-        {"Command7", "Print", 8304, 780, true, &Larggraf::Command7_Click},
-        {"Command8", "Age distribution", 6432, 1836, false, &Larggraf::Command8_Click},
+        {"Command5", QT_TR_NOOP("Quit"), 10632, 855, true, &Larggraf::Command5_Click},
+        {"Command6", QT_TR_NOOP("Go back"), 9192, 1335, true, &Larggraf::Command6_Click},
+        {"Command7", QT_TR_NOOP("Print"), 8304, 780, true, &Larggraf::Command7_Click},
+        {"Command8", QT_TR_NOOP("Age distribution"), 6432, 1836, false, &Larggraf::Command8_Click},
     };
     QList<QWidget *> tabOrder;
     for (const ButtonPlace &entry : buttons) {
-        auto *button = new QPushButton(QString::fromLatin1(entry.caption), this);
+        auto *button = new QPushButton(tr(entry.caption), this);
         button->setObjectName(QString::fromLatin1(entry.name));
         button->setGeometry(twipsRect(entry.left, 7032, entry.width, 495));
         button->setFont(timesFont(12));
@@ -70,17 +70,17 @@ Larggraf::Larggraf(const Module1 &history, Dialogs &dialogs, QWidget *parent)
     }
     m_command4 = findChild<QPushButton *>(QStringLiteral("Command4"));
     const std::pair<const char *, const char *> spoken[] = {
-        {"Command1", "Population size: chart of the total N(t)"},
-        {"Command2", "Growth rate: chart of N(t+1)/N(t)"},
-        {"Command3", "Age structure: chart of every age class"},
-        {"Command4", "N(t)-N(t-1): chart of the change"},
-        {"Command8", "Age distribution: chart of the shares of the age classes"},
-        {"Command7", "Print this page"},
-        {"Command6", "Go back: back to the main window"},
-        {"Command5", "Quit this program"},
+        {"Command1", QT_TR_NOOP("Population size: chart of the total N(t)")},
+        {"Command2", QT_TR_NOOP("Growth rate: chart of N(t+1)/N(t)")},
+        {"Command3", QT_TR_NOOP("Age structure: chart of every age class")},
+        {"Command4", QT_TR_NOOP("N(t)-N(t-1): chart of the change")},
+        {"Command8", QT_TR_NOOP("Age distribution: chart of the shares of the age classes")},
+        {"Command7", QT_TR_NOOP("Print this page")},
+        {"Command6", QT_TR_NOOP("Go back: back to the main window")},
+        {"Command5", QT_TR_NOOP("Quit this program")},
     };
     for (const auto &[name, text] : spoken)
-        findChild<QPushButton *>(QString::fromLatin1(name))->setAccessibleName(QString::fromLatin1(text));
+        findChild<QPushButton *>(QString::fromLatin1(name))->setAccessibleName(tr(text));
 
     m_chart = new QChartView(new QChart, this);
     m_chart->setObjectName(QStringLiteral("MSChart1"));
@@ -107,7 +107,8 @@ void Larggraf::draw(const ChartData &data)
 {
     buildChart(*m_chart->chart(), data.grid, data.settings);
     // A screen reader names the chart by what it shows now.
-    m_chart->setAccessibleName(QStringLiteral("Chart: %1, %2 over %3")
+    //: Read out by screen readers: %1 the chart's title, %2 and %3 its axis titles.
+    m_chart->setAccessibleName(tr("Chart: %1, %2 over %3")
                                    .arg(data.settings.title, data.settings.yTitle,
                                         data.settings.xTitle));
 }

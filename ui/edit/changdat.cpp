@@ -35,12 +35,6 @@ const QColor kRed(255, 0, 0);
 const QColor kBlue(0, 0, 255);
 const QColor kNight(0, 0, 64);
 
-const QString kExplanation = QStringLiteral(
-    "You can change the default values of the population matrix (M), the initial population "
-    "structure N(0) and the daily harvest rate matrix H.  In matrix M, the red data are the "
-    "age-specific fecundities. The blue data are the age-specific survival rates. The "
-    "age-specific harvest matrix (H) contains the daily harvest number for each age group.");
-
 // Left edges of the matrix cells, row by row; the structural zeros are narrower and so shifted.
 constexpr int kCellLeft[16] = {360, 1440, 2520, 3600, 360, 1560, 2640, 3720,
                                480, 1440, 2640, 3720, 480, 1560, 2520, 3720};
@@ -158,7 +152,7 @@ Changdat::Changdat(Simulation &simulation, QWidget *parent)
       m_simulation(simulation)
 {
     setObjectName(QStringLiteral("Changdat"));
-    setWindowTitle(QStringLiteral("Change default values"));
+    setWindowTitle(tr("Change default values"));
     setFixedSize(twipsSize(9210, 6855));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, kGrey);
@@ -199,7 +193,7 @@ void Changdat::buildControls()
     m_Label10 = makeMessage(this, QStringLiteral("Label10"),
                             message(BrokenRule::TooLarge),
                             1920);
-    m_Command3 = makeButton(this, QStringLiteral("Command3"), QStringLiteral("Try again"),
+    m_Command3 = makeButton(this, QStringLiteral("Command3"), tr("Try again"),
                             twipsRect(6360, 120, 1452, 612));
 
     m_Frame1 = new QFrame(this);
@@ -258,9 +252,9 @@ void Changdat::buildControls()
         follow(m_Harvest1[i], m_entries.Harvest1[i]);
     }
 
-    m_Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("Go Back"),
+    m_Command1 = makeButton(this, QStringLiteral("Command1"), tr("Go Back"),
                             twipsRect(2040, 6240, 1815, 495));
-    m_Command2 = makeButton(this, QStringLiteral("Command2"), QStringLiteral("Quit"),
+    m_Command2 = makeButton(this, QStringLiteral("Command2"), tr("Quit"),
                             twipsRect(5640, 6240, 1815, 495));
     connect(m_Command1, &QPushButton::clicked, this, &Changdat::Command1_Click);
     connect(m_Command2, &QPushButton::clicked, this, &Changdat::Command2_Click);
@@ -294,20 +288,20 @@ void Changdat::describeForScreenReaders()
     for (int index = 0; index < 16; ++index) {
         const int r = index / 4;
         const int c = index % 4;
-        QString name = QStringLiteral("M, row %1, column %2 (always 0)").arg(r).arg(c);
+        QString name = tr("M, row %1, column %2 (always 0)").arg(r).arg(c);
         if (cellRole(index) == CellRole::Fecundity)
-            name = QStringLiteral("Fecundity of age class %1").arg(c);
+            name = tr("Fecundity of age class %1").arg(c);
         else if (cellRole(index) == CellRole::Survival)
-            name = QStringLiteral("Survival rate from age class %1 to %2").arg(c).arg(r);
+            name = tr("Survival rate from age class %1 to %2").arg(c).arg(r);
         m_m1[size_t(index)]->setAccessibleName(name);
     }
     for (int i = 0; i < 4; ++i) {
-        m_n0[size_t(i)]->setAccessibleName(QStringLiteral("N(0), age class %1").arg(i));
-        m_Harvest1[size_t(i)]->setAccessibleName(QStringLiteral("Harvest, age class %1").arg(i));
+        m_n0[size_t(i)]->setAccessibleName(tr("N(0), age class %1").arg(i));
+        m_Harvest1[size_t(i)]->setAccessibleName(tr("Harvest, age class %1").arg(i));
     }
-    m_Command1->setAccessibleName(QStringLiteral("Go Back: check and apply the values"));
-    m_Command2->setAccessibleName(QStringLiteral("Quit this program"));
-    m_Command3->setAccessibleName(QStringLiteral("Try again: enter new values"));
+    m_Command1->setAccessibleName(tr("Go Back: check and apply the values"));
+    m_Command2->setAccessibleName(tr("Quit this program"));
+    m_Command3->setAccessibleName(tr("Try again: enter new values"));
 }
 
 void Changdat::Form_Load()
@@ -316,7 +310,12 @@ void Changdat::Form_Load()
     m_entries.messages.tryAgainEnabled = false;
     if (m_entries.messages.shown == BrokenRule::SurvivalAboveOne)
         m_entries.messages.shown = BrokenRule::None;
-    m_Label6->setText(kExplanation);
+    m_Label6->setText(
+        tr("You can change the default values of the population matrix (M), the initial "
+           "population structure N(0) and the daily harvest rate matrix H.  In matrix M, the red "
+           "data are the age-specific fecundities. The blue data are the age-specific survival "
+           "rates. The age-specific harvest matrix (H) contains the daily harvest number for each "
+           "age group."));
     showMessageArea();
 }
 

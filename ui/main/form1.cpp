@@ -76,34 +76,35 @@ Form1::Form1(Simulation &simulation, Dialogs &dialogs, QWidget *parent)
     , m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Velmora model based on Lewis-Leslie matrix"));
+    setWindowTitle(tr("Velmora model based on Lewis-Leslie matrix"));
     setFixedSize(twipsSize(10452, 7980));
     setColours(this, Qt::black, Qt::white);
 
     // Load, in its order: the notice with the year, the model's start-up, the commands.
     QLabel *heading = new ClickableLabel(this);
     heading->setObjectName(QStringLiteral("Label4"));
-    heading->setText(QStringLiteral("Velmora model"));
+    heading->setText(tr("Velmora model"));
     heading->setGeometry(twipsRect(360, 120, 5655, 495));
     heading->setFont(timesFont(18));
     heading->setAlignment(Qt::AlignCenter);
     heading->setCursor(handCursor());
-    heading->setToolTip(QStringLiteral("Introduction"));
+    heading->setToolTip(tr("Introduction"));
     m_heading = heading;
     setColours(heading, kYellow, kBlue);
     connect(static_cast<ClickableLabel *>(heading), &ClickableLabel::clicked, this,
             &Form1::introRequested);
 
+    //: %1 is the current year.
     QLabel *notice = addLabel(QStringLiteral("Label5"),
-                              QStringLiteral("(C) Velmora project, 1997-%1").arg(year()), 6120,
-                              240, 4095, 375, 12);
+                              tr("(C) Velmora project, 1997-%1").arg(year()), 6120, 240, 4095,
+                              375, 12);
     notice->setFont(timesFont(12, true));
 
     buildEquation();
     buildStepControls();
     buildCommands();
 
-    auto *author = new QGroupBox(QStringLiteral("Author"), this);
+    auto *author = new QGroupBox(tr("Author"), this);
     author->setObjectName(QStringLiteral("Frame1"));
     author->setGeometry(twipsRect(240, 4200, 3375, 2895));
     author->setFont(timesFont(12));
@@ -114,10 +115,10 @@ Form1::Form1(Simulation &simulation, Dialogs &dialogs, QWidget *parent)
     contact->setFont(timesFont(12));
     contact->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     contact->setWordWrap(true);
-    contact->setText(QStringList{QStringLiteral("The Velmora project"),
-                                 QStringLiteral("Teaching software for"),
-                                 QStringLiteral("population ecology"), QString(),
-                                 QStringLiteral("velmora@example.org"),
+    //: Three short lines in a narrow frame.
+    contact->setText(QStringList{tr("The Velmora project\nTeaching software for\npopulation "
+                                    "ecology"),
+                                 QString(), QStringLiteral("velmora@example.org"),
                                  QStringLiteral("https://velmora.example.org")}
                          .join(QLatin1Char('\n')));
 
@@ -167,11 +168,12 @@ void Form1::buildEquation()
         double width;
     } headings[] = {{"Label8", "M", 1320, 855},
                     {"Label10", "N(t)", 3960, 1095},
-                    {"Label13", "Harvest", 6120, 1455},
+                    {"Label13", QT_TR_NOOP("Harvest"), 6120, 1455},
                     {"Label11", "N(t+1)", 8640, 1455}};
     for (const auto &h : headings) {
-        QLabel *label = addLabel(QString::fromLatin1(h.name), QString::fromLatin1(h.text), h.left,
-                                 720, h.width, 375, 14.4);
+        // The symbols have no translation and come back as they are.
+        QLabel *label = addLabel(QString::fromLatin1(h.name), tr(h.text), h.left, 720, h.width,
+                                 375, 14.4);
         label->setFont(timesFont(14.4, true));
     }
 
@@ -217,7 +219,7 @@ void Form1::buildStepControls()
     m_project->setGeometry(twipsRect(3960, 4080, 780, 636));
     m_project->setPixmap(readPicture(QStringLiteral(":/pictures/arrow-right.png")));
     m_project->setScaledContents(true);
-    m_project->setToolTip(QStringLiteral("Projection"));
+    m_project->setToolTip(tr("Projection"));
     connect(m_project, &ClickableLabel::clicked, this, &Form1::Command1_Click);
 
     m_transit = new ClickableLabel(this);
@@ -225,15 +227,15 @@ void Form1::buildStepControls()
     m_transit->setGeometry(twipsRect(9000, 4080, 780, 636));
     m_transit->setPixmap(readPicture(QStringLiteral(":/pictures/arrow-left.png")));
     m_transit->setScaledContents(true);
-    m_transit->setToolTip(QStringLiteral("Transition"));
+    m_transit->setToolTip(tr("Transition"));
     connect(m_transit, &ClickableLabel::clicked, this, &Form1::Command2_Click);
 
     m_extinct = addLabel(QStringLiteral("extinct"),
-                         QStringLiteral("Population size = 0.  End of simulation."), 3720, 4320,
+                         tr("Population size = 0.  End of simulation."), 3720, 4320,
                          6615, 495, 18);
     setColours(m_extinct, kYellow, kRed);
 
-    QLabel *total = addLabel(QStringLiteral("Label2"), QStringLiteral("Total:"), 3600, 5040, 735,
+    QLabel *total = addLabel(QStringLiteral("Label2"), tr("Total:"), 3600, 5040, 735,
                              495, 14.4);
     total->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_total1 = addField(QStringLiteral("total1"), 4440, 5040, 1215, kRed, Qt::white, false);
@@ -242,7 +244,7 @@ void Form1::buildStepControls()
     t->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_simu0 = addField(QStringLiteral("simu0"), 4440, 5640, 1215, Qt::black, Qt::white, false);
     m_simut = addField(QStringLiteral("simut"), 8400, 5640, 1815, Qt::black, Qt::white, false);
-    QLabel *rate = addLabel(QStringLiteral("Label3"), QStringLiteral("Growth rate ="), 5760, 6360,
+    QLabel *rate = addLabel(QStringLiteral("Label3"), tr("Growth rate ="), 5760, 6360,
                             1815, 375, 14.4);
     rate->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_growrate = addField(QStringLiteral("growrate"), 7680, 6240, 2535, kRed, Qt::white, false);
@@ -272,39 +274,39 @@ void Form1::buildCommands()
     quizIcon.addPixmap(readPictureFile(QStringLiteral(":/pictures/quiz@2x.png")));
     quiz->setIcon(quizIcon);
     quiz->setIconSize(QSize(32, 32));
-    quiz->setToolTip(QStringLiteral("Quiz"));
+    quiz->setToolTip(tr("Quiz"));
     connect(quiz, &QPushButton::clicked, this, &Form1::quizRequested);
 
-    auto *save = new QPushButton(QStringLiteral("Save"), this);
+    auto *save = new QPushButton(tr("Save"), this);
     save->setObjectName(QStringLiteral("cmdSave"));
     save->setGeometry(twipsRect(4440, 6360, 975, 615));
     save->setFont(timesFont(12));
     connect(save, &QPushButton::clicked, this, &Form1::saveRequested);
 
-    auto *choice = new QGroupBox(QStringLiteral(" Your choice "), this);
+    auto *choice = new QGroupBox(tr(" Your choice "), this);
     choice->setObjectName(QStringLiteral("Frame2"));
     choice->setGeometry(twipsRect(120, 7200, 10215, 735));
     choice->setFont(timesFont(12));
     styleFrame(choice);
 
     // Created in tab order: "Project" first, so it holds the focus when the window first shows.
-    m_command1 = addCommand(choice, QStringLiteral("Command1"), QStringLiteral("Project"), 7080,
-                            1095, QStringLiteral("Projection"));
-    m_command2 = addCommand(choice, QStringLiteral("Command2"), QStringLiteral("Transit"), 8280,
-                            975, QStringLiteral("Transition"));
-    m_command3 = addCommand(choice, QStringLiteral("Command3"), QStringLiteral("Quit"), 9360, 735,
-                            QStringLiteral("Quit this program"));
-    m_command4 = addCommand(choice, QStringLiteral("Command4"), QStringLiteral("Graph"), 3240, 975,
-                            QStringLiteral("View graphics"));
+    m_command1 = addCommand(choice, QStringLiteral("Command1"), tr("Project"), 7080,
+                            1095, tr("Projection"));
+    m_command2 = addCommand(choice, QStringLiteral("Command2"), tr("Transit"), 8280,
+                            975, tr("Transition"));
+    m_command3 = addCommand(choice, QStringLiteral("Command3"), tr("Quit"), 9360, 735,
+                            tr("Quit this program"));
+    m_command4 = addCommand(choice, QStringLiteral("Command4"), tr("Graph"), 3240, 975,
+                            tr("View graphics"));
     QPushButton *change = addCommand(choice, QStringLiteral("Command5"),
-                                     QStringLiteral("Change default values"), 4320, 2655,
-                                     QStringLiteral("Change default data"));
-    QPushButton *howTo = addCommand(choice, QStringLiteral("Command6"), QStringLiteral("How To"),
-                                    1080, 1095, QStringLiteral("How to"));
-    QPushButton *print = addCommand(choice, QStringLiteral("Command7"), QStringLiteral("Print"),
-                                    2280, 855, QStringLiteral("Print this page"));
-    QPushButton *intro = addCommand(choice, QStringLiteral("Command8"), QStringLiteral("Intro"),
-                                    120, 855, QStringLiteral("Introduction"));
+                                     tr("Change default values"), 4320, 2655,
+                                     tr("Change default data"));
+    QPushButton *howTo = addCommand(choice, QStringLiteral("Command6"), tr("How To"),
+                                    1080, 1095, tr("How to"));
+    QPushButton *print = addCommand(choice, QStringLiteral("Command7"), tr("Print"),
+                                    2280, 855, tr("Print this page"));
+    QPushButton *intro = addCommand(choice, QStringLiteral("Command8"), tr("Intro"),
+                                    120, 855, tr("Introduction"));
 
     connect(m_command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(m_command2, &QPushButton::clicked, this, &Form1::Command2_Click);
@@ -335,40 +337,40 @@ void Form1::describeForScreenReaders()
     for (int index = 0; index < 16; ++index) {
         const int r = index / 4;
         const int c = index % 4;
-        QString name = QStringLiteral("M, row %1, column %2").arg(r).arg(c);
+        QString name = tr("M, row %1, column %2").arg(r).arg(c);
         if (cellRole(index) == CellRole::Fecundity)
-            name = QStringLiteral("Fecundity of age class %1").arg(c);
+            name = tr("Fecundity of age class %1").arg(c);
         else if (cellRole(index) == CellRole::Survival)
-            name = QStringLiteral("Survival rate from age class %1 to %2").arg(c).arg(r);
+            name = tr("Survival rate from age class %1 to %2").arg(c).arg(r);
         describe(QStringLiteral("m_%1").arg(index), name);
     }
     for (int i = 0; i < 4; ++i) {
-        describe(QStringLiteral("n1_%1").arg(i), QStringLiteral("N(t), age class %1").arg(i));
-        describe(QStringLiteral("Harvest_%1").arg(i), QStringLiteral("Harvest, age class %1").arg(i));
-        describe(QStringLiteral("n2_%1").arg(i), QStringLiteral("N(t+1), age class %1").arg(i));
+        describe(QStringLiteral("n1_%1").arg(i), tr("N(t), age class %1").arg(i));
+        describe(QStringLiteral("Harvest_%1").arg(i), tr("Harvest, age class %1").arg(i));
+        describe(QStringLiteral("n2_%1").arg(i), tr("N(t+1), age class %1").arg(i));
     }
     const std::pair<const char *, const char *> names[] = {
-        {"total1", "Total of N(t)"},
-        {"total2", "Total of N(t+1)"},
+        {"total1", QT_TR_NOOP("Total of N(t)")},
+        {"total2", QT_TR_NOOP("Total of N(t+1)")},
         {"simu0", "t"},
         {"simut", "t+1"},
-        {"growrate", "Growth rate"},
-        {"Project", "Project: compute N(t+1)"},
-        {"Transit", "Transit: move N(t+1) into N(t)"},
-        {"Command1", "Project: compute N(t+1)"},
-        {"Command2", "Transit: move N(t+1) into N(t)"},
-        {"Command3", "Quit this program"},
-        {"Command4", "Graph: view the charts"},
-        {"Command5", "Change default values"},
-        {"Command6", "How to use this program"},
-        {"Command7", "Print this page"},
-        {"Command8", "Introduction"},
-        {"Command9", "Quiz"},
-        {"cmdSave", "Save the history to files"},
-        {"Label4", "Velmora model: open the introduction"},
+        {"growrate", QT_TR_NOOP("Growth rate")},
+        {"Project", QT_TR_NOOP("Project: compute N(t+1)")},
+        {"Transit", QT_TR_NOOP("Transit: move N(t+1) into N(t)")},
+        {"Command1", QT_TR_NOOP("Project: compute N(t+1)")},
+        {"Command2", QT_TR_NOOP("Transit: move N(t+1) into N(t)")},
+        {"Command3", QT_TR_NOOP("Quit this program")},
+        {"Command4", QT_TR_NOOP("Graph: view the charts")},
+        {"Command5", QT_TR_NOOP("Change default values")},
+        {"Command6", QT_TR_NOOP("How to use this program")},
+        {"Command7", QT_TR_NOOP("Print this page")},
+        {"Command8", QT_TR_NOOP("Introduction")},
+        {"Command9", QT_TR_NOOP("Quiz")},
+        {"cmdSave", QT_TR_NOOP("Save the history to files")},
+        {"Label4", QT_TR_NOOP("Velmora model: open the introduction")},
     };
     for (const auto &[object, name] : names)
-        describe(QString::fromLatin1(object), QString::fromLatin1(name));
+        describe(QString::fromLatin1(object), tr(name));
 }
 
 void Form1::showModel()
@@ -456,8 +458,8 @@ void Form1::buildContextMenu()
 {
     auto *menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("contextMenu"));
-    menu->addAction(QStringLiteral("Model &analysis..."), this, &Form1::analysisRequested);
-    menu->addAction(QStringLiteral("&Risk under variability..."), this, &Form1::riskRequested);
+    menu->addAction(tr("Model &analysis..."), this, &Form1::analysisRequested);
+    menu->addAction(tr("&Risk under variability..."), this, &Form1::riskRequested);
     menu->addAction(tr("&Life cycle..."), this, &Form1::lifeCycleRequested)
         ->setObjectName(QStringLiteral("lifeCycle"));
     menu->addAction(tr("Harvest and &yield..."), this, &Form1::yieldRequested)
@@ -468,13 +470,13 @@ void Form1::buildContextMenu()
         action->setObjectName(name);
         return action;
     };
-    connect(entry(menu, QStringLiteral("openModel"), QStringLiteral("&Open model...")),
+    connect(entry(menu, QStringLiteral("openModel"), tr("&Open model...")),
             &QAction::triggered, this, &Form1::openModelRequested);
-    connect(entry(menu, QStringLiteral("saveModel"), QStringLiteral("&Save model...")),
+    connect(entry(menu, QStringLiteral("saveModel"), tr("&Save model...")),
             &QAction::triggered, this, &Form1::saveModelRequested);
     connect(entry(menu, QStringLiteral("saveExercise"), tr("Save as exer&cise...")),
             &QAction::triggered, this, &Form1::saveExerciseRequested);
-    QMenu *examples = menu->addMenu(QStringLiteral("E&xamples"));
+    QMenu *examples = menu->addMenu(tr("E&xamples"));
     examples->setObjectName(QStringLiteral("examplesMenu"));
     int number = 0;
     for (const ModelExample &example : modelExamples()) {
@@ -486,7 +488,7 @@ void Form1::buildContextMenu()
                       QStringLiteral("&%1 %2").arg(++number).arg(text)),
                 &QAction::triggered, this, [this, path] { emit exampleRequested(path); });
     }
-    m_aboutModel = entry(menu, QStringLiteral("aboutModel"), QStringLiteral("A&bout this model"));
+    m_aboutModel = entry(menu, QStringLiteral("aboutModel"), tr("A&bout this model"));
     m_aboutModel->setEnabled(false);
     connect(m_aboutModel, &QAction::triggered, this, &Form1::aboutModelRequested);
     attachContextMenu(this, menu);
@@ -496,11 +498,12 @@ void Form1::setModelTitle(const QString &title, bool hasNotes)
 {
     m_aboutModel->setEnabled(!title.isEmpty() || hasNotes);
     // Escaped markup, so a title that looks like a tag is shown as typed.
+    //: %1 is the title of the model file opened last.
+    const QString model = tr("Model: %1").arg(title.toHtmlEscaped());
     m_heading->setToolTip(title.isEmpty()
-                              ? QStringLiteral("Introduction")
-                              : QStringLiteral("<p style=\"white-space: pre\">Model: %1<br>"
-                                                 "Click for the introduction</p>")
-                                    .arg(title.toHtmlEscaped()));
+                              ? tr("Introduction")
+                              : QStringLiteral("<p style=\"white-space: pre\">%1<br>%2</p>")
+                                    .arg(model, tr("Click for the introduction")));
 }
 
 void Form1::closeEvent(QCloseEvent *event)

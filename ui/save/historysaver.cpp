@@ -32,21 +32,23 @@ void HistorySaver::SaveGraphicData(QWidget *parent)
     case ExportResult::Status::Written:
         return;
     case ExportResult::Status::NameKeepsNothing:
-        m_dialogs.message(parent, QStringLiteral("Save"),
-                          QStringLiteral("The name \"%1\" is too short.\n"
-                                         "The files are named after it without its last four "
-                                         "characters, so it needs at least four after the "
-                                         "folder.\nNothing was saved.")
+        m_dialogs.message(parent, tr("Save"),
+                          tr("The name \"%1\" is too short.\n"
+                             "The files are named after it without its last four characters, so "
+                             "it needs at least four after the folder.\nNothing was saved.")
                               .arg(QDir::toNativeSeparators(chosen)),
                           QMessageBox::Ok, QMessageBox::Warning);
         return;
     case ExportResult::Status::FileFailed: {
-        QString text = QStringLiteral("The file \"%1\" could not be written:\n%2")
-                           .arg(QDir::toNativeSeparators(result.fileName), result.reason);
-        if (result.fileName != historyFileName(baseName, HistoryFile::Rates))
-            text += QStringLiteral("\nThe files after it were not written.");
-        m_dialogs.message(parent, QStringLiteral("Save"), text, QMessageBox::Ok,
-                          QMessageBox::Warning);
+        // The rates file is written last: only before it are other files left unwritten.
+        const bool last = result.fileName == historyFileName(baseName, HistoryFile::Rates);
+        //: %1 is a file name, %2 the reason the system gave.
+        const QString text = last ? tr("The file \"%1\" could not be written:\n%2")
+                                  : tr("The file \"%1\" could not be written:\n%2\n"
+                                       "The files after it were not written.");
+        m_dialogs.message(parent, tr("Save"),
+                          text.arg(QDir::toNativeSeparators(result.fileName), result.reason),
+                          QMessageBox::Ok, QMessageBox::Warning);
         return;
     }
     }

@@ -2,6 +2,7 @@
 
 #include "model/module1.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 class QWidget;
@@ -13,6 +14,8 @@ class Dialogs;
 // The main window's "Save": asks for a name and writes the four history files under it.
 // Keeps the last chosen path so the next dialog offers it again.
 class HistorySaver {
+    Q_DECLARE_TR_FUNCTIONS(HistorySaver)
+
 public:
     HistorySaver(Module1 &history, Dialogs &dialogs);
 

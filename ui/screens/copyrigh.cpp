@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QImage>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -25,7 +26,7 @@ copyrigh::copyrigh(const YearClock &clock, QWidget *parent)
     : QWidget(parent, fixedSingleBorder())
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setUpWindow(this, QStringLiteral("copyrigh"), QStringLiteral("Copyright"), 8772, 6696,
+    setUpWindow(this, QStringLiteral("copyrigh"), tr("Copyright"), 8772, 6696,
                 kGrey);
 
     const QFont font = timesFont(12);
@@ -61,15 +62,16 @@ copyrigh::copyrigh(const YearClock &clock, QWidget *parent)
                                2292, font);
     setColours(picture, Qt::black, kGrey);
     picture->setAlignment(Qt::AlignCenter);
-    picture->setPixmap(readPictureFile(QStringLiteral(":/pictures/notice.jpg"))
-                           .scaled(picture->size(), Qt::KeepAspectRatio,
-                                   Qt::SmoothTransformation));
+    QImage emblem = readPictureFile(QStringLiteral(":/pictures/notice.jpg")).toImage();
+    paintNoticeEmblemWords(emblem, emblemWords());
+    picture->setPixmap(QPixmap::fromImage(emblem).scaled(picture->size(), Qt::KeepAspectRatio,
+                                                         Qt::SmoothTransformation));
     picture->setAccessibleName(
-        QStringLiteral("Emblem: an age pyramid of the four age classes, Velmora since 1997"));
+        tr("Emblem: an age pyramid of the four age classes, Velmora since 1997"));
 
-    QPushButton *ok = addButton(this, QStringLiteral("Command1"), QStringLiteral("OK"), 6840,
+    QPushButton *ok = addButton(this, QStringLiteral("Command1"), tr("OK"), 6840,
                                 5880, 1215, 495, font, true);
-    ok->setAccessibleName(QStringLiteral("OK: go on quitting"));
+    ok->setAccessibleName(tr("OK: go on quitting"));
     connect(ok, &QPushButton::clicked, this, &copyrigh::okClicked);
 }
 

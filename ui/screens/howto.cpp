@@ -14,16 +14,16 @@ Howto::Howto(QWidget *parent)
     : QWidget(parent, fixedSingleBorder())
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setUpWindow(this, QStringLiteral("Howto"), QStringLiteral("How to"), 6690, 5955,
+    setUpWindow(this, QStringLiteral("Howto"), tr("How to"), 6690, 5955,
                 QColor(192, 192, 192));
 
     QLabel *lines = addLabel(this, QStringLiteral("Label1"), howToCaption(), 240, 480, 6255,
                              4695, timesFont(12));
     setColours(lines, Qt::black, QColor(192, 192, 192));
 
-    QPushButton *ok = addButton(this, QStringLiteral("Command1"), QStringLiteral("OK"), 2760,
+    QPushButton *ok = addButton(this, QStringLiteral("Command1"), tr("OK"), 2760,
                                 5400, 1215, 495, timesFont(12), true);
-    ok->setAccessibleName(QStringLiteral("OK: back to the main window"));
+    ok->setAccessibleName(tr("OK: back to the main window"));
     connect(ok, &QPushButton::clicked, this, &Howto::okClicked);
 }
 

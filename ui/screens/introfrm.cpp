@@ -15,7 +15,7 @@ Introfrm::Introfrm(QWidget *parent)
     : QWidget(parent, fixedSingleBorder())
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setUpWindow(this, QStringLiteral("Introfrm"), QStringLiteral("Introduction"), 7650, 6075,
+    setUpWindow(this, QStringLiteral("Introfrm"), tr("Introduction"), 7650, 6075,
                 QColor(192, 192, 192));
 
     auto *text = new QPlainTextEdit(this);
@@ -28,16 +28,16 @@ Introfrm::Introfrm(QWidget *parent)
     text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text->setPlainText(introductionText());
-    text->setAccessibleName(QStringLiteral("Introduction to the model"));
+    text->setAccessibleName(tr("Introduction to the model"));
 
     QPushButton *references = addButton(this, QStringLiteral("Command2"),
-                                        QStringLiteral("References"), 1800, 5520, 1695, 495,
+                                        tr("References"), 1800, 5520, 1695, 495,
                                         timesFont(12, true), true);
-    references->setAccessibleName(QStringLiteral("References: the literature behind the model"));
+    references->setAccessibleName(tr("References: the literature behind the model"));
     connect(references, &QPushButton::clicked, this, &Introfrm::referencesClicked);
-    QPushButton *ok = addButton(this, QStringLiteral("Command1"), QStringLiteral("OK"), 4560,
+    QPushButton *ok = addButton(this, QStringLiteral("Command1"), tr("OK"), 4560,
                                 5520, 1215, 495, timesFont(12, true), true);
-    ok->setAccessibleName(QStringLiteral("OK: back to the main window"));
+    ok->setAccessibleName(tr("OK: back to the main window"));
     connect(ok, &QPushButton::clicked, this, &Introfrm::okClicked);
 }
 

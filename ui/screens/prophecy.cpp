@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -29,9 +30,12 @@ Prophecy::Prophecy(QWidget *parent)
                 QColor(255, 255, 255));
     keepOutOfTaskBar(this);
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(QStringLiteral("Velmora (II): press any key or click to go on"));
+    setAccessibleName(tr("Velmora (II): press any key or click to go on"));
 
-    const QPixmap picture = readPictureFile(QStringLiteral(":/pictures/prophecy.bmp"));
+    // The picture's words are painted in the reader's language over its art.
+    QImage art = readPictureFile(QStringLiteral(":/pictures/prophecy.bmp")).toImage();
+    paintLifeCycleWords(art, lifeCycleWords());
+    const QPixmap picture = QPixmap::fromImage(art);
     const double width = picture.width() * kTwipsPerPixel;
     const double height = picture.height() * kTwipsPerPixel;
     auto *box = new QLabel(this);
@@ -41,7 +45,7 @@ Prophecy::Prophecy(QWidget *parent)
     box->setGeometry(twipsRect(kWidth / 2 - width / 2, kHeight / 2 - height / 2, width, height));
     setColours(box, Qt::black, QApplication::palette().color(QPalette::Base));
     box->setCursor(handCursor());
-    box->setAccessibleName(QStringLiteral("Picture: the life cycle of the four age classes"));
+    box->setAccessibleName(tr("Picture: the life cycle of the four age classes"));
     box->setAccessibleDescription(lifeCyclePictureText());
 }
 

@@ -7,6 +7,7 @@
 #include "ui/common/twips.h"
 
 #include <QCloseEvent>
+#include <QImage>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -22,10 +23,14 @@ Quiz::Quiz(QWidget *parent)
     : QWidget(parent, fixedSingleBorder())
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setUpWindow(this, QStringLiteral("Quiz"), QStringLiteral("Quiz"), kWidth, kHeight,
+    setUpWindow(this, QStringLiteral("Quiz"), tr("Quiz"), kWidth, kHeight,
                 QColor(128, 255, 128));
 
-    const QPixmap picture = readPictureFile(QStringLiteral(":/pictures/quizpicture.jpg"));
+    // The card's words are painted in the reader's language over its art.
+    QImage card = readPictureFile(QStringLiteral(":/pictures/quizpicture.jpg")).toImage();
+    const QuizWords words = quizWords();
+    paintQuizCardWords(card, words);
+    const QPixmap picture = QPixmap::fromImage(card);
     const double width = picture.width() * kTwipsPerPixel;
     const double height = picture.height() * kTwipsPerPixel;
     auto *image = new QLabel(this);
@@ -35,13 +40,13 @@ Quiz::Quiz(QWidget *parent)
     image->setGeometry(
         twipsRect((kWidth - width) / 2, (kHeight - height) / 2 - 400, width, height));
     // The questions are only drawn in the picture; a screen reader reads them from here.
-    image->setAccessibleName(QStringLiteral("Quiz: step the default model"));
+    image->setAccessibleName(words.title);
     image->setAccessibleDescription(quizPictureText());
 
     QPushButton *back = addButton(this, QStringLiteral("Command1"),
-                                  QStringLiteral("Back to the mainform"), 3600, 6960, 3015, 495,
+                                  tr("Back to the mainform"), 3600, 6960, 3015, 495,
                                   timesFont(12, true), false);
-    back->setAccessibleName(QStringLiteral("Back to the main window"));
+    back->setAccessibleName(tr("Back to the main window"));
     connect(back, &QPushButton::clicked, this, &Quiz::backClicked);
 }
 

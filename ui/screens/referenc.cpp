@@ -15,11 +15,11 @@ Referenc::Referenc(QWidget *parent)
     : QWidget(parent, fixedSingleBorder())
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setUpWindow(this, QStringLiteral("Referenc"), QStringLiteral("References"), 8685, 6195,
+    setUpWindow(this, QStringLiteral("Referenc"), tr("References"), 8685, 6195,
                 QColor(255, 255, 255));
     setFont(timesFont(12));
 
-    QLabel *heading = addLabel(this, QStringLiteral("Label1_0"), QStringLiteral("References"),
+    QLabel *heading = addLabel(this, QStringLiteral("Label1_0"), tr("References"),
                                240, 120, 6735, 255, timesFont(12, true));
     heading->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setColours(heading, Qt::black, Qt::white);
@@ -29,9 +29,9 @@ Referenc::Referenc(QWidget *parent)
     list->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setColours(list, Qt::black, Qt::white);
 
-    QPushButton *ok = addButton(this, QStringLiteral("Command1"), QStringLiteral("OK"), 3960,
+    QPushButton *ok = addButton(this, QStringLiteral("Command1"), tr("OK"), 3960,
                                 5520, 855, 495, timesFont(12, true), true);
-    ok->setAccessibleName(QStringLiteral("OK: back to the main window"));
+    ok->setAccessibleName(tr("OK: back to the main window"));
     connect(ok, &QPushButton::clicked, this, &Referenc::okClicked);
 }
 

@@ -41,7 +41,7 @@ titlform::titlform(QWidget *parent)
     keepOutOfTaskBar(this);
     setFocusPolicy(Qt::StrongFocus);
     // The screen itself holds the focus: a screen reader announces it by this name.
-    setAccessibleName(QStringLiteral("Velmora (II): press any key or click to start"));
+    setAccessibleName(tr("Velmora (II): press any key or click to start"));
 
     for (int i = 0; i < TitleAnimation::kLabels; ++i) {
         const TitlePlace &place = kTitlePlaces[i];
@@ -60,7 +60,7 @@ titlform::titlform(QWidget *parent)
     }
 
     m_Label2 = addLabel(this, QStringLiteral("Label2"),
-                        QStringLiteral("Press any key or click mouse to start."), 1200, 4800,
+                        tr("Press any key or click mouse to start."), 1200, 4800,
                         1695, 1095, timesFont(13.8));
     setColours(m_Label2, QColor(255, 255, 0), QColor(255, 0, 0));
     setSingleBorder(m_Label2);

@@ -23,7 +23,7 @@ Vater::Vater(QWidget *parent)
                           | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setUpWindow(this, QStringLiteral("Vater"), QStringLiteral("Dedication"), 6960, 7956,
+    setUpWindow(this, QStringLiteral("Vater"), tr("Dedication"), 6960, 7956,
                 QColor(255, 255, 255));
 
     auto *frame = new QGroupBox(this);
@@ -43,9 +43,9 @@ Vater::Vater(QWidget *parent)
                                height));
 
     QPushButton *end = addButton(this, QStringLiteral("Command1"),
-                                 QStringLiteral("God rest his soul"), 1320, 7320, 4575, 495,
+                                 tr("God rest his soul"), 1320, 7320, 4575, 495,
                                  timesFont(14.4, true), false);
-    end->setAccessibleName(QStringLiteral("God rest his soul: end the program"));
+    end->setAccessibleName(tr("God rest his soul: end the program"));
     connect(end, &QPushButton::clicked, this, &Vater::endRequested);
     // The only control: a keyboard user ends the program from here with Space or Enter.
     end->setDefault(true);

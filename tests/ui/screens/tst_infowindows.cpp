@@ -1,7 +1,9 @@
+#include "language/languagechoice.h"
 #include "ui/common/appfonts.h"
 #include "ui/screens/copyrigh.h"
 #include "ui/screens/howto.h"
 #include "ui/screens/introfrm.h"
+#include "ui/screens/prophecy.h"
 #include "ui/screens/quiz.h"
 #include "ui/screens/referenc.h"
 #include "ui/screens/vater.h"
@@ -18,7 +20,7 @@ using namespace velmora;
 
 namespace {
 
-enum class Window { Howto, Introfrm, Referenc, Quiz, Notice, Dedication };
+enum class Window { Howto, Introfrm, Referenc, Quiz, Notice, Dedication, Picture };
 
 // Windows are created on the heap, as the navigation does: the close box deletes them.
 QWidget *create(Window which)
@@ -36,6 +38,8 @@ QWidget *create(Window which)
         return new copyrigh([] { return 2024; });
     case Window::Dedication:
         return new Vater;
+    case Window::Picture:
+        return new Prophecy;
     }
     return nullptr;
 }
@@ -62,6 +66,8 @@ private slots:
     void noticeLayout();
     void noticeShowsYearOfItsCreation();
     void dedicationPictureCentredInFrame();
+    void windowsSpeakTheInstalledLanguage_data();
+    void windowsSpeakTheInstalledLanguage();
 };
 
 void TestInfoWindows::initTestCase()
@@ -330,6 +336,48 @@ void TestInfoWindows::dedicationPictureCentredInFrame()
     QCOMPARE(end->geometry(), QRect(88, 488, 305, 33));
     QCOMPARE(end->font().pointSizeF(), 14.4);
     QVERIFY(end->font().bold());
+}
+
+void TestInfoWindows::windowsSpeakTheInstalledLanguage_data()
+{
+    QTest::addColumn<Window>("which");
+    QTest::addColumn<bool>("titled");
+    QTest::addColumn<QString>("picture");
+    QTest::addRow("how to") << Window::Howto << true << QString();
+    QTest::addRow("introduction") << Window::Introfrm << true << QString();
+    QTest::addRow("references") << Window::Referenc << true << QString();
+    QTest::addRow("dedication") << Window::Dedication << true << QString();
+    // "Quiz" is German too.
+    QTest::addRow("quiz card") << Window::Quiz << false << "Image1";
+    QTest::addRow("notice emblem") << Window::Notice << true << "Picture1";
+    // The picture screen's caption is never shown: it has no frame.
+    QTest::addRow("life cycle") << Window::Picture << false << "Picture1";
+}
+
+// A context lupdate wrote without "velmora::" leaves a window English, as a picture whose
+// words were baked in does.
+void TestInfoWindows::windowsSpeakTheInstalledLanguage()
+{
+    QFETCH(Window, which);
+    QFETCH(bool, titled);
+    QFETCH(QString, picture);
+    const auto pictureOf = [&picture](QWidget &window) {
+        return window.findChild<QLabel *>(picture)->pixmap().toImage();
+    };
+    std::unique_ptr<QWidget> english(create(which));
+    const QString title = english->windowTitle();
+    const QImage englishPicture = picture.isEmpty() ? QImage() : pictureOf(*english);
+
+    const InstalledLanguage german(QStringLiteral("de"));
+    QVERIFY(german.ownInstalled());
+    std::unique_ptr<QWidget> translated(create(which));
+    if (titled)
+        QVERIFY2(translated->windowTitle() != title, qPrintable(title));
+    if (!picture.isEmpty()) {
+        const QImage shown = pictureOf(*translated);
+        QCOMPARE(shown.size(), englishPicture.size());
+        QVERIFY(shown != englishPicture);
+    }
 }
 
 QTEST_MAIN(TestInfoWindows)

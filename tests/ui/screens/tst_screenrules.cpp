@@ -27,6 +27,7 @@ private slots:
     void symbolEncodingGreek();
     void howToHasNineLinesWithoutTrailingBreak();
     void introductionIsOneParagraph();
+    void introductionInEnglishIsTheFragmentsJoined();
     void referencesAreSixFullCitations();
     void noticeHolderYears_data();
     void noticeHolderYears();
@@ -181,6 +182,12 @@ void TestScreenRules::introductionIsOneParagraph()
         QVERIFY(fragments.first().contains(QLatin1String(year)));
     QVERIFY(text.contains(QStringLiteral("This program Velmora (II) is designed for my "
                                          "ecological class.  You can use this program")));
+}
+
+// The translated units were split from the fragments by hand: a slip would change the English.
+void TestScreenRules::introductionInEnglishIsTheFragmentsJoined()
+{
+    QCOMPARE(introductionText(), introductionFragments().join(QString()));
 }
 
 void TestScreenRules::referencesAreSixFullCitations()
