@@ -103,6 +103,9 @@ QStringList howToLines()
                         "LPT1)."),
         ScreenTexts::tr("Click the right mouse button on this main window (or press the Menu "
                         "key) for analysis, model files, examples and more."),
+        //: How a class adds its own language: keep the file and folder names as they are.
+        ScreenTexts::tr("A new language: translations/velmora_xx.ts and a line in "
+                        "language/CMakeLists.txt (see the README)."),
     };
 }
 

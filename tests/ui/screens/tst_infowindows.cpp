@@ -59,7 +59,7 @@ private slots:
     void buttonsEmitTheirSignals();
     void closeBoxEmitsAndDestroys_data();
     void closeBoxEmitsAndDestroys();
-    void howToShowsNineCentredLines();
+    void howToShowsTenCentredLines();
     void introductionWrapsAndScrolls();
     void referencesBackgroundClickOnly();
     void quizPictureSitsAboveTheMiddle();
@@ -187,14 +187,14 @@ void TestInfoWindows::closeBoxEmitsAndDestroys()
     QTRY_VERIFY(window.isNull());
 }
 
-void TestInfoWindows::howToShowsNineCentredLines()
+void TestInfoWindows::howToShowsTenCentredLines()
 {
     Howto window;
     auto *label = window.findChild<QLabel *>(QStringLiteral("Label1"));
     QVERIFY(label);
     QCOMPARE(label->geometry(), QRect(16, 32, 417, 313));
-    QCOMPARE(label->text().split(QLatin1Char('\n')).size(), 9);
-    // Wrapped at the label's width, all nine lines fit its height.
+    QCOMPARE(label->text().split(QLatin1Char('\n')).size(), 10);
+    // Wrapped at the label's width, all ten lines fit its height.
     QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
              qPrintable(QString::number(label->heightForWidth(label->width()))));
     QVERIFY(label->alignment().testFlag(Qt::AlignHCenter));
