@@ -165,7 +165,7 @@ for a bad option, a FILE without a good exercise or an asks that names no figure
     </message>
     <message>
         <source>Exercise: %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Übung: %1</translation>
     </message>
     <message>
         <source>Student: %1</source>
@@ -249,7 +249,7 @@ for a bad option, a FILE without a good exercise or an asks that names no figure
     </message>
     <message>
         <source>&quot;%1&quot; could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">„%1“ konnte nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>no action given: key, check or mark</source>
@@ -508,439 +508,385 @@ and the files written are the same in every language.
         <source>The picture could not be drawn.</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>Print</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The page could not be sent to the printer.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No printer is set up on this computer.
-Do you want to save the page as a PDF file instead?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The page could not be drawn.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The PDF file &quot;%1&quot; could not be written:
-%2</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>ExerciseWindow</name>
     <message>
         <source>Exercise: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Übung: %1</translation>
     </message>
     <message>
         <source>Your &amp;name or number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr &amp;Name oder Ihre Nummer:</translation>
     </message>
     <message>
         <source>Your name or number</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Name oder Ihre Nummer</translation>
     </message>
     <message>
         <source>S&amp;tart</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;tarten</translation>
     </message>
     <message>
         <source>Draws your own numbers and puts the model in place</source>
-        <translation type="unfinished"></translation>
+        <translation>Zieht Ihre eigenen Zahlen und setzt das Modell ein</translation>
     </message>
     <message>
         <source>Choose</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswählen</translation>
     </message>
     <message>
         <source>Answer to question %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort auf Frage %1</translation>
     </message>
     <message>
         <source>Mark of question %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewertung von Frage %1</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte</translation>
     </message>
     <message>
         <source>&amp;Check</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Prüfen</translation>
     </message>
     <message>
         <source>Sa&amp;ve answers...</source>
-        <translation type="unfinished"></translation>
+        <translation>Antworten &amp;speichern...</translation>
     </message>
     <message>
         <source>Exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Übung</translation>
     </message>
     <message>
         <source>Your numbers break a rule of the model: %1
 Tell your teacher.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Zahlen verletzen eine Regel des Modells: %1
+Sagen Sie es Ihrer Lehrkraft.</translation>
     </message>
     <message numerus="yes">
         <source>%n number(s) apart by blanks</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Zahl</numerusform>
+            <numerusform>%n Zahlen, getrennt durch Leerzeichen</numerusform>
         </translation>
     </message>
     <message>
         <source>Right.</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtig.</translation>
     </message>
     <message>
         <source>Close: check your rounding.</source>
-        <translation type="unfinished"></translation>
+        <translation>Knapp daneben: Prüfen Sie Ihre Rundung.</translation>
     </message>
     <message>
         <source>Wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falsch.</translation>
     </message>
     <message>
         <source>Wrong. Hint: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Falsch. Hinweis: %1</translation>
     </message>
     <message>
         <source>No tries left: this answer stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Versuche mehr: Diese Antwort bleibt, wie sie ist.</translation>
     </message>
     <message>
         <source>Try %1 of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Versuch %1 von %2.</translation>
     </message>
     <message>
         <source>Score: %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte: %1 von %2</translation>
     </message>
     <message>
         <source>Save answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Antworten speichern</translation>
     </message>
     <message>
         <source>The answers were not saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Antworten wurden nicht gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>grows</source>
+        <extracomment>A choice of answer: the population grows, falls or holds.</extracomment>
+        <translation>wächst</translation>
+    </message>
+    <message>
+        <source>falls</source>
+        <translation>schrumpft</translation>
+    </message>
+    <message>
+        <source>holds</source>
+        <translation>bleibt gleich</translation>
     </message>
 </context>
 <context>
     <name>LifeCycleGraph</name>
     <message>
         <source>reproduction (F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortpflanzung (F)</translation>
     </message>
     <message>
         <source>clonal reproduction (C)</source>
-        <translation type="unfinished"></translation>
+        <translation>klonale Vermehrung (C)</translation>
     </message>
     <message>
         <source>survival and growth (U)</source>
-        <translation type="unfinished"></translation>
+        <translation>Überleben und Wachstum (U)</translation>
     </message>
     <message>
         <source>Life cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Lebenszyklus</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was not written: the picture could not be drawn.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ wurde nicht geschrieben: Das Bild konnte nicht gezeichnet werden.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
     <name>LifeCycleWindow</name>
     <message>
         <source>total</source>
-        <translation type="unfinished"></translation>
+        <translation>gesamt</translation>
     </message>
     <message>
         <source>t</source>
-        <translation type="unfinished"></translation>
+        <translation>t</translation>
     </message>
     <message>
         <source>N(t)</source>
-        <translation type="unfinished"></translation>
+        <translation>N(t)</translation>
     </message>
     <message>
         <source>Life cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Lebenszyklus</translation>
     </message>
     <message>
         <source>Harvest and &amp;yield...</source>
-        <translation type="unfinished"></translation>
+        <translation>Entnahme und &amp;Ertrag...</translation>
     </message>
     <message>
         <source>Life-cycle graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Lebenszyklus-Graph</translation>
     </message>
     <message>
         <source>Analysis of the model as it stands</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse des Modells, wie es jetzt ist</translation>
     </message>
     <message>
         <source>Life-cycle gra&amp;ph</source>
-        <translation type="unfinished"></translation>
+        <translation>Lebenszyklus-&amp;Graph</translation>
     </message>
     <message>
         <source>A&amp;nalysis</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nalyse</translation>
     </message>
     <message>
         <source>Stages: name, N(0) and harvest H</source>
-        <translation type="unfinished"></translation>
+        <translation>Stadien: Name, N(0) und Entnahme H</translation>
     </message>
     <message>
         <source>Stages: name, N(0) and H</source>
-        <translation type="unfinished"></translation>
+        <translation>Stadien: Name, N(0) und H</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>N(0)</source>
-        <translation type="unfinished"></translation>
+        <translation>N(0)</translation>
     </message>
     <message>
         <source>H</source>
-        <translation type="unfinished"></translation>
+        <translation>H</translation>
     </message>
     <message>
         <source>U, survival and growth</source>
-        <translation type="unfinished"></translation>
+        <translation>U, Überleben und Wachstum</translation>
     </message>
     <message>
         <source>F, reproduction</source>
-        <translation type="unfinished"></translation>
+        <translation>F, Fortpflanzung</translation>
     </message>
     <message>
         <source>C, clonal reproduction</source>
-        <translation type="unfinished"></translation>
+        <translation>C, klonale Vermehrung</translation>
     </message>
     <message>
         <source>&amp;U: survival and growth</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;U: Überleben, Wachstum</translation>
     </message>
     <message>
         <source>&amp;F: reproduction</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;F: Fortpflanzung</translation>
     </message>
     <message>
         <source>&amp;C: clonal</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;C: klonal</translation>
     </message>
     <message>
         <source>Column: the stage moved from; row: the stage moved to. Each column sums to at most 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte: das Stadium, aus dem gewechselt wird; Zeile: das Stadium, in das gewechselt wird. Jede Spalte ergibt zusammen höchstens 1.</translation>
     </message>
     <message>
         <source>Column: the parents&apos; stage; row: the stage the young are born into.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte: das Stadium der Eltern; Zeile: das Stadium, in das die Jungen geboren werden.</translation>
     </message>
     <message>
         <source>&amp;Add stage</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neues Stadium</translation>
     </message>
     <message>
         <source>Add a stage after the selected one</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Stadium nach dem ausgewählten einfügen</translation>
     </message>
     <message>
         <source>Re&amp;move stage</source>
-        <translation type="unfinished"></translation>
+        <translation>Stadium &amp;löschen</translation>
     </message>
     <message>
         <source>Remove the selected stage</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ausgewählte Stadium löschen</translation>
     </message>
     <message>
         <source>C&amp;lonal reproduction</source>
-        <translation type="unfinished"></translation>
+        <translation>K&amp;lonale Vermehrung</translation>
     </message>
     <message>
         <source>Chart: each stage and the total over t</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm: jedes Stadium und die Summe über t</translation>
     </message>
     <message>
         <source>&amp;Step</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schritt</translation>
     </message>
     <message>
         <source>Step: one step</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt: ein Schritt</translation>
     </message>
     <message>
         <source>&amp;Run</source>
-        <translation type="unfinished"></translation>
+        <translation>Sta&amp;rten</translation>
     </message>
     <message>
         <source>Run: as many steps as the steps box says</source>
-        <translation type="unfinished"></translation>
+        <translation>Starten: so viele Schritte, wie das Feld Schritte angibt</translation>
     </message>
     <message>
         <source>Steps of a run</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritte eines Laufs</translation>
     </message>
     <message>
         <source>st&amp;eps</source>
-        <translation type="unfinished"></translation>
+        <translation>Schr&amp;itte</translation>
     </message>
     <message>
         <source>L&amp;og scale</source>
-        <translation type="unfinished"></translation>
+        <translation>L&amp;og. Skala</translation>
     </message>
     <message>
         <source>Save &amp;graph...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Graph speichern...</translation>
     </message>
     <message>
         <source>Save the graph as a picture, SVG or PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Graphen als Bild speichern, SVG oder PNG</translation>
     </message>
     <message>
         <source>A name ending in .svg saves SVG, any other name PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Name auf .svg speichert SVG, jeder andere PNG</translation>
     </message>
     <message>
         <source>Send to main &amp;window</source>
-        <translation type="unfinished"></translation>
+        <translation>An &amp;Hauptfenster</translation>
     </message>
     <message>
         <source>Send the model to the main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Modell an das Hauptfenster senden</translation>
     </message>
     <message>
         <source>Go back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Go back: back to the main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück: zurück zum Hauptfenster</translation>
     </message>
     <message>
         <source>Source: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelle: %1</translation>
     </message>
     <message>
         <source>from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>von %1</translation>
     </message>
     <message>
         <source>to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nach %1</translation>
     </message>
     <message>
         <source>Show this model in the main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Modell im Hauptfenster zeigen</translation>
     </message>
     <message>
         <source>Only a 4-stage Leslie model fits the main window: births into stage 1 and survival to the next stage only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur ein Leslie-Modell mit 4 Stadien passt ins Hauptfenster: Geburten nur in Stadium 1 und Überleben nur ins nächste Stadium</translation>
     </message>
     <message>
         <source>This exercise keeps the analysis closed while it is open: the answers are yours to find.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Übung hält die Analyse geschlossen, solange sie offen ist: Die Antworten sollen Sie selbst finden.</translation>
     </message>
     <message>
         <source>&amp;Density: %1, K = %2</source>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 is the form of density dependence (Beverton-Holt, Ricker or ceiling), %2 a number.</extracomment>
+        <translation>&amp;Dichte: %1, K = %2</translation>
     </message>
     <message>
         <source>Density dependence on Step and Run</source>
-        <translation type="unfinished"></translation>
+        <translation>Dichteabhängigkeit bei Schritt und Starten</translation>
     </message>
     <message>
         <source>R0 = %1: with density dependence a population must more than replace itself when sparse. Switch density off to project the model as it stands.</source>
-        <translation type="unfinished"></translation>
+        <translation>R0 = %1: Mit Dichteabhängigkeit muss sich eine Population bei geringer Dichte mehr als ersetzen. Schalten Sie die Dichte aus, um das Modell so zu projizieren, wie es ist.</translation>
     </message>
     <message>
         <source>Density dependence cannot be applied to the model as it stands. Switch density off to project it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Dichteabhängigkeit lässt sich auf das Modell, wie es jetzt ist, nicht anwenden. Schalten Sie die Dichte aus, um es zu projizieren.</translation>
     </message>
     <message>
         <source>t = %1   total N(t) = %2</source>
-        <translation type="unfinished"></translation>
+        <translation>t = %1   gesamt N(t) = %2</translation>
     </message>
     <message>
         <source>   growth rate N(t)/N(t-1) = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>   Wachstumsrate N(t)/N(t-1) = %1</translation>
     </message>
     <message>
         <source>life cycle.png</source>
-        <translation type="unfinished"></translation>
+        <translation>Lebenszyklus.png</translation>
     </message>
     <message>
         <source>Save graph</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>velmora</name>
-    <message>
-        <source>&quot;%1&quot; is not a number. Type a number such as 0.25 or 1E-3 to try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Graph speichern</translation>
     </message>
     <message>
-        <source>stage %1</source>
-        <translation type="unfinished"></translation>
+        <source>Beverton-Holt</source>
+        <translation>Beverton-Holt</translation>
     </message>
     <message>
-        <source>A life cycle needs at least one stage.</source>
-        <translation type="unfinished"></translation>
+        <source>Ricker</source>
+        <translation>Ricker</translation>
     </message>
     <message>
-        <source>A life cycle has at most %1 stages.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The grids do not all have one row and one column a stage.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Stage %1 must have a name. Type a name to try again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Two stages are called &quot;%1&quot;: each stage must have a name of its own. Type another name to try again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The number is too large. Type new data to try again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Survival and growth (the U grid) must be &gt;=0. Type new data to try again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reproduction (the F grid) must be &gt;=0. Type new data to try again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Clonal reproduction (the C grid) must be &gt;=0. Type new data to try again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The number of each stage of N(0) must be &gt;=0. Type new data to try again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The harvest (H) must be &gt;=0. Type new data to try again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The survival of stage &quot;%1&quot; (column %2 of U) adds up to %3: it must be &lt;=1. Type new data to try again.</source>
-        <translation type="unfinished"></translation>
+        <source>ceiling</source>
+        <translation>Obergrenze</translation>
     </message>
 </context>
 <context>
@@ -955,7 +901,7 @@ Tell your teacher.</source>
     </message>
     <message>
         <source>Harvest and &amp;yield...</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Entnahme und &amp;Ertrag...</translation>
     </message>
     <message>
         <source>Save as exer&amp;cise...</source>
@@ -966,330 +912,379 @@ Tell your teacher.</source>
     <name>ModelFiles</name>
     <message>
         <source>Open model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modell öffnen</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was not written: the fields of the main window do not all hold numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ wurde nicht geschrieben: Nicht alle Felder des Hauptfensters enthalten Zahlen</translation>
     </message>
     <message>
         <source>Exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Übung</translation>
     </message>
     <message>
         <source>Save as exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Als Übung speichern</translation>
     </message>
     <message>
         <source>The exercise file %1.
 A file of that name that was already there is left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Übungsdatei %1.
+Eine bereits vorhandene Datei dieses Namens bleibt, wie sie war.</translation>
+    </message>
+    <message>
+        <source>This model file was not opened:
+%1
+
+Nothing was changed.</source>
+        <translation>Diese Modelldatei wurde nicht geöffnet:
+%1
+
+Nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>Save model</source>
+        <translation>Modell speichern</translation>
+    </message>
+    <message>
+        <source>The model file %1.
+A file of that name that was already there is left as it was.</source>
+        <extracomment>%1 says what went wrong (&quot;&quot;a.velmora&quot; could not be written: ...&quot;).</extracomment>
+        <translation>Die Modelldatei %1.
+Eine bereits vorhandene Datei dieses Namens bleibt, wie sie war.</translation>
     </message>
 </context>
 <context>
     <name>Navigation</name>
     <message>
         <source>Life cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Lebenszyklus</translation>
     </message>
     <message>
         <source>Exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Übung</translation>
     </message>
     <message>
         <source>This exercise keeps the analysis windows closed while it is open: the answers are yours to find. Close the Exercise window to use them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Übung hält die Analysefenster geschlossen, solange sie offen ist: Die Antworten sollen Sie selbst finden. Schließen Sie das Fenster Übung, um sie zu benutzen.</translation>
     </message>
 </context>
 <context>
     <name>YieldWindow</name>
     <message>
         <source>quota</source>
-        <translation type="unfinished">Quote</translation>
+        <translation>Quote</translation>
     </message>
     <message>
         <source>rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Rate</translation>
     </message>
     <message>
         <source>escapement</source>
-        <translation type="unfinished"></translation>
+        <translation>Restbestand</translation>
     </message>
     <message>
         <source>K must be a number above 0: the density at which the population settles without harvest.</source>
-        <translation type="unfinished"></translation>
+        <translation>K muss eine Zahl über 0 sein: die Dichte, bei der sich die Population ohne Entnahme einpendelt.</translation>
     </message>
     <message>
         <source>Choose the stages counted in the density again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie die in der Dichte gezählten Stadien neu.</translation>
     </message>
     <message>
         <source>Some stage never dies (I - U has no inverse), so R0 has no value and the density dependence cannot be set from K.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Stadium stirbt nie (I - U hat keine Inverse), daher hat R0 keinen Wert, und die Dichteabhängigkeit lässt sich nicht aus K bestimmen.</translation>
     </message>
     <message>
         <source>R0 = %1: a population that cannot more than replace itself even when sparse never settles at K, and no harvest of it lasts.</source>
-        <translation type="unfinished"></translation>
+        <translation>R0 = %1: Eine Population, die sich selbst bei geringer Dichte nicht mehr als ersetzt, pendelt sich nie bei K ein, und keine Entnahme aus ihr ist von Dauer.</translation>
     </message>
     <message>
         <source>The model does not pass its checks: mend it in the Life cycle window first.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Under the %1 the population has no stable rest at its MSY: the yield is the mean over a cycle of %2 steps.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Under the %1 the population has no stable rest at its MSY: it swings irregularly (chaos), and the yield is the mean over 600 steps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Modell besteht seine Prüfungen nicht: Berichtigen Sie es zuerst im Fenster Lebenszyklus.</translation>
     </message>
     <message>
         <source>Harvest and yield</source>
-        <translation type="unfinished"></translation>
+        <translation>Entnahme und Ertrag</translation>
     </message>
     <message>
         <source>Beverton-Holt: F / (1 + b D)</source>
-        <translation type="unfinished"></translation>
+        <translation>Beverton-Holt: F / (1 + b D)</translation>
     </message>
     <message>
         <source>Ricker: F exp(-b D)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricker: F exp(-b D)</translation>
     </message>
     <message>
         <source>Ceiling: D at most K</source>
-        <translation type="unfinished"></translation>
+        <translation>Obergrenze: D höchstens K</translation>
     </message>
     <message>
         <source>Density dependence</source>
-        <translation type="unfinished"></translation>
+        <translation>Dichteabhängigkeit</translation>
     </message>
     <message>
         <source>K, the density at rest without harvest</source>
-        <translation type="unfinished"></translation>
+        <translation>K, die Dichte im Gleichgewicht ohne Entnahme</translation>
     </message>
     <message>
         <source>D, the sum of the counted stages, settles at K without harvest</source>
-        <translation type="unfinished"></translation>
+        <translation>D, die Summe der gezählten Stadien, pendelt sich ohne Entnahme bei K ein</translation>
     </message>
     <message>
         <source>Stages counted in the density</source>
-        <translation type="unfinished"></translation>
+        <translation>In der Dichte gezählte Stadien</translation>
     </message>
     <message>
         <source>Stages harvested</source>
-        <translation type="unfinished"></translation>
+        <translation>Stadien mit Entnahme</translation>
     </message>
     <message>
         <source>&amp;Density dependence</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dichteabhängigkeit</translation>
     </message>
     <message>
         <source>&amp;K</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;K</translation>
     </message>
     <message>
         <source>Stages &amp;counted in D</source>
-        <translation type="unfinished"></translation>
+        <translation>In D &amp;gezählte Stadien</translation>
     </message>
     <message>
         <source>Stages &amp;harvested</source>
-        <translation type="unfinished"></translation>
+        <translation>Stadien mit &amp;Entnahme</translation>
     </message>
     <message>
         <source>Co&amp;mpute</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Berechnen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Progress of the curves</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt der Kurven</translation>
     </message>
     <message>
         <source>Chart: the yield of each way against its level</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm: der Ertrag jeder Entnahmeart gegen ihr Niveau</translation>
     </message>
     <message>
         <source>Chart: the population after one bad year, each way at 90 % of its MSY</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm: die Population nach einem schlechten Jahr, jede Entnahmeart bei 90 % ihres MSY</translation>
     </message>
     <message>
         <source>Loss in the bad year, percent of every stage</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlust im schlechten Jahr, Prozent jedes Stadiums</translation>
     </message>
     <message>
         <source>&amp;Loss in the bad year, % of every stage</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verlust im schlechten Jahr, % jedes Stadiums</translation>
     </message>
     <message>
         <source>Each way&apos;s MSY and its edge</source>
-        <translation type="unfinished"></translation>
+        <translation>MSY jeder Entnahmeart und ihre Grenze</translation>
     </message>
     <message>
         <source>Way</source>
-        <translation type="unfinished"></translation>
+        <translation>Art</translation>
     </message>
     <message>
         <source>MSY</source>
-        <translation type="unfinished"></translation>
+        <translation>MSY</translation>
     </message>
     <message>
         <source>at</source>
-        <translation type="unfinished"></translation>
+        <translation>bei</translation>
     </message>
     <message>
         <source>Total at MSY</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe bei MSY</translation>
     </message>
     <message>
         <source>90 % of MSY at</source>
-        <translation type="unfinished"></translation>
+        <translation>90 % MSY bei</translation>
     </message>
     <message>
         <source>Total there</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe dort</translation>
     </message>
     <message>
         <source>Unstable rest</source>
-        <translation type="unfinished"></translation>
+        <translation>Instabile Ruhe</translation>
     </message>
     <message>
         <source>Fatal loss</source>
-        <translation type="unfinished"></translation>
+        <translation>Fataler Verlust</translation>
     </message>
     <message>
         <source>Risk there</source>
-        <translation type="unfinished"></translation>
+        <translation>Risiko dort</translation>
     </message>
     <message>
         <source>Under a quota, the total of the rest point below the settled one: a population pushed below it falls to 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Unter einer Quote die Summe des Ruhepunkts unterhalb des erreichten: Eine Population, die darunter gedrückt wird, fällt auf 0</translation>
     </message>
     <message>
         <source>The smallest share of every stage lost in one bad year, at 90 % of MSY, after which the population falls to 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Der kleinste Anteil jedes Stadiums, der in einem schlechten Jahr bei 90 % des MSY verloren geht und nach dem die Population auf 0 fällt</translation>
     </message>
     <message>
         <source>The chance of falling below the threshold within the steps of the Risk window, under its variation and seed, from the total there</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wahrscheinlichkeit, innerhalb der Schritte des Risikofensters unter die Schwelle zu fallen, mit dessen Schwankung und Startwert, ausgehend von der Summe dort</translation>
     </message>
     <message>
         <source>Go back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Check at least one stage to count in the density.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haken Sie mindestens ein Stadium an, das in der Dichte gezählt wird.</translation>
     </message>
     <message>
         <source>Check at least one stage to harvest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haken Sie mindestens ein Stadium für die Entnahme an.</translation>
     </message>
     <message>
         <source>Tracing the yield curves...</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ertragskurven werden gezeichnet...</translation>
     </message>
     <message>
         <source>The work could not start a thread (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Berechnung konnte keinen Thread starten (%1).</translation>
     </message>
     <message>
         <source>Cancelling...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird abgebrochen...</translation>
     </message>
     <message>
         <source>Cancelled: no curve is shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgebrochen: Es wird keine Kurve gezeigt.</translation>
     </message>
     <message>
         <source>No positive population rests at K without harvest, so there is no yield curve to draw.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine positive Population bleibt ohne Entnahme bei K, daher gibt es keine Ertragskurve zu zeichnen.</translation>
     </message>
     <message>
         <source>Choose the stages harvested again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the %1 after a loss of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie die Stadien mit Entnahme neu.</translation>
     </message>
     <message>
         <source>At 90 % of its MSY, one bad year sends the population to 0 under %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei 90 % des MSY bringt ein schlechtes Jahr die Population auf 0 unter %1.</translation>
     </message>
     <message>
         <source>no way</source>
-        <translation type="unfinished"></translation>
+        <translation>keiner Entnahmeart</translation>
     </message>
     <message>
         <source> and </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Under the %1 it recovers from any loss short of all.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> and the </source>
-        <translation type="unfinished"></translation>
+        <translation> und </translation>
     </message>
     <message>
         <source>The risks were not run: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Risiken wurden nicht berechnet: %1</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Under variation (survival CV %1, fecundity CV %2%3; %4 replicates, seed %5), the chance of falling below %6 within %7 steps, each way at 90 % of its MSY: %8.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei Schwankungen (VK Überleben %1, VK Fruchtbarkeit %2%3; %4 Wiederholungen, Startwert %5) ist die Wahrscheinlichkeit, innerhalb von %7 Schritten unter %6 zu fallen, jede Entnahmeart bei 90 % ihres MSY: %8.</translation>
     </message>
     <message>
         <source>, whole animals</source>
-        <translation type="unfinished"></translation>
+        <translation>, ganze Tiere</translation>
     </message>
     <message>
         <source>Q, h or E as a share of its range</source>
-        <translation type="unfinished"></translation>
+        <translation>Q, h oder E als Anteil ihres Bereichs</translation>
     </message>
     <message>
         <source>yield a step</source>
-        <translation type="unfinished"></translation>
+        <translation>Ertrag je Schritt</translation>
     </message>
     <message>
         <source>MSY, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>MSY, %1</translation>
     </message>
     <message>
         <source>%1: yield %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Ertrag %2</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>keiner</translation>
     </message>
     <message>
         <source>none short of all</source>
-        <translation type="unfinished"></translation>
+        <translation>keiner außer dem vollständigen</translation>
     </message>
     <message>
         <source>The loss is a percentage from 0 to 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Verlust ist ein Prozentsatz von 0 bis 100.</translation>
     </message>
     <message>
         <source>t; the bad year strikes at t = 1</source>
-        <translation type="unfinished"></translation>
+        <translation>t; das schlechte Jahr trifft bei t = 1 ein</translation>
     </message>
     <message>
         <source>N(t), total</source>
-        <translation type="unfinished"></translation>
+        <translation>N(t), gesamt</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>the quota</source>
+        <extracomment>As in &quot;under the quota&quot;; &quot;under %1 it recovers&quot; puts it after &quot;under&quot;.</extracomment>
+        <translation>der Quote</translation>
+    </message>
+    <message>
+        <source>the rate</source>
+        <translation>der Rate</translation>
+    </message>
+    <message>
+        <source>the escapement</source>
+        <translation>dem Restbestand</translation>
+    </message>
+    <message>
+        <source>Under the quota the population has no stable rest at its MSY: the yield is the mean over a cycle of %1 steps.</source>
+        <translation>Unter der Quote hat die Population bei ihrem MSY kein stabiles Gleichgewicht: Der Ertrag ist der Mittelwert über einen Zyklus von %1 Schritten.</translation>
+    </message>
+    <message>
+        <source>Under the rate the population has no stable rest at its MSY: the yield is the mean over a cycle of %1 steps.</source>
+        <translation>Unter der Rate hat die Population bei ihrem MSY kein stabiles Gleichgewicht: Der Ertrag ist der Mittelwert über einen Zyklus von %1 Schritten.</translation>
+    </message>
+    <message>
+        <source>Under the escapement the population has no stable rest at its MSY: the yield is the mean over a cycle of %1 steps.</source>
+        <translation>Unter dem Restbestand hat die Population bei ihrem MSY kein stabiles Gleichgewicht: Der Ertrag ist der Mittelwert über einen Zyklus von %1 Schritten.</translation>
+    </message>
+    <message>
+        <source>Under the quota the population has no stable rest at its MSY: it swings irregularly (chaos), and the yield is the mean over 600 steps.</source>
+        <translation>Unter der Quote hat die Population bei ihrem MSY kein stabiles Gleichgewicht: Sie schwankt unregelmäßig (Chaos), und der Ertrag ist der Mittelwert über 600 Schritte.</translation>
+    </message>
+    <message>
+        <source>Under the rate the population has no stable rest at its MSY: it swings irregularly (chaos), and the yield is the mean over 600 steps.</source>
+        <translation>Unter der Rate hat die Population bei ihrem MSY kein stabiles Gleichgewicht: Sie schwankt unregelmäßig (Chaos), und der Ertrag ist der Mittelwert über 600 Schritte.</translation>
+    </message>
+    <message>
+        <source>Under the escapement the population has no stable rest at its MSY: it swings irregularly (chaos), and the yield is the mean over 600 steps.</source>
+        <translation>Unter dem Restbestand hat die Population bei ihrem MSY kein stabiles Gleichgewicht: Sie schwankt unregelmäßig (Chaos), und der Ertrag ist der Mittelwert über 600 Schritte.</translation>
+    </message>
+    <message>
+        <source>%1 after a loss of %2</source>
+        <extracomment>%1 is a way with its article (&quot;the quota&quot;), %2 a percentage.</extracomment>
+        <translation>%1 nach einem Verlust von %2</translation>
+    </message>
+    <message>
+        <source>Under %1 it recovers from any loss short of all.</source>
+        <extracomment>%1 names one to three ways with their articles (&quot;the quota and the rate&quot;).</extracomment>
+        <translation>Unter %1 erholt sie sich von jedem Verlust, der nicht alles nimmt.</translation>
     </message>
 </context>
 <context>
@@ -1325,6 +1320,388 @@ Optionen:
 Qts eigene Optionen, etwa -platform offscreen, werden ebenfalls angenommen.
 velmora-cli rechnet das Modell ohne Fenster.
 </translation>
+    </message>
+</context>
+<context>
+    <name>AnalysisWindow</name>
+    <message>
+        <source>Analysis</source>
+        <translation>Analyse</translation>
+    </message>
+    <message>
+        <source>Model analysis</source>
+        <translation>Modellanalyse</translation>
+    </message>
+    <message>
+        <source>Recompute</source>
+        <translation>Neu berechnen</translation>
+    </message>
+    <message>
+        <source>Go back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Recompute: analyse the main window&apos;s model again</source>
+        <translation>Neu berechnen: das Modell des Hauptfensters erneut analysieren</translation>
+    </message>
+    <message>
+        <source>Go back: back to the main window</source>
+        <translation>Zurück: zurück zum Hauptfenster</translation>
+    </message>
+    <message>
+        <source>The fields of the main window do not all hold numbers: there is nothing to analyse.</source>
+        <translation>Nicht alle Felder des Hauptfensters enthalten Zahlen: Es gibt nichts zu analysieren.</translation>
+    </message>
+    <message>
+        <source>M: fecundities %1; survival rates %2.   H = (%3).   N(t) = (%4) at t = %5.</source>
+        <extracomment>%1 fecundities, %2 survival rates, %3 harvests, %4 numbers, %5 the year t</extracomment>
+        <translation>M: Fruchtbarkeiten %1; Überlebensraten %2.   H = (%3).   N(t) = (%4) bei t = %5.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCells</name>
+    <message>
+        <source>class %1</source>
+        <translation>Klasse %1</translation>
+    </message>
+    <message>
+        <source>total</source>
+        <translation>gesamt</translation>
+    </message>
+    <message>
+        <source>%1, row %2, column %3</source>
+        <extracomment>%1 is a figure&apos;s name, %2 and %3 the row and column of its cell.</extracomment>
+        <translation>%1, Zeile %2, Spalte %3</translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>The page could not be sent to the printer.</source>
+        <translation>Die Seite konnte nicht an den Drucker gesendet werden.</translation>
+    </message>
+    <message>
+        <source>No printer is set up on this computer.
+Do you want to save the page as a PDF file instead?</source>
+        <translation>Auf diesem Computer ist kein Drucker eingerichtet.
+Möchten Sie die Seite stattdessen als PDF-Datei speichern?</translation>
+    </message>
+    <message>
+        <source>The page could not be drawn.</source>
+        <translation>Die Seite konnte nicht gezeichnet werden.</translation>
+    </message>
+    <message>
+        <source>The PDF file &quot;%1&quot; could not be written:
+%2</source>
+        <translation>Die PDF-Datei „%1“ konnte nicht geschrieben werden:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>StageEdit</name>
+    <message>
+        <source>&quot;%1&quot; is not a number. Type a number such as 0.25 or 1E-3 to try again.</source>
+        <translation>„%1“ ist keine Zahl. Geben Sie eine Zahl wie 0.25 oder 1E-3 ein und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>stage %1</source>
+        <extracomment>The name a new stage gets until the student names it.</extracomment>
+        <translation>Stadium %1</translation>
+    </message>
+    <message>
+        <source>A life cycle needs at least one stage.</source>
+        <translation>Ein Lebenszyklus braucht mindestens ein Stadium.</translation>
+    </message>
+    <message>
+        <source>A life cycle has at most %1 stages.</source>
+        <translation>Ein Lebenszyklus hat höchstens %1 Stadien.</translation>
+    </message>
+    <message>
+        <source>The grids do not all have one row and one column a stage.</source>
+        <translation>Nicht alle Tabellen haben eine Zeile und eine Spalte je Stadium.</translation>
+    </message>
+    <message>
+        <source>Stage %1 must have a name. Type a name to try again.</source>
+        <translation>Stadium %1 braucht einen Namen. Geben Sie einen Namen ein und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Two stages are called &quot;%1&quot;: each stage must have a name of its own. Type another name to try again.</source>
+        <translation>Zwei Stadien heißen „%1“: Jedes Stadium braucht einen eigenen Namen. Geben Sie einen anderen Namen ein und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The number is too large. Type new data to try again.</source>
+        <translation>Die Zahl ist zu groß. Geben Sie neue Daten ein und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Survival and growth (the U grid) must be &gt;=0. Type new data to try again.</source>
+        <translation>Überleben und Wachstum (die Tabelle U) müssen &gt;=0 sein. Geben Sie neue Daten ein und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Reproduction (the F grid) must be &gt;=0. Type new data to try again.</source>
+        <translation>Die Fortpflanzung (die Tabelle F) muss &gt;=0 sein. Geben Sie neue Daten ein und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Clonal reproduction (the C grid) must be &gt;=0. Type new data to try again.</source>
+        <translation>Die klonale Vermehrung (die Tabelle C) muss &gt;=0 sein. Geben Sie neue Daten ein und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The number of each stage of N(0) must be &gt;=0. Type new data to try again.</source>
+        <translation>Die Anzahl jedes Stadiums in N(0) muss &gt;=0 sein. Geben Sie neue Daten ein und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The harvest (H) must be &gt;=0. Type new data to try again.</source>
+        <translation>Die Entnahme (H) muss &gt;=0 sein. Geben Sie neue Daten ein und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The survival of stage &quot;%1&quot; (column %2 of U) adds up to %3: it must be &lt;=1. Type new data to try again.</source>
+        <translation>Das Überleben von Stadium „%1“ (Spalte %2 von U) ergibt zusammen %3: Es muss &lt;=1 sein. Geben Sie neue Daten ein und versuchen Sie es erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>ModelFileDialogText</name>
+    <message>
+        <source>Open model</source>
+        <translation>Modell öffnen</translation>
+    </message>
+    <message>
+        <source>Save model</source>
+        <translation>Modell speichern</translation>
+    </message>
+    <message>
+        <source>Velmora models (*.velmora)</source>
+        <extracomment>Keep the pattern in brackets as it is.</extracomment>
+        <translation>Velmora-Modelle (*.velmora)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <extracomment>Keep the pattern in brackets as it is.</extracomment>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>NotesWindow</name>
+    <message>
+        <source>About this model</source>
+        <translation>Über dieses Modell</translation>
+    </message>
+    <message>
+        <source>Notes on the model</source>
+        <translation>Anmerkungen zum Modell</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>OK: close the notes</source>
+        <translation>OK: die Anmerkungen schließen</translation>
+    </message>
+    <message>
+        <source>This model has no title</source>
+        <translation>Dieses Modell hat keinen Titel</translation>
+    </message>
+</context>
+<context>
+    <name>RiskCharts</name>
+    <message>
+        <source>steps from N(t)</source>
+        <translation>Schritte ab N(t)</translation>
+    </message>
+    <message>
+        <source>Risk of falling below %1 by step t</source>
+        <extracomment>%1 is the threshold, a figure or Q.</extracomment>
+        <translation>Risiko, bis Schritt t unter %1 zu fallen</translation>
+    </message>
+    <message>
+        <source>risk</source>
+        <translation>Risiko</translation>
+    </message>
+    <message>
+        <source>Total population: percentiles, mean, deterministic</source>
+        <translation>Gesamtpopulation: Perzentile, Mittelwert, deterministisch</translation>
+    </message>
+    <message>
+        <source>total (log scale; 0 at the foot)</source>
+        <translation>gesamt (log. Skala; 0 am Fuß)</translation>
+    </message>
+    <message>
+        <source>total</source>
+        <translation>gesamt</translation>
+    </message>
+    <message>
+        <source>median</source>
+        <translation>Median</translation>
+    </message>
+    <message>
+        <source>mean</source>
+        <translation>Mittelwert</translation>
+    </message>
+    <message>
+        <source>deterministic</source>
+        <translation>deterministisch</translation>
+    </message>
+</context>
+<context>
+    <name>RiskWindow</name>
+    <message>
+        <source>none</source>
+        <translation>kein Wert</translation>
+    </message>
+    <message>
+        <source>Stochastic growth rate without harvest, log λs: %1 from the replicates, %2 by Tuljapurkar&apos;s approximation.</source>
+        <extracomment>%1 and %2 are figures, or &quot;none&quot;.</extracomment>
+        <translation>Stochastische Wachstumsrate ohne Entnahme, log λs: %1 aus den Wiederholungen, %2 nach Tuljapurkars Näherung.</translation>
+    </message>
+    <message>
+        <source>Risk under variability</source>
+        <translation>Risiko bei Schwankungen</translation>
+    </message>
+    <message>
+        <source>&amp;Survival CV</source>
+        <translation>VK Ü&amp;berleben</translation>
+    </message>
+    <message>
+        <source>Coefficient of variation of the survival rates</source>
+        <translation>Variationskoeffizient der Überlebensraten</translation>
+    </message>
+    <message>
+        <source>&amp;Fecundity CV</source>
+        <translation>VK &amp;Fruchtbarkeit</translation>
+    </message>
+    <message>
+        <source>Coefficient of variation of the fecundities</source>
+        <translation>Variationskoeffizient der Fruchtbarkeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Threshold Q</source>
+        <translation>&amp;Schwelle Q</translation>
+    </message>
+    <message>
+        <source>Threshold: a total below it, or of 0, counts as lost</source>
+        <translation>Schwelle: Eine Summe darunter oder von 0 gilt als erloschen</translation>
+    </message>
+    <message>
+        <source>&amp;Whole animals (demographic)</source>
+        <translation>&amp;Ganze Tiere (demografisch)</translation>
+    </message>
+    <message>
+        <source>Whole animals: binomial survivors and Poisson births</source>
+        <translation>Ganze Tiere: binomiale Überlebende und Poisson-Geburten</translation>
+    </message>
+    <message>
+        <source>&amp;Replicates</source>
+        <translation>&amp;Wiederholungen</translation>
+    </message>
+    <message>
+        <source>Number of replicates</source>
+        <translation>Anzahl der Wiederholungen</translation>
+    </message>
+    <message>
+        <source>St&amp;eps</source>
+        <translation>Sc&amp;hritte</translation>
+    </message>
+    <message>
+        <source>Number of steps</source>
+        <translation>Anzahl der Schritte</translation>
+    </message>
+    <message>
+        <source>See&amp;d</source>
+        <translation>Sta&amp;rtwert</translation>
+    </message>
+    <message>
+        <source>Seed of the random draws</source>
+        <translation>Startwert der Zufallsziehungen</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <source>Run: project the replicates</source>
+        <translation>Starten: die Wiederholungen projizieren</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Cancel: stop the run</source>
+        <translation>Abbrechen: den Lauf anhalten</translation>
+    </message>
+    <message>
+        <source>Progress of the run</source>
+        <translation>Fortschritt des Laufs</translation>
+    </message>
+    <message>
+        <source>Save as CSV...</source>
+        <translation>CSV speichern...</translation>
+    </message>
+    <message>
+        <source>Save the results as CSV</source>
+        <translation>Die Ergebnisse als CSV speichern</translation>
+    </message>
+    <message>
+        <source>Go back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Go back: back to the main window</source>
+        <translation>Zurück: zurück zum Hauptfenster</translation>
+    </message>
+    <message>
+        <source>The fields of the main window do not all hold numbers: there is nothing to project.</source>
+        <translation>Nicht alle Felder des Hauptfensters enthalten Zahlen: Es gibt nichts zu projizieren.</translation>
+    </message>
+    <message>
+        <source>M: fecundities %1; survival rates %2.   H = (%3).   N(t) = (%4) at t = %5.</source>
+        <extracomment>%1 fecundities, %2 survival rates, %3 harvests, %4 numbers, %5 the year t</extracomment>
+        <translation>M: Fruchtbarkeiten %1; Überlebensraten %2.   H = (%3).   N(t) = (%4) bei t = %5.</translation>
+    </message>
+    <message>
+        <source>Whole animals: N(t) and H are rounded to (%1) and (%2).</source>
+        <translation>Ganze Tiere: N(t) und H werden auf (%1) und (%2) gerundet.</translation>
+    </message>
+    <message>
+        <source>Running...</source>
+        <translation>Läuft...</translation>
+    </message>
+    <message>
+        <source>The run could not start a thread (%1).</source>
+        <translation>Der Lauf konnte keinen Thread starten (%1).</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Wird abgebrochen...</translation>
+    </message>
+    <message>
+        <source>Cancelled: no result.</source>
+        <translation>Abgebrochen: kein Ergebnis.</translation>
+    </message>
+    <message>
+        <source>Chart: risk of falling below the threshold over the steps</source>
+        <translation>Diagramm: Risiko, unter die Schwelle zu fallen, über die Schritte</translation>
+    </message>
+    <message>
+        <source>Chart: percentiles, mean and deterministic total over the steps</source>
+        <translation>Diagramm: Perzentile, Mittelwert und deterministische Summe über die Schritte</translation>
+    </message>
+    <message>
+        <source>Save as CSV</source>
+        <translation>Als CSV speichern</translation>
+    </message>
+    <message>
+        <source>The results could not be saved as &quot;%1&quot;:
+%2</source>
+        <translation>Die Ergebnisse konnten nicht als „%1“ gespeichert werden:
+%2</translation>
+    </message>
+    <message>
+        <source>The main window&apos;s model has changed since the last run: press Run for its risk.</source>
+        <translation>Das Modell des Hauptfensters hat sich seit dem letzten Lauf geändert: Drücken Sie Starten für sein Risiko.</translation>
     </message>
 </context>
 </TS>
