@@ -510,7 +510,7 @@ and the files written are the same in every language.
     </message>
 </context>
 <context>
-    <name>ExerciseWindow</name>
+    <name>velmora::ExerciseWindow</name>
     <message>
         <source>Exercise: %1</source>
         <translation>Ejercicio: %1</translation>
@@ -650,7 +650,7 @@ Avise a su profesor.</translation>
     </message>
 </context>
 <context>
-    <name>LifeCycleWindow</name>
+    <name>velmora::LifeCycleWindow</name>
     <message>
         <source>total</source>
         <translation>total</translation>
@@ -890,7 +890,7 @@ Avise a su profesor.</translation>
     </message>
 </context>
 <context>
-    <name>Form1</name>
+    <name>velmora::Form1</name>
     <message>
         <source>Right click here (or press the Menu key) for the model&apos;s analysis, risk, harvest and yield, life cycle, model files and examples</source>
         <translation type="unfinished"></translation>
@@ -909,7 +909,7 @@ Avise a su profesor.</translation>
     </message>
 </context>
 <context>
-    <name>ModelFiles</name>
+    <name>velmora::ModelFiles</name>
     <message>
         <source>Open model</source>
         <translation>Abrir modelo</translation>
@@ -955,7 +955,7 @@ Un archivo con ese nombre que ya existía queda como estaba.</translation>
     </message>
 </context>
 <context>
-    <name>Navigation</name>
+    <name>velmora::Navigation</name>
     <message>
         <source>Life cycle</source>
         <translation>Ciclo de vida</translation>
@@ -970,7 +970,7 @@ Un archivo con ese nombre que ya existía queda como estaba.</translation>
     </message>
 </context>
 <context>
-    <name>YieldWindow</name>
+    <name>velmora::YieldWindow</name>
     <message>
         <source>quota</source>
         <translation>cuota</translation>
@@ -1221,7 +1221,7 @@ Un archivo con ese nombre que ya existía queda como estaba.</translation>
     </message>
     <message>
         <source>none short of all</source>
-        <translation>ninguna salvo la total</translation>
+        <translation>solo total</translation>
     </message>
     <message>
         <source>The loss is a percentage from 0 to 100.</source>
@@ -1323,7 +1323,7 @@ velmora-cli calcula el modelo sin ventanas.
     </message>
 </context>
 <context>
-    <name>AnalysisWindow</name>
+    <name>velmora::AnalysisWindow</name>
     <message>
         <source>Analysis</source>
         <translation>Análisis</translation>
@@ -1483,7 +1483,7 @@ Do you want to save the page as a PDF file instead?</source>
     </message>
 </context>
 <context>
-    <name>NotesWindow</name>
+    <name>velmora::NotesWindow</name>
     <message>
         <source>About this model</source>
         <translation>Acerca de este modelo</translation>
@@ -1546,7 +1546,7 @@ Do you want to save the page as a PDF file instead?</source>
     </message>
 </context>
 <context>
-    <name>RiskWindow</name>
+    <name>velmora::RiskWindow</name>
     <message>
         <source>none</source>
         <translation>ninguno</translation>

@@ -510,7 +510,7 @@ and the files written are the same in every language.
     </message>
 </context>
 <context>
-    <name>ExerciseWindow</name>
+    <name>velmora::ExerciseWindow</name>
     <message>
         <source>Exercise: %1</source>
         <translation>Exercice : %1</translation>
@@ -650,7 +650,7 @@ Prévenez votre enseignant.</translation>
     </message>
 </context>
 <context>
-    <name>LifeCycleWindow</name>
+    <name>velmora::LifeCycleWindow</name>
     <message>
         <source>total</source>
         <translation>total</translation>
@@ -890,7 +890,7 @@ Prévenez votre enseignant.</translation>
     </message>
 </context>
 <context>
-    <name>Form1</name>
+    <name>velmora::Form1</name>
     <message>
         <source>Right click here (or press the Menu key) for the model&apos;s analysis, risk, harvest and yield, life cycle, model files and examples</source>
         <translation type="unfinished"></translation>
@@ -909,7 +909,7 @@ Prévenez votre enseignant.</translation>
     </message>
 </context>
 <context>
-    <name>ModelFiles</name>
+    <name>velmora::ModelFiles</name>
     <message>
         <source>Open model</source>
         <translation>Ouvrir un modèle</translation>
@@ -955,7 +955,7 @@ Un fichier de ce nom déjà présent reste tel qu&apos;il était.</translation>
     </message>
 </context>
 <context>
-    <name>Navigation</name>
+    <name>velmora::Navigation</name>
     <message>
         <source>Life cycle</source>
         <translation>Cycle de vie</translation>
@@ -970,7 +970,7 @@ Un fichier de ce nom déjà présent reste tel qu&apos;il était.</translation>
     </message>
 </context>
 <context>
-    <name>YieldWindow</name>
+    <name>velmora::YieldWindow</name>
     <message>
         <source>quota</source>
         <translation>quota</translation>
@@ -1221,7 +1221,7 @@ Un fichier de ce nom déjà présent reste tel qu&apos;il était.</translation>
     </message>
     <message>
         <source>none short of all</source>
-        <translation>aucune sauf totale</translation>
+        <translation>seule totale</translation>
     </message>
     <message>
         <source>The loss is a percentage from 0 to 100.</source>
@@ -1323,7 +1323,7 @@ velmora-cli calcule le modèle sans fenêtres.
     </message>
 </context>
 <context>
-    <name>AnalysisWindow</name>
+    <name>velmora::AnalysisWindow</name>
     <message>
         <source>Analysis</source>
         <translation>Analyse</translation>
@@ -1483,7 +1483,7 @@ Voulez-vous plutôt enregistrer la page en fichier PDF ?</translation>
     </message>
 </context>
 <context>
-    <name>NotesWindow</name>
+    <name>velmora::NotesWindow</name>
     <message>
         <source>About this model</source>
         <translation>À propos de ce modèle</translation>
@@ -1546,7 +1546,7 @@ Voulez-vous plutôt enregistrer la page en fichier PDF ?</translation>
     </message>
 </context>
 <context>
-    <name>RiskWindow</name>
+    <name>velmora::RiskWindow</name>
     <message>
         <source>none</source>
         <translation>aucun</translation>
