@@ -41,7 +41,7 @@ AnalysisWindow::AnalysisWindow(Simulation &simulation, QWidget *parent)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("Analysis"));
-    setWindowTitle(QStringLiteral("Analysis"));
+    setWindowTitle(tr("Analysis"));
     setFixedSize(twipsSize(12000, 10200));
     setWindowBackground(this);
     buildControls();
@@ -55,7 +55,7 @@ void AnalysisWindow::buildControls()
     layout->setSpacing(twips(45));
 
     QLabel *title = makeLabel(this, QStringLiteral("titleLabel"), timesFont(20, true), titleBlue());
-    title->setText(QStringLiteral("Model analysis"));
+    title->setText(tr("Model analysis"));
     title->setAlignment(Qt::AlignCenter);
     layout->addWidget(title);
 
@@ -71,9 +71,9 @@ void AnalysisWindow::buildControls()
     auto *buttons = new QHBoxLayout;
     buttons->setSpacing(twips(600));
     buttons->addStretch();
-    m_recompute = new QPushButton(QStringLiteral("Recompute"), this);
+    m_recompute = new QPushButton(tr("Recompute"), this);
     m_recompute->setObjectName(QStringLiteral("cmdRecompute"));
-    m_back = new QPushButton(QStringLiteral("Go back"), this);
+    m_back = new QPushButton(tr("Go back"), this);
     m_back->setObjectName(QStringLiteral("cmdBack"));
     for (QPushButton *button : {m_recompute, m_back}) {
         button->setFont(appFont(QStringLiteral("MS Sans Serif"), 9.6));
@@ -87,8 +87,8 @@ void AnalysisWindow::buildControls()
     layout->addLayout(buttons);
 
     m_recompute->setAccessibleName(
-        QStringLiteral("Recompute: analyse the main window's model again"));
-    m_back->setAccessibleName(QStringLiteral("Go back: back to the main window"));
+        tr("Recompute: analyse the main window's model again"));
+    m_back->setAccessibleName(tr("Go back: back to the main window"));
     connect(m_recompute, &QPushButton::clicked, this, &AnalysisWindow::recompute);
     connect(m_back, &QPushButton::clicked, this, &AnalysisWindow::backRequested);
 }
@@ -97,11 +97,12 @@ void AnalysisWindow::setModelTitle(const QString &title)
 {
     auto *heading = findChild<QLabel *>(QStringLiteral("titleLabel"));
     heading->setWordWrap(true);
+    // The model's own title is the file's, never translated.
     heading->setText(title.isEmpty()
-                         ? QStringLiteral("Model analysis")
-                         : QStringLiteral("Model analysis<br><span style=\"font-size: 13pt\">%1"
-                                          "</span>")
-                               .arg(title.toHtmlEscaped()));
+                         ? tr("Model analysis")
+                         : tr("Model analysis")
+                               + QStringLiteral("<br><span style=\"font-size: 13pt\">%1</span>")
+                                     .arg(title.toHtmlEscaped()));
 }
 
 void AnalysisWindow::showReport(const std::vector<ReportLine> &lines)
@@ -117,7 +118,7 @@ void AnalysisWindow::recompute()
         showModel(model);
         showReport(analysisReport(analyseModel(model)));
     } else {
-        m_model->setText(QStringLiteral("The fields of the main window do not all hold numbers: "
+        m_model->setText(tr("The fields of the main window do not all hold numbers: "
                                         "there is nothing to analyse."));
         // The figures' names stay, with nothing beside them.
         std::vector<ReportLine> names = analysisReport(ModelAnalysis{});
@@ -133,8 +134,9 @@ void AnalysisWindow::recompute()
 void AnalysisWindow::showModel(const PopulationModel &model)
 {
     const double survival[] = {model.M[4], model.M[9], model.M[14]};
-    m_model->setText(QStringLiteral("M: fecundities %1; survival rates %2.   H = (%3).   "
-                                    "N(t) = (%4) at t = %5.")
+    //: %1 fecundities, %2 survival rates, %3 harvests, %4 numbers, %5 the year t
+    m_model->setText(tr("M: fecundities %1; survival rates %2.   H = (%3).   "
+                        "N(t) = (%4) at t = %5.")
                          .arg(listText(model.M.data(), 4), listText(survival, 3),
                               listText(model.H.data(), 4), listText(model.N.data(), 4))
                          .arg(model.t));

@@ -5,6 +5,7 @@
 #include "ui/common/numberfield.h"
 #include "ui/common/twips.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHelpEvent>
 #include <QPaintEvent>
@@ -27,6 +28,11 @@ constexpr int kClassColumns = 4; // a grid this size or smaller lies under the c
 
 QString text(const std::string &s) { return QString::fromStdString(s); }
 
+// The names a screen reader gives the cells, translated in one context of their own.
+class ReportCells {
+    Q_DECLARE_TR_FUNCTIONS(ReportCells)
+};
+
 // From a pale cream for 0 to a deep red for the largest cell of a heat map.
 QColor heatColour(double shade)
 {
@@ -47,7 +53,7 @@ QString cellName(const ReportLine &line, size_t column)
     if (column < line.columns.size() && line.columns != classColumns())
         return figure + QStringLiteral(", ") + text(line.columns[column]);
     return figure + QStringLiteral(", ")
-        + (column < 4 ? QStringLiteral("class %1").arg(column) : QStringLiteral("total"));
+        + (column < 4 ? ReportCells::tr("class %1").arg(column) : ReportCells::tr("total"));
 }
 
 // The name of row or column i of a grid: its column name where the line has one.
@@ -71,9 +77,10 @@ QString heatCellName(const ReportLine &line, int k, bool panel)
 {
     const int n = line.gridSize;
     if (panel)
-        return QStringLiteral("%1, row %2, column %3")
+        return ReportCells::tr("%1, row %2, column %3")
             .arg(text(line.label), gridName(line, k / n), gridName(line, k % n));
-    return QStringLiteral("%1, row %2, column %3").arg(text(line.label)).arg(k / n).arg(k % n);
+    //: %1 is a figure's name, %2 and %3 the row and column of its cell.
+    return ReportCells::tr("%1, row %2, column %3").arg(text(line.label)).arg(k / n).arg(k % n);
 }
 
 // Shows cell k of a heat map: its figure, shaded by its size, readable on the shade.

@@ -4,6 +4,7 @@
 #include "ui/common/dialogs.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QPainter>
 #include <QPdfWriter>
@@ -13,6 +14,15 @@
 #include <QWidget>
 
 namespace velmora {
+
+namespace {
+
+// The printing messages, in a context of their own rather than the shared "QObject".
+class Printing {
+    Q_DECLARE_TR_FUNCTIONS(Printing)
+};
+
+} // namespace
 
 void paintWindowImage(QWidget *window, QPainter &painter, const QRect &target)
 {
@@ -42,17 +52,17 @@ void printWindow(QWidget *window, Dialogs &dialogs)
     if (!QPrinterInfo::defaultPrinter().isNull()) {
         QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
         if (!printWindowTo(window, printer)) {
-            dialogs.message(window, QObject::tr("Print"),
-                            QObject::tr("The page could not be sent to the printer."),
+            dialogs.message(window, Printing::tr("Print"),
+                            Printing::tr("The page could not be sent to the printer."),
                             QMessageBox::Ok, QMessageBox::Warning);
         }
         return;
     }
 
     const auto answer = dialogs.message(
-        window, QObject::tr("Print"),
-        QObject::tr("No printer is set up on this computer.\n"
-                    "Do you want to save the page as a PDF file instead?"),
+        window, Printing::tr("Print"),
+        Printing::tr("No printer is set up on this computer.\n"
+                     "Do you want to save the page as a PDF file instead?"),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::Question);
     if (answer != QMessageBox::Yes)
         return;
@@ -75,12 +85,12 @@ void printWindow(QWidget *window, Dialogs &dialogs)
     }
     std::optional<FileWriteFailure> failure;
     if (!painted)
-        failure = FileWriteFailure{path, QObject::tr("The page could not be drawn.")};
+        failure = FileWriteFailure{path, Printing::tr("The page could not be drawn.")};
     else
         failure = writeFileSafely(path, bytes.data());
     if (failure) {
-        dialogs.message(window, QObject::tr("Print"),
-                        QObject::tr("The PDF file \"%1\" could not be written:\n%2")
+        dialogs.message(window, Printing::tr("Print"),
+                        Printing::tr("The PDF file \"%1\" could not be written:\n%2")
                             .arg(QDir::toNativeSeparators(path), failure->reason),
                         QMessageBox::Ok, QMessageBox::Warning);
     }

@@ -20,15 +20,26 @@ namespace velmora {
 
 namespace {
 
+// A choice of a question answered by choosing: the answer the sheet marks and saves (the same
+// in every language) and the words the student reads.
+struct Choice {
+    QString answer;
+    QString shown;
+};
+
 // The questions answered by a choice, and their choices; empty: typed.
-QStringList choicesFor(const ExerciseQuestion &question, const StageModel &model)
+std::vector<Choice> choicesFor(const ExerciseQuestion &question, const StageModel &model)
 {
-    if (question.asks.endsWith(QLatin1String(".verdict")))
-        return {QStringLiteral("grows"), QStringLiteral("falls"), QStringLiteral("holds")};
+    if (question.asks.endsWith(QLatin1String(".verdict"))) {
+        //: A choice of answer: the population grows, falls or holds.
+        return {{QStringLiteral("grows"), ExerciseWindow::tr("grows")},
+                {QStringLiteral("falls"), ExerciseWindow::tr("falls")},
+                {QStringLiteral("holds"), ExerciseWindow::tr("holds")}};
+    }
     if (question.asks == QLatin1String("largestElasticity.stage")) {
-        QStringList stages;
+        std::vector<Choice> stages;
         for (const std::string &stage : model.stages)
-            stages << QString::fromStdString(stage);
+            stages.push_back({QString::fromStdString(stage), QString::fromStdString(stage)});
         return stages;
     }
     return {};
@@ -83,14 +94,15 @@ ExerciseWindow::ExerciseWindow(const ModelFileRead &read, Dialogs &dialogs, QWid
         text->setWordWrap(true);
         Row row;
         QWidget *field = nullptr;
-        const QStringList choices = choicesFor(question, stages);
-        if (choices.isEmpty()) {
+        const std::vector<Choice> choices = choicesFor(question, stages);
+        if (choices.empty()) {
             row.edit = new QLineEdit(questions);
             row.edit->setMaxLength(kAnswerMaxLength);
             field = row.edit;
         } else {
             row.choice = new QComboBox(questions);
-            row.choice->addItems(choices);
+            for (const Choice &choice : choices)
+                row.choice->addItem(choice.shown, choice.answer);
             row.choice->setPlaceholderText(tr("Choose"));
             row.choice->setCurrentIndex(-1);
             field = row.choice;
@@ -175,7 +187,7 @@ void ExerciseWindow::start()
 
 QString ExerciseWindow::answerText(const Row &row) const
 {
-    return row.edit ? row.edit->text().trimmed() : row.choice->currentText();
+    return row.edit ? row.edit->text().trimmed() : row.choice->currentData().toString();
 }
 
 void ExerciseWindow::check()

@@ -622,9 +622,11 @@ void LifeCycleWindow::setDensity(const std::optional<DensitySettings> &density)
     m_useDensity->setChecked(true);
     if (!density)
         return;
-    const char *forms[] = {"Beverton-Holt", "Ricker", "ceiling"};
+    static const char *const forms[] = {QT_TR_NOOP("Beverton-Holt"), QT_TR_NOOP("Ricker"),
+                                        QT_TR_NOOP("ceiling")};
+    //: %1 is the form of density dependence (Beverton-Holt, Ricker or ceiling), %2 a number.
     m_useDensity->setText(tr("&Density: %1, K = %2")
-                              .arg(QLatin1String(forms[int(density->form)]),
+                              .arg(tr(forms[int(density->form)]),
                                    QString::fromStdString(numberText(density->capacity))));
     m_useDensity->setAccessibleName(tr("Density dependence on Step and Run"));
 }

@@ -11,10 +11,10 @@ namespace velmora {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("LifeCycle", text);
-}
+// The refusals of an edit, in a context of their own.
+class StageEdit {
+    Q_DECLARE_TR_FUNCTIONS(StageEdit)
+};
 
 QString name(const StageModel &model, int stage)
 {
@@ -113,7 +113,8 @@ std::optional<QString> setStageValue(StageModel &model, StagePart part, int row,
 {
     const ReadResult read = strictValue(text.toStdString());
     if (read.status == ReadStatus::NotANumber)
-        return tr("\"%1\" is not a number. Type a number such as 0.25 or 1E-3 to try again.")
+        return StageEdit::tr("\"%1\" is not a number. Type a number such as 0.25 or 1E-3 to try "
+                             "again.")
             .arg(text.trimmed());
     StageModel changed = model;
     entry(changed, part, row, column) = read.ok() ? read.value : HUGE_VAL;
@@ -142,9 +143,11 @@ std::optional<QString> insertStage(StageModel &model, int at)
         return stageProblemText({StageModelProblem::TooManyStages}, model);
     const std::set<std::string> taken(model.stages.begin(), model.stages.end());
     int k = model.size() + 1;
-    while (taken.count(tr("stage %1").arg(k).toStdString()))
+    //: The name a new stage gets until the student names it.
+    while (taken.count(StageEdit::tr("stage %1").arg(k).toStdString()))
         ++k;
-    model.stages.insert(model.stages.begin() + at, tr("stage %1").arg(k).toStdString());
+    model.stages.insert(model.stages.begin() + at,
+                        StageEdit::tr("stage %1").arg(k).toStdString());
     reshapeParts(model, [at](const auto &part) { return withZero(part, at); });
     return std::nullopt;
 }
@@ -164,37 +167,41 @@ QString stageProblemText(const StageModelCheck &check, const StageModel &model)
     case StageModelProblem::None:
         break;
     case StageModelProblem::NoStages:
-        return tr("A life cycle needs at least one stage.");
+        return StageEdit::tr("A life cycle needs at least one stage.");
     case StageModelProblem::TooManyStages:
-        return tr("A life cycle has at most %1 stages.").arg(kMaxStages);
+        return StageEdit::tr("A life cycle has at most %1 stages.").arg(kMaxStages);
     case StageModelProblem::SizeMismatch:
-        return tr("The grids do not all have one row and one column a stage.");
+        return StageEdit::tr("The grids do not all have one row and one column a stage.");
     case StageModelProblem::EmptyName:
-        return tr("Stage %1 must have a name. Type a name to try again.").arg(check.stage + 1);
+        return StageEdit::tr("Stage %1 must have a name. Type a name to try again.")
+            .arg(check.stage + 1);
     case StageModelProblem::DuplicateName:
-        return tr("Two stages are called \"%1\": each stage must have a name of its own. "
-                  "Type another name to try again.")
+        return StageEdit::tr("Two stages are called \"%1\": each stage must have a name of its "
+                             "own. Type another name to try again.")
             .arg(name(model, check.stage));
     case StageModelProblem::NotFinite:
-        return tr("The number is too large. Type new data to try again.");
+        return StageEdit::tr("The number is too large. Type new data to try again.");
     case StageModelProblem::NegativeEntry:
         switch (check.part) {
         case StagePart::U:
-            return tr("Survival and growth (the U grid) must be >=0. Type new data to try again.");
+            return StageEdit::tr("Survival and growth (the U grid) must be >=0. Type new data to "
+                                 "try again.");
         case StagePart::F:
-            return tr("Reproduction (the F grid) must be >=0. Type new data to try again.");
+            return StageEdit::tr("Reproduction (the F grid) must be >=0. Type new data to try "
+                                 "again.");
         case StagePart::C:
-            return tr("Clonal reproduction (the C grid) must be >=0. Type new data to try again.");
+            return StageEdit::tr("Clonal reproduction (the C grid) must be >=0. Type new data to "
+                                 "try again.");
         case StagePart::N0:
-            return tr("The number of each stage of N(0) must be >=0. Type new data to try "
-                      "again.");
+            return StageEdit::tr("The number of each stage of N(0) must be >=0. Type new data to "
+                                 "try again.");
         default:
             break;
         }
-        return tr("The harvest (H) must be >=0. Type new data to try again.");
+        return StageEdit::tr("The harvest (H) must be >=0. Type new data to try again.");
     case StageModelProblem::SurvivalAboveOne:
-        return tr("The survival of stage \"%1\" (column %2 of U) adds up to %3: it must be <=1. "
-                  "Type new data to try again.")
+        return StageEdit::tr("The survival of stage \"%1\" (column %2 of U) adds up to %3: it "
+                             "must be <=1. Type new data to try again.")
             .arg(name(model, check.stage))
             .arg(check.stage + 1)
             .arg(stageValueText(model.U.col(check.stage).sum()));

@@ -2,16 +2,24 @@
 
 #include "modelfile/modelfile.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 
 namespace velmora {
 
 namespace {
 
+// The dialogs' titles and filters, translated in one context of their own.
+class ModelFileDialogText {
+    Q_DECLARE_TR_FUNCTIONS(ModelFileDialogText)
+};
+
 QString runDialog(QFileDialog &dialog)
 {
-    dialog.setNameFilters({QStringLiteral("Velmora models (*.velmora)"),
-                           QStringLiteral("All files (*)")});
+    //: Keep the pattern in brackets as it is.
+    dialog.setNameFilters({ModelFileDialogText::tr("Velmora models (*.velmora)"),
+                           //: Keep the pattern in brackets as it is.
+                           ModelFileDialogText::tr("All files (*)")});
     dialog.setDefaultSuffix(QLatin1String(kModelFileSuffix));
     // Qt's own dialog behaves the same on every desktop and can be driven in tests.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -24,7 +32,7 @@ QString runDialog(QFileDialog &dialog)
 
 QString SystemModelFileDialogs::openModelName(QWidget *parent, const QString &folder)
 {
-    QFileDialog dialog(parent, QStringLiteral("Open model"), folder);
+    QFileDialog dialog(parent, ModelFileDialogText::tr("Open model"), folder);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     return runDialog(dialog);
@@ -32,7 +40,7 @@ QString SystemModelFileDialogs::openModelName(QWidget *parent, const QString &fo
 
 QString SystemModelFileDialogs::saveModelName(QWidget *parent, const QString &proposed)
 {
-    QFileDialog dialog(parent, QStringLiteral("Save model"));
+    QFileDialog dialog(parent, ModelFileDialogText::tr("Save model"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.selectFile(proposed);

@@ -28,9 +28,9 @@ bool ModelFiles::open(const QString &fileName, QWidget *parent)
 {
     const ModelFileRead read = readModelFile(fileName);
     if (!read.ok()) {
-        m_dialogs.message(parent, QStringLiteral("Open model"),
-                          QStringLiteral("This model file was not opened:\n%1\n\n"
-                                         "Nothing was changed.")
+        m_dialogs.message(parent, tr("Open model"),
+                          tr("This model file was not opened:\n%1\n\n"
+                             "Nothing was changed.")
                               .arg(read.message()),
                           QMessageBox::Ok, QMessageBox::Warning);
         return false;
@@ -92,13 +92,14 @@ void ModelFiles::saveFromDialog(QWidget *parent)
     const std::optional<ModelValues> values = currentModelValues(m_simulation);
     const ModelFileWrite written =
         values ? writeModelFile(chosen, {m_title, m_notes, *values})
-               : ModelFileWrite{false, QStringLiteral("\"%1\" was not written: the fields of "
-                                                      "the main window do not all hold numbers")
+               : ModelFileWrite{false, tr("\"%1\" was not written: the fields of the main "
+                                          "window do not all hold numbers")
                                            .arg(QDir::toNativeSeparators(chosen))};
     if (!written.ok) {
-        m_dialogs.message(parent, QStringLiteral("Save model"),
-                          QStringLiteral("The model file %1.\nA file of that name that was "
-                                         "already there is left as it was.")
+        m_dialogs.message(parent, tr("Save model"),
+                          //: %1 says what went wrong ("\"a.velmora\" could not be written: ...").
+                          tr("The model file %1.\nA file of that name that was "
+                             "already there is left as it was.")
                               .arg(written.message),
                           QMessageBox::Ok, QMessageBox::Warning);
         return;

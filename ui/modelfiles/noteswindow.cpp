@@ -17,7 +17,7 @@ NotesWindow::NotesWindow(QWidget *mainWindow)
                               | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("AboutModel"));
-    setWindowTitle(QStringLiteral("About this model"));
+    setWindowTitle(tr("About this model"));
     setFixedSize(twipsSize(7800, 3660));
     setColours(this, Qt::black, windowGrey(), ColourRoles::WindowOnly);
     setAutoFillBackground(true);
@@ -36,15 +36,15 @@ NotesWindow::NotesWindow(QWidget *mainWindow)
     m_notes->setFont(timesFont(11));
     m_notes->setReadOnly(true);
     m_notes->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    m_notes->setAccessibleName(QStringLiteral("Notes on the model"));
+    m_notes->setAccessibleName(tr("Notes on the model"));
 
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok = new QPushButton(tr("OK"), this);
     m_ok->setObjectName(QStringLiteral("Command1"));
     m_ok->setGeometry(twipsRect(3292, 3030, 1215, 495));
     m_ok->setFont(timesFont(12));
     m_ok->setCursor(handCursor());
     m_ok->setAutoDefault(true);
-    m_ok->setAccessibleName(QStringLiteral("OK: close the notes"));
+    m_ok->setAccessibleName(tr("OK: close the notes"));
     connect(m_ok, &QPushButton::clicked, this, &QWidget::hide);
 
     // Left with the main window, so it never stands over another window of the program.
@@ -53,7 +53,7 @@ NotesWindow::NotesWindow(QWidget *mainWindow)
 
 void NotesWindow::showModel(const QString &title, const QString &notes)
 {
-    m_title->setText(title.isEmpty() ? QStringLiteral("This model has no title") : title);
+    m_title->setText(title.isEmpty() ? tr("This model has no title") : title);
     m_notes->setPlainText(notes);
     m_ok->setFocus();
 }

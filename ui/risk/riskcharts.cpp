@@ -5,6 +5,7 @@
 
 #include <QAreaSeries>
 #include <QChart>
+#include <QCoreApplication>
 #include <QLegend>
 #include <QLineSeries>
 #include <QLogValueAxis>
@@ -18,6 +19,11 @@
 namespace velmora {
 
 namespace {
+
+// The charts' titles and names, translated in one context of their own.
+class RiskCharts {
+    Q_DECLARE_TR_FUNCTIONS(RiskCharts)
+};
 
 // More than two decades between the smallest positive total and the largest: log axis.
 constexpr double kLinearSpan = 100.0;
@@ -57,7 +63,8 @@ Axis *addAxis(QChart &chart, Qt::Alignment alignment, const QString &title)
 
 QValueAxis *stepAxis(QChart &chart, const RiskResult *result)
 {
-    QValueAxis *x = addAxis<QValueAxis>(chart, Qt::AlignBottom, QStringLiteral("steps from N(t)"));
+    QValueAxis *x =
+        addAxis<QValueAxis>(chart, Qt::AlignBottom, RiskCharts::tr("steps from N(t)"));
     x->setRange(0, result ? double(result->risk.size() - 1) : double(kDefaultRiskSteps));
     x->applyNiceNumbers();
     return x;
@@ -132,15 +139,16 @@ void buildRiskChart(QChart &chart, const RiskResult *result)
 {
     const QString q = result ? QString::fromStdString(numberText(result->settings.threshold))
                              : QStringLiteral("Q");
-    setUpChart(chart, QStringLiteral("Risk of falling below %1 by step t").arg(q));
+    //: %1 is the threshold, a figure or Q.
+    setUpChart(chart, RiskCharts::tr("Risk of falling below %1 by step t").arg(q));
     chart.legend()->setVisible(false);
     QValueAxis *x = stepAxis(chart, result);
-    QValueAxis *y = addAxis<QValueAxis>(chart, Qt::AlignLeft, QStringLiteral("risk"));
+    QValueAxis *y = addAxis<QValueAxis>(chart, Qt::AlignLeft, RiskCharts::tr("risk"));
     y->setRange(0, riskAxisTop(result));
     y->applyNiceNumbers();
     // Every tick says it is a percentage, so no one reads 1 as certainty.
     y->setLabelFormat(QStringLiteral("%g %%"));
-    QLineSeries *risk = line(QStringLiteral("risk"), QPen(kRiskColour, 2));
+    QLineSeries *risk = line(RiskCharts::tr("risk"), QPen(kRiskColour, 2));
     if (result) {
         QList<QPointF> points;
         points.reserve(qsizetype(result->risk.size()));
@@ -153,19 +161,19 @@ void buildRiskChart(QChart &chart, const RiskResult *result)
 
 void buildFanChart(QChart &chart, const RiskResult *result)
 {
-    setUpChart(chart, QStringLiteral("Total population: percentiles, mean, deterministic"));
+    setUpChart(chart, RiskCharts::tr("Total population: percentiles, mean, deterministic"));
     chart.legend()->setVisible(true);
     QValueAxis *x = stepAxis(chart, result);
     const FanScale scale = result ? fanScale(*result) : FanScale{false, 0, 100};
     QAbstractAxis *y = nullptr;
     if (scale.logarithmic) {
         auto *axis = addAxis<QLogValueAxis>(chart, Qt::AlignLeft,
-                                            QStringLiteral("total (log scale; 0 at the foot)"));
+                                            RiskCharts::tr("total (log scale; 0 at the foot)"));
         axis->setBase(10);
         axis->setRange(scale.low, scale.high);
         y = axis;
     } else {
-        auto *axis = addAxis<QValueAxis>(chart, Qt::AlignLeft, QStringLiteral("total"));
+        auto *axis = addAxis<QValueAxis>(chart, Qt::AlignLeft, RiskCharts::tr("total"));
         axis->setRange(scale.low, scale.high);
         axis->applyNiceNumbers();
         y = axis;
@@ -203,13 +211,13 @@ void buildFanChart(QChart &chart, const RiskResult *result)
     band(QStringLiteral("5 - 95 %"), 0, 4, kOuterBand);
     band(QStringLiteral("25 - 75 %"), 1, 3, kInnerBand);
 
-    QLineSeries *median = line(QStringLiteral("median"), QPen(kMedianColour, 2));
+    QLineSeries *median = line(RiskCharts::tr("median"), QPen(kMedianColour, 2));
     median->replace(points(result->percentiles[2]));
     attach(chart, median, x, y);
-    QLineSeries *mean = line(QStringLiteral("mean"), QPen(kMeanColour, 2, Qt::DashLine));
+    QLineSeries *mean = line(RiskCharts::tr("mean"), QPen(kMeanColour, 2, Qt::DashLine));
     mean->replace(points(result->mean));
     attach(chart, mean, x, y);
-    QLineSeries *deterministic = line(QStringLiteral("deterministic"), QPen(Qt::black, 1.5));
+    QLineSeries *deterministic = line(RiskCharts::tr("deterministic"), QPen(Qt::black, 1.5));
     deterministic->replace(points(result->deterministic));
     attach(chart, deterministic, x, y);
     const double q = result->settings.threshold;

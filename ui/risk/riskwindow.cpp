@@ -49,9 +49,10 @@ QString listText(const double *values, int count)
 QString growthText(const RiskResult &r)
 {
     const auto figure = [](const std::optional<double> &v) {
-        return v ? QString::fromStdString(numberText(*v, 4)) : QStringLiteral("none");
+        return v ? QString::fromStdString(numberText(*v, 4)) : RiskWindow::tr("none");
     };
-    return QStringLiteral("Stochastic growth rate without harvest, log \u03bbs: %1 from the "
+    //: %1 and %2 are figures, or "none".
+    return RiskWindow::tr("Stochastic growth rate without harvest, log λs: %1 from the "
                           "replicates, %2 by Tuljapurkar's approximation.")
         .arg(figure(r.logLambdaSimulated), figure(r.logLambdaApproximation));
 }
@@ -71,7 +72,7 @@ RiskWindow::RiskWindow(Simulation &simulation, Dialogs &dialogs, QWidget *parent
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("Risk"));
-    setWindowTitle(QStringLiteral("Risk under variability"));
+    setWindowTitle(tr("Risk under variability"));
     setFixedSize(twipsSize(14400, 10320));
     setWindowBackground(this);
     buildControls();
@@ -95,7 +96,7 @@ void RiskWindow::buildControls()
     int row = 0;
 
     QLabel *title = makeLabel(this, QStringLiteral("titleLabel"), timesFont(18, true), titleBlue());
-    title->setText(QStringLiteral("Risk under variability"));
+    title->setText(tr("Risk under variability"));
     title->setAlignment(Qt::AlignCenter);
     grid->addWidget(title, row++, 0, 1, 8);
 
@@ -136,17 +137,17 @@ void RiskWindow::buildControls()
     m_threshold->setRange(0, 1e12);
     m_threshold->setDecimals(3);
     m_threshold->setValue(kDefaultThreshold);
-    addInput(m_cvSurvival, QStringLiteral("cvSurvival"), QStringLiteral("&Survival CV"),
-             QStringLiteral("Coefficient of variation of the survival rates"), row, 0);
-    addInput(m_cvFecundity, QStringLiteral("cvFecundity"), QStringLiteral("&Fecundity CV"),
-             QStringLiteral("Coefficient of variation of the fecundities"), row, 2);
-    addInput(m_threshold, QStringLiteral("threshold"), QStringLiteral("&Threshold Q"),
-             QStringLiteral("Threshold: a total below it, or of 0, counts as lost"), row, 4);
-    m_demographic = new QCheckBox(QStringLiteral("&Whole animals (demographic)"), this);
+    addInput(m_cvSurvival, QStringLiteral("cvSurvival"), tr("&Survival CV"),
+             tr("Coefficient of variation of the survival rates"), row, 0);
+    addInput(m_cvFecundity, QStringLiteral("cvFecundity"), tr("&Fecundity CV"),
+             tr("Coefficient of variation of the fecundities"), row, 2);
+    addInput(m_threshold, QStringLiteral("threshold"), tr("&Threshold Q"),
+             tr("Threshold: a total below it, or of 0, counts as lost"), row, 4);
+    m_demographic = new QCheckBox(tr("&Whole animals (demographic)"), this);
     m_demographic->setObjectName(QStringLiteral("demographic"));
     m_demographic->setFont(inputFont);
     m_demographic->setAccessibleName(
-        QStringLiteral("Whole animals: binomial survivors and Poisson births"));
+        tr("Whole animals: binomial survivors and Poisson births"));
     grid->addWidget(m_demographic, row++, 6, 1, 2);
 
     m_replicates = new QSpinBox(this);
@@ -158,12 +159,12 @@ void RiskWindow::buildControls()
     m_seed = new QSpinBox(this);
     m_seed->setRange(0, int(kMaxSeed));
     m_seed->setValue(int(kDefaultSeed));
-    addInput(m_replicates, QStringLiteral("replicates"), QStringLiteral("&Replicates"),
-             QStringLiteral("Number of replicates"), row, 0);
-    addInput(m_steps, QStringLiteral("steps"), QStringLiteral("St&eps"),
-             QStringLiteral("Number of steps"), row, 2);
-    addInput(m_seed, QStringLiteral("seed"), QStringLiteral("See&d"),
-             QStringLiteral("Seed of the random draws"), row, 4);
+    addInput(m_replicates, QStringLiteral("replicates"), tr("&Replicates"),
+             tr("Number of replicates"), row, 0);
+    addInput(m_steps, QStringLiteral("steps"), tr("St&eps"),
+             tr("Number of steps"), row, 2);
+    addInput(m_seed, QStringLiteral("seed"), tr("See&d"),
+             tr("Seed of the random draws"), row, 4);
 
     const auto button = [&](const QString &name, const QString &caption, const QString &spoken) {
         auto *b = new QPushButton(caption, this);
@@ -176,16 +177,16 @@ void RiskWindow::buildControls()
         b->setAutoDefault(true);
         return b;
     };
-    m_run = button(QStringLiteral("cmdRun"), QStringLiteral("Run"),
-                   QStringLiteral("Run: project the replicates"));
-    m_cancel = button(QStringLiteral("cmdCancel"), QStringLiteral("Cancel"),
-                      QStringLiteral("Cancel: stop the run"));
+    m_run = button(QStringLiteral("cmdRun"), tr("Run"),
+                   tr("Run: project the replicates"));
+    m_cancel = button(QStringLiteral("cmdCancel"), tr("Cancel"),
+                      tr("Cancel: stop the run"));
     auto *runButtons = new QHBoxLayout;
     runButtons->addWidget(m_run);
     runButtons->addWidget(m_cancel);
     grid->addLayout(runButtons, row++, 6, 1, 2);
 
-    m_progress = makeProgressBar(this, QStringLiteral("Progress of the run"));
+    m_progress = makeProgressBar(this, tr("Progress of the run"));
     m_progress->setValue(0);
     m_progress->setFixedHeight(twips(240));
     grid->addWidget(m_progress, row++, 0, 1, 8);
@@ -216,11 +217,11 @@ void RiskWindow::buildControls()
     grid->addWidget(m_growth, row++, 0, 1, 8);
     grid->setRowStretch(row++, 1);
 
-    m_save = button(QStringLiteral("cmdSaveCsv"), QStringLiteral("Save as CSV..."),
-                    QStringLiteral("Save the results as CSV"));
+    m_save = button(QStringLiteral("cmdSaveCsv"), tr("Save as CSV..."),
+                    tr("Save the results as CSV"));
     m_save->setFixedSize(twipsSize(1815, 435));
-    m_back = button(QStringLiteral("cmdBack"), QStringLiteral("Go back"),
-                    QStringLiteral("Go back: back to the main window"));
+    m_back = button(QStringLiteral("cmdBack"), tr("Go back"),
+                    tr("Go back: back to the main window"));
     auto *buttons = new QHBoxLayout;
     buttons->setSpacing(twips(600));
     buttons->addStretch();
@@ -254,19 +255,21 @@ void RiskWindow::showModel()
 {
     PopulationModel model;
     if (!modelFromFields(m_simulation.fields(), model)) {
-        m_model->setText(QStringLiteral("The fields of the main window do not all hold numbers: "
+        m_model->setText(tr("The fields of the main window do not all hold numbers: "
                                         "there is nothing to project."));
         return;
     }
     const double survival[] = {model.M[4], model.M[9], model.M[14]};
-    QString text = QStringLiteral("M: fecundities %1; survival rates %2.   H = (%3).   "
+    //: %1 fecundities, %2 survival rates, %3 harvests, %4 numbers, %5 the year t
+    QString text = tr("M: fecundities %1; survival rates %2.   H = (%3).   "
                                   "N(t) = (%4) at t = %5.")
                        .arg(listText(model.M.data(), 4), listText(survival, 3),
                             listText(model.H.data(), 4), listText(model.N.data(), 4))
                        .arg(model.t);
     if (m_demographic->isChecked()) {
         const PopulationModel whole = projectedModel(model, settings());
-        text += QStringLiteral("   Whole animals: N(t) and H are rounded to (%1) and (%2).")
+        text += QStringLiteral("   ")
+                + tr("Whole animals: N(t) and H are rounded to (%1) and (%2).")
                     .arg(listText(whole.N.data(), 4), listText(whole.H.data(), 4));
     }
     m_model->setText(text);
@@ -279,7 +282,7 @@ void RiskWindow::run()
     PopulationModel model;
     if (!modelFromFields(m_simulation.fields(), model)) {
         clearResult();
-        showProblem(QStringLiteral("The fields of the main window do not all hold numbers: "
+        showProblem(tr("The fields of the main window do not all hold numbers: "
                                    "there is nothing to project."));
         return;
     }
@@ -291,7 +294,7 @@ void RiskWindow::run()
     }
     clearResult();
     m_resultModel = model;
-    m_sentence->setText(QStringLiteral("Running..."));
+    m_sentence->setText(tr("Running..."));
     setRunning(true);
     // A system out of threads refuses the run here; the engine refuses its own workers alike.
     const auto failure = m_work.start([this, model, asked] {
@@ -303,7 +306,7 @@ void RiskWindow::run()
     });
     if (failure) {
         setRunning(false);
-        showProblem(QStringLiteral("The run could not start a thread (%1).").arg(*failure));
+        showProblem(tr("The run could not start a thread (%1).").arg(*failure));
     }
 }
 
@@ -313,7 +316,7 @@ void RiskWindow::cancel()
         return;
     m_work.requestStop();
     m_cancel->setEnabled(false);
-    m_sentence->setText(QStringLiteral("Cancelling..."));
+    m_sentence->setText(tr("Cancelling..."));
 }
 
 void RiskWindow::stopAndWait()
@@ -354,7 +357,7 @@ void RiskWindow::finishRun(RiskOutcome outcome)
         break;
     case RiskStatus::Cancelled:
         m_progress->setValue(0);
-        m_sentence->setText(QStringLiteral("Cancelled: no result."));
+        m_sentence->setText(tr("Cancelled: no result."));
         break;
     case RiskStatus::Refused:
     case RiskStatus::Failed:
@@ -373,9 +376,9 @@ void RiskWindow::showResult()
     m_sentence->setText(QString::fromStdString(riskSentence(r)));
     m_growth->setText(growthText(r));
     m_save->setEnabled(true);
-    m_riskChart->setAccessibleName(QStringLiteral("Chart: risk of falling below the threshold "
+    m_riskChart->setAccessibleName(tr("Chart: risk of falling below the threshold "
                                                   "over the steps"));
-    m_fanChart->setAccessibleName(QStringLiteral("Chart: percentiles, mean and deterministic "
+    m_fanChart->setAccessibleName(tr("Chart: percentiles, mean and deterministic "
                                                  "total over the steps"));
 }
 
@@ -406,8 +409,8 @@ void RiskWindow::saveCsv()
         return;
     m_csvName = chosen;
     if (const auto reason = saveRiskCsv(*m_result, chosen))
-        m_dialogs.message(this, QStringLiteral("Save as CSV"),
-                          QStringLiteral("The results could not be saved as \"%1\":\n%2")
+        m_dialogs.message(this, tr("Save as CSV"),
+                          tr("The results could not be saved as \"%1\":\n%2")
                               .arg(QDir::toNativeSeparators(chosen), *reason),
                           QMessageBox::Ok, QMessageBox::Warning);
 }
@@ -448,7 +451,7 @@ void RiskWindow::showEvent(QShowEvent *event)
     if (m_result && !m_running
         && (!modelFromFields(m_simulation.fields(), model) || !sameModel(model, m_resultModel))) {
         clearResult();
-        m_sentence->setText(QStringLiteral("The main window's model has changed since the last "
+        m_sentence->setText(tr("The main window's model has changed since the last "
                                            "run: press Run for its risk."));
     }
 }

@@ -63,6 +63,21 @@ QString wayName(HarvestWay way)
     return {};
 }
 
+// A way with its article, as a sentence names it: "the quota".
+QString wayWithArticle(HarvestWay way)
+{
+    switch (way) {
+    case HarvestWay::Quota:
+        //: As in "under the quota"; "under %1 it recovers" puts it after "under".
+        return YieldWindow::tr("the quota");
+    case HarvestWay::Rate:
+        return YieldWindow::tr("the rate");
+    case HarvestWay::Escapement:
+        return YieldWindow::tr("the escapement");
+    }
+    return {};
+}
+
 // "Q = 12.5", "h = 0.1", "E = 300": a way's level with its symbol.
 QString levelText(HarvestWay way, double level)
 {
@@ -103,17 +118,40 @@ QString refusalText(const DensityBuild &build)
 // What a curve's MSY is, where it is not a rest point.
 QString settlingNote(const YieldCurve &curve)
 {
+    // A sentence a way, so each language can put its own word for the way in place.
     const YieldPoint &best = curve.best;
-    if (best.settling == Settling::Cycle)
-        return YieldWindow::tr("Under the %1 the population has no stable rest at its MSY: the "
-                               "yield is the mean over a cycle of %2 steps.")
-            .arg(wayName(curve.way))
-            .arg(best.period);
-    if (best.settling == Settling::Irregular)
-        return YieldWindow::tr("Under the %1 the population has no stable rest at its MSY: it "
-                               "swings irregularly (chaos), and the yield is the mean over 600 "
-                               "steps.")
-            .arg(wayName(curve.way));
+    if (best.settling == Settling::Cycle) {
+        switch (curve.way) {
+        case HarvestWay::Quota:
+            return YieldWindow::tr("Under the quota the population has no stable rest at its "
+                                   "MSY: the yield is the mean over a cycle of %1 steps.")
+                .arg(best.period);
+        case HarvestWay::Rate:
+            return YieldWindow::tr("Under the rate the population has no stable rest at its "
+                                   "MSY: the yield is the mean over a cycle of %1 steps.")
+                .arg(best.period);
+        case HarvestWay::Escapement:
+            return YieldWindow::tr("Under the escapement the population has no stable rest at "
+                                   "its MSY: the yield is the mean over a cycle of %1 steps.")
+                .arg(best.period);
+        }
+    }
+    if (best.settling == Settling::Irregular) {
+        switch (curve.way) {
+        case HarvestWay::Quota:
+            return YieldWindow::tr("Under the quota the population has no stable rest at its "
+                                   "MSY: it swings irregularly (chaos), and the yield is the "
+                                   "mean over 600 steps.");
+        case HarvestWay::Rate:
+            return YieldWindow::tr("Under the rate the population has no stable rest at its "
+                                   "MSY: it swings irregularly (chaos), and the yield is the "
+                                   "mean over 600 steps.");
+        case HarvestWay::Escapement:
+            return YieldWindow::tr("Under the escapement the population has no stable rest at "
+                                   "its MSY: it swings irregularly (chaos), and the yield is the "
+                                   "mean over 600 steps.");
+        }
+    }
     return {};
 }
 
@@ -473,17 +511,19 @@ void YieldWindow::finish(Work work, int generation)
         QStringList recover;
         for (const YieldCurve &curve : m_analysis->curves) {
             if (curve.smallestFatalShock)
-                fatal << tr("the %1 after a loss of %2").arg(wayName(curve.way),
-                                                              percent(*curve.smallestFatalShock));
+                //: %1 is a way with its article ("the quota"), %2 a percentage.
+                fatal << tr("%1 after a loss of %2")
+                             .arg(wayWithArticle(curve.way), percent(*curve.smallestFatalShock));
             else
-                recover << wayName(curve.way);
+                recover << wayWithArticle(curve.way);
         }
         QString edge = tr("At 90 % of its MSY, one bad year sends the population to 0 under %1.")
                            .arg(fatal.isEmpty() ? tr("no way") : fatal.join(tr(" and ")));
         if (!recover.isEmpty())
             edge += QLatin1Char(' ')
-                    + tr("Under the %1 it recovers from any loss short of all.")
-                          .arg(recover.join(tr(" and the ")));
+                    //: %1 names one to three ways with their articles ("the quota and the rate").
+                    + tr("Under %1 it recovers from any loss short of all.")
+                          .arg(recover.join(tr(" and ")));
         notes << edge << riskSummary();
         m_message->setText(notes.join(QLatin1Char(' ')));
     }
