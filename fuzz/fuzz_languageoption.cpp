@@ -1,5 +1,5 @@
 // The language choice on arbitrary arguments (the input split at line breaks) and on the same
-// lines read as locale names: "--lang" is taken out wherever it stands before a "--" and
+// lines read as locale names: "--lang" is taken out wherever it stands before a "--", and
 // nothing else is, the language chosen is English or a translated one, a refusal names what
 // was given, and any locale name speaks a language there is.
 #include "fuzz/fuzzcheck.h"
@@ -33,18 +33,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         require(unknownLanguageText(option.refusedCode).contains(option.refusedCode),
                 "a refusal that does not name the code given", text);
 
-    // What is left is what was given, less the "--lang" options before the first "--".
-    const qsizetype end = given.indexOf(QStringLiteral("--"));
+    // What is left is what was given, less the "--lang" options (each with its code, even a
+    // "--") before the first "--" that is no option's code.
     qsizetype kept = 0;
+    bool options = true;
     for (qsizetype i = 0; i < given.size(); ++i) {
         const QString &argument = given.at(i);
-        const bool beforeEnd = end < 0 || i < end;
-        if (i > 0 && beforeEnd && argument == QLatin1String("--lang")) {
-            ++i; // its code goes with it
+        if (i > 0 && options && argument == QLatin1String("--lang")) {
+            ++i;
             continue;
         }
-        if (i > 0 && beforeEnd && argument.startsWith(QLatin1String("--lang=")))
+        if (i > 0 && options && argument.startsWith(QLatin1String("--lang=")))
             continue;
+        options = options && argument != QLatin1String("--");
         require(kept < rest.size() && rest.at(kept) == argument,
                 "an argument other than --lang was taken or changed", text);
         ++kept;
