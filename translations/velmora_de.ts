@@ -1327,4 +1327,1244 @@ velmora-cli rechnet das Modell ohne Fenster.
 </translation>
     </message>
 </context>
+<context>
+    <name>Density</name>
+    <message>
+        <source>K, the density at rest, must be a number above 0.</source>
+        <translation>K, die Dichte im Gleichgewicht, muss eine Zahl über 0 sein.</translation>
+    </message>
+    <message>
+        <source>The stages counted in the density must be stages of the model, each named once.</source>
+        <translation>Die in der Dichte gezählten Stadien müssen Stadien des Modells sein, jedes nur einmal genannt.</translation>
+    </message>
+    <message>
+        <source>A stage never dies, so R0 has no value and K cannot set the density dependence.</source>
+        <translation>Ein Stadium stirbt nie, daher hat R0 keinen Wert und K kann die Dichteabhängigkeit nicht festlegen.</translation>
+    </message>
+    <message>
+        <source>R0 is %1: a population that cannot more than replace itself when sparse never settles at K.</source>
+        <extracomment>%1 is the net reproductive rate R0 of the life cycle, at most 1.</extracomment>
+        <translation>R0 ist %1: Eine Population, die sich bei geringer Dichte nicht mehr als ersetzen kann, pendelt sich nie bei K ein.</translation>
+    </message>
+    <message>
+        <source>The life cycle does not pass its checks, so it cannot take density dependence.</source>
+        <translation>Der Lebenszyklus besteht seine Prüfungen nicht und kann daher keine Dichteabhängigkeit erhalten.</translation>
+    </message>
+</context>
+<context>
+    <name>Stochastic</name>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>The last two items of a list: &quot;s0, s1 and s2&quot;.</extracomment>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>The number of replicates must be from 1 to %1.</source>
+        <translation>Die Zahl der Wiederholungen muss zwischen 1 und %1 liegen.</translation>
+    </message>
+    <message>
+        <source>The number of steps must be from 1 to %1.</source>
+        <translation>Die Zahl der Schritte muss zwischen 1 und %1 liegen.</translation>
+    </message>
+    <message>
+        <source>The seed must be from 0 to %1.</source>
+        <translation>Der Startwert muss zwischen 0 und %1 liegen.</translation>
+    </message>
+    <message>
+        <source>The number of threads must be from 1 to %1.</source>
+        <translation>Die Zahl der Threads muss zwischen 1 und %1 liegen.</translation>
+    </message>
+    <message>
+        <source>The survival CV must be a number of at least 0.</source>
+        <extracomment>CV: coefficient of variation.</extracomment>
+        <translation>Der Variationskoeffizient (CV) der Überlebensrate muss eine Zahl von mindestens 0 sein.</translation>
+    </message>
+    <message>
+        <source>The fecundity CV must be a number from 0 to %1.</source>
+        <translation>Der CV der Fruchtbarkeit muss eine Zahl zwischen 0 und %1 sein.</translation>
+    </message>
+    <message>
+        <source>The threshold must be a number of at least 0.</source>
+        <translation>Die Schwelle muss eine Zahl von mindestens 0 sein.</translation>
+    </message>
+    <message>
+        <source>The harvested stages must be stages of the model, each named once.</source>
+        <translation>Die Stadien mit Entnahme müssen Stadien des Modells sein, jedes nur einmal genannt.</translation>
+    </message>
+    <message>
+        <source>The level of the harvest must be a number of at least 0.</source>
+        <translation>Die Höhe der Entnahme muss eine Zahl von mindestens 0 sein.</translation>
+    </message>
+    <message>
+        <source>A harvest rate is a share from 0 to 1.</source>
+        <translation>Eine Entnahmerate ist ein Anteil zwischen 0 und 1.</translation>
+    </message>
+    <message>
+        <source>The run could not start a worker thread (%1); close other programs or ask for fewer threads.</source>
+        <extracomment>%1 is the system&apos;s reason, in English.</extracomment>
+        <translation>Der Lauf konnte keinen Arbeits-Thread starten (%1); schließen Sie andere Programme oder wählen Sie weniger Threads.</translation>
+    </message>
+    <message>
+        <source>The fecundity %1 = %2 must be a number of at least 0.</source>
+        <extracomment>%1 is the rate&apos;s symbol &quot;f2&quot;, %2 its value.</extracomment>
+        <translation>Die Fruchtbarkeit %1 = %2 muss eine Zahl von mindestens 0 sein.</translation>
+    </message>
+    <message>
+        <source>The survival rate %1 = %2 must be from 0 to 1.</source>
+        <extracomment>%1 is the rate&apos;s symbol &quot;s0&quot;, %2 its value.</extracomment>
+        <translation>Die Überlebensrate %1 = %2 muss zwischen 0 und 1 liegen.</translation>
+    </message>
+    <message>
+        <source>N(t) must hold numbers of at least 0.</source>
+        <translation>N(t) muss Zahlen von mindestens 0 enthalten.</translation>
+    </message>
+    <message>
+        <source>H must hold numbers of at least 0.</source>
+        <translation>H muss Zahlen von mindestens 0 enthalten.</translation>
+    </message>
+    <message>
+        <source>A life cycle has from 1 to %1 stages.</source>
+        <translation>Ein Lebenszyklus hat 1 bis %1 Stadien.</translation>
+    </message>
+    <message>
+        <source>The survival of stage %1 (its column of U) sums to more than 1.</source>
+        <extracomment>%1 is the name of a stage, as the user typed it.</extracomment>
+        <translation>Das Überleben von Stadium %1 (seine Spalte von U) summiert sich auf mehr als 1.</translation>
+    </message>
+    <message>
+        <source>The life cycle must hold numbers of at least 0.</source>
+        <translation>Der Lebenszyklus muss Zahlen von mindestens 0 enthalten.</translation>
+    </message>
+    <message>
+        <source>Every matrix and vector of the life cycle must match its number of stages.</source>
+        <translation>Jede Matrix und jeder Vektor des Lebenszyklus muss zur Zahl seiner Stadien passen.</translation>
+    </message>
+    <message>
+        <source>Every stage needs a name of its own.</source>
+        <translation>Jedes Stadium braucht einen eigenen Namen.</translation>
+    </message>
+    <message>
+        <source>Risk of falling below %1 within 1 step: %2 % (95 % interval %3 - %4 %)</source>
+        <extracomment>%1 is a number of animals, %2 the risk in %, %3 - %4 its 95 % interval.</extracomment>
+        <translation>Risiko, innerhalb von 1 Schritt unter %1 zu fallen: %2 % (95-%-Intervall %3 - %4 %)</translation>
+    </message>
+    <message>
+        <source>Risk of falling below %1 within %2 steps: %3 % (95 % interval %4 - %5 %)</source>
+        <extracomment>%1 is a number of animals, %2 a number of steps, %3 the risk in %, %4 - %5 its 95 % interval.</extracomment>
+        <translation>Risiko, innerhalb von %2 Schritten unter %1 zu fallen: %3 % (95-%-Intervall %4 - %5 %)</translation>
+    </message>
+    <message>
+        <source>Risk of dying out within 1 step: %1 % (95 % interval %2 - %3 %)</source>
+        <extracomment>%1 is the risk in %, %2 - %3 its 95 % interval.</extracomment>
+        <translation>Risiko, innerhalb von 1 Schritt auszusterben: %1 % (95-%-Intervall %2 - %3 %)</translation>
+    </message>
+    <message>
+        <source>Risk of dying out within %1 steps: %2 % (95 % interval %3 - %4 %)</source>
+        <extracomment>%1 is a number of steps, %2 the risk in %, %3 - %4 its 95 % interval.</extracomment>
+        <translation>Risiko, innerhalb von %1 Schritten auszusterben: %2 % (95-%-Intervall %3 - %4 %)</translation>
+    </message>
+    <message>
+        <source>A survival CV of %1 is too large for %2: it varies with a CV of %3, the largest its beta distribution allows.</source>
+        <extracomment>%1 is the CV asked for, %2 a survival rate &quot;s1 = 0.9&quot;, %3 the CV it takes.</extracomment>
+        <translation>Ein CV der Überlebensrate von %1 ist zu groß für %2: Sie schwankt mit einem CV von %3, dem größten, den ihre Beta-Verteilung zulässt.</translation>
+    </message>
+    <message>
+        <source>A survival CV of %1 is too large for %2: they vary with CVs of %3, the largest their beta distributions allow.</source>
+        <extracomment>%1 is the CV asked for, %2 lists survival rates &quot;s1 = 0.9 and s2 = 0.95&quot;, %3 the CVs they take.</extracomment>
+        <translation>Ein CV der Überlebensrate von %1 ist zu groß für %2: Sie schwanken mit CVs von %3, den größten, die ihre Beta-Verteilungen zulassen.</translation>
+    </message>
+    <message>
+        <source>%1 = 1 is held fixed whatever the CV.</source>
+        <extracomment>%1 is a survival rate &quot;s2&quot;.</extracomment>
+        <translation>%1 = 1 bleibt unabhängig vom CV fest.</translation>
+    </message>
+    <message>
+        <source>%1 = 1 are held fixed whatever the CV.</source>
+        <extracomment>%1 lists survival rates &quot;s1 and s2&quot;.</extracomment>
+        <translation>%1 = 1 bleiben unabhängig vom CV fest.</translation>
+    </message>
+    <message>
+        <source>The beta of %1 is U-shaped: years in which nearly none or nearly all survive are the likeliest.</source>
+        <extracomment>%1 is a survival rate with its beta&apos;s shape: &quot;s0 (a = 0.5, b = 0.4)&quot;.</extracomment>
+        <translation>Die Beta-Verteilung von %1 ist U-förmig: Jahre, in denen fast keine oder fast alle überleben, sind am wahrscheinlichsten.</translation>
+    </message>
+    <message>
+        <source>The betas of %1 are U-shaped: years in which nearly none or nearly all survive are the likeliest.</source>
+        <translation>Die Beta-Verteilungen von %1 sind U-förmig: Jahre, in denen fast keine oder fast alle überleben, sind am wahrscheinlichsten.</translation>
+    </message>
+</context>
+<context>
+    <name>AnalysisReport</name>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>The last two items of a list: &quot;a, b and c&quot;.</extracomment>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>class %1</source>
+        <extracomment>%1 is the number of an age class: &quot;class 2&quot;.</extracomment>
+        <translation>Klasse %1</translation>
+    </message>
+    <message>
+        <source>stage %1</source>
+        <extracomment>%1 is the name of a stage of a life cycle: &quot;stage seeds&quot;.</extracomment>
+        <translation>Stadium %1</translation>
+    </message>
+    <message>
+        <source>classes %1</source>
+        <extracomment>%1 lists the numbers of age classes: &quot;classes 1 and 2&quot;.</extracomment>
+        <translation>Klassen %1</translation>
+    </message>
+    <message>
+        <source>stages %1</source>
+        <extracomment>%1 lists the names of stages: &quot;stages seeds and rosettes&quot;.</extracomment>
+        <translation>Stadien %1</translation>
+    </message>
+    <message>
+        <source>total</source>
+        <extracomment>Column header: the sum of all stages.</extracomment>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>The eigenvalue computation did not converge for this matrix: no eigen-figures are given.</source>
+        <translation>Die Eigenwertberechnung konvergierte für diese Matrix nicht: Es werden keine Eigen-Kennzahlen angegeben.</translation>
+    </message>
+    <message>
+        <source>%1 has a negative entry, so it is not a population matrix: lambda and the figures that rest on it do not exist.</source>
+        <extracomment>%1 is the letter of the projection matrix (M or A).</extracomment>
+        <translation>%1 hat einen negativen Eintrag und ist daher keine Populationsmatrix: Lambda und die Kennzahlen, die darauf beruhen, gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>No stage ever leads back to births: every population is gone within %1 steps.</source>
+        <translation>Kein Stadium führt je zu Geburten zurück: Jede Population ist innerhalb von %1 Schritten verschwunden.</translation>
+    </message>
+    <message>
+        <source>No class ever leads back to births: every population is gone within four steps.</source>
+        <translation>Keine Klasse führt je zu Geburten zurück: Jede Population ist innerhalb von vier Schritten verschwunden.</translation>
+    </message>
+    <message>
+        <source>lambda and the other eigenvalues were found, but the eigenvector step failed for this matrix: the stable distribution, the reproductive values and what rests on them are not given.</source>
+        <translation>Lambda und die anderen Eigenwerte wurden gefunden, aber die Berechnung des Eigenvektors schlug für diese Matrix fehl: Die stabile Verteilung, die reproduktiven Werte und was darauf beruht, werden nicht angegeben.</translation>
+    </message>
+    <message>
+        <source>lambda = 1 to within rounding: without harvest the population neither grows nor declines in the long run.</source>
+        <translation>Lambda = 1 bis auf Rundung: Ohne Entnahme wächst die Population auf lange Sicht weder, noch nimmt sie ab.</translation>
+    </message>
+    <message>
+        <source>%1 is reducible, so the stable distribution is not reached from every start.</source>
+        <translation>%1 ist reduzibel, daher wird die stabile Verteilung nicht von jedem Start aus erreicht.</translation>
+    </message>
+    <message>
+        <source>Members of %1 never lead to new births: a population of these alone dies out.</source>
+        <extracomment>%1 names classes or stages: &quot;classes 2 and 3&quot;.</extracomment>
+        <translation>Tiere aus %1 führen nie zu neuen Geburten: Eine Population nur aus ihnen stirbt aus.</translation>
+    </message>
+    <message>
+        <source>The offspring of %1 never reach %2.</source>
+        <translation>Die Nachkommen von %1 erreichen nie %2.</translation>
+    </message>
+    <message>
+        <source>%1 is imprimitive (period %2): N(t) keeps oscillating with this period instead of settling into the stable distribution.</source>
+        <translation>%1 ist imprimitiv (Periode %2): N(t) schwingt immer weiter mit dieser Periode, statt sich in der stabilen Verteilung einzupendeln.</translation>
+    </message>
+    <message>
+        <source>%1 is primitive (some power of %1 has no zero cell): from every start N(t) approaches the stable distribution.</source>
+        <translation>%1 ist primitiv (eine Potenz von %1 hat keine Null-Zelle): Von jedem Start aus nähert sich N(t) der stabilen Verteilung.</translation>
+    </message>
+    <message>
+        <source>Another eigenvalue is as large as lambda in modulus: N(t) need not settle into the stable distribution.</source>
+        <translation>Ein anderer Eigenwert ist betragsmäßig so groß wie Lambda: N(t) muss sich nicht in der stabilen Verteilung einpendeln.</translation>
+    </message>
+    <message>
+        <source>The dominant eigenvalue is repeated: the long-run distribution depends on the start.</source>
+        <translation>Der dominante Eigenwert ist mehrfach: Die Verteilung auf lange Sicht hängt vom Start ab.</translation>
+    </message>
+    <message>
+        <source>A is ergodic: every stage has a reproductive value above 0, so every start ends in the same stable distribution.</source>
+        <translation>A ist ergodisch: Jedes Stadium hat einen reproduktiven Wert über 0, daher endet jeder Start in derselben stabilen Verteilung.</translation>
+    </message>
+    <message>
+        <source>A is not ergodic: %1 never lead to reproduction, so their reproductive value is 0.</source>
+        <translation>A ist nicht ergodisch: %1 führen nie zur Fortpflanzung, daher ist ihr reproduktiver Wert 0.</translation>
+    </message>
+    <message>
+        <source>A is not ergodic: some stage has a reproductive value of 0.</source>
+        <translation>A ist nicht ergodisch: Ein Stadium hat den reproduktiven Wert 0.</translation>
+    </message>
+    <message>
+        <source>%1 animal</source>
+        <translation>%1 Tier</translation>
+    </message>
+    <message>
+        <source>%1 animals</source>
+        <extracomment>%1 is a number of animals other than 1: &quot;0.5 animals&quot;, &quot;2 animals&quot;.</extracomment>
+        <translation>%1 Tiere</translation>
+    </message>
+    <message>
+        <source>at %1 or more</source>
+        <extracomment>What N(t) keeps, after &quot;N(t) stays&quot;: %1 is &quot;1 animal&quot; or &quot;2.5 animals&quot;.</extracomment>
+        <translation>bei %1 oder mehr</translation>
+    </message>
+    <message>
+        <source>above 0</source>
+        <extracomment>What N(t) keeps, after &quot;N(t) stays&quot;.</extracomment>
+        <translation>über 0</translation>
+    </message>
+    <message>
+        <source>none: with lambda = 1 no constant harvest is sustainable for ever.</source>
+        <translation>keine: Bei Lambda = 1 ist keine konstante Entnahme auf Dauer nachhaltig.</translation>
+    </message>
+    <message>
+        <source>none: with lambda below 1 no constant harvest is sustainable for ever.</source>
+        <translation>keine: Bei Lambda unter 1 ist keine konstante Entnahme auf Dauer nachhaltig.</translation>
+    </message>
+    <message>
+        <source>N(t) already totals less than %1: the population counts as gone.</source>
+        <translation>N(t) hat schon insgesamt weniger als %1: Die Population gilt als verschwunden.</translation>
+    </message>
+    <message>
+        <source>falls below %1 at %2 (step %3 from now): the population counts as gone.</source>
+        <extracomment>Said of N(t): %1 is &quot;1 animal&quot;, %2 a time &quot;t = 7&quot;, %3 a number of steps.</extracomment>
+        <translation>fällt bei %2 unter %1 (Schritt %3 ab jetzt): Die Population gilt als verschwunden.</translation>
+    </message>
+    <message>
+        <source>grows without bound: beyond the range of numbers at %1 (step %2).</source>
+        <extracomment>Said of N(t): %1 is a time &quot;t = 7&quot;, %2 a number of steps.</extracomment>
+        <translation>wächst ohne Grenze: bei %1 jenseits des Zahlenbereichs (Schritt %2).</translation>
+    </message>
+    <message>
+        <source>grows without bound: total %1 at %2 and still growing.</source>
+        <extracomment>Said of N(t): %1 is its total, %2 a time &quot;t = 1000&quot;.</extracomment>
+        <translation>wächst ohne Grenze: Summe %1 bei %2 und wächst weiter.</translation>
+    </message>
+    <message>
+        <source>settles at %1, total %2.</source>
+        <extracomment>Said of N(t): %1 is the vector it settles at, %2 its total.</extracomment>
+        <translation>pendelt sich bei %1 ein, Summe %2.</translation>
+    </message>
+    <message>
+        <source>reaches 0: the projection to %1 (step %2 from now) is rejected.</source>
+        <extracomment>Said of N(t): %1 is a time &quot;t = 7&quot;, %2 a number of steps.</extracomment>
+        <translation>erreicht 0: Die Projektion auf %1 (Schritt %2 ab jetzt) wird abgelehnt.</translation>
+    </message>
+    <message>
+        <source>N(t) is already 0: the next projection ends the simulation.</source>
+        <translation>N(t) ist schon 0: Die nächste Projektion beendet die Simulation.</translation>
+    </message>
+    <message>
+        <source>declines towards 0 without reaching it within %1 steps (total %2 at %3).</source>
+        <extracomment>Said of N(t): %1 is a number of steps, %2 its total, %3 a time &quot;t = 1000&quot;.</extracomment>
+        <translation>nimmt gegen 0 ab, ohne sie innerhalb von %1 Schritten zu erreichen (Summe %2 bei %3).</translation>
+    </message>
+    <message>
+        <source>neither grows, settles nor reaches 0 within %1 steps.</source>
+        <extracomment>Said of N(t): %1 is a number of steps.</extracomment>
+        <translation>wächst weder, pendelt sich nicht ein und erreicht 0 nicht innerhalb von %1 Schritten.</translation>
+    </message>
+    <message>
+        <source>Harvest equilibrium N* = (%1 - I)^-1 H</source>
+        <translation>Gleichgewicht unter Entnahme N* = (%1 - I)^-1 H</translation>
+    </message>
+    <message>
+        <source>%1 - I is singular (%1 has the eigenvalue 1): there is no single harvest equilibrium.</source>
+        <translation>%1 - I ist singulär (%1 hat den Eigenwert 1): Es gibt kein eindeutiges Gleichgewicht unter Entnahme.</translation>
+    </message>
+    <message>
+        <source>N* = %1 has a negative class: no population stays unchanged under this harvest.</source>
+        <translation>N* = %1 hat eine negative Klasse: Keine Population bleibt unter dieser Entnahme unverändert.</translation>
+    </message>
+    <message>
+        <source>N* = %1 has a negative stage: no population stays unchanged under this harvest.</source>
+        <translation>N* = %1 hat ein negatives Stadium: Keine Population bleibt unter dieser Entnahme unverändert.</translation>
+    </message>
+    <message>
+        <source>Without harvest the only equilibrium is the empty population.</source>
+        <translation>Ohne Entnahme ist das einzige Gleichgewicht die leere Population.</translation>
+    </message>
+    <message>
+        <source>Unstable, and not by its total: a population whose reproductive value v.N lies above v.N* grows, one below it dies out, whatever its total.</source>
+        <translation>Instabil, und nicht nach der Summe: Eine Population, deren reproduktiver Wert v.N über v.N* liegt, wächst, eine darunter stirbt aus, egal wie groß ihre Summe ist.</translation>
+    </message>
+    <message>
+        <source>v.N(t) = %1 lies above v.N*: v.N(t+1) = lambda v.N(t) - v.H grows every step, so N(t) grows for ever under H.</source>
+        <translation>v.N(t) = %1 liegt über v.N*: v.N(t+1) = Lambda v.N(t) - v.H wächst jeden Schritt, daher wächst N(t) unter H für immer.</translation>
+    </message>
+    <message>
+        <source>lambda = 1 and H takes nothing of v.N(t): it stays at %1.</source>
+        <translation>Lambda = 1 und H nimmt nichts von v.N(t): Es bleibt bei %1.</translation>
+    </message>
+    <message>
+        <source>v.N(t) = %1 equals v.N*: it stays there, a knife edge that the least change tips.</source>
+        <translation>v.N(t) = %1 ist gleich v.N*: Es bleibt dort, auf Messers Schneide, die kleinste Änderung kippt es.</translation>
+    </message>
+    <message>
+        <source>v.N(t) = 0: N(t) holds no animal that will still breed, so it dies out.</source>
+        <translation>v.N(t) = 0: N(t) enthält kein Tier, das sich noch fortpflanzen wird, daher stirbt es aus.</translation>
+    </message>
+    <message>
+        <source>lambda is below 1: v.N(t) falls even without harvest, and N(t) with it. No constant harvest is sustainable for ever.</source>
+        <translation>Lambda liegt unter 1: v.N(t) fällt auch ohne Entnahme, und N(t) mit ihm. Keine konstante Entnahme ist auf Dauer nachhaltig.</translation>
+    </message>
+    <message>
+        <source>lambda = 1: v.N(t) falls by v.H = %1 every step, so any constant harvest empties the population in the end, after about v.N(t) / v.H = %2 steps.</source>
+        <translation>Lambda = 1: v.N(t) fällt jeden Schritt um v.H = %1, daher leert jede konstante Entnahme die Population am Ende, nach etwa v.N(t) / v.H = %2 Schritten.</translation>
+    </message>
+    <message>
+        <source>v.N(t) = %1 lies below v.N*: v.N(t) falls faster every step, so N(t) falls to 0 under H.</source>
+        <translation>v.N(t) = %1 liegt unter v.N*: v.N(t) fällt jeden Schritt schneller, daher fällt N(t) unter H auf 0.</translation>
+    </message>
+    <message>
+        <source>The rule said otherwise, but in step %1 H takes more than a class holds: from then on the harvest takes less than H and the rule no longer holds.</source>
+        <translation>Die Regel sagte etwas anderes, aber in Schritt %1 nimmt H mehr, als eine Klasse enthält: Ab dann nimmt die Entnahme weniger als H und die Regel gilt nicht mehr.</translation>
+    </message>
+    <message>
+        <source>The rule said otherwise, but in step %1 H takes more than a stage holds: from then on the harvest takes less than H and the rule no longer holds.</source>
+        <translation>Die Regel sagte etwas anderes, aber in Schritt %1 nimmt H mehr, als ein Stadium enthält: Ab dann nimmt die Entnahme weniger als H und die Regel gilt nicht mehr.</translation>
+    </message>
+    <message>
+        <source>The rule says it is lost, only later than the %1 steps the projection runs.</source>
+        <translation>Nach der Regel ist sie verloren, nur später als nach den %1 Schritten, die die Projektion läuft.</translation>
+    </message>
+    <message>
+        <source>The rule said it grows, but on the way N(t) dips below %1.</source>
+        <translation>Nach der Regel wächst sie, aber unterwegs fällt N(t) unter %1.</translation>
+    </message>
+    <message>
+        <source>H is 0: s* x %1 = %2 is the most that N(t) yields for ever, as long as no class runs short of it, so that every step&apos;s harvest is taken in full.</source>
+        <extracomment>%1 is the unit harvest (1, 0, 0, 0), %2 the largest harvest in its direction.</extracomment>
+        <translation>H ist 0: s* x %1 = %2 ist das Meiste, was N(t) auf Dauer hergibt, solange keiner Klasse etwas davon fehlt, sodass die Entnahme jedes Schritts ganz genommen wird.</translation>
+    </message>
+    <message>
+        <source>H is 0: s* x %1 = %2 is the most that N(t) yields for ever, as long as no stage runs short of it, so that every step&apos;s harvest is taken in full.</source>
+        <translation>H ist 0: s* x %1 = %2 ist das Meiste, was N(t) auf Dauer hergibt, solange keinem Stadium etwas davon fehlt, sodass die Entnahme jedes Schritts ganz genommen wird.</translation>
+    </message>
+    <message>
+        <source>s* x H = %1 is the most that N(t) yields for ever, as long as no class runs short of it, so that every step&apos;s harvest is taken in full.</source>
+        <translation>s* x H = %1 ist das Meiste, was N(t) auf Dauer hergibt, solange keiner Klasse etwas davon fehlt, sodass die Entnahme jedes Schritts ganz genommen wird.</translation>
+    </message>
+    <message>
+        <source>s* x H = %1 is the most that N(t) yields for ever, as long as no stage runs short of it, so that every step&apos;s harvest is taken in full.</source>
+        <translation>s* x H = %1 ist das Meiste, was N(t) auf Dauer hergibt, solange keinem Stadium etwas davon fehlt, sodass die Entnahme jedes Schritts ganz genommen wird.</translation>
+    </message>
+    <message>
+        <source>Largest factor s* = (lambda - 1) v.N(t) / %1</source>
+        <translation>Größter Faktor s* = (Lambda - 1) v.N(t) / %1</translation>
+    </message>
+    <message>
+        <source>no limit: %1 takes only from classes of reproductive value 0.</source>
+        <translation>keine Grenze: %1 nimmt nur aus Klassen mit reproduktivem Wert 0.</translation>
+    </message>
+    <message>
+        <source>no limit: %1 takes only from stages of reproductive value 0.</source>
+        <translation>keine Grenze: %1 nimmt nur aus Stadien mit reproduktivem Wert 0.</translation>
+    </message>
+    <message>
+        <source>not searched for in a life cycle of more than %1 stages: each search projects every stage 1000 steps some twenty times. The rule&apos;s figure above stands alone.</source>
+        <translation>nicht gesucht bei einem Lebenszyklus mit mehr als %1 Stadien: Jede Suche projiziert jedes Stadium etwa zwanzigmal über 1000 Schritte. Die Kennzahl der Regel oben steht allein.</translation>
+    </message>
+    <message>
+        <source>It lies above s*, because a class is emptied on the way (in step %1): from then on the harvest takes less than s x H, and the rule no longer holds.</source>
+        <translation>Er liegt über s*, weil unterwegs eine Klasse geleert wird (in Schritt %1): Ab dann nimmt die Entnahme weniger als s x H, und die Regel gilt nicht mehr.</translation>
+    </message>
+    <message>
+        <source>It lies above s*, because a stage is emptied on the way (in step %1): from then on the harvest takes less than s x H, and the rule no longer holds.</source>
+        <translation>Er liegt über s*, weil unterwegs ein Stadium geleert wird (in Schritt %1): Ab dann nimmt die Entnahme weniger als s x H, und die Regel gilt nicht mehr.</translation>
+    </message>
+    <message>
+        <source>It lies above s*, because a class is emptied on the way: from then on the harvest takes less than s x H, and the rule no longer holds.</source>
+        <translation>Er liegt über s*, weil unterwegs eine Klasse geleert wird: Ab dann nimmt die Entnahme weniger als s x H, und die Regel gilt nicht mehr.</translation>
+    </message>
+    <message>
+        <source>It lies above s*, because a stage is emptied on the way: from then on the harvest takes less than s x H, and the rule no longer holds.</source>
+        <translation>Er liegt über s*, weil unterwegs ein Stadium geleert wird: Ab dann nimmt die Entnahme weniger als s x H, und die Regel gilt nicht mehr.</translation>
+    </message>
+    <message>
+        <source>Largest factor s, by the projection</source>
+        <translation>Größter Faktor s, nach der Projektion</translation>
+    </message>
+    <message>
+        <source>none: even without harvest N(t) falls below %1 within %2 steps.</source>
+        <translation>keiner: Auch ohne Entnahme fällt N(t) innerhalb von %2 Schritten unter %1.</translation>
+    </message>
+    <message>
+        <source>none: the population does not last %1 steps even without harvest.</source>
+        <translation>keiner: Die Population hält auch ohne Entnahme keine %1 Schritte durch.</translation>
+    </message>
+    <message>
+        <source>any s: however large s is, %1 leaves N(t) %2 for %3 steps, because a harvest takes at most what is there and the rest of N(t) lives on.</source>
+        <extracomment>%1 is the harvest &quot;s x H&quot;, %2 &quot;at 1 animal or more&quot; or &quot;above 0&quot;, %3 a number.</extracomment>
+        <translation>jedes s: Wie groß s auch ist, %1 lässt N(t) %3 Schritte lang %2, weil eine Entnahme höchstens nimmt, was da ist, und der Rest von N(t) weiterlebt.</translation>
+    </message>
+    <message>
+        <source>N(t) stays %1 for %2 steps up to s = %3 (%4 = %5); 1.001 times as much does not.</source>
+        <extracomment>%1 is &quot;at 1 animal or more&quot; or &quot;above 0&quot;, %2 a number of steps, %3 the factor s, %4 the harvest &quot;s x H&quot;, %5 that harvest as a vector.</extracomment>
+        <translation>N(t) bleibt %2 Schritte lang %1 bis s = %3 (%4 = %5); 1.001-mal so viel nicht.</translation>
+    </message>
+    <message>
+        <source>It holds for these steps only: no constant harvest is sustainable for ever.</source>
+        <translation>Das gilt nur für diese Schritte: Keine konstante Entnahme ist auf Dauer nachhaltig.</translation>
+    </message>
+    <message>
+        <source>The rule&apos;s s* agrees.</source>
+        <translation>Das s* der Regel stimmt überein.</translation>
+    </message>
+    <message>
+        <source>It lies above s*: there v.N(t) falls, but N(t) stays %1 for all %2 steps of the projection and is lost only later.</source>
+        <translation>Er liegt über s*: Dort fällt v.N(t), aber N(t) bleibt alle %2 Schritte der Projektion %1 und ist erst später verloren.</translation>
+    </message>
+    <message>
+        <source>It lies below s*: there v.N(t) still grows, but N(t) dips below %1 on the way.</source>
+        <translation>Er liegt unter s*: Dort wächst v.N(t) noch, aber N(t) fällt unterwegs unter %1.</translation>
+    </message>
+    <message>
+        <source>all of it</source>
+        <extracomment>A cell of a table: every animal of the class may be taken.</extracomment>
+        <translation>alles</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <extracomment>A cell of a table: no harvest at all is possible.</extracomment>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>All of it for %1: no number taken from them is too large, because a harvest takes at most what is there; emptied every step, the rest of N(t) still lives on.</source>
+        <translation>Alles bei %1: Keine daraus genommene Zahl ist zu groß, weil eine Entnahme höchstens nimmt, was da ist; auch wenn sie jeden Schritt geleert werden, lebt der Rest von N(t) weiter.</translation>
+    </message>
+    <message>
+        <source>All of it for %1: no number taken from it is too large, because a harvest takes at most what is there; emptied every step, the rest of N(t) still lives on.</source>
+        <translation>Alles bei %1: Keine daraus genommene Zahl ist zu groß, weil eine Entnahme höchstens nimmt, was da ist; auch wenn es jeden Schritt geleert wird, lebt der Rest von N(t) weiter.</translation>
+    </message>
+    <message>
+        <source>Above h_i for %1: there the harvest empties the class on the way and takes less than asked.</source>
+        <translation>Über h_i bei %1: Dort leert die Entnahme die Klasse unterwegs und nimmt weniger als verlangt.</translation>
+    </message>
+    <message>
+        <source>Above h_i for %1: there the harvest empties the stage on the way and takes less than asked.</source>
+        <translation>Über h_i bei %1: Dort leert die Entnahme das Stadium unterwegs und nimmt weniger als verlangt.</translation>
+    </message>
+    <message>
+        <source>Above h_i for %1: N(t) stays %2 for the %3 steps, and is lost only later.</source>
+        <translation>Über h_i bei %1: N(t) bleibt die %3 Schritte lang %2 und ist erst später verloren.</translation>
+    </message>
+    <message>
+        <source>%1, the fecundity of class %2</source>
+        <extracomment>%1 is the rate&apos;s symbol &quot;f2&quot;, %2 the number of its class.</extracomment>
+        <translation>%1, die Fruchtbarkeit der Klasse %2</translation>
+    </message>
+    <message>
+        <source>%1, the survival from class %2 to %3</source>
+        <extracomment>%1 is the rate&apos;s symbol &quot;s0&quot;, %2 and %3 the numbers of the classes.</extracomment>
+        <translation>%1, das Überleben von Klasse %2 zu %3</translation>
+    </message>
+    <message>
+        <source>lambda answers most to the cell staying in %1 (a = %2): an elasticity of %3 means that a change of 1 % in it changes lambda by %3 %.</source>
+        <extracomment>%1 is &quot;stage seeds&quot;, %2 the cell&apos;s value, %3 its elasticity.</extracomment>
+        <translation>Lambda reagiert am stärksten auf die Zelle des Verbleibens in %1 (a = %2): Eine Elastizität von %3 bedeutet, dass eine Änderung um 1 % darin Lambda um %3 % ändert.</translation>
+    </message>
+    <message>
+        <source>lambda answers most to the cell of %1 into itself (staying and offspring) (a = %2): an elasticity of %3 means that a change of 1 % in it changes lambda by %3 %.</source>
+        <translation>Lambda reagiert am stärksten auf die Zelle von %1 in sich selbst (Verbleiben und Nachkommen) (a = %2): Eine Elastizität von %3 bedeutet, dass eine Änderung um 1 % darin Lambda um %3 % ändert.</translation>
+    </message>
+    <message>
+        <source>lambda answers most to the cell from %1 to %2 (a = %3): an elasticity of %4 means that a change of 1 % in it changes lambda by %4 %.</source>
+        <extracomment>%1 and %2 are stages &quot;stage seeds&quot;, %3 the cell&apos;s value, %4 its elasticity.</extracomment>
+        <translation>Lambda reagiert am stärksten auf die Zelle von %1 zu %2 (a = %3): Eine Elastizität von %4 bedeutet, dass eine Änderung um 1 % darin Lambda um %4 % ändert.</translation>
+    </message>
+    <message>
+        <source>M is imprimitive (period %1): lambda still answers so, though N(t) keeps oscillating.</source>
+        <translation>M ist imprimitiv (Periode %1): Lambda reagiert trotzdem so, obwohl N(t) weiter schwingt.</translation>
+    </message>
+    <message>
+        <source>A is imprimitive (period %1): lambda still answers so, though N(t) keeps oscillating.</source>
+        <translation>A ist imprimitiv (Periode %1): Lambda reagiert trotzdem so, obwohl N(t) weiter schwingt.</translation>
+    </message>
+    <message>
+        <source>value</source>
+        <extracomment>Column headers of a vital rate&apos;s row: keep them short.</extracomment>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>sensitivity</source>
+        <translation>Sensitivität</translation>
+    </message>
+    <message>
+        <source>elasticity</source>
+        <translation>Elastizität</translation>
+    </message>
+    <message>
+        <source>lambda answers most to %1: an elasticity of %2 means that a change of 1 % in one of them changes lambda by %2 %.</source>
+        <extracomment>%1 lists vital rates &quot;f1, the fecundity of class 1 and s0, ...&quot;, %2 a number.</extracomment>
+        <translation>Lambda reagiert am stärksten auf %1: Eine Elastizität von %2 bedeutet, dass eine Änderung um 1 % bei einer davon Lambda um %2 % ändert.</translation>
+    </message>
+    <message>
+        <source>lambda answers most to %1: an elasticity of %2 means that a change of 1 % in it changes lambda by %2 %.</source>
+        <extracomment>%1 is a vital rate &quot;f1, the fecundity of class 1&quot;, %2 a number.</extracomment>
+        <translation>Lambda reagiert am stärksten auf %1: Eine Elastizität von %2 bedeutet, dass eine Änderung um 1 % darin Lambda um %2 % ändert.</translation>
+    </message>
+    <message>
+        <source>Which rate matters most</source>
+        <translation>Welche Rate am meisten zählt</translation>
+    </message>
+    <message>
+        <source>Vital rates f_i and s_i</source>
+        <translation>Vitalraten f_i und s_i</translation>
+    </message>
+    <message>
+        <source>not defined for a life cycle of stages: a stage may stay, grow, shrink and breed at once, so the cells of A and their sums by kind below stand in their place.</source>
+        <translation>nicht definiert für einen Lebenszyklus aus Stadien: Ein Stadium kann zugleich bleiben, wachsen, schrumpfen und sich fortpflanzen, daher stehen die Zellen von A und ihre Summen nach Art unten an ihrer Stelle.</translation>
+    </message>
+    <message>
+        <source>Elasticities summed by kind</source>
+        <translation>Elastizitäten nach Art summiert</translation>
+    </message>
+    <message>
+        <source>Stasis is U&apos;s diagonal, growth U below it, retrogression U above it, reproduction F and clonality C; the five sum to 1.</source>
+        <translation>Stase ist die Diagonale von U, Wachstum U darunter, Rückbildung U darüber, Fortpflanzung F und Klonalität C; die fünf ergeben zusammen 1.</translation>
+    </message>
+    <message>
+        <source>stasis</source>
+        <extracomment>Column headers: the kinds of transition of a life cycle; keep them short.</extracomment>
+        <translation>Stase</translation>
+    </message>
+    <message>
+        <source>growth</source>
+        <translation>Wachstum</translation>
+    </message>
+    <message>
+        <source>retrogression</source>
+        <translation>Rückbildung</translation>
+    </message>
+    <message>
+        <source>reproduction</source>
+        <translation>Fortpflanzung</translation>
+    </message>
+    <message>
+        <source>clonal</source>
+        <translation>klonal</translation>
+    </message>
+    <message>
+        <source>Which transition matters most</source>
+        <translation>Welcher Übergang am meisten zählt</translation>
+    </message>
+    <message>
+        <source>Sensitivities d lambda / d a_ij</source>
+        <translation>Sensitivitäten d Lambda / d a_ij</translation>
+    </message>
+    <message>
+        <source>Elasticities (a_ij / lambda) d lambda / d a_ij</source>
+        <translation>Elastizitäten (a_ij / Lambda) d Lambda / d a_ij</translation>
+    </message>
+    <message>
+        <source>not defined: the dominant eigenvalue is repeated, so lambda has no single slope in each cell.</source>
+        <translation>nicht definiert: Der dominante Eigenwert ist mehrfach, daher hat Lambda keine eindeutige Steigung in jeder Zelle.</translation>
+    </message>
+    <message>
+        <source>Every cell of %1, its zeros too: how much lambda gains per unit added to a cell, a new transition included.</source>
+        <translation>Jede Zelle von %1, auch ihre Nullen: wie viel Lambda je Einheit gewinnt, die zu einer Zelle hinzukommt, auch ein neuer Übergang.</translation>
+    </message>
+    <message>
+        <source>The share of lambda each cell carries; they sum to 1.</source>
+        <translation>Der Anteil von Lambda, den jede Zelle trägt; zusammen ergeben sie 1.</translation>
+    </message>
+    <message>
+        <source>with this age structure the population grows faster in the first step than in the long run.</source>
+        <translation>Mit dieser Altersstruktur wächst die Population im ersten Schritt schneller als auf lange Sicht.</translation>
+    </message>
+    <message>
+        <source>with this age structure the population grows more slowly in the first step than in the long run.</source>
+        <translation>Mit dieser Altersstruktur wächst die Population im ersten Schritt langsamer als auf lange Sicht.</translation>
+    </message>
+    <message>
+        <source>with this age structure the population declines more slowly in the first step than in the long run.</source>
+        <translation>Mit dieser Altersstruktur nimmt die Population im ersten Schritt langsamer ab als auf lange Sicht.</translation>
+    </message>
+    <message>
+        <source>with this age structure the population declines faster in the first step than in the long run.</source>
+        <translation>Mit dieser Altersstruktur nimmt die Population im ersten Schritt schneller ab als auf lange Sicht.</translation>
+    </message>
+    <message>
+        <source>with this age structure the population grows in the first step, though in the long run it declines.</source>
+        <translation>Mit dieser Altersstruktur wächst die Population im ersten Schritt, obwohl sie auf lange Sicht abnimmt.</translation>
+    </message>
+    <message>
+        <source>with this age structure the population grows in the first step, though in the long run it neither grows nor declines.</source>
+        <translation>Mit dieser Altersstruktur wächst die Population im ersten Schritt, obwohl sie auf lange Sicht weder wächst noch abnimmt.</translation>
+    </message>
+    <message>
+        <source>with this age structure the population declines in the first step, though in the long run it grows.</source>
+        <translation>Mit dieser Altersstruktur nimmt die Population im ersten Schritt ab, obwohl sie auf lange Sicht wächst.</translation>
+    </message>
+    <message>
+        <source>with this age structure the population declines in the first step, though in the long run it neither grows nor declines.</source>
+        <translation>Mit dieser Altersstruktur nimmt die Population im ersten Schritt ab, obwohl sie auf lange Sicht weder wächst noch abnimmt.</translation>
+    </message>
+    <message>
+        <source>with this age structure the population keeps its total in the first step, though in the long run it grows.</source>
+        <translation>Mit dieser Altersstruktur behält die Population im ersten Schritt ihre Summe, obwohl sie auf lange Sicht wächst.</translation>
+    </message>
+    <message>
+        <source>with this age structure the population keeps its total in the first step, though in the long run it declines.</source>
+        <translation>Mit dieser Altersstruktur behält die Population im ersten Schritt ihre Summe, obwohl sie auf lange Sicht abnimmt.</translation>
+    </message>
+    <message>
+        <source>with this stage structure the population grows faster in the first step than in the long run.</source>
+        <translation>Mit dieser Stadienstruktur wächst die Population im ersten Schritt schneller als auf lange Sicht.</translation>
+    </message>
+    <message>
+        <source>with this stage structure the population grows more slowly in the first step than in the long run.</source>
+        <translation>Mit dieser Stadienstruktur wächst die Population im ersten Schritt langsamer als auf lange Sicht.</translation>
+    </message>
+    <message>
+        <source>with this stage structure the population declines more slowly in the first step than in the long run.</source>
+        <translation>Mit dieser Stadienstruktur nimmt die Population im ersten Schritt langsamer ab als auf lange Sicht.</translation>
+    </message>
+    <message>
+        <source>with this stage structure the population declines faster in the first step than in the long run.</source>
+        <translation>Mit dieser Stadienstruktur nimmt die Population im ersten Schritt schneller ab als auf lange Sicht.</translation>
+    </message>
+    <message>
+        <source>with this stage structure the population grows in the first step, though in the long run it declines.</source>
+        <translation>Mit dieser Stadienstruktur wächst die Population im ersten Schritt, obwohl sie auf lange Sicht abnimmt.</translation>
+    </message>
+    <message>
+        <source>with this stage structure the population grows in the first step, though in the long run it neither grows nor declines.</source>
+        <translation>Mit dieser Stadienstruktur wächst die Population im ersten Schritt, obwohl sie auf lange Sicht weder wächst noch abnimmt.</translation>
+    </message>
+    <message>
+        <source>with this stage structure the population declines in the first step, though in the long run it grows.</source>
+        <translation>Mit dieser Stadienstruktur nimmt die Population im ersten Schritt ab, obwohl sie auf lange Sicht wächst.</translation>
+    </message>
+    <message>
+        <source>with this stage structure the population declines in the first step, though in the long run it neither grows nor declines.</source>
+        <translation>Mit dieser Stadienstruktur nimmt die Population im ersten Schritt ab, obwohl sie auf lange Sicht weder wächst noch abnimmt.</translation>
+    </message>
+    <message>
+        <source>with this stage structure the population keeps its total in the first step, though in the long run it grows.</source>
+        <translation>Mit dieser Stadienstruktur behält die Population im ersten Schritt ihre Summe, obwohl sie auf lange Sicht wächst.</translation>
+    </message>
+    <message>
+        <source>with this stage structure the population keeps its total in the first step, though in the long run it declines.</source>
+        <translation>Mit dieser Stadienstruktur behält die Population im ersten Schritt ihre Summe, obwohl sie auf lange Sicht abnimmt.</translation>
+    </message>
+    <message>
+        <source>as in the long run.</source>
+        <translation>wie auf lange Sicht.</translation>
+    </message>
+    <message>
+        <source>From then on the age distribution stays within 1 % (half the sum of the differences of the shares) of the stable one.</source>
+        <translation>Ab dann bleibt die Altersverteilung innerhalb von 1 % (die halbe Summe der Unterschiede der Anteile) der stabilen.</translation>
+    </message>
+    <message>
+        <source>From then on the stage distribution stays within 1 % (half the sum of the differences of the shares) of the stable one.</source>
+        <translation>Ab dann bleibt die Stadienverteilung innerhalb von 1 % (die halbe Summe der Unterschiede der Anteile) der stabilen.</translation>
+    </message>
+    <message>
+        <source>none: without harvest N(t) dies out.</source>
+        <translation>keine: Ohne Entnahme stirbt N(t) aus.</translation>
+    </message>
+    <message>
+        <source>never: %1 is imprimitive, so the age distribution keeps cycling.</source>
+        <translation>nie: %1 ist imprimitiv, daher kreist die Altersverteilung immer weiter.</translation>
+    </message>
+    <message>
+        <source>never: %1 is imprimitive, so the stage distribution keeps cycling.</source>
+        <translation>nie: %1 ist imprimitiv, daher kreist die Stadienverteilung immer weiter.</translation>
+    </message>
+    <message>
+        <source>not within %1 steps: the age distribution does not come within 1 % (half the sum of the differences of the shares) of the stable one.</source>
+        <translation>nicht innerhalb von %1 Schritten: Die Altersverteilung kommt nicht auf 1 % (die halbe Summe der Unterschiede der Anteile) an die stabile heran.</translation>
+    </message>
+    <message>
+        <source>not within %1 steps: the stage distribution does not come within 1 % (half the sum of the differences of the shares) of the stable one.</source>
+        <translation>nicht innerhalb von %1 Schritten: Die Stadienverteilung kommt nicht auf 1 % (die halbe Summe der Unterschiede der Anteile) an die stabile heran.</translation>
+    </message>
+    <message>
+        <source>none: N(t) is empty.</source>
+        <translation>keine: N(t) ist leer.</translation>
+    </message>
+    <message>
+        <source>First-step amplification of N(t), ||%1 n||/lambda</source>
+        <translation>Verstärkung von N(t) im ersten Schritt, ||%1 n||/Lambda</translation>
+    </message>
+    <message>
+        <source>Steps until the stable distribution, to 1 %</source>
+        <translation>Schritte bis zur stabilen Verteilung, auf 1 %</translation>
+    </message>
+    <message>
+        <source>In the first step the total of N(t) is multiplied by %1, %2 times lambda: %3</source>
+        <extracomment>%1 and %2 are numbers; %3 is a sentence of its own, &quot;with this age structure ...&quot;.</extracomment>
+        <translation>Im ersten Schritt wird die Summe von N(t) mit %1 multipliziert, %2-mal Lambda: %3</translation>
+    </message>
+    <message>
+        <source>Inertia (v.n / v.w) ||w||, n = N(t) / ||N(t)||</source>
+        <translation>Trägheit (v.n / v.w) ||w||, n = N(t) / ||N(t)||</translation>
+    </message>
+    <message>
+        <source>In the long run N(t) grows as one of the same total started in the stable distribution, times this factor.</source>
+        <translation>Auf lange Sicht wächst N(t) wie eine Population gleicher Summe, die in der stabilen Verteilung begann, mal diesem Faktor.</translation>
+    </message>
+    <message>
+        <source>Cost of an animal of class i, v_i</source>
+        <translation>Kosten eines Tiers der Klasse i, v_i</translation>
+    </message>
+    <message>
+        <source>Cost of an animal of stage i, v_i</source>
+        <translation>Kosten eines Tiers des Stadiums i, v_i</translation>
+    </message>
+    <message>
+        <source>Harvest of class i alone for ever, h_i</source>
+        <translation>Entnahme nur aus Klasse i auf Dauer, h_i</translation>
+    </message>
+    <message>
+        <source>Harvest of stage i alone for ever, h_i</source>
+        <translation>Entnahme nur aus Stadium i auf Dauer, h_i</translation>
+    </message>
+    <message>
+        <source>h_i by the projection, %1 steps</source>
+        <translation>h_i nach der Projektion, %1 Schritte</translation>
+    </message>
+    <message>
+        <source>h_i = (lambda - 1) v.N(t) / v_i: the most of class i alone that N(t) yields for ever, as long as class i never runs short of it.</source>
+        <translation>h_i = (Lambda - 1) v.N(t) / v_i: das Meiste nur aus Klasse i, das N(t) auf Dauer hergibt, solange Klasse i nie zu wenig davon hat.</translation>
+    </message>
+    <message>
+        <source>h_i = (lambda - 1) v.N(t) / v_i: the most of stage i alone that N(t) yields for ever, as long as stage i never runs short of it.</source>
+        <translation>h_i = (Lambda - 1) v.N(t) / v_i: das Meiste nur aus Stadium i, das N(t) auf Dauer hergibt, solange Stadium i nie zu wenig davon hat.</translation>
+    </message>
+    <message>
+        <source>Taking one animal of %1 costs the most: %2 newborns&apos; worth of future population; one of %3 costs the least, %4.</source>
+        <extracomment>%1 and %3 are &quot;class 2&quot; or &quot;stage seeds&quot;, %2 and %4 their reproductive values.</extracomment>
+        <translation>Ein Tier aus %1 zu nehmen kostet am meisten: %2 Neugeborene an künftiger Population; eines aus %3 kostet am wenigsten, %4.</translation>
+    </message>
+    <message>
+        <source>Rate of every class, 1 - 1/lambda</source>
+        <translation>Rate jeder Klasse, 1 - 1/Lambda</translation>
+    </message>
+    <message>
+        <source>Rate of every stage, 1 - 1/lambda</source>
+        <translation>Rate jedes Stadiums, 1 - 1/Lambda</translation>
+    </message>
+    <message>
+        <source>Rate of class i alone</source>
+        <translation>Rate nur aus Klasse i</translation>
+    </message>
+    <message>
+        <source>Rate of stage i alone</source>
+        <translation>Rate nur aus Stadium i</translation>
+    </message>
+    <message>
+        <source>none: lambda is below 1 before any harvest.</source>
+        <translation>keine: Lambda liegt schon vor jeder Entnahme unter 1.</translation>
+    </message>
+    <message>
+        <source>Taking the same fraction h of every class each step multiplies lambda by (1 - h), whatever N(t) is: at this rate lambda falls to 1.</source>
+        <translation>Denselben Anteil h jeder Klasse in jedem Schritt zu nehmen, multipliziert Lambda mit (1 - h), egal wie N(t) ist: Bei dieser Rate fällt Lambda auf 1.</translation>
+    </message>
+    <message>
+        <source>Taking the same fraction h of every stage each step multiplies lambda by (1 - h), whatever N(t) is: at this rate lambda falls to 1.</source>
+        <translation>Denselben Anteil h jedes Stadiums in jedem Schritt zu nehmen, multipliziert Lambda mit (1 - h), egal wie N(t) ist: Bei dieser Rate fällt Lambda auf 1.</translation>
+    </message>
+    <message>
+        <source>1: taking all of that class every step still leaves lambda at or above 1.</source>
+        <translation>1: Auch wenn jeden Schritt die ganze Klasse genommen wird, bleibt Lambda bei 1 oder darüber.</translation>
+    </message>
+    <message>
+        <source>1: taking all of that stage every step still leaves lambda at or above 1.</source>
+        <translation>1: Auch wenn jeden Schritt das ganze Stadium genommen wird, bleibt Lambda bei 1 oder darüber.</translation>
+    </message>
+    <message>
+        <source>A fixed quota is unstable: N(t) must keep v.N(t) above v.N*, and a population pushed below it is lost however long it lasted. A fixed rate is not: it changes lambda whatever N(t) is, so a rate below the one for every class taken from all of them, or a rate below its own figure taken from one class alone, keeps any population growing in the long run, from any start. Rates taken from several classes at once need smaller ones.</source>
+        <translation>Eine feste Quote ist instabil: N(t) muss v.N(t) über v.N* halten, und eine Population, die darunter gedrückt wird, ist verloren, wie lange sie auch durchhielt. Eine feste Rate nicht: Sie ändert Lambda, egal wie N(t) ist, daher hält eine Rate unter der für jede Klasse, aus allen genommen, oder eine Rate unter ihrer eigenen Kennzahl, aus einer Klasse allein genommen, jede Population auf lange Sicht im Wachstum, von jedem Start aus. Raten aus mehreren Klassen zugleich müssen kleiner sein.</translation>
+    </message>
+    <message>
+        <source>A fixed quota is unstable: N(t) must keep v.N(t) above v.N*, and a population pushed below it is lost however long it lasted. A fixed rate is not: it changes lambda whatever N(t) is, so a rate below the one for every stage taken from all of them, or a rate below its own figure taken from one stage alone, keeps any population growing in the long run, from any start. Rates taken from several stages at once need smaller ones.</source>
+        <translation>Eine feste Quote ist instabil: N(t) muss v.N(t) über v.N* halten, und eine Population, die darunter gedrückt wird, ist verloren, wie lange sie auch durchhielt. Eine feste Rate nicht: Sie ändert Lambda, egal wie N(t) ist, daher hält eine Rate unter der für jedes Stadium, aus allen genommen, oder eine Rate unter ihrer eigenen Kennzahl, aus einem Stadium allein genommen, jede Population auf lange Sicht im Wachstum, von jedem Start aus. Raten aus mehreren Stadien zugleich müssen kleiner sein.</translation>
+    </message>
+    <message>
+        <source>Why a rate, not a quota</source>
+        <translation>Warum eine Rate, keine Quote</translation>
+    </message>
+    <message>
+        <source>A fecundity: newborns per animal of the class in a step, and how lambda answers to it.</source>
+        <translation>Eine Fruchtbarkeit: Neugeborene je Tier der Klasse in einem Schritt, und wie Lambda darauf reagiert.</translation>
+    </message>
+    <message>
+        <source>A survival rate: the share of a class that lives on into the next one, and how lambda answers to it.</source>
+        <translation>Eine Überlebensrate: der Anteil einer Klasse, der in die nächste weiterlebt, und wie Lambda darauf reagiert.</translation>
+    </message>
+    <message>
+        <source>How many times larger the population gets each step in the long run, without harvest: above 1 it grows, below 1 it shrinks.</source>
+        <translation>Wie viel Mal größer die Population auf lange Sicht in jedem Schritt wird, ohne Entnahme: über 1 wächst sie, unter 1 schrumpft sie.</translation>
+    </message>
+    <message>
+        <source>The shares of the classes that any population settles into, whatever it started with.</source>
+        <translation>Die Anteile der Klassen, auf die sich jede Population einpendelt, womit sie auch begann.</translation>
+    </message>
+    <message>
+        <source>The shares of the stages that any population settles into, whatever it started with.</source>
+        <translation>Die Anteile der Stadien, auf die sich jede Population einpendelt, womit sie auch begann.</translation>
+    </message>
+    <message>
+        <source>What one animal of each class is worth to the future population, counted in newborns.</source>
+        <translation>Was ein Tier jeder Klasse für die künftige Population wert ist, in Neugeborenen gezählt.</translation>
+    </message>
+    <message>
+        <source>What one animal of each stage is worth to the future population, counted in newborns.</source>
+        <translation>Was ein Tier jedes Stadiums für die künftige Population wert ist, in Neugeborenen gezählt.</translation>
+    </message>
+    <message>
+        <source>How many offspring one newborn leaves over its whole life.</source>
+        <translation>Wie viele Nachkommen ein Neugeborenes in seinem ganzen Leben hinterlässt.</translation>
+    </message>
+    <message>
+        <source>How quickly a population forgets its start: the larger, the sooner it settles into the stable distribution.</source>
+        <translation>Wie schnell eine Population ihren Start vergisst: je größer, desto eher pendelt sie sich in der stabilen Verteilung ein.</translation>
+    </message>
+    <message>
+        <source>The time it takes the population to grow by R0, about the age at which mothers have their young.</source>
+        <translation>Die Zeit, in der die Population um R0 wächst, etwa das Alter, in dem Mütter ihre Jungen bekommen.</translation>
+    </message>
+    <message>
+        <source>How many more steps an animal of each stage lives on average.</source>
+        <translation>Wie viele Schritte ein Tier jedes Stadiums im Mittel noch lebt.</translation>
+    </message>
+    <message>
+        <source>How the classes are linked, and whether every start ends in the same stable distribution.</source>
+        <translation>Wie die Klassen verbunden sind und ob jeder Start in derselben stabilen Verteilung endet.</translation>
+    </message>
+    <message>
+        <source>How the stages are linked, and whether every start ends in the same stable distribution.</source>
+        <translation>Wie die Stadien verbunden sind und ob jeder Start in derselben stabilen Verteilung endet.</translation>
+    </message>
+    <message>
+        <source>How much lambda rises if one cell of M rises by a small amount.</source>
+        <translation>Wie stark Lambda steigt, wenn eine Zelle von M ein wenig steigt.</translation>
+    </message>
+    <message>
+        <source>How much lambda rises if one cell of A rises by a small amount.</source>
+        <translation>Wie stark Lambda steigt, wenn eine Zelle von A ein wenig steigt.</translation>
+    </message>
+    <message>
+        <source>The same in proportion: a change of 1 % in a cell changes lambda by this many %.</source>
+        <translation>Dasselbe im Verhältnis: Eine Änderung um 1 % in einer Zelle ändert Lambda um so viele %.</translation>
+    </message>
+    <message>
+        <source>Why the seven rates of an age-class model are not shown here.</source>
+        <translation>Warum die sieben Raten eines Altersklassenmodells hier nicht gezeigt werden.</translation>
+    </message>
+    <message>
+        <source>Which kind of transition carries lambda: staying, growing, shrinking or giving birth.</source>
+        <translation>Welche Art von Übergang Lambda trägt: Bleiben, Wachsen, Schrumpfen oder Gebären.</translation>
+    </message>
+    <message>
+        <source>The one change that would help the population most.</source>
+        <translation>Die eine Änderung, die der Population am meisten helfen würde.</translation>
+    </message>
+    <message>
+        <source>How much faster or slower this N(t) grows in its first step than the long-run lambda (n is N(t) scaled to total 1); another start gives another figure.</source>
+        <translation>Wie viel schneller oder langsamer dieses N(t) im ersten Schritt wächst als mit dem Lambda auf lange Sicht (n ist N(t), auf die Summe 1 skaliert); ein anderer Start gibt eine andere Zahl.</translation>
+    </message>
+    <message>
+        <source>How many steps until this N(t) has nearly the stable distribution.</source>
+        <translation>Wie viele Schritte, bis dieses N(t) fast die stabile Verteilung hat.</translation>
+    </message>
+    <message>
+        <source>How much larger or smaller this N(t) ends up than a population of the same size that started in the stable distribution.</source>
+        <translation>Wie viel größer oder kleiner dieses N(t) am Ende ist als eine gleich große Population, die in der stabilen Verteilung begann.</translation>
+    </message>
+    <message>
+        <source>The one population that the harvest H leaves exactly as it is.</source>
+        <translation>Die eine Population, die die Entnahme H genau so lässt, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>The whole population counted in newborns&apos; worth: each animal times the reproductive value of its class.</source>
+        <translation>Die ganze Population in Neugeborenen-Wert gezählt: jedes Tier mal dem reproduktiven Wert seiner Klasse.</translation>
+    </message>
+    <message>
+        <source>The whole population counted in newborns&apos; worth: each animal times the reproductive value of its stage.</source>
+        <translation>Die ganze Population in Neugeborenen-Wert gezählt: jedes Tier mal dem reproduktiven Wert seines Stadiums.</translation>
+    </message>
+    <message>
+        <source>The worth the population needs to keep up with H for ever.</source>
+        <translation>Der Wert, den die Population braucht, um H auf Dauer standzuhalten.</translation>
+    </message>
+    <message>
+        <source>What H takes from that worth each step, against what the population adds to it.</source>
+        <translation>Was H jeden Schritt von diesem Wert nimmt, gegen das, was die Population hinzufügt.</translation>
+    </message>
+    <message>
+        <source>Whether N(t) grows or dies under H, judged by its worth against v.N*.</source>
+        <translation>Ob N(t) unter H wächst oder stirbt, beurteilt nach seinem Wert gegenüber v.N*.</translation>
+    </message>
+    <message>
+        <source>How many times H the population could give for ever, by the rule.</source>
+        <translation>Wie viel Mal H die Population nach der Regel auf Dauer geben könnte.</translation>
+    </message>
+    <message>
+        <source>What the program&apos;s own steps do to N(t) under H, step by step.</source>
+        <translation>Was die eigenen Schritte des Programms Schritt für Schritt mit N(t) unter H machen.</translation>
+    </message>
+    <message>
+        <source>The most the program&apos;s own steps carry for the whole run, against the rule&apos;s figure.</source>
+        <translation>Das Meiste, was die eigenen Schritte des Programms den ganzen Lauf lang tragen, gegenüber der Kennzahl der Regel.</translation>
+    </message>
+    <message>
+        <source>How much of the future one animal taken from each class costs.</source>
+        <translation>Wie viel Zukunft ein aus jeder Klasse genommenes Tier kostet.</translation>
+    </message>
+    <message>
+        <source>How much of the future one animal taken from each stage costs.</source>
+        <translation>Wie viel Zukunft ein aus jedem Stadium genommenes Tier kostet.</translation>
+    </message>
+    <message>
+        <source>The most animals of one class alone that could be taken every step for ever, by the rule.</source>
+        <translation>Die meisten Tiere nur aus einer Klasse, die nach der Regel jeden Schritt auf Dauer genommen werden könnten.</translation>
+    </message>
+    <message>
+        <source>The most animals of one stage alone that could be taken every step for ever, by the rule.</source>
+        <translation>Die meisten Tiere nur aus einem Stadium, die nach der Regel jeden Schritt auf Dauer genommen werden könnten.</translation>
+    </message>
+    <message>
+        <source>The same by the program&apos;s own steps, for the steps it runs.</source>
+        <translation>Dasselbe nach den eigenen Schritten des Programms, für die Schritte, die es läuft.</translation>
+    </message>
+    <message>
+        <source>The share of every class that can be taken each step, for ever.</source>
+        <translation>Der Anteil jeder Klasse, der jeden Schritt auf Dauer genommen werden kann.</translation>
+    </message>
+    <message>
+        <source>The share of every stage that can be taken each step, for ever.</source>
+        <translation>Der Anteil jedes Stadiums, der jeden Schritt auf Dauer genommen werden kann.</translation>
+    </message>
+    <message>
+        <source>The share of one class alone that can be taken each step, for ever.</source>
+        <translation>Der Anteil nur einer Klasse, der jeden Schritt auf Dauer genommen werden kann.</translation>
+    </message>
+    <message>
+        <source>The share of one stage alone that can be taken each step, for ever.</source>
+        <translation>Der Anteil nur eines Stadiums, der jeden Schritt auf Dauer genommen werden kann.</translation>
+    </message>
+    <message>
+        <source>Why taking a share is safer than taking a fixed number.</source>
+        <translation>Warum ein Anteil sicherer ist als eine feste Zahl.</translation>
+    </message>
+    <message>
+        <source>infinite</source>
+        <extracomment>A figure without bound, in a cell of the report.</extracomment>
+        <translation>unendlich</translation>
+    </message>
+    <message>
+        <source>Dominant eigenvalue lambda</source>
+        <translation>Dominanter Eigenwert Lambda</translation>
+    </message>
+    <message>
+        <source>Stable age distribution</source>
+        <translation>Stabile Altersverteilung</translation>
+    </message>
+    <message>
+        <source>Stable stage distribution</source>
+        <translation>Stabile Stadienverteilung</translation>
+    </message>
+    <message>
+        <source>not unique: the dominant eigenvalue is repeated.</source>
+        <translation>nicht eindeutig: Der dominante Eigenwert ist mehrfach.</translation>
+    </message>
+    <message>
+        <source>Reproductive values (class 0 = 1)</source>
+        <translation>Reproduktive Werte (Klasse 0 = 1)</translation>
+    </message>
+    <message>
+        <source>Reproductive values (%1 = 1)</source>
+        <translation>Reproduktive Werte (%1 = 1)</translation>
+    </message>
+    <message>
+        <source>not defined: %1 has no part in the dominant growth.</source>
+        <translation>nicht definiert: %1 hat keinen Anteil am dominanten Wachstum.</translation>
+    </message>
+    <message>
+        <source>Net reproductive rate R0</source>
+        <translation>Nettoreproduktionsrate R0</translation>
+    </message>
+    <message>
+        <source>not defined: survival alone keeps cohorts from dying out.</source>
+        <translation>nicht definiert: Überleben allein bewahrt Kohorten vor dem Aussterben.</translation>
+    </message>
+    <message>
+        <source>Damping ratio lambda / |lambda2|</source>
+        <translation>Dämpfungsverhältnis Lambda / |Lambda2|</translation>
+    </message>
+    <message>
+        <source>all other eigenvalues are 0: the stable distribution is reached within four steps.</source>
+        <translation>alle anderen Eigenwerte sind 0: Die stabile Verteilung wird innerhalb von vier Schritten erreicht.</translation>
+    </message>
+    <message>
+        <source>all other eigenvalues are 0: the stable distribution is reached within %1 steps.</source>
+        <translation>alle anderen Eigenwerte sind 0: Die stabile Verteilung wird innerhalb von %1 Schritten erreicht.</translation>
+    </message>
+    <message>
+        <source>Generation time T = ln R0 / ln lambda</source>
+        <translation>Generationszeit T = ln R0 / ln Lambda</translation>
+    </message>
+    <message>
+        <source>lambda = 1: the limit of the quotient, the mean age of the parents in the stable population.</source>
+        <translation>Lambda = 1: der Grenzwert des Quotienten, das mittlere Alter der Eltern in der stabilen Population.</translation>
+    </message>
+    <message>
+        <source>not defined.</source>
+        <translation>nicht definiert.</translation>
+    </message>
+    <message>
+        <source>Life expectancy from each stage, column sums of (I - U)^-1</source>
+        <translation>Lebenserwartung ab jedem Stadium, Spaltensummen von (I - U)^-1</translation>
+    </message>
+    <message>
+        <source>none: I - U is singular, so some stage (or loop of stages) never dies out.</source>
+        <translation>keine: I - U ist singulär, daher stirbt ein Stadium (oder ein Kreis von Stadien) nie aus.</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Hinweise</translation>
+    </message>
+    <message>
+        <source>Growth without harvest</source>
+        <extracomment>Section headings of the report.</extracomment>
+        <translation>Wachstum ohne Entnahme</translation>
+    </message>
+    <message>
+        <source>Which rate matters</source>
+        <translation>Welche Rate zählt</translation>
+    </message>
+    <message>
+        <source>The first steps, without harvest</source>
+        <translation>Die ersten Schritte, ohne Entnahme</translation>
+    </message>
+    <message>
+        <source>v.N(t), the reproductive value of N(t)</source>
+        <translation>v.N(t), der reproduktive Wert von N(t)</translation>
+    </message>
+    <message>
+        <source>v.N* = v.H / (lambda - 1)</source>
+        <translation>v.N* = v.H / (Lambda - 1)</translation>
+    </message>
+    <message>
+        <source>v.H against (lambda - 1) v.N(t)</source>
+        <translation>v.H gegenüber (Lambda - 1) v.N(t)</translation>
+    </message>
+    <message>
+        <source>Every animal of N(t) counted by the reproductive value v_i of its class: what N(t) is worth to the future, in newborns.</source>
+        <translation>Jedes Tier von N(t), gezählt mit dem reproduktiven Wert v_i seiner Klasse: was N(t) für die Zukunft wert ist, in Neugeborenen.</translation>
+    </message>
+    <message>
+        <source>Every animal of N(t) counted by the reproductive value v_i of its stage: what N(t) is worth to the future, in newborns.</source>
+        <translation>Jedes Tier von N(t), gezählt mit dem reproduktiven Wert v_i seines Stadiums: was N(t) für die Zukunft wert ist, in Neugeborenen.</translation>
+    </message>
+    <message>
+        <source>none: with lambda = 1 no N* exists.</source>
+        <translation>keiner: Bei Lambda = 1 gibt es kein N*.</translation>
+    </message>
+    <message>
+        <source>none: with lambda below 1 N* has negative classes.</source>
+        <translation>keiner: Bei Lambda unter 1 hat N* negative Klassen.</translation>
+    </message>
+    <message>
+        <source>none: with lambda below 1 N* has negative stages.</source>
+        <translation>keiner: Bei Lambda unter 1 hat N* negative Stadien.</translation>
+    </message>
+    <message>
+        <source>surplus</source>
+        <extracomment>Column header: what the population adds to its reproductive value each step.</extracomment>
+        <translation>Überschuss</translation>
+    </message>
+    <message>
+        <source>The rule of v.N(t)</source>
+        <translation>Die Regel von v.N(t)</translation>
+    </message>
+    <message>
+        <source>N(t) under H, by the projection</source>
+        <translation>N(t) unter H, nach der Projektion</translation>
+    </message>
+    <message>
+        <source>Under the constant harvest H</source>
+        <translation>Unter der konstanten Entnahme H</translation>
+    </message>
+    <message>
+        <source>What each harvested animal costs</source>
+        <translation>Was jedes entnommene Tier kostet</translation>
+    </message>
+    <message>
+        <source>Quota against rate</source>
+        <translation>Quote gegen Rate</translation>
+    </message>
+</context>
+<context>
+    <name>EditEntries</name>
+    <message>
+        <source>Survival rate (the blue ones) must be &lt;=1. Press Try Again to enter new data.</source>
+        <extracomment>&quot;Try Again&quot; / &quot;Try again&quot; is the editing window&apos;s button of that name.</extracomment>
+        <translation>Die Überlebensrate (die blauen Felder) muss &lt;=1 sein. Drücken Sie Erneut versuchen, um neue Werte einzugeben.</translation>
+    </message>
+    <message>
+        <source>Survival rate (the blue ones) must be &gt;=0. Press Try Again to enter new data.</source>
+        <translation>Die Überlebensrate (die blauen Felder) muss &gt;=0 sein. Drücken Sie Erneut versuchen, um neue Werte einzugeben.</translation>
+    </message>
+    <message>
+        <source>Fecundity (the red ones) must &gt;=0. Click Try again to enter new data.</source>
+        <translation>Die Fruchtbarkeit (die roten Felder) muss &gt;=0 sein. Klicken Sie Erneut versuchen, um neue Werte einzugeben.</translation>
+    </message>
+    <message>
+        <source>The harvest rate (the green boxes) must be &gt;=0. Click Try again to enter new data.</source>
+        <translation>Die Entnahmerate (die grünen Felder) muss &gt;=0 sein. Klicken Sie Erneut versuchen, um neue Werte einzugeben.</translation>
+    </message>
+    <message>
+        <source>The number of each age group of N(0) must be &gt;=0. Press Try again to retry.</source>
+        <translation>Die Zahl jeder Altersgruppe von N(0) muss &gt;=0 sein. Drücken Sie Erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>The number is too large. Press Try again to enter new data.</source>
+        <translation>Die Zahl ist zu groß. Drücken Sie Erneut versuchen, um neue Werte einzugeben.</translation>
+    </message>
+</context>
+<context>
+    <name>Simulation</name>
+    <message>
+        <source>N = 0</source>
+        <extracomment>Title of the message box: the projection would empty the population.</extracomment>
+        <translation>N = 0</translation>
+    </message>
+    <message>
+        <source>Population size = 0</source>
+        <translation>Populationsgröße = 0</translation>
+    </message>
+    <message>
+        <source>History full</source>
+        <extracomment>&quot;Change default values&quot; is the main window&apos;s button of that name.</extracomment>
+        <translation>Verlauf voll</translation>
+    </message>
+    <message>
+        <source>The history is full: 1000 steps have been recorded.
+Press &quot;Change default values&quot; to start a new run.</source>
+        <translation>Der Verlauf ist voll: 1000 Schritte wurden aufgezeichnet.
+Drücken Sie &quot;Standardwerte ändern&quot;, um einen neuen Lauf zu beginnen.</translation>
+    </message>
+    <message>
+        <source>Numbers too large</source>
+        <translation>Zahlen zu groß</translation>
+    </message>
+    <message>
+        <source>The numbers have grown beyond what the program can represent.
+This step was not counted.</source>
+        <translation>Die Zahlen sind über das hinausgewachsen, was das Programm darstellen kann.
+Dieser Schritt wurde nicht gezählt.</translation>
+    </message>
+    <message>
+        <source>Not a number</source>
+        <translation>Keine Zahl</translation>
+    </message>
+    <message>
+        <source>A field of the main window does not hold a number.
+This step was not counted.</source>
+        <translation>Ein Feld des Hauptfensters enthält keine Zahl.
+Dieser Schritt wurde nicht gezählt.</translation>
+    </message>
+</context>
 </TS>
