@@ -1663,7 +1663,7 @@ velmora-cli rechnet das Modell ohne Fenster.
     </message>
     <message>
         <source>Harvest equilibrium N* = (%1 - I)^-1 H</source>
-        <translation>Gleichgewicht unter Entnahme N* = (%1 - I)^-1 H</translation>
+        <translation>Entnahme-Gleichgewicht N* = (%1 - I)^-1 H</translation>
     </message>
     <message>
         <source>%1 - I is singular (%1 has the eigenvalue 1): there is no single harvest equilibrium.</source>
@@ -2391,7 +2391,7 @@ velmora-cli rechnet das Modell ohne Fenster.
     </message>
     <message>
         <source>Damping ratio lambda / |lambda2|</source>
-        <translation>Dämpfungsverhältnis Lambda / |Lambda2|</translation>
+        <translation>Dämpfung Lambda / |Lambda2|</translation>
     </message>
     <message>
         <source>all other eigenvalues are 0: the stable distribution is reached within four steps.</source>

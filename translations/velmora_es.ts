@@ -2391,7 +2391,7 @@ velmora-cli calcula el modelo sin ventanas.
     </message>
     <message>
         <source>Damping ratio lambda / |lambda2|</source>
-        <translation>Razón de amortiguación lambda / |lambda2|</translation>
+        <translation>Amortiguación lambda / |lambda2|</translation>
     </message>
     <message>
         <source>all other eigenvalues are 0: the stable distribution is reached within four steps.</source>

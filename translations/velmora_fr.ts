@@ -2391,7 +2391,7 @@ velmora-cli calcule le modèle sans fenêtres.
     </message>
     <message>
         <source>Damping ratio lambda / |lambda2|</source>
-        <translation>Rapport d&apos;amortissement lambda / |lambda2|</translation>
+        <translation>Amortissement lambda / |lambda2|</translation>
     </message>
     <message>
         <source>all other eigenvalues are 0: the stable distribution is reached within four steps.</source>
