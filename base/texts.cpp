@@ -12,12 +12,16 @@ TextTranslator &installed()
     return translator;
 }
 
+// How many EnglishTexts of this thread are alive; per thread, so a JSON writer on one thread
+// never turns another thread's window text into English.
+thread_local int englishDepth = 0;
+
 } // namespace
 
 std::string translatedText(const char *context, const char *source)
 {
     const TextTranslator &translator = installed();
-    return translator ? translator(context, source) : std::string(source);
+    return translator && englishDepth == 0 ? translator(context, source) : std::string(source);
 }
 
 std::string filledText(const std::string &pattern, const std::vector<std::string> &values)
@@ -41,5 +45,9 @@ std::string filledText(const std::string &pattern, const std::vector<std::string
 }
 
 void setTextTranslator(TextTranslator translator) { installed() = std::move(translator); }
+
+EnglishTexts::EnglishTexts() { ++englishDepth; }
+
+EnglishTexts::~EnglishTexts() { --englishDepth; }
 
 } // namespace velmora

@@ -19,4 +19,14 @@ std::string filledText(const std::string &pattern, const std::vector<std::string
 using TextTranslator = std::function<std::string(const char *context, const char *source)>;
 void setTextTranslator(TextTranslator translator);
 
+// While one lives, translatedText answers in English on this thread, whatever translator is
+// installed: for texts that are data, such as the report labels `--json` prints.
+class EnglishTexts {
+public:
+    EnglishTexts();
+    ~EnglishTexts();
+    EnglishTexts(const EnglishTexts &) = delete;
+    EnglishTexts &operator=(const EnglishTexts &) = delete;
+};
+
 } // namespace velmora

@@ -2,6 +2,7 @@
 
 #include "demography/stageanalysis.h"
 #include "base/numbertext.h"
+#include "base/texts.h"
 
 #include <Eigen/Eigenvalues>
 #include <Eigen/LU>
@@ -160,19 +161,27 @@ std::optional<std::string> densityRefusal(const StageModel &model, const Density
     case DensityProblem::None:
         return std::nullopt;
     case DensityProblem::CapacityNotPositive:
-        return "K, the density at rest, must be a number above 0.";
+        return translatedText("Density", "K, the density at rest, must be a number above 0.");
     case DensityProblem::BadCountedStage:
-        return "The stages counted in the density must be stages of the model, each named once.";
+        return translatedText("Density",
+                              "The stages counted in the density must be stages of the model, "
+                              "each named once.");
     case DensityProblem::NoR0:
-        return "A stage never dies, so R0 has no value and K cannot set the density dependence.";
+        return translatedText("Density",
+                              "A stage never dies, so R0 has no value and K cannot set the "
+                              "density dependence.");
     case DensityProblem::R0NotAboveOne:
-        return "R0 is " + numberText(build.R0.value_or(0.0), 6)
-               + ": a population that cannot more than replace itself when sparse never "
-                 "settles at K.";
+        //: %1 is the net reproductive rate R0 of the life cycle, at most 1.
+        return filledText(translatedText("Density",
+                                         "R0 is %1: a population that cannot more than replace "
+                                         "itself when sparse never settles at K."),
+                          {numberText(build.R0.value_or(0.0), 6)});
     case DensityProblem::NotAModel:
         break;
     }
-    return "The life cycle does not pass its checks, so it cannot take density dependence.";
+    return translatedText("Density",
+                          "The life cycle does not pass its checks, so it cannot take density "
+                          "dependence.");
 }
 
 double reproductionFactor(const DensityModel &model, double density)

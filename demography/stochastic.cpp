@@ -1,6 +1,7 @@
 #include "demography/stochastic.h"
 
 #include "base/numbertext.h"
+#include "base/texts.h"
 #include "demography/defaultmodel.h"
 #include "demography/leslie.h"
 #include "demography/stageanalysis.h"
@@ -414,13 +415,18 @@ bool survivalCvRuns(double s, double cv)
     return s * k > 0 && (1.0 - s) * k > 0;
 }
 
-// "a", "a and b", "a, b and c".
+// "a", "a and b", "a, b and c", joined as the reader's language joins a list's last two.
 std::string listed(const std::vector<std::string> &items)
 {
-    std::string text;
-    for (size_t k = 0; k < items.size(); ++k)
-        text += (k == 0 ? "" : k + 1 == items.size() ? " and " : ", ") + items[k];
-    return text;
+    if (items.empty())
+        return {};
+    std::string head = items.front();
+    for (size_t k = 1; k + 1 < items.size(); ++k)
+        head += ", " + items[k];
+    if (items.size() == 1)
+        return head;
+    //: The last two items of a list: "s0, s1 and s2".
+    return filledText(translatedText("Stochastic", "%1 and %2"), {head, items.back()});
 }
 
 // Two significant digits: enough to tell a U-shaped beta's shape parameters from 1.
@@ -599,19 +605,28 @@ bool finiteAtLeast0(double a) { return a >= 0 && std::isfinite(a); }
 std::optional<std::string> settingsRefusal(const RiskSettings &settings)
 {
     if (settings.replicates < 1 || settings.replicates > kMaxReplicates)
-        return "The number of replicates must be from 1 to " + std::to_string(kMaxReplicates) + ".";
+        return filledText(translatedText("Stochastic",
+                                         "The number of replicates must be from 1 to %1."),
+                          {std::to_string(kMaxReplicates)});
     if (settings.steps < 1 || settings.steps > kMaxRiskSteps)
-        return "The number of steps must be from 1 to " + std::to_string(kMaxRiskSteps) + ".";
+        return filledText(translatedText("Stochastic", "The number of steps must be from 1 to %1."),
+                          {std::to_string(kMaxRiskSteps)});
     if (settings.seed > kMaxSeed)
-        return "The seed must be from 0 to " + std::to_string(kMaxSeed) + ".";
+        return filledText(translatedText("Stochastic", "The seed must be from 0 to %1."),
+                          {std::to_string(kMaxSeed)});
     if (settings.threads < 0 || settings.threads > kMaxThreads)
-        return "The number of threads must be from 1 to " + std::to_string(kMaxThreads) + ".";
+        return filledText(translatedText("Stochastic",
+                                         "The number of threads must be from 1 to %1."),
+                          {std::to_string(kMaxThreads)});
     if (!finiteAtLeast0(settings.cvSurvival))
-        return "The survival CV must be a number of at least 0.";
+        //: CV: coefficient of variation.
+        return translatedText("Stochastic", "The survival CV must be a number of at least 0.");
     if (!(finiteAtLeast0(settings.cvFecundity) && settings.cvFecundity <= kMaxFecundityCv))
-        return "The fecundity CV must be a number from 0 to " + numberText(kMaxFecundityCv) + ".";
+        return filledText(translatedText("Stochastic",
+                                         "The fecundity CV must be a number from 0 to %1."),
+                          {numberText(kMaxFecundityCv)});
     if (!finiteAtLeast0(settings.threshold))
-        return "The threshold must be a number of at least 0.";
+        return translatedText("Stochastic", "The threshold must be a number of at least 0.");
     return std::nullopt;
 }
 
@@ -633,11 +648,13 @@ std::optional<std::string> riskDensityRefusal(const StageModel &model, const Ris
     if (auto refusal = densityRefusal(model, d.settings))
         return refusal;
     if (!distinctStages(model.size(), d.harvested))
-        return "The harvested stages must be stages of the model, each named once.";
+        return translatedText("Stochastic",
+                              "The harvested stages must be stages of the model, each named once.");
     if (d.way && !finiteAtLeast0(d.level))
-        return "The level of the harvest must be a number of at least 0.";
+        return translatedText("Stochastic",
+                              "The level of the harvest must be a number of at least 0.");
     if (d.way == HarvestWay::Rate && d.level > 1.0)
-        return "A harvest rate is a share from 0 to 1.";
+        return translatedText("Stochastic", "A harvest rate is a share from 0 to 1.");
     return std::nullopt;
 }
 
@@ -769,8 +786,12 @@ RiskOutcome runChecked(const StageModel &model, const RiskSettings &settings,
         RiskOutcome failed;
         failed.status = end == Workers::End::Cancelled ? RiskStatus::Cancelled : RiskStatus::Failed;
         if (end == Workers::End::NoThread)
-            failed.refusal = "The run could not start a worker thread (" + workers.failure()
-                             + "); close other programs or ask for fewer threads.";
+            //: %1 is the system's reason, in English.
+            failed.refusal = filledText(translatedText("Stochastic",
+                                                       "The run could not start a worker thread "
+                                                       "(%1); close other programs or ask for "
+                                                       "fewer threads."),
+                                        {workers.failure()});
         return failed;
     };
 
@@ -906,19 +927,24 @@ std::optional<std::string> riskRefusal(const PopulationModel &model, const RiskS
     for (size_t i = 0; i < 4; ++i) {
         const double f = model.M[size_t(kFecundityCells[i])];
         if (!finiteAtLeast0(f))
-            return "The fecundity " + rateName('f', i) + " = " + numberText(f)
-                   + " must be a number of at least 0.";
+            //: %1 is the rate's symbol "f2", %2 its value.
+            return filledText(translatedText("Stochastic",
+                                             "The fecundity %1 = %2 must be a number of at least "
+                                             "0."),
+                              {rateName('f', i), numberText(f)});
     }
     for (size_t i = 0; i < 3; ++i) {
         const double s = model.M[size_t(kSurvivalCells[i])];
         if (!(s >= 0 && s <= 1))
-            return "The survival rate " + rateName('s', i) + " = " + numberText(s)
-                   + " must be from 0 to 1.";
+            //: %1 is the rate's symbol "s0", %2 its value.
+            return filledText(translatedText("Stochastic",
+                                             "The survival rate %1 = %2 must be from 0 to 1."),
+                              {rateName('s', i), numberText(s)});
     }
     if (!std::all_of(model.N.begin(), model.N.end(), finiteAtLeast0))
-        return "N(t) must hold numbers of at least 0.";
+        return translatedText("Stochastic", "N(t) must hold numbers of at least 0.");
     if (!std::all_of(model.H.begin(), model.H.end(), finiteAtLeast0))
-        return "H must hold numbers of at least 0.";
+        return translatedText("Stochastic", "H must hold numbers of at least 0.");
     return riskDensityRefusal(asStageModel(model), settings);
 }
 
@@ -932,17 +958,23 @@ std::optional<std::string> riskRefusal(const StageModel &model, const RiskSettin
     switch (check.problem) {
     case StageModelProblem::NoStages:
     case StageModelProblem::TooManyStages:
-        return "A life cycle has from 1 to " + std::to_string(kMaxStages) + " stages.";
+        return filledText(translatedText("Stochastic", "A life cycle has from 1 to %1 stages."),
+                          {std::to_string(kMaxStages)});
     case StageModelProblem::SurvivalAboveOne:
-        return "The survival of stage " + model.stages[size_t(check.stage)]
-               + " (its column of U) sums to more than 1.";
+        //: %1 is the name of a stage, as the user typed it.
+        return filledText(translatedText("Stochastic",
+                                         "The survival of stage %1 (its column of U) sums to more "
+                                         "than 1."),
+                          {model.stages[size_t(check.stage)]});
     case StageModelProblem::NotFinite:
     case StageModelProblem::NegativeEntry:
-        return "The life cycle must hold numbers of at least 0.";
+        return translatedText("Stochastic", "The life cycle must hold numbers of at least 0.");
     case StageModelProblem::SizeMismatch:
-        return "Every matrix and vector of the life cycle must match its number of stages.";
+        return translatedText("Stochastic",
+                              "Every matrix and vector of the life cycle must match its number "
+                              "of stages.");
     default:
-        return "Every stage needs a name of its own.";
+        return translatedText("Stochastic", "Every stage needs a name of its own.");
     }
 }
 
@@ -1036,16 +1068,47 @@ RiskOutcome runRisk(const PopulationModel &model, const RiskSettings &settings,
     return outcome;
 }
 
-std::string riskSentence(const RiskResult &result)
+namespace {
+
+// The first sentence of riskSentence: the risk and its interval, by threshold and steps.
+std::string riskHead(const RiskResult &result)
 {
     const int steps = result.settings.steps;
     const double threshold = result.settings.threshold;
-    std::string sentence = (threshold > 0 ? "Risk of falling below " + numberText(threshold)
-                                          : std::string("Risk of dying out"))
-                           + " within " + std::to_string(steps)
-                           + (steps == 1 ? " step: " : " steps: ") + percentText(result.finalRisk)
-                           + " % (95 % interval " + percentText(result.finalRiskInterval.low)
-                           + " - " + percentText(result.finalRiskInterval.high) + " %)";
+    const std::string risk = percentText(result.finalRisk);
+    const std::string low = percentText(result.finalRiskInterval.low);
+    const std::string high = percentText(result.finalRiskInterval.high);
+    if (threshold > 0 && steps == 1)
+        //: %1 is a number of animals, %2 the risk in %, %3 - %4 its 95 % interval.
+        return filledText(translatedText("Stochastic",
+                                         "Risk of falling below %1 within 1 step: %2 % (95 % "
+                                         "interval %3 - %4 %)"),
+                          {numberText(threshold), risk, low, high});
+    if (threshold > 0)
+        //: %1 is a number of animals, %2 a number of steps, %3 the risk in %, %4 - %5 its
+        //: 95 % interval.
+        return filledText(translatedText("Stochastic",
+                                         "Risk of falling below %1 within %2 steps: %3 % (95 % "
+                                         "interval %4 - %5 %)"),
+                          {numberText(threshold), std::to_string(steps), risk, low, high});
+    if (steps == 1)
+        //: %1 is the risk in %, %2 - %3 its 95 % interval.
+        return filledText(translatedText("Stochastic",
+                                         "Risk of dying out within 1 step: %1 % (95 % interval "
+                                         "%2 - %3 %)"),
+                          {risk, low, high});
+    //: %1 is a number of steps, %2 the risk in %, %3 - %4 its 95 % interval.
+    return filledText(translatedText("Stochastic",
+                                     "Risk of dying out within %1 steps: %2 % (95 % interval %3 "
+                                     "- %4 %)"),
+                      {std::to_string(steps), risk, low, high});
+}
+
+} // namespace
+
+std::string riskSentence(const RiskResult &result)
+{
+    std::string sentence = riskHead(result);
     if (result.cappedSurvival.empty() && result.fixedSurvival.empty()
         && result.uShapedSurvival.empty())
         return sentence;
@@ -1058,31 +1121,60 @@ std::string riskSentence(const RiskResult &result)
             rates.push_back(name(capped.stage) + " = " + numberText(capped.survival));
             cvs.push_back(numberText(capped.cv));
         }
-        const bool one = rates.size() == 1;
-        sentence += " A survival CV of " + numberText(result.settings.cvSurvival)
-                    + " is too large for " + listed(rates)
-                    + (one ? ": it varies with a CV of " : ": they vary with CVs of ")
-                    + listed(cvs)
-                    + (one ? ", the largest its beta distribution allows."
-                           : ", the largest their beta distributions allow.");
+        const std::vector<std::string> values{numberText(result.settings.cvSurvival),
+                                              listed(rates), listed(cvs)};
+        sentence += " ";
+        if (rates.size() == 1)
+            //: %1 is the CV asked for, %2 a survival rate "s1 = 0.9", %3 the CV it takes.
+            sentence += filledText(translatedText("Stochastic",
+                                                  "A survival CV of %1 is too large for %2: it "
+                                                  "varies with a CV of %3, the largest its beta "
+                                                  "distribution allows."),
+                                   values);
+        else
+            //: %1 is the CV asked for, %2 lists survival rates "s1 = 0.9 and s2 = 0.95", %3
+            //: the CVs they take.
+            sentence += filledText(translatedText("Stochastic",
+                                                  "A survival CV of %1 is too large for %2: they "
+                                                  "vary with CVs of %3, the largest their beta "
+                                                  "distributions allow."),
+                                   values);
     }
     if (!result.fixedSurvival.empty()) {
         std::vector<std::string> names;
         for (const int rate : result.fixedSurvival)
             names.push_back(name(rate));
-        sentence += " " + listed(names)
-                    + (result.fixedSurvival.size() == 1 ? " = 1 is" : " = 1 are")
-                    + " held fixed whatever the CV.";
+        sentence += " ";
+        if (names.size() == 1)
+            //: %1 is a survival rate "s2".
+            sentence += filledText(translatedText("Stochastic",
+                                                  "%1 = 1 is held fixed whatever the CV."),
+                                   {listed(names)});
+        else
+            //: %1 lists survival rates "s1 and s2".
+            sentence += filledText(translatedText("Stochastic",
+                                                  "%1 = 1 are held fixed whatever the CV."),
+                                   {listed(names)});
     }
     if (!result.uShapedSurvival.empty()) {
         std::vector<std::string> shapes;
         for (const BetaShape &shape : result.uShapedSurvival)
             shapes.push_back(name(shape.rate) + " (a = " + shapeText(shape.a)
                              + ", b = " + shapeText(shape.b) + ")");
-        sentence += std::string(shapes.size() == 1 ? " The beta of " : " The betas of ")
-                    + listed(shapes) + (shapes.size() == 1 ? " is" : " are")
-                    + " U-shaped: years in which nearly none or nearly all survive are the "
-                      "likeliest.";
+        sentence += " ";
+        if (shapes.size() == 1)
+            //: %1 is a survival rate with its beta's shape: "s0 (a = 0.5, b = 0.4)".
+            sentence += filledText(translatedText("Stochastic",
+                                                  "The beta of %1 is U-shaped: years in which "
+                                                  "nearly none or nearly all survive are the "
+                                                  "likeliest."),
+                                   {listed(shapes)});
+        else
+            sentence += filledText(translatedText("Stochastic",
+                                                  "The betas of %1 are U-shaped: years in which "
+                                                  "nearly none or nearly all survive are the "
+                                                  "likeliest."),
+                                   {listed(shapes)});
     }
     return sentence;
 }

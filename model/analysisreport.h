@@ -25,8 +25,9 @@ struct ReportLine {
     bool isGrid() const { return gridSize > 0; }
 };
 
-// The column names of a line with one cell per age class and the total.
-const std::vector<std::string> &classColumns();
+// The column names of a line with one cell per age class and the total, in the reader's
+// language.
+std::vector<std::string> classColumns();
 
 // A figure to 6 significant digits in the program's text form ("1.21985", "2E-05").
 std::string figureText(double value);
@@ -36,7 +37,9 @@ std::string vectorText(const Vector4 &values);
 std::string vectorText(const Eigen::VectorXd &values);
 
 // The figures of an analysis of a life cycle of any size, in the order they are shown; the
-// main window's model words them by age class and vital rate.
+// main window's model words them by age class and vital rate. Labels, sentences and column
+// names come in the reader's language (translatedText); keys and figures never change.
+// Under an EnglishTexts they are the English words, as `--json` prints them.
 std::vector<ReportLine> analysisReport(const LifeCycleAnalysis &analysis);
 std::vector<ReportLine> analysisReport(const ModelAnalysis &analysis);
 

@@ -2,6 +2,7 @@
 
 #include "demography/defaultmodel.h"
 #include "base/numbertext.h"
+#include "base/texts.h"
 #include "model/simulation.h"
 
 #include <algorithm>
@@ -43,18 +44,30 @@ std::string brokenRuleMessage(BrokenRule rule)
     switch (rule) {
     case BrokenRule::None:
         break;
+    //: "Try Again" / "Try again" is the editing window's button of that name.
     case BrokenRule::SurvivalAboveOne:
-        return "Survival rate (the blue ones) must be <=1. Press Try Again to enter new data.";
+        return translatedText("EditEntries",
+                              "Survival rate (the blue ones) must be <=1. Press Try Again to "
+                              "enter new data.");
     case BrokenRule::SurvivalBelowZero:
-        return "Survival rate (the blue ones) must be >=0. Press Try Again to enter new data.";
+        return translatedText("EditEntries",
+                              "Survival rate (the blue ones) must be >=0. Press Try Again to "
+                              "enter new data.");
     case BrokenRule::FecundityBelowZero:
-        return "Fecundity (the red ones) must >=0. Click Try again to enter new data.";
+        return translatedText("EditEntries",
+                              "Fecundity (the red ones) must >=0. Click Try again to enter new "
+                              "data.");
     case BrokenRule::HarvestBelowZero:
-        return "The harvest rate (the green boxes) must be >=0. Click Try again to enter new data.";
+        return translatedText("EditEntries",
+                              "The harvest rate (the green boxes) must be >=0. Click Try again to "
+                              "enter new data.");
     case BrokenRule::PopulationBelowZero:
-        return "The number of each age group of N(0) must be >=0. Press Try again to retry.";
+        return translatedText("EditEntries",
+                              "The number of each age group of N(0) must be >=0. Press Try again "
+                              "to retry.");
     case BrokenRule::TooLarge:
-        return "The number is too large. Press Try again to enter new data.";
+        return translatedText("EditEntries",
+                              "The number is too large. Press Try again to enter new data.");
     }
     return {};
 }

@@ -1,6 +1,7 @@
 #include "model/simulation.h"
 
 #include "base/numbertext.h"
+#include "base/texts.h"
 #include "demography/shownstep.h"
 
 namespace velmora {
@@ -34,22 +35,28 @@ void Simulation::post(ModelMessage::Kind kind) const
         return;
     switch (kind) {
     case ModelMessage::Kind::RejectedStep:
-        onMessage({kind, "N = 0", "Population size = 0"});
+        //: Title of the message box: the projection would empty the population.
+        onMessage({kind, translatedText("Simulation", "N = 0"),
+                   translatedText("Simulation", "Population size = 0")});
         break;
     case ModelMessage::Kind::HistoryFull:
-        onMessage({kind, "History full",
-                   "The history is full: 1000 steps have been recorded.\n"
-                   "Press \"Change default values\" to start a new run."});
+        //: "Change default values" is the main window's button of that name.
+        onMessage({kind, translatedText("Simulation", "History full"),
+                   translatedText("Simulation",
+                                  "The history is full: 1000 steps have been recorded.\n"
+                                  "Press \"Change default values\" to start a new run.")});
         break;
     case ModelMessage::Kind::Overflow:
-        onMessage({kind, "Numbers too large",
-                   "The numbers have grown beyond what the program can represent.\n"
-                   "This step was not counted."});
+        onMessage({kind, translatedText("Simulation", "Numbers too large"),
+                   translatedText("Simulation",
+                                  "The numbers have grown beyond what the program can "
+                                  "represent.\nThis step was not counted.")});
         break;
     case ModelMessage::Kind::NotANumber:
-        onMessage({kind, "Not a number",
-                   "A field of the main window does not hold a number.\n"
-                   "This step was not counted."});
+        onMessage({kind, translatedText("Simulation", "Not a number"),
+                   translatedText("Simulation",
+                                  "A field of the main window does not hold a number.\n"
+                                  "This step was not counted.")});
         break;
     }
 }

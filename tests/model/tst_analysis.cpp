@@ -3,6 +3,7 @@
 #include "model/analysisreport.h"
 #include "demography/defaultmodel.h"
 #include "model/mainfields.h"
+#include "base/texts.h"
 
 #include <QtTest>
 
@@ -144,6 +145,7 @@ private slots:
     void vitalRatesCarryTheirElasticities();
     void figureTextHasSixDigits_data();
     void figureTextHasSixDigits();
+    void reportGoesThroughTheTranslator();
 };
 
 void TestAnalysis::dominantEigenvalueMatchesPublishedValue_data()
@@ -898,6 +900,40 @@ void TestAnalysis::everyVerdictIsWordedTruly()
     QVERIFY(line);
     QCOMPARE(QString::fromStdString(line->text), text);
     QVERIFY(!line->explanation.empty());
+}
+
+// A language reorders a pattern's placeholders; the figures must reach the translated line
+// unchanged, and without a translator (or under EnglishTexts) the report is the English one.
+void TestAnalysis::reportGoesThroughTheTranslator()
+{
+    struct Uninstall {
+        ~Uninstall() { setTextTranslator({}); }
+    } uninstall;
+    const ModelAnalysis a = analyseModel({kDefault, {20, 0, 0, 0}, {10, 10, 10, 10}, 0, 1});
+    const std::vector<ReportLine> english = analysisReport(a);
+    setTextTranslator([](const char *context, const char *source) {
+        const std::string text = source;
+        if (std::string(context) != "AnalysisReport")
+            return text;
+        if (text == "%1, the fecundity of class %2")
+            return std::string("Fruchtbarkeit der Klasse %2 (%1)");
+        return text == "Dominant eigenvalue lambda" ? std::string("Dominanter Eigenwert") : text;
+    });
+    const std::vector<ReportLine> german = analysisReport(a);
+    QCOMPARE(german.size(), english.size());
+    for (size_t i = 0; i < german.size(); ++i) {
+        QCOMPARE(german[i].key, english[i].key);
+        QCOMPARE(german[i].cells, english[i].cells);
+    }
+    QCOMPARE(lineOf(german, "lambda")->label, std::string("Dominanter Eigenwert"));
+    QCOMPARE(lineOf(german, "rate_f2")->label, std::string("Fruchtbarkeit der Klasse 2 (f2)"));
+    QCOMPARE(lineOf(english, "rate_f2")->label, std::string("f2, the fecundity of class 2"));
+    {
+        const EnglishTexts data;
+        QCOMPARE(lineOf(analysisReport(a), "rate_f2")->label, lineOf(english, "rate_f2")->label);
+    }
+    setTextTranslator({});
+    QCOMPARE(lineOf(analysisReport(a), "lambda")->label, lineOf(english, "lambda")->label);
 }
 
 QTEST_APPLESS_MAIN(TestAnalysis)
