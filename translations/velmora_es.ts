@@ -165,7 +165,7 @@ for a bad option, a FILE without a good exercise or an asks that names no figure
     </message>
     <message>
         <source>Exercise: %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ejercicio: %1</translation>
     </message>
     <message>
         <source>Student: %1</source>
@@ -249,7 +249,7 @@ for a bad option, a FILE without a good exercise or an asks that names no figure
     </message>
     <message>
         <source>&quot;%1&quot; could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">«%1» no se pudo escribir: %2</translation>
     </message>
     <message>
         <source>no action given: key, check or mark</source>
@@ -503,114 +503,30 @@ and the files written are the same in every language.
     </message>
 </context>
 <context>
-    <name>QObject</name>
-    <message>
-        <source>Print</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The page could not be sent to the printer.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No printer is set up on this computer.
-Do you want to save the page as a PDF file instead?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The page could not be drawn.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The PDF file &quot;%1&quot; could not be written:
-%2</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>LifeCycleGraph</name>
     <message>
         <source>reproduction (F)</source>
-        <translation type="unfinished"></translation>
+        <translation>reproducción (F)</translation>
     </message>
     <message>
         <source>clonal reproduction (C)</source>
-        <translation type="unfinished"></translation>
+        <translation>reproducción clonal (C)</translation>
     </message>
     <message>
         <source>survival and growth (U)</source>
-        <translation type="unfinished"></translation>
+        <translation>supervivencia y crecimiento (U)</translation>
     </message>
     <message>
         <source>Life cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciclo de vida</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was not written: the picture could not be drawn.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no se escribió: no se pudo dibujar la imagen.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be written: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>velmora</name>
-    <message>
-        <source>&quot;%1&quot; is not a number. Type a number such as 0.25 or 1E-3 to try again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>stage %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A life cycle needs at least one stage.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A life cycle has at most %1 stages.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The grids do not all have one row and one column a stage.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Stage %1 must have a name. Type a name to try again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Two stages are called &quot;%1&quot;: each stage must have a name of its own. Type another name to try again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The number is too large. Type new data to try again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Survival and growth (the U grid) must be &gt;=0. Type new data to try again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reproduction (the F grid) must be &gt;=0. Type new data to try again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Clonal reproduction (the C grid) must be &gt;=0. Type new data to try again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The number of each stage of N(0) must be &gt;=0. Type new data to try again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The harvest (H) must be &gt;=0. Type new data to try again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The survival of stage &quot;%1&quot; (column %2 of U) adds up to %3: it must be &lt;=1. Type new data to try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no se pudo escribir: %2</translation>
     </message>
 </context>
 <context>
@@ -850,326 +766,353 @@ Do you want to replace it?</source>
     <name>velmora::ExerciseWindow</name>
     <message>
         <source>Exercise: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicio: %1</translation>
     </message>
     <message>
         <source>Your &amp;name or number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Su &amp;nombre o número:</translation>
     </message>
     <message>
         <source>Your name or number</source>
-        <translation type="unfinished"></translation>
+        <translation>Su nombre o número</translation>
     </message>
     <message>
         <source>S&amp;tart</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Empezar</translation>
     </message>
     <message>
         <source>Draws your own numbers and puts the model in place</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortea sus propios números y coloca el modelo</translation>
     </message>
     <message>
         <source>Choose</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir</translation>
     </message>
     <message>
         <source>Answer to question %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuesta a la pregunta %1</translation>
     </message>
     <message>
         <source>Mark of question %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota de la pregunta %1</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuación</translation>
     </message>
     <message>
         <source>&amp;Check</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Comprobar</translation>
     </message>
     <message>
         <source>Sa&amp;ve answers...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar respuestas...</translation>
     </message>
     <message>
         <source>Exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicio</translation>
     </message>
     <message>
         <source>Your numbers break a rule of the model: %1
 Tell your teacher.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sus números incumplen una regla del modelo: %1
+Avise a su profesor.</translation>
     </message>
     <message numerus="yes">
         <source>%n number(s) apart by blanks</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n número</numerusform>
+            <numerusform>%n números separados por espacios</numerusform>
         </translation>
     </message>
     <message>
         <source>Right.</source>
-        <translation type="unfinished"></translation>
+        <translation>Correcto.</translation>
     </message>
     <message>
         <source>Close: check your rounding.</source>
-        <translation type="unfinished"></translation>
+        <translation>Casi: revise el redondeo.</translation>
     </message>
     <message>
         <source>Wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>Incorrecto.</translation>
     </message>
     <message>
         <source>Wrong. Hint: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Incorrecto. Pista: %1</translation>
     </message>
     <message>
         <source>No tries left: this answer stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>No quedan intentos: esta respuesta queda como está.</translation>
     </message>
     <message>
         <source>Try %1 of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Intento %1 de %2.</translation>
     </message>
     <message>
         <source>Score: %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuación: %1 de %2</translation>
     </message>
     <message>
         <source>Save answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar respuestas</translation>
     </message>
     <message>
         <source>The answers were not saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Las respuestas no se guardaron: %1</translation>
+    </message>
+    <message>
+        <source>grows</source>
+        <extracomment>A choice of answer: the population grows, falls or holds.</extracomment>
+        <translation>crece</translation>
+    </message>
+    <message>
+        <source>falls</source>
+        <translation>decrece</translation>
+    </message>
+    <message>
+        <source>holds</source>
+        <translation>se mantiene</translation>
     </message>
 </context>
 <context>
     <name>velmora::LifeCycleWindow</name>
     <message>
         <source>total</source>
-        <translation type="unfinished"></translation>
+        <translation>total</translation>
     </message>
     <message>
         <source>t</source>
-        <translation type="unfinished"></translation>
+        <translation>t</translation>
     </message>
     <message>
         <source>N(t)</source>
-        <translation type="unfinished"></translation>
+        <translation>N(t)</translation>
     </message>
     <message>
         <source>Life cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciclo de vida</translation>
     </message>
     <message>
         <source>Harvest and &amp;yield...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cosecha y &amp;rendimiento...</translation>
     </message>
     <message>
         <source>Life-cycle graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafo del ciclo de vida</translation>
     </message>
     <message>
         <source>Analysis of the model as it stands</source>
-        <translation type="unfinished"></translation>
+        <translation>Análisis del modelo tal como está</translation>
     </message>
     <message>
         <source>Life-cycle gra&amp;ph</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grafo del ciclo</translation>
     </message>
     <message>
         <source>A&amp;nalysis</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nálisis</translation>
     </message>
     <message>
         <source>Stages: name, N(0) and harvest H</source>
-        <translation type="unfinished"></translation>
+        <translation>Etapas: nombre, N(0) y cosecha H</translation>
     </message>
     <message>
         <source>Stages: name, N(0) and H</source>
-        <translation type="unfinished"></translation>
+        <translation>Etapas: nombre, N(0) y H</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>N(0)</source>
-        <translation type="unfinished"></translation>
+        <translation>N(0)</translation>
     </message>
     <message>
         <source>H</source>
-        <translation type="unfinished"></translation>
+        <translation>H</translation>
     </message>
     <message>
         <source>U, survival and growth</source>
-        <translation type="unfinished"></translation>
+        <translation>U, supervivencia y crecimiento</translation>
     </message>
     <message>
         <source>F, reproduction</source>
-        <translation type="unfinished"></translation>
+        <translation>F, reproducción</translation>
     </message>
     <message>
         <source>C, clonal reproduction</source>
-        <translation type="unfinished"></translation>
+        <translation>C, reproducción clonal</translation>
     </message>
     <message>
         <source>&amp;U: survival and growth</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;U: sobrevivir y crecer</translation>
     </message>
     <message>
         <source>&amp;F: reproduction</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;F: reproducción</translation>
     </message>
     <message>
         <source>&amp;C: clonal</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;C: clonal</translation>
     </message>
     <message>
         <source>Column: the stage moved from; row: the stage moved to. Each column sums to at most 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna: la etapa de origen; fila: la etapa de destino. Cada columna suma como máximo 1.</translation>
     </message>
     <message>
         <source>Column: the parents&apos; stage; row: the stage the young are born into.</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna: la etapa de los padres; fila: la etapa en la que nacen las crías.</translation>
     </message>
     <message>
         <source>&amp;Add stage</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir etapa</translation>
     </message>
     <message>
         <source>Add a stage after the selected one</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir una etapa tras la seleccionada</translation>
     </message>
     <message>
         <source>Re&amp;move stage</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar etapa</translation>
     </message>
     <message>
         <source>Remove the selected stage</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar la etapa seleccionada</translation>
     </message>
     <message>
         <source>C&amp;lonal reproduction</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducción c&amp;lonal</translation>
     </message>
     <message>
         <source>Chart: each stage and the total over t</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico: cada etapa y el total a lo largo de t</translation>
     </message>
     <message>
         <source>&amp;Step</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Paso</translation>
     </message>
     <message>
         <source>Step: one step</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso: un paso</translation>
     </message>
     <message>
         <source>&amp;Run</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ejecutar</translation>
     </message>
     <message>
         <source>Run: as many steps as the steps box says</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecutar: tantos pasos como indica la casilla de pasos</translation>
     </message>
     <message>
         <source>Steps of a run</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasos de una ejecución</translation>
     </message>
     <message>
         <source>st&amp;eps</source>
-        <translation type="unfinished"></translation>
+        <translation>pa&amp;sos</translation>
     </message>
     <message>
         <source>L&amp;og scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala l&amp;og.</translation>
     </message>
     <message>
         <source>Save &amp;graph...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar &amp;grafo...</translation>
     </message>
     <message>
         <source>Save the graph as a picture, SVG or PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar el grafo como imagen, SVG o PNG</translation>
     </message>
     <message>
         <source>A name ending in .svg saves SVG, any other name PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nombre terminado en .svg guarda SVG; cualquier otro, PNG</translation>
     </message>
     <message>
         <source>Send to main &amp;window</source>
-        <translation type="unfinished"></translation>
+        <translation>A la &amp;ventana principal</translation>
     </message>
     <message>
         <source>Send the model to the main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar el modelo a la ventana principal</translation>
     </message>
     <message>
         <source>Go back</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver</translation>
     </message>
     <message>
         <source>Go back: back to the main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver: volver a la ventana principal</translation>
     </message>
     <message>
         <source>Source: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente: %1</translation>
     </message>
     <message>
         <source>from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>desde %1</translation>
     </message>
     <message>
         <source>to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>hacia %1</translation>
     </message>
     <message>
         <source>Show this model in the main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar este modelo en la ventana principal</translation>
     </message>
     <message>
         <source>Only a 4-stage Leslie model fits the main window: births into stage 1 and survival to the next stage only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo un modelo de Leslie de 4 etapas cabe en la ventana principal: nacimientos solo en la etapa 1 y supervivencia solo a la etapa siguiente</translation>
     </message>
     <message>
         <source>This exercise keeps the analysis closed while it is open: the answers are yours to find.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este ejercicio mantiene cerrado el análisis mientras está abierto: las respuestas las tiene que encontrar usted.</translation>
     </message>
     <message>
         <source>&amp;Density: %1, K = %2</source>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 is the form of density dependence (Beverton-Holt, Ricker or ceiling), %2 a number.</extracomment>
+        <translation>&amp;Densidad: %1, K = %2</translation>
     </message>
     <message>
         <source>Density dependence on Step and Run</source>
-        <translation type="unfinished"></translation>
+        <translation>Dependencia de la densidad en Paso y Ejecutar</translation>
     </message>
     <message>
         <source>R0 = %1: with density dependence a population must more than replace itself when sparse. Switch density off to project the model as it stands.</source>
-        <translation type="unfinished"></translation>
+        <translation>R0 = %1: con dependencia de la densidad, una población debe más que reemplazarse cuando es escasa. Desactive la densidad para proyectar el modelo tal como está.</translation>
     </message>
     <message>
         <source>Density dependence cannot be applied to the model as it stands. Switch density off to project it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dependencia de la densidad no se puede aplicar al modelo tal como está. Desactive la densidad para proyectarlo.</translation>
     </message>
     <message>
         <source>t = %1   total N(t) = %2</source>
-        <translation type="unfinished"></translation>
+        <translation>t = %1   total N(t) = %2</translation>
     </message>
     <message>
         <source>   growth rate N(t)/N(t-1) = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>   tasa de crecimiento N(t)/N(t-1) = %1</translation>
     </message>
     <message>
         <source>life cycle.png</source>
-        <translation type="unfinished"></translation>
+        <translation>ciclo de vida.png</translation>
     </message>
     <message>
         <source>Save graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar grafo</translation>
+    </message>
+    <message>
+        <source>Beverton-Holt</source>
+        <translation>Beverton-Holt</translation>
+    </message>
+    <message>
+        <source>Ricker</source>
+        <translation>Ricker</translation>
+    </message>
+    <message>
+        <source>ceiling</source>
+        <translation>techo</translation>
     </message>
 </context>
 <context>
@@ -1406,24 +1349,46 @@ ecología de poblaciones</translation>
     <name>velmora::ModelFiles</name>
     <message>
         <source>Open model</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir modelo</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was not written: the fields of the main window do not all hold numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no se escribió: no todos los campos de la ventana principal contienen números</translation>
     </message>
     <message>
         <source>Exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicio</translation>
     </message>
     <message>
         <source>Save as exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como ejercicio</translation>
     </message>
     <message>
         <source>The exercise file %1.
 A file of that name that was already there is left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de ejercicio %1.
+Un archivo con ese nombre que ya existía queda como estaba.</translation>
+    </message>
+    <message>
+        <source>This model file was not opened:
+%1
+
+Nothing was changed.</source>
+        <translation>Este archivo de modelo no se abrió:
+%1
+
+No se cambió nada.</translation>
+    </message>
+    <message>
+        <source>Save model</source>
+        <translation>Guardar modelo</translation>
+    </message>
+    <message>
+        <source>The model file %1.
+A file of that name that was already there is left as it was.</source>
+        <extracomment>%1 says what went wrong (&quot;&quot;a.velmora&quot; could not be written: ...&quot;).</extracomment>
+        <translation>El archivo de modelo %1.
+Un archivo con ese nombre que ya existía queda como estaba.</translation>
     </message>
 </context>
 <context>
@@ -1722,6 +1687,11 @@ Los archivos siguientes no se han escrito.</translation>
         <source>since 1997</source>
         <translation>desde 1997</translation>
     </message>
+    <message>
+        <source>A new language: translations/velmora_xx.ts and a line in language/CMakeLists.txt (see the README).</source>
+        <extracomment>How a class adds its own language: keep the file and folder names as they are.</extracomment>
+        <translation>Un idioma nuevo: translations/velmora_xx.ts y una línea en language/CMakeLists.txt (ver el README).</translation>
+    </message>
 </context>
 <context>
     <name>velmora::titlform</name>
@@ -1753,306 +1723,1955 @@ Los archivos siguientes no se han escrito.</translation>
     <name>velmora::Navigation</name>
     <message>
         <source>Life cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciclo de vida</translation>
     </message>
     <message>
         <source>Exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicio</translation>
     </message>
     <message>
         <source>This exercise keeps the analysis windows closed while it is open: the answers are yours to find. Close the Exercise window to use them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este ejercicio mantiene cerradas las ventanas de análisis mientras está abierto: las respuestas las tiene que encontrar usted. Cierre la ventana Ejercicio para usarlas.</translation>
     </message>
 </context>
 <context>
     <name>velmora::YieldWindow</name>
     <message>
         <source>quota</source>
-        <translation type="unfinished">cuota</translation>
+        <translation>cuota</translation>
     </message>
     <message>
         <source>rate</source>
-        <translation type="unfinished"></translation>
+        <translation>tasa</translation>
     </message>
     <message>
         <source>escapement</source>
-        <translation type="unfinished"></translation>
+        <translation>escape</translation>
     </message>
     <message>
         <source>K must be a number above 0: the density at which the population settles without harvest.</source>
-        <translation type="unfinished"></translation>
+        <translation>K debe ser un número mayor que 0: la densidad a la que se estabiliza la población sin cosecha.</translation>
     </message>
     <message>
         <source>Choose the stages counted in the density again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuelva a elegir las etapas contadas en la densidad.</translation>
     </message>
     <message>
         <source>Some stage never dies (I - U has no inverse), so R0 has no value and the density dependence cannot be set from K.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alguna etapa nunca muere (I - U no tiene inversa), así que R0 no tiene valor y la dependencia de la densidad no se puede fijar a partir de K.</translation>
     </message>
     <message>
         <source>R0 = %1: a population that cannot more than replace itself even when sparse never settles at K, and no harvest of it lasts.</source>
-        <translation type="unfinished"></translation>
+        <translation>R0 = %1: una población que ni siquiera cuando es escasa puede más que reemplazarse nunca se estabiliza en K, y ninguna cosecha de ella dura.</translation>
     </message>
     <message>
         <source>The model does not pass its checks: mend it in the Life cycle window first.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Under the %1 the population has no stable rest at its MSY: the yield is the mean over a cycle of %2 steps.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Under the %1 the population has no stable rest at its MSY: it swings irregularly (chaos), and the yield is the mean over 600 steps.</source>
-        <translation type="unfinished"></translation>
+        <translation>El modelo no supera sus comprobaciones: corríjalo antes en la ventana Ciclo de vida.</translation>
     </message>
     <message>
         <source>Harvest and yield</source>
-        <translation type="unfinished"></translation>
+        <translation>Cosecha y rendimiento</translation>
     </message>
     <message>
         <source>Beverton-Holt: F / (1 + b D)</source>
-        <translation type="unfinished"></translation>
+        <translation>Beverton-Holt: F / (1 + b D)</translation>
     </message>
     <message>
         <source>Ricker: F exp(-b D)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricker: F exp(-b D)</translation>
     </message>
     <message>
         <source>Ceiling: D at most K</source>
-        <translation type="unfinished"></translation>
+        <translation>Techo: D como máximo K</translation>
     </message>
     <message>
         <source>Density dependence</source>
-        <translation type="unfinished"></translation>
+        <translation>Dependencia de la densidad</translation>
     </message>
     <message>
         <source>K, the density at rest without harvest</source>
-        <translation type="unfinished"></translation>
+        <translation>K, la densidad en reposo sin cosecha</translation>
     </message>
     <message>
         <source>D, the sum of the counted stages, settles at K without harvest</source>
-        <translation type="unfinished"></translation>
+        <translation>D, la suma de las etapas contadas, se estabiliza en K sin cosecha</translation>
     </message>
     <message>
         <source>Stages counted in the density</source>
-        <translation type="unfinished"></translation>
+        <translation>Etapas contadas en la densidad</translation>
     </message>
     <message>
         <source>Stages harvested</source>
-        <translation type="unfinished"></translation>
+        <translation>Etapas cosechadas</translation>
     </message>
     <message>
         <source>&amp;Density dependence</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dependencia de la densidad</translation>
     </message>
     <message>
         <source>&amp;K</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;K</translation>
     </message>
     <message>
         <source>Stages &amp;counted in D</source>
-        <translation type="unfinished"></translation>
+        <translation>Etapas &amp;contadas en D</translation>
     </message>
     <message>
         <source>Stages &amp;harvested</source>
-        <translation type="unfinished"></translation>
+        <translation>Etapas co&amp;sechadas</translation>
     </message>
     <message>
         <source>Co&amp;mpute</source>
-        <translation type="unfinished"></translation>
+        <translation>Calc&amp;ular</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Progress of the curves</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso de las curvas</translation>
     </message>
     <message>
         <source>Chart: the yield of each way against its level</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico: el rendimiento de cada modo frente a su nivel</translation>
     </message>
     <message>
         <source>Chart: the population after one bad year, each way at 90 % of its MSY</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico: la población tras un mal año, cada modo al 90 % de su MSY</translation>
     </message>
     <message>
         <source>Loss in the bad year, percent of every stage</source>
-        <translation type="unfinished"></translation>
+        <translation>Pérdida en el mal año, porcentaje de cada etapa</translation>
     </message>
     <message>
         <source>&amp;Loss in the bad year, % of every stage</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pérdida en el mal año, % de cada etapa</translation>
     </message>
     <message>
         <source>Each way&apos;s MSY and its edge</source>
-        <translation type="unfinished"></translation>
+        <translation>El MSY de cada modo y su límite</translation>
     </message>
     <message>
         <source>Way</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo</translation>
     </message>
     <message>
         <source>MSY</source>
-        <translation type="unfinished"></translation>
+        <translation>MSY</translation>
     </message>
     <message>
         <source>at</source>
-        <translation type="unfinished"></translation>
+        <translation>en</translation>
     </message>
     <message>
         <source>Total at MSY</source>
-        <translation type="unfinished"></translation>
+        <translation>Total en MSY</translation>
     </message>
     <message>
         <source>90 % of MSY at</source>
-        <translation type="unfinished"></translation>
+        <translation>90 % MSY en</translation>
     </message>
     <message>
         <source>Total there</source>
-        <translation type="unfinished"></translation>
+        <translation>Total allí</translation>
     </message>
     <message>
         <source>Unstable rest</source>
-        <translation type="unfinished"></translation>
+        <translation>Reposo inestable</translation>
     </message>
     <message>
         <source>Fatal loss</source>
-        <translation type="unfinished"></translation>
+        <translation>Pérdida fatal</translation>
     </message>
     <message>
         <source>Risk there</source>
-        <translation type="unfinished"></translation>
+        <translation>Riesgo allí</translation>
     </message>
     <message>
         <source>Under a quota, the total of the rest point below the settled one: a population pushed below it falls to 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Con una cuota, el total del punto de reposo por debajo del alcanzado: una población llevada por debajo cae a 0</translation>
     </message>
     <message>
         <source>The smallest share of every stage lost in one bad year, at 90 % of MSY, after which the population falls to 0</source>
-        <translation type="unfinished"></translation>
+        <translation>La menor proporción de cada etapa perdida en un mal año, al 90 % del MSY, tras la cual la población cae a 0</translation>
     </message>
     <message>
         <source>The chance of falling below the threshold within the steps of the Risk window, under its variation and seed, from the total there</source>
-        <translation type="unfinished"></translation>
+        <translation>La probabilidad de caer por debajo del umbral en los pasos de la ventana de riesgo, con su variación y su semilla, desde el total allí</translation>
     </message>
     <message>
         <source>Go back</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver</translation>
     </message>
     <message>
         <source>Check at least one stage to count in the density.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque al menos una etapa para contarla en la densidad.</translation>
     </message>
     <message>
         <source>Check at least one stage to harvest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque al menos una etapa para cosechar.</translation>
     </message>
     <message>
         <source>Tracing the yield curves...</source>
-        <translation type="unfinished"></translation>
+        <translation>Trazando las curvas de rendimiento...</translation>
     </message>
     <message>
         <source>The work could not start a thread (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>El cálculo no pudo iniciar un hilo (%1).</translation>
     </message>
     <message>
         <source>Cancelling...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelando...</translation>
     </message>
     <message>
         <source>Cancelled: no curve is shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelado: no se muestra ninguna curva.</translation>
     </message>
     <message>
         <source>No positive population rests at K without harvest, so there is no yield curve to draw.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna población positiva reposa en K sin cosecha, así que no hay curva de rendimiento que trazar.</translation>
     </message>
     <message>
         <source>Choose the stages harvested again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the %1 after a loss of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuelva a elegir las etapas cosechadas.</translation>
     </message>
     <message>
         <source>At 90 % of its MSY, one bad year sends the population to 0 under %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al 90 % de su MSY, un mal año lleva la población a 0 con %1.</translation>
     </message>
     <message>
         <source>no way</source>
-        <translation type="unfinished"></translation>
+        <translation>ningún modo</translation>
     </message>
     <message>
         <source> and </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Under the %1 it recovers from any loss short of all.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> and the </source>
-        <translation type="unfinished"></translation>
+        <translation> y </translation>
     </message>
     <message>
         <source>The risks were not run: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Los riesgos no se calcularon: %1</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Under variation (survival CV %1, fecundity CV %2%3; %4 replicates, seed %5), the chance of falling below %6 within %7 steps, each way at 90 % of its MSY: %8.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con variación (CV de supervivencia %1, CV de fecundidad %2%3; %4 réplicas, semilla %5), la probabilidad de caer por debajo de %6 en %7 pasos, cada modo al 90 % de su MSY: %8.</translation>
     </message>
     <message>
         <source>, whole animals</source>
-        <translation type="unfinished"></translation>
+        <translation>, animales enteros</translation>
     </message>
     <message>
         <source>Q, h or E as a share of its range</source>
-        <translation type="unfinished"></translation>
+        <translation>Q, h o E como fracción de su rango</translation>
     </message>
     <message>
         <source>yield a step</source>
-        <translation type="unfinished"></translation>
+        <translation>rendimiento por paso</translation>
     </message>
     <message>
         <source>MSY, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>MSY, %1</translation>
     </message>
     <message>
         <source>%1: yield %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: rendimiento %2</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguno</translation>
     </message>
     <message>
         <source>none short of all</source>
-        <translation type="unfinished"></translation>
+        <translation>solo total</translation>
     </message>
     <message>
         <source>The loss is a percentage from 0 to 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>La pérdida es un porcentaje de 0 a 100.</translation>
     </message>
     <message>
         <source>t; the bad year strikes at t = 1</source>
-        <translation type="unfinished"></translation>
+        <translation>t; el mal año llega en t = 1</translation>
     </message>
     <message>
         <source>N(t), total</source>
-        <translation type="unfinished"></translation>
+        <translation>N(t), total</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>the quota</source>
+        <extracomment>As in &quot;under the quota&quot;; &quot;under %1 it recovers&quot; puts it after &quot;under&quot;.</extracomment>
+        <translation>la cuota</translation>
+    </message>
+    <message>
+        <source>the rate</source>
+        <translation>la tasa</translation>
+    </message>
+    <message>
+        <source>the escapement</source>
+        <translation>el escape</translation>
+    </message>
+    <message>
+        <source>Under the quota the population has no stable rest at its MSY: the yield is the mean over a cycle of %1 steps.</source>
+        <translation>Con la cuota la población no tiene reposo estable en su MSY: el rendimiento es la media sobre un ciclo de %1 pasos.</translation>
+    </message>
+    <message>
+        <source>Under the rate the population has no stable rest at its MSY: the yield is the mean over a cycle of %1 steps.</source>
+        <translation>Con la tasa la población no tiene reposo estable en su MSY: el rendimiento es la media sobre un ciclo de %1 pasos.</translation>
+    </message>
+    <message>
+        <source>Under the escapement the population has no stable rest at its MSY: the yield is the mean over a cycle of %1 steps.</source>
+        <translation>Con el escape la población no tiene reposo estable en su MSY: el rendimiento es la media sobre un ciclo de %1 pasos.</translation>
+    </message>
+    <message>
+        <source>Under the quota the population has no stable rest at its MSY: it swings irregularly (chaos), and the yield is the mean over 600 steps.</source>
+        <translation>Con la cuota la población no tiene reposo estable en su MSY: oscila de forma irregular (caos), y el rendimiento es la media sobre 600 pasos.</translation>
+    </message>
+    <message>
+        <source>Under the rate the population has no stable rest at its MSY: it swings irregularly (chaos), and the yield is the mean over 600 steps.</source>
+        <translation>Con la tasa la población no tiene reposo estable en su MSY: oscila de forma irregular (caos), y el rendimiento es la media sobre 600 pasos.</translation>
+    </message>
+    <message>
+        <source>Under the escapement the population has no stable rest at its MSY: it swings irregularly (chaos), and the yield is the mean over 600 steps.</source>
+        <translation>Con el escape la población no tiene reposo estable en su MSY: oscila de forma irregular (caos), y el rendimiento es la media sobre 600 pasos.</translation>
+    </message>
+    <message>
+        <source>%1 after a loss of %2</source>
+        <extracomment>%1 is a way with its article (&quot;the quota&quot;), %2 a percentage.</extracomment>
+        <translation>%1 tras una pérdida de %2</translation>
+    </message>
+    <message>
+        <source>Under %1 it recovers from any loss short of all.</source>
+        <extracomment>%1 names one to three ways with their articles (&quot;the quota and the rate&quot;).</extracomment>
+        <translation>Con %1 se recupera de cualquier pérdida que no sea total.</translation>
+    </message>
+</context>
+<context>
+    <name>Density</name>
+    <message>
+        <source>K, the density at rest, must be a number above 0.</source>
+        <translation>K, la densidad en equilibrio, debe ser un número mayor que 0.</translation>
+    </message>
+    <message>
+        <source>The stages counted in the density must be stages of the model, each named once.</source>
+        <translation>Los estadios contados en la densidad deben ser estadios del modelo, cada uno nombrado una sola vez.</translation>
+    </message>
+    <message>
+        <source>A stage never dies, so R0 has no value and K cannot set the density dependence.</source>
+        <translation>Un estadio nunca muere, así que R0 no tiene valor y K no puede fijar la dependencia de la densidad.</translation>
+    </message>
+    <message>
+        <source>R0 is %1: a population that cannot more than replace itself when sparse never settles at K.</source>
+        <extracomment>%1 is the net reproductive rate R0 of the life cycle, at most 1.</extracomment>
+        <translation>R0 es %1: una población que no puede más que reemplazarse cuando es escasa nunca se estabiliza en K.</translation>
+    </message>
+    <message>
+        <source>The life cycle does not pass its checks, so it cannot take density dependence.</source>
+        <translation>El ciclo de vida no pasa sus comprobaciones, así que no puede tener dependencia de la densidad.</translation>
+    </message>
+</context>
+<context>
+    <name>Stochastic</name>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>The last two items of a list: &quot;s0, s1 and s2&quot;.</extracomment>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>The number of replicates must be from 1 to %1.</source>
+        <translation>El número de réplicas debe estar entre 1 y %1.</translation>
+    </message>
+    <message>
+        <source>The number of steps must be from 1 to %1.</source>
+        <translation>El número de pasos debe estar entre 1 y %1.</translation>
+    </message>
+    <message>
+        <source>The seed must be from 0 to %1.</source>
+        <translation>La semilla debe estar entre 0 y %1.</translation>
+    </message>
+    <message>
+        <source>The number of threads must be from 1 to %1.</source>
+        <translation>El número de hilos debe estar entre 1 y %1.</translation>
+    </message>
+    <message>
+        <source>The survival CV must be a number of at least 0.</source>
+        <extracomment>CV: coefficient of variation.</extracomment>
+        <translation>El CV de la supervivencia debe ser un número de al menos 0.</translation>
+    </message>
+    <message>
+        <source>The fecundity CV must be a number from 0 to %1.</source>
+        <translation>El CV de la fecundidad debe ser un número entre 0 y %1.</translation>
+    </message>
+    <message>
+        <source>The threshold must be a number of at least 0.</source>
+        <translation>El umbral debe ser un número de al menos 0.</translation>
+    </message>
+    <message>
+        <source>The harvested stages must be stages of the model, each named once.</source>
+        <translation>Los estadios con cosecha deben ser estadios del modelo, cada uno nombrado una sola vez.</translation>
+    </message>
+    <message>
+        <source>The level of the harvest must be a number of at least 0.</source>
+        <translation>El nivel de la cosecha debe ser un número de al menos 0.</translation>
+    </message>
+    <message>
+        <source>A harvest rate is a share from 0 to 1.</source>
+        <translation>Una tasa de cosecha es una proporción entre 0 y 1.</translation>
+    </message>
+    <message>
+        <source>The run could not start a worker thread (%1); close other programs or ask for fewer threads.</source>
+        <extracomment>%1 is the system&apos;s reason, in English.</extracomment>
+        <translation>La ejecución no pudo iniciar un hilo de trabajo (%1); cierre otros programas o pida menos hilos.</translation>
+    </message>
+    <message>
+        <source>The fecundity %1 = %2 must be a number of at least 0.</source>
+        <extracomment>%1 is the rate&apos;s symbol &quot;f2&quot;, %2 its value.</extracomment>
+        <translation>La fecundidad %1 = %2 debe ser un número de al menos 0.</translation>
+    </message>
+    <message>
+        <source>The survival rate %1 = %2 must be from 0 to 1.</source>
+        <extracomment>%1 is the rate&apos;s symbol &quot;s0&quot;, %2 its value.</extracomment>
+        <translation>La tasa de supervivencia %1 = %2 debe estar entre 0 y 1.</translation>
+    </message>
+    <message>
+        <source>N(t) must hold numbers of at least 0.</source>
+        <translation>N(t) debe contener números de al menos 0.</translation>
+    </message>
+    <message>
+        <source>H must hold numbers of at least 0.</source>
+        <translation>H debe contener números de al menos 0.</translation>
+    </message>
+    <message>
+        <source>A life cycle has from 1 to %1 stages.</source>
+        <translation>Un ciclo de vida tiene de 1 a %1 estadios.</translation>
+    </message>
+    <message>
+        <source>The survival of stage %1 (its column of U) sums to more than 1.</source>
+        <extracomment>%1 is the name of a stage, as the user typed it.</extracomment>
+        <translation>La supervivencia del estadio %1 (su columna de U) suma más de 1.</translation>
+    </message>
+    <message>
+        <source>The life cycle must hold numbers of at least 0.</source>
+        <translation>El ciclo de vida debe contener números de al menos 0.</translation>
+    </message>
+    <message>
+        <source>Every matrix and vector of the life cycle must match its number of stages.</source>
+        <translation>Cada matriz y cada vector del ciclo de vida deben coincidir con su número de estadios.</translation>
+    </message>
+    <message>
+        <source>Every stage needs a name of its own.</source>
+        <translation>Cada estadio necesita un nombre propio.</translation>
+    </message>
+    <message>
+        <source>Risk of falling below %1 within 1 step: %2 % (95 % interval %3 - %4 %)</source>
+        <extracomment>%1 is a number of animals, %2 the risk in %, %3 - %4 its 95 % interval.</extracomment>
+        <translation>Riesgo de caer por debajo de %1 en 1 paso: %2 % (intervalo del 95 % %3 - %4 %)</translation>
+    </message>
+    <message>
+        <source>Risk of falling below %1 within %2 steps: %3 % (95 % interval %4 - %5 %)</source>
+        <extracomment>%1 is a number of animals, %2 a number of steps, %3 the risk in %, %4 - %5 its 95 % interval.</extracomment>
+        <translation>Riesgo de caer por debajo de %1 en %2 pasos: %3 % (intervalo del 95 % %4 - %5 %)</translation>
+    </message>
+    <message>
+        <source>Risk of dying out within 1 step: %1 % (95 % interval %2 - %3 %)</source>
+        <extracomment>%1 is the risk in %, %2 - %3 its 95 % interval.</extracomment>
+        <translation>Riesgo de extinción en 1 paso: %1 % (intervalo del 95 % %2 - %3 %)</translation>
+    </message>
+    <message>
+        <source>Risk of dying out within %1 steps: %2 % (95 % interval %3 - %4 %)</source>
+        <extracomment>%1 is a number of steps, %2 the risk in %, %3 - %4 its 95 % interval.</extracomment>
+        <translation>Riesgo de extinción en %1 pasos: %2 % (intervalo del 95 % %3 - %4 %)</translation>
+    </message>
+    <message>
+        <source>A survival CV of %1 is too large for %2: it varies with a CV of %3, the largest its beta distribution allows.</source>
+        <extracomment>%1 is the CV asked for, %2 a survival rate &quot;s1 = 0.9&quot;, %3 the CV it takes.</extracomment>
+        <translation>Un CV de la supervivencia de %1 es demasiado grande para %2: varía con un CV de %3, el mayor que permite su distribución beta.</translation>
+    </message>
+    <message>
+        <source>A survival CV of %1 is too large for %2: they vary with CVs of %3, the largest their beta distributions allow.</source>
+        <extracomment>%1 is the CV asked for, %2 lists survival rates &quot;s1 = 0.9 and s2 = 0.95&quot;, %3 the CVs they take.</extracomment>
+        <translation>Un CV de la supervivencia de %1 es demasiado grande para %2: varían con CV de %3, los mayores que permiten sus distribuciones beta.</translation>
+    </message>
+    <message>
+        <source>%1 = 1 is held fixed whatever the CV.</source>
+        <extracomment>%1 is a survival rate &quot;s2&quot;.</extracomment>
+        <translation>%1 = 1 se mantiene fija sea cual sea el CV.</translation>
+    </message>
+    <message>
+        <source>%1 = 1 are held fixed whatever the CV.</source>
+        <extracomment>%1 lists survival rates &quot;s1 and s2&quot;.</extracomment>
+        <translation>%1 = 1 se mantienen fijas sea cual sea el CV.</translation>
+    </message>
+    <message>
+        <source>The beta of %1 is U-shaped: years in which nearly none or nearly all survive are the likeliest.</source>
+        <extracomment>%1 is a survival rate with its beta&apos;s shape: &quot;s0 (a = 0.5, b = 0.4)&quot;.</extracomment>
+        <translation>La beta de %1 tiene forma de U: los años en que casi ninguno o casi todos sobreviven son los más probables.</translation>
+    </message>
+    <message>
+        <source>The betas of %1 are U-shaped: years in which nearly none or nearly all survive are the likeliest.</source>
+        <translation>Las betas de %1 tienen forma de U: los años en que casi ninguno o casi todos sobreviven son los más probables.</translation>
+    </message>
+</context>
+<context>
+    <name>AnalysisReport</name>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>The last two items of a list: &quot;a, b and c&quot;.</extracomment>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>class %1</source>
+        <extracomment>%1 is the number of an age class: &quot;class 2&quot;.</extracomment>
+        <translation>clase %1</translation>
+    </message>
+    <message>
+        <source>stage %1</source>
+        <extracomment>%1 is the name of a stage of a life cycle: &quot;stage seeds&quot;.</extracomment>
+        <translation>estadio %1</translation>
+    </message>
+    <message>
+        <source>classes %1</source>
+        <extracomment>%1 lists the numbers of age classes: &quot;classes 1 and 2&quot;.</extracomment>
+        <translation>clases %1</translation>
+    </message>
+    <message>
+        <source>stages %1</source>
+        <extracomment>%1 lists the names of stages: &quot;stages seeds and rosettes&quot;.</extracomment>
+        <translation>estadios %1</translation>
+    </message>
+    <message>
+        <source>total</source>
+        <extracomment>Column header: the sum of all stages.</extracomment>
+        <translation>total</translation>
+    </message>
+    <message>
+        <source>The eigenvalue computation did not converge for this matrix: no eigen-figures are given.</source>
+        <translation>El cálculo de los valores propios no convergió para esta matriz: no se dan las cifras propias.</translation>
+    </message>
+    <message>
+        <source>%1 has a negative entry, so it is not a population matrix: lambda and the figures that rest on it do not exist.</source>
+        <extracomment>%1 is the letter of the projection matrix (M or A).</extracomment>
+        <translation>%1 tiene una entrada negativa, así que no es una matriz de población: lambda y las cifras que dependen de ella no existen.</translation>
+    </message>
+    <message>
+        <source>No stage ever leads back to births: every population is gone within %1 steps.</source>
+        <translation>Ningún estadio lleva de vuelta a nacimientos: toda población desaparece en %1 pasos.</translation>
+    </message>
+    <message>
+        <source>No class ever leads back to births: every population is gone within four steps.</source>
+        <translation>Ninguna clase lleva de vuelta a nacimientos: toda población desaparece en cuatro pasos.</translation>
+    </message>
+    <message>
+        <source>lambda and the other eigenvalues were found, but the eigenvector step failed for this matrix: the stable distribution, the reproductive values and what rests on them are not given.</source>
+        <translation>Se hallaron lambda y los demás valores propios, pero el cálculo del vector propio falló para esta matriz: no se dan la distribución estable, los valores reproductivos ni lo que depende de ellos.</translation>
+    </message>
+    <message>
+        <source>lambda = 1 to within rounding: without harvest the population neither grows nor declines in the long run.</source>
+        <translation>lambda = 1 salvo redondeo: sin cosecha la población ni crece ni decrece a largo plazo.</translation>
+    </message>
+    <message>
+        <source>%1 is reducible, so the stable distribution is not reached from every start.</source>
+        <translation>%1 es reducible, así que la distribución estable no se alcanza desde cualquier inicio.</translation>
+    </message>
+    <message>
+        <source>Members of %1 never lead to new births: a population of these alone dies out.</source>
+        <extracomment>%1 names classes or stages: &quot;classes 2 and 3&quot;.</extracomment>
+        <translation>Los miembros de %1 nunca llevan a nuevos nacimientos: una población formada solo por ellos se extingue.</translation>
+    </message>
+    <message>
+        <source>The offspring of %1 never reach %2.</source>
+        <translation>Las crías de %1 nunca llegan a %2.</translation>
+    </message>
+    <message>
+        <source>%1 is imprimitive (period %2): N(t) keeps oscillating with this period instead of settling into the stable distribution.</source>
+        <translation>%1 es imprimitiva (periodo %2): N(t) sigue oscilando con este periodo en vez de estabilizarse en la distribución estable.</translation>
+    </message>
+    <message>
+        <source>%1 is primitive (some power of %1 has no zero cell): from every start N(t) approaches the stable distribution.</source>
+        <translation>%1 es primitiva (alguna potencia de %1 no tiene celdas nulas): desde cualquier inicio N(t) se acerca a la distribución estable.</translation>
+    </message>
+    <message>
+        <source>Another eigenvalue is as large as lambda in modulus: N(t) need not settle into the stable distribution.</source>
+        <translation>Otro valor propio tiene el mismo módulo que lambda: N(t) puede no estabilizarse en la distribución estable.</translation>
+    </message>
+    <message>
+        <source>The dominant eigenvalue is repeated: the long-run distribution depends on the start.</source>
+        <translation>El valor propio dominante es múltiple: la distribución a largo plazo depende del inicio.</translation>
+    </message>
+    <message>
+        <source>A is ergodic: every stage has a reproductive value above 0, so every start ends in the same stable distribution.</source>
+        <translation>A es ergódica: cada estadio tiene un valor reproductivo mayor que 0, así que todo inicio acaba en la misma distribución estable.</translation>
+    </message>
+    <message>
+        <source>A is not ergodic: %1 never lead to reproduction, so their reproductive value is 0.</source>
+        <translation>A no es ergódica: %1 nunca llevan a la reproducción, así que su valor reproductivo es 0.</translation>
+    </message>
+    <message>
+        <source>A is not ergodic: some stage has a reproductive value of 0.</source>
+        <translation>A no es ergódica: algún estadio tiene un valor reproductivo de 0.</translation>
+    </message>
+    <message>
+        <source>%1 animal</source>
+        <translation>%1 animal</translation>
+    </message>
+    <message>
+        <source>%1 animals</source>
+        <extracomment>%1 is a number of animals other than 1: &quot;0.5 animals&quot;, &quot;2 animals&quot;.</extracomment>
+        <translation>%1 animales</translation>
+    </message>
+    <message>
+        <source>at %1 or more</source>
+        <extracomment>What N(t) keeps, after &quot;N(t) stays&quot;: %1 is &quot;1 animal&quot; or &quot;2.5 animals&quot;.</extracomment>
+        <translation>en %1 o más</translation>
+    </message>
+    <message>
+        <source>above 0</source>
+        <extracomment>What N(t) keeps, after &quot;N(t) stays&quot;.</extracomment>
+        <translation>por encima de 0</translation>
+    </message>
+    <message>
+        <source>none: with lambda = 1 no constant harvest is sustainable for ever.</source>
+        <translation>ninguno: con lambda = 1 ninguna cosecha constante es sostenible para siempre.</translation>
+    </message>
+    <message>
+        <source>none: with lambda below 1 no constant harvest is sustainable for ever.</source>
+        <translation>ninguno: con lambda menor que 1 ninguna cosecha constante es sostenible para siempre.</translation>
+    </message>
+    <message>
+        <source>N(t) already totals less than %1: the population counts as gone.</source>
+        <translation>N(t) ya suma menos de %1: la población se da por desaparecida.</translation>
+    </message>
+    <message>
+        <source>falls below %1 at %2 (step %3 from now): the population counts as gone.</source>
+        <extracomment>Said of N(t): %1 is &quot;1 animal&quot;, %2 a time &quot;t = 7&quot;, %3 a number of steps.</extracomment>
+        <translation>cae por debajo de %1 en %2 (paso %3 desde ahora): la población se da por desaparecida.</translation>
+    </message>
+    <message>
+        <source>grows without bound: beyond the range of numbers at %1 (step %2).</source>
+        <extracomment>Said of N(t): %1 is a time &quot;t = 7&quot;, %2 a number of steps.</extracomment>
+        <translation>crece sin límite: fuera del rango de los números en %1 (paso %2).</translation>
+    </message>
+    <message>
+        <source>grows without bound: total %1 at %2 and still growing.</source>
+        <extracomment>Said of N(t): %1 is its total, %2 a time &quot;t = 1000&quot;.</extracomment>
+        <translation>crece sin límite: total %1 en %2 y sigue creciendo.</translation>
+    </message>
+    <message>
+        <source>settles at %1, total %2.</source>
+        <extracomment>Said of N(t): %1 is the vector it settles at, %2 its total.</extracomment>
+        <translation>se estabiliza en %1, total %2.</translation>
+    </message>
+    <message>
+        <source>reaches 0: the projection to %1 (step %2 from now) is rejected.</source>
+        <extracomment>Said of N(t): %1 is a time &quot;t = 7&quot;, %2 a number of steps.</extracomment>
+        <translation>llega a 0: la proyección a %1 (paso %2 desde ahora) se rechaza.</translation>
+    </message>
+    <message>
+        <source>N(t) is already 0: the next projection ends the simulation.</source>
+        <translation>N(t) ya es 0: la próxima proyección termina la simulación.</translation>
+    </message>
+    <message>
+        <source>declines towards 0 without reaching it within %1 steps (total %2 at %3).</source>
+        <extracomment>Said of N(t): %1 is a number of steps, %2 its total, %3 a time &quot;t = 1000&quot;.</extracomment>
+        <translation>decrece hacia 0 sin alcanzarlo en %1 pasos (total %2 en %3).</translation>
+    </message>
+    <message>
+        <source>neither grows, settles nor reaches 0 within %1 steps.</source>
+        <extracomment>Said of N(t): %1 is a number of steps.</extracomment>
+        <translation>ni crece, ni se estabiliza, ni llega a 0 en %1 pasos.</translation>
+    </message>
+    <message>
+        <source>Harvest equilibrium N* = (%1 - I)^-1 H</source>
+        <translation>Equilibrio con cosecha N* = (%1 - I)^-1 H</translation>
+    </message>
+    <message>
+        <source>%1 - I is singular (%1 has the eigenvalue 1): there is no single harvest equilibrium.</source>
+        <translation>%1 - I es singular (%1 tiene el valor propio 1): no hay un único equilibrio con cosecha.</translation>
+    </message>
+    <message>
+        <source>N* = %1 has a negative class: no population stays unchanged under this harvest.</source>
+        <translation>N* = %1 tiene una clase negativa: ninguna población permanece igual con esta cosecha.</translation>
+    </message>
+    <message>
+        <source>N* = %1 has a negative stage: no population stays unchanged under this harvest.</source>
+        <translation>N* = %1 tiene un estadio negativo: ninguna población permanece igual con esta cosecha.</translation>
+    </message>
+    <message>
+        <source>Without harvest the only equilibrium is the empty population.</source>
+        <translation>Sin cosecha el único equilibrio es la población vacía.</translation>
+    </message>
+    <message>
+        <source>Unstable, and not by its total: a population whose reproductive value v.N lies above v.N* grows, one below it dies out, whatever its total.</source>
+        <translation>Inestable, y no por su total: una población cuyo valor reproductivo v.N está por encima de v.N* crece, una por debajo se extingue, sea cual sea su total.</translation>
+    </message>
+    <message>
+        <source>v.N(t) = %1 lies above v.N*: v.N(t+1) = lambda v.N(t) - v.H grows every step, so N(t) grows for ever under H.</source>
+        <translation>v.N(t) = %1 está por encima de v.N*: v.N(t+1) = lambda v.N(t) - v.H crece en cada paso, así que N(t) crece para siempre con H.</translation>
+    </message>
+    <message>
+        <source>lambda = 1 and H takes nothing of v.N(t): it stays at %1.</source>
+        <translation>lambda = 1 y H no quita nada de v.N(t): se queda en %1.</translation>
+    </message>
+    <message>
+        <source>v.N(t) = %1 equals v.N*: it stays there, a knife edge that the least change tips.</source>
+        <translation>v.N(t) = %1 es igual a v.N*: se queda ahí, en un filo que el menor cambio inclina.</translation>
+    </message>
+    <message>
+        <source>v.N(t) = 0: N(t) holds no animal that will still breed, so it dies out.</source>
+        <translation>v.N(t) = 0: N(t) no tiene ningún animal que vaya a reproducirse, así que se extingue.</translation>
+    </message>
+    <message>
+        <source>lambda is below 1: v.N(t) falls even without harvest, and N(t) with it. No constant harvest is sustainable for ever.</source>
+        <translation>lambda es menor que 1: v.N(t) cae incluso sin cosecha, y N(t) con él. Ninguna cosecha constante es sostenible para siempre.</translation>
+    </message>
+    <message>
+        <source>lambda = 1: v.N(t) falls by v.H = %1 every step, so any constant harvest empties the population in the end, after about v.N(t) / v.H = %2 steps.</source>
+        <translation>lambda = 1: v.N(t) cae v.H = %1 en cada paso, así que cualquier cosecha constante acaba vaciando la población, tras unos v.N(t) / v.H = %2 pasos.</translation>
+    </message>
+    <message>
+        <source>v.N(t) = %1 lies below v.N*: v.N(t) falls faster every step, so N(t) falls to 0 under H.</source>
+        <translation>v.N(t) = %1 está por debajo de v.N*: v.N(t) cae cada vez más rápido, así que N(t) cae a 0 con H.</translation>
+    </message>
+    <message>
+        <source>The rule said otherwise, but in step %1 H takes more than a class holds: from then on the harvest takes less than H and the rule no longer holds.</source>
+        <translation>La regla decía otra cosa, pero en el paso %1 H quita más de lo que tiene una clase: desde entonces la cosecha quita menos que H y la regla ya no vale.</translation>
+    </message>
+    <message>
+        <source>The rule said otherwise, but in step %1 H takes more than a stage holds: from then on the harvest takes less than H and the rule no longer holds.</source>
+        <translation>La regla decía otra cosa, pero en el paso %1 H quita más de lo que tiene un estadio: desde entonces la cosecha quita menos que H y la regla ya no vale.</translation>
+    </message>
+    <message>
+        <source>The rule says it is lost, only later than the %1 steps the projection runs.</source>
+        <translation>Según la regla está perdida, solo que más tarde que los %1 pasos que dura la proyección.</translation>
+    </message>
+    <message>
+        <source>The rule said it grows, but on the way N(t) dips below %1.</source>
+        <translation>Según la regla crece, pero por el camino N(t) baja de %1.</translation>
+    </message>
+    <message>
+        <source>H is 0: s* x %1 = %2 is the most that N(t) yields for ever, as long as no class runs short of it, so that every step&apos;s harvest is taken in full.</source>
+        <extracomment>%1 is the unit harvest (1, 0, 0, 0), %2 the largest harvest in its direction.</extracomment>
+        <translation>H es 0: s* x %1 = %2 es lo máximo que N(t) rinde para siempre, mientras a ninguna clase le falte, de modo que la cosecha de cada paso se toma entera.</translation>
+    </message>
+    <message>
+        <source>H is 0: s* x %1 = %2 is the most that N(t) yields for ever, as long as no stage runs short of it, so that every step&apos;s harvest is taken in full.</source>
+        <translation>H es 0: s* x %1 = %2 es lo máximo que N(t) rinde para siempre, mientras a ningún estadio le falte, de modo que la cosecha de cada paso se toma entera.</translation>
+    </message>
+    <message>
+        <source>s* x H = %1 is the most that N(t) yields for ever, as long as no class runs short of it, so that every step&apos;s harvest is taken in full.</source>
+        <translation>s* x H = %1 es lo máximo que N(t) rinde para siempre, mientras a ninguna clase le falte, de modo que la cosecha de cada paso se toma entera.</translation>
+    </message>
+    <message>
+        <source>s* x H = %1 is the most that N(t) yields for ever, as long as no stage runs short of it, so that every step&apos;s harvest is taken in full.</source>
+        <translation>s* x H = %1 es lo máximo que N(t) rinde para siempre, mientras a ningún estadio le falte, de modo que la cosecha de cada paso se toma entera.</translation>
+    </message>
+    <message>
+        <source>Largest factor s* = (lambda - 1) v.N(t) / %1</source>
+        <translation>Mayor factor s* = (lambda - 1) v.N(t) / %1</translation>
+    </message>
+    <message>
+        <source>no limit: %1 takes only from classes of reproductive value 0.</source>
+        <translation>sin límite: %1 solo quita de clases con valor reproductivo 0.</translation>
+    </message>
+    <message>
+        <source>no limit: %1 takes only from stages of reproductive value 0.</source>
+        <translation>sin límite: %1 solo quita de estadios con valor reproductivo 0.</translation>
+    </message>
+    <message>
+        <source>not searched for in a life cycle of more than %1 stages: each search projects every stage 1000 steps some twenty times. The rule&apos;s figure above stands alone.</source>
+        <translation>no se busca en un ciclo de vida de más de %1 estadios: cada búsqueda proyecta cada estadio 1000 pasos unas veinte veces. La cifra de la regla de arriba queda sola.</translation>
+    </message>
+    <message>
+        <source>It lies above s*, because a class is emptied on the way (in step %1): from then on the harvest takes less than s x H, and the rule no longer holds.</source>
+        <translation>Está por encima de s*, porque una clase se vacía por el camino (en el paso %1): desde entonces la cosecha quita menos que s x H, y la regla ya no vale.</translation>
+    </message>
+    <message>
+        <source>It lies above s*, because a stage is emptied on the way (in step %1): from then on the harvest takes less than s x H, and the rule no longer holds.</source>
+        <translation>Está por encima de s*, porque un estadio se vacía por el camino (en el paso %1): desde entonces la cosecha quita menos que s x H, y la regla ya no vale.</translation>
+    </message>
+    <message>
+        <source>It lies above s*, because a class is emptied on the way: from then on the harvest takes less than s x H, and the rule no longer holds.</source>
+        <translation>Está por encima de s*, porque una clase se vacía por el camino: desde entonces la cosecha quita menos que s x H, y la regla ya no vale.</translation>
+    </message>
+    <message>
+        <source>It lies above s*, because a stage is emptied on the way: from then on the harvest takes less than s x H, and the rule no longer holds.</source>
+        <translation>Está por encima de s*, porque un estadio se vacía por el camino: desde entonces la cosecha quita menos que s x H, y la regla ya no vale.</translation>
+    </message>
+    <message>
+        <source>Largest factor s, by the projection</source>
+        <translation>Mayor factor s, según la proyección</translation>
+    </message>
+    <message>
+        <source>none: even without harvest N(t) falls below %1 within %2 steps.</source>
+        <translation>ninguno: incluso sin cosecha N(t) cae por debajo de %1 en %2 pasos.</translation>
+    </message>
+    <message>
+        <source>none: the population does not last %1 steps even without harvest.</source>
+        <translation>ninguno: la población no dura %1 pasos ni siquiera sin cosecha.</translation>
+    </message>
+    <message>
+        <source>any s: however large s is, %1 leaves N(t) %2 for %3 steps, because a harvest takes at most what is there and the rest of N(t) lives on.</source>
+        <extracomment>%1 is the harvest &quot;s x H&quot;, %2 &quot;at 1 animal or more&quot; or &quot;above 0&quot;, %3 a number.</extracomment>
+        <translation>cualquier s: por grande que sea s, %1 deja N(t) %2 durante %3 pasos, porque una cosecha quita como mucho lo que hay y el resto de N(t) sigue vivo.</translation>
+    </message>
+    <message>
+        <source>N(t) stays %1 for %2 steps up to s = %3 (%4 = %5); 1.001 times as much does not.</source>
+        <extracomment>%1 is &quot;at 1 animal or more&quot; or &quot;above 0&quot;, %2 a number of steps, %3 the factor s, %4 the harvest &quot;s x H&quot;, %5 that harvest as a vector.</extracomment>
+        <translation>N(t) se mantiene %1 durante %2 pasos hasta s = %3 (%4 = %5); 1.001 veces más, no.</translation>
+    </message>
+    <message>
+        <source>It holds for these steps only: no constant harvest is sustainable for ever.</source>
+        <translation>Vale solo para estos pasos: ninguna cosecha constante es sostenible para siempre.</translation>
+    </message>
+    <message>
+        <source>The rule&apos;s s* agrees.</source>
+        <translation>El s* de la regla coincide.</translation>
+    </message>
+    <message>
+        <source>It lies above s*: there v.N(t) falls, but N(t) stays %1 for all %2 steps of the projection and is lost only later.</source>
+        <translation>Está por encima de s*: ahí v.N(t) cae, pero N(t) se mantiene %1 durante los %2 pasos de la proyección y se pierde solo más tarde.</translation>
+    </message>
+    <message>
+        <source>It lies below s*: there v.N(t) still grows, but N(t) dips below %1 on the way.</source>
+        <translation>Está por debajo de s*: ahí v.N(t) aún crece, pero N(t) baja de %1 por el camino.</translation>
+    </message>
+    <message>
+        <source>all of it</source>
+        <extracomment>A cell of a table: every animal of the class may be taken.</extracomment>
+        <translation>todo</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <extracomment>A cell of a table: no harvest at all is possible.</extracomment>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <source>All of it for %1: no number taken from them is too large, because a harvest takes at most what is there; emptied every step, the rest of N(t) still lives on.</source>
+        <translation>Todo de %1: ningún número quitado de ellas es demasiado grande, porque una cosecha quita como mucho lo que hay; aunque se vacíen en cada paso, el resto de N(t) sigue vivo.</translation>
+    </message>
+    <message>
+        <source>All of it for %1: no number taken from it is too large, because a harvest takes at most what is there; emptied every step, the rest of N(t) still lives on.</source>
+        <translation>Todo de %1: ningún número quitado de ahí es demasiado grande, porque una cosecha quita como mucho lo que hay; aunque se vacíe en cada paso, el resto de N(t) sigue vivo.</translation>
+    </message>
+    <message>
+        <source>Above h_i for %1: there the harvest empties the class on the way and takes less than asked.</source>
+        <translation>Por encima de h_i en %1: ahí la cosecha vacía la clase por el camino y quita menos de lo pedido.</translation>
+    </message>
+    <message>
+        <source>Above h_i for %1: there the harvest empties the stage on the way and takes less than asked.</source>
+        <translation>Por encima de h_i en %1: ahí la cosecha vacía el estadio por el camino y quita menos de lo pedido.</translation>
+    </message>
+    <message>
+        <source>Above h_i for %1: N(t) stays %2 for the %3 steps, and is lost only later.</source>
+        <translation>Por encima de h_i en %1: N(t) se mantiene %2 durante los %3 pasos, y se pierde solo más tarde.</translation>
+    </message>
+    <message>
+        <source>%1, the fecundity of class %2</source>
+        <extracomment>%1 is the rate&apos;s symbol &quot;f2&quot;, %2 the number of its class.</extracomment>
+        <translation>%1, la fecundidad de la clase %2</translation>
+    </message>
+    <message>
+        <source>%1, the survival from class %2 to %3</source>
+        <extracomment>%1 is the rate&apos;s symbol &quot;s0&quot;, %2 and %3 the numbers of the classes.</extracomment>
+        <translation>%1, la supervivencia de la clase %2 a la %3</translation>
+    </message>
+    <message>
+        <source>lambda answers most to the cell staying in %1 (a = %2): an elasticity of %3 means that a change of 1 % in it changes lambda by %3 %.</source>
+        <extracomment>%1 is &quot;stage seeds&quot;, %2 the cell&apos;s value, %3 its elasticity.</extracomment>
+        <translation>lambda responde más a la celda de permanencia en %1 (a = %2): una elasticidad de %3 significa que un cambio del 1 % en ella cambia lambda un %3 %.</translation>
+    </message>
+    <message>
+        <source>lambda answers most to the cell of %1 into itself (staying and offspring) (a = %2): an elasticity of %3 means that a change of 1 % in it changes lambda by %3 %.</source>
+        <translation>lambda responde más a la celda de %1 a sí mismo (permanencia y crías) (a = %2): una elasticidad de %3 significa que un cambio del 1 % en ella cambia lambda un %3 %.</translation>
+    </message>
+    <message>
+        <source>lambda answers most to the cell from %1 to %2 (a = %3): an elasticity of %4 means that a change of 1 % in it changes lambda by %4 %.</source>
+        <extracomment>%1 and %2 are stages &quot;stage seeds&quot;, %3 the cell&apos;s value, %4 its elasticity.</extracomment>
+        <translation>lambda responde más a la celda de %1 a %2 (a = %3): una elasticidad de %4 significa que un cambio del 1 % en ella cambia lambda un %4 %.</translation>
+    </message>
+    <message>
+        <source>M is imprimitive (period %1): lambda still answers so, though N(t) keeps oscillating.</source>
+        <translation>M es imprimitiva (periodo %1): lambda responde así de todos modos, aunque N(t) sigue oscilando.</translation>
+    </message>
+    <message>
+        <source>A is imprimitive (period %1): lambda still answers so, though N(t) keeps oscillating.</source>
+        <translation>A es imprimitiva (periodo %1): lambda responde así de todos modos, aunque N(t) sigue oscilando.</translation>
+    </message>
+    <message>
+        <source>value</source>
+        <extracomment>Column headers of a vital rate&apos;s row: keep them short.</extracomment>
+        <translation>valor</translation>
+    </message>
+    <message>
+        <source>sensitivity</source>
+        <translation>sensibilidad</translation>
+    </message>
+    <message>
+        <source>elasticity</source>
+        <translation>elasticidad</translation>
+    </message>
+    <message>
+        <source>lambda answers most to %1: an elasticity of %2 means that a change of 1 % in one of them changes lambda by %2 %.</source>
+        <extracomment>%1 lists vital rates &quot;f1, the fecundity of class 1 and s0, ...&quot;, %2 a number.</extracomment>
+        <translation>lambda responde más a %1: una elasticidad de %2 significa que un cambio del 1 % en una de ellas cambia lambda un %2 %.</translation>
+    </message>
+    <message>
+        <source>lambda answers most to %1: an elasticity of %2 means that a change of 1 % in it changes lambda by %2 %.</source>
+        <extracomment>%1 is a vital rate &quot;f1, the fecundity of class 1&quot;, %2 a number.</extracomment>
+        <translation>lambda responde más a %1: una elasticidad de %2 significa que un cambio del 1 % en ella cambia lambda un %2 %.</translation>
+    </message>
+    <message>
+        <source>Which rate matters most</source>
+        <translation>Qué tasa importa más</translation>
+    </message>
+    <message>
+        <source>Vital rates f_i and s_i</source>
+        <translation>Tasas vitales f_i y s_i</translation>
+    </message>
+    <message>
+        <source>not defined for a life cycle of stages: a stage may stay, grow, shrink and breed at once, so the cells of A and their sums by kind below stand in their place.</source>
+        <translation>no definidas para un ciclo de vida de estadios: un estadio puede permanecer, crecer, encogerse y reproducirse a la vez, así que las celdas de A y sus sumas por tipo, abajo, ocupan su lugar.</translation>
+    </message>
+    <message>
+        <source>Elasticities summed by kind</source>
+        <translation>Elasticidades sumadas por tipo</translation>
+    </message>
+    <message>
+        <source>Stasis is U&apos;s diagonal, growth U below it, retrogression U above it, reproduction F and clonality C; the five sum to 1.</source>
+        <translation>La estasis es la diagonal de U, el crecimiento U por debajo, la retrogresión U por encima, la reproducción F y la clonalidad C; las cinco suman 1.</translation>
+    </message>
+    <message>
+        <source>stasis</source>
+        <extracomment>Column headers: the kinds of transition of a life cycle; keep them short.</extracomment>
+        <translation>estasis</translation>
+    </message>
+    <message>
+        <source>growth</source>
+        <translation>crecimiento</translation>
+    </message>
+    <message>
+        <source>retrogression</source>
+        <translation>retrogresión</translation>
+    </message>
+    <message>
+        <source>reproduction</source>
+        <translation>reproducción</translation>
+    </message>
+    <message>
+        <source>clonal</source>
+        <translation>clonal</translation>
+    </message>
+    <message>
+        <source>Which transition matters most</source>
+        <translation>Qué transición importa más</translation>
+    </message>
+    <message>
+        <source>Sensitivities d lambda / d a_ij</source>
+        <translation>Sensibilidades d lambda / d a_ij</translation>
+    </message>
+    <message>
+        <source>Elasticities (a_ij / lambda) d lambda / d a_ij</source>
+        <translation>Elasticidades (a_ij / lambda) d lambda / d a_ij</translation>
+    </message>
+    <message>
+        <source>not defined: the dominant eigenvalue is repeated, so lambda has no single slope in each cell.</source>
+        <translation>no definidas: el valor propio dominante es múltiple, así que lambda no tiene una única pendiente en cada celda.</translation>
+    </message>
+    <message>
+        <source>Every cell of %1, its zeros too: how much lambda gains per unit added to a cell, a new transition included.</source>
+        <translation>Cada celda de %1, también sus ceros: cuánto gana lambda por unidad añadida a una celda, incluida una transición nueva.</translation>
+    </message>
+    <message>
+        <source>The share of lambda each cell carries; they sum to 1.</source>
+        <translation>La parte de lambda que lleva cada celda; suman 1.</translation>
+    </message>
+    <message>
+        <source>with this age structure the population grows faster in the first step than in the long run.</source>
+        <translation>con esta estructura de edades la población crece más rápido en el primer paso que a largo plazo.</translation>
+    </message>
+    <message>
+        <source>with this age structure the population grows more slowly in the first step than in the long run.</source>
+        <translation>con esta estructura de edades la población crece más despacio en el primer paso que a largo plazo.</translation>
+    </message>
+    <message>
+        <source>with this age structure the population declines more slowly in the first step than in the long run.</source>
+        <translation>con esta estructura de edades la población decrece más despacio en el primer paso que a largo plazo.</translation>
+    </message>
+    <message>
+        <source>with this age structure the population declines faster in the first step than in the long run.</source>
+        <translation>con esta estructura de edades la población decrece más rápido en el primer paso que a largo plazo.</translation>
+    </message>
+    <message>
+        <source>with this age structure the population grows in the first step, though in the long run it declines.</source>
+        <translation>con esta estructura de edades la población crece en el primer paso, aunque a largo plazo decrece.</translation>
+    </message>
+    <message>
+        <source>with this age structure the population grows in the first step, though in the long run it neither grows nor declines.</source>
+        <translation>con esta estructura de edades la población crece en el primer paso, aunque a largo plazo ni crece ni decrece.</translation>
+    </message>
+    <message>
+        <source>with this age structure the population declines in the first step, though in the long run it grows.</source>
+        <translation>con esta estructura de edades la población decrece en el primer paso, aunque a largo plazo crece.</translation>
+    </message>
+    <message>
+        <source>with this age structure the population declines in the first step, though in the long run it neither grows nor declines.</source>
+        <translation>con esta estructura de edades la población decrece en el primer paso, aunque a largo plazo ni crece ni decrece.</translation>
+    </message>
+    <message>
+        <source>with this age structure the population keeps its total in the first step, though in the long run it grows.</source>
+        <translation>con esta estructura de edades la población mantiene su total en el primer paso, aunque a largo plazo crece.</translation>
+    </message>
+    <message>
+        <source>with this age structure the population keeps its total in the first step, though in the long run it declines.</source>
+        <translation>con esta estructura de edades la población mantiene su total en el primer paso, aunque a largo plazo decrece.</translation>
+    </message>
+    <message>
+        <source>with this stage structure the population grows faster in the first step than in the long run.</source>
+        <translation>con esta estructura de estadios la población crece más rápido en el primer paso que a largo plazo.</translation>
+    </message>
+    <message>
+        <source>with this stage structure the population grows more slowly in the first step than in the long run.</source>
+        <translation>con esta estructura de estadios la población crece más despacio en el primer paso que a largo plazo.</translation>
+    </message>
+    <message>
+        <source>with this stage structure the population declines more slowly in the first step than in the long run.</source>
+        <translation>con esta estructura de estadios la población decrece más despacio en el primer paso que a largo plazo.</translation>
+    </message>
+    <message>
+        <source>with this stage structure the population declines faster in the first step than in the long run.</source>
+        <translation>con esta estructura de estadios la población decrece más rápido en el primer paso que a largo plazo.</translation>
+    </message>
+    <message>
+        <source>with this stage structure the population grows in the first step, though in the long run it declines.</source>
+        <translation>con esta estructura de estadios la población crece en el primer paso, aunque a largo plazo decrece.</translation>
+    </message>
+    <message>
+        <source>with this stage structure the population grows in the first step, though in the long run it neither grows nor declines.</source>
+        <translation>con esta estructura de estadios la población crece en el primer paso, aunque a largo plazo ni crece ni decrece.</translation>
+    </message>
+    <message>
+        <source>with this stage structure the population declines in the first step, though in the long run it grows.</source>
+        <translation>con esta estructura de estadios la población decrece en el primer paso, aunque a largo plazo crece.</translation>
+    </message>
+    <message>
+        <source>with this stage structure the population declines in the first step, though in the long run it neither grows nor declines.</source>
+        <translation>con esta estructura de estadios la población decrece en el primer paso, aunque a largo plazo ni crece ni decrece.</translation>
+    </message>
+    <message>
+        <source>with this stage structure the population keeps its total in the first step, though in the long run it grows.</source>
+        <translation>con esta estructura de estadios la población mantiene su total en el primer paso, aunque a largo plazo crece.</translation>
+    </message>
+    <message>
+        <source>with this stage structure the population keeps its total in the first step, though in the long run it declines.</source>
+        <translation>con esta estructura de estadios la población mantiene su total en el primer paso, aunque a largo plazo decrece.</translation>
+    </message>
+    <message>
+        <source>as in the long run.</source>
+        <translation>como a largo plazo.</translation>
+    </message>
+    <message>
+        <source>From then on the age distribution stays within 1 % (half the sum of the differences of the shares) of the stable one.</source>
+        <translation>Desde entonces la distribución de edades se mantiene a menos del 1 % (la mitad de la suma de las diferencias de las proporciones) de la estable.</translation>
+    </message>
+    <message>
+        <source>From then on the stage distribution stays within 1 % (half the sum of the differences of the shares) of the stable one.</source>
+        <translation>Desde entonces la distribución de estadios se mantiene a menos del 1 % (la mitad de la suma de las diferencias de las proporciones) de la estable.</translation>
+    </message>
+    <message>
+        <source>none: without harvest N(t) dies out.</source>
+        <translation>ninguno: sin cosecha N(t) se extingue.</translation>
+    </message>
+    <message>
+        <source>never: %1 is imprimitive, so the age distribution keeps cycling.</source>
+        <translation>nunca: %1 es imprimitiva, así que la distribución de edades sigue en ciclo.</translation>
+    </message>
+    <message>
+        <source>never: %1 is imprimitive, so the stage distribution keeps cycling.</source>
+        <translation>nunca: %1 es imprimitiva, así que la distribución de estadios sigue en ciclo.</translation>
+    </message>
+    <message>
+        <source>not within %1 steps: the age distribution does not come within 1 % (half the sum of the differences of the shares) of the stable one.</source>
+        <translation>no en %1 pasos: la distribución de edades no llega a menos del 1 % (la mitad de la suma de las diferencias de las proporciones) de la estable.</translation>
+    </message>
+    <message>
+        <source>not within %1 steps: the stage distribution does not come within 1 % (half the sum of the differences of the shares) of the stable one.</source>
+        <translation>no en %1 pasos: la distribución de estadios no llega a menos del 1 % (la mitad de la suma de las diferencias de las proporciones) de la estable.</translation>
+    </message>
+    <message>
+        <source>none: N(t) is empty.</source>
+        <translation>ninguno: N(t) está vacío.</translation>
+    </message>
+    <message>
+        <source>First-step amplification of N(t), ||%1 n||/lambda</source>
+        <translation>Amplificación de N(t) en el primer paso, ||%1 n||/lambda</translation>
+    </message>
+    <message>
+        <source>Steps until the stable distribution, to 1 %</source>
+        <translation>Pasos hasta la distribución estable, al 1 %</translation>
+    </message>
+    <message>
+        <source>In the first step the total of N(t) is multiplied by %1, %2 times lambda: %3</source>
+        <extracomment>%1 and %2 are numbers; %3 is a sentence of its own, &quot;with this age structure ...&quot;.</extracomment>
+        <translation>En el primer paso el total de N(t) se multiplica por %1, %2 veces lambda: %3</translation>
+    </message>
+    <message>
+        <source>Inertia (v.n / v.w) ||w||, n = N(t) / ||N(t)||</source>
+        <translation>Inercia (v.n / v.w) ||w||, n = N(t) / ||N(t)||</translation>
+    </message>
+    <message>
+        <source>In the long run N(t) grows as one of the same total started in the stable distribution, times this factor.</source>
+        <translation>A largo plazo N(t) crece como una población del mismo total que empezó en la distribución estable, por este factor.</translation>
+    </message>
+    <message>
+        <source>Cost of an animal of class i, v_i</source>
+        <translation>Coste de un animal de la clase i, v_i</translation>
+    </message>
+    <message>
+        <source>Cost of an animal of stage i, v_i</source>
+        <translation>Coste de un animal del estadio i, v_i</translation>
+    </message>
+    <message>
+        <source>Harvest of class i alone for ever, h_i</source>
+        <translation>Cosecha solo de la clase i para siempre, h_i</translation>
+    </message>
+    <message>
+        <source>Harvest of stage i alone for ever, h_i</source>
+        <translation>Cosecha solo del estadio i para siempre, h_i</translation>
+    </message>
+    <message>
+        <source>h_i by the projection, %1 steps</source>
+        <translation>h_i según la proyección, %1 pasos</translation>
+    </message>
+    <message>
+        <source>h_i = (lambda - 1) v.N(t) / v_i: the most of class i alone that N(t) yields for ever, as long as class i never runs short of it.</source>
+        <translation>h_i = (lambda - 1) v.N(t) / v_i: lo máximo solo de la clase i que N(t) rinde para siempre, mientras a la clase i nunca le falte.</translation>
+    </message>
+    <message>
+        <source>h_i = (lambda - 1) v.N(t) / v_i: the most of stage i alone that N(t) yields for ever, as long as stage i never runs short of it.</source>
+        <translation>h_i = (lambda - 1) v.N(t) / v_i: lo máximo solo del estadio i que N(t) rinde para siempre, mientras al estadio i nunca le falte.</translation>
+    </message>
+    <message>
+        <source>Taking one animal of %1 costs the most: %2 newborns&apos; worth of future population; one of %3 costs the least, %4.</source>
+        <extracomment>%1 and %3 are &quot;class 2&quot; or &quot;stage seeds&quot;, %2 and %4 their reproductive values.</extracomment>
+        <translation>Quitar un animal de %1 es lo que más cuesta: %2 recién nacidos de valor en población futura; uno de %3 es lo que menos cuesta, %4.</translation>
+    </message>
+    <message>
+        <source>Rate of every class, 1 - 1/lambda</source>
+        <translation>Tasa de cada clase, 1 - 1/lambda</translation>
+    </message>
+    <message>
+        <source>Rate of every stage, 1 - 1/lambda</source>
+        <translation>Tasa de cada estadio, 1 - 1/lambda</translation>
+    </message>
+    <message>
+        <source>Rate of class i alone</source>
+        <translation>Tasa solo de la clase i</translation>
+    </message>
+    <message>
+        <source>Rate of stage i alone</source>
+        <translation>Tasa solo del estadio i</translation>
+    </message>
+    <message>
+        <source>none: lambda is below 1 before any harvest.</source>
+        <translation>ninguna: lambda es menor que 1 antes de cualquier cosecha.</translation>
+    </message>
+    <message>
+        <source>Taking the same fraction h of every class each step multiplies lambda by (1 - h), whatever N(t) is: at this rate lambda falls to 1.</source>
+        <translation>Quitar la misma fracción h de cada clase en cada paso multiplica lambda por (1 - h), sea cual sea N(t): con esta tasa lambda baja a 1.</translation>
+    </message>
+    <message>
+        <source>Taking the same fraction h of every stage each step multiplies lambda by (1 - h), whatever N(t) is: at this rate lambda falls to 1.</source>
+        <translation>Quitar la misma fracción h de cada estadio en cada paso multiplica lambda por (1 - h), sea cual sea N(t): con esta tasa lambda baja a 1.</translation>
+    </message>
+    <message>
+        <source>1: taking all of that class every step still leaves lambda at or above 1.</source>
+        <translation>1: aunque se quite toda esa clase en cada paso, lambda sigue en 1 o más.</translation>
+    </message>
+    <message>
+        <source>1: taking all of that stage every step still leaves lambda at or above 1.</source>
+        <translation>1: aunque se quite todo ese estadio en cada paso, lambda sigue en 1 o más.</translation>
+    </message>
+    <message>
+        <source>A fixed quota is unstable: N(t) must keep v.N(t) above v.N*, and a population pushed below it is lost however long it lasted. A fixed rate is not: it changes lambda whatever N(t) is, so a rate below the one for every class taken from all of them, or a rate below its own figure taken from one class alone, keeps any population growing in the long run, from any start. Rates taken from several classes at once need smaller ones.</source>
+        <translation>Una cuota fija es inestable: N(t) debe mantener v.N(t) por encima de v.N*, y una población empujada por debajo se pierde por mucho que haya durado. Una tasa fija no: cambia lambda sea cual sea N(t), así que una tasa menor que la de cada clase quitada de todas, o una tasa menor que su propia cifra quitada de una sola clase, mantiene creciendo a largo plazo cualquier población, desde cualquier inicio. Las tasas quitadas de varias clases a la vez deben ser menores.</translation>
+    </message>
+    <message>
+        <source>A fixed quota is unstable: N(t) must keep v.N(t) above v.N*, and a population pushed below it is lost however long it lasted. A fixed rate is not: it changes lambda whatever N(t) is, so a rate below the one for every stage taken from all of them, or a rate below its own figure taken from one stage alone, keeps any population growing in the long run, from any start. Rates taken from several stages at once need smaller ones.</source>
+        <translation>Una cuota fija es inestable: N(t) debe mantener v.N(t) por encima de v.N*, y una población empujada por debajo se pierde por mucho que haya durado. Una tasa fija no: cambia lambda sea cual sea N(t), así que una tasa menor que la de cada estadio quitada de todos, o una tasa menor que su propia cifra quitada de un solo estadio, mantiene creciendo a largo plazo cualquier población, desde cualquier inicio. Las tasas quitadas de varios estadios a la vez deben ser menores.</translation>
+    </message>
+    <message>
+        <source>Why a rate, not a quota</source>
+        <translation>Por qué una tasa y no una cuota</translation>
+    </message>
+    <message>
+        <source>A fecundity: newborns per animal of the class in a step, and how lambda answers to it.</source>
+        <translation>Una fecundidad: recién nacidos por animal de la clase en un paso, y cómo responde lambda a ella.</translation>
+    </message>
+    <message>
+        <source>A survival rate: the share of a class that lives on into the next one, and how lambda answers to it.</source>
+        <translation>Una tasa de supervivencia: la parte de una clase que sigue viva en la siguiente, y cómo responde lambda a ella.</translation>
+    </message>
+    <message>
+        <source>How many times larger the population gets each step in the long run, without harvest: above 1 it grows, below 1 it shrinks.</source>
+        <translation>Cuántas veces mayor se hace la población en cada paso a largo plazo, sin cosecha: por encima de 1 crece, por debajo de 1 se reduce.</translation>
+    </message>
+    <message>
+        <source>The shares of the classes that any population settles into, whatever it started with.</source>
+        <translation>Las proporciones de las clases en las que se estabiliza cualquier población, empiece como empiece.</translation>
+    </message>
+    <message>
+        <source>The shares of the stages that any population settles into, whatever it started with.</source>
+        <translation>Las proporciones de los estadios en las que se estabiliza cualquier población, empiece como empiece.</translation>
+    </message>
+    <message>
+        <source>What one animal of each class is worth to the future population, counted in newborns.</source>
+        <translation>Lo que vale un animal de cada clase para la población futura, contado en recién nacidos.</translation>
+    </message>
+    <message>
+        <source>What one animal of each stage is worth to the future population, counted in newborns.</source>
+        <translation>Lo que vale un animal de cada estadio para la población futura, contado en recién nacidos.</translation>
+    </message>
+    <message>
+        <source>How many offspring one newborn leaves over its whole life.</source>
+        <translation>Cuántas crías deja un recién nacido en toda su vida.</translation>
+    </message>
+    <message>
+        <source>How quickly a population forgets its start: the larger, the sooner it settles into the stable distribution.</source>
+        <translation>Lo rápido que una población olvida su inicio: cuanto mayor, antes se estabiliza en la distribución estable.</translation>
+    </message>
+    <message>
+        <source>The time it takes the population to grow by R0, about the age at which mothers have their young.</source>
+        <translation>El tiempo que tarda la población en crecer R0 veces, más o menos la edad a la que las madres tienen sus crías.</translation>
+    </message>
+    <message>
+        <source>How many more steps an animal of each stage lives on average.</source>
+        <translation>Cuántos pasos más vive en promedio un animal de cada estadio.</translation>
+    </message>
+    <message>
+        <source>How the classes are linked, and whether every start ends in the same stable distribution.</source>
+        <translation>Cómo están unidas las clases, y si todo inicio acaba en la misma distribución estable.</translation>
+    </message>
+    <message>
+        <source>How the stages are linked, and whether every start ends in the same stable distribution.</source>
+        <translation>Cómo están unidos los estadios, y si todo inicio acaba en la misma distribución estable.</translation>
+    </message>
+    <message>
+        <source>How much lambda rises if one cell of M rises by a small amount.</source>
+        <translation>Cuánto sube lambda si una celda de M sube un poco.</translation>
+    </message>
+    <message>
+        <source>How much lambda rises if one cell of A rises by a small amount.</source>
+        <translation>Cuánto sube lambda si una celda de A sube un poco.</translation>
+    </message>
+    <message>
+        <source>The same in proportion: a change of 1 % in a cell changes lambda by this many %.</source>
+        <translation>Lo mismo en proporción: un cambio del 1 % en una celda cambia lambda en este tanto %.</translation>
+    </message>
+    <message>
+        <source>Why the seven rates of an age-class model are not shown here.</source>
+        <translation>Por qué aquí no se muestran las siete tasas de un modelo de clases de edad.</translation>
+    </message>
+    <message>
+        <source>Which kind of transition carries lambda: staying, growing, shrinking or giving birth.</source>
+        <translation>Qué tipo de transición sostiene lambda: permanecer, crecer, encogerse o dar a luz.</translation>
+    </message>
+    <message>
+        <source>The one change that would help the population most.</source>
+        <translation>El único cambio que más ayudaría a la población.</translation>
+    </message>
+    <message>
+        <source>How much faster or slower this N(t) grows in its first step than the long-run lambda (n is N(t) scaled to total 1); another start gives another figure.</source>
+        <translation>Cuánto más rápido o más despacio crece este N(t) en su primer paso que con la lambda a largo plazo (n es N(t) escalado a total 1); otro inicio da otra cifra.</translation>
+    </message>
+    <message>
+        <source>How many steps until this N(t) has nearly the stable distribution.</source>
+        <translation>Cuántos pasos hasta que este N(t) tiene casi la distribución estable.</translation>
+    </message>
+    <message>
+        <source>How much larger or smaller this N(t) ends up than a population of the same size that started in the stable distribution.</source>
+        <translation>Cuánto mayor o menor acaba este N(t) que una población del mismo tamaño que empezó en la distribución estable.</translation>
+    </message>
+    <message>
+        <source>The one population that the harvest H leaves exactly as it is.</source>
+        <translation>La única población que la cosecha H deja exactamente como está.</translation>
+    </message>
+    <message>
+        <source>The whole population counted in newborns&apos; worth: each animal times the reproductive value of its class.</source>
+        <translation>Toda la población contada en valor de recién nacidos: cada animal por el valor reproductivo de su clase.</translation>
+    </message>
+    <message>
+        <source>The whole population counted in newborns&apos; worth: each animal times the reproductive value of its stage.</source>
+        <translation>Toda la población contada en valor de recién nacidos: cada animal por el valor reproductivo de su estadio.</translation>
+    </message>
+    <message>
+        <source>The worth the population needs to keep up with H for ever.</source>
+        <translation>El valor que la población necesita para aguantar H para siempre.</translation>
+    </message>
+    <message>
+        <source>What H takes from that worth each step, against what the population adds to it.</source>
+        <translation>Lo que H quita de ese valor en cada paso, frente a lo que la población le añade.</translation>
+    </message>
+    <message>
+        <source>Whether N(t) grows or dies under H, judged by its worth against v.N*.</source>
+        <translation>Si N(t) crece o muere con H, juzgado por su valor frente a v.N*.</translation>
+    </message>
+    <message>
+        <source>How many times H the population could give for ever, by the rule.</source>
+        <translation>Cuántas veces H podría dar la población para siempre, según la regla.</translation>
+    </message>
+    <message>
+        <source>What the program&apos;s own steps do to N(t) under H, step by step.</source>
+        <translation>Lo que los propios pasos del programa hacen con N(t) bajo H, paso a paso.</translation>
+    </message>
+    <message>
+        <source>The most the program&apos;s own steps carry for the whole run, against the rule&apos;s figure.</source>
+        <translation>Lo máximo que los propios pasos del programa soportan durante toda la ejecución, frente a la cifra de la regla.</translation>
+    </message>
+    <message>
+        <source>How much of the future one animal taken from each class costs.</source>
+        <translation>Cuánto futuro cuesta un animal quitado de cada clase.</translation>
+    </message>
+    <message>
+        <source>How much of the future one animal taken from each stage costs.</source>
+        <translation>Cuánto futuro cuesta un animal quitado de cada estadio.</translation>
+    </message>
+    <message>
+        <source>The most animals of one class alone that could be taken every step for ever, by the rule.</source>
+        <translation>El máximo de animales de una sola clase que podrían quitarse en cada paso para siempre, según la regla.</translation>
+    </message>
+    <message>
+        <source>The most animals of one stage alone that could be taken every step for ever, by the rule.</source>
+        <translation>El máximo de animales de un solo estadio que podrían quitarse en cada paso para siempre, según la regla.</translation>
+    </message>
+    <message>
+        <source>The same by the program&apos;s own steps, for the steps it runs.</source>
+        <translation>Lo mismo según los propios pasos del programa, para los pasos que ejecuta.</translation>
+    </message>
+    <message>
+        <source>The share of every class that can be taken each step, for ever.</source>
+        <translation>La proporción de cada clase que puede quitarse en cada paso, para siempre.</translation>
+    </message>
+    <message>
+        <source>The share of every stage that can be taken each step, for ever.</source>
+        <translation>La proporción de cada estadio que puede quitarse en cada paso, para siempre.</translation>
+    </message>
+    <message>
+        <source>The share of one class alone that can be taken each step, for ever.</source>
+        <translation>La proporción de una sola clase que puede quitarse en cada paso, para siempre.</translation>
+    </message>
+    <message>
+        <source>The share of one stage alone that can be taken each step, for ever.</source>
+        <translation>La proporción de un solo estadio que puede quitarse en cada paso, para siempre.</translation>
+    </message>
+    <message>
+        <source>Why taking a share is safer than taking a fixed number.</source>
+        <translation>Por qué quitar una proporción es más seguro que quitar un número fijo.</translation>
+    </message>
+    <message>
+        <source>infinite</source>
+        <extracomment>A figure without bound, in a cell of the report.</extracomment>
+        <translation>infinito</translation>
+    </message>
+    <message>
+        <source>Dominant eigenvalue lambda</source>
+        <translation>Valor propio dominante lambda</translation>
+    </message>
+    <message>
+        <source>Stable age distribution</source>
+        <translation>Distribución estable de edades</translation>
+    </message>
+    <message>
+        <source>Stable stage distribution</source>
+        <translation>Distribución estable de estadios</translation>
+    </message>
+    <message>
+        <source>not unique: the dominant eigenvalue is repeated.</source>
+        <translation>no es única: el valor propio dominante es múltiple.</translation>
+    </message>
+    <message>
+        <source>Reproductive values (class 0 = 1)</source>
+        <translation>Valores reproductivos (clase 0 = 1)</translation>
+    </message>
+    <message>
+        <source>Reproductive values (%1 = 1)</source>
+        <translation>Valores reproductivos (%1 = 1)</translation>
+    </message>
+    <message>
+        <source>not defined: %1 has no part in the dominant growth.</source>
+        <translation>no definidos: %1 no participa en el crecimiento dominante.</translation>
+    </message>
+    <message>
+        <source>Net reproductive rate R0</source>
+        <translation>Tasa reproductiva neta R0</translation>
+    </message>
+    <message>
+        <source>not defined: survival alone keeps cohorts from dying out.</source>
+        <translation>no definida: la supervivencia sola impide que las cohortes se extingan.</translation>
+    </message>
+    <message>
+        <source>Damping ratio lambda / |lambda2|</source>
+        <translation>Amortiguación lambda / |lambda2|</translation>
+    </message>
+    <message>
+        <source>all other eigenvalues are 0: the stable distribution is reached within four steps.</source>
+        <translation>todos los demás valores propios son 0: la distribución estable se alcanza en cuatro pasos.</translation>
+    </message>
+    <message>
+        <source>all other eigenvalues are 0: the stable distribution is reached within %1 steps.</source>
+        <translation>todos los demás valores propios son 0: la distribución estable se alcanza en %1 pasos.</translation>
+    </message>
+    <message>
+        <source>Generation time T = ln R0 / ln lambda</source>
+        <translation>Tiempo generacional T = ln R0 / ln lambda</translation>
+    </message>
+    <message>
+        <source>lambda = 1: the limit of the quotient, the mean age of the parents in the stable population.</source>
+        <translation>lambda = 1: el límite del cociente, la edad media de los progenitores en la población estable.</translation>
+    </message>
+    <message>
+        <source>not defined.</source>
+        <translation>no definido.</translation>
+    </message>
+    <message>
+        <source>Life expectancy from each stage, column sums of (I - U)^-1</source>
+        <translation>Esperanza de vida desde cada estadio, sumas de columnas de (I - U)^-1</translation>
+    </message>
+    <message>
+        <source>none: I - U is singular, so some stage (or loop of stages) never dies out.</source>
+        <translation>ninguna: I - U es singular, así que algún estadio (o ciclo de estadios) nunca se extingue.</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Growth without harvest</source>
+        <extracomment>Section headings of the report.</extracomment>
+        <translation>Crecimiento sin cosecha</translation>
+    </message>
+    <message>
+        <source>Which rate matters</source>
+        <translation>Qué tasa importa</translation>
+    </message>
+    <message>
+        <source>The first steps, without harvest</source>
+        <translation>Los primeros pasos, sin cosecha</translation>
+    </message>
+    <message>
+        <source>v.N(t), the reproductive value of N(t)</source>
+        <translation>v.N(t), el valor reproductivo de N(t)</translation>
+    </message>
+    <message>
+        <source>v.N* = v.H / (lambda - 1)</source>
+        <translation>v.N* = v.H / (lambda - 1)</translation>
+    </message>
+    <message>
+        <source>v.H against (lambda - 1) v.N(t)</source>
+        <translation>v.H frente a (lambda - 1) v.N(t)</translation>
+    </message>
+    <message>
+        <source>Every animal of N(t) counted by the reproductive value v_i of its class: what N(t) is worth to the future, in newborns.</source>
+        <translation>Cada animal de N(t) contado por el valor reproductivo v_i de su clase: lo que N(t) vale para el futuro, en recién nacidos.</translation>
+    </message>
+    <message>
+        <source>Every animal of N(t) counted by the reproductive value v_i of its stage: what N(t) is worth to the future, in newborns.</source>
+        <translation>Cada animal de N(t) contado por el valor reproductivo v_i de su estadio: lo que N(t) vale para el futuro, en recién nacidos.</translation>
+    </message>
+    <message>
+        <source>none: with lambda = 1 no N* exists.</source>
+        <translation>ninguno: con lambda = 1 no existe N*.</translation>
+    </message>
+    <message>
+        <source>none: with lambda below 1 N* has negative classes.</source>
+        <translation>ninguno: con lambda menor que 1 N* tiene clases negativas.</translation>
+    </message>
+    <message>
+        <source>none: with lambda below 1 N* has negative stages.</source>
+        <translation>ninguno: con lambda menor que 1 N* tiene estadios negativos.</translation>
+    </message>
+    <message>
+        <source>surplus</source>
+        <extracomment>Column header: what the population adds to its reproductive value each step.</extracomment>
+        <translation>excedente</translation>
+    </message>
+    <message>
+        <source>The rule of v.N(t)</source>
+        <translation>La regla de v.N(t)</translation>
+    </message>
+    <message>
+        <source>N(t) under H, by the projection</source>
+        <translation>N(t) con H, según la proyección</translation>
+    </message>
+    <message>
+        <source>Under the constant harvest H</source>
+        <translation>Con la cosecha constante H</translation>
+    </message>
+    <message>
+        <source>What each harvested animal costs</source>
+        <translation>Lo que cuesta cada animal cosechado</translation>
+    </message>
+    <message>
+        <source>Quota against rate</source>
+        <translation>Cuota frente a tasa</translation>
+    </message>
+</context>
+<context>
+    <name>EditEntries</name>
+    <message>
+        <source>Survival rate (the blue ones) must be &lt;=1. Press Try Again to enter new data.</source>
+        <extracomment>&quot;Try Again&quot; / &quot;Try again&quot; is the editing window&apos;s button of that name.</extracomment>
+        <translation>La tasa de supervivencia (las azules) debe ser &lt;=1. Pulse Reintentar para introducir nuevos datos.</translation>
+    </message>
+    <message>
+        <source>Survival rate (the blue ones) must be &gt;=0. Press Try Again to enter new data.</source>
+        <translation>La tasa de supervivencia (las azules) debe ser &gt;=0. Pulse Reintentar para introducir nuevos datos.</translation>
+    </message>
+    <message>
+        <source>Fecundity (the red ones) must &gt;=0. Click Try again to enter new data.</source>
+        <translation>La fecundidad (las rojas) debe ser &gt;=0. Haga clic en Reintentar para introducir nuevos datos.</translation>
+    </message>
+    <message>
+        <source>The harvest rate (the green boxes) must be &gt;=0. Click Try again to enter new data.</source>
+        <translation>La tasa de cosecha (las casillas verdes) debe ser &gt;=0. Haga clic en Reintentar para introducir nuevos datos.</translation>
+    </message>
+    <message>
+        <source>The number of each age group of N(0) must be &gt;=0. Press Try again to retry.</source>
+        <translation>El número de cada grupo de edad de N(0) debe ser &gt;=0. Pulse Reintentar para volver a intentarlo.</translation>
+    </message>
+    <message>
+        <source>The number is too large. Press Try again to enter new data.</source>
+        <translation>El número es demasiado grande. Pulse Reintentar para introducir nuevos datos.</translation>
+    </message>
+</context>
+<context>
+    <name>Simulation</name>
+    <message>
+        <source>N = 0</source>
+        <extracomment>Title of the message box: the projection would empty the population.</extracomment>
+        <translation>N = 0</translation>
+    </message>
+    <message>
+        <source>Population size = 0</source>
+        <translation>Tamaño de la población = 0</translation>
+    </message>
+    <message>
+        <source>History full</source>
+        <extracomment>&quot;Change default values&quot; is the main window&apos;s button of that name.</extracomment>
+        <translation>Historial lleno</translation>
+    </message>
+    <message>
+        <source>The history is full: 1000 steps have been recorded.
+Press &quot;Change default values&quot; to start a new run.</source>
+        <translation>El historial está lleno: se han registrado 1000 pasos.
+Pulse &quot;Cambiar valores predeterminados&quot; para empezar una nueva ejecución.</translation>
+    </message>
+    <message>
+        <source>Numbers too large</source>
+        <translation>Números demasiado grandes</translation>
+    </message>
+    <message>
+        <source>The numbers have grown beyond what the program can represent.
+This step was not counted.</source>
+        <translation>Los números han crecido más allá de lo que el programa puede representar.
+Este paso no se ha contado.</translation>
+    </message>
+    <message>
+        <source>Not a number</source>
+        <translation>No es un número</translation>
+    </message>
+    <message>
+        <source>A field of the main window does not hold a number.
+This step was not counted.</source>
+        <translation>Un campo de la ventana principal no contiene un número.
+Este paso no se ha contado.</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::AnalysisWindow</name>
+    <message>
+        <source>Analysis</source>
+        <translation>Análisis</translation>
+    </message>
+    <message>
+        <source>Model analysis</source>
+        <translation>Análisis del modelo</translation>
+    </message>
+    <message>
+        <source>Recompute</source>
+        <translation>Recalcular</translation>
+    </message>
+    <message>
+        <source>Go back</source>
+        <translation>Volver</translation>
+    </message>
+    <message>
+        <source>Recompute: analyse the main window&apos;s model again</source>
+        <translation>Recalcular: analizar de nuevo el modelo de la ventana principal</translation>
+    </message>
+    <message>
+        <source>Go back: back to the main window</source>
+        <translation>Volver: volver a la ventana principal</translation>
+    </message>
+    <message>
+        <source>The fields of the main window do not all hold numbers: there is nothing to analyse.</source>
+        <translation>No todos los campos de la ventana principal contienen números: no hay nada que analizar.</translation>
+    </message>
+    <message>
+        <source>M: fecundities %1; survival rates %2.   H = (%3).   N(t) = (%4) at t = %5.</source>
+        <extracomment>%1 fecundities, %2 survival rates, %3 harvests, %4 numbers, %5 the year t</extracomment>
+        <translation>M: fecundidades %1; tasas de supervivencia %2.   H = (%3).   N(t) = (%4) en t = %5.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCells</name>
+    <message>
+        <source>class %1</source>
+        <translation>clase %1</translation>
+    </message>
+    <message>
+        <source>total</source>
+        <translation>total</translation>
+    </message>
+    <message>
+        <source>%1, row %2, column %3</source>
+        <extracomment>%1 is a figure&apos;s name, %2 and %3 the row and column of its cell.</extracomment>
+        <translation>%1, fila %2, columna %3</translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>The page could not be sent to the printer.</source>
+        <translation>No se pudo enviar la página a la impresora.</translation>
+    </message>
+    <message>
+        <source>No printer is set up on this computer.
+Do you want to save the page as a PDF file instead?</source>
+        <translation>No hay ninguna impresora configurada en este ordenador.
+¿Quiere guardar la página como archivo PDF?</translation>
+    </message>
+    <message>
+        <source>The page could not be drawn.</source>
+        <translation>No se pudo dibujar la página.</translation>
+    </message>
+    <message>
+        <source>The PDF file &quot;%1&quot; could not be written:
+%2</source>
+        <translation>No se pudo escribir el archivo PDF «%1»:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>StageEdit</name>
+    <message>
+        <source>&quot;%1&quot; is not a number. Type a number such as 0.25 or 1E-3 to try again.</source>
+        <translation>«%1» no es un número. Escriba un número como 0.25 o 1E-3 para volver a intentarlo.</translation>
+    </message>
+    <message>
+        <source>stage %1</source>
+        <extracomment>The name a new stage gets until the student names it.</extracomment>
+        <translation>etapa %1</translation>
+    </message>
+    <message>
+        <source>A life cycle needs at least one stage.</source>
+        <translation>Un ciclo de vida necesita al menos una etapa.</translation>
+    </message>
+    <message>
+        <source>A life cycle has at most %1 stages.</source>
+        <translation>Un ciclo de vida tiene como máximo %1 etapas.</translation>
+    </message>
+    <message>
+        <source>The grids do not all have one row and one column a stage.</source>
+        <translation>No todas las tablas tienen una fila y una columna por etapa.</translation>
+    </message>
+    <message>
+        <source>Stage %1 must have a name. Type a name to try again.</source>
+        <translation>La etapa %1 debe tener un nombre. Escriba un nombre para volver a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Two stages are called &quot;%1&quot;: each stage must have a name of its own. Type another name to try again.</source>
+        <translation>Dos etapas se llaman «%1»: cada etapa debe tener un nombre propio. Escriba otro nombre para volver a intentarlo.</translation>
+    </message>
+    <message>
+        <source>The number is too large. Type new data to try again.</source>
+        <translation>El número es demasiado grande. Escriba nuevos datos para volver a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Survival and growth (the U grid) must be &gt;=0. Type new data to try again.</source>
+        <translation>La supervivencia y el crecimiento (la tabla U) deben ser &gt;=0. Escriba nuevos datos para volver a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Reproduction (the F grid) must be &gt;=0. Type new data to try again.</source>
+        <translation>La reproducción (la tabla F) debe ser &gt;=0. Escriba nuevos datos para volver a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Clonal reproduction (the C grid) must be &gt;=0. Type new data to try again.</source>
+        <translation>La reproducción clonal (la tabla C) debe ser &gt;=0. Escriba nuevos datos para volver a intentarlo.</translation>
+    </message>
+    <message>
+        <source>The number of each stage of N(0) must be &gt;=0. Type new data to try again.</source>
+        <translation>El número de cada etapa de N(0) debe ser &gt;=0. Escriba nuevos datos para volver a intentarlo.</translation>
+    </message>
+    <message>
+        <source>The harvest (H) must be &gt;=0. Type new data to try again.</source>
+        <translation>La cosecha (H) debe ser &gt;=0. Escriba nuevos datos para volver a intentarlo.</translation>
+    </message>
+    <message>
+        <source>The survival of stage &quot;%1&quot; (column %2 of U) adds up to %3: it must be &lt;=1. Type new data to try again.</source>
+        <translation>La supervivencia de la etapa «%1» (columna %2 de U) suma %3: debe ser &lt;=1. Escriba nuevos datos para volver a intentarlo.</translation>
+    </message>
+</context>
+<context>
+    <name>ModelFileDialogText</name>
+    <message>
+        <source>Velmora models (*.velmora)</source>
+        <extracomment>Keep the pattern in brackets as it is.</extracomment>
+        <translation>Modelos de Velmora (*.velmora)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <extracomment>Keep the pattern in brackets as it is.</extracomment>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Open model</source>
+        <translation>Abrir modelo</translation>
+    </message>
+    <message>
+        <source>Save model</source>
+        <translation>Guardar modelo</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::NotesWindow</name>
+    <message>
+        <source>About this model</source>
+        <translation>Acerca de este modelo</translation>
+    </message>
+    <message>
+        <source>Notes on the model</source>
+        <translation>Notas sobre el modelo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>OK: close the notes</source>
+        <translation>Aceptar: cerrar las notas</translation>
+    </message>
+    <message>
+        <source>This model has no title</source>
+        <translation>Este modelo no tiene título</translation>
+    </message>
+</context>
+<context>
+    <name>RiskCharts</name>
+    <message>
+        <source>steps from N(t)</source>
+        <translation>pasos desde N(t)</translation>
+    </message>
+    <message>
+        <source>Risk of falling below %1 by step t</source>
+        <extracomment>%1 is the threshold, a figure or Q.</extracomment>
+        <translation>Riesgo de caer por debajo de %1 hasta el paso t</translation>
+    </message>
+    <message>
+        <source>risk</source>
+        <translation>riesgo</translation>
+    </message>
+    <message>
+        <source>Total population: percentiles, mean, deterministic</source>
+        <translation>Población total: percentiles, media, determinista</translation>
+    </message>
+    <message>
+        <source>total (log scale; 0 at the foot)</source>
+        <translation>total (escala log.; 0 al pie)</translation>
+    </message>
+    <message>
+        <source>total</source>
+        <translation>total</translation>
+    </message>
+    <message>
+        <source>median</source>
+        <translation>mediana</translation>
+    </message>
+    <message>
+        <source>mean</source>
+        <translation>media</translation>
+    </message>
+    <message>
+        <source>deterministic</source>
+        <translation>determinista</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::RiskWindow</name>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>Stochastic growth rate without harvest, log λs: %1 from the replicates, %2 by Tuljapurkar&apos;s approximation.</source>
+        <extracomment>%1 and %2 are figures, or &quot;none&quot;.</extracomment>
+        <translation>Tasa de crecimiento estocástica sin cosecha, log λs: %1 a partir de las réplicas, %2 según la aproximación de Tuljapurkar.</translation>
+    </message>
+    <message>
+        <source>Risk under variability</source>
+        <translation>Riesgo con variabilidad</translation>
+    </message>
+    <message>
+        <source>&amp;Survival CV</source>
+        <translation>CV &amp;supervivencia</translation>
+    </message>
+    <message>
+        <source>Coefficient of variation of the survival rates</source>
+        <translation>Coeficiente de variación de las tasas de supervivencia</translation>
+    </message>
+    <message>
+        <source>&amp;Fecundity CV</source>
+        <translation>CV &amp;fecundidad</translation>
+    </message>
+    <message>
+        <source>Coefficient of variation of the fecundities</source>
+        <translation>Coeficiente de variación de las fecundidades</translation>
+    </message>
+    <message>
+        <source>&amp;Threshold Q</source>
+        <translation>&amp;Umbral Q</translation>
+    </message>
+    <message>
+        <source>Threshold: a total below it, or of 0, counts as lost</source>
+        <translation>Umbral: un total por debajo, o de 0, cuenta como perdido</translation>
+    </message>
+    <message>
+        <source>&amp;Whole animals (demographic)</source>
+        <translation>&amp;Animales enteros (demográfico)</translation>
+    </message>
+    <message>
+        <source>Whole animals: binomial survivors and Poisson births</source>
+        <translation>Animales enteros: supervivientes binomiales y nacimientos de Poisson</translation>
+    </message>
+    <message>
+        <source>&amp;Replicates</source>
+        <translation>&amp;Réplicas</translation>
+    </message>
+    <message>
+        <source>Number of replicates</source>
+        <translation>Número de réplicas</translation>
+    </message>
+    <message>
+        <source>St&amp;eps</source>
+        <translation>&amp;Pasos</translation>
+    </message>
+    <message>
+        <source>Number of steps</source>
+        <translation>Número de pasos</translation>
+    </message>
+    <message>
+        <source>See&amp;d</source>
+        <translation>Semi&amp;lla</translation>
+    </message>
+    <message>
+        <source>Seed of the random draws</source>
+        <translation>Semilla de los sorteos aleatorios</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Ejecutar</translation>
+    </message>
+    <message>
+        <source>Run: project the replicates</source>
+        <translation>Ejecutar: proyectar las réplicas</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Cancel: stop the run</source>
+        <translation>Cancelar: detener la ejecución</translation>
+    </message>
+    <message>
+        <source>Progress of the run</source>
+        <translation>Progreso de la ejecución</translation>
+    </message>
+    <message>
+        <source>Save as CSV...</source>
+        <translation>Guardar CSV...</translation>
+    </message>
+    <message>
+        <source>Save the results as CSV</source>
+        <translation>Guardar los resultados como CSV</translation>
+    </message>
+    <message>
+        <source>Go back</source>
+        <translation>Volver</translation>
+    </message>
+    <message>
+        <source>Go back: back to the main window</source>
+        <translation>Volver: volver a la ventana principal</translation>
+    </message>
+    <message>
+        <source>The fields of the main window do not all hold numbers: there is nothing to project.</source>
+        <translation>No todos los campos de la ventana principal contienen números: no hay nada que proyectar.</translation>
+    </message>
+    <message>
+        <source>M: fecundities %1; survival rates %2.   H = (%3).   N(t) = (%4) at t = %5.</source>
+        <extracomment>%1 fecundities, %2 survival rates, %3 harvests, %4 numbers, %5 the year t</extracomment>
+        <translation>M: fecundidades %1; tasas de supervivencia %2.   H = (%3).   N(t) = (%4) en t = %5.</translation>
+    </message>
+    <message>
+        <source>Whole animals: N(t) and H are rounded to (%1) and (%2).</source>
+        <translation>Animales enteros: N(t) y H se redondean a (%1) y (%2).</translation>
+    </message>
+    <message>
+        <source>Running...</source>
+        <translation>Ejecutando...</translation>
+    </message>
+    <message>
+        <source>The run could not start a thread (%1).</source>
+        <translation>La ejecución no pudo iniciar un hilo (%1).</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Cancelando...</translation>
+    </message>
+    <message>
+        <source>Cancelled: no result.</source>
+        <translation>Cancelado: sin resultado.</translation>
+    </message>
+    <message>
+        <source>Chart: risk of falling below the threshold over the steps</source>
+        <translation>Gráfico: riesgo de caer por debajo del umbral a lo largo de los pasos</translation>
+    </message>
+    <message>
+        <source>Chart: percentiles, mean and deterministic total over the steps</source>
+        <translation>Gráfico: percentiles, media y total determinista a lo largo de los pasos</translation>
+    </message>
+    <message>
+        <source>Save as CSV</source>
+        <translation>Guardar como CSV</translation>
+    </message>
+    <message>
+        <source>The results could not be saved as &quot;%1&quot;:
+%2</source>
+        <translation>No se pudieron guardar los resultados como «%1»:
+%2</translation>
+    </message>
+    <message>
+        <source>The main window&apos;s model has changed since the last run: press Run for its risk.</source>
+        <translation>El modelo de la ventana principal ha cambiado desde la última ejecución: pulse Ejecutar para ver su riesgo.</translation>
     </message>
 </context>
 </TS>

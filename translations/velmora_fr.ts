@@ -165,7 +165,7 @@ for a bad option, a FILE without a good exercise or an asks that names no figure
     </message>
     <message>
         <source>Exercise: %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Exercice : %1</translation>
     </message>
     <message>
         <source>Student: %1</source>
@@ -249,7 +249,7 @@ for a bad option, a FILE without a good exercise or an asks that names no figure
     </message>
     <message>
         <source>&quot;%1&quot; could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">« %1 » n&apos;a pas pu être écrit : %2</translation>
     </message>
     <message>
         <source>no action given: key, check or mark</source>
@@ -503,114 +503,30 @@ and the files written are the same in every language.
     </message>
 </context>
 <context>
-    <name>QObject</name>
-    <message>
-        <source>Print</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The page could not be sent to the printer.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No printer is set up on this computer.
-Do you want to save the page as a PDF file instead?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The page could not be drawn.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The PDF file &quot;%1&quot; could not be written:
-%2</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>LifeCycleGraph</name>
     <message>
         <source>reproduction (F)</source>
-        <translation type="unfinished"></translation>
+        <translation>reproduction (F)</translation>
     </message>
     <message>
         <source>clonal reproduction (C)</source>
-        <translation type="unfinished"></translation>
+        <translation>reproduction clonale (C)</translation>
     </message>
     <message>
         <source>survival and growth (U)</source>
-        <translation type="unfinished"></translation>
+        <translation>survie et croissance (U)</translation>
     </message>
     <message>
         <source>Life cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Cycle de vie</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was not written: the picture could not be drawn.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;a pas été écrit : l&apos;image n&apos;a pas pu être dessinée.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be written: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>velmora</name>
-    <message>
-        <source>&quot;%1&quot; is not a number. Type a number such as 0.25 or 1E-3 to try again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>stage %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A life cycle needs at least one stage.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A life cycle has at most %1 stages.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The grids do not all have one row and one column a stage.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Stage %1 must have a name. Type a name to try again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Two stages are called &quot;%1&quot;: each stage must have a name of its own. Type another name to try again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The number is too large. Type new data to try again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Survival and growth (the U grid) must be &gt;=0. Type new data to try again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reproduction (the F grid) must be &gt;=0. Type new data to try again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Clonal reproduction (the C grid) must be &gt;=0. Type new data to try again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The number of each stage of N(0) must be &gt;=0. Type new data to try again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The harvest (H) must be &gt;=0. Type new data to try again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The survival of stage &quot;%1&quot; (column %2 of U) adds up to %3: it must be &lt;=1. Type new data to try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;a pas pu être écrit : %2</translation>
     </message>
 </context>
 <context>
@@ -850,326 +766,353 @@ Voulez-vous le remplacer ?</translation>
     <name>velmora::ExerciseWindow</name>
     <message>
         <source>Exercise: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Exercice : %1</translation>
     </message>
     <message>
         <source>Your &amp;name or number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre &amp;nom ou numéro :</translation>
     </message>
     <message>
         <source>Your name or number</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre nom ou numéro</translation>
     </message>
     <message>
         <source>S&amp;tart</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Commencer</translation>
     </message>
     <message>
         <source>Draws your own numbers and puts the model in place</source>
-        <translation type="unfinished"></translation>
+        <translation>Tire vos propres nombres et met le modèle en place</translation>
     </message>
     <message>
         <source>Choose</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir</translation>
     </message>
     <message>
         <source>Answer to question %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponse à la question %1</translation>
     </message>
     <message>
         <source>Mark of question %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Note de la question %1</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Score</translation>
     </message>
     <message>
         <source>&amp;Check</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vérifier</translation>
     </message>
     <message>
         <source>Sa&amp;ve answers...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer les réponses...</translation>
     </message>
     <message>
         <source>Exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Exercice</translation>
     </message>
     <message>
         <source>Your numbers break a rule of the model: %1
 Tell your teacher.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos nombres enfreignent une règle du modèle : %1
+Prévenez votre enseignant.</translation>
     </message>
     <message numerus="yes">
         <source>%n number(s) apart by blanks</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n nombre</numerusform>
+            <numerusform>%n nombres séparés par des espaces</numerusform>
         </translation>
     </message>
     <message>
         <source>Right.</source>
-        <translation type="unfinished"></translation>
+        <translation>Juste.</translation>
     </message>
     <message>
         <source>Close: check your rounding.</source>
-        <translation type="unfinished"></translation>
+        <translation>Presque : vérifiez votre arrondi.</translation>
     </message>
     <message>
         <source>Wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faux.</translation>
     </message>
     <message>
         <source>Wrong. Hint: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Faux. Indice : %1</translation>
     </message>
     <message>
         <source>No tries left: this answer stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus d&apos;essai : cette réponse reste telle quelle.</translation>
     </message>
     <message>
         <source>Try %1 of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Essai %1 sur %2.</translation>
     </message>
     <message>
         <source>Score: %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Score : %1 sur %2</translation>
     </message>
     <message>
         <source>Save answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les réponses</translation>
     </message>
     <message>
         <source>The answers were not saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les réponses n&apos;ont pas été enregistrées : %1</translation>
+    </message>
+    <message>
+        <source>grows</source>
+        <extracomment>A choice of answer: the population grows, falls or holds.</extracomment>
+        <translation>croît</translation>
+    </message>
+    <message>
+        <source>falls</source>
+        <translation>décroît</translation>
+    </message>
+    <message>
+        <source>holds</source>
+        <translation>se maintient</translation>
     </message>
 </context>
 <context>
     <name>velmora::LifeCycleWindow</name>
     <message>
         <source>total</source>
-        <translation type="unfinished"></translation>
+        <translation>total</translation>
     </message>
     <message>
         <source>t</source>
-        <translation type="unfinished"></translation>
+        <translation>t</translation>
     </message>
     <message>
         <source>N(t)</source>
-        <translation type="unfinished"></translation>
+        <translation>N(t)</translation>
     </message>
     <message>
         <source>Life cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Cycle de vie</translation>
     </message>
     <message>
         <source>Harvest and &amp;yield...</source>
-        <translation type="unfinished"></translation>
+        <translation>Prélèvement et &amp;rendement...</translation>
     </message>
     <message>
         <source>Life-cycle graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphe du cycle de vie</translation>
     </message>
     <message>
         <source>Analysis of the model as it stands</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse du modèle tel qu&apos;il est</translation>
     </message>
     <message>
         <source>Life-cycle gra&amp;ph</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Graphe du cycle</translation>
     </message>
     <message>
         <source>A&amp;nalysis</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nalyse</translation>
     </message>
     <message>
         <source>Stages: name, N(0) and harvest H</source>
-        <translation type="unfinished"></translation>
+        <translation>Stades : nom, N(0) et prélèvement H</translation>
     </message>
     <message>
         <source>Stages: name, N(0) and H</source>
-        <translation type="unfinished"></translation>
+        <translation>Stades : nom, N(0) et H</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>N(0)</source>
-        <translation type="unfinished"></translation>
+        <translation>N(0)</translation>
     </message>
     <message>
         <source>H</source>
-        <translation type="unfinished"></translation>
+        <translation>H</translation>
     </message>
     <message>
         <source>U, survival and growth</source>
-        <translation type="unfinished"></translation>
+        <translation>U, survie et croissance</translation>
     </message>
     <message>
         <source>F, reproduction</source>
-        <translation type="unfinished"></translation>
+        <translation>F, reproduction</translation>
     </message>
     <message>
         <source>C, clonal reproduction</source>
-        <translation type="unfinished"></translation>
+        <translation>C, reproduction clonale</translation>
     </message>
     <message>
         <source>&amp;U: survival and growth</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;U: survie et croissance</translation>
     </message>
     <message>
         <source>&amp;F: reproduction</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;F: reproduction</translation>
     </message>
     <message>
         <source>&amp;C: clonal</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;C: clonale</translation>
     </message>
     <message>
         <source>Column: the stage moved from; row: the stage moved to. Each column sums to at most 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne : le stade de départ ; ligne : le stade d&apos;arrivée. Chaque colonne fait au plus 1 au total.</translation>
     </message>
     <message>
         <source>Column: the parents&apos; stage; row: the stage the young are born into.</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne : le stade des parents ; ligne : le stade où naissent les jeunes.</translation>
     </message>
     <message>
         <source>&amp;Add stage</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter un stade</translation>
     </message>
     <message>
         <source>Add a stage after the selected one</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un stade après celui sélectionné</translation>
     </message>
     <message>
         <source>Re&amp;move stage</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retirer le stade</translation>
     </message>
     <message>
         <source>Remove the selected stage</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer le stade sélectionné</translation>
     </message>
     <message>
         <source>C&amp;lonal reproduction</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproduction c&amp;lonale</translation>
     </message>
     <message>
         <source>Chart: each stage and the total over t</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphique : chaque stade et le total au fil de t</translation>
     </message>
     <message>
         <source>&amp;Step</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pas</translation>
     </message>
     <message>
         <source>Step: one step</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas : un pas</translation>
     </message>
     <message>
         <source>&amp;Run</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lancer</translation>
     </message>
     <message>
         <source>Run: as many steps as the steps box says</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer : autant de pas que l&apos;indique la case des pas</translation>
     </message>
     <message>
         <source>Steps of a run</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas d&apos;une exécution</translation>
     </message>
     <message>
         <source>st&amp;eps</source>
-        <translation type="unfinished"></translation>
+        <translation>p&amp;as</translation>
     </message>
     <message>
         <source>L&amp;og scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Échelle l&amp;og.</translation>
     </message>
     <message>
         <source>Save &amp;graph...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauver le &amp;graphe...</translation>
     </message>
     <message>
         <source>Save the graph as a picture, SVG or PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le graphe comme image, SVG ou PNG</translation>
     </message>
     <message>
         <source>A name ending in .svg saves SVG, any other name PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nom finissant par .svg enregistre en SVG, tout autre en PNG</translation>
     </message>
     <message>
         <source>Send to main &amp;window</source>
-        <translation type="unfinished"></translation>
+        <translation>Vers la fenêtre &amp;principale</translation>
     </message>
     <message>
         <source>Send the model to the main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer le modèle à la fenêtre principale</translation>
     </message>
     <message>
         <source>Go back</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour</translation>
     </message>
     <message>
         <source>Go back: back to the main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour : retour à la fenêtre principale</translation>
     </message>
     <message>
         <source>Source: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Source : %1</translation>
     </message>
     <message>
         <source>from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>depuis %1</translation>
     </message>
     <message>
         <source>to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>vers %1</translation>
     </message>
     <message>
         <source>Show this model in the main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher ce modèle dans la fenêtre principale</translation>
     </message>
     <message>
         <source>Only a 4-stage Leslie model fits the main window: births into stage 1 and survival to the next stage only</source>
-        <translation type="unfinished"></translation>
+        <translation>Seul un modèle de Leslie à 4 stades tient dans la fenêtre principale : naissances dans le stade 1 et survie vers le stade suivant uniquement</translation>
     </message>
     <message>
         <source>This exercise keeps the analysis closed while it is open: the answers are yours to find.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet exercice garde l&apos;analyse fermée tant qu&apos;il est ouvert : c&apos;est à vous de trouver les réponses.</translation>
     </message>
     <message>
         <source>&amp;Density: %1, K = %2</source>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 is the form of density dependence (Beverton-Holt, Ricker or ceiling), %2 a number.</extracomment>
+        <translation>&amp;Densité : %1, K = %2</translation>
     </message>
     <message>
         <source>Density dependence on Step and Run</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépendance à la densité pour Pas et Lancer</translation>
     </message>
     <message>
         <source>R0 = %1: with density dependence a population must more than replace itself when sparse. Switch density off to project the model as it stands.</source>
-        <translation type="unfinished"></translation>
+        <translation>R0 = %1 : avec dépendance à la densité, une population doit plus que se remplacer quand elle est clairsemée. Désactivez la densité pour projeter le modèle tel qu&apos;il est.</translation>
     </message>
     <message>
         <source>Density dependence cannot be applied to the model as it stands. Switch density off to project it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dépendance à la densité ne peut pas s&apos;appliquer au modèle tel qu&apos;il est. Désactivez la densité pour le projeter.</translation>
     </message>
     <message>
         <source>t = %1   total N(t) = %2</source>
-        <translation type="unfinished"></translation>
+        <translation>t = %1   total N(t) = %2</translation>
     </message>
     <message>
         <source>   growth rate N(t)/N(t-1) = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>   taux de croissance N(t)/N(t-1) = %1</translation>
     </message>
     <message>
         <source>life cycle.png</source>
-        <translation type="unfinished"></translation>
+        <translation>cycle de vie.png</translation>
     </message>
     <message>
         <source>Save graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le graphe</translation>
+    </message>
+    <message>
+        <source>Beverton-Holt</source>
+        <translation>Beverton-Holt</translation>
+    </message>
+    <message>
+        <source>Ricker</source>
+        <translation>Ricker</translation>
+    </message>
+    <message>
+        <source>ceiling</source>
+        <translation>plafond</translation>
     </message>
 </context>
 <context>
@@ -1406,24 +1349,46 @@ Logiciel éducatif en
     <name>velmora::ModelFiles</name>
     <message>
         <source>Open model</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un modèle</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was not written: the fields of the main window do not all hold numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;a pas été écrit : les champs de la fenêtre principale ne contiennent pas tous des nombres</translation>
     </message>
     <message>
         <source>Exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Exercice</translation>
     </message>
     <message>
         <source>Save as exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer comme exercice</translation>
     </message>
     <message>
         <source>The exercise file %1.
 A file of that name that was already there is left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier d&apos;exercice %1.
+Un fichier de ce nom déjà présent reste tel qu&apos;il était.</translation>
+    </message>
+    <message>
+        <source>This model file was not opened:
+%1
+
+Nothing was changed.</source>
+        <translation>Ce fichier de modèle n&apos;a pas été ouvert :
+%1
+
+Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>Save model</source>
+        <translation>Enregistrer le modèle</translation>
+    </message>
+    <message>
+        <source>The model file %1.
+A file of that name that was already there is left as it was.</source>
+        <extracomment>%1 says what went wrong (&quot;&quot;a.velmora&quot; could not be written: ...&quot;).</extracomment>
+        <translation>Le fichier de modèle %1.
+Un fichier de ce nom déjà présent reste tel qu&apos;il était.</translation>
     </message>
 </context>
 <context>
@@ -1722,6 +1687,11 @@ Les fichiers suivants n&apos;ont pas été écrits.</translation>
         <source>since 1997</source>
         <translation>depuis 1997</translation>
     </message>
+    <message>
+        <source>A new language: translations/velmora_xx.ts and a line in language/CMakeLists.txt (see the README).</source>
+        <extracomment>How a class adds its own language: keep the file and folder names as they are.</extracomment>
+        <translation>Une nouvelle langue : translations/velmora_xx.ts et une ligne dans language/CMakeLists.txt (voir le README).</translation>
+    </message>
 </context>
 <context>
     <name>velmora::titlform</name>
@@ -1753,306 +1723,1955 @@ Les fichiers suivants n&apos;ont pas été écrits.</translation>
     <name>velmora::Navigation</name>
     <message>
         <source>Life cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Cycle de vie</translation>
     </message>
     <message>
         <source>Exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Exercice</translation>
     </message>
     <message>
         <source>This exercise keeps the analysis windows closed while it is open: the answers are yours to find. Close the Exercise window to use them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet exercice garde les fenêtres d&apos;analyse fermées tant qu&apos;il est ouvert : c&apos;est à vous de trouver les réponses. Fermez la fenêtre Exercice pour les utiliser.</translation>
     </message>
 </context>
 <context>
     <name>velmora::YieldWindow</name>
     <message>
         <source>quota</source>
-        <translation type="unfinished">quota</translation>
+        <translation>quota</translation>
     </message>
     <message>
         <source>rate</source>
-        <translation type="unfinished"></translation>
+        <translation>taux</translation>
     </message>
     <message>
         <source>escapement</source>
-        <translation type="unfinished"></translation>
+        <translation>échappement</translation>
     </message>
     <message>
         <source>K must be a number above 0: the density at which the population settles without harvest.</source>
-        <translation type="unfinished"></translation>
+        <translation>K doit être un nombre supérieur à 0 : la densité à laquelle la population se stabilise sans prélèvement.</translation>
     </message>
     <message>
         <source>Choose the stages counted in the density again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez à nouveau les stades comptés dans la densité.</translation>
     </message>
     <message>
         <source>Some stage never dies (I - U has no inverse), so R0 has no value and the density dependence cannot be set from K.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un stade ne meurt jamais (I - U n&apos;a pas d&apos;inverse) : R0 n&apos;a donc pas de valeur et la dépendance à la densité ne peut pas être fixée à partir de K.</translation>
     </message>
     <message>
         <source>R0 = %1: a population that cannot more than replace itself even when sparse never settles at K, and no harvest of it lasts.</source>
-        <translation type="unfinished"></translation>
+        <translation>R0 = %1 : une population qui ne peut pas plus que se remplacer, même clairsemée, ne se stabilise jamais à K, et aucun prélèvement n&apos;y est durable.</translation>
     </message>
     <message>
         <source>The model does not pass its checks: mend it in the Life cycle window first.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Under the %1 the population has no stable rest at its MSY: the yield is the mean over a cycle of %2 steps.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Under the %1 the population has no stable rest at its MSY: it swings irregularly (chaos), and the yield is the mean over 600 steps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le modèle ne passe pas ses vérifications : corrigez-le d&apos;abord dans la fenêtre Cycle de vie.</translation>
     </message>
     <message>
         <source>Harvest and yield</source>
-        <translation type="unfinished"></translation>
+        <translation>Prélèvement et rendement</translation>
     </message>
     <message>
         <source>Beverton-Holt: F / (1 + b D)</source>
-        <translation type="unfinished"></translation>
+        <translation>Beverton-Holt : F / (1 + b D)</translation>
     </message>
     <message>
         <source>Ricker: F exp(-b D)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricker : F exp(-b D)</translation>
     </message>
     <message>
         <source>Ceiling: D at most K</source>
-        <translation type="unfinished"></translation>
+        <translation>Plafond : D au plus K</translation>
     </message>
     <message>
         <source>Density dependence</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépendance à la densité</translation>
     </message>
     <message>
         <source>K, the density at rest without harvest</source>
-        <translation type="unfinished"></translation>
+        <translation>K, la densité au repos sans prélèvement</translation>
     </message>
     <message>
         <source>D, the sum of the counted stages, settles at K without harvest</source>
-        <translation type="unfinished"></translation>
+        <translation>D, la somme des stades comptés, se stabilise à K sans prélèvement</translation>
     </message>
     <message>
         <source>Stages counted in the density</source>
-        <translation type="unfinished"></translation>
+        <translation>Stades comptés dans la densité</translation>
     </message>
     <message>
         <source>Stages harvested</source>
-        <translation type="unfinished"></translation>
+        <translation>Stades prélevés</translation>
     </message>
     <message>
         <source>&amp;Density dependence</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dépendance à la densité</translation>
     </message>
     <message>
         <source>&amp;K</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;K</translation>
     </message>
     <message>
         <source>Stages &amp;counted in D</source>
-        <translation type="unfinished"></translation>
+        <translation>Stades &amp;comptés dans D</translation>
     </message>
     <message>
         <source>Stages &amp;harvested</source>
-        <translation type="unfinished"></translation>
+        <translation>Stades &amp;prélevés</translation>
     </message>
     <message>
         <source>Co&amp;mpute</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcu&amp;ler</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Progress of the curves</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression des courbes</translation>
     </message>
     <message>
         <source>Chart: the yield of each way against its level</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphique : le rendement de chaque mode selon son niveau</translation>
     </message>
     <message>
         <source>Chart: the population after one bad year, each way at 90 % of its MSY</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphique : la population après une mauvaise année, chaque mode à 90 % de son MSY</translation>
     </message>
     <message>
         <source>Loss in the bad year, percent of every stage</source>
-        <translation type="unfinished"></translation>
+        <translation>Perte de la mauvaise année, pourcentage de chaque stade</translation>
     </message>
     <message>
         <source>&amp;Loss in the bad year, % of every stage</source>
-        <translation type="unfinished"></translation>
+        <translation>Pe&amp;rte de la mauvaise année, % de chaque stade</translation>
     </message>
     <message>
         <source>Each way&apos;s MSY and its edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Le MSY de chaque mode et sa limite</translation>
     </message>
     <message>
         <source>Way</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode</translation>
     </message>
     <message>
         <source>MSY</source>
-        <translation type="unfinished"></translation>
+        <translation>MSY</translation>
     </message>
     <message>
         <source>at</source>
-        <translation type="unfinished"></translation>
+        <translation>à</translation>
     </message>
     <message>
         <source>Total at MSY</source>
-        <translation type="unfinished"></translation>
+        <translation>Total au MSY</translation>
     </message>
     <message>
         <source>90 % of MSY at</source>
-        <translation type="unfinished"></translation>
+        <translation>90 % MSY à</translation>
     </message>
     <message>
         <source>Total there</source>
-        <translation type="unfinished"></translation>
+        <translation>Total là</translation>
     </message>
     <message>
         <source>Unstable rest</source>
-        <translation type="unfinished"></translation>
+        <translation>Repos instable</translation>
     </message>
     <message>
         <source>Fatal loss</source>
-        <translation type="unfinished"></translation>
+        <translation>Perte fatale</translation>
     </message>
     <message>
         <source>Risk there</source>
-        <translation type="unfinished"></translation>
+        <translation>Risque là</translation>
     </message>
     <message>
         <source>Under a quota, the total of the rest point below the settled one: a population pushed below it falls to 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous un quota, le total du point de repos sous celui atteint : une population poussée en dessous tombe à 0</translation>
     </message>
     <message>
         <source>The smallest share of every stage lost in one bad year, at 90 % of MSY, after which the population falls to 0</source>
-        <translation type="unfinished"></translation>
+        <translation>La plus petite part de chaque stade perdue en une mauvaise année, à 90 % du MSY, après laquelle la population tombe à 0</translation>
     </message>
     <message>
         <source>The chance of falling below the threshold within the steps of the Risk window, under its variation and seed, from the total there</source>
-        <translation type="unfinished"></translation>
+        <translation>La probabilité de passer sous le seuil dans les pas de la fenêtre du risque, avec sa variation et sa graine, à partir du total là</translation>
     </message>
     <message>
         <source>Go back</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour</translation>
     </message>
     <message>
         <source>Check at least one stage to count in the density.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cochez au moins un stade à compter dans la densité.</translation>
     </message>
     <message>
         <source>Check at least one stage to harvest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cochez au moins un stade à prélever.</translation>
     </message>
     <message>
         <source>Tracing the yield curves...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tracé des courbes de rendement...</translation>
     </message>
     <message>
         <source>The work could not start a thread (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le calcul n&apos;a pas pu démarrer de thread (%1).</translation>
     </message>
     <message>
         <source>Cancelling...</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulation...</translation>
     </message>
     <message>
         <source>Cancelled: no curve is shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulé : aucune courbe n&apos;est affichée.</translation>
     </message>
     <message>
         <source>No positive population rests at K without harvest, so there is no yield curve to draw.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune population positive ne reste à K sans prélèvement : il n&apos;y a donc pas de courbe de rendement à tracer.</translation>
     </message>
     <message>
         <source>Choose the stages harvested again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the %1 after a loss of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez à nouveau les stades prélevés.</translation>
     </message>
     <message>
         <source>At 90 % of its MSY, one bad year sends the population to 0 under %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>À 90 % de son MSY, une mauvaise année fait tomber la population à 0 sous %1.</translation>
     </message>
     <message>
         <source>no way</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun mode</translation>
     </message>
     <message>
         <source> and </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Under the %1 it recovers from any loss short of all.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> and the </source>
-        <translation type="unfinished"></translation>
+        <translation> et </translation>
     </message>
     <message>
         <source>The risks were not run: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les risques n&apos;ont pas été calculés : %1</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Under variation (survival CV %1, fecundity CV %2%3; %4 replicates, seed %5), the chance of falling below %6 within %7 steps, each way at 90 % of its MSY: %8.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec variation (CV de survie %1, CV de fécondité %2%3 ; %4 répétitions, graine %5), la probabilité de passer sous %6 en %7 pas, chaque mode à 90 % de son MSY : %8.</translation>
     </message>
     <message>
         <source>, whole animals</source>
-        <translation type="unfinished"></translation>
+        <translation>, animaux entiers</translation>
     </message>
     <message>
         <source>Q, h or E as a share of its range</source>
-        <translation type="unfinished"></translation>
+        <translation>Q, h ou E en part de son intervalle</translation>
     </message>
     <message>
         <source>yield a step</source>
-        <translation type="unfinished"></translation>
+        <translation>rendement par pas</translation>
     </message>
     <message>
         <source>MSY, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>MSY, %1</translation>
     </message>
     <message>
         <source>%1: yield %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : rendement %2</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun</translation>
     </message>
     <message>
         <source>none short of all</source>
-        <translation type="unfinished"></translation>
+        <translation>seule totale</translation>
     </message>
     <message>
         <source>The loss is a percentage from 0 to 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>La perte est un pourcentage de 0 à 100.</translation>
     </message>
     <message>
         <source>t; the bad year strikes at t = 1</source>
-        <translation type="unfinished"></translation>
+        <translation>t ; la mauvaise année frappe à t = 1</translation>
     </message>
     <message>
         <source>N(t), total</source>
-        <translation type="unfinished"></translation>
+        <translation>N(t), total</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>the quota</source>
+        <extracomment>As in &quot;under the quota&quot;; &quot;under %1 it recovers&quot; puts it after &quot;under&quot;.</extracomment>
+        <translation>le quota</translation>
+    </message>
+    <message>
+        <source>the rate</source>
+        <translation>le taux</translation>
+    </message>
+    <message>
+        <source>the escapement</source>
+        <translation>l&apos;échappement</translation>
+    </message>
+    <message>
+        <source>Under the quota the population has no stable rest at its MSY: the yield is the mean over a cycle of %1 steps.</source>
+        <translation>Sous le quota, la population n&apos;a pas de repos stable à son MSY : le rendement est la moyenne sur un cycle de %1 pas.</translation>
+    </message>
+    <message>
+        <source>Under the rate the population has no stable rest at its MSY: the yield is the mean over a cycle of %1 steps.</source>
+        <translation>Sous le taux, la population n&apos;a pas de repos stable à son MSY : le rendement est la moyenne sur un cycle de %1 pas.</translation>
+    </message>
+    <message>
+        <source>Under the escapement the population has no stable rest at its MSY: the yield is the mean over a cycle of %1 steps.</source>
+        <translation>Sous l&apos;échappement, la population n&apos;a pas de repos stable à son MSY : le rendement est la moyenne sur un cycle de %1 pas.</translation>
+    </message>
+    <message>
+        <source>Under the quota the population has no stable rest at its MSY: it swings irregularly (chaos), and the yield is the mean over 600 steps.</source>
+        <translation>Sous le quota, la population n&apos;a pas de repos stable à son MSY : elle oscille irrégulièrement (chaos), et le rendement est la moyenne sur 600 pas.</translation>
+    </message>
+    <message>
+        <source>Under the rate the population has no stable rest at its MSY: it swings irregularly (chaos), and the yield is the mean over 600 steps.</source>
+        <translation>Sous le taux, la population n&apos;a pas de repos stable à son MSY : elle oscille irrégulièrement (chaos), et le rendement est la moyenne sur 600 pas.</translation>
+    </message>
+    <message>
+        <source>Under the escapement the population has no stable rest at its MSY: it swings irregularly (chaos), and the yield is the mean over 600 steps.</source>
+        <translation>Sous l&apos;échappement, la population n&apos;a pas de repos stable à son MSY : elle oscille irrégulièrement (chaos), et le rendement est la moyenne sur 600 pas.</translation>
+    </message>
+    <message>
+        <source>%1 after a loss of %2</source>
+        <extracomment>%1 is a way with its article (&quot;the quota&quot;), %2 a percentage.</extracomment>
+        <translation>%1 après une perte de %2</translation>
+    </message>
+    <message>
+        <source>Under %1 it recovers from any loss short of all.</source>
+        <extracomment>%1 names one to three ways with their articles (&quot;the quota and the rate&quot;).</extracomment>
+        <translation>Sous %1, elle se rétablit de toute perte non totale.</translation>
+    </message>
+</context>
+<context>
+    <name>Density</name>
+    <message>
+        <source>K, the density at rest, must be a number above 0.</source>
+        <translation>K, la densité à l&apos;équilibre, doit être un nombre supérieur à 0.</translation>
+    </message>
+    <message>
+        <source>The stages counted in the density must be stages of the model, each named once.</source>
+        <translation>Les stades comptés dans la densité doivent être des stades du modèle, chacun nommé une seule fois.</translation>
+    </message>
+    <message>
+        <source>A stage never dies, so R0 has no value and K cannot set the density dependence.</source>
+        <translation>Un stade ne meurt jamais, donc R0 n&apos;a pas de valeur et K ne peut pas fixer la dépendance à la densité.</translation>
+    </message>
+    <message>
+        <source>R0 is %1: a population that cannot more than replace itself when sparse never settles at K.</source>
+        <extracomment>%1 is the net reproductive rate R0 of the life cycle, at most 1.</extracomment>
+        <translation>R0 vaut %1 : une population qui ne peut pas plus que se remplacer quand elle est clairsemée ne se stabilise jamais à K.</translation>
+    </message>
+    <message>
+        <source>The life cycle does not pass its checks, so it cannot take density dependence.</source>
+        <translation>Le cycle de vie ne passe pas ses vérifications, il ne peut donc pas recevoir de dépendance à la densité.</translation>
+    </message>
+</context>
+<context>
+    <name>Stochastic</name>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>The last two items of a list: &quot;s0, s1 and s2&quot;.</extracomment>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>The number of replicates must be from 1 to %1.</source>
+        <translation>Le nombre de répétitions doit être compris entre 1 et %1.</translation>
+    </message>
+    <message>
+        <source>The number of steps must be from 1 to %1.</source>
+        <translation>Le nombre de pas doit être compris entre 1 et %1.</translation>
+    </message>
+    <message>
+        <source>The seed must be from 0 to %1.</source>
+        <translation>La graine doit être comprise entre 0 et %1.</translation>
+    </message>
+    <message>
+        <source>The number of threads must be from 1 to %1.</source>
+        <translation>Le nombre de threads doit être compris entre 1 et %1.</translation>
+    </message>
+    <message>
+        <source>The survival CV must be a number of at least 0.</source>
+        <extracomment>CV: coefficient of variation.</extracomment>
+        <translation>Le CV de la survie doit être un nombre d&apos;au moins 0.</translation>
+    </message>
+    <message>
+        <source>The fecundity CV must be a number from 0 to %1.</source>
+        <translation>Le CV de la fécondité doit être un nombre compris entre 0 et %1.</translation>
+    </message>
+    <message>
+        <source>The threshold must be a number of at least 0.</source>
+        <translation>Le seuil doit être un nombre d&apos;au moins 0.</translation>
+    </message>
+    <message>
+        <source>The harvested stages must be stages of the model, each named once.</source>
+        <translation>Les stades prélevés doivent être des stades du modèle, chacun nommé une seule fois.</translation>
+    </message>
+    <message>
+        <source>The level of the harvest must be a number of at least 0.</source>
+        <translation>Le niveau du prélèvement doit être un nombre d&apos;au moins 0.</translation>
+    </message>
+    <message>
+        <source>A harvest rate is a share from 0 to 1.</source>
+        <translation>Un taux de prélèvement est une part comprise entre 0 et 1.</translation>
+    </message>
+    <message>
+        <source>The run could not start a worker thread (%1); close other programs or ask for fewer threads.</source>
+        <extracomment>%1 is the system&apos;s reason, in English.</extracomment>
+        <translation>Le calcul n&apos;a pas pu lancer de thread de travail (%1) ; fermez d&apos;autres programmes ou demandez moins de threads.</translation>
+    </message>
+    <message>
+        <source>The fecundity %1 = %2 must be a number of at least 0.</source>
+        <extracomment>%1 is the rate&apos;s symbol &quot;f2&quot;, %2 its value.</extracomment>
+        <translation>La fécondité %1 = %2 doit être un nombre d&apos;au moins 0.</translation>
+    </message>
+    <message>
+        <source>The survival rate %1 = %2 must be from 0 to 1.</source>
+        <extracomment>%1 is the rate&apos;s symbol &quot;s0&quot;, %2 its value.</extracomment>
+        <translation>Le taux de survie %1 = %2 doit être compris entre 0 et 1.</translation>
+    </message>
+    <message>
+        <source>N(t) must hold numbers of at least 0.</source>
+        <translation>N(t) doit contenir des nombres d&apos;au moins 0.</translation>
+    </message>
+    <message>
+        <source>H must hold numbers of at least 0.</source>
+        <translation>H doit contenir des nombres d&apos;au moins 0.</translation>
+    </message>
+    <message>
+        <source>A life cycle has from 1 to %1 stages.</source>
+        <translation>Un cycle de vie a de 1 à %1 stades.</translation>
+    </message>
+    <message>
+        <source>The survival of stage %1 (its column of U) sums to more than 1.</source>
+        <extracomment>%1 is the name of a stage, as the user typed it.</extracomment>
+        <translation>La survie du stade %1 (sa colonne de U) a une somme supérieure à 1.</translation>
+    </message>
+    <message>
+        <source>The life cycle must hold numbers of at least 0.</source>
+        <translation>Le cycle de vie doit contenir des nombres d&apos;au moins 0.</translation>
+    </message>
+    <message>
+        <source>Every matrix and vector of the life cycle must match its number of stages.</source>
+        <translation>Chaque matrice et chaque vecteur du cycle de vie doivent correspondre à son nombre de stades.</translation>
+    </message>
+    <message>
+        <source>Every stage needs a name of its own.</source>
+        <translation>Chaque stade doit avoir son propre nom.</translation>
+    </message>
+    <message>
+        <source>Risk of falling below %1 within 1 step: %2 % (95 % interval %3 - %4 %)</source>
+        <extracomment>%1 is a number of animals, %2 the risk in %, %3 - %4 its 95 % interval.</extracomment>
+        <translation>Risque de passer sous %1 en 1 pas : %2 % (intervalle à 95 % %3 - %4 %)</translation>
+    </message>
+    <message>
+        <source>Risk of falling below %1 within %2 steps: %3 % (95 % interval %4 - %5 %)</source>
+        <extracomment>%1 is a number of animals, %2 a number of steps, %3 the risk in %, %4 - %5 its 95 % interval.</extracomment>
+        <translation>Risque de passer sous %1 en %2 pas : %3 % (intervalle à 95 % %4 - %5 %)</translation>
+    </message>
+    <message>
+        <source>Risk of dying out within 1 step: %1 % (95 % interval %2 - %3 %)</source>
+        <extracomment>%1 is the risk in %, %2 - %3 its 95 % interval.</extracomment>
+        <translation>Risque d&apos;extinction en 1 pas : %1 % (intervalle à 95 % %2 - %3 %)</translation>
+    </message>
+    <message>
+        <source>Risk of dying out within %1 steps: %2 % (95 % interval %3 - %4 %)</source>
+        <extracomment>%1 is a number of steps, %2 the risk in %, %3 - %4 its 95 % interval.</extracomment>
+        <translation>Risque d&apos;extinction en %1 pas : %2 % (intervalle à 95 % %3 - %4 %)</translation>
+    </message>
+    <message>
+        <source>A survival CV of %1 is too large for %2: it varies with a CV of %3, the largest its beta distribution allows.</source>
+        <extracomment>%1 is the CV asked for, %2 a survival rate &quot;s1 = 0.9&quot;, %3 the CV it takes.</extracomment>
+        <translation>Un CV de la survie de %1 est trop grand pour %2 : il varie avec un CV de %3, le plus grand que sa loi bêta permet.</translation>
+    </message>
+    <message>
+        <source>A survival CV of %1 is too large for %2: they vary with CVs of %3, the largest their beta distributions allow.</source>
+        <extracomment>%1 is the CV asked for, %2 lists survival rates &quot;s1 = 0.9 and s2 = 0.95&quot;, %3 the CVs they take.</extracomment>
+        <translation>Un CV de la survie de %1 est trop grand pour %2 : ils varient avec des CV de %3, les plus grands que leurs lois bêta permettent.</translation>
+    </message>
+    <message>
+        <source>%1 = 1 is held fixed whatever the CV.</source>
+        <extracomment>%1 is a survival rate &quot;s2&quot;.</extracomment>
+        <translation>%1 = 1 reste fixe quel que soit le CV.</translation>
+    </message>
+    <message>
+        <source>%1 = 1 are held fixed whatever the CV.</source>
+        <extracomment>%1 lists survival rates &quot;s1 and s2&quot;.</extracomment>
+        <translation>%1 = 1 restent fixes quel que soit le CV.</translation>
+    </message>
+    <message>
+        <source>The beta of %1 is U-shaped: years in which nearly none or nearly all survive are the likeliest.</source>
+        <extracomment>%1 is a survival rate with its beta&apos;s shape: &quot;s0 (a = 0.5, b = 0.4)&quot;.</extracomment>
+        <translation>La loi bêta de %1 est en forme de U : les années où presque aucun ou presque tous survivent sont les plus probables.</translation>
+    </message>
+    <message>
+        <source>The betas of %1 are U-shaped: years in which nearly none or nearly all survive are the likeliest.</source>
+        <translation>Les lois bêta de %1 sont en forme de U : les années où presque aucun ou presque tous survivent sont les plus probables.</translation>
+    </message>
+</context>
+<context>
+    <name>AnalysisReport</name>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>The last two items of a list: &quot;a, b and c&quot;.</extracomment>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>class %1</source>
+        <extracomment>%1 is the number of an age class: &quot;class 2&quot;.</extracomment>
+        <translation>classe %1</translation>
+    </message>
+    <message>
+        <source>stage %1</source>
+        <extracomment>%1 is the name of a stage of a life cycle: &quot;stage seeds&quot;.</extracomment>
+        <translation>stade %1</translation>
+    </message>
+    <message>
+        <source>classes %1</source>
+        <extracomment>%1 lists the numbers of age classes: &quot;classes 1 and 2&quot;.</extracomment>
+        <translation>classes %1</translation>
+    </message>
+    <message>
+        <source>stages %1</source>
+        <extracomment>%1 lists the names of stages: &quot;stages seeds and rosettes&quot;.</extracomment>
+        <translation>stades %1</translation>
+    </message>
+    <message>
+        <source>total</source>
+        <extracomment>Column header: the sum of all stages.</extracomment>
+        <translation>total</translation>
+    </message>
+    <message>
+        <source>The eigenvalue computation did not converge for this matrix: no eigen-figures are given.</source>
+        <translation>Le calcul des valeurs propres n&apos;a pas convergé pour cette matrice : aucune grandeur propre n&apos;est donnée.</translation>
+    </message>
+    <message>
+        <source>%1 has a negative entry, so it is not a population matrix: lambda and the figures that rest on it do not exist.</source>
+        <extracomment>%1 is the letter of the projection matrix (M or A).</extracomment>
+        <translation>%1 a un élément négatif, ce n&apos;est donc pas une matrice de population : lambda et les grandeurs qui en dépendent n&apos;existent pas.</translation>
+    </message>
+    <message>
+        <source>No stage ever leads back to births: every population is gone within %1 steps.</source>
+        <translation>Aucun stade ne ramène jamais à des naissances : toute population disparaît en %1 pas.</translation>
+    </message>
+    <message>
+        <source>No class ever leads back to births: every population is gone within four steps.</source>
+        <translation>Aucune classe ne ramène jamais à des naissances : toute population disparaît en quatre pas.</translation>
+    </message>
+    <message>
+        <source>lambda and the other eigenvalues were found, but the eigenvector step failed for this matrix: the stable distribution, the reproductive values and what rests on them are not given.</source>
+        <translation>lambda et les autres valeurs propres ont été trouvées, mais le calcul du vecteur propre a échoué pour cette matrice : la distribution stable, les valeurs reproductives et ce qui en dépend ne sont pas donnés.</translation>
+    </message>
+    <message>
+        <source>lambda = 1 to within rounding: without harvest the population neither grows nor declines in the long run.</source>
+        <translation>lambda = 1 à l&apos;arrondi près : sans prélèvement la population ne croît ni ne décroît à long terme.</translation>
+    </message>
+    <message>
+        <source>%1 is reducible, so the stable distribution is not reached from every start.</source>
+        <translation>%1 est réductible, la distribution stable n&apos;est donc pas atteinte depuis tout départ.</translation>
+    </message>
+    <message>
+        <source>Members of %1 never lead to new births: a population of these alone dies out.</source>
+        <extracomment>%1 names classes or stages: &quot;classes 2 and 3&quot;.</extracomment>
+        <translation>Les membres de %1 ne mènent jamais à de nouvelles naissances : une population formée d&apos;eux seuls s&apos;éteint.</translation>
+    </message>
+    <message>
+        <source>The offspring of %1 never reach %2.</source>
+        <translation>Les descendants de %1 n&apos;atteignent jamais %2.</translation>
+    </message>
+    <message>
+        <source>%1 is imprimitive (period %2): N(t) keeps oscillating with this period instead of settling into the stable distribution.</source>
+        <translation>%1 est imprimitive (période %2) : N(t) continue d&apos;osciller avec cette période au lieu de se stabiliser dans la distribution stable.</translation>
+    </message>
+    <message>
+        <source>%1 is primitive (some power of %1 has no zero cell): from every start N(t) approaches the stable distribution.</source>
+        <translation>%1 est primitive (une puissance de %1 n&apos;a aucune case nulle) : depuis tout départ N(t) s&apos;approche de la distribution stable.</translation>
+    </message>
+    <message>
+        <source>Another eigenvalue is as large as lambda in modulus: N(t) need not settle into the stable distribution.</source>
+        <translation>Une autre valeur propre a le même module que lambda : N(t) peut ne pas se stabiliser dans la distribution stable.</translation>
+    </message>
+    <message>
+        <source>The dominant eigenvalue is repeated: the long-run distribution depends on the start.</source>
+        <translation>La valeur propre dominante est multiple : la distribution à long terme dépend du départ.</translation>
+    </message>
+    <message>
+        <source>A is ergodic: every stage has a reproductive value above 0, so every start ends in the same stable distribution.</source>
+        <translation>A est ergodique : chaque stade a une valeur reproductive supérieure à 0, donc tout départ aboutit à la même distribution stable.</translation>
+    </message>
+    <message>
+        <source>A is not ergodic: %1 never lead to reproduction, so their reproductive value is 0.</source>
+        <translation>A n&apos;est pas ergodique : %1 ne mènent jamais à la reproduction, leur valeur reproductive est donc 0.</translation>
+    </message>
+    <message>
+        <source>A is not ergodic: some stage has a reproductive value of 0.</source>
+        <translation>A n&apos;est pas ergodique : un stade a une valeur reproductive de 0.</translation>
+    </message>
+    <message>
+        <source>%1 animal</source>
+        <translation>%1 animal</translation>
+    </message>
+    <message>
+        <source>%1 animals</source>
+        <extracomment>%1 is a number of animals other than 1: &quot;0.5 animals&quot;, &quot;2 animals&quot;.</extracomment>
+        <translation>%1 animaux</translation>
+    </message>
+    <message>
+        <source>at %1 or more</source>
+        <extracomment>What N(t) keeps, after &quot;N(t) stays&quot;: %1 is &quot;1 animal&quot; or &quot;2.5 animals&quot;.</extracomment>
+        <translation>à %1 ou plus</translation>
+    </message>
+    <message>
+        <source>above 0</source>
+        <extracomment>What N(t) keeps, after &quot;N(t) stays&quot;.</extracomment>
+        <translation>au-dessus de 0</translation>
+    </message>
+    <message>
+        <source>none: with lambda = 1 no constant harvest is sustainable for ever.</source>
+        <translation>aucun : avec lambda = 1 aucun prélèvement constant n&apos;est durable pour toujours.</translation>
+    </message>
+    <message>
+        <source>none: with lambda below 1 no constant harvest is sustainable for ever.</source>
+        <translation>aucun : avec lambda inférieur à 1 aucun prélèvement constant n&apos;est durable pour toujours.</translation>
+    </message>
+    <message>
+        <source>N(t) already totals less than %1: the population counts as gone.</source>
+        <translation>N(t) totalise déjà moins de %1 : la population est considérée comme disparue.</translation>
+    </message>
+    <message>
+        <source>falls below %1 at %2 (step %3 from now): the population counts as gone.</source>
+        <extracomment>Said of N(t): %1 is &quot;1 animal&quot;, %2 a time &quot;t = 7&quot;, %3 a number of steps.</extracomment>
+        <translation>passe sous %1 à %2 (pas %3 à partir de maintenant) : la population est considérée comme disparue.</translation>
+    </message>
+    <message>
+        <source>grows without bound: beyond the range of numbers at %1 (step %2).</source>
+        <extracomment>Said of N(t): %1 is a time &quot;t = 7&quot;, %2 a number of steps.</extracomment>
+        <translation>croît sans limite : au-delà de la plage des nombres à %1 (pas %2).</translation>
+    </message>
+    <message>
+        <source>grows without bound: total %1 at %2 and still growing.</source>
+        <extracomment>Said of N(t): %1 is its total, %2 a time &quot;t = 1000&quot;.</extracomment>
+        <translation>croît sans limite : total %1 à %2 et croît encore.</translation>
+    </message>
+    <message>
+        <source>settles at %1, total %2.</source>
+        <extracomment>Said of N(t): %1 is the vector it settles at, %2 its total.</extracomment>
+        <translation>se stabilise à %1, total %2.</translation>
+    </message>
+    <message>
+        <source>reaches 0: the projection to %1 (step %2 from now) is rejected.</source>
+        <extracomment>Said of N(t): %1 is a time &quot;t = 7&quot;, %2 a number of steps.</extracomment>
+        <translation>atteint 0 : la projection vers %1 (pas %2 à partir de maintenant) est refusée.</translation>
+    </message>
+    <message>
+        <source>N(t) is already 0: the next projection ends the simulation.</source>
+        <translation>N(t) vaut déjà 0 : la prochaine projection termine la simulation.</translation>
+    </message>
+    <message>
+        <source>declines towards 0 without reaching it within %1 steps (total %2 at %3).</source>
+        <extracomment>Said of N(t): %1 is a number of steps, %2 its total, %3 a time &quot;t = 1000&quot;.</extracomment>
+        <translation>décroît vers 0 sans l&apos;atteindre en %1 pas (total %2 à %3).</translation>
+    </message>
+    <message>
+        <source>neither grows, settles nor reaches 0 within %1 steps.</source>
+        <extracomment>Said of N(t): %1 is a number of steps.</extracomment>
+        <translation>ni ne croît, ni ne se stabilise, ni n&apos;atteint 0 en %1 pas.</translation>
+    </message>
+    <message>
+        <source>Harvest equilibrium N* = (%1 - I)^-1 H</source>
+        <translation>Équilibre sous prélèvement N* = (%1 - I)^-1 H</translation>
+    </message>
+    <message>
+        <source>%1 - I is singular (%1 has the eigenvalue 1): there is no single harvest equilibrium.</source>
+        <translation>%1 - I est singulière (%1 a la valeur propre 1) : il n&apos;y a pas d&apos;équilibre unique sous prélèvement.</translation>
+    </message>
+    <message>
+        <source>N* = %1 has a negative class: no population stays unchanged under this harvest.</source>
+        <translation>N* = %1 a une classe négative : aucune population ne reste inchangée sous ce prélèvement.</translation>
+    </message>
+    <message>
+        <source>N* = %1 has a negative stage: no population stays unchanged under this harvest.</source>
+        <translation>N* = %1 a un stade négatif : aucune population ne reste inchangée sous ce prélèvement.</translation>
+    </message>
+    <message>
+        <source>Without harvest the only equilibrium is the empty population.</source>
+        <translation>Sans prélèvement le seul équilibre est la population vide.</translation>
+    </message>
+    <message>
+        <source>Unstable, and not by its total: a population whose reproductive value v.N lies above v.N* grows, one below it dies out, whatever its total.</source>
+        <translation>Instable, et pas selon son total : une population dont la valeur reproductive v.N est au-dessus de v.N* croît, une au-dessous s&apos;éteint, quel que soit son total.</translation>
+    </message>
+    <message>
+        <source>v.N(t) = %1 lies above v.N*: v.N(t+1) = lambda v.N(t) - v.H grows every step, so N(t) grows for ever under H.</source>
+        <translation>v.N(t) = %1 est au-dessus de v.N* : v.N(t+1) = lambda v.N(t) - v.H croît à chaque pas, donc N(t) croît pour toujours sous H.</translation>
+    </message>
+    <message>
+        <source>lambda = 1 and H takes nothing of v.N(t): it stays at %1.</source>
+        <translation>lambda = 1 et H ne prend rien de v.N(t) : il reste à %1.</translation>
+    </message>
+    <message>
+        <source>v.N(t) = %1 equals v.N*: it stays there, a knife edge that the least change tips.</source>
+        <translation>v.N(t) = %1 est égal à v.N* : il y reste, en équilibre sur le fil que le moindre changement fait basculer.</translation>
+    </message>
+    <message>
+        <source>v.N(t) = 0: N(t) holds no animal that will still breed, so it dies out.</source>
+        <translation>v.N(t) = 0 : N(t) ne contient aucun animal qui se reproduira encore, donc il s&apos;éteint.</translation>
+    </message>
+    <message>
+        <source>lambda is below 1: v.N(t) falls even without harvest, and N(t) with it. No constant harvest is sustainable for ever.</source>
+        <translation>lambda est inférieur à 1 : v.N(t) baisse même sans prélèvement, et N(t) avec lui. Aucun prélèvement constant n&apos;est durable pour toujours.</translation>
+    </message>
+    <message>
+        <source>lambda = 1: v.N(t) falls by v.H = %1 every step, so any constant harvest empties the population in the end, after about v.N(t) / v.H = %2 steps.</source>
+        <translation>lambda = 1 : v.N(t) baisse de v.H = %1 à chaque pas, donc tout prélèvement constant finit par vider la population, après environ v.N(t) / v.H = %2 pas.</translation>
+    </message>
+    <message>
+        <source>v.N(t) = %1 lies below v.N*: v.N(t) falls faster every step, so N(t) falls to 0 under H.</source>
+        <translation>v.N(t) = %1 est au-dessous de v.N* : v.N(t) baisse de plus en plus vite, donc N(t) tombe à 0 sous H.</translation>
+    </message>
+    <message>
+        <source>The rule said otherwise, but in step %1 H takes more than a class holds: from then on the harvest takes less than H and the rule no longer holds.</source>
+        <translation>La règle disait autre chose, mais au pas %1 H prend plus que ce que contient une classe : dès lors le prélèvement prend moins que H et la règle ne vaut plus.</translation>
+    </message>
+    <message>
+        <source>The rule said otherwise, but in step %1 H takes more than a stage holds: from then on the harvest takes less than H and the rule no longer holds.</source>
+        <translation>La règle disait autre chose, mais au pas %1 H prend plus que ce que contient un stade : dès lors le prélèvement prend moins que H et la règle ne vaut plus.</translation>
+    </message>
+    <message>
+        <source>The rule says it is lost, only later than the %1 steps the projection runs.</source>
+        <translation>Selon la règle elle est perdue, seulement plus tard que les %1 pas de la projection.</translation>
+    </message>
+    <message>
+        <source>The rule said it grows, but on the way N(t) dips below %1.</source>
+        <translation>Selon la règle elle croît, mais en chemin N(t) passe sous %1.</translation>
+    </message>
+    <message>
+        <source>H is 0: s* x %1 = %2 is the most that N(t) yields for ever, as long as no class runs short of it, so that every step&apos;s harvest is taken in full.</source>
+        <extracomment>%1 is the unit harvest (1, 0, 0, 0), %2 the largest harvest in its direction.</extracomment>
+        <translation>H vaut 0 : s* x %1 = %2 est le maximum que N(t) fournit pour toujours, tant qu&apos;aucune classe n&apos;en manque, de sorte que le prélèvement de chaque pas est pris en entier.</translation>
+    </message>
+    <message>
+        <source>H is 0: s* x %1 = %2 is the most that N(t) yields for ever, as long as no stage runs short of it, so that every step&apos;s harvest is taken in full.</source>
+        <translation>H vaut 0 : s* x %1 = %2 est le maximum que N(t) fournit pour toujours, tant qu&apos;aucun stade n&apos;en manque, de sorte que le prélèvement de chaque pas est pris en entier.</translation>
+    </message>
+    <message>
+        <source>s* x H = %1 is the most that N(t) yields for ever, as long as no class runs short of it, so that every step&apos;s harvest is taken in full.</source>
+        <translation>s* x H = %1 est le maximum que N(t) fournit pour toujours, tant qu&apos;aucune classe n&apos;en manque, de sorte que le prélèvement de chaque pas est pris en entier.</translation>
+    </message>
+    <message>
+        <source>s* x H = %1 is the most that N(t) yields for ever, as long as no stage runs short of it, so that every step&apos;s harvest is taken in full.</source>
+        <translation>s* x H = %1 est le maximum que N(t) fournit pour toujours, tant qu&apos;aucun stade n&apos;en manque, de sorte que le prélèvement de chaque pas est pris en entier.</translation>
+    </message>
+    <message>
+        <source>Largest factor s* = (lambda - 1) v.N(t) / %1</source>
+        <translation>Plus grand facteur s* = (lambda - 1) v.N(t) / %1</translation>
+    </message>
+    <message>
+        <source>no limit: %1 takes only from classes of reproductive value 0.</source>
+        <translation>sans limite : %1 ne prend que dans des classes de valeur reproductive 0.</translation>
+    </message>
+    <message>
+        <source>no limit: %1 takes only from stages of reproductive value 0.</source>
+        <translation>sans limite : %1 ne prend que dans des stades de valeur reproductive 0.</translation>
+    </message>
+    <message>
+        <source>not searched for in a life cycle of more than %1 stages: each search projects every stage 1000 steps some twenty times. The rule&apos;s figure above stands alone.</source>
+        <translation>non cherché pour un cycle de vie de plus de %1 stades : chaque recherche projette chaque stade sur 1000 pas une vingtaine de fois. La grandeur de la règle ci-dessus est seule.</translation>
+    </message>
+    <message>
+        <source>It lies above s*, because a class is emptied on the way (in step %1): from then on the harvest takes less than s x H, and the rule no longer holds.</source>
+        <translation>Il est au-dessus de s*, car une classe est vidée en chemin (au pas %1) : dès lors le prélèvement prend moins que s x H, et la règle ne vaut plus.</translation>
+    </message>
+    <message>
+        <source>It lies above s*, because a stage is emptied on the way (in step %1): from then on the harvest takes less than s x H, and the rule no longer holds.</source>
+        <translation>Il est au-dessus de s*, car un stade est vidé en chemin (au pas %1) : dès lors le prélèvement prend moins que s x H, et la règle ne vaut plus.</translation>
+    </message>
+    <message>
+        <source>It lies above s*, because a class is emptied on the way: from then on the harvest takes less than s x H, and the rule no longer holds.</source>
+        <translation>Il est au-dessus de s*, car une classe est vidée en chemin : dès lors le prélèvement prend moins que s x H, et la règle ne vaut plus.</translation>
+    </message>
+    <message>
+        <source>It lies above s*, because a stage is emptied on the way: from then on the harvest takes less than s x H, and the rule no longer holds.</source>
+        <translation>Il est au-dessus de s*, car un stade est vidé en chemin : dès lors le prélèvement prend moins que s x H, et la règle ne vaut plus.</translation>
+    </message>
+    <message>
+        <source>Largest factor s, by the projection</source>
+        <translation>Plus grand facteur s, selon la projection</translation>
+    </message>
+    <message>
+        <source>none: even without harvest N(t) falls below %1 within %2 steps.</source>
+        <translation>aucun : même sans prélèvement N(t) passe sous %1 en %2 pas.</translation>
+    </message>
+    <message>
+        <source>none: the population does not last %1 steps even without harvest.</source>
+        <translation>aucun : la population ne tient pas %1 pas, même sans prélèvement.</translation>
+    </message>
+    <message>
+        <source>any s: however large s is, %1 leaves N(t) %2 for %3 steps, because a harvest takes at most what is there and the rest of N(t) lives on.</source>
+        <extracomment>%1 is the harvest &quot;s x H&quot;, %2 &quot;at 1 animal or more&quot; or &quot;above 0&quot;, %3 a number.</extracomment>
+        <translation>tout s : si grand que soit s, %1 laisse N(t) %2 pendant %3 pas, car un prélèvement prend au plus ce qui est là et le reste de N(t) survit.</translation>
+    </message>
+    <message>
+        <source>N(t) stays %1 for %2 steps up to s = %3 (%4 = %5); 1.001 times as much does not.</source>
+        <extracomment>%1 is &quot;at 1 animal or more&quot; or &quot;above 0&quot;, %2 a number of steps, %3 the factor s, %4 the harvest &quot;s x H&quot;, %5 that harvest as a vector.</extracomment>
+        <translation>N(t) reste %1 pendant %2 pas jusqu&apos;à s = %3 (%4 = %5) ; 1.001 fois plus, non.</translation>
+    </message>
+    <message>
+        <source>It holds for these steps only: no constant harvest is sustainable for ever.</source>
+        <translation>Cela ne vaut que pour ces pas : aucun prélèvement constant n&apos;est durable pour toujours.</translation>
+    </message>
+    <message>
+        <source>The rule&apos;s s* agrees.</source>
+        <translation>Le s* de la règle concorde.</translation>
+    </message>
+    <message>
+        <source>It lies above s*: there v.N(t) falls, but N(t) stays %1 for all %2 steps of the projection and is lost only later.</source>
+        <translation>Il est au-dessus de s* : là v.N(t) baisse, mais N(t) reste %1 pendant les %2 pas de la projection et n&apos;est perdue que plus tard.</translation>
+    </message>
+    <message>
+        <source>It lies below s*: there v.N(t) still grows, but N(t) dips below %1 on the way.</source>
+        <translation>Il est au-dessous de s* : là v.N(t) croît encore, mais N(t) passe sous %1 en chemin.</translation>
+    </message>
+    <message>
+        <source>all of it</source>
+        <extracomment>A cell of a table: every animal of the class may be taken.</extracomment>
+        <translation>tout</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <extracomment>A cell of a table: no harvest at all is possible.</extracomment>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>All of it for %1: no number taken from them is too large, because a harvest takes at most what is there; emptied every step, the rest of N(t) still lives on.</source>
+        <translation>Tout pour %1 : aucun nombre qui y est pris n&apos;est trop grand, car un prélèvement prend au plus ce qui est là ; même vidées à chaque pas, le reste de N(t) survit.</translation>
+    </message>
+    <message>
+        <source>All of it for %1: no number taken from it is too large, because a harvest takes at most what is there; emptied every step, the rest of N(t) still lives on.</source>
+        <translation>Tout pour %1 : aucun nombre qui y est pris n&apos;est trop grand, car un prélèvement prend au plus ce qui est là ; même vidé à chaque pas, le reste de N(t) survit.</translation>
+    </message>
+    <message>
+        <source>Above h_i for %1: there the harvest empties the class on the way and takes less than asked.</source>
+        <translation>Au-dessus de h_i pour %1 : là le prélèvement vide la classe en chemin et prend moins que demandé.</translation>
+    </message>
+    <message>
+        <source>Above h_i for %1: there the harvest empties the stage on the way and takes less than asked.</source>
+        <translation>Au-dessus de h_i pour %1 : là le prélèvement vide le stade en chemin et prend moins que demandé.</translation>
+    </message>
+    <message>
+        <source>Above h_i for %1: N(t) stays %2 for the %3 steps, and is lost only later.</source>
+        <translation>Au-dessus de h_i pour %1 : N(t) reste %2 pendant les %3 pas, et n&apos;est perdue que plus tard.</translation>
+    </message>
+    <message>
+        <source>%1, the fecundity of class %2</source>
+        <extracomment>%1 is the rate&apos;s symbol &quot;f2&quot;, %2 the number of its class.</extracomment>
+        <translation>%1, la fécondité de la classe %2</translation>
+    </message>
+    <message>
+        <source>%1, the survival from class %2 to %3</source>
+        <extracomment>%1 is the rate&apos;s symbol &quot;s0&quot;, %2 and %3 the numbers of the classes.</extracomment>
+        <translation>%1, la survie de la classe %2 à %3</translation>
+    </message>
+    <message>
+        <source>lambda answers most to the cell staying in %1 (a = %2): an elasticity of %3 means that a change of 1 % in it changes lambda by %3 %.</source>
+        <extracomment>%1 is &quot;stage seeds&quot;, %2 the cell&apos;s value, %3 its elasticity.</extracomment>
+        <translation>lambda réagit le plus à la case du maintien dans %1 (a = %2) : une élasticité de %3 signifie qu&apos;un changement de 1 % de cette case change lambda de %3 %.</translation>
+    </message>
+    <message>
+        <source>lambda answers most to the cell of %1 into itself (staying and offspring) (a = %2): an elasticity of %3 means that a change of 1 % in it changes lambda by %3 %.</source>
+        <translation>lambda réagit le plus à la case de %1 vers lui-même (maintien et descendants) (a = %2) : une élasticité de %3 signifie qu&apos;un changement de 1 % de cette case change lambda de %3 %.</translation>
+    </message>
+    <message>
+        <source>lambda answers most to the cell from %1 to %2 (a = %3): an elasticity of %4 means that a change of 1 % in it changes lambda by %4 %.</source>
+        <extracomment>%1 and %2 are stages &quot;stage seeds&quot;, %3 the cell&apos;s value, %4 its elasticity.</extracomment>
+        <translation>lambda réagit le plus à la case de %1 vers %2 (a = %3) : une élasticité de %4 signifie qu&apos;un changement de 1 % de cette case change lambda de %4 %.</translation>
+    </message>
+    <message>
+        <source>M is imprimitive (period %1): lambda still answers so, though N(t) keeps oscillating.</source>
+        <translation>M est imprimitive (période %1) : lambda réagit tout de même ainsi, bien que N(t) continue d&apos;osciller.</translation>
+    </message>
+    <message>
+        <source>A is imprimitive (period %1): lambda still answers so, though N(t) keeps oscillating.</source>
+        <translation>A est imprimitive (période %1) : lambda réagit tout de même ainsi, bien que N(t) continue d&apos;osciller.</translation>
+    </message>
+    <message>
+        <source>value</source>
+        <extracomment>Column headers of a vital rate&apos;s row: keep them short.</extracomment>
+        <translation>valeur</translation>
+    </message>
+    <message>
+        <source>sensitivity</source>
+        <translation>sensibilité</translation>
+    </message>
+    <message>
+        <source>elasticity</source>
+        <translation>élasticité</translation>
+    </message>
+    <message>
+        <source>lambda answers most to %1: an elasticity of %2 means that a change of 1 % in one of them changes lambda by %2 %.</source>
+        <extracomment>%1 lists vital rates &quot;f1, the fecundity of class 1 and s0, ...&quot;, %2 a number.</extracomment>
+        <translation>lambda réagit le plus à %1 : une élasticité de %2 signifie qu&apos;un changement de 1 % de l&apos;un d&apos;eux change lambda de %2 %.</translation>
+    </message>
+    <message>
+        <source>lambda answers most to %1: an elasticity of %2 means that a change of 1 % in it changes lambda by %2 %.</source>
+        <extracomment>%1 is a vital rate &quot;f1, the fecundity of class 1&quot;, %2 a number.</extracomment>
+        <translation>lambda réagit le plus à %1 : une élasticité de %2 signifie qu&apos;un changement de 1 % de ce taux change lambda de %2 %.</translation>
+    </message>
+    <message>
+        <source>Which rate matters most</source>
+        <translation>Le taux qui compte le plus</translation>
+    </message>
+    <message>
+        <source>Vital rates f_i and s_i</source>
+        <translation>Taux vitaux f_i et s_i</translation>
+    </message>
+    <message>
+        <source>not defined for a life cycle of stages: a stage may stay, grow, shrink and breed at once, so the cells of A and their sums by kind below stand in their place.</source>
+        <translation>non définis pour un cycle de vie de stades : un stade peut à la fois rester, croître, régresser et se reproduire, donc les cases de A et leurs sommes par type, ci-dessous, en tiennent lieu.</translation>
+    </message>
+    <message>
+        <source>Elasticities summed by kind</source>
+        <translation>Élasticités sommées par type</translation>
+    </message>
+    <message>
+        <source>Stasis is U&apos;s diagonal, growth U below it, retrogression U above it, reproduction F and clonality C; the five sum to 1.</source>
+        <translation>La stase est la diagonale de U, la croissance U au-dessous, la régression U au-dessus, la reproduction F et la clonalité C ; les cinq ont pour somme 1.</translation>
+    </message>
+    <message>
+        <source>stasis</source>
+        <extracomment>Column headers: the kinds of transition of a life cycle; keep them short.</extracomment>
+        <translation>stase</translation>
+    </message>
+    <message>
+        <source>growth</source>
+        <translation>croissance</translation>
+    </message>
+    <message>
+        <source>retrogression</source>
+        <translation>régression</translation>
+    </message>
+    <message>
+        <source>reproduction</source>
+        <translation>reproduction</translation>
+    </message>
+    <message>
+        <source>clonal</source>
+        <translation>clonal</translation>
+    </message>
+    <message>
+        <source>Which transition matters most</source>
+        <translation>La transition qui compte le plus</translation>
+    </message>
+    <message>
+        <source>Sensitivities d lambda / d a_ij</source>
+        <translation>Sensibilités d lambda / d a_ij</translation>
+    </message>
+    <message>
+        <source>Elasticities (a_ij / lambda) d lambda / d a_ij</source>
+        <translation>Élasticités (a_ij / lambda) d lambda / d a_ij</translation>
+    </message>
+    <message>
+        <source>not defined: the dominant eigenvalue is repeated, so lambda has no single slope in each cell.</source>
+        <translation>non définies : la valeur propre dominante est multiple, donc lambda n&apos;a pas de pente unique dans chaque case.</translation>
+    </message>
+    <message>
+        <source>Every cell of %1, its zeros too: how much lambda gains per unit added to a cell, a new transition included.</source>
+        <translation>Chaque case de %1, ses zéros aussi : ce que lambda gagne par unité ajoutée à une case, une nouvelle transition comprise.</translation>
+    </message>
+    <message>
+        <source>The share of lambda each cell carries; they sum to 1.</source>
+        <translation>La part de lambda portée par chaque case ; leur somme vaut 1.</translation>
+    </message>
+    <message>
+        <source>with this age structure the population grows faster in the first step than in the long run.</source>
+        <translation>avec cette structure d&apos;âge la population croît plus vite au premier pas qu&apos;à long terme.</translation>
+    </message>
+    <message>
+        <source>with this age structure the population grows more slowly in the first step than in the long run.</source>
+        <translation>avec cette structure d&apos;âge la population croît plus lentement au premier pas qu&apos;à long terme.</translation>
+    </message>
+    <message>
+        <source>with this age structure the population declines more slowly in the first step than in the long run.</source>
+        <translation>avec cette structure d&apos;âge la population décroît plus lentement au premier pas qu&apos;à long terme.</translation>
+    </message>
+    <message>
+        <source>with this age structure the population declines faster in the first step than in the long run.</source>
+        <translation>avec cette structure d&apos;âge la population décroît plus vite au premier pas qu&apos;à long terme.</translation>
+    </message>
+    <message>
+        <source>with this age structure the population grows in the first step, though in the long run it declines.</source>
+        <translation>avec cette structure d&apos;âge la population croît au premier pas, bien qu&apos;à long terme elle décroisse.</translation>
+    </message>
+    <message>
+        <source>with this age structure the population grows in the first step, though in the long run it neither grows nor declines.</source>
+        <translation>avec cette structure d&apos;âge la population croît au premier pas, bien qu&apos;à long terme elle ne croisse ni ne décroisse.</translation>
+    </message>
+    <message>
+        <source>with this age structure the population declines in the first step, though in the long run it grows.</source>
+        <translation>avec cette structure d&apos;âge la population décroît au premier pas, bien qu&apos;à long terme elle croisse.</translation>
+    </message>
+    <message>
+        <source>with this age structure the population declines in the first step, though in the long run it neither grows nor declines.</source>
+        <translation>avec cette structure d&apos;âge la population décroît au premier pas, bien qu&apos;à long terme elle ne croisse ni ne décroisse.</translation>
+    </message>
+    <message>
+        <source>with this age structure the population keeps its total in the first step, though in the long run it grows.</source>
+        <translation>avec cette structure d&apos;âge la population garde son total au premier pas, bien qu&apos;à long terme elle croisse.</translation>
+    </message>
+    <message>
+        <source>with this age structure the population keeps its total in the first step, though in the long run it declines.</source>
+        <translation>avec cette structure d&apos;âge la population garde son total au premier pas, bien qu&apos;à long terme elle décroisse.</translation>
+    </message>
+    <message>
+        <source>with this stage structure the population grows faster in the first step than in the long run.</source>
+        <translation>avec cette structure en stades la population croît plus vite au premier pas qu&apos;à long terme.</translation>
+    </message>
+    <message>
+        <source>with this stage structure the population grows more slowly in the first step than in the long run.</source>
+        <translation>avec cette structure en stades la population croît plus lentement au premier pas qu&apos;à long terme.</translation>
+    </message>
+    <message>
+        <source>with this stage structure the population declines more slowly in the first step than in the long run.</source>
+        <translation>avec cette structure en stades la population décroît plus lentement au premier pas qu&apos;à long terme.</translation>
+    </message>
+    <message>
+        <source>with this stage structure the population declines faster in the first step than in the long run.</source>
+        <translation>avec cette structure en stades la population décroît plus vite au premier pas qu&apos;à long terme.</translation>
+    </message>
+    <message>
+        <source>with this stage structure the population grows in the first step, though in the long run it declines.</source>
+        <translation>avec cette structure en stades la population croît au premier pas, bien qu&apos;à long terme elle décroisse.</translation>
+    </message>
+    <message>
+        <source>with this stage structure the population grows in the first step, though in the long run it neither grows nor declines.</source>
+        <translation>avec cette structure en stades la population croît au premier pas, bien qu&apos;à long terme elle ne croisse ni ne décroisse.</translation>
+    </message>
+    <message>
+        <source>with this stage structure the population declines in the first step, though in the long run it grows.</source>
+        <translation>avec cette structure en stades la population décroît au premier pas, bien qu&apos;à long terme elle croisse.</translation>
+    </message>
+    <message>
+        <source>with this stage structure the population declines in the first step, though in the long run it neither grows nor declines.</source>
+        <translation>avec cette structure en stades la population décroît au premier pas, bien qu&apos;à long terme elle ne croisse ni ne décroisse.</translation>
+    </message>
+    <message>
+        <source>with this stage structure the population keeps its total in the first step, though in the long run it grows.</source>
+        <translation>avec cette structure en stades la population garde son total au premier pas, bien qu&apos;à long terme elle croisse.</translation>
+    </message>
+    <message>
+        <source>with this stage structure the population keeps its total in the first step, though in the long run it declines.</source>
+        <translation>avec cette structure en stades la population garde son total au premier pas, bien qu&apos;à long terme elle décroisse.</translation>
+    </message>
+    <message>
+        <source>as in the long run.</source>
+        <translation>comme à long terme.</translation>
+    </message>
+    <message>
+        <source>From then on the age distribution stays within 1 % (half the sum of the differences of the shares) of the stable one.</source>
+        <translation>Dès lors la distribution des âges reste à moins de 1 % (la moitié de la somme des écarts des parts) de la distribution stable.</translation>
+    </message>
+    <message>
+        <source>From then on the stage distribution stays within 1 % (half the sum of the differences of the shares) of the stable one.</source>
+        <translation>Dès lors la distribution des stades reste à moins de 1 % (la moitié de la somme des écarts des parts) de la distribution stable.</translation>
+    </message>
+    <message>
+        <source>none: without harvest N(t) dies out.</source>
+        <translation>aucun : sans prélèvement N(t) s&apos;éteint.</translation>
+    </message>
+    <message>
+        <source>never: %1 is imprimitive, so the age distribution keeps cycling.</source>
+        <translation>jamais : %1 est imprimitive, donc la distribution des âges continue de tourner en cycle.</translation>
+    </message>
+    <message>
+        <source>never: %1 is imprimitive, so the stage distribution keeps cycling.</source>
+        <translation>jamais : %1 est imprimitive, donc la distribution des stades continue de tourner en cycle.</translation>
+    </message>
+    <message>
+        <source>not within %1 steps: the age distribution does not come within 1 % (half the sum of the differences of the shares) of the stable one.</source>
+        <translation>pas en %1 pas : la distribution des âges ne vient pas à moins de 1 % (la moitié de la somme des écarts des parts) de la distribution stable.</translation>
+    </message>
+    <message>
+        <source>not within %1 steps: the stage distribution does not come within 1 % (half the sum of the differences of the shares) of the stable one.</source>
+        <translation>pas en %1 pas : la distribution des stades ne vient pas à moins de 1 % (la moitié de la somme des écarts des parts) de la distribution stable.</translation>
+    </message>
+    <message>
+        <source>none: N(t) is empty.</source>
+        <translation>aucun : N(t) est vide.</translation>
+    </message>
+    <message>
+        <source>First-step amplification of N(t), ||%1 n||/lambda</source>
+        <translation>Amplification de N(t) au premier pas, ||%1 n||/lambda</translation>
+    </message>
+    <message>
+        <source>Steps until the stable distribution, to 1 %</source>
+        <translation>Pas jusqu&apos;à la distribution stable, à 1 %</translation>
+    </message>
+    <message>
+        <source>In the first step the total of N(t) is multiplied by %1, %2 times lambda: %3</source>
+        <extracomment>%1 and %2 are numbers; %3 is a sentence of its own, &quot;with this age structure ...&quot;.</extracomment>
+        <translation>Au premier pas le total de N(t) est multiplié par %1, %2 fois lambda : %3</translation>
+    </message>
+    <message>
+        <source>Inertia (v.n / v.w) ||w||, n = N(t) / ||N(t)||</source>
+        <translation>Inertie (v.n / v.w) ||w||, n = N(t) / ||N(t)||</translation>
+    </message>
+    <message>
+        <source>In the long run N(t) grows as one of the same total started in the stable distribution, times this factor.</source>
+        <translation>À long terme N(t) croît comme une population de même total partie de la distribution stable, multipliée par ce facteur.</translation>
+    </message>
+    <message>
+        <source>Cost of an animal of class i, v_i</source>
+        <translation>Coût d&apos;un animal de la classe i, v_i</translation>
+    </message>
+    <message>
+        <source>Cost of an animal of stage i, v_i</source>
+        <translation>Coût d&apos;un animal du stade i, v_i</translation>
+    </message>
+    <message>
+        <source>Harvest of class i alone for ever, h_i</source>
+        <translation>Prélèvement de la seule classe i pour toujours, h_i</translation>
+    </message>
+    <message>
+        <source>Harvest of stage i alone for ever, h_i</source>
+        <translation>Prélèvement du seul stade i pour toujours, h_i</translation>
+    </message>
+    <message>
+        <source>h_i by the projection, %1 steps</source>
+        <translation>h_i selon la projection, %1 pas</translation>
+    </message>
+    <message>
+        <source>h_i = (lambda - 1) v.N(t) / v_i: the most of class i alone that N(t) yields for ever, as long as class i never runs short of it.</source>
+        <translation>h_i = (lambda - 1) v.N(t) / v_i : le maximum de la seule classe i que N(t) fournit pour toujours, tant que la classe i n&apos;en manque jamais.</translation>
+    </message>
+    <message>
+        <source>h_i = (lambda - 1) v.N(t) / v_i: the most of stage i alone that N(t) yields for ever, as long as stage i never runs short of it.</source>
+        <translation>h_i = (lambda - 1) v.N(t) / v_i : le maximum du seul stade i que N(t) fournit pour toujours, tant que le stade i n&apos;en manque jamais.</translation>
+    </message>
+    <message>
+        <source>Taking one animal of %1 costs the most: %2 newborns&apos; worth of future population; one of %3 costs the least, %4.</source>
+        <extracomment>%1 and %3 are &quot;class 2&quot; or &quot;stage seeds&quot;, %2 and %4 their reproductive values.</extracomment>
+        <translation>Prendre un animal de %1 coûte le plus : %2 nouveau-nés de valeur en population future ; un de %3 coûte le moins, %4.</translation>
+    </message>
+    <message>
+        <source>Rate of every class, 1 - 1/lambda</source>
+        <translation>Taux de chaque classe, 1 - 1/lambda</translation>
+    </message>
+    <message>
+        <source>Rate of every stage, 1 - 1/lambda</source>
+        <translation>Taux de chaque stade, 1 - 1/lambda</translation>
+    </message>
+    <message>
+        <source>Rate of class i alone</source>
+        <translation>Taux de la seule classe i</translation>
+    </message>
+    <message>
+        <source>Rate of stage i alone</source>
+        <translation>Taux du seul stade i</translation>
+    </message>
+    <message>
+        <source>none: lambda is below 1 before any harvest.</source>
+        <translation>aucun : lambda est inférieur à 1 avant tout prélèvement.</translation>
+    </message>
+    <message>
+        <source>Taking the same fraction h of every class each step multiplies lambda by (1 - h), whatever N(t) is: at this rate lambda falls to 1.</source>
+        <translation>Prendre la même fraction h de chaque classe à chaque pas multiplie lambda par (1 - h), quel que soit N(t) : à ce taux lambda tombe à 1.</translation>
+    </message>
+    <message>
+        <source>Taking the same fraction h of every stage each step multiplies lambda by (1 - h), whatever N(t) is: at this rate lambda falls to 1.</source>
+        <translation>Prendre la même fraction h de chaque stade à chaque pas multiplie lambda par (1 - h), quel que soit N(t) : à ce taux lambda tombe à 1.</translation>
+    </message>
+    <message>
+        <source>1: taking all of that class every step still leaves lambda at or above 1.</source>
+        <translation>1 : même en prenant toute cette classe à chaque pas, lambda reste à 1 ou plus.</translation>
+    </message>
+    <message>
+        <source>1: taking all of that stage every step still leaves lambda at or above 1.</source>
+        <translation>1 : même en prenant tout ce stade à chaque pas, lambda reste à 1 ou plus.</translation>
+    </message>
+    <message>
+        <source>A fixed quota is unstable: N(t) must keep v.N(t) above v.N*, and a population pushed below it is lost however long it lasted. A fixed rate is not: it changes lambda whatever N(t) is, so a rate below the one for every class taken from all of them, or a rate below its own figure taken from one class alone, keeps any population growing in the long run, from any start. Rates taken from several classes at once need smaller ones.</source>
+        <translation>Un quota fixe est instable : N(t) doit garder v.N(t) au-dessus de v.N*, et une population poussée au-dessous est perdue, si longtemps qu&apos;elle ait tenu. Un taux fixe ne l&apos;est pas : il change lambda quel que soit N(t), donc un taux inférieur à celui de chaque classe pris dans toutes, ou un taux inférieur à sa propre valeur pris dans une seule classe, garde toute population en croissance à long terme, depuis tout départ. Des taux pris dans plusieurs classes à la fois doivent être plus petits.</translation>
+    </message>
+    <message>
+        <source>A fixed quota is unstable: N(t) must keep v.N(t) above v.N*, and a population pushed below it is lost however long it lasted. A fixed rate is not: it changes lambda whatever N(t) is, so a rate below the one for every stage taken from all of them, or a rate below its own figure taken from one stage alone, keeps any population growing in the long run, from any start. Rates taken from several stages at once need smaller ones.</source>
+        <translation>Un quota fixe est instable : N(t) doit garder v.N(t) au-dessus de v.N*, et une population poussée au-dessous est perdue, si longtemps qu&apos;elle ait tenu. Un taux fixe ne l&apos;est pas : il change lambda quel que soit N(t), donc un taux inférieur à celui de chaque stade pris dans tous, ou un taux inférieur à sa propre valeur pris dans un seul stade, garde toute population en croissance à long terme, depuis tout départ. Des taux pris dans plusieurs stades à la fois doivent être plus petits.</translation>
+    </message>
+    <message>
+        <source>Why a rate, not a quota</source>
+        <translation>Pourquoi un taux, pas un quota</translation>
+    </message>
+    <message>
+        <source>A fecundity: newborns per animal of the class in a step, and how lambda answers to it.</source>
+        <translation>Une fécondité : les nouveau-nés par animal de la classe en un pas, et la réaction de lambda.</translation>
+    </message>
+    <message>
+        <source>A survival rate: the share of a class that lives on into the next one, and how lambda answers to it.</source>
+        <translation>Un taux de survie : la part d&apos;une classe qui survit dans la suivante, et la réaction de lambda.</translation>
+    </message>
+    <message>
+        <source>How many times larger the population gets each step in the long run, without harvest: above 1 it grows, below 1 it shrinks.</source>
+        <translation>Combien de fois la population grandit à chaque pas à long terme, sans prélèvement : au-dessus de 1 elle croît, au-dessous de 1 elle diminue.</translation>
+    </message>
+    <message>
+        <source>The shares of the classes that any population settles into, whatever it started with.</source>
+        <translation>Les parts des classes vers lesquelles toute population se stabilise, quel que soit son départ.</translation>
+    </message>
+    <message>
+        <source>The shares of the stages that any population settles into, whatever it started with.</source>
+        <translation>Les parts des stades vers lesquelles toute population se stabilise, quel que soit son départ.</translation>
+    </message>
+    <message>
+        <source>What one animal of each class is worth to the future population, counted in newborns.</source>
+        <translation>Ce que vaut un animal de chaque classe pour la population future, compté en nouveau-nés.</translation>
+    </message>
+    <message>
+        <source>What one animal of each stage is worth to the future population, counted in newborns.</source>
+        <translation>Ce que vaut un animal de chaque stade pour la population future, compté en nouveau-nés.</translation>
+    </message>
+    <message>
+        <source>How many offspring one newborn leaves over its whole life.</source>
+        <translation>Combien de descendants un nouveau-né laisse sur toute sa vie.</translation>
+    </message>
+    <message>
+        <source>How quickly a population forgets its start: the larger, the sooner it settles into the stable distribution.</source>
+        <translation>À quelle vitesse une population oublie son départ : plus c&apos;est grand, plus tôt elle se stabilise dans la distribution stable.</translation>
+    </message>
+    <message>
+        <source>The time it takes the population to grow by R0, about the age at which mothers have their young.</source>
+        <translation>Le temps que met la population à croître de R0, à peu près l&apos;âge auquel les mères ont leurs petits.</translation>
+    </message>
+    <message>
+        <source>How many more steps an animal of each stage lives on average.</source>
+        <translation>Combien de pas un animal de chaque stade vit encore en moyenne.</translation>
+    </message>
+    <message>
+        <source>How the classes are linked, and whether every start ends in the same stable distribution.</source>
+        <translation>Comment les classes sont liées, et si tout départ aboutit à la même distribution stable.</translation>
+    </message>
+    <message>
+        <source>How the stages are linked, and whether every start ends in the same stable distribution.</source>
+        <translation>Comment les stades sont liés, et si tout départ aboutit à la même distribution stable.</translation>
+    </message>
+    <message>
+        <source>How much lambda rises if one cell of M rises by a small amount.</source>
+        <translation>De combien lambda augmente si une case de M augmente un peu.</translation>
+    </message>
+    <message>
+        <source>How much lambda rises if one cell of A rises by a small amount.</source>
+        <translation>De combien lambda augmente si une case de A augmente un peu.</translation>
+    </message>
+    <message>
+        <source>The same in proportion: a change of 1 % in a cell changes lambda by this many %.</source>
+        <translation>La même chose en proportion : un changement de 1 % d&apos;une case change lambda de ce nombre de %.</translation>
+    </message>
+    <message>
+        <source>Why the seven rates of an age-class model are not shown here.</source>
+        <translation>Pourquoi les sept taux d&apos;un modèle en classes d&apos;âge ne sont pas montrés ici.</translation>
+    </message>
+    <message>
+        <source>Which kind of transition carries lambda: staying, growing, shrinking or giving birth.</source>
+        <translation>Quel type de transition porte lambda : rester, croître, régresser ou donner naissance.</translation>
+    </message>
+    <message>
+        <source>The one change that would help the population most.</source>
+        <translation>Le changement qui aiderait le plus la population.</translation>
+    </message>
+    <message>
+        <source>How much faster or slower this N(t) grows in its first step than the long-run lambda (n is N(t) scaled to total 1); another start gives another figure.</source>
+        <translation>De combien ce N(t) croît plus vite ou plus lentement à son premier pas qu&apos;avec le lambda à long terme (n est N(t) ramené au total 1) ; un autre départ donne une autre valeur.</translation>
+    </message>
+    <message>
+        <source>How many steps until this N(t) has nearly the stable distribution.</source>
+        <translation>Combien de pas avant que ce N(t) ait presque la distribution stable.</translation>
+    </message>
+    <message>
+        <source>How much larger or smaller this N(t) ends up than a population of the same size that started in the stable distribution.</source>
+        <translation>De combien ce N(t) finit plus grand ou plus petit qu&apos;une population de même taille partie de la distribution stable.</translation>
+    </message>
+    <message>
+        <source>The one population that the harvest H leaves exactly as it is.</source>
+        <translation>La seule population que le prélèvement H laisse exactement telle qu&apos;elle est.</translation>
+    </message>
+    <message>
+        <source>The whole population counted in newborns&apos; worth: each animal times the reproductive value of its class.</source>
+        <translation>Toute la population comptée en valeur de nouveau-nés : chaque animal fois la valeur reproductive de sa classe.</translation>
+    </message>
+    <message>
+        <source>The whole population counted in newborns&apos; worth: each animal times the reproductive value of its stage.</source>
+        <translation>Toute la population comptée en valeur de nouveau-nés : chaque animal fois la valeur reproductive de son stade.</translation>
+    </message>
+    <message>
+        <source>The worth the population needs to keep up with H for ever.</source>
+        <translation>La valeur dont la population a besoin pour tenir H pour toujours.</translation>
+    </message>
+    <message>
+        <source>What H takes from that worth each step, against what the population adds to it.</source>
+        <translation>Ce que H prend de cette valeur à chaque pas, face à ce que la population y ajoute.</translation>
+    </message>
+    <message>
+        <source>Whether N(t) grows or dies under H, judged by its worth against v.N*.</source>
+        <translation>Si N(t) croît ou meurt sous H, jugé par sa valeur face à v.N*.</translation>
+    </message>
+    <message>
+        <source>How many times H the population could give for ever, by the rule.</source>
+        <translation>Combien de fois H la population pourrait donner pour toujours, selon la règle.</translation>
+    </message>
+    <message>
+        <source>What the program&apos;s own steps do to N(t) under H, step by step.</source>
+        <translation>Ce que les pas du programme font de N(t) sous H, pas à pas.</translation>
+    </message>
+    <message>
+        <source>The most the program&apos;s own steps carry for the whole run, against the rule&apos;s figure.</source>
+        <translation>Le maximum que les pas du programme supportent pendant tout le calcul, face à la valeur de la règle.</translation>
+    </message>
+    <message>
+        <source>How much of the future one animal taken from each class costs.</source>
+        <translation>Combien d&apos;avenir coûte un animal pris dans chaque classe.</translation>
+    </message>
+    <message>
+        <source>How much of the future one animal taken from each stage costs.</source>
+        <translation>Combien d&apos;avenir coûte un animal pris dans chaque stade.</translation>
+    </message>
+    <message>
+        <source>The most animals of one class alone that could be taken every step for ever, by the rule.</source>
+        <translation>Le plus grand nombre d&apos;animaux d&apos;une seule classe qui pourraient être pris à chaque pas pour toujours, selon la règle.</translation>
+    </message>
+    <message>
+        <source>The most animals of one stage alone that could be taken every step for ever, by the rule.</source>
+        <translation>Le plus grand nombre d&apos;animaux d&apos;un seul stade qui pourraient être pris à chaque pas pour toujours, selon la règle.</translation>
+    </message>
+    <message>
+        <source>The same by the program&apos;s own steps, for the steps it runs.</source>
+        <translation>La même chose selon les pas du programme, pour les pas qu&apos;il calcule.</translation>
+    </message>
+    <message>
+        <source>The share of every class that can be taken each step, for ever.</source>
+        <translation>La part de chaque classe qui peut être prise à chaque pas, pour toujours.</translation>
+    </message>
+    <message>
+        <source>The share of every stage that can be taken each step, for ever.</source>
+        <translation>La part de chaque stade qui peut être prise à chaque pas, pour toujours.</translation>
+    </message>
+    <message>
+        <source>The share of one class alone that can be taken each step, for ever.</source>
+        <translation>La part d&apos;une seule classe qui peut être prise à chaque pas, pour toujours.</translation>
+    </message>
+    <message>
+        <source>The share of one stage alone that can be taken each step, for ever.</source>
+        <translation>La part d&apos;un seul stade qui peut être prise à chaque pas, pour toujours.</translation>
+    </message>
+    <message>
+        <source>Why taking a share is safer than taking a fixed number.</source>
+        <translation>Pourquoi prendre une part est plus sûr que prendre un nombre fixe.</translation>
+    </message>
+    <message>
+        <source>infinite</source>
+        <extracomment>A figure without bound, in a cell of the report.</extracomment>
+        <translation>infini</translation>
+    </message>
+    <message>
+        <source>Dominant eigenvalue lambda</source>
+        <translation>Valeur propre dominante lambda</translation>
+    </message>
+    <message>
+        <source>Stable age distribution</source>
+        <translation>Distribution stable des âges</translation>
+    </message>
+    <message>
+        <source>Stable stage distribution</source>
+        <translation>Distribution stable des stades</translation>
+    </message>
+    <message>
+        <source>not unique: the dominant eigenvalue is repeated.</source>
+        <translation>pas unique : la valeur propre dominante est multiple.</translation>
+    </message>
+    <message>
+        <source>Reproductive values (class 0 = 1)</source>
+        <translation>Valeurs reproductives (classe 0 = 1)</translation>
+    </message>
+    <message>
+        <source>Reproductive values (%1 = 1)</source>
+        <translation>Valeurs reproductives (%1 = 1)</translation>
+    </message>
+    <message>
+        <source>not defined: %1 has no part in the dominant growth.</source>
+        <translation>non définies : %1 n&apos;a pas de part dans la croissance dominante.</translation>
+    </message>
+    <message>
+        <source>Net reproductive rate R0</source>
+        <translation>Taux net de reproduction R0</translation>
+    </message>
+    <message>
+        <source>not defined: survival alone keeps cohorts from dying out.</source>
+        <translation>non défini : la survie seule empêche les cohortes de s&apos;éteindre.</translation>
+    </message>
+    <message>
+        <source>Damping ratio lambda / |lambda2|</source>
+        <translation>Amortissement lambda / |lambda2|</translation>
+    </message>
+    <message>
+        <source>all other eigenvalues are 0: the stable distribution is reached within four steps.</source>
+        <translation>toutes les autres valeurs propres valent 0 : la distribution stable est atteinte en quatre pas.</translation>
+    </message>
+    <message>
+        <source>all other eigenvalues are 0: the stable distribution is reached within %1 steps.</source>
+        <translation>toutes les autres valeurs propres valent 0 : la distribution stable est atteinte en %1 pas.</translation>
+    </message>
+    <message>
+        <source>Generation time T = ln R0 / ln lambda</source>
+        <translation>Temps de génération T = ln R0 / ln lambda</translation>
+    </message>
+    <message>
+        <source>lambda = 1: the limit of the quotient, the mean age of the parents in the stable population.</source>
+        <translation>lambda = 1 : la limite du quotient, l&apos;âge moyen des parents dans la population stable.</translation>
+    </message>
+    <message>
+        <source>not defined.</source>
+        <translation>non défini.</translation>
+    </message>
+    <message>
+        <source>Life expectancy from each stage, column sums of (I - U)^-1</source>
+        <translation>Espérance de vie depuis chaque stade, sommes des colonnes de (I - U)^-1</translation>
+    </message>
+    <message>
+        <source>none: I - U is singular, so some stage (or loop of stages) never dies out.</source>
+        <translation>aucune : I - U est singulière, donc un stade (ou une boucle de stades) ne s&apos;éteint jamais.</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Remarques</translation>
+    </message>
+    <message>
+        <source>Growth without harvest</source>
+        <extracomment>Section headings of the report.</extracomment>
+        <translation>Croissance sans prélèvement</translation>
+    </message>
+    <message>
+        <source>Which rate matters</source>
+        <translation>Le taux qui compte</translation>
+    </message>
+    <message>
+        <source>The first steps, without harvest</source>
+        <translation>Les premiers pas, sans prélèvement</translation>
+    </message>
+    <message>
+        <source>v.N(t), the reproductive value of N(t)</source>
+        <translation>v.N(t), la valeur reproductive de N(t)</translation>
+    </message>
+    <message>
+        <source>v.N* = v.H / (lambda - 1)</source>
+        <translation>v.N* = v.H / (lambda - 1)</translation>
+    </message>
+    <message>
+        <source>v.H against (lambda - 1) v.N(t)</source>
+        <translation>v.H face à (lambda - 1) v.N(t)</translation>
+    </message>
+    <message>
+        <source>Every animal of N(t) counted by the reproductive value v_i of its class: what N(t) is worth to the future, in newborns.</source>
+        <translation>Chaque animal de N(t) compté par la valeur reproductive v_i de sa classe : ce que N(t) vaut pour l&apos;avenir, en nouveau-nés.</translation>
+    </message>
+    <message>
+        <source>Every animal of N(t) counted by the reproductive value v_i of its stage: what N(t) is worth to the future, in newborns.</source>
+        <translation>Chaque animal de N(t) compté par la valeur reproductive v_i de son stade : ce que N(t) vaut pour l&apos;avenir, en nouveau-nés.</translation>
+    </message>
+    <message>
+        <source>none: with lambda = 1 no N* exists.</source>
+        <translation>aucun : avec lambda = 1 il n&apos;existe pas de N*.</translation>
+    </message>
+    <message>
+        <source>none: with lambda below 1 N* has negative classes.</source>
+        <translation>aucun : avec lambda inférieur à 1 N* a des classes négatives.</translation>
+    </message>
+    <message>
+        <source>none: with lambda below 1 N* has negative stages.</source>
+        <translation>aucun : avec lambda inférieur à 1 N* a des stades négatifs.</translation>
+    </message>
+    <message>
+        <source>surplus</source>
+        <extracomment>Column header: what the population adds to its reproductive value each step.</extracomment>
+        <translation>surplus</translation>
+    </message>
+    <message>
+        <source>The rule of v.N(t)</source>
+        <translation>La règle de v.N(t)</translation>
+    </message>
+    <message>
+        <source>N(t) under H, by the projection</source>
+        <translation>N(t) sous H, selon la projection</translation>
+    </message>
+    <message>
+        <source>Under the constant harvest H</source>
+        <translation>Sous le prélèvement constant H</translation>
+    </message>
+    <message>
+        <source>What each harvested animal costs</source>
+        <translation>Ce que coûte chaque animal prélevé</translation>
+    </message>
+    <message>
+        <source>Quota against rate</source>
+        <translation>Quota contre taux</translation>
+    </message>
+</context>
+<context>
+    <name>EditEntries</name>
+    <message>
+        <source>Survival rate (the blue ones) must be &lt;=1. Press Try Again to enter new data.</source>
+        <extracomment>&quot;Try Again&quot; / &quot;Try again&quot; is the editing window&apos;s button of that name.</extracomment>
+        <translation>Le taux de survie (les cases bleues) doit être &lt;=1. Appuyez sur Réessayer pour saisir de nouvelles données.</translation>
+    </message>
+    <message>
+        <source>Survival rate (the blue ones) must be &gt;=0. Press Try Again to enter new data.</source>
+        <translation>Le taux de survie (les cases bleues) doit être &gt;=0. Appuyez sur Réessayer pour saisir de nouvelles données.</translation>
+    </message>
+    <message>
+        <source>Fecundity (the red ones) must &gt;=0. Click Try again to enter new data.</source>
+        <translation>La fécondité (les cases rouges) doit être &gt;=0. Cliquez sur Réessayer pour saisir de nouvelles données.</translation>
+    </message>
+    <message>
+        <source>The harvest rate (the green boxes) must be &gt;=0. Click Try again to enter new data.</source>
+        <translation>Le taux de prélèvement (les cases vertes) doit être &gt;=0. Cliquez sur Réessayer pour saisir de nouvelles données.</translation>
+    </message>
+    <message>
+        <source>The number of each age group of N(0) must be &gt;=0. Press Try again to retry.</source>
+        <translation>Le nombre de chaque groupe d&apos;âge de N(0) doit être &gt;=0. Appuyez sur Réessayer pour recommencer.</translation>
+    </message>
+    <message>
+        <source>The number is too large. Press Try again to enter new data.</source>
+        <translation>Le nombre est trop grand. Appuyez sur Réessayer pour saisir de nouvelles données.</translation>
+    </message>
+</context>
+<context>
+    <name>Simulation</name>
+    <message>
+        <source>N = 0</source>
+        <extracomment>Title of the message box: the projection would empty the population.</extracomment>
+        <translation>N = 0</translation>
+    </message>
+    <message>
+        <source>Population size = 0</source>
+        <translation>Taille de la population = 0</translation>
+    </message>
+    <message>
+        <source>History full</source>
+        <extracomment>&quot;Change default values&quot; is the main window&apos;s button of that name.</extracomment>
+        <translation>Historique plein</translation>
+    </message>
+    <message>
+        <source>The history is full: 1000 steps have been recorded.
+Press &quot;Change default values&quot; to start a new run.</source>
+        <translation>L&apos;historique est plein : 1000 pas ont été enregistrés.
+Appuyez sur &quot;Modifier les valeurs par défaut&quot; pour commencer un nouveau calcul.</translation>
+    </message>
+    <message>
+        <source>Numbers too large</source>
+        <translation>Nombres trop grands</translation>
+    </message>
+    <message>
+        <source>The numbers have grown beyond what the program can represent.
+This step was not counted.</source>
+        <translation>Les nombres ont dépassé ce que le programme peut représenter.
+Ce pas n&apos;a pas été compté.</translation>
+    </message>
+    <message>
+        <source>Not a number</source>
+        <translation>Pas un nombre</translation>
+    </message>
+    <message>
+        <source>A field of the main window does not hold a number.
+This step was not counted.</source>
+        <translation>Un champ de la fenêtre principale ne contient pas de nombre.
+Ce pas n&apos;a pas été compté.</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::AnalysisWindow</name>
+    <message>
+        <source>Analysis</source>
+        <translation>Analyse</translation>
+    </message>
+    <message>
+        <source>Model analysis</source>
+        <translation>Analyse du modèle</translation>
+    </message>
+    <message>
+        <source>Recompute</source>
+        <translation>Recalculer</translation>
+    </message>
+    <message>
+        <source>Go back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Recompute: analyse the main window&apos;s model again</source>
+        <translation>Recalculer : analyser à nouveau le modèle de la fenêtre principale</translation>
+    </message>
+    <message>
+        <source>Go back: back to the main window</source>
+        <translation>Retour : retour à la fenêtre principale</translation>
+    </message>
+    <message>
+        <source>The fields of the main window do not all hold numbers: there is nothing to analyse.</source>
+        <translation>Les champs de la fenêtre principale ne contiennent pas tous des nombres : il n&apos;y a rien à analyser.</translation>
+    </message>
+    <message>
+        <source>M: fecundities %1; survival rates %2.   H = (%3).   N(t) = (%4) at t = %5.</source>
+        <extracomment>%1 fecundities, %2 survival rates, %3 harvests, %4 numbers, %5 the year t</extracomment>
+        <translation>M : fécondités %1 ; taux de survie %2.   H = (%3).   N(t) = (%4) à t = %5.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCells</name>
+    <message>
+        <source>class %1</source>
+        <translation>classe %1</translation>
+    </message>
+    <message>
+        <source>total</source>
+        <translation>total</translation>
+    </message>
+    <message>
+        <source>%1, row %2, column %3</source>
+        <extracomment>%1 is a figure&apos;s name, %2 and %3 the row and column of its cell.</extracomment>
+        <translation>%1, ligne %2, colonne %3</translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>The page could not be sent to the printer.</source>
+        <translation>La page n&apos;a pas pu être envoyée à l&apos;imprimante.</translation>
+    </message>
+    <message>
+        <source>No printer is set up on this computer.
+Do you want to save the page as a PDF file instead?</source>
+        <translation>Aucune imprimante n&apos;est configurée sur cet ordinateur.
+Voulez-vous plutôt enregistrer la page en fichier PDF ?</translation>
+    </message>
+    <message>
+        <source>The page could not be drawn.</source>
+        <translation>La page n&apos;a pas pu être dessinée.</translation>
+    </message>
+    <message>
+        <source>The PDF file &quot;%1&quot; could not be written:
+%2</source>
+        <translation>Le fichier PDF « %1 » n&apos;a pas pu être écrit :
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>StageEdit</name>
+    <message>
+        <source>&quot;%1&quot; is not a number. Type a number such as 0.25 or 1E-3 to try again.</source>
+        <translation>« %1 » n&apos;est pas un nombre. Tapez un nombre comme 0.25 ou 1E-3 pour réessayer.</translation>
+    </message>
+    <message>
+        <source>stage %1</source>
+        <extracomment>The name a new stage gets until the student names it.</extracomment>
+        <translation>stade %1</translation>
+    </message>
+    <message>
+        <source>A life cycle needs at least one stage.</source>
+        <translation>Un cycle de vie a besoin d&apos;au moins un stade.</translation>
+    </message>
+    <message>
+        <source>A life cycle has at most %1 stages.</source>
+        <translation>Un cycle de vie a au plus %1 stades.</translation>
+    </message>
+    <message>
+        <source>The grids do not all have one row and one column a stage.</source>
+        <translation>Les grilles n&apos;ont pas toutes une ligne et une colonne par stade.</translation>
+    </message>
+    <message>
+        <source>Stage %1 must have a name. Type a name to try again.</source>
+        <translation>Le stade %1 doit avoir un nom. Tapez un nom pour réessayer.</translation>
+    </message>
+    <message>
+        <source>Two stages are called &quot;%1&quot;: each stage must have a name of its own. Type another name to try again.</source>
+        <translation>Deux stades s&apos;appellent « %1 » : chaque stade doit avoir son propre nom. Tapez un autre nom pour réessayer.</translation>
+    </message>
+    <message>
+        <source>The number is too large. Type new data to try again.</source>
+        <translation>Le nombre est trop grand. Tapez de nouvelles données pour réessayer.</translation>
+    </message>
+    <message>
+        <source>Survival and growth (the U grid) must be &gt;=0. Type new data to try again.</source>
+        <translation>La survie et la croissance (la grille U) doivent être &gt;=0. Tapez de nouvelles données pour réessayer.</translation>
+    </message>
+    <message>
+        <source>Reproduction (the F grid) must be &gt;=0. Type new data to try again.</source>
+        <translation>La reproduction (la grille F) doit être &gt;=0. Tapez de nouvelles données pour réessayer.</translation>
+    </message>
+    <message>
+        <source>Clonal reproduction (the C grid) must be &gt;=0. Type new data to try again.</source>
+        <translation>La reproduction clonale (la grille C) doit être &gt;=0. Tapez de nouvelles données pour réessayer.</translation>
+    </message>
+    <message>
+        <source>The number of each stage of N(0) must be &gt;=0. Type new data to try again.</source>
+        <translation>Le nombre de chaque stade de N(0) doit être &gt;=0. Tapez de nouvelles données pour réessayer.</translation>
+    </message>
+    <message>
+        <source>The harvest (H) must be &gt;=0. Type new data to try again.</source>
+        <translation>Le prélèvement (H) doit être &gt;=0. Tapez de nouvelles données pour réessayer.</translation>
+    </message>
+    <message>
+        <source>The survival of stage &quot;%1&quot; (column %2 of U) adds up to %3: it must be &lt;=1. Type new data to try again.</source>
+        <translation>La survie du stade « %1 » (colonne %2 de U) fait au total %3 : elle doit être &lt;=1. Tapez de nouvelles données pour réessayer.</translation>
+    </message>
+</context>
+<context>
+    <name>ModelFileDialogText</name>
+    <message>
+        <source>Velmora models (*.velmora)</source>
+        <extracomment>Keep the pattern in brackets as it is.</extracomment>
+        <translation>Modèles Velmora (*.velmora)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <extracomment>Keep the pattern in brackets as it is.</extracomment>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Open model</source>
+        <translation>Ouvrir un modèle</translation>
+    </message>
+    <message>
+        <source>Save model</source>
+        <translation>Enregistrer le modèle</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::NotesWindow</name>
+    <message>
+        <source>About this model</source>
+        <translation>À propos de ce modèle</translation>
+    </message>
+    <message>
+        <source>Notes on the model</source>
+        <translation>Notes sur le modèle</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>OK: close the notes</source>
+        <translation>OK : fermer les notes</translation>
+    </message>
+    <message>
+        <source>This model has no title</source>
+        <translation>Ce modèle n&apos;a pas de titre</translation>
+    </message>
+</context>
+<context>
+    <name>RiskCharts</name>
+    <message>
+        <source>steps from N(t)</source>
+        <translation>pas depuis N(t)</translation>
+    </message>
+    <message>
+        <source>Risk of falling below %1 by step t</source>
+        <extracomment>%1 is the threshold, a figure or Q.</extracomment>
+        <translation>Risque de passer sous %1 d&apos;ici le pas t</translation>
+    </message>
+    <message>
+        <source>risk</source>
+        <translation>risque</translation>
+    </message>
+    <message>
+        <source>Total population: percentiles, mean, deterministic</source>
+        <translation>Population totale : percentiles, moyenne, déterministe</translation>
+    </message>
+    <message>
+        <source>total (log scale; 0 at the foot)</source>
+        <translation>total (échelle log. ; 0 en bas)</translation>
+    </message>
+    <message>
+        <source>total</source>
+        <translation>total</translation>
+    </message>
+    <message>
+        <source>median</source>
+        <translation>médiane</translation>
+    </message>
+    <message>
+        <source>mean</source>
+        <translation>moyenne</translation>
+    </message>
+    <message>
+        <source>deterministic</source>
+        <translation>déterministe</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::RiskWindow</name>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>Stochastic growth rate without harvest, log λs: %1 from the replicates, %2 by Tuljapurkar&apos;s approximation.</source>
+        <extracomment>%1 and %2 are figures, or &quot;none&quot;.</extracomment>
+        <translation>Taux de croissance stochastique sans prélèvement, log λs : %1 d&apos;après les répétitions, %2 par l&apos;approximation de Tuljapurkar.</translation>
+    </message>
+    <message>
+        <source>Risk under variability</source>
+        <translation>Risque et variabilité</translation>
+    </message>
+    <message>
+        <source>&amp;Survival CV</source>
+        <translation>CV &amp;survie</translation>
+    </message>
+    <message>
+        <source>Coefficient of variation of the survival rates</source>
+        <translation>Coefficient de variation des taux de survie</translation>
+    </message>
+    <message>
+        <source>&amp;Fecundity CV</source>
+        <translation>CV &amp;fécondité</translation>
+    </message>
+    <message>
+        <source>Coefficient of variation of the fecundities</source>
+        <translation>Coefficient de variation des fécondités</translation>
+    </message>
+    <message>
+        <source>&amp;Threshold Q</source>
+        <translation>Seuil &amp;Q</translation>
+    </message>
+    <message>
+        <source>Threshold: a total below it, or of 0, counts as lost</source>
+        <translation>Seuil : un total en dessous, ou de 0, compte comme perdu</translation>
+    </message>
+    <message>
+        <source>&amp;Whole animals (demographic)</source>
+        <translation>&amp;Animaux entiers (démographique)</translation>
+    </message>
+    <message>
+        <source>Whole animals: binomial survivors and Poisson births</source>
+        <translation>Animaux entiers : survivants binomiaux et naissances de Poisson</translation>
+    </message>
+    <message>
+        <source>&amp;Replicates</source>
+        <translation>&amp;Répétitions</translation>
+    </message>
+    <message>
+        <source>Number of replicates</source>
+        <translation>Nombre de répétitions</translation>
+    </message>
+    <message>
+        <source>St&amp;eps</source>
+        <translation>&amp;Pas</translation>
+    </message>
+    <message>
+        <source>Number of steps</source>
+        <translation>Nombre de pas</translation>
+    </message>
+    <message>
+        <source>See&amp;d</source>
+        <translation>&amp;Graine</translation>
+    </message>
+    <message>
+        <source>Seed of the random draws</source>
+        <translation>Graine des tirages aléatoires</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Lancer</translation>
+    </message>
+    <message>
+        <source>Run: project the replicates</source>
+        <translation>Lancer : projeter les répétitions</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Cancel: stop the run</source>
+        <translation>Annuler : arrêter l&apos;exécution</translation>
+    </message>
+    <message>
+        <source>Progress of the run</source>
+        <translation>Progression de l&apos;exécution</translation>
+    </message>
+    <message>
+        <source>Save as CSV...</source>
+        <translation>Sauver en CSV...</translation>
+    </message>
+    <message>
+        <source>Save the results as CSV</source>
+        <translation>Enregistrer les résultats en CSV</translation>
+    </message>
+    <message>
+        <source>Go back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Go back: back to the main window</source>
+        <translation>Retour : retour à la fenêtre principale</translation>
+    </message>
+    <message>
+        <source>The fields of the main window do not all hold numbers: there is nothing to project.</source>
+        <translation>Les champs de la fenêtre principale ne contiennent pas tous des nombres : il n&apos;y a rien à projeter.</translation>
+    </message>
+    <message>
+        <source>M: fecundities %1; survival rates %2.   H = (%3).   N(t) = (%4) at t = %5.</source>
+        <extracomment>%1 fecundities, %2 survival rates, %3 harvests, %4 numbers, %5 the year t</extracomment>
+        <translation>M : fécondités %1 ; taux de survie %2.   H = (%3).   N(t) = (%4) à t = %5.</translation>
+    </message>
+    <message>
+        <source>Whole animals: N(t) and H are rounded to (%1) and (%2).</source>
+        <translation>Animaux entiers : N(t) et H sont arrondis à (%1) et (%2).</translation>
+    </message>
+    <message>
+        <source>Running...</source>
+        <translation>Exécution...</translation>
+    </message>
+    <message>
+        <source>The run could not start a thread (%1).</source>
+        <translation>L&apos;exécution n&apos;a pas pu démarrer de thread (%1).</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Annulation...</translation>
+    </message>
+    <message>
+        <source>Cancelled: no result.</source>
+        <translation>Annulé : aucun résultat.</translation>
+    </message>
+    <message>
+        <source>Chart: risk of falling below the threshold over the steps</source>
+        <translation>Graphique : risque de passer sous le seuil au fil des pas</translation>
+    </message>
+    <message>
+        <source>Chart: percentiles, mean and deterministic total over the steps</source>
+        <translation>Graphique : percentiles, moyenne et total déterministe au fil des pas</translation>
+    </message>
+    <message>
+        <source>Save as CSV</source>
+        <translation>Enregistrer en CSV</translation>
+    </message>
+    <message>
+        <source>The results could not be saved as &quot;%1&quot;:
+%2</source>
+        <translation>Les résultats n&apos;ont pas pu être enregistrés sous « %1 » :
+%2</translation>
+    </message>
+    <message>
+        <source>The main window&apos;s model has changed since the last run: press Run for its risk.</source>
+        <translation>Le modèle de la fenêtre principale a changé depuis la dernière exécution : appuyez sur Lancer pour son risque.</translation>
     </message>
 </context>
 </TS>
