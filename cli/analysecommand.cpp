@@ -28,12 +28,12 @@ std::string analyseHelp()
         {"analyse",
          {"[--threshold N] [--json] [--explain]"},
          {},
-         "Prints what the Analysis window shows for the model, with N(t) = N(0);\n"
-         "as text, a model file's title comes first. A life cycle of any size is\n"
-         "analysed the same way, its stages by name.\n",
-         "Exit status 0 when done; 1 with one line on standard error when standard output\n"
-         "cannot be written; 2 with one line on standard error, and nothing done, for a bad\n"
-         "option or value.\n"},
+         said(CliText::tr("Prints what the Analysis window shows for the model, with N(t) = N(0);\n"
+                          "as text, a model file's title comes first. A life cycle of any size is\n"
+                          "analysed the same way, its stages by name.\n")),
+         said(CliText::tr("Exit status 0 when done; 1 with one line on standard error when standard output\n"
+                          "cannot be written; 2 with one line on standard error, and nothing done, for a bad\n"
+                          "option or value.\n"))},
         analyseOptions());
 }
 
@@ -56,7 +56,8 @@ int analyse(const std::vector<std::string> &arguments, std::ostream &out, std::o
             // A number of animals written out in full: a typing slip must not become 0.
             const std::optional<ReadResult> read = plainNumber(option.value);
             if (!read || !read->ok() || !(read->value >= 0))
-                return refuse(err, who, "--threshold needs a number of animals, 0 or more");
+                return refuse(err, who,
+                              said(CliText::tr("--threshold needs a number of animals, 0 or more")));
             threshold = read->value;
         } else if (const auto problem = model.take(option)) {
             return refuseOption(err, who, *problem);
@@ -67,7 +68,7 @@ int analyse(const std::vector<std::string> &arguments, std::ostream &out, std::o
     const ChosenModel &chosen = model.model();
     if (chosen.lifeCycle) {
         if (!json && !chosen.title.empty())
-            out << "Model: " << chosen.title << "\n\n";
+            out << said(CliText::tr("Model: %1").arg(typed(chosen.title))) << "\n\n";
         out << (json ? analysisJson(*chosen.lifeCycle, threshold)
                      : analysisText(*chosen.lifeCycle, threshold, explain));
         return kExitOk;
@@ -80,7 +81,7 @@ int analyse(const std::vector<std::string> &arguments, std::ostream &out, std::o
     analysed.extinctionThreshold = threshold;
     const ModelAnalysis analysis = analyseModel(analysed);
     if (!json && !chosen.title.empty())
-        out << "Model: " << chosen.title << "\n\n";
+        out << said(CliText::tr("Model: %1").arg(typed(chosen.title))) << "\n\n";
     out << (json ? analysisJson(analysis) : analysisText(analysis, explain));
     return kExitOk;
 }
@@ -89,9 +90,10 @@ int analyse(const std::vector<std::string> &arguments, std::ostream &out, std::o
 
 const Command kAnalyseCommand{
     "analyse",
-    "print every figure of the model analysis: lambda, stable age distribution,\n"
-    "reproductive values, R0, damping ratio, generation time, harvest\n"
-    "equilibrium, the fate of N(0) under the harvest, the largest constant harvest",
+    QT_TRANSLATE_NOOP("CliText",
+                      "print every figure of the model analysis: lambda, stable age distribution,\n"
+                      "reproductive values, R0, damping ratio, generation time, harvest\n"
+                      "equilibrium, the fate of N(0) under the harvest, the largest constant harvest"),
     analyseHelp, analyse};
 
 } // namespace velmora

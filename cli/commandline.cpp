@@ -25,13 +25,14 @@ const std::string kWho = "velmora-cli";
 
 std::string generalHelp()
 {
-    std::string help = "Usage: velmora-cli [--lang CODE] COMMAND [OPTIONS]\n"
-                       "       velmora-cli help COMMAND\n"
-                       "       velmora-cli --version\n\nCommands:\n";
+    //: The command and option names stay as they are; the lines keep their alignment.
+    std::string help = said(CliText::tr("Usage: velmora-cli [--lang CODE] COMMAND [OPTIONS]\n"
+                                        "       velmora-cli help COMMAND\n"
+                                        "       velmora-cli --version\n\nCommands:\n"));
     for (const Command *command : kCommands) {
         std::string name = command->name;
         name.resize(12, ' ');
-        std::string summary = command->summary;
+        std::string summary = said(CliText::tr(command->summary));
         // Continuation lines line up under the first.
         for (size_t at = summary.find('\n'); at != std::string::npos;
              at = summary.find('\n', at + 1))

@@ -58,12 +58,12 @@ bool DensityOptionsReader::take(const GivenOption &option, std::optional<std::st
     if (option.name == "--density") {
         m_form = densityFormFromKey(option.value);
         if (!m_form)
-            refusal = "--density is \"" + option.value
-                      + "\": it takes beverton-holt, ricker or ceiling";
+            refusal = said(CliText::tr("--density is \"%1\": it takes beverton-holt, ricker or ceiling")
+                               .arg(typed(option.value)));
     } else if (option.name == "--capacity") {
         const std::optional<ReadResult> read = plainNumber(option.value);
         if (!read || !read->ok() || !(read->value > 0))
-            refusal = "--capacity needs a number above 0";
+            refusal = said(CliText::tr("--capacity needs a number above 0"));
         else
             m_capacity = read->value;
     } else if (option.name == "--counted-stages") {
@@ -73,12 +73,12 @@ bool DensityOptionsReader::take(const GivenOption &option, std::optional<std::st
     } else if (option.name == "--strategy") {
         m_way = harvestWayFromKey(option.value);
         if (!m_way)
-            refusal = "--strategy is \"" + option.value
-                      + "\": it takes quota, rate or escapement";
+            refusal = said(CliText::tr("--strategy is \"%1\": it takes quota, rate or escapement")
+                               .arg(typed(option.value)));
     } else if (option.name == "--level") {
         const std::optional<ReadResult> read = plainNumber(option.value);
         if (!read || !read->ok() || !(read->value >= 0))
-            refusal = "--level needs a number of at least 0";
+            refusal = said(CliText::tr("--level needs a number of at least 0"));
         else
             m_level = read->value;
     } else {
@@ -94,9 +94,9 @@ std::optional<std::string> DensityOptionsReader::finish(const StageModel &model,
     const bool fromFile = file.density.has_value();
     if (!fromFile && (m_form || m_capacity || m_counted)) {
         if (!m_form)
-            return "--density is missing: give beverton-holt, ricker or ceiling";
+            return said(CliText::tr("--density is missing: give beverton-holt, ricker or ceiling"));
         if (!m_capacity)
-            return "--capacity is missing: give K, the density at rest";
+            return said(CliText::tr("--capacity is missing: give K, the density at rest"));
     }
     if (fromFile || m_form) {
         DensitySettings settings;
@@ -107,7 +107,7 @@ std::optional<std::string> DensityOptionsReader::finish(const StageModel &model,
         if (m_counted) {
             const auto stages = stagesNamed(model, splitList(*m_counted));
             if (!stages)
-                return "--counted-stages names a stage twice or one the model does not have";
+                return said(CliText::tr("--counted-stages names a stage twice or one the model does not have"));
             settings.counted = *stages;
         }
         if (auto refusal = densityRefusal(model, settings))
@@ -117,25 +117,26 @@ std::optional<std::string> DensityOptionsReader::finish(const StageModel &model,
     if (m_harvested) {
         const auto stages = stagesNamed(model, splitList(*m_harvested));
         if (!stages)
-            return "--harvest-stages names a stage twice or one the model does not have";
+            return said(CliText::tr("--harvest-stages names a stage twice or one the model does not have"));
         choice.harvested = *stages;
     } else if (const auto stages = stagesNamed(model, file.harvestStages)) {
         choice.harvested = *stages;
     }
     if (m_way.has_value() != m_level.has_value())
-        return m_way ? "--strategy needs --level: the quota, rate or escapement to keep"
-                     : "--level needs --strategy: quota, rate or escapement";
+        return said(m_way ? CliText::tr("--strategy needs --level: the quota, rate or escapement to keep")
+                          : CliText::tr("--level needs --strategy: quota, rate or escapement"));
     if (m_way && !choice.density)
-        return "--strategy needs density dependence (--density and --capacity): without it, "
-               "every way of harvesting either loses the population or lets it grow for ever";
+        return said(CliText::tr("--strategy needs density dependence (--density and --capacity): "
+                                "without it, every way of harvesting either loses the population "
+                                "or lets it grow for ever"));
     if (m_way == HarvestWay::Rate && *m_level > 1)
-        return "--level of a rate is a share from 0 to 1";
+        return said(CliText::tr("--level of a rate is a share from 0 to 1"));
     choice.way = m_way;
     choice.level = m_level.value_or(0.0);
     return std::nullopt;
 }
 
-const char *densityFormShown(DensityForm form)
+std::string densityFormShown(DensityForm form)
 {
     switch (form) {
     case DensityForm::BevertonHolt:
@@ -145,7 +146,8 @@ const char *densityFormShown(DensityForm form)
     case DensityForm::Ceiling:
         break;
     }
-    return "a ceiling";
+    //: A form of density dependence, as in "Density dependence: a ceiling, K = 100".
+    return said(CliText::tr("a ceiling"));
 }
 
 } // namespace velmora

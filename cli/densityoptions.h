@@ -42,6 +42,6 @@ private:
 };
 
 // The form as the text output names it: "Beverton-Holt", "Ricker", "a ceiling".
-const char *densityFormShown(DensityForm form);
+std::string densityFormShown(DensityForm form);
 
 } // namespace velmora

@@ -234,6 +234,14 @@ QString csvField(const QString &text)
 
 QString number(double value) { return QString::fromStdString(numberText(value)); }
 
+// The words of the table's "numbers" and "marks" columns: the CSV keeps them as they are,
+// since a script reads them; the terminal shows them in the reader's language.
+const char *const kUnread = QT_TRANSLATE_NOOP("CliText", "unread");
+const char *const kOtherExercise = QT_TRANSLATE_NOOP("CliText", "OTHER EXERCISE");
+const char *const kDiffer = QT_TRANSLATE_NOOP("CliText", "DIFFER");
+const char *const kOk = QT_TRANSLATE_NOOP("CliText", "ok");
+constexpr qsizetype kNumbersColumn = 5; // "numbers", then "marks"
+
 int mark(const ModelFileRead &read, const std::vector<std::string> &files,
          const std::optional<std::string> &csvFile, std::ostream &out, std::ostream &err)
 {
@@ -249,7 +257,7 @@ int mark(const ModelFileRead &read, const std::vector<std::string> &files,
         QStringList row{fileName(file)};
         if (!answers.document) {
             unread = true;
-            row << "" << "" << "" << "" << CliText::tr("unread") << CliText::tr("unread");
+            row << "" << "" << "" << "" << kUnread << kUnread;
             for (size_t i = 0; i <= block.questions.size(); ++i)
                 row << "";
             rows.push_back(row << answers.problem);
@@ -259,10 +267,8 @@ int mark(const ModelFileRead &read, const std::vector<std::string> &files,
         const AnswersCheck checked = checkAnswers(read, document);
         row << document.student << number(checked.score) << number(checked.outOf)
             << number(document.score);
-        row << (checked.otherExercise ? CliText::tr("OTHER EXERCISE")
-                : checked.numbersDiffer ? CliText::tr("DIFFER")
-                                        : CliText::tr("ok"));
-        row << (checked.marksDiffer ? CliText::tr("DIFFER") : CliText::tr("ok"));
+        row << (checked.otherExercise ? kOtherExercise : checked.numbersDiffer ? kDiffer : kOk);
+        row << (checked.marksDiffer ? kDiffer : kOk);
         for (size_t i = 0; i < block.questions.size(); ++i)
             row << (i < checked.marks.size() ? markName(checked.marks[i]) : QString());
         QStringList tries;
@@ -279,8 +285,13 @@ int mark(const ModelFileRead &read, const std::vector<std::string> &files,
         for (qsizetype c = 0; c < cells.size() && size_t(c) < widths.size(); ++c)
             widths[size_t(c)] = std::max(widths[size_t(c)], cells[c].size());
     };
+    std::vector<QStringList> shownRows = rows;
+    for (QStringList &row : shownRows) {
+        for (qsizetype c = kNumbersColumn; c <= kNumbersColumn + 1 && c < row.size(); ++c)
+            row[c] = CliText::tr(row[c].toUtf8().constData());
+    }
     widen(header);
-    for (const QStringList &row : rows)
+    for (const QStringList &row : shownRows)
         widen(row);
     const auto line = [&widths](const QStringList &cells) {
         QString text;
@@ -292,7 +303,7 @@ int mark(const ModelFileRead &read, const std::vector<std::string> &files,
         return text.toStdString();
     };
     out << line(header) << '\n';
-    for (const QStringList &row : rows)
+    for (const QStringList &row : shownRows)
         out << line(row) << '\n';
     out << said(note) << '\n';
     if (csvFile) {
@@ -372,8 +383,9 @@ std::vector<AcceptedOption> exerciseOptions(const std::string &action)
 
 const Command kExerciseCommand{
     "exercise",
-    "an exercise's answer key for a student, the check of its questions, and the\n"
-    "marks of the answers students hand in",
+    QT_TRANSLATE_NOOP("CliText",
+                      "an exercise's answer key for a student, the check of its questions, and the\n"
+                      "marks of the answers students hand in"),
     exerciseHelp, exercise};
 
 } // namespace velmora

@@ -62,19 +62,28 @@ std::string modelCommandHelp(const ModelCommandHelp &help,
                              const std::vector<AcceptedOption> &accepted)
 {
     const std::string call = "velmora-cli " + help.command + " ";
-    const std::string indent(7 + call.size(), ' ');
+    //: The head of a command's first syntax line.
+    std::string usage = said(CliText::tr("Usage:"));
+    //: The head of a command's second syntax line, under "Usage:".
+    std::string orLine = said(CliText::tr("or:"));
+    // Both heads end in one column, so the two forms of the call line up.
+    const size_t head = std::max(QString::fromStdString(usage).size(),
+                                 QString::fromStdString(orLine).size()) + 1;
+    usage += std::string(head - size_t(QString::fromStdString(usage).size()), ' ');
+    orLine = std::string(head - 1 - size_t(QString::fromStdString(orLine).size()), ' ') + orLine + ' ';
+    const std::string indent(head + call.size(), ' ');
     const auto lines = [&indent](const std::vector<std::string> &options) {
         std::string text;
         for (const std::string &line : options)
             text += indent + line + "\n";
         return text;
     };
-    return "Usage: " + call + "[--model FILE] [--matrix LIST] [--n0 LIST] [--harvest LIST]\n"
-           + lines(help.usage) + "   or: " + call
+    return usage + call + "[--model FILE] [--matrix LIST] [--n0 LIST] [--harvest LIST]\n"
+           + lines(help.usage) + orLine + call
            + "[--model FILE] [--stages NAMES --transitions ROWS\n" + indent
            + "--reproduction ROWS] [--clonal ROWS] [--n0 LIST] [--harvest LIST]\n"
            + lines(help.cycleUsage.empty() ? help.usage : help.cycleUsage) + "\n" + help.about
-           + "\nOptions:\n" + optionsHelp(accepted) + said(CliText::tr(kValuesHelp))
+           + "\n" + said(CliText::tr("Options:")) + "\n" + optionsHelp(accepted) + said(CliText::tr(kValuesHelp))
            + help.exitStatus;
 }
 
@@ -113,29 +122,29 @@ std::optional<Refusal> applyLeslieOption(const GivenOption &option, EditEntries 
 {
     std::vector<std::string *> cells;
     std::vector<std::string> names;
-    std::string shape;
+    const char *shape = nullptr;
     if (option.name == "--matrix") {
         for (const int index : kVitalRateCells)
             cells.push_back(&entries.m1[static_cast<size_t>(index)]);
         names = {"f0", "f1", "f2", "f3", "s0", "s1", "s2"};
-        shape = "7 comma-separated values: f0,f1,f2,f3,s0,s1,s2";
+        shape = QT_TRANSLATE_NOOP("CliText", "%1 needs 7 comma-separated values: f0,f1,f2,f3,s0,s1,s2");
     } else if (option.name == "--n0") {
         for (std::string &text : entries.n0)
             cells.push_back(&text);
         names = {"N0", "N1", "N2", "N3"};
-        shape = "4 comma-separated values";
+        shape = QT_TRANSLATE_NOOP("CliText", "%1 needs 4 comma-separated values");
     } else {
         for (std::string &text : entries.Harvest1)
             cells.push_back(&text);
         names = {"H0", "H1", "H2", "H3"};
-        shape = "4 comma-separated values";
+        shape = QT_TRANSLATE_NOOP("CliText", "%1 needs 4 comma-separated values");
     }
     const std::vector<std::string> values = splitList(option.value);
     if (values.size() != cells.size())
-        return Refusal{option.name + " needs " + shape};
+        return Refusal{said(CliText::tr(shape).arg(typed(option.name)))};
     for (const std::string &value : values)
         if (!plainNumber(value))
-            return Refusal{option.name + ": \"" + value + "\" is not a number"};
+            return Refusal{said(CliText::tr("%1: \"%2\" is not a number").arg(typed(option.name), typed(value)))};
     for (size_t i = 0; i < values.size(); ++i) {
         const bool survival = option.name == "--matrix" && i >= 4;
         if (const auto rule = brokenRule(option.name, names[i], values[i], survival))
@@ -175,15 +184,17 @@ bool isLifeCycleOption(const std::string &name)
            || name == "--clonal";
 }
 
+//: A number of stages, for the %1 of a refusal.
+QString stagesText(int n)
+{
+    return n == 1 ? CliText::tr("1 stage") : CliText::tr("%1 stages").arg(n);
+}
+
 std::string quoted(const GivenOption &option)
 {
     return option.name + " \"" + option.value + "\"";
 }
 
-std::string stagesText(int n)
-{
-    return std::to_string(n) + (n == 1 ? " stage" : " stages");
-}
 
 // How a life cycle's texts were refused: the option and its value, then where and why.
 Refusal refusedText(const GivenOption &option, const StageTextRead &read)
@@ -226,12 +237,13 @@ std::optional<Refusal> ModelOptionsReader::take(const GivenOption &option)
         return applyLeslieOption(option, m_model.entries);
     if (option.name == "--matrix") {
         if (m_firstCycleOption.empty())
-            return Refusal{quoted(option) + ": --model's file gives its model as a life cycle of "
-                           + stagesText(m_fileCycle->size())
-                           + ": change it with --transitions and --reproduction"};
-        return Refusal{quoted(option) + ": a 4-class Leslie matrix cannot be given with "
-                       + m_firstCycleOption
-                       + ": give the life cycle's --transitions and --reproduction instead"};
+            //: %2 is a number of stages ("3 stages").
+            return Refusal{said(CliText::tr("%1: --model's file gives its model as a life cycle of "
+                                            "%2: change it with --transitions and --reproduction")
+                                    .arg(typed(quoted(option)), stagesText(m_fileCycle->size())))};
+        return Refusal{said(CliText::tr("%1: a 4-class Leslie matrix cannot be given with %2: give "
+                                        "the life cycle's --transitions and --reproduction instead")
+                                .arg(typed(quoted(option)), typed(m_firstCycleOption)))};
     }
     // The stages may come after the rows and lists that are read for them.
     m_cycleOptions.push_back(option);
@@ -242,7 +254,7 @@ std::optional<Refusal> ModelOptionsReader::takeModelFile(const GivenOption &opti
 {
     const ModelFileRead read = readModelFile(QFile::decodeName(QByteArray::fromStdString(option.value)));
     if (!read.ok())
-        return Refusal{"--model " + read.message().toStdString()};
+        return Refusal{said(CliText::tr("--model %1").arg(read.message()))};
     const StageModelDocument document = read.asStageModel();
     m_model.title = document.title.toStdString();
     m_model.notes = document.notes.toStdString();
@@ -284,16 +296,19 @@ std::optional<Refusal> ModelOptionsReader::buildLifeCycle()
             return refusedText(*stages, names);
         const int n = int(names.names.size());
         if (m_fileCycle && m_fileCycle->size() != n)
-            return Refusal{quoted(*stages) + " names " + stagesText(n) + ", and --model's file has "
-                           + stagesText(m_fileCycle->size()) + ": give one name for each of them"};
+            //: %1 is the option with its value; %2 and %3 are numbers of stages ("3 stages").
+            return Refusal{said(CliText::tr("%1 names %2, and --model's file has %3: give one "
+                                            "name for each of them")
+                                    .arg(typed(quoted(*stages)), stagesText(n),
+                                         stagesText(m_fileCycle->size())))};
         if (m_fileCycle) {
             cycle = *m_fileCycle;
         } else {
             for (const char *needed : {"--transitions", "--reproduction"}) {
                 if (!given(needed))
-                    return Refusal{"--stages needs " + std::string(needed)
-                                   + " ROWS as well: a life cycle has survival and growth (U) "
-                                     "and reproduction (F)"};
+                    return Refusal{said(CliText::tr("--stages needs %1 ROWS as well: a life cycle "
+                                                    "has survival and growth (U) and reproduction (F)")
+                                            .arg(QLatin1String(needed)))};
             }
             cycle = emptyStageModel(n);
             cycle.n0.setConstant(10);
@@ -302,8 +317,9 @@ std::optional<Refusal> ModelOptionsReader::buildLifeCycle()
     } else if (m_fileCycle) {
         cycle = *m_fileCycle;
     } else {
-        return Refusal{m_firstCycleOption + " needs --stages NAMES, or --model with a file: the "
-                       "stages its values are read for"};
+        return Refusal{said(CliText::tr("%1 needs --stages NAMES, or --model with a file: the "
+                                        "stages its values are read for")
+                                .arg(typed(m_firstCycleOption)))};
     }
     for (const GivenOption &option : m_cycleOptions) {
         if (const auto refusal = applyLifeCycleOption(option, cycle))
@@ -311,12 +327,14 @@ std::optional<Refusal> ModelOptionsReader::buildLifeCycle()
     }
     const StageModelCheck check = checkStageModel(cycle);
     if (check.problem == StageModelProblem::SurvivalAboveOne)
-        return Refusal{"--transitions: the column of \"" + cycle.stages[size_t(check.stage)]
-                           + "\" adds up to " + numberText(cycle.U.col(check.stage).sum())
-                           + ": at most all of a stage can survive",
+        return Refusal{said(CliText::tr("--transitions: the column of \"%1\" adds up to %2: at most "
+                                        "all of a stage can survive")
+                                .arg(typed(cycle.stages[size_t(check.stage)]),
+                                     typed(numberText(cycle.U.col(check.stage).sum())))),
                        true};
     if (!strictValue(numberText(cycle.n0.sum())).ok())
-        return Refusal{"--n0: N(0) adds up to a total beyond the range of a double", true};
+        return Refusal{said(CliText::tr("--n0: N(0) adds up to a total beyond the range of a double")),
+                       true};
     // Whatever the options let through still meets every rule of a model file.
     const StageModelDocument document{QString::fromStdString(m_model.title),
                                       QString::fromStdString(m_model.notes),

@@ -21,7 +21,8 @@ namespace {
 
 std::string riskHelp()
 {
-    return std::string(
+    //: The command and option names stay as they are.
+    return said(CliText::tr(
                "Usage: velmora-cli risk [--model FILE] [--matrix LIST] [--n0 LIST] [--harvest LIST]\n"
                "                        [--cv-survival X] [--cv-fecundity X] [--demographic]\n"
                "                        [--threshold Q] [--replicates R] [--steps T] [--seed S]\n"
@@ -40,13 +41,14 @@ std::string riskHelp()
                "reproduction falls with the density at its start, and with --strategy the\n"
                "harvest is a quota, a rate or an escapement in place of H. log lambda_s stays\n"
                "that of the model without density dependence.\n\n"
-               "Options:\n")
+               "Options:\n"))
            + optionsHelp(riskOptions())
            + said(CliText::tr(kValuesHelp))
-           + "Exit status 0 when done; 1 with one line on standard error when the CSV file\n"
-             "cannot be written (the results are printed all the same), standard output\n"
-             "cannot be written or the run cannot start its threads; 2 with one line on\n"
-             "standard error, and nothing done, for a bad option or value.\n";
+           + said(CliText::tr(
+               "Exit status 0 when done; 1 with one line on standard error when the CSV file\n"
+               "cannot be written (the results are printed all the same), standard output\n"
+               "cannot be written or the run cannot start its threads; 2 with one line on\n"
+               "standard error, and nothing done, for a bad option or value.\n"));
 }
 
 // A finite number as a JSON number that reads back as the same double, else null.
@@ -126,19 +128,22 @@ std::string shortNumber(double value)
     return numberText(value, 6);
 }
 
-std::string optionalNumber(const std::optional<double> &value)
+QString optionalNumber(const std::optional<double> &value)
 {
-    return value ? shortNumber(*value) : std::string("none");
+    //: In place of a number that could not be found.
+    return value ? QString::fromStdString(shortNumber(*value)) : CliText::tr("none");
 }
 
 template <typename Values>
-std::string listText(const Values &values)
+QString listText(const Values &values)
 {
     std::string text;
     for (Eigen::Index i = 0; i < Eigen::Index(values.size()); ++i)
         text += (i > 0 ? ", " : "") + shortNumber(values[i]);
-    return text;
+    return QString::fromStdString(text);
 }
+
+QString shortText(double value) { return QString::fromStdString(shortNumber(value)); }
 
 // "Density dependence: Beverton-Holt, K = 1000; harvest: a quota of Q = 50 a step.", or nothing.
 std::string densityText(const RiskSettings &s)
@@ -146,19 +151,24 @@ std::string densityText(const RiskSettings &s)
     if (!s.density)
         return {};
     const RiskDensity &d = *s.density;
-    std::string text = std::string("Density dependence: ") + densityFormShown(d.settings.form)
-                       + ", K = " + shortNumber(d.settings.capacity);
-    if (!d.way)
-        return text + "; harvest: H.\n";
-    switch (*d.way) {
-    case HarvestWay::Quota:
-        return text + "; harvest: a quota of Q = " + shortNumber(d.level) + " a step.\n";
-    case HarvestWay::Rate:
-        return text + "; harvest: a rate of h = " + shortNumber(d.level) + ".\n";
-    case HarvestWay::Escapement:
-        break;
+    const QString form = QString::fromStdString(densityFormShown(d.settings.form));
+    const QString capacity = shortText(d.settings.capacity);
+    const QString level = shortText(d.level);
+    QString text;
+    if (!d.way) {
+        //: %1 is the form of density dependence ("Beverton-Holt", "a ceiling").
+        text = CliText::tr("Density dependence: %1, K = %2; harvest: H.").arg(form, capacity);
+    } else if (*d.way == HarvestWay::Quota) {
+        text = CliText::tr("Density dependence: %1, K = %2; harvest: a quota of Q = %3 a step.")
+                   .arg(form, capacity, level);
+    } else if (*d.way == HarvestWay::Rate) {
+        text = CliText::tr("Density dependence: %1, K = %2; harvest: a rate of h = %3.")
+                   .arg(form, capacity, level);
+    } else {
+        text = CliText::tr("Density dependence: %1, K = %2; harvest: an escapement of E = %3.")
+                   .arg(form, capacity, level);
     }
-    return text + "; harvest: an escapement of E = " + shortNumber(d.level) + ".\n";
+    return said(text) + "\n";
 }
 
 // `lifeCycle`: a model of any size, which starts at its own N(0).
@@ -166,26 +176,37 @@ std::string riskText(const RiskResult &r, bool lifeCycle)
 {
     const RiskSettings &s = r.settings;
     const size_t T = r.risk.size() - 1;
-    return riskSentence(r) + "\n" + densityText(s) + std::to_string(s.replicates) + " replicates of "
-           + std::to_string(s.steps) + " steps, seed " + std::to_string(s.seed)
-           + ": survival CV " + shortNumber(s.cvSurvival) + ", fecundity CV "
-           + shortNumber(s.cvFecundity) + ", "
-           + (s.demographic ? "whole animals (demographic variation)"
-                            : "no demographic variation")
-           + (lifeCycle ? ".\nStart: N(0) = " + listText(r.projected.n0)
-                        : ".\nStart: N(t) = " + listText(r.start.N) + " at t = "
-                              + std::to_string(r.start.t))
-           // A way of harvesting takes the place of H.
-           + (s.density && s.density->way
-                  ? std::string()
-                  : ", H = " + (lifeCycle ? listText(r.projected.harvest) : listText(r.start.H)))
-           + (s.demographic ? " (rounded to whole animals)" : "") + ".\nAt t = "
-           + std::to_string(T) + ": mean total " + shortNumber(r.mean[T]) + ", median "
-           + shortNumber(r.percentiles[2][T]) + " (5 % to 95 %: " + shortNumber(r.percentiles[0][T])
-           + " to " + shortNumber(r.percentiles[4][T]) + "); deterministic "
-           + shortNumber(r.deterministic[T]) + ".\nlog lambda_s without harvest: "
-           + optionalNumber(r.logLambdaSimulated) + " from the replicates, "
-           + optionalNumber(r.logLambdaApproximation) + " by Tuljapurkar's approximation.\n";
+    const QString runs =
+        (s.demographic ? CliText::tr("%1 replicates of %2 steps, seed %3: survival CV %4, fecundity "
+                                     "CV %5, whole animals (demographic variation).")
+                       : CliText::tr("%1 replicates of %2 steps, seed %3: survival CV %4, fecundity "
+                                     "CV %5, no demographic variation."))
+            .arg(s.replicates)
+            .arg(s.steps)
+            .arg(s.seed)
+            .arg(shortText(s.cvSurvival), shortText(s.cvFecundity));
+    QString start = lifeCycle ? QStringLiteral("N(0) = ") + listText(r.projected.n0)
+                              : CliText::tr("N(t) = %1 at t = %2").arg(listText(r.start.N)).arg(r.start.t);
+    // A way of harvesting takes the place of H.
+    if (!(s.density && s.density->way))
+        start += QStringLiteral(", H = ")
+                 + (lifeCycle ? listText(r.projected.harvest) : listText(r.start.H));
+    if (s.demographic)
+        start = CliText::tr("%1 (rounded to whole animals)").arg(start);
+    //: %1 holds N(0) (and H) of the start, as numbers.
+    const QString started = CliText::tr("Start: %1.").arg(start);
+    const QString end = CliText::tr("At t = %1: mean total %2, median %3 (5 % to 95 %: %4 to %5); "
+                                    "deterministic %6.")
+                            .arg(T)
+                            .arg(shortText(r.mean[T]), shortText(r.percentiles[2][T]),
+                                 shortText(r.percentiles[0][T]), shortText(r.percentiles[4][T]),
+                                 shortText(r.deterministic[T]));
+    const QString growth = CliText::tr("log lambda_s without harvest: %1 from the replicates, %2 by "
+                                       "Tuljapurkar's approximation.")
+                               .arg(optionalNumber(r.logLambdaSimulated),
+                                    optionalNumber(r.logLambdaApproximation));
+    return riskSentence(r) + "\n" + densityText(s) + said(runs) + "\n" + said(started) + "\n"
+           + said(end) + "\n" + said(growth) + "\n";
 }
 
 std::string oneLine(std::string text)
@@ -223,12 +244,14 @@ int risk(const std::vector<std::string> &arguments, std::ostream &out, std::ostr
         return kExitOk;
     const QString fileName = QFile::decodeName(QByteArray::fromStdString(*line.out));
     if (const auto reason = saveRiskCsv(outcome.result, fileName)) {
-        err << who << ": the file \"" << *line.out
-            << "\" could not be written: " << oneLine(reason->toStdString()) << '\n';
+        err << who << ": "
+            << said(CliText::tr("the file \"%1\" could not be written: %2")
+                        .arg(typed(*line.out), typed(oneLine(reason->toStdString()))))
+            << '\n';
         return kExitFailed;
     }
     if (!line.json)
-        out << "Wrote " << *line.out << '\n';
+        out << said(CliText::tr("Wrote %1").arg(typed(*line.out))) << '\n';
     return kExitOk;
 }
 
@@ -236,8 +259,9 @@ int risk(const std::vector<std::string> &arguments, std::ostream &out, std::ostr
 
 const Command kRiskCommand{
     "risk",
-    "project the model many times with vital rates that vary from year to year and\n"
-    "print the chance of falling below a threshold, with percentiles of the total",
+    QT_TRANSLATE_NOOP("CliText",
+                      "project the model many times with vital rates that vary from year to year and\n"
+                      "print the chance of falling below a threshold, with percentiles of the total"),
     riskHelp, risk};
 
 } // namespace velmora

@@ -29,12 +29,18 @@ std::optional<Refusal> readNumber(const GivenOption &option, double low, double 
 {
     const std::optional<ReadResult> read = plainNumber(option.value);
     if (!read)
-        return Refusal{option.name + ": \"" + option.value + "\" is not a number"};
+        return Refusal{said(CliText::tr("%1: \"%2\" is not a number")
+                                .arg(typed(option.name), typed(option.value)))};
     if (!read->ok())
-        return Refusal{quoted(option) + ": the number is beyond the range of a double"};
+        return Refusal{said(CliText::tr("%1: the number is beyond the range of a double")
+                                .arg(typed(quoted(option))))};
     if (!(read->value >= low && read->value <= high))
-        return Refusal{quoted(option) + ": needs a number from " + numberText(low)
-                       + (std::isinf(high) ? std::string(" up") : " to " + numberText(high))};
+        return Refusal{said(std::isinf(high)
+                                ? CliText::tr("%1: needs a number from %2 up")
+                                      .arg(typed(quoted(option)), typed(numberText(low)))
+                                : CliText::tr("%1: needs a number from %2 to %3")
+                                      .arg(typed(quoted(option)), typed(numberText(low)),
+                                           typed(numberText(high))))};
     value = read->value;
     return std::nullopt;
 }
@@ -43,8 +49,9 @@ std::optional<Refusal> readWhole(const GivenOption &option, int low, int high, i
 {
     const std::optional<int> number = wholeNumber(option.value, low, high);
     if (!number)
-        return Refusal{quoted(option) + ": needs a whole number from " + std::to_string(low)
-                       + " to " + std::to_string(high)};
+        return Refusal{said(CliText::tr("%1: needs a whole number from %2 to %3")
+                                .arg(typed(quoted(option)), QString::number(low),
+                                     QString::number(high)))};
     value = *number;
     return std::nullopt;
 }
@@ -128,7 +135,7 @@ RiskOptionsRead readRiskOptions(const std::vector<std::string> &arguments)
             line.json = true;
         else if (option.name == "--out") {
             if (option.value.empty())
-                problem = Refusal{"--out needs a file name"};
+                problem = Refusal{said(CliText::tr("--out needs a file name"))};
             line.out = option.value;
         } else
             problem = model.take(option);

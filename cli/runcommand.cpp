@@ -49,21 +49,23 @@ std::string runHelp()
         {"run",
          {"[--steps K] [--out BASE] [--csv FILE]"},
          {"[--steps K] [--csv FILE]"},
-         "Runs K Project/Transit pairs as the main window does and prints N(t), the\n"
-         "total and the growth rate of every step. It stops early at a rejected\n"
-         "step or at the end of the simulation, and says so. A life cycle that is not\n"
-         "a 4-class Leslie model is stepped as the Life cycle window does,\n"
-         "N(t+1) = (U + F + C) N(t) - H with negative stages 0: one row a step with t,\n"
-         "each stage by name, the total and the growth rate N(t)/N(t-1).\n"
-         "With --density (or a --model file that holds density dependence) the model is\n"
-         "stepped that way, F and C scaled by the density, and with --strategy the harvest\n"
-         "is a quota, a rate or an escapement in place of H; the table also gives the\n"
-         "yield of each step.\n",
-         "Exit status 0 when done; 1 with one line on standard error when a step was\n"
-         "refused (a number beyond the range of a double), a history or CSV file cannot\n"
-         "be written (the files hold the steps that were run; the files before a failed\n"
-         "one stay written) or standard output cannot be written; 2 with one line on\n"
-         "standard error, and nothing done, for a bad option or value.\n"},
+         said(CliText::tr(
+             "Runs K Project/Transit pairs as the main window does and prints N(t), the\n"
+             "total and the growth rate of every step. It stops early at a rejected\n"
+             "step or at the end of the simulation, and says so. A life cycle that is not\n"
+             "a 4-class Leslie model is stepped as the Life cycle window does,\n"
+             "N(t+1) = (U + F + C) N(t) - H with negative stages 0: one row a step with t,\n"
+             "each stage by name, the total and the growth rate N(t)/N(t-1).\n"
+             "With --density (or a --model file that holds density dependence) the model is\n"
+             "stepped that way, F and C scaled by the density, and with --strategy the harvest\n"
+             "is a quota, a rate or an escapement in place of H; the table also gives the\n"
+             "yield of each step.\n")),
+         said(CliText::tr(
+             "Exit status 0 when done; 1 with one line on standard error when a step was\n"
+             "refused (a number beyond the range of a double), a history or CSV file cannot\n"
+             "be written (the files hold the steps that were run; the files before a failed\n"
+             "one stay written) or standard output cannot be written; 2 with one line on\n"
+             "standard error, and nothing done, for a bad option or value.\n"))},
         runOptions());
 }
 
@@ -83,9 +85,18 @@ std::string oneLine(std::string text)
     return text;
 }
 
+// The words of a table's head that the terminal shows translated; the CSV keeps them as
+// they are, since a script reads its columns by name.
+const char *const kTotalHead = QT_TRANSLATE_NOOP("CliText", "total");
+//: A column head of the run table: N(t)/N(t-1).
+const char *const kGrowthHead = QT_TRANSLATE_NOOP("CliText", "growth rate");
+//: A column head of the run table: what the harvest took in the step.
+const char *const kYieldHead = QT_TRANSLATE_NOOP("CliText", "yield");
+
 // What a run printed: its table and the sentence that ends it.
 struct StepTable {
-    std::vector<std::vector<std::string>> rows; // the head, then one row a step
+    std::vector<std::vector<std::string>> rows; // the head (as the CSV has it), then a row a step
+    size_t wordsFrom = 0; // the first column whose head is a word (before it: t and the stages)
     std::string ending;
     std::optional<std::string> refused; // why a step was refused, if one was
 };
@@ -99,9 +110,10 @@ StepTable leslieSteps(int steps, ModelRun &run)
 
     const MainFields &f = sim.fields();
     StepTable table;
-    table.rows.push_back({"t", "N0", "N1", "N2", "N3", "total", "growth rate"});
+    table.rows.push_back({"t", "N0", "N1", "N2", "N3", kTotalHead, kGrowthHead});
+    table.wordsFrom = 5;
     table.rows.push_back({f.simu0, f.n1[0], f.n1[1], f.n1[2], f.n1[3], f.total1, ""});
-    table.ending = "Ran " + std::to_string(steps) + " Project/Transit pairs.";
+    table.ending = said(CliText::tr("Ran %1 Project/Transit pairs.").arg(steps));
     for (int k = 1; k <= steps; ++k) {
         const ProjectionOutcome outcome = sim.Projection();
         if (outcome == ProjectionOutcome::Counted) {
@@ -109,15 +121,16 @@ StepTable leslieSteps(int steps, ModelRun &run)
             sim.Transition();
             continue;
         }
-        const std::string done = " Stopped after " + std::to_string(k - 1) + " of "
-                                 + std::to_string(steps) + " Project/Transit pairs.";
+        const QString done =
+            CliText::tr("Stopped after %1 of %2 Project/Transit pairs.").arg(k - 1).arg(steps);
         if (outcome == ProjectionOutcome::Rejected)
-            table.ending = "The projection to t = " + f.simut
-                           + " was rejected: Population size = 0." + done;
+            table.ending = said(CliText::tr("The projection to t = %1 was rejected: Population "
+                                            "size = 0. %2")
+                                    .arg(typed(f.simut), done));
         else if (outcome == ProjectionOutcome::Ended)
-            table.ending = "Population size = 0.  End of simulation.";
+            table.ending = said(CliText::tr("Population size = 0.  End of simulation."));
         else
-            table.refused = table.ending = oneLine(message) + done;
+            table.refused = table.ending = oneLine(message) + " " + said(done);
         break;
     }
     return table;
@@ -145,11 +158,12 @@ StepTable lifeCycleSteps(int steps, const StageModel &cycle, const CycleStepping
     StepTable table;
     std::vector<std::string> head{"t"};
     head.insert(head.end(), cycle.stages.begin(), cycle.stages.end());
-    head.insert(head.end(), {"total", "growth rate"});
+    head.insert(head.end(), {kTotalHead, kGrowthHead});
     if (stepping.harvesting)
-        head.push_back("yield");
+        head.push_back(kYieldHead);
+    table.wordsFrom = size_t(cycle.size()) + 1;
     table.rows.push_back(head);
-    table.ending = "Ran " + std::to_string(steps) + (steps == 1 ? " step." : " steps.");
+    table.ending = said(steps == 1 ? CliText::tr("Ran 1 step.") : CliText::tr("Ran %1 steps.").arg(steps));
 
     // The checks of the options let only numbers through that the table shows.
     Eigen::VectorXd n = cycle.n0;
@@ -166,11 +180,12 @@ StepTable lifeCycleSteps(int steps, const StageModel &cycle, const CycleStepping
     };
     addRow(0, n, total, "", 0.0);
     for (int t = 1; t <= steps; ++t) {
-        const std::string done = " Stopped after " + std::to_string(t - 1) + " of "
-                                 + std::to_string(steps) + " steps.";
+        const QString done = CliText::tr("Stopped after %1 of %2 steps.").arg(t - 1).arg(steps);
         if (total == 0) {
-            table.ending = "Population size = 0 at t = " + std::to_string(t - 1)
-                           + ": nothing is left to project." + done;
+            table.ending = said(CliText::tr("Population size = 0 at t = %1: nothing is left to "
+                                            "project. %2")
+                                    .arg(t - 1)
+                                    .arg(done));
             break;
         }
         double taken = 0.0;
@@ -184,9 +199,11 @@ StepTable lifeCycleSteps(int steps, const StageModel &cycle, const CycleStepping
                            && std::all_of(next.begin(), next.end(),
                                           [](double value) { return shownValue(value).has_value(); });
         if (!shown) {
-            table.refused = table.ending = "The step to t = " + std::to_string(t)
-                                           + " gives a number beyond the range of a double."
-                                           + done;
+            table.refused = table.ending =
+                said(CliText::tr("The step to t = %1 gives a number beyond the range of a "
+                                 "double. %2")
+                         .arg(t)
+                         .arg(done));
             break;
         }
         addRow(t, next, nextTotal, *growth, taken);
@@ -196,16 +213,25 @@ StepTable lifeCycleSteps(int steps, const StageModel &cycle, const CycleStepping
     return table;
 }
 
+// The width of a cell on the terminal: its characters, not its bytes.
+size_t shownWidth(const std::string &text)
+{
+    return size_t(QString::fromStdString(text).size());
+}
+
 void printTable(const StepTable &table, std::ostream &out)
 {
-    std::vector<size_t> widths(table.rows.front().size(), 0);
-    for (const auto &cells : table.rows)
+    std::vector<std::vector<std::string>> rows = table.rows;
+    for (size_t c = table.wordsFrom; c < rows.front().size(); ++c)
+        rows.front()[c] = said(CliText::tr(rows.front()[c].c_str()));
+    std::vector<size_t> widths(rows.front().size(), 0);
+    for (const auto &cells : rows)
         for (size_t c = 0; c < cells.size(); ++c)
-            widths[c] = std::max(widths[c], cells[c].size());
-    for (const auto &cells : table.rows) {
+            widths[c] = std::max(widths[c], shownWidth(cells[c]));
+    for (const auto &cells : rows) {
         std::string line;
         for (size_t c = 0; c < cells.size(); ++c)
-            line += std::string(widths[c] - cells[c].size() + (c > 0 ? 2 : 0), ' ') + cells[c];
+            line += std::string(widths[c] - shownWidth(cells[c]) + (c > 0 ? 2 : 0), ' ') + cells[c];
         line.erase(line.find_last_not_of(' ') + 1);
         out << line << '\n';
     }
@@ -224,15 +250,19 @@ int writeFiles(Module1 &history, const QString &base, const std::string &who, st
     const ExportResult result = writeHistoryFiles(history, base);
     if (!result.ok()) {
         // The base was checked on reading, so only a file can fail here.
-        err << who << ": the file \"" << fileText(result.fileName)
-            << "\" could not be written: " << oneLine(result.reason.toStdString());
-        if (result.fileName != historyFileName(base, HistoryFile::Rates))
-            err << "; the files after it were not written";
-        err << '\n';
+        const QString file = QString::fromStdString(fileText(result.fileName));
+        const QString reason = QString::fromStdString(oneLine(result.reason.toStdString()));
+        err << who << ": "
+            << said(result.fileName != historyFileName(base, HistoryFile::Rates)
+                        ? CliText::tr("the file \"%1\" could not be written: %2; the files after it "
+                                      "were not written")
+                              .arg(file, reason)
+                        : CliText::tr("the file \"%1\" could not be written: %2").arg(file, reason))
+            << '\n';
         return kExitFailed;
     }
     for (const HistoryFile file : kHistoryFiles)
-        out << "Wrote " << fileText(historyFileName(base, file)) << '\n';
+        out << said(CliText::tr("Wrote %1").arg(typed(fileText(historyFileName(base, file))))) << '\n';
     return kExitOk;
 }
 
@@ -242,11 +272,13 @@ int writeCsv(const StepTable &table, const std::string &file, const std::string 
 {
     const QString fileName = QFile::decodeName(QByteArray::fromStdString(file));
     if (const auto failure = writeFileSafely(fileName, QByteArray::fromStdString(csvText(table.rows)))) {
-        err << who << ": the file \"" << file
-            << "\" could not be written: " << oneLine(failure->reason.toStdString()) << '\n';
+        err << who << ": "
+            << said(CliText::tr("the file \"%1\" could not be written: %2")
+                        .arg(typed(file), typed(oneLine(failure->reason.toStdString()))))
+            << '\n';
         return kExitFailed;
     }
-    out << "Wrote " << file << '\n';
+    out << said(CliText::tr("Wrote %1").arg(typed(file))) << '\n';
     return kExitOk;
 }
 
@@ -269,21 +301,23 @@ int runCommand(const std::vector<std::string> &arguments, std::ostream &out, std
         } else if (option.name == "--steps") {
             const auto value = wholeNumber(option.value, 0, kLastTime);
             if (!value)
-                return refuse(err, who, "--steps needs a whole number from 0 to "
-                                            + std::to_string(kLastTime));
+                return refuse(err, who,
+                              said(CliText::tr("--steps needs a whole number from 0 to %1")
+                                       .arg(kLastTime)));
             steps = *value;
         } else if (option.name == "--out") {
             if (option.value.empty())
-                return refuse(err, who, "--out needs a base name");
+                return refuse(err, who, said(CliText::tr("--out needs a base name")));
             base = parseBase(option.value);
             if (!base)
                 return refuse(err, who,
-                              "--out \"" + option.value
-                                  + "\" names a folder; give a base name in it, such as \""
-                                  + option.value + "run\"");
+                              said(CliText::tr("--out \"%1\" names a folder; give a base name in "
+                                               "it, such as \"%1run\"")
+                                       .arg(typed(option.value))));
         } else if (option.name == "--csv") {
             if (option.value.empty() || option.value.back() == '/')
-                return refuse(err, who, "--csv \"" + option.value + "\" needs a file name");
+                return refuse(err, who, said(CliText::tr("--csv \"%1\" needs a file name")
+                                                 .arg(typed(option.value))));
             csv = option.value;
         } else if (const auto problem = model.take(option)) {
             return refuseOption(err, who, *problem);
@@ -311,14 +345,16 @@ int runCommand(const std::vector<std::string> &arguments, std::ostream &out, std
     if (cycle) {
         if (base)
             return refuse(err, who,
-                          "--out \"" + fileText(*base)
-                              + (chosen.lifeCycle
-                                     ? "\": the four history files are those of a 4-class model, "
-                                       "and this model is a life cycle of "
-                                           + std::to_string(cycle->size()) + " stages"
-                                     : "\": the four history files are those of the linear model, "
-                                       "and this run has density dependence")
-                              + ": write its table with --csv FILE");
+                          said(chosen.lifeCycle
+                                   ? CliText::tr("--out \"%1\": the four history files are those "
+                                                 "of a 4-class model, and this model is a life "
+                                                 "cycle of %2 stages: write its table with --csv FILE")
+                                         .arg(typed(fileText(*base)),
+                                              QString::number(cycle->size()))
+                                   : CliText::tr("--out \"%1\": the four history files are those "
+                                                 "of the linear model, and this run has density "
+                                                 "dependence: write its table with --csv FILE")
+                                         .arg(typed(fileText(*base)))));
         CycleStepping stepping;
         if (choice.density) {
             stepping.density = makeDensityModel(*cycle, *choice.density).model;
@@ -346,9 +382,12 @@ int runCommand(const std::vector<std::string> &arguments, std::ostream &out, std
 } // namespace
 
 const Command kRunCommand{"run",
-                          "run Project/Transit steps of a model or a life cycle, print every step,\n"
-                          "write the table with --csv and, with --out, the four history files\n"
-                          "that \"Save\" writes",
+                          QT_TRANSLATE_NOOP("CliText",
+                                            "run Project/Transit steps of a model or a life cycle, "
+                                            "print every step,\n"
+                                            "write the table with --csv and, with --out, the four "
+                                            "history files\n"
+                                            "that \"Save\" writes"),
                           runHelp, runCommand};
 
 } // namespace velmora

@@ -33,16 +33,18 @@ std::string saveModelHelp()
         {"save-model",
          {"[--title TEXT] [--notes TEXT] [--force] FILE"},
          {},
-         "Writes a model file (.velmora) that \"Open model...\" of the main window and\n"
-         "--model read: the default model, or the model of --model, with the other\n"
-         "model options over it. A FILE without an ending gets \".velmora\". A file\n"
-         "already there is left as it is, unless --force is given. A 4-class Leslie\n"
-         "model is written as a version 1 file, any other life cycle as version 2; the\n"
-         "source of --model's file is kept.\n",
-         "\nExit status 0 when written; 1 with one line on standard error when the file\n"
-         "cannot be written (a file already there is left as it was); 2 with one line on\n"
-         "standard error, and nothing written, for a bad option or value or for a FILE\n"
-         "already there without --force.\n"},
+         said(CliText::tr(
+             "Writes a model file (.velmora) that \"Open model...\" of the main window and\n"
+             "--model read: the default model, or the model of --model, with the other\n"
+             "model options over it. A FILE without an ending gets \".velmora\". A file\n"
+             "already there is left as it is, unless --force is given. A 4-class Leslie\n"
+             "model is written as a version 1 file, any other life cycle as version 2; the\n"
+             "source of --model's file is kept.\n")),
+         said(CliText::tr(
+             "\nExit status 0 when written; 1 with one line on standard error when the file\n"
+             "cannot be written (a file already there is left as it was); 2 with one line on\n"
+             "standard error, and nothing written, for a bad option or value or for a FILE\n"
+             "already there without --force.\n"))},
         saveModelOptions());
 }
 
@@ -60,13 +62,13 @@ int saveModel(const std::vector<std::string> &arguments, std::ostream &out, std:
         return refuse(err, who, *problem);
     const std::vector<std::string> &files = given.others;
     if (files.size() > 1)
-        return refuse(err, who, "more than one FILE given: \"" + files[0] + "\" and \""
-                                    + files[1] + "\"");
+        return refuse(err, who, said(CliText::tr("more than one FILE given: \"%1\" and \"%2\"")
+                                         .arg(typed(files[0]), typed(files[1]))));
     if (files.empty())
-        return refuse(err, who, "no FILE given: the model file to write comes last");
+        return refuse(err, who, said(CliText::tr("no FILE given: the model file to write comes last")));
     QString fileName = QFile::decodeName(QByteArray::fromStdString(files.front()));
     if (fileName.endsWith(u'/'))
-        return refuse(err, who, "FILE \"" + files.front() + "\" names a folder");
+        return refuse(err, who, said(CliText::tr("FILE \"%1\" names a folder").arg(typed(files.front()))));
     // As the save dialog does: a name without an ending becomes a model file's name.
     if (QFileInfo(fileName).suffix().isEmpty())
         fileName += QStringLiteral(".") + QLatin1String(kModelFileSuffix);
@@ -120,15 +122,16 @@ int saveModel(const std::vector<std::string> &arguments, std::ostream &out, std:
         err << who << ": " << written.message.toStdString() << '\n';
         return kExitFailed;
     }
-    out << "Wrote " << fileText(fileName) << '\n';
+    out << said(CliText::tr("Wrote %1").arg(typed(fileText(fileName)))) << '\n';
     return kExitOk;
 }
 
 } // namespace
 
 const Command kSaveModelCommand{"save-model",
-                                "write a model file (.velmora) for the main window's \"Open "
-                                "model...\" and\n--model",
+                                QT_TRANSLATE_NOOP("CliText",
+                                                  "write a model file (.velmora) for the main "
+                                                  "window's \"Open model...\" and\n--model"),
                                 saveModelHelp, saveModel};
 
 } // namespace velmora

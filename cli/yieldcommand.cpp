@@ -39,7 +39,8 @@ std::vector<AcceptedOption> yieldOptions()
 
 std::string yieldHelp()
 {
-    return std::string("Usage: velmora-cli yield [--model FILE] [--matrix LIST] [--n0 LIST] "
+    //: The command and option names stay as they are.
+    return said(CliText::tr("Usage: velmora-cli yield [--model FILE] [--matrix LIST] [--n0 LIST] "
                        "[--harvest LIST]\n"
                        "                         --density FORM --capacity K [--counted-stages LIST]\n"
                        "                         [--harvest-stages LIST] [--points N] [--shock F] "
@@ -49,11 +50,12 @@ std::string yieldHelp()
                        "escapement E. For each: the yield curve once the population has settled,\n"
                        "its maximum (MSY) and where it lies, the level at 90 % of MSY, and the\n"
                        "smallest loss in one bad year that then sends the population to 0.\n\n"
-                       "Options:\n")
+                       "Options:\n"))
            + optionsHelp(yieldOptions()) + said(CliText::tr(kValuesHelp))
-           + "Exit status 0 when done; 1 with one line on standard error when standard output\n"
-             "cannot be written; 2 with one line on standard error, and nothing done, for a bad\n"
-             "option or value, or a model that cannot settle at K (R0 of at most 1).\n";
+           + said(CliText::tr(
+               "Exit status 0 when done; 1 with one line on standard error when standard output\n"
+               "cannot be written; 2 with one line on standard error, and nothing done, for a bad\n"
+               "option or value, or a model that cannot settle at K (R0 of at most 1).\n"));
 }
 
 QJsonArray numbers(const Eigen::VectorXd &values)
@@ -89,10 +91,16 @@ const char *settlingName(Settling settling)
 
 std::string figure(double value) { return numberText(value, 6); }
 
+// The width of a text on the terminal: its characters, not its bytes.
+size_t shownWidth(const std::string &text)
+{
+    return size_t(QString::fromStdString(text).size());
+}
+
 std::string padded(std::string text, size_t width)
 {
-    if (text.size() < width)
-        text.append(width - text.size(), ' ');
+    if (shownWidth(text) < width)
+        text.append(width - shownWidth(text), ' ');
     return text;
 }
 
@@ -114,12 +122,12 @@ int yield(const std::vector<std::string> &arguments, std::ostream &out, std::ost
         } else if (option.name == "--points") {
             const std::optional<int> read = wholeNumber(option.value, 2, 10000);
             if (!read)
-                return refuse(err, who, "--points needs a whole number from 2 to 10000");
+                return refuse(err, who, said(CliText::tr("--points needs a whole number from 2 to 10000")));
             points = *read;
         } else if (option.name == "--shock") {
             const std::optional<ReadResult> read = plainNumber(option.value);
             if (!read || !read->ok() || !(read->value >= 0 && read->value <= 1))
-                return refuse(err, who, "--shock needs a share from 0 to 1");
+                return refuse(err, who, said(CliText::tr("--shock needs a share from 0 to 1")));
             shock = read->value;
         } else if (densityReader.take(option, problem)) {
             if (problem)
@@ -139,8 +147,9 @@ int yield(const std::vector<std::string> &arguments, std::ostream &out, std::ost
     if (const auto problem = densityReader.finish(model, chosen.yield, choice))
         return refuseValues(err, who, *problem);
     if (!choice.density)
-        return refuse(err, who, "--density and --capacity are missing: give the form "
-                                "(beverton-holt, ricker or ceiling) and K, the density at rest");
+        return refuse(err, who, said(CliText::tr("--density and --capacity are missing: give the form "
+                                                 "(beverton-holt, ricker or ceiling) and K, the "
+                                                 "density at rest")));
     const DensitySettings &settings = *choice.density;
     YieldSettings yieldSettings;
     yieldSettings.points = points;
@@ -148,7 +157,8 @@ int yield(const std::vector<std::string> &arguments, std::ostream &out, std::ost
     const DensityModel density = *makeDensityModel(model, settings).model;
     const YieldOutcome outcome = analyseYield(density, yieldSettings);
     if (outcome.status != YieldStatus::Done)
-        return refuseValues(err, who, "no positive population rests at K without harvest");
+        return refuseValues(err, who,
+                            said(CliText::tr("no positive population rests at K without harvest")));
     const YieldAnalysis &analysis = outcome.analysis;
     std::vector<int> countedStages = settings.counted;
     if (countedStages.empty())
@@ -206,23 +216,35 @@ int yield(const std::vector<std::string> &arguments, std::ostream &out, std::ost
     }
 
     if (!chosen.title.empty())
-        out << "Model: " << chosen.title << "\n\n";
-    out << "Density dependence: " << densityFormShown(settings.form) << ", K = "
-        << figure(settings.capacity)
-        << ", R0 = " << figure(density.R0);
+        out << said(CliText::tr("Model: %1").arg(typed(chosen.title))) << "\n\n";
+    const QString form = typed(densityFormShown(settings.form));
     if (settings.form != DensityForm::Ceiling)
-        out << ", b = " << figure(density.b);
-    out << "\nAt rest without harvest, " << figure(analysis.resting.sum()) << " in all:\n";
+        out << said(CliText::tr("Density dependence: %1, K = %2, R0 = %3, b = %4")
+                        .arg(form, typed(figure(settings.capacity)), typed(figure(density.R0)),
+                             typed(figure(density.b))));
+    else
+        out << said(CliText::tr("Density dependence: %1, K = %2, R0 = %3")
+                        .arg(form, typed(figure(settings.capacity)), typed(figure(density.R0))));
+    out << "\n"
+        << said(CliText::tr("At rest without harvest, %1 in all:").arg(typed(figure(analysis.resting.sum()))))
+        << "\n";
     size_t nameWidth = 0;
     for (const std::string &name : model.stages)
-        nameWidth = std::max(nameWidth, name.size());
+        nameWidth = std::max(nameWidth, shownWidth(name));
     for (int i = 0; i < model.size(); ++i)
         out << "  " << padded(model.stages[size_t(i)], nameWidth + 2) << figure(analysis.resting(i))
             << '\n';
     out << '\n';
-    const std::vector<std::pair<std::string, size_t>> columns{
-        {"way", 12}, {"MSY", 12}, {"at", 16}, {"total at MSY", 14},
-        {"90 % of MSY at", 18}, {"unstable rest", 15}, {"smallest fatal loss", 0}};
+    std::vector<std::pair<std::string, size_t>> columns{
+        //: Column heads of the yield table: kept short, the table has fixed columns.
+        {said(CliText::tr("way")), 12}, {said(CliText::tr("MSY")), 12},
+        //: Column head: the level (Q, h or E) at which the MSY lies.
+        {said(CliText::tr("at")), 16}, {said(CliText::tr("total at MSY")), 14},
+        {said(CliText::tr("90 % of MSY at")), 18}, {said(CliText::tr("unstable rest")), 15},
+        {said(CliText::tr("smallest fatal loss")), 0}};
+    // A head longer than its column widens it, so no two heads run together.
+    for (size_t c = 0; c + 1 < columns.size(); ++c)
+        columns[c].second = std::max(columns[c].second, shownWidth(columns[c].first) + 2);
     for (const auto &[name, width] : columns)
         out << padded(name, width);
     out << '\n';
@@ -234,7 +256,8 @@ int yield(const std::vector<std::string> &arguments, std::ostream &out, std::ost
             figure(curve.best.settled.sum()), symbol + figure(curve.cautious.level),
             curve.unstableRestPoint ? figure(curve.unstableRestPoint->n.sum()) : "-",
             curve.smallestFatalShock ? figure(100 * *curve.smallestFatalShock) + " %"
-                                     : "none short of all"};
+                                     //: No loss short of the whole population is fatal.
+                                     : said(CliText::tr("none short of all"))};
         for (size_t c = 0; c < cells.size(); ++c)
             out << padded(cells[c], columns[c].second);
         out << '\n';
@@ -244,20 +267,26 @@ int yield(const std::vector<std::string> &arguments, std::ostream &out, std::ost
         noted = noted || curve.best.settling == Settling::Cycle
                 || curve.best.settling == Settling::Irregular;
         if (curve.best.settling == Settling::Cycle)
-            out << "\nUnder the " << harvestWayKey(curve.way)
-                << " the population has no stable rest at its MSY: the yield is the mean over a "
-                   "cycle of "
-                << curve.best.period << " steps.";
+            //: %1 is the way of harvesting as typed: quota, rate or escapement.
+            out << "\n"
+                << said(CliText::tr("Under the %1 the population has no stable rest at its MSY: the "
+                                    "yield is the mean over a cycle of %2 steps.")
+                            .arg(typed(harvestWayKey(curve.way)), QString::number(curve.best.period)));
         else if (curve.best.settling == Settling::Irregular)
-            out << "\nUnder the " << harvestWayKey(curve.way)
-                << " the population has no stable rest at its MSY: it swings irregularly "
-                   "(chaos), and the yield is the mean over 600 steps.";
+            out << "\n"
+                << said(CliText::tr("Under the %1 the population has no stable rest at its MSY: it "
+                                    "swings irregularly (chaos), and the yield is the mean over "
+                                    "600 steps.")
+                            .arg(typed(harvestWayKey(curve.way))));
     }
     if (noted)
         out << '\n';
     if (shock) {
-        out << "\nTotal after one bad year that takes " << figure(100 * *shock)
-            << " % of every stage, each way at 90 % of its MSY:\n"
+        out << "\n"
+            << said(CliText::tr("Total after one bad year that takes %1 % of every stage, each way "
+                                "at 90 % of its MSY:")
+                        .arg(typed(figure(100 * *shock))))
+            << "\n"
             << padded("t", 6);
         for (const YieldCurve &curve : analysis.curves)
             out << padded(harvestWayKey(curve.way), 14);
@@ -279,8 +308,9 @@ int yield(const std::vector<std::string> &arguments, std::ostream &out, std::ost
 
 const Command kYieldCommand{
     "yield",
-    "give the model density dependence and compare the yield curves, MSY and the\n"
-    "one bad year each of a quota, a rate and an escapement survives",
+    QT_TRANSLATE_NOOP("CliText",
+                      "give the model density dependence and compare the yield curves, MSY and the\n"
+                      "one bad year each of a quota, a rate and an escapement survives"),
     yieldHelp, yield};
 
 } // namespace velmora
