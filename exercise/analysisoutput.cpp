@@ -4,6 +4,7 @@
 #include "demography/defaultmodel.h"
 #include "base/numbertext.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -19,6 +20,14 @@ namespace {
 constexpr size_t kCellWidth = 12;
 constexpr size_t kTextWidth = 60; // sentences wrap at this width, in the figures' column
 
+// The width of a UTF-8 text on the terminal: its characters (a translated label or a stage
+// name may hold letters of more than one byte), not its bytes.
+size_t shownWidth(const std::string &text)
+{
+    return size_t(std::count_if(text.begin(), text.end(),
+                                [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
 // The words of `text` in lines of at most `width` characters (a longer word stands alone).
 std::vector<std::string> wrapped(const std::string &text, size_t width)
 {
@@ -30,7 +39,7 @@ std::vector<std::string> wrapped(const std::string &text, size_t width)
         if (end == std::string::npos)
             end = text.size();
         const std::string word = text.substr(start, end - start);
-        if (!line.empty() && line.size() + 1 + word.size() > width) {
+        if (!line.empty() && shownWidth(line) + 1 + shownWidth(word) > width) {
             lines.push_back(line);
             line.clear();
         }
@@ -44,12 +53,14 @@ std::vector<std::string> wrapped(const std::string &text, size_t width)
 
 std::string padLeft(const std::string &text, size_t width)
 {
-    return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
+    const size_t shown = shownWidth(text);
+    return shown >= width ? text : std::string(width - shown, ' ') + text;
 }
 
 std::string padRight(const std::string &text, size_t width)
 {
-    return text.size() >= width ? text : text + std::string(width - text.size(), ' ');
+    const size_t shown = shownWidth(text);
+    return shown >= width ? text : text + std::string(width - shown, ' ');
 }
 
 std::string row(const std::string &label, size_t labelWidth, const std::vector<std::string> &cells,
@@ -58,7 +69,7 @@ std::string row(const std::string &label, size_t labelWidth, const std::vector<s
     std::string line = padRight(label, labelWidth);
     // A cell as wide as its column still keeps a blank from the one before it.
     for (const std::string &cell : cells)
-        line += padLeft(cell, std::max(cellWidth, cell.size() + 1));
+        line += padLeft(cell, std::max(cellWidth, shownWidth(cell) + 1));
     return line;
 }
 
@@ -177,18 +188,19 @@ const char *ruleVerdictName(RuleVerdict verdict)
 std::string analysisText(const LifeCycleAnalysis &a, bool explain)
 {
     const std::vector<ReportLine> lines = analysisReport(a);
-    const std::string nLabel = "N(t) at t = " + std::to_string(a.t);
-    size_t labelWidth = nLabel.size();
+    const std::string nLabel =
+        QCoreApplication::translate("AnalysisText", "N(t) at t = %1").arg(a.t).toStdString();
+    size_t labelWidth = shownWidth(nLabel);
     for (const ReportLine &line : lines)
-        labelWidth = std::max(labelWidth, line.label.size());
+        labelWidth = std::max(labelWidth, shownWidth(line.label));
     labelWidth += 2;
     // Columns as wide as the longest stage name, so each figure stands under its own stage.
     size_t cellWidth = kCellWidth;
     for (const ReportLine &line : lines)
         for (const std::string &column : line.columns)
-            cellWidth = std::max(cellWidth, column.size() + 1);
+            cellWidth = std::max(cellWidth, shownWidth(column) + 1);
     for (const std::string &stage : a.model.stages)
-        cellWidth = std::max(cellWidth, stage.size() + 1);
+        cellWidth = std::max(cellWidth, shownWidth(stage) + 1);
     const auto cellRow = [&](const std::string &label, const std::vector<std::string> &cells) {
         return row(label, labelWidth, cells, cellWidth);
     };
@@ -218,7 +230,7 @@ std::string analysisText(const LifeCycleAnalysis &a, bool explain)
     const std::vector<std::string> *columns = nullptr;
     for (const ReportLine &line : lines) {
         if (!section || line.section != *section) {
-            out << '\n' << line.section << '\n' << std::string(line.section.size(), '-') << '\n';
+            out << '\n' << line.section << '\n' << std::string(shownWidth(line.section), '-') << '\n';
             section = &line.section;
             columns = nullptr;
         }

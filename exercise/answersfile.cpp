@@ -1,5 +1,6 @@
 #include "exercise/answersfile.h"
 
+#include "exercise/exercise.h"
 #include "export/safewrite.h"
 #include "modelfile/modelfile.h"
 
@@ -24,7 +25,7 @@ QString unknownKey(const QJsonObject &object, const QStringList &known, const QS
 {
     for (const QString &name : object.keys()) {
         if (!known.contains(name))
-            return QStringLiteral("unknown key %1%2").arg(shown(QJsonValue(name)), in);
+            return ExerciseText::tr("unknown key %1%2").arg(shown(QJsonValue(name)), in);
     }
     return {};
 }
@@ -44,14 +45,14 @@ bool isOneLine(const QString &text)
 QString answerProblem(const QJsonValue &value, StoredAnswer &answer)
 {
     if (!value.isObject())
-        return QStringLiteral("it is %1: it must be {\"answer\": ..., \"mark\": ..., \"tries\": N}")
+        return ExerciseText::tr("it is %1: it must be {\"answer\": ..., \"mark\": ..., \"tries\": N}")
             .arg(shown(value));
     const QJsonObject object = value.toObject();
     if (const QString problem = unknownKey(object, {"answer", "mark", "tries"}, {}); !problem.isEmpty())
         return problem;
     const QJsonValue text = object.value(QLatin1String("answer"));
     if (!text.isString() || text.toString().size() > kAnswerMaxLength || !isOneLine(text.toString()))
-        return QStringLiteral("\"answer\" is %1: it must be one line of text in double quotes")
+        return ExerciseText::tr("\"answer\" is %1: it must be one line of text in double quotes")
             .arg(shown(text));
     answer.answer = text.toString();
     const QJsonValue mark = object.value(QLatin1String("mark"));
@@ -60,14 +61,13 @@ QString answerProblem(const QJsonValue &value, StoredAnswer &answer)
     } else {
         answer.mark = markNamed(mark.toString());
         if (!mark.isString() || !answer.mark)
-            return QStringLiteral("\"mark\" is %1, not \"right\", \"close\", \"wrong\" or null")
+            return ExerciseText::tr("\"mark\" is %1, not \"right\", \"close\", \"wrong\" or null")
                 .arg(shown(mark));
     }
     const QJsonValue tries = object.value(QLatin1String("tries"));
     if (!isNumber(tries, 0, kMaxExerciseTries) || tries.toDouble() != std::floor(tries.toDouble()))
-        return QStringLiteral("\"tries\" is %1: it must be a whole number from 0 to %2")
-            .arg(shown(tries))
-            .arg(kMaxExerciseTries);
+        return ExerciseText::tr("\"tries\" is %1: it must be a whole number from 0 to %2")
+            .arg(shown(tries), QString::number(kMaxExerciseTries));
     answer.tries = tries.toInt();
     return {};
 }
@@ -76,14 +76,14 @@ QString documentProblem(const QJsonObject &object, AnswersDocument &document)
 {
     const QJsonValue format = object.value(QLatin1String("format"));
     if (format.toString() != kFormat)
-        return QStringLiteral("\"format\" is %1, not \"%2\": this is not a Velmora answers file")
-            .arg(format.isUndefined() ? QStringLiteral("missing") : shown(format), kFormat);
+        return ExerciseText::tr("\"format\" is %1, not \"%2\": this is not a Velmora answers file")
+            .arg(format.isUndefined() ? ExerciseText::tr("missing") : shown(format), kFormat);
     const QJsonValue version = object.value(QLatin1String("version"));
     if (version.isDouble() && version.toDouble() > kAnswersFileVersion)
-        return QStringLiteral("\"version\" is %1: the file was written by a newer Velmora")
+        return ExerciseText::tr("\"version\" is %1: the file was written by a newer Velmora")
             .arg(shown(version));
     if (version.toDouble() != kAnswersFileVersion)
-        return QStringLiteral("\"version\" is %1, not 1").arg(shown(version));
+        return ExerciseText::tr("\"version\" is %1, not 1").arg(shown(version));
     if (const QString problem = unknownKey(object, {"format", "version", "exercise", "student", "model",
                                                     "answers", "score", "outOf", "program"}, {});
         !problem.isEmpty())
@@ -93,43 +93,42 @@ QString documentProblem(const QJsonObject &object, AnswersDocument &document)
                                            std::tuple{"program", &document.program, 40}}) {
         const QJsonValue value = object.value(QLatin1String(name));
         if (!value.isString() || value.toString().size() > most || !isOneLine(value.toString()))
-            return QStringLiteral("\"%1\" is %2: it must be one line of at most %3 characters")
-                .arg(QLatin1String(name), value.isUndefined() ? QStringLiteral("missing") : shown(value))
-                .arg(most);
+            return ExerciseText::tr("\"%1\" is %2: it must be one line of at most %3 characters")
+                .arg(QLatin1String(name), value.isUndefined() ? ExerciseText::tr("missing") : shown(value),
+                     QString::number(most));
         *text = value.toString();
     }
     if (!studentNameProblem(document.student).isEmpty())
-        return QStringLiteral("\"student\" is %1: %2")
+        return ExerciseText::tr("\"student\" is %1: %2")
             .arg(shown(QJsonValue(document.student)), studentNameProblem(document.student));
     const QJsonValue model = object.value(QLatin1String("model"));
     if (!model.isObject() || model.toObject().size() > kMaxExerciseVaried)
-        return QStringLiteral("\"model\" is %1: it must be {KEY: number, ...} with the varied values")
+        return ExerciseText::tr("\"model\" is %1: it must be {KEY: number, ...} with the varied values")
             .arg(shown(model));
     const QJsonObject values = model.toObject();
     for (auto it = values.begin(); it != values.end(); ++it) {
         if (!isNumber(it.value(), -1e300, 1e300) || it.key().size() > 100)
-            return QStringLiteral("%1 in \"model\" is %2: it must be a number")
+            return ExerciseText::tr("%1 in \"model\" is %2: it must be a number")
                 .arg(shown(QJsonValue(it.key())), shown(it.value()));
         document.model.emplace_back(it.key(), it.value().toDouble());
     }
     const QJsonValue answers = object.value(QLatin1String("answers"));
     if (!answers.isArray() || answers.toArray().size() > kMaxExerciseQuestions)
-        return QStringLiteral("\"answers\" is %1: it must be a list of at most %2 answers")
-            .arg(shown(answers))
-            .arg(kMaxExerciseQuestions);
+        return ExerciseText::tr("\"answers\" is %1: it must be a list of at most %2 answers")
+            .arg(shown(answers), QString::number(kMaxExerciseQuestions));
     const QJsonArray list = answers.toArray();
     for (int i = 0; i < list.size(); ++i) {
         StoredAnswer answer;
         if (const QString problem = answerProblem(list.at(i), answer); !problem.isEmpty())
-            return QStringLiteral("answer %1: %2").arg(i + 1).arg(problem);
+            return ExerciseText::tr("answer %1: %2").arg(QString::number(i + 1), problem);
         document.answers.push_back(answer);
     }
     for (const auto &[name, number] : {std::pair{"score", &document.score},
                                        std::pair{"outOf", &document.outOf}}) {
         const QJsonValue value = object.value(QLatin1String(name));
         if (!isNumber(value, 0, 1e12))
-            return QStringLiteral("\"%1\" is %2: it must be a number of points")
-                .arg(QLatin1String(name), value.isUndefined() ? QStringLiteral("missing") : shown(value));
+            return ExerciseText::tr("\"%1\" is %2: it must be a number of points")
+                .arg(QLatin1String(name), value.isUndefined() ? ExerciseText::tr("missing") : shown(value));
         *number = value.toDouble();
     }
     return {};
@@ -195,13 +194,13 @@ AnswersFileRead parseAnswersFile(const QByteArray &bytes)
 {
     AnswersFileRead read;
     if (bytes.size() > kAnswersFileMaxBytes) {
-        read.problem = QStringLiteral("it is larger than 256 KiB, far more than answers need");
+        read.problem = ExerciseText::tr("it is larger than 256 KiB, far more than answers need");
         return read;
     }
     QJsonParseError error;
     const QJsonDocument json = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError || !json.isObject()) {
-        read.problem = QStringLiteral("this is not a Velmora answers file: it holds no {...} object");
+        read.problem = ExerciseText::tr("this is not a Velmora answers file: it holds no {...} object");
         return read;
     }
     AnswersDocument document;
@@ -216,12 +215,12 @@ AnswersFileRead readAnswersFile(const QString &fileName)
     AnswersFileRead read;
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
-        read.problem = QStringLiteral("it cannot be read: %1").arg(file.errorString());
+        read.problem = ExerciseText::tr("it cannot be read: %1").arg(file.errorString());
     } else {
         // One byte beyond the limit tells a file that is too large, also one that grows.
         const QByteArray bytes = file.read(kAnswersFileMaxBytes + 1);
         if (file.error() != QFileDevice::NoError)
-            read.problem = QStringLiteral("it cannot be read: %1").arg(file.errorString());
+            read.problem = ExerciseText::tr("it cannot be read: %1").arg(file.errorString());
         else
             read = parseAnswersFile(bytes);
     }
@@ -232,7 +231,7 @@ AnswersFileRead readAnswersFile(const QString &fileName)
 std::optional<QString> writeAnswersFile(const QString &fileName, const AnswersDocument &document)
 {
     if (const auto failure = writeFileSafely(fileName, answersFileBytes(document)))
-        return QStringLiteral("\"%1\" could not be written: %2")
+        return ExerciseText::tr("\"%1\" could not be written: %2")
             .arg(QDir::toNativeSeparators(fileName), failure->reason);
     return std::nullopt;
 }

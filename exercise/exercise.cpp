@@ -193,12 +193,12 @@ QString studentNameProblem(const QString &name)
 {
     const QString trimmed = name.trimmed();
     if (trimmed.isEmpty())
-        return QStringLiteral("a student's name (or number) is needed: it draws the numbers");
+        return ExerciseText::tr("a student's name (or number) is needed: it draws the numbers");
     if (trimmed.size() > kStudentNameMaxLength)
-        return QStringLiteral("a student's name is at most %1 characters").arg(kStudentNameMaxLength);
+        return ExerciseText::tr("a student's name is at most %1 characters").arg(kStudentNameMaxLength);
     if (std::any_of(trimmed.begin(), trimmed.end(),
                     [](QChar c) { return c.category() == QChar::Other_Control; }))
-        return QStringLiteral("a student's name is one line without control characters");
+        return ExerciseText::tr("a student's name is one line without control characters");
     return {};
 }
 
@@ -239,7 +239,7 @@ ModelFileRead studentModel(const ModelFileRead &read, const std::vector<double> 
     const QString problem = student.document ? modelValuesProblem(student.document->values)
                                              : stageModelProblem(*student.stageDocument);
     if (!problem.isEmpty()) {
-        student.problem = QStringLiteral("with these numbers, %1").arg(problem);
+        student.problem = ExerciseText::tr("with these numbers, %1").arg(problem);
         student.document.reset();
         student.stageDocument.reset();
     }

@@ -2,6 +2,7 @@
 
 #include "modelfile/modelfile.h"
 
+#include <QCoreApplication>
 #include <QJsonObject>
 #include <QString>
 
@@ -9,6 +10,12 @@
 #include <vector>
 
 namespace velmora {
+
+// The texts the exercises write for a reader (refusals of a name or an answers file), in the
+// reader's language: ExerciseText::tr("...").
+class ExerciseText {
+    Q_DECLARE_TR_FUNCTIONS(ExerciseText)
+};
 
 // Exercises that check themselves: each student's own numbers drawn from the name, the answer
 // of each question computed from the report of that student's model, and the marking. Qt Core

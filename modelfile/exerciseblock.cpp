@@ -58,7 +58,7 @@ QString unknownKey(const QJsonObject &object, const QStringList &known)
 {
     for (const QString &name : object.keys()) {
         if (!known.contains(name))
-            return QStringLiteral("unknown key %1").arg(shown(QJsonValue(name)));
+            return ModelFileText::tr("unknown key %1").arg(shown(QJsonValue(name)));
     }
     return {};
 }
@@ -66,14 +66,15 @@ QString unknownKey(const QJsonObject &object, const QStringList &known)
 QString riskProblem(const QJsonValue &value, RiskSettings &settings)
 {
     if (!value.isObject())
-        return QStringLiteral("\"risk\" is %1: it must be {\"cvSurvival\": X, \"cvFecundity\": X, "
+        return ModelFileText::tr("\"risk\" is %1: it must be {\"cvSurvival\": X, \"cvFecundity\": X, "
                               "\"seed\": S, ...}")
             .arg(shown(value));
     const QJsonObject object = value.toObject();
     if (const QString problem = unknownKey(object, {"cvSurvival", "cvFecundity", "demographic",
                                                     "threshold", "replicates", "steps", "seed"});
         !problem.isEmpty())
-        return problem + QStringLiteral(" in \"risk\"");
+        //: %1 is a refusal such as: unknown key "x".
+        return ModelFileText::tr("%1 in \"risk\"").arg(problem);
     struct Number {
         const char *name;
         double low;
@@ -95,16 +96,15 @@ QString riskProblem(const QJsonValue &value, RiskSettings &settings)
         const bool fits = numbers[i].whole ? isWhole(number, numbers[i].low, numbers[i].high)
                                            : isNumberIn(number, numbers[i].low, numbers[i].high);
         if (!fits)
-            return QStringLiteral("\"%1\" in \"risk\" is %2: it must be %3 from %4 to %5")
+            return ModelFileText::tr("\"%1\" in \"risk\" is %2: it must be %3 from %4 to %5")
                 .arg(QLatin1String(numbers[i].name), shown(number),
-                     numbers[i].whole ? QStringLiteral("a whole number") : QStringLiteral("a number"))
-                .arg(numbers[i].low)
-                .arg(numbers[i].high);
+                     numbers[i].whole ? ModelFileText::tr("a whole number") : ModelFileText::tr("a number"),
+                     QString::number(numbers[i].low), QString::number(numbers[i].high));
         read[i] = number.toDouble();
     }
     const QJsonValue demographic = object.value(QLatin1String("demographic"));
     if (!demographic.isUndefined() && !demographic.isBool())
-        return QStringLiteral("\"demographic\" in \"risk\" is %1: it must be true or false")
+        return ModelFileText::tr("\"demographic\" in \"risk\" is %1: it must be true or false")
             .arg(shown(demographic));
     settings.cvSurvival = read[0];
     settings.cvFecundity = read[1];
@@ -119,7 +119,7 @@ QString riskProblem(const QJsonValue &value, RiskSettings &settings)
 QString questionProblem(const QJsonValue &value, ExerciseQuestion &question)
 {
     if (!value.isObject())
-        return QStringLiteral("it is %1: a question must be {\"text\": ..., \"asks\": ...}")
+        return ModelFileText::tr("it is %1: a question must be {\"text\": ..., \"asks\": ...}")
             .arg(shown(value));
     const QJsonObject object = value.toObject();
     if (const QString problem = unknownKey(object, {"text", "asks", "tolerance", "absolute", "hint",
@@ -128,17 +128,16 @@ QString questionProblem(const QJsonValue &value, ExerciseQuestion &question)
         return problem;
     const QJsonValue text = object.value(QLatin1String("text"));
     if (text.isUndefined())
-        return QStringLiteral("\"text\" is missing");
+        return ModelFileText::tr("\"text\" is missing");
     if (!isText(text, kExerciseTextMaxLength, false) || text.toString().trimmed().isEmpty())
-        return QStringLiteral("\"text\" is %1: it must be text of 1 to %2 characters")
-            .arg(shown(text))
-            .arg(kExerciseTextMaxLength);
+        return ModelFileText::tr("\"text\" is %1: it must be text of 1 to %2 characters")
+            .arg(shown(text), QString::number(kExerciseTextMaxLength));
     question.text = text.toString();
     const QJsonValue asks = object.value(QLatin1String("asks"));
     if (asks.isUndefined())
-        return QStringLiteral("\"asks\" is missing");
+        return ModelFileText::tr("\"asks\" is missing");
     if (!asks.isString() || !isKeyPath(asks.toString()))
-        return QStringLiteral("\"asks\" is %1: it must name a figure of the report, such as "
+        return ModelFileText::tr("\"asks\" is %1: it must name a figure of the report, such as "
                               "\"growth.lambda\" or \"growth.stableDistribution[2]\"")
             .arg(shown(asks));
     question.asks = asks.toString();
@@ -149,25 +148,24 @@ QString questionProblem(const QJsonValue &value, ExerciseQuestion &question)
         if (number.isUndefined())
             continue;
         if (!isNumberIn(number, 0, 1e6))
-            return QStringLiteral("\"%1\" is %2: it must be a number from 0 to 1000000")
+            return ModelFileText::tr("\"%1\" is %2: it must be a number from 0 to 1000000")
                 .arg(QLatin1String(name), shown(number));
         *target = number.toDouble();
     }
     const QJsonValue hint = object.value(QLatin1String("hint"));
     if (!hint.isUndefined()) {
         if (!isText(hint, kExerciseTextMaxLength, false))
-            return QStringLiteral("\"hint\" is %1: it must be text of at most %2 characters")
-                .arg(shown(hint))
-                .arg(kExerciseTextMaxLength);
+            return ModelFileText::tr("\"hint\" is %1: it must be text of at most %2 characters")
+                .arg(shown(hint), QString::number(kExerciseTextMaxLength));
         question.hint = hint.toString();
     }
     const QJsonValue risk = object.value(QLatin1String("risk"));
     const bool asksRisk = question.asks == QLatin1String("risk.finalRisk");
     if (risk.isUndefined() && asksRisk)
-        return QStringLiteral("\"risk\" is missing: \"risk.finalRisk\" needs the settings of the "
+        return ModelFileText::tr("\"risk\" is missing: \"risk.finalRisk\" needs the settings of the "
                               "run, at least {\"cvSurvival\": X, \"seed\": S}");
     if (!risk.isUndefined() && !asksRisk)
-        return QStringLiteral("\"risk\" stands with \"asks\": %1; only \"risk.finalRisk\" takes it")
+        return ModelFileText::tr("\"risk\" stands with \"asks\": %1; only \"risk.finalRisk\" takes it")
             .arg(shown(asks));
     if (asksRisk) {
         RiskSettings settings;
@@ -196,7 +194,7 @@ QString varyProblem(const QJsonValue &value, const ModelDocument *leslie,
                     const StageModelDocument *stage, ExerciseVary &vary)
 {
     if (!value.isObject())
-        return QStringLiteral("it is %1: it must be {\"value\": KEY, \"from\": X, \"to\": Y, "
+        return ModelFileText::tr("it is %1: it must be {\"value\": KEY, \"from\": X, \"to\": Y, "
                               "\"step\": D}")
             .arg(shown(value));
     const QJsonObject object = value.toObject();
@@ -204,56 +202,55 @@ QString varyProblem(const QJsonValue &value, const ModelDocument *leslie,
         return problem;
     const QJsonValue key = object.value(QLatin1String("value"));
     if (!key.isString())
-        return QStringLiteral("\"value\" is %1: it must name a value of the model, such as "
+        return ModelFileText::tr("\"value\" is %1: it must name a value of the model, such as "
                               "\"fecundities[2]\" or \"transitions[1][0]\"")
             .arg(shown(key));
     vary.value = key.toString();
     ModelDocument leslieCopy = leslie ? *leslie : ModelDocument{};
     StageModelDocument stageCopy = stage ? *stage : StageModelDocument{};
     if (!(leslie ? modelValue(leslieCopy, vary.value) : modelValue(stageCopy, vary.value)))
-        return QStringLiteral("\"value\" is %1, which names no value of this model")
+        return ModelFileText::tr("\"value\" is %1, which names no value of this model")
             .arg(shown(key));
     for (const auto &[name, target] : {std::pair{"from", &vary.from}, std::pair{"to", &vary.to},
                                        std::pair{"step", &vary.step}}) {
         const QJsonValue number = object.value(QLatin1String(name));
         if (number.isUndefined())
-            return QStringLiteral("\"%1\" is missing").arg(QLatin1String(name));
+            return ModelFileText::tr("\"%1\" is missing").arg(QLatin1String(name));
         if (!isNumberIn(number, -1e15, 1e15))
-            return QStringLiteral("\"%1\" is %2: it must be a number").arg(QLatin1String(name), shown(number));
+            return ModelFileText::tr("\"%1\" is %2: it must be a number").arg(QLatin1String(name), shown(number));
         *target = number.toDouble();
     }
     if (!(vary.step > 0) || vary.to < vary.from)
-        return QStringLiteral("\"from\" %1, \"to\" %2, \"step\" %3: the values must rise from "
+        return ModelFileText::tr("\"from\" %1, \"to\" %2, \"step\" %3: the values must rise from "
                               "\"from\" to \"to\" by a step above 0")
             .arg(shown(vary.from), shown(vary.to), shown(vary.step));
     const std::vector<double> choices = varyChoices(vary);
     if (choices.empty())
-        return QStringLiteral("from %1 to %2 by %3 are more than %4 values")
-            .arg(shown(vary.from), shown(vary.to), shown(vary.step))
-            .arg(kMaxVaryChoices);
+        return ModelFileText::tr("from %1 to %2 by %3 are more than %4 values")
+            .arg(shown(vary.from), shown(vary.to), shown(vary.step), QString::number(kMaxVaryChoices));
     for (const double choice : {choices.front(), choices.back()}) {
         if (const QString problem = variedModelProblem(vary, choice, leslie, stage); !problem.isEmpty())
-            return QStringLiteral("with %1 at %2, %3").arg(vary.value, shown(choice), problem);
+            return ModelFileText::tr("with %1 at %2, %3").arg(vary.value, shown(choice), problem);
     }
     return {};
 }
 
+// `what`: what the list holds ("questions"); `itemProblem`: the refusal of one of them, with
+// its number (%1) and its problem (%2). Both are marked texts.
 template<typename Read>
 QString listProblem(const QJsonObject &object, const char *name, int most, bool required,
-                    const char *what, Read read)
+                    const char *what, const char *itemProblem, Read read)
 {
     const QJsonValue list = object.value(QLatin1String(name));
     if (list.isUndefined())
-        return required ? QStringLiteral("\"%1\" is missing").arg(QLatin1String(name)) : QString();
+        return required ? ModelFileText::tr("\"%1\" is missing").arg(QLatin1String(name)) : QString();
     if (!list.isArray() || list.toArray().isEmpty() || list.toArray().size() > most)
-        return QStringLiteral("\"%1\" is %2: it must be a list of 1 to %3 %4")
-            .arg(QLatin1String(name), shown(list))
-            .arg(most)
-            .arg(QLatin1String(what));
+        return ModelFileText::tr("\"%1\" is %2: it must be a list of 1 to %3 %4")
+            .arg(QLatin1String(name), shown(list), QString::number(most), ModelFileText::tr(what));
     const QJsonArray array = list.toArray();
     for (int i = 0; i < array.size(); ++i) {
         if (const QString problem = read(array.at(i)); !problem.isEmpty())
-            return QStringLiteral("%1 %2: %3").arg(QLatin1String(what).chopped(1)).arg(i + 1).arg(problem);
+            return ModelFileText::tr(itemProblem).arg(QString::number(i + 1), problem);
     }
     return {};
 }
@@ -262,20 +259,21 @@ QString blockProblem(const QJsonValue &value, const ModelDocument *leslie,
                      const StageModelDocument *stage, ExerciseBlock &block)
 {
     if (!value.isObject())
-        return QStringLiteral("it is %1: it must be {\"title\": ..., \"questions\": [...]}").arg(shown(value));
+        return ModelFileText::tr("it is %1: it must be {\"title\": ..., \"questions\": [...]}").arg(shown(value));
     const QJsonObject object = value.toObject();
     if (const QString problem = unknownKey(object, {"title", "questions", "vary", "analysis", "maxTries"});
         !problem.isEmpty())
         return problem;
     const QJsonValue title = object.value(QLatin1String("title"));
     if (title.isUndefined())
-        return QStringLiteral("\"title\" is missing: with a student's name it draws the numbers");
+        return ModelFileText::tr("\"title\" is missing: with a student's name it draws the numbers");
     if (!isText(title, kModelTitleMaxLength, true) || title.toString().trimmed().isEmpty())
-        return QStringLiteral("\"title\" is %1: it must be one line of 1 to %2 characters")
-            .arg(shown(title))
-            .arg(kModelTitleMaxLength);
+        return ModelFileText::tr("\"title\" is %1: it must be one line of 1 to %2 characters")
+            .arg(shown(title), QString::number(kModelTitleMaxLength));
     block.title = title.toString();
-    if (const QString problem = listProblem(object, "questions", kMaxExerciseQuestions, true, "questions",
+    if (const QString problem = listProblem(object, "questions", kMaxExerciseQuestions, true,
+                                            QT_TRANSLATE_NOOP("ModelFileText", "questions"),
+                                            QT_TRANSLATE_NOOP("ModelFileText", "question %1: %2"),
                                             [&block](const QJsonValue &item) {
                                                 ExerciseQuestion question;
                                                 const QString problem = questionProblem(item, question);
@@ -284,7 +282,9 @@ QString blockProblem(const QJsonValue &value, const ModelDocument *leslie,
                                             });
         !problem.isEmpty())
         return problem;
-    if (const QString problem = listProblem(object, "vary", kMaxExerciseVaried, false, "varied values",
+    if (const QString problem = listProblem(object, "vary", kMaxExerciseVaried, false,
+                                            QT_TRANSLATE_NOOP("ModelFileText", "varied values"),
+                                            QT_TRANSLATE_NOOP("ModelFileText", "varied value %1: %2"),
                                             [&](const QJsonValue &item) {
                                                 ExerciseVary vary;
                                                 const QString problem = varyProblem(item, leslie, stage, vary);
@@ -299,23 +299,22 @@ QString blockProblem(const QJsonValue &value, const ModelDocument *leslie,
         if (!block.questions[i].risk)
             continue;
         if (const auto refusal = riskRefusal(model, *block.questions[i].risk))
-            return QStringLiteral("question %1: \"risk\": %2").arg(i + 1).arg(QString::fromStdString(*refusal));
+            return ModelFileText::tr("question %1: \"risk\": %2").arg(i + 1).arg(QString::fromStdString(*refusal));
     }
     for (size_t i = 0; i < block.vary.size(); ++i) {
         for (size_t j = 0; j < i; ++j) {
             if (block.vary[i].value == block.vary[j].value)
-                return QStringLiteral("varied value %1: %2 is varied twice").arg(i + 1).arg(block.vary[i].value);
+                return ModelFileText::tr("varied value %1: %2 is varied twice").arg(i + 1).arg(block.vary[i].value);
         }
     }
     const QJsonValue analysis = object.value(QLatin1String("analysis"));
     if (!analysis.isUndefined() && !analysis.isBool())
-        return QStringLiteral("\"analysis\" is %1: it must be true or false").arg(shown(analysis));
+        return ModelFileText::tr("\"analysis\" is %1: it must be true or false").arg(shown(analysis));
     block.analysis = analysis.toBool(true);
     const QJsonValue tries = object.value(QLatin1String("maxTries"));
     if (!tries.isUndefined() && !isWhole(tries, 1, kMaxExerciseTries))
-        return QStringLiteral("\"maxTries\" is %1: it must be a whole number from 1 to %2")
-            .arg(shown(tries))
-            .arg(kMaxExerciseTries);
+        return ModelFileText::tr("\"maxTries\" is %1: it must be a whole number from 1 to %2")
+            .arg(shown(tries), QString::number(kMaxExerciseTries));
     block.maxTries = tries.isUndefined() ? 3 : tries.toInt();
     return {};
 }

@@ -92,10 +92,11 @@ struct ValueGroup {
 };
 
 const ValueGroup kGroups[] = {
-    {"fecundities", 4, "a fecundity", false},
-    {"survival", 3, "a survival rate", true},
-    {"n0", 4, "an age class of N(0)", false},
-    {"harvest", 4, "a harvest", false},
+    //: The subject of "%3 must be at least 0".
+    {"fecundities", 4, QT_TRANSLATE_NOOP("ModelFileText", "a fecundity"), false},
+    {"survival", 3, QT_TRANSLATE_NOOP("ModelFileText", "a survival rate"), true},
+    {"n0", 4, QT_TRANSLATE_NOOP("ModelFileText", "an age class of N(0)"), false},
+    {"harvest", 4, QT_TRANSLATE_NOOP("ModelFileText", "a harvest"), false},
 };
 
 double *groupValues(ModelValues &values, int group)
@@ -117,12 +118,12 @@ QString valueProblem(const ValueGroup &group, int index, double value)
 {
     const QString at = element(group.name, index);
     if (!representable(value))
-        return QStringLiteral("%1 is %2: too large for the program").arg(at, shown(value));
+        return ModelFileText::tr("%1 is %2: too large for the program").arg(at, shown(value));
     if (group.survival && value > 1)
-        return QStringLiteral("%1 is %2: a survival rate must be at most 1").arg(at, shown(value));
+        return ModelFileText::tr("%1 is %2: a survival rate must be at most 1").arg(at, shown(value));
     if (value < 0)
-        return QStringLiteral("%1 is %2: %3 must be at least 0")
-            .arg(at, shown(value), QLatin1String(group.what));
+        return ModelFileText::tr("%1 is %2: %3 must be at least 0")
+            .arg(at, shown(value), ModelFileText::tr(group.what));
     return {};
 }
 
@@ -141,12 +142,18 @@ QString position(const QByteArray &bytes, int offset)
             ++column;
         }
     }
-    return QStringLiteral("line %1, column %2").arg(line).arg(column);
+    return ModelFileText::tr("line %1, column %2").arg(line).arg(column);
 }
 
+const char *const kOneStage = QT_TRANSLATE_NOOP("ModelFileText", "1 stage");
+const char *const kStages = QT_TRANSLATE_NOOP("ModelFileText", "%1 stages");
+const char *const kOneNumber = QT_TRANSLATE_NOOP("ModelFileText", "1 number");
+const char *const kNumbers = QT_TRANSLATE_NOOP("ModelFileText", "%1 numbers");
+
+// "1 row", "3 rows": `one` and `many` are marked texts, `many` with %1 for the number.
 QString counted(int n, const char *one, const char *many)
 {
-    return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
+    return n == 1 ? ModelFileText::tr(one) : ModelFileText::tr(many).arg(n);
 }
 
 bool isOneLine(const QString &text, int maxLength)
@@ -157,18 +164,18 @@ bool isOneLine(const QString &text, int maxLength)
 QString textProblem(const QString &title, const QString &notes, const QString &source)
 {
     if (!isOneLine(title, kModelTitleMaxLength))
-        return QStringLiteral("%1 must be one line of at most %2 characters")
+        return ModelFileText::tr("%1 must be one line of at most %2 characters")
             .arg(key("title"))
             .arg(kModelTitleMaxLength);
     const auto badInNotes = [](QChar c) {
         return isControl(c) && c != QLatin1Char('\n') && c != QLatin1Char('\t');
     };
     if (std::any_of(notes.begin(), notes.end(), badInNotes))
-        return QStringLiteral("%1 holds a control character; only line breaks and tabs may "
+        return ModelFileText::tr("%1 holds a control character; only line breaks and tabs may "
                               "stand in it")
             .arg(key("notes"));
     if (!isOneLine(source, kModelSourceMaxLength))
-        return QStringLiteral("%1 must be one line of at most %2 characters")
+        return ModelFileText::tr("%1 must be one line of at most %2 characters")
             .arg(key("source"))
             .arg(kModelSourceMaxLength);
     return {};
@@ -183,9 +190,9 @@ struct MatrixKey {
 };
 
 const MatrixKey kMatrixKeys[] = {
-    {"transitions", &StageModel::U, "a transition", false},
-    {"reproduction", &StageModel::F, "a fecundity", false},
-    {"clonal", &StageModel::C, "a clonal rate", true},
+    {"transitions", &StageModel::U, QT_TRANSLATE_NOOP("ModelFileText", "a transition"), false},
+    {"reproduction", &StageModel::F, QT_TRANSLATE_NOOP("ModelFileText", "a fecundity"), false},
+    {"clonal", &StageModel::C, QT_TRANSLATE_NOOP("ModelFileText", "a clonal rate"), true},
 };
 
 struct VectorKey {
@@ -196,7 +203,7 @@ struct VectorKey {
 
 const VectorKey kVectorKeys[] = {
     {"n0", &StageModel::n0, "N(0)"},
-    {"harvest", &StageModel::harvest, "a harvest"},
+    {"harvest", &StageModel::harvest, QT_TRANSLATE_NOOP("ModelFileText", "a harvest")},
 };
 
 QString stageName(const StageModel &model, int stage)
@@ -207,15 +214,15 @@ QString stageName(const StageModel &model, int stage)
 QString numberProblem(const QString &at, double value, const char *what)
 {
     if (!representable(value))
-        return QStringLiteral("%1 is %2: too large for the program").arg(at, shown(value));
+        return ModelFileText::tr("%1 is %2: too large for the program").arg(at, shown(value));
     if (value < 0)
-        return QStringLiteral("%1 is %2: %3 must be at least 0").arg(at, shown(value), QLatin1String(what));
+        return ModelFileText::tr("%1 is %2: %3 must be at least 0").arg(at, shown(value), ModelFileText::tr(what));
     return {};
 }
 
 QString entryProblem(const StageModel &model, const MatrixKey &matrixKey, int row, int column)
 {
-    const QString at = QStringLiteral("%1[%2], from %3 to %4,")
+    const QString at = ModelFileText::tr("%1[%2], from %3 to %4,")
                            .arg(element(matrixKey.name, row))
                            .arg(column)
                            .arg(stageName(model, column), stageName(model, row));
@@ -224,16 +231,16 @@ QString entryProblem(const StageModel &model, const MatrixKey &matrixKey, int ro
 
 QString entryProblem(const StageModel &model, const VectorKey &vectorKey, int stage)
 {
-    const QString at = QStringLiteral("%1 of %2").arg(element(vectorKey.name, stage), stageName(model, stage));
+    const QString at = ModelFileText::tr("%1 of %2").arg(element(vectorKey.name, stage), stageName(model, stage));
     return numberProblem(at, (model.*vectorKey.vector)(stage), vectorKey.what);
 }
 
 QString stageCountProblem(int n)
 {
     if (n == 0)
-        return QStringLiteral("%1 is []: a model needs at least 1 stage").arg(key("stages"));
+        return ModelFileText::tr("%1 is []: a model needs at least 1 stage").arg(key("stages"));
     if (n > kMaxStages)
-        return QStringLiteral("%1 holds %2 names: the program takes at most %3 stages")
+        return ModelFileText::tr("%1 holds %2 names: the program takes at most %3 stages")
             .arg(key("stages"))
             .arg(n)
             .arg(kMaxStages);
@@ -246,12 +253,12 @@ QString nameProblem(const std::vector<std::string> &names, int i)
     const std::string &name = names[size_t(i)];
     const QString at = element("stages", i);
     if (const StageNameProblem problem = stageNameProblem(name); problem != StageNameProblem::None)
-        return QStringLiteral("%1 is %2: %3")
+        return ModelFileText::tr("%1 is %2: %3")
             .arg(at, shown(QJsonValue(QString::fromStdString(name))),
                  QString::fromStdString(stageNameProblemText(problem)));
     const auto earlier = std::find(names.begin(), names.begin() + i, name);
     if (earlier != names.begin() + i)
-        return QStringLiteral("%1 is %2, as is %3: each stage needs a name of its own")
+        return ModelFileText::tr("%1 is %2, as is %3: each stage needs a name of its own")
             .arg(at, shown(QJsonValue(QString::fromStdString(name))),
                  element("stages", int(earlier - names.begin())));
     return {};
@@ -262,11 +269,11 @@ QString wholeStageModelProblem(const StageModel &model)
 {
     const StageModelCheck check = checkStageModel(model);
     if (check.problem == StageModelProblem::SurvivalAboveOne)
-        return QStringLiteral("%1: the column of %2 adds up to %3: at most all of a stage can survive")
+        return ModelFileText::tr("%1: the column of %2 adds up to %3: at most all of a stage can survive")
             .arg(key("transitions"), stageName(model, check.stage),
                  QString::fromStdString(numberText(model.U.col(check.stage).sum())));
     if (!representable(model.n0.sum()))
-        return QStringLiteral("%1: the total of N(0) is too large for the program").arg(key("n0"));
+        return ModelFileText::tr("%1: the total of N(0) is too large for the program").arg(key("n0"));
     return {};
 }
 
@@ -274,14 +281,14 @@ QString wholeStageModelProblem(const StageModel &model)
 QString versionProblem(const QJsonValue &version, int &number)
 {
     if (version.isUndefined())
-        return QStringLiteral("%1 is missing").arg(key("version"));
+        return ModelFileText::tr("%1 is missing").arg(key("version"));
     if (version.isDouble() && version.toDouble() > kModelFileVersion)
-        return QStringLiteral("%1 is %2: the file was written by a newer Velmora; this one reads "
+        return ModelFileText::tr("%1 is %2: the file was written by a newer Velmora; this one reads "
                               "versions up to %3")
             .arg(key("version"), shown(version), QString::number(kModelFileVersion));
     const double value = version.toDouble();
     if (!version.isDouble() || value < 1 || value != std::floor(value))
-        return QStringLiteral("%1 is %2, not a version from 1 to %3")
+        return ModelFileText::tr("%1 is %2, not a version from 1 to %3")
             .arg(key("version"), shown(version), QString::number(kModelFileVersion));
     number = int(value);
     return {};
@@ -295,9 +302,9 @@ QString keysProblem(const QJsonObject &object, int version, KeyKind &kind)
     for (const QString &name : object.keys()) {
         const KeyRule *rule = keyRule(name);
         if (!rule)
-            return QStringLiteral("unknown key %1").arg(shown(QJsonValue(name)));
+            return ModelFileText::tr("unknown key %1").arg(shown(QJsonValue(name)));
         if (rule->since > version)
-            return QStringLiteral("%1 is a key of version %2 files; this file is version %3")
+            return ModelFileText::tr("%1 is a key of version %2 files; this file is version %3")
                 .arg(shown(QJsonValue(name)), QString::number(rule->since), QString::number(version));
         if (first[int(rule->kind)].isEmpty())
             first[int(rule->kind)] = name;
@@ -305,13 +312,13 @@ QString keysProblem(const QJsonObject &object, int version, KeyKind &kind)
     const QString &leslie = first[int(KeyKind::Leslie)];
     const QString &stage = first[int(KeyKind::Stage)];
     if (!leslie.isEmpty() && !stage.isEmpty())
-        return QStringLiteral("%1 and %2 stand in one file: a file holds either a 4-class Leslie "
+        return ModelFileText::tr("%1 and %2 stand in one file: a file holds either a 4-class Leslie "
                               "model (\"fecundities\", \"survival\") or a life cycle by stages "
                               "(\"stages\", \"transitions\", \"reproduction\")")
             .arg(shown(QJsonValue(leslie)), shown(QJsonValue(stage)));
     // A version 1 file names its missing Leslie keys, as it always did.
     if (leslie.isEmpty() && stage.isEmpty() && version > 1)
-        return QStringLiteral("the file holds no model: it needs \"fecundities\" and \"survival\" "
+        return ModelFileText::tr("the file holds no model: it needs \"fecundities\" and \"survival\" "
                               "for a 4-class Leslie model, or \"stages\", \"transitions\" and "
                               "\"reproduction\" for a life cycle by stages");
     kind = stage.isEmpty() ? KeyKind::Leslie : KeyKind::Stage;
@@ -333,7 +340,7 @@ QString textsProblem(const QJsonObject &object, ModelTexts &texts)
         if (value.isUndefined())
             continue;
         if (!value.isString())
-            return QStringLiteral("%1 is %2: it must be text in double quotes")
+            return ModelFileText::tr("%1 is %2: it must be text in double quotes")
                 .arg(key(name), shown(value));
         *text = value.toString();
     }
@@ -348,9 +355,9 @@ QString leslieProblem(const QJsonObject &object, ModelValues &values)
         const ValueGroup &group = kGroups[g];
         const QJsonValue list = object.value(QLatin1String(group.name));
         if (list.isUndefined())
-            return QStringLiteral("%1 is missing").arg(key(group.name));
+            return ModelFileText::tr("%1 is missing").arg(key(group.name));
         if (!list.isArray() || list.toArray().size() != group.size)
-            return QStringLiteral("%1 is %2: it must be a list of %3 numbers, such as [%4]")
+            return ModelFileText::tr("%1 is %2: it must be a list of %3 numbers, such as [%4]")
                 .arg(key(group.name), shown(list), QString::number(group.size),
                      group.size == 3 ? QStringLiteral("0.5, 1, 0.5") : QStringLiteral("10, 10, 10, 10"));
         const QJsonArray array = list.toArray();
@@ -358,7 +365,7 @@ QString leslieProblem(const QJsonObject &object, ModelValues &values)
         for (int i = 0; i < group.size; ++i) {
             const QJsonValue value = array.at(i);
             if (!value.isDouble())
-                return QStringLiteral("%1 is %2: it must be a number").arg(element(group.name, i), shown(value));
+                return ModelFileText::tr("%1 is %2: it must be a number").arg(element(group.name, i), shown(value));
             groupNumbers[i] = value.toDouble();
             if (const QString problem = valueProblem(group, i, groupNumbers[i]); !problem.isEmpty())
                 return problem;
@@ -370,7 +377,7 @@ QString leslieProblem(const QJsonObject &object, ModelValues &values)
 QString namesProblem(const QJsonValue &list, std::vector<std::string> &names)
 {
     if (!list.isArray())
-        return QStringLiteral("%1 is %2: it must be a list of stage names in double quotes, such as "
+        return ModelFileText::tr("%1 is %2: it must be a list of stage names in double quotes, such as "
                               "[\"seeds\", \"adults\"]")
             .arg(key("stages"), shown(list));
     if (const QString problem = stageCountProblem(int(list.toArray().size())); !problem.isEmpty())
@@ -378,7 +385,7 @@ QString namesProblem(const QJsonValue &list, std::vector<std::string> &names)
     const QJsonArray array = list.toArray();
     for (int i = 0; i < array.size(); ++i) {
         if (!array.at(i).isString())
-            return QStringLiteral("%1 is %2: a stage name must be text in double quotes")
+            return ModelFileText::tr("%1 is %2: a stage name must be text in double quotes")
                 .arg(element("stages", i), shown(array.at(i)));
         names.push_back(array.at(i).toString().toStdString());
         if (const QString problem = nameProblem(names, i); !problem.isEmpty())
@@ -394,22 +401,24 @@ QString matrixProblem(const QJsonObject &object, const MatrixKey &matrixKey, Sta
     matrix = Eigen::MatrixXd::Zero(n, n);
     const QJsonValue rows = object.value(QLatin1String(matrixKey.name));
     if (rows.isUndefined())
-        return matrixKey.optional ? QString() : QStringLiteral("%1 is missing").arg(key(matrixKey.name));
+        return matrixKey.optional ? QString() : ModelFileText::tr("%1 is missing").arg(key(matrixKey.name));
     if (!rows.isArray() || rows.toArray().size() != n)
-        return QStringLiteral("%1 is %2: it must be a list of %3, one for each stage, each a list "
+        return ModelFileText::tr("%1 is %2: it must be a list of %3, one for each stage, each a list "
                               "of %4")
-            .arg(key(matrixKey.name), shown(rows), counted(n, "row", "rows"),
-                 counted(n, "number", "numbers"));
+            .arg(key(matrixKey.name), shown(rows),
+                 counted(n, QT_TRANSLATE_NOOP("ModelFileText", "1 row"),
+                         QT_TRANSLATE_NOOP("ModelFileText", "%1 rows")),
+                 counted(n, kOneNumber, kNumbers));
     for (int r = 0; r < n; ++r) {
         const QJsonValue row = rows.toArray().at(r);
         const QString at = element(matrixKey.name, r);
         if (!row.isArray() || row.toArray().size() != n)
-            return QStringLiteral("%1 is %2: it must be a row of %3, one for each stage")
-                .arg(at, shown(row), counted(n, "number", "numbers"));
+            return ModelFileText::tr("%1 is %2: it must be a row of %3, one for each stage")
+                .arg(at, shown(row), counted(n, kOneNumber, kNumbers));
         for (int c = 0; c < n; ++c) {
             const QJsonValue value = row.toArray().at(c);
             if (!value.isDouble())
-                return QStringLiteral("%1[%2] is %3: it must be a number").arg(at).arg(c).arg(shown(value));
+                return ModelFileText::tr("%1[%2] is %3: it must be a number").arg(at).arg(c).arg(shown(value));
             matrix(r, c) = value.toDouble();
             if (const QString problem = entryProblem(model, matrixKey, r, c); !problem.isEmpty())
                 return problem;
@@ -425,14 +434,14 @@ QString vectorProblem(const QJsonObject &object, const VectorKey &vectorKey, Sta
     vector = Eigen::VectorXd::Zero(n);
     const QJsonValue list = object.value(QLatin1String(vectorKey.name));
     if (list.isUndefined())
-        return QStringLiteral("%1 is missing").arg(key(vectorKey.name));
+        return ModelFileText::tr("%1 is missing").arg(key(vectorKey.name));
     if (!list.isArray() || list.toArray().size() != n)
-        return QStringLiteral("%1 is %2: it must be a list of %3, one for each stage")
-            .arg(key(vectorKey.name), shown(list), counted(n, "number", "numbers"));
+        return ModelFileText::tr("%1 is %2: it must be a list of %3, one for each stage")
+            .arg(key(vectorKey.name), shown(list), counted(n, kOneNumber, kNumbers));
     for (int i = 0; i < n; ++i) {
         const QJsonValue value = list.toArray().at(i);
         if (!value.isDouble())
-            return QStringLiteral("%1 is %2: it must be a number").arg(element(vectorKey.name, i), shown(value));
+            return ModelFileText::tr("%1 is %2: it must be a number").arg(element(vectorKey.name, i), shown(value));
         vector(i) = value.toDouble();
         if (const QString problem = entryProblem(model, vectorKey, i); !problem.isEmpty())
             return problem;
@@ -444,7 +453,7 @@ QString stageProblem(const QJsonObject &object, StageModel &model)
 {
     const QJsonValue names = object.value(QLatin1String("stages"));
     if (names.isUndefined())
-        return QStringLiteral("%1 is missing").arg(key("stages"));
+        return ModelFileText::tr("%1 is missing").arg(key("stages"));
     if (const QString problem = namesProblem(names, model.stages); !problem.isEmpty())
         return problem;
     for (const MatrixKey &matrixKey : kMatrixKeys) {
@@ -464,20 +473,20 @@ QString stageListProblem(const QJsonValue &list, const char *name, const QString
                          const StageModel &model, std::vector<std::string> &names)
 {
     if (!list.isArray())
-        return QStringLiteral("%1%2 is %3: it must be a list of stage names in double quotes")
+        return ModelFileText::tr("%1%2 is %3: it must be a list of stage names in double quotes")
             .arg(key(name), in, shown(list));
     const QJsonArray array = list.toArray();
     if (array.isEmpty())
-        return QStringLiteral("%1%2 is []: leave it out to take every stage").arg(key(name), in);
+        return ModelFileText::tr("%1%2 is []: leave it out to take every stage").arg(key(name), in);
     for (int i = 0; i < array.size(); ++i) {
         const QJsonValue item = array.at(i);
         const std::string stage = item.toString().toStdString();
         if (!item.isString()
             || std::find(model.stages.begin(), model.stages.end(), stage) == model.stages.end())
-            return QStringLiteral("%1%2 is %3, which is not the name of a stage of the model")
+            return ModelFileText::tr("%1%2 is %3, which is not the name of a stage of the model")
                 .arg(element(name, i), in, shown(item));
         if (std::find(names.begin(), names.end(), stage) != names.end())
-            return QStringLiteral("%1%2 is %3, named twice").arg(element(name, i), in, shown(item));
+            return ModelFileText::tr("%1%2 is %3, named twice").arg(element(name, i), in, shown(item));
         names.push_back(stage);
     }
     return {};
@@ -487,47 +496,47 @@ QString densityProblem(const QJsonValue &value, const StageModel &model, Density
 {
     const QString at = key("density");
     if (!value.isObject())
-        return QStringLiteral("%1 is %2: it must be {\"form\": \"beverton-holt\", \"capacity\": K} "
+        return ModelFileText::tr("%1 is %2: it must be {\"form\": \"beverton-holt\", \"capacity\": K} "
                               "with \"ricker\" or \"ceiling\" as other forms")
             .arg(at, shown(value));
     const QJsonObject object = value.toObject();
     for (const QString &name : object.keys()) {
         if (name != QLatin1String("form") && name != QLatin1String("capacity")
             && name != QLatin1String("countedStages"))
-            return QStringLiteral("unknown key %1 in %2").arg(shown(QJsonValue(name)), at);
+            return ModelFileText::tr("unknown key %1 in %2").arg(shown(QJsonValue(name)), at);
     }
     const QJsonValue form = object.value(QLatin1String("form"));
     const std::optional<DensityForm> named =
         form.isString() ? densityFormFromKey(form.toString().toStdString()) : std::nullopt;
     if (form.isUndefined())
-        return QStringLiteral("\"form\" in %1 is missing").arg(at);
+        return ModelFileText::tr("\"form\" in %1 is missing").arg(at);
     if (!named)
-        return QStringLiteral("\"form\" in %1 is %2, not \"beverton-holt\", \"ricker\" or "
+        return ModelFileText::tr("\"form\" in %1 is %2, not \"beverton-holt\", \"ricker\" or "
                               "\"ceiling\"")
             .arg(at, shown(form));
     block.form = *named;
     const QJsonValue capacity = object.value(QLatin1String("capacity"));
     if (capacity.isUndefined())
-        return QStringLiteral("\"capacity\" in %1 is missing").arg(at);
+        return ModelFileText::tr("\"capacity\" in %1 is missing").arg(at);
     if (!capacity.isDouble() || !(capacity.toDouble() > 0) || !representable(capacity.toDouble()))
-        return QStringLiteral("\"capacity\" in %1 is %2: K must be a number above 0")
+        return ModelFileText::tr("\"capacity\" in %1 is %2: K must be a number above 0")
             .arg(at, shown(capacity));
     block.capacity = capacity.toDouble();
     const QJsonValue counted = object.value(QLatin1String("countedStages"));
     if (!counted.isUndefined()) {
         if (const QString problem = stageListProblem(counted, "countedStages",
-                                                     QStringLiteral(" in ") + at, model,
+                                                     ModelFileText::tr(" in %1").arg(at), model,
                                                      block.countedStages);
             !problem.isEmpty())
             return problem;
     }
     const DensityBuild build = makeDensityModel(model, densitySettings(model, block));
     if (build.problem == DensityProblem::NoR0)
-        return QStringLiteral("%1: a stage of the model never dies, so R0 has no value and K "
+        return ModelFileText::tr("%1: a stage of the model never dies, so R0 has no value and K "
                               "cannot set the strength of the density dependence")
             .arg(at);
     if (build.problem == DensityProblem::R0NotAboveOne)
-        return QStringLiteral("%1: R0 is %2, and a population that settles at K must more than "
+        return ModelFileText::tr("%1: R0 is %2, and a population that settles at K must more than "
                               "replace itself when sparse (R0 above 1)")
             .arg(at, QString::fromStdString(numberText(build.R0.value_or(0.0), 6)));
     return {};
@@ -553,9 +562,9 @@ QString documentProblem(const QJsonObject &object, ModelFileRead &read)
 {
     const QJsonValue format = object.value(QLatin1String("format"));
     if (format.isUndefined())
-        return QStringLiteral("%1 is missing: this is not a Velmora model file").arg(key("format"));
+        return ModelFileText::tr("%1 is missing: this is not a Velmora model file").arg(key("format"));
     if (format.toString() != kFormat)
-        return QStringLiteral("%1 is %2, not \"%3\": this is not a Velmora model file")
+        return ModelFileText::tr("%1 is %2, not \"%3\": this is not a Velmora model file")
             .arg(key("format"), shown(format), kFormat);
 
     int version = 0;
@@ -690,11 +699,11 @@ ModelFileWrite saveModelFile(const QString &fileName, const QString &problem, By
     const QString name = QDir::toNativeSeparators(fileName);
     if (!problem.isEmpty()) {
         // A file the program would refuse to open again is not written.
-        result.message = QStringLiteral("\"%1\" was not written: %2").arg(name, problem);
+        result.message = ModelFileText::tr("\"%1\" was not written: %2").arg(name, problem);
         return result;
     }
     if (const auto failure = writeFileSafely(fileName, bytesOf())) {
-        result.message = QStringLiteral("\"%1\" could not be written: %2")
+        result.message = ModelFileText::tr("\"%1\" could not be written: %2")
                              .arg(name, oneLine(failure->reason));
         return result;
     }
@@ -717,7 +726,7 @@ QString ModelFileRead::message() const
 
 QString ModelFileRead::exerciseMessage() const
 {
-    return QStringLiteral("\"%1\": %2; the model opened without its exercise")
+    return ModelFileText::tr("\"%1\": %2; the model opened without its exercise")
         .arg(QDir::toNativeSeparators(fileName), exerciseProblem);
 }
 
@@ -800,7 +809,7 @@ QString modelValuesProblem(const ModelValues &values)
     }
     // Each value fits; the restart also adds N(0) up, and that total must fit as well.
     if (modelEntries(values).check() != BrokenRule::None)
-        return QStringLiteral("%1: the total of N(0) is too large for the program").arg(key("n0"));
+        return ModelFileText::tr("%1: the total of N(0) is too large for the program").arg(key("n0"));
     return {};
 }
 
@@ -825,11 +834,11 @@ QString stageModelProblem(const StageModelDocument &document)
     for (const MatrixKey &matrixKey : kMatrixKeys) {
         const Eigen::MatrixXd &matrix = model.*matrixKey.matrix;
         if (matrix.rows() != n || matrix.cols() != n)
-            return QStringLiteral("%1 is %2 x %3: it must have a row and a column for each of the %4")
+            return ModelFileText::tr("%1 is %2 x %3: it must have a row and a column for each of the %4")
                 .arg(key(matrixKey.name))
                 .arg(matrix.rows())
                 .arg(matrix.cols())
-                .arg(counted(n, "stage", "stages"));
+                .arg(counted(n, kOneStage, kStages));
         for (int r = 0; r < n; ++r) {
             for (int c = 0; c < n; ++c) {
                 if (const QString problem = entryProblem(model, matrixKey, r, c); !problem.isEmpty())
@@ -839,10 +848,10 @@ QString stageModelProblem(const StageModelDocument &document)
     }
     for (const VectorKey &vectorKey : kVectorKeys) {
         if ((model.*vectorKey.vector).size() != n)
-            return QStringLiteral("%1 holds %2: it must hold one for each of the %3")
+            return ModelFileText::tr("%1 holds %2: it must hold one for each of the %3")
                 .arg(key(vectorKey.name),
-                     counted(int((model.*vectorKey.vector).size()), "number", "numbers"),
-                     counted(n, "stage", "stages"));
+                     counted(int((model.*vectorKey.vector).size()), kOneNumber, kNumbers),
+                     counted(n, kOneStage, kStages));
         for (int i = 0; i < n; ++i) {
             if (const QString problem = entryProblem(model, vectorKey, i); !problem.isEmpty())
                 return problem;
@@ -857,12 +866,12 @@ ModelFileRead parseModelFile(const QByteArray &bytes)
     QJsonParseError error;
     const QJsonDocument json = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError) {
-        read.problem = QStringLiteral("this is not JSON: %1 at %2")
+        read.problem = ModelFileText::tr("this is not JSON: %1 at %2")
                            .arg(error.errorString(), position(bytes, error.offset));
         return read;
     }
     if (!json.isObject()) {
-        read.problem = QStringLiteral("this is not a Velmora model file: it holds no {...} object");
+        read.problem = ModelFileText::tr("this is not a Velmora model file: it holds no {...} object");
         return read;
     }
     read.problem = documentProblem(json.object(), read);
@@ -874,16 +883,16 @@ ModelFileRead readModelFile(const QString &fileName)
     ModelFileRead read;
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
-        read.problem = QStringLiteral("it cannot be read: %1").arg(file.errorString());
+        read.problem = ModelFileText::tr("it cannot be read: %1").arg(file.errorString());
     } else if (file.size() > kModelFileMaxBytes) {
-        read.problem = QStringLiteral("it is larger than 1 MiB, far more than a model needs");
+        read.problem = ModelFileText::tr("it is larger than 1 MiB, far more than a model needs");
     } else {
         // A file that grows while it is read is cut at the limit, and then it is no JSON.
         const QByteArray bytes = file.read(kModelFileMaxBytes + 1);
         if (file.error() != QFileDevice::NoError)
-            read.problem = QStringLiteral("it cannot be read: %1").arg(file.errorString());
+            read.problem = ModelFileText::tr("it cannot be read: %1").arg(file.errorString());
         else if (bytes.size() > kModelFileMaxBytes)
-            read.problem = QStringLiteral("it is larger than 1 MiB, far more than a model needs");
+            read.problem = ModelFileText::tr("it is larger than 1 MiB, far more than a model needs");
         else
             read = parseModelFile(bytes);
     }

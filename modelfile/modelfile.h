@@ -7,6 +7,7 @@
 #include "modelfile/exerciseblock.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QJsonValue>
 #include <QString>
 
@@ -16,6 +17,12 @@
 #include <vector>
 
 namespace velmora {
+
+// The texts of reading and writing model files (the refusals of a file, in the reader's
+// language): ModelFileText::tr("..."). The files themselves are the same in every language.
+class ModelFileText {
+    Q_DECLARE_TR_FUNCTIONS(ModelFileText)
+};
 
 class Simulation;
 

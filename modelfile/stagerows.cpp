@@ -2,6 +2,7 @@
 
 #include "demography/stagemodel.h"
 #include "base/numbertext.h"
+#include "base/texts.h"
 
 #include <set>
 
@@ -55,21 +56,23 @@ bool readValue(const std::string &text, const std::string &at, double &value, st
 {
     const std::string shown = trimmed(text);
     if (shown.empty()) {
-        problem = at + " is empty";
+        problem = filledText(translatedText("ModelFileText", "%1 is empty"), {at});
         return false;
     }
     const ReadResult read = strictValue(shown);
     if (read.status == ReadStatus::NotANumber) {
-        problem = at + ": \"" + shown + "\" is not a number";
+        problem = filledText(translatedText("ModelFileText", "%1: \"%2\" is not a number"), {at, shown});
         return false;
     }
     // The program writes each value as its number text: that text must read back.
     if (!read.ok() || !strictValue(numberText(read.value)).ok()) {
-        problem = at + ": " + shown + " is too large for the program";
+        problem = filledText(translatedText("ModelFileText", "%1: %2 is too large for the program"), {at, shown});
         return false;
     }
     if (read.value < 0) {
-        problem = at + ": " + shown + " is below 0; rates and numbers of animals are at least 0";
+        problem = filledText(translatedText("ModelFileText", "%1: %2 is below 0; rates and numbers "
+                                                              "of animals are at least 0"),
+                             {at, shown});
         return false;
     }
     value = read.value;
@@ -78,26 +81,39 @@ bool readValue(const std::string &text, const std::string &at, double &value, st
 
 std::string stagesText(int stages)
 {
-    return std::to_string(stages) + (stages == 1 ? " stage" : " stages");
+    return stages == 1 ? translatedText("ModelFileText", "1 stage")
+                       : filledText(translatedText("ModelFileText", "%1 stages"), {std::to_string(stages)});
+}
+
+// "1 value", "3 values".
+std::string valuesText(size_t values)
+{
+    return values == 1 ? translatedText("ModelFileText", "1 value")
+                       : filledText(translatedText("ModelFileText", "%1 values"), {std::to_string(values)});
 }
 
 bool stageCountProblem(int stages, StageTextRead &read)
 {
     if (stages >= 1 && stages <= kMaxStages)
         return false;
-    read.problem = "a model has 1 to " + std::to_string(kMaxStages) + " stages, not "
-                   + std::to_string(stages);
+    read.problem = filledText(translatedText("ModelFileText", "a model has 1 to %1 stages, not %2"),
+                              {std::to_string(kMaxStages), std::to_string(stages)});
     return true;
 }
 
-// Reads `parts` into values; `prefix` names the row ("row 2, ") where there is one.
+// Reads `parts` into values; `row` names the row ("row 2") where there is one.
 template<typename Values>
-bool readValues(const std::vector<std::string> &parts, const std::string &prefix, Values &&values,
+bool readValues(const std::vector<std::string> &parts, const std::string &row, Values &&values,
                 StageTextRead &read)
 {
     for (size_t i = 0; i < parts.size(); ++i) {
         double value = 0;
-        if (!readValue(parts[i], prefix + "value " + std::to_string(i + 1), value, read.problem)) {
+        const std::string number = std::to_string(i + 1);
+        //: Where a value stands: "row 2, value 1"; %1 is the row ("row 2").
+        const std::string at =
+            row.empty() ? filledText(translatedText("ModelFileText", "value %1"), {number})
+                        : filledText(translatedText("ModelFileText", "%1, value %2"), {row, number});
+        if (!readValue(parts[i], at, value, read.problem)) {
             read.value = int(i) + 1;
             return false;
         }
@@ -130,15 +146,18 @@ std::string stageNameProblemText(StageNameProblem problem)
 {
     switch (problem) {
     case StageNameProblem::None: break;
-    case StageNameProblem::Empty: return "a stage needs a name";
+    case StageNameProblem::Empty: return translatedText("ModelFileText", "a stage needs a name");
     case StageNameProblem::SurroundingBlank:
-        return "a stage name must not begin or end with a blank";
+        return translatedText("ModelFileText", "a stage name must not begin or end with a blank");
     case StageNameProblem::TooLong:
-        return "a stage name must be at most " + std::to_string(kStageNameMaxLength)
-               + " characters long";
+        return filledText(translatedText("ModelFileText",
+                                         "a stage name must be at most %1 characters long"),
+                          {std::to_string(kStageNameMaxLength)});
     case StageNameProblem::ControlCharacter:
-        return "a stage name must be one line without tabs or control characters";
-    case StageNameProblem::NotUtf8: return "a stage name must be UTF-8 text";
+        return translatedText("ModelFileText",
+                              "a stage name must be one line without tabs or control characters");
+    case StageNameProblem::NotUtf8:
+        return translatedText("ModelFileText", "a stage name must be UTF-8 text");
     }
     return {};
 }
@@ -148,20 +167,24 @@ StageNamesRead readStageNames(const std::string &text)
     StageNamesRead read;
     const std::vector<std::string> parts = split(text, ',');
     if (parts.size() > size_t(kMaxStages)) {
-        read.problem = std::to_string(parts.size()) + " names: the program takes at most "
-                       + stagesText(kMaxStages);
+        //: %2 is a number of stages ("100 stages").
+        read.problem = filledText(translatedText("ModelFileText", "%1 names: the program takes at most %2"),
+                                  {std::to_string(parts.size()), stagesText(kMaxStages)});
         return read;
     }
     std::set<std::string> seen;
     std::vector<std::string> names;
     for (size_t i = 0; i < parts.size(); ++i) {
         const std::string name = trimmed(parts[i]);
-        const std::string at = "name " + std::to_string(i + 1);
+        const std::string at =
+            filledText(translatedText("ModelFileText", "name %1"), {std::to_string(i + 1)});
         if (const StageNameProblem problem = stageNameProblem(name); problem != StageNameProblem::None)
             read.problem = at + ": " + stageNameProblemText(problem);
         else if (!seen.insert(name).second)
-            read.problem = at + " (\"" + name + "\") is an earlier name as well: each stage needs "
-                           "a name of its own";
+            read.problem = filledText(translatedText("ModelFileText",
+                                                     "%1 (\"%2\") is an earlier name as well: each "
+                                                     "stage needs a name of its own"),
+                                      {at, name});
         if (!read.ok()) {
             read.value = int(i) + 1;
             return read;
@@ -179,22 +202,30 @@ StageRowsRead readStageRows(const std::string &text, int stages)
         return read;
     const std::vector<std::string> rows = split(text, ';');
     if (rows.size() != size_t(stages)) {
-        read.problem = std::to_string(rows.size()) + (rows.size() == 1 ? " row" : " rows")
-                       + " for " + stagesText(stages) + ": one row for each stage, separated by \";\"";
+        const std::string given =
+            rows.size() == 1 ? translatedText("ModelFileText", "1 row")
+                             : filledText(translatedText("ModelFileText", "%1 rows"),
+                                          {std::to_string(rows.size())});
+        //: %1 is a number of rows ("3 rows"), %2 one of stages ("2 stages").
+        read.problem = filledText(translatedText("ModelFileText", "%1 for %2: one row for each "
+                                                                  "stage, separated by \";\""),
+                                  {given, stagesText(stages)});
         return read;
     }
     Eigen::MatrixXd matrix(stages, stages);
     for (int r = 0; r < stages; ++r) {
-        const std::string row = "row " + std::to_string(r + 1);
+        const std::string row =
+            filledText(translatedText("ModelFileText", "row %1"), {std::to_string(r + 1)});
         const std::vector<std::string> parts = split(rows[size_t(r)], ',');
         if (parts.size() != size_t(stages)) {
-            read.problem = row + " holds " + std::to_string(parts.size())
-                           + (parts.size() == 1 ? " value" : " values") + " for "
-                           + stagesText(stages) + ": one for each stage, separated by \",\"";
+            //: %1 is the row ("row 2"), %2 a number of values, %3 one of stages.
+            read.problem = filledText(translatedText("ModelFileText", "%1 holds %2 for %3: one for "
+                                                                      "each stage, separated by \",\""),
+                                      {row, valuesText(parts.size()), stagesText(stages)});
             read.row = r + 1;
             return read;
         }
-        if (!readValues(parts, row + ", ", matrix.row(r), read)) {
+        if (!readValues(parts, row, matrix.row(r), read)) {
             read.row = r + 1;
             return read;
         }
@@ -210,8 +241,10 @@ StageValuesRead readStageValues(const std::string &text, int stages)
         return read;
     const std::vector<std::string> parts = split(text, ',');
     if (parts.size() != size_t(stages)) {
-        read.problem = std::to_string(parts.size()) + (parts.size() == 1 ? " value" : " values")
-                       + " for " + stagesText(stages) + ": one for each stage, separated by \",\"";
+        //: %1 is a number of values ("3 values"), %2 one of stages ("2 stages").
+        read.problem = filledText(translatedText("ModelFileText", "%1 for %2: one for each stage, "
+                                                                  "separated by \",\""),
+                                  {valuesText(parts.size()), stagesText(stages)});
         return read;
     }
     Eigen::VectorXd values(stages);
