@@ -250,33 +250,38 @@ int mark(const ModelFileRead &read, const std::vector<std::string> &files,
     for (size_t i = 0; i < block.questions.size(); ++i)
         header << QStringLiteral("q%1").arg(i + 1);
     header << "triesUnverified" << "problem";
-    std::vector<QStringList> rows;
+    // One row an answers file; its problem in the language the texts are asked in.
     bool unread = false;
-    for (const std::string &file : files) {
-        const AnswersFileRead answers = readAnswersFile(fileName(file));
-        QStringList row{fileName(file)};
-        if (!answers.document) {
-            unread = true;
-            row << "" << "" << "" << "" << kUnread << kUnread;
-            for (size_t i = 0; i <= block.questions.size(); ++i)
-                row << "";
-            rows.push_back(row << answers.problem);
-            continue;
+    const auto tableRows = [&]() {
+        std::vector<QStringList> rows;
+        for (const std::string &file : files) {
+            const AnswersFileRead answers = readAnswersFile(fileName(file));
+            QStringList row{fileName(file)};
+            if (!answers.document) {
+                unread = true;
+                row << "" << "" << "" << "" << kUnread << kUnread;
+                for (size_t i = 0; i <= block.questions.size(); ++i)
+                    row << "";
+                rows.push_back(row << answers.problem);
+                continue;
+            }
+            const AnswersDocument &document = *answers.document;
+            const AnswersCheck checked = checkAnswers(read, document);
+            row << document.student << number(checked.score) << number(checked.outOf)
+                << number(document.score);
+            row << (checked.otherExercise ? kOtherExercise : checked.numbersDiffer ? kDiffer : kOk);
+            row << (checked.marksDiffer ? kDiffer : kOk);
+            for (size_t i = 0; i < block.questions.size(); ++i)
+                row << (i < checked.marks.size() ? markName(checked.marks[i]) : QString());
+            QStringList tries;
+            for (const StoredAnswer &answer : document.answers)
+                tries << QString::number(answer.tries);
+            row << tries.join('/') << checked.problem;
+            rows.push_back(row);
         }
-        const AnswersDocument &document = *answers.document;
-        const AnswersCheck checked = checkAnswers(read, document);
-        row << document.student << number(checked.score) << number(checked.outOf)
-            << number(document.score);
-        row << (checked.otherExercise ? kOtherExercise : checked.numbersDiffer ? kDiffer : kOk);
-        row << (checked.marksDiffer ? kDiffer : kOk);
-        for (size_t i = 0; i < block.questions.size(); ++i)
-            row << (i < checked.marks.size() ? markName(checked.marks[i]) : QString());
-        QStringList tries;
-        for (const StoredAnswer &answer : document.answers)
-            tries << QString::number(answer.tries);
-        row << tries.join('/') << checked.problem;
-        rows.push_back(row);
-    }
+        return rows;
+    };
+    const std::vector<QStringList> rows = tableRows();
     const QString note = CliText::tr("The number of tries is what each student's program counted: "
                                      "it cannot be verified.");
     // Aligned columns for the terminal; the CSV takes the same cells.
@@ -307,6 +312,9 @@ int mark(const ModelFileRead &read, const std::vector<std::string> &files,
         out << line(row) << '\n';
     out << said(note) << '\n';
     if (csvFile) {
+        // The file keeps the problems in English, as a script that reads it expects them.
+        const EnglishTexts english;
+        const std::vector<QStringList> rows = tableRows();
         QString csv;
         for (const QStringList *row : {&header}) {
             QStringList cells;

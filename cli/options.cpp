@@ -147,6 +147,27 @@ std::string optionsHelp(const std::vector<AcceptedOption> &accepted)
     return help;
 }
 
+namespace {
+
+// Answers every text with its source; the last translator installed is asked first.
+class SourceTranslator : public QTranslator {
+public:
+    QString translate(const char *, const char *sourceText, const char *, int) const override
+    {
+        return QString::fromUtf8(sourceText);
+    }
+    bool isEmpty() const override { return false; }
+};
+
+} // namespace
+
+EnglishTexts::EnglishTexts() : m_source(std::make_unique<SourceTranslator>())
+{
+    QCoreApplication::installTranslator(m_source.get());
+}
+
+EnglishTexts::~EnglishTexts() { QCoreApplication::removeTranslator(m_source.get()); }
+
 std::optional<std::string> nearestName(const std::string &given,
                                        const std::vector<std::string> &known)
 {

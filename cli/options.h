@@ -3,7 +3,9 @@
 #include "base/numbertext.h"
 
 #include <QCoreApplication>
+#include <QTranslator>
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -67,6 +69,19 @@ std::optional<std::string> nearestName(const std::string &given,
 // The texts velmora-cli writes, in the user's language: CliText::tr("...").
 class CliText {
     Q_DECLARE_TR_FUNCTIONS(CliText)
+};
+
+// While it lives, every text asked for comes back in English, the source, whatever language
+// is installed: for what a file keeps (a CSV's sentences), which is the same in every language.
+class EnglishTexts {
+public:
+    EnglishTexts();
+    ~EnglishTexts();
+    EnglishTexts(const EnglishTexts &) = delete;
+    EnglishTexts &operator=(const EnglishTexts &) = delete;
+
+private:
+    std::unique_ptr<QTranslator> m_source;
 };
 
 // A translated text as velmora-cli writes it (UTF-8).
