@@ -41,6 +41,9 @@ private slots:
     void unknownLangIsRefusedWithOneLine();
     void outputIsTheSameInEveryLanguage_data();
     void outputIsTheSameInEveryLanguage();
+    void textSpeaksTheLanguageAndKeepsItsFigures_data();
+    void textSpeaksTheLanguageAndKeepsItsFigures();
+    void csvIsTheSameInEveryLanguage();
 };
 
 void TestCliLanguage::languageFollowsLang_data()
@@ -119,6 +122,74 @@ void TestCliLanguage::outputIsTheSameInEveryLanguage()
         QCOMPARE(other.status, 0);
         QCOMPARE(other.out, english.out);
     }
+}
+
+// The figures of a text, in order: a translation may move words but never change a number.
+QStringList figures(const QByteArray &text)
+{
+    static const QRegularExpression number(QStringLiteral("-?\\d+(?:\\.\\d+)?(?:e[-+]?\\d+)?"));
+    QStringList found;
+    for (const QRegularExpressionMatch &match : number.globalMatch(QString::fromUtf8(text)))
+        found << match.captured();
+    return found;
+}
+
+// A text command answers in the language asked for, with the same figures as in English and
+// the decimal point kept; its refusals too.
+void TestCliLanguage::textSpeaksTheLanguageAndKeepsItsFigures_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("command");
+    QTest::addColumn<QByteArray>("said");
+    QTest::addRow("run, de") << "de" << QStringList{"run", "--steps", "2"}
+                             << QByteArray("2 Project/Transit-Paare ausgeführt.");
+    QTest::addRow("life cycle run, fr")
+        << "fr"
+        << QStringList{"run", "--stages", "a,b", "--transitions", "0,0;0.5,0.8", "--reproduction",
+                       "0,2;0,0", "--steps", "1"}
+        << QByteArray("1 pas exécuté.");
+    QTest::addRow("yield, es") << "es"
+                               << QStringList{"yield", "--density", "beverton-holt", "--capacity", "100"}
+                               << QByteArray("Dependencia de la densidad: Beverton-Holt, K = 100");
+    QTest::addRow("refusal, fr") << "fr" << QStringList{"run", "--steps", "5000"}
+                                 << QByteArray("--steps demande un nombre entier de 0 à 1000");
+    QTest::addRow("model file refusal, de")
+        << "de" << QStringList{"analyse", "--stages", "a,b", "--transitions", "0,0;0.5", "--reproduction", "0,2;0,0"}
+        << QByteArray("Zeile 2 enthält 1 Wert für 2 Stadien");
+}
+
+void TestCliLanguage::textSpeaksTheLanguageAndKeepsItsFigures()
+{
+    QFETCH(QString, language);
+    QFETCH(QStringList, command);
+    QFETCH(QByteArray, said);
+    const Run english = runCli(QStringLiteral("C.UTF-8"), command);
+    const Run other = runCli(QStringLiteral("C.UTF-8"), QStringList{"--lang", language} + command);
+    QCOMPARE(other.status, english.status);
+    const QByteArray text = other.out + other.err;
+    QVERIFY2(text.contains(said), text.constData());
+    QCOMPARE(figures(text), figures(english.out + english.err));
+}
+
+// A CSV is data: its head and cells are the same bytes whatever language the run speaks.
+void TestCliLanguage::csvIsTheSameInEveryLanguage()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const auto csvOf = [&dir](const QString &language) {
+        const QString file = dir.filePath(language + QStringLiteral(".csv"));
+        const Run run = runCli(QStringLiteral("C.UTF-8"),
+                               QStringList{"--lang", language, "run", "--stages", "a,b", "--transitions",
+                                           "0,0;0.5,0.8", "--reproduction", "0,2;0,0", "--density",
+                                           "ricker", "--capacity", "50", "--strategy", "rate", "--level",
+                                           "0.1", "--steps", "3", "--csv", file});
+        QFile csv(file);
+        return run.status == 0 && csv.open(QIODevice::ReadOnly) ? csv.readAll() : QByteArray();
+    };
+    const QByteArray english = csvOf(QStringLiteral("en"));
+    QVERIFY(english.startsWith("t,a,b,total,growth rate,yield\r\n"));
+    for (const QString &language : QStringList{"de", "es", "fr"})
+        QCOMPARE(csvOf(language), english);
 }
 
 QTEST_GUILESS_MAIN(TestCliLanguage)
