@@ -88,7 +88,8 @@ int help(const std::vector<std::string> &arguments, std::ostream &out, std::ostr
 
 int refuse(std::ostream &err, const std::string &who, const std::string &why)
 {
-    err << who << ": " << why << " (see " << who << " --help)\n";
+    //: A refused command line: %1 is the program or command ("velmora-cli run"), %2 why.
+    err << said(CliText::tr("%1: %2 (see %1 --help)").arg(typed(who), typed(why))) << '\n';
     return kExitUsage;
 }
 
@@ -195,7 +196,8 @@ int outputChecked(int status, std::ostream &out, std::FILE *file, std::ostream &
     const bool lost = !out || !flushed || std::ferror(file);
     if (!lost)
         return status;
-    const std::string reason = errno != 0 ? std::strerror(errno) : "write error";
+    const std::string reason =
+        errno != 0 ? std::strerror(errno) : said(CliText::tr("write error"));
     err << kWho << ": "
         << said(CliText::tr("standard output could not be written (%1): the results are lost")
                     .arg(typed(reason)))
