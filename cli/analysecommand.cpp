@@ -4,6 +4,7 @@
 #include "cli/modeloptions.h"
 #include "demography/analysis.h"
 
+#include <optional>
 #include <ostream>
 
 namespace velmora {
@@ -65,6 +66,10 @@ int analyse(const std::vector<std::string> &arguments, std::ostream &out, std::o
     }
     if (const auto problem = model.finish())
         return refuseOption(err, who, *problem);
+    // The JSON is data: its report lines (labels, sentences) stay in English for any reader.
+    std::optional<EnglishTexts> english;
+    if (json)
+        english.emplace();
     const ChosenModel &chosen = model.model();
     if (chosen.lifeCycle) {
         if (!json && !chosen.title.empty())
