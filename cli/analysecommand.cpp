@@ -67,7 +67,7 @@ int analyse(const std::vector<std::string> &arguments, std::ostream &out, std::o
     if (const auto problem = model.finish())
         return refuseOption(err, who, *problem);
     // The JSON is data: its report lines (labels, sentences) stay in English for any reader.
-    std::optional<EnglishTexts> english;
+    std::optional<EnglishData> english;
     if (json)
         english.emplace();
     const ChosenModel &chosen = model.model();

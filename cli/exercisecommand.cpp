@@ -313,7 +313,7 @@ int mark(const ModelFileRead &read, const std::vector<std::string> &files,
     out << said(note) << '\n';
     if (csvFile) {
         // The file keeps the problems in English, as a script that reads it expects them.
-        const EnglishTexts english;
+        const EnglishData english;
         const std::vector<QStringList> rows = tableRows();
         QString csv;
         for (const QStringList *row : {&header}) {

@@ -161,12 +161,12 @@ public:
 
 } // namespace
 
-EnglishTexts::EnglishTexts() : m_source(std::make_unique<SourceTranslator>())
+EnglishData::EnglishData() : m_source(std::make_unique<SourceTranslator>())
 {
     QCoreApplication::installTranslator(m_source.get());
 }
 
-EnglishTexts::~EnglishTexts() { QCoreApplication::removeTranslator(m_source.get()); }
+EnglishData::~EnglishData() { QCoreApplication::removeTranslator(m_source.get()); }
 
 std::optional<std::string> nearestName(const std::string &given,
                                        const std::vector<std::string> &known)

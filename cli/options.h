@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/numbertext.h"
+#include "base/texts.h"
 
 #include <QCoreApplication>
 #include <QTranslator>
@@ -71,16 +72,18 @@ class CliText {
     Q_DECLARE_TR_FUNCTIONS(CliText)
 };
 
-// While it lives, every text asked for comes back in English, the source, whatever language
-// is installed: for what a file keeps (a CSV's sentences), which is the same in every language.
-class EnglishTexts {
+// While it lives, every text asked for, through tr() as through translatedText, comes back in
+// English, the source, whatever language is installed: for data (a CSV's sentences, the
+// report lines --json prints), which is the same in every language.
+class EnglishData {
 public:
-    EnglishTexts();
-    ~EnglishTexts();
-    EnglishTexts(const EnglishTexts &) = delete;
-    EnglishTexts &operator=(const EnglishTexts &) = delete;
+    EnglishData();
+    ~EnglishData();
+    EnglishData(const EnglishData &) = delete;
+    EnglishData &operator=(const EnglishData &) = delete;
 
 private:
+    EnglishTexts m_plain; // the plain C++ layers' texts
     std::unique_ptr<QTranslator> m_source;
 };
 
