@@ -34,15 +34,16 @@
     <message>
         <source>a population counts as gone below N animals (default 1;
 0: only when a projection is rejected)</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Population gilt unter N Tieren als erloschen (Standard 1;
+0: nur wenn eine Projektion abgelehnt wird)</translation>
     </message>
     <message>
         <source>print one JSON object instead of aligned text</source>
-        <translation type="unfinished"></translation>
+        <translation>ein JSON-Objekt statt ausgerichteten Texts ausgeben</translation>
     </message>
     <message>
         <source>as text, explain each figure in a line under it</source>
-        <translation type="unfinished"></translation>
+        <translation>als Text jede Zahl in einer Zeile darunter erklären</translation>
     </message>
     <message>
         <source>unknown command %1; did you mean %2?</source>
@@ -54,55 +55,59 @@
     </message>
     <message>
         <source>help takes one COMMAND</source>
-        <translation type="unfinished"></translation>
+        <translation>help nimmt ein COMMAND</translation>
     </message>
     <message>
         <source>unknown option %1; options of a command come after its name</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Option %1; die Optionen eines Befehls stehen nach seinem Namen</translation>
     </message>
     <message>
         <source>no command given</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Befehl angegeben</translation>
     </message>
     <message>
         <source>the command stopped on an error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>der Befehl brach mit einem Fehler ab: %1</translation>
     </message>
     <message>
         <source>the command stopped on an unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>der Befehl brach mit einem unbekannten Fehler ab</translation>
     </message>
     <message>
         <source>standard output could not be written (%1): the results are lost</source>
-        <translation type="unfinished"></translation>
+        <translation>die Standardausgabe konnte nicht geschrieben werden (%1): die Ergebnisse sind verloren</translation>
     </message>
     <message>
         <source>beverton-holt, ricker or ceiling: how reproduction falls
 as the density D rises</source>
-        <translation type="unfinished"></translation>
+        <translation>beverton-holt, ricker oder ceiling: wie die Fortpflanzung
+mit steigender Dichte D sinkt</translation>
     </message>
     <message>
         <source>the density at which the population settles without
 harvest, above 0</source>
-        <translation type="unfinished"></translation>
+        <translation>die Dichte, bei der sich die Population ohne Entnahme
+einpendelt, über 0</translation>
     </message>
     <message>
         <source>the stages whose sum is D, by name (default: all)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Stadien, deren Summe D ist, nach Namen (Standard: alle)</translation>
     </message>
     <message>
         <source>the stages a way of harvesting takes from (default: all)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Stadien, aus denen eine Entnahmeweise entnimmt (Standard: alle)</translation>
     </message>
     <message>
         <source>quota, rate or escapement: take the harvest this
 way in place of H (needs --density and --level)</source>
-        <translation type="unfinished"></translation>
+        <translation>quota, rate oder escapement: die Entnahme auf diese Weise
+statt H (braucht --density und --level)</translation>
     </message>
     <message>
         <source>the quota Q a step, the rate h (0 to 1) or the
 escapement E</source>
-        <translation type="unfinished"></translation>
+        <translation>die Quote Q je Schritt, die Rate h (0 bis 1) oder die
+Restmenge E</translation>
     </message>
     <message>
         <source>Usage: velmora-cli exercise key FILE [--student NAME] [--json]
@@ -124,19 +129,38 @@ each student gets a number of, and the answers students hand in.
 
 Options:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: velmora-cli exercise key FILE [--student NAME] [--json]
+        velmora-cli exercise check FILE
+        velmora-cli exercise mark FILE ANSWERS... [--out FILE.csv]
+
+Arbeitet mit der Übung einer Modelldatei (.velmora): ihren Fragen, den Werten,
+von denen jede Schülerin und jeder Schüler eigene Zahlen bekommt, und den
+abgegebenen Antworten.
+
+  key     gibt jede Frage mit ihrer Antwort für eine Person aus (--student NAME;
+          derselbe Name gibt immer dieselben Zahlen) oder für die Zahlen der Datei.
+  check   lehnt eine Frage ab, deren &quot;asks&quot; keine Zahl nennt, und berechnet jede
+          Frage für jede Kombination der variierten Werte (eine Stichprobe von 10000,
+          wo es mehr sind), damit niemand eine Frage ohne Antwort bekommt.
+  mark    berechnet jede Bewertung der Antwortdateien (.velmora-answers) aus Name
+          und Antworten neu und gibt eine Klassentabelle aus; eine Datei, deren
+          Zahlen oder Bewertungen von der Neuberechnung abweichen, wird markiert. Die
+          Zahl der Versuche zählt das Programm der Schüler; sie ist nicht prüfbar.
+
+Optionen:
+</translation>
     </message>
     <message>
         <source>key: the student&apos;s name or number</source>
-        <translation type="unfinished"></translation>
+        <translation>key: Name oder Nummer der Schülerin oder des Schülers</translation>
     </message>
     <message>
         <source>key: print one JSON object</source>
-        <translation type="unfinished"></translation>
+        <translation>key: ein JSON-Objekt ausgeben</translation>
     </message>
     <message>
         <source>mark: also write the table as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>mark: die Tabelle auch als CSV schreiben</translation>
     </message>
     <message>
         <source>
@@ -145,176 +169,191 @@ when mark cannot read an answers file or write FILE.csv, or when standard
 output cannot be written; 2 with one line on standard error, and nothing done,
 for a bad option, a FILE without a good exercise or an asks that names no figure.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Exit-Status 0, wenn fertig; 1, wenn check eine Frage ohne Antwort findet, wenn
+mark eine Antwortdatei nicht lesen oder FILE.csv nicht schreiben kann oder wenn
+die Standardausgabe nicht geschrieben werden kann; 2 mit einer Zeile auf der
+Standardfehlerausgabe, ohne etwas zu tun, bei einer falschen Option, einer FILE
+ohne gültige Übung oder einem asks, das keine Zahl nennt.
+</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; holds a model but no &quot;exercise&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; enthält ein Modell, aber keine &quot;exercise&quot;</translation>
     </message>
     <message>
         <source>--student: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--student: %1</translation>
     </message>
     <message>
         <source>the numbers of %1 break a rule of the model: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zahlen von %1 verletzen eine Regel des Modells: %2</translation>
     </message>
     <message>
         <source>Exercise: %1</source>
-        <translation type="unfinished">Übung: %1</translation>
+        <translation>Übung: %1</translation>
     </message>
     <message>
         <source>Student: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schüler/in: %1</translation>
     </message>
     <message>
         <source>The file&apos;s own numbers (no student)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die eigenen Zahlen der Datei (keine Person)</translation>
     </message>
     <message>
         <source>no answer: this model has no such figure</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Antwort: dieses Modell hat keine solche Zahl</translation>
     </message>
     <message>
         <source> (exactly)</source>
-        <translation type="unfinished"></translation>
+        <translation> (genau)</translation>
     </message>
     <message>
         <source> (within %1 + %2)</source>
-        <translation type="unfinished"></translation>
+        <translation> (innerhalb %1 + %2)</translation>
     </message>
     <message>
         <source>question %1: &quot;asks&quot; is &quot;%2&quot;, which names no figure of the report</source>
-        <translation type="unfinished"></translation>
+        <translation>Frage %1: &quot;asks&quot; ist &quot;%2&quot; und nennt keine Zahl des Berichts</translation>
     </message>
     <message>
         <source>the file&apos;s numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zahlen der Datei</translation>
     </message>
     <message>
         <source>with %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>mit %1: %2</translation>
     </message>
     <message>
         <source>question %1 has no answer with %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Frage %1 hat keine Antwort mit %2</translation>
     </message>
     <message>
         <source>question %1 is a near tie with %2: the largest is within 2 % of the next</source>
-        <translation type="unfinished"></translation>
+        <translation>Frage %1 ist fast gleichauf mit %2: der größte Wert liegt innerhalb von 2 % des nächsten</translation>
     </message>
     <message>
         <source>all %1 combinations of the varied values</source>
-        <translation type="unfinished"></translation>
+        <translation>alle %1 Kombinationen der variierten Werte</translation>
     </message>
     <message>
         <source>a sample of %1 combinations of the varied values</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Stichprobe von %1 Kombinationen der variierten Werte</translation>
     </message>
     <message>
         <source>1 problem in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Problem in %1</translation>
     </message>
     <message>
         <source>%1 problems in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Probleme in %2</translation>
     </message>
     <message>
         <source>Every question has an answer for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Frage hat eine Antwort für %1.</translation>
     </message>
     <message>
         <source>unread</source>
-        <translation type="unfinished"></translation>
+        <translation>ungelesen</translation>
     </message>
     <message>
         <source>OTHER EXERCISE</source>
-        <translation type="unfinished"></translation>
+        <translation>ANDERE ÜBUNG</translation>
     </message>
     <message>
         <source>DIFFER</source>
-        <translation type="unfinished"></translation>
+        <translation>ABWEICHUNG</translation>
     </message>
     <message>
         <source>ok</source>
-        <translation type="unfinished"></translation>
+        <translation>ok</translation>
     </message>
     <message>
         <source>The number of tries is what each student&apos;s program counted: it cannot be verified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahl der Versuche hat das Programm jeder Person gezählt: sie ist nicht prüfbar.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be written: %2</source>
-        <translation type="unfinished">„%1“ konnte nicht geschrieben werden: %2</translation>
+        <translation>&quot;%1&quot; konnte nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>no action given: key, check or mark</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Aktion angegeben: key, check oder mark</translation>
     </message>
     <message>
         <source>unknown action %1; did you mean %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Aktion %1; meinten Sie %2?</translation>
     </message>
     <message>
         <source>unknown action %1: key, check or mark</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Aktion %1: key, check oder mark</translation>
     </message>
     <message>
         <source>no FILE given: the model file with the exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>keine FILE angegeben: die Modelldatei mit der Übung</translation>
     </message>
     <message>
         <source>no ANSWERS given: the answers files to mark</source>
-        <translation type="unfinished"></translation>
+        <translation>keine ANSWERS angegeben: die zu bewertenden Antwortdateien</translation>
     </message>
     <message>
         <source>more than one FILE given: %1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>mehr als eine FILE angegeben: %1 und %2</translation>
     </message>
     <message>
         <source>the values of a model file (.velmora), a 4-class Leslie
 model or a life cycle of any size; the options below
 override them, wherever they stand</source>
-        <translation type="unfinished"></translation>
+        <translation>die Werte einer Modelldatei (.velmora), eines 4-Klassen-Leslie-
+Modells oder eines Lebenszyklus beliebiger Größe; die Optionen
+unten überschreiben sie, wo immer sie stehen</translation>
     </message>
     <message>
         <source>fecundities f0,f1,f2,f3 and survival rates s0,s1,s2 of
 the 4-class Leslie model (default 0,1,2,1,0.5,1,0.5)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fekunditäten f0,f1,f2,f3 und Überlebensraten s0,s1,s2 des
+4-Klassen-Leslie-Modells (Standard 0,1,2,1,0.5,1,0.5)</translation>
     </message>
     <message>
         <source>a life cycle of any size instead: the names of its 1 to 100
 stages, separated by &quot;,&quot; (&quot;seeds,adults&quot;); with
 --transitions and --reproduction; not with --matrix</source>
-        <translation type="unfinished"></translation>
+        <translation>stattdessen ein Lebenszyklus beliebiger Größe: die Namen seiner 1
+bis 100 Stadien, getrennt durch &quot;,&quot; (&quot;seeds,adults&quot;); mit
+--transitions und --reproduction; nicht mit --matrix</translation>
     </message>
     <message>
         <source>U, survival and growth: one row a stage, rows separated by
 &quot;;&quot; and values by &quot;,&quot; (&quot;0,0;0.5,0.8&quot;); row r, column c
 is what one member of stage c gives stage r in a step;
 each column adds up to at most 1</source>
-        <translation type="unfinished"></translation>
+        <translation>U, Überleben und Wachstum: eine Zeile je Stadium, Zeilen getrennt
+durch &quot;;&quot; und Werte durch &quot;,&quot; (&quot;0,0;0.5,0.8&quot;); Zeile r, Spalte c
+ist, was ein Mitglied von Stadium c in einem Schritt Stadium r gibt;
+jede Spalte ergibt höchstens 1</translation>
     </message>
     <message>
         <source>F, births, as ROWS (&quot;0,2;0,0&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>F, Geburten, als ROWS (&quot;0,2;0,0&quot;)</translation>
     </message>
     <message>
         <source>C, clonal reproduction, as ROWS (default none)</source>
-        <translation type="unfinished"></translation>
+        <translation>C, klonale Fortpflanzung, als ROWS (Standard: keine)</translation>
     </message>
     <message>
         <source>N(0): one number a class or stage (default 10 in each)</source>
-        <translation type="unfinished"></translation>
+        <translation>N(0): eine Zahl je Klasse oder Stadium (Standard 10 in jeder)</translation>
     </message>
     <message>
         <source>H: one number a class or stage (default 5,0,0,0 for the
 4-class model, 0 in each stage of a life cycle)</source>
-        <translation type="unfinished"></translation>
+        <translation>H: eine Zahl je Klasse oder Stadium (Standard 5,0,0,0 beim
+4-Klassen-Modell, 0 in jedem Stadium eines Lebenszyklus)</translation>
     </message>
     <message>
         <source>
@@ -327,43 +366,52 @@ once at most. A life cycle (--stages, or a --model file holding one) takes
 model (births into the first stage only, survival to the next stage only) is the
 4-class model.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Jeder Wert muss eine einfache Zahl sein (&quot;12&quot;, &quot;-0.5&quot;, &quot;1.5e3&quot;); alles andere
+wird abgelehnt. Die Werte werden nach den Regeln des Bearbeitungsfensters
+geprüft: Überlebensraten von 0 bis 1, alles andere mindestens 0, keine Zahl zu
+groß; ein Wert gegen eine Regel wird mit Option, Wert und Regel abgelehnt. Eine
+Option steht höchstens einmal. Ein Lebenszyklus (--stages oder eine
+--model-Datei mit einem) nimmt --n0, --harvest und ROWS für seine Zahl von
+Stadien; einer, der ein 4-Klassen-Leslie-Modell ist (Geburten nur ins erste
+Stadium, Überleben nur ins nächste), ist das 4-Klassen-Modell.
+</translation>
     </message>
     <message>
         <source>%1: %2 = %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 = %3: %4</translation>
     </message>
     <message>
         <source>the number is beyond the range of a double</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zahl liegt außerhalb des Bereichs eines double</translation>
     </message>
     <message>
         <source>a survival rate must be from 0 to 1</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Überlebensrate muss von 0 bis 1 reichen</translation>
     </message>
     <message>
         <source>a fecundity must be 0 or more</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Fekundität muss 0 oder mehr sein</translation>
     </message>
     <message>
         <source>a number of animals must be 0 or more</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Zahl von Tieren muss 0 oder mehr sein</translation>
     </message>
     <message>
         <source>a harvest must be 0 or more</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Entnahme muss 0 oder mehr sein</translation>
     </message>
     <message>
         <source>N(0) adds up to a total beyond the range of a double</source>
-        <translation type="unfinished"></translation>
+        <translation>N(0) ergibt eine Summe außerhalb des Bereichs eines double</translation>
     </message>
     <message>
         <source>unknown option %1; did you mean %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Option %1; meinten Sie %2?</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Option %1</translation>
     </message>
     <message>
         <source>option %1 needs a value</source>
@@ -371,72 +419,81 @@ model (births into the first stage only, survival to the next stage only) is the
     </message>
     <message>
         <source>option %1 takes no value</source>
-        <translation type="unfinished"></translation>
+        <translation>Option %1 nimmt keinen Wert</translation>
     </message>
     <message>
         <source>option --%1 is given more than once</source>
-        <translation type="unfinished"></translation>
+        <translation>Option --%1 ist mehr als einmal angegeben</translation>
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot;: every value follows its option</source>
-        <translation type="unfinished"></translation>
+        <translation>unerwartetes Argument &quot;%1&quot;: jeder Wert steht nach seiner Option</translation>
     </message>
     <message>
         <source>show this help</source>
-        <translation type="unfinished"></translation>
+        <translation>diese Hilfe zeigen</translation>
     </message>
     <message>
         <source>coefficient of variation of each survival rate (default 0);
 a rate s whose beta distribution needs a CV below sqrt((1 - s) / s)
 takes the largest it allows (rates of 0 and 1 do not vary)</source>
-        <translation type="unfinished"></translation>
+        <translation>Variationskoeffizient jeder Überlebensrate (Standard 0);
+eine Rate s, deren Betaverteilung einen CV unter sqrt((1 - s) / s)
+braucht, nimmt den größten erlaubten (Raten 0 und 1 variieren nicht)</translation>
     </message>
     <message>
         <source>the same for each fecundity, 0 to 10 (default 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>dasselbe für jede Fekundität, 0 bis 10 (Standard 0)</translation>
     </message>
     <message>
         <source>whole animals: binomial survivors, Poisson births; N(0) and H
 are rounded to whole numbers first</source>
-        <translation type="unfinished"></translation>
+        <translation>ganze Tiere: binomiale Überlebende, Poisson-Geburten; N(0) und H
+werden zuerst auf ganze Zahlen gerundet</translation>
     </message>
     <message>
         <source>a total below Q, or a total of 0, counts as lost
 (default 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Summe unter Q oder eine Summe von 0 gilt als verloren
+(Standard 1)</translation>
     </message>
     <message>
         <source>1 to 100000 (default 1000)</source>
-        <translation type="unfinished"></translation>
+        <translation>1 bis 100000 (Standard 1000)</translation>
     </message>
     <message>
         <source>1 to 1000 (default 100)</source>
-        <translation type="unfinished"></translation>
+        <translation>1 bis 1000 (Standard 100)</translation>
     </message>
     <message>
         <source>0 to 999999999 (default 1); one seed gives the same result
 on any number of threads</source>
-        <translation type="unfinished"></translation>
+        <translation>0 bis 999999999 (Standard 1); ein Startwert gibt auf jeder Zahl
+von Threads dasselbe Ergebnis</translation>
     </message>
     <message>
         <source>1 to 64 (default: one per core)</source>
-        <translation type="unfinished"></translation>
+        <translation>1 bis 64 (Standard: einer je Kern)</translation>
     </message>
     <message>
         <source>print one JSON object: risk, mean, deterministic (T + 1
 numbers each), percentiles (&quot;5&quot; ... &quot;95&quot;), finalRisk,
 finalRiskInterval, logLambdaS (simulated, approximation)</source>
-        <translation type="unfinished"></translation>
+        <translation>ein JSON-Objekt ausgeben: risk, mean, deterministic (je T + 1
+Zahlen), percentiles (&quot;5&quot; ... &quot;95&quot;), finalRisk,
+finalRiskInterval, logLambdaS (simulated, approximation)</translation>
     </message>
     <message>
         <source>also write the columns t, risk, p5, p25, p50, p75, p95, mean,
 deterministic into FILE.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>auch die Spalten t, risk, p5, p25, p50, p75, p95, mean,
+deterministic in FILE.csv schreiben</translation>
     </message>
     <message>
         <source>number of steps (Project/Transit pairs), 0 to 1000
 (default 10)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahl der Schritte (Project/Transit-Paare), 0 bis 1000
+(Standard 10)</translation>
     </message>
     <message>
         <source>after the run, write the four files &quot;Save&quot; writes for the name
@@ -444,44 +501,53 @@ BASE.txt: BASE-age structure.txt, BASE-age distribution.txt,
 BASE-total population and growth rate.txt and
 BASE-growth-birth-death-survival-rate.txt (BASE takes no ending);
 a 4-class model only</source>
-        <translation type="unfinished"></translation>
+        <translation>nach dem Lauf die vier Dateien schreiben, die &quot;Save&quot; für den Namen
+BASE.txt schreibt: BASE-age structure.txt, BASE-age distribution.txt,
+BASE-total population and growth rate.txt und
+BASE-growth-birth-death-survival-rate.txt (BASE ohne Endung);
+nur ein 4-Klassen-Modell</translation>
     </message>
     <message>
         <source>also write the table printed into FILE as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>auch die ausgegebene Tabelle als CSV in FILE schreiben</translation>
     </message>
     <message>
         <source>one line of at most 100 characters, shown with the model
 (default: the title of --model&apos;s file, else none)</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Zeile mit höchstens 100 Zeichen, mit dem Modell gezeigt
+(Standard: der Titel der --model-Datei, sonst keiner)</translation>
     </message>
     <message>
         <source>what the student should look for; a line break in TEXT
 (bash: $&apos;one\ntwo&apos;) starts a new line (default: the notes
 of --model&apos;s file, else none)</source>
-        <translation type="unfinished"></translation>
+        <translation>worauf die Lernenden achten sollen; ein Zeilenumbruch in TEXT
+(bash: $&apos;one\ntwo&apos;) beginnt eine neue Zeile (Standard: die
+Notizen der --model-Datei, sonst keine)</translation>
     </message>
     <message>
         <source>replace FILE if it is there already</source>
-        <translation type="unfinished"></translation>
+        <translation>FILE ersetzen, wenn sie schon da ist</translation>
     </message>
     <message>
         <source>the file &quot;%1&quot; is there already; give --force to replace it</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei &quot;%1&quot; ist schon da; geben Sie --force an, um sie zu ersetzen</translation>
     </message>
     <message>
         <source>points of each yield curve, 2 to 10000 (default 200)</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte jeder Ertragskurve, 2 bis 10000 (Standard 200)</translation>
     </message>
     <message>
         <source>also project each way at 90 % of its MSY for 60 steps
 after one bad year that takes the share F (0 to 1) of
 every stage</source>
-        <translation type="unfinished"></translation>
+        <translation>auch jede Weise bei 90 % ihres MSY 60 Schritte lang projizieren,
+nach einem schlechten Jahr, das den Anteil F (0 bis 1) jedes
+Stadiums nimmt</translation>
     </message>
     <message>
         <source>print one JSON object instead of text</source>
-        <translation type="unfinished"></translation>
+        <translation>ein JSON-Objekt statt Text ausgeben</translation>
     </message>
     <message>
         <source>
@@ -492,7 +558,649 @@ of a command; &quot;velmora-cli --version&quot; prints the version. --lang CODE 
 es, fr) chooses the language of the texts instead of the system&apos;s; JSON, CSV
 and the files written are the same in every language.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Ohne Modelloptionen nimmt ein Befehl das Standardmodell; --model FILE liest
+eine Modelldatei, --stages mit --transitions und --reproduction einen
+Lebenszyklus. &quot;velmora-cli COMMAND --help&quot; oder &quot;velmora-cli help COMMAND&quot;
+listet die Optionen eines Befehls; &quot;velmora-cli --version&quot; gibt die Version
+aus. --lang CODE (de, en, es, fr) wählt die Sprache der Texte statt der des
+Systems; JSON, CSV und die geschriebenen Dateien sind in jeder Sprache gleich.
+</translation>
+    </message>
+    <message>
+        <source>Prints what the Analysis window shows for the model, with N(t) = N(0);
+as text, a model file&apos;s title comes first. A life cycle of any size is
+analysed the same way, its stages by name.
+</source>
+        <translation>Gibt aus, was das Analysefenster für das Modell zeigt, mit N(t) = N(0); als
+Text steht der Titel einer Modelldatei vorn. Ein Lebenszyklus beliebiger Größe
+wird ebenso analysiert, seine Stadien nach Namen.
+</translation>
+    </message>
+    <message>
+        <source>Exit status 0 when done; 1 with one line on standard error when standard output
+cannot be written; 2 with one line on standard error, and nothing done, for a bad
+option or value.
+</source>
+        <translation>Exit-Status 0, wenn fertig; 1 mit einer Zeile auf der Standardfehlerausgabe, wenn
+die Standardausgabe nicht geschrieben werden kann; 2 mit einer Zeile auf der
+Standardfehlerausgabe, ohne etwas zu tun, bei einer falschen Option oder einem
+falschen Wert.
+</translation>
+    </message>
+    <message>
+        <source>--threshold needs a number of animals, 0 or more</source>
+        <translation>--threshold braucht eine Zahl von Tieren, 0 oder mehr</translation>
+    </message>
+    <message>
+        <source>Model: %1</source>
+        <translation>Modell: %1</translation>
+    </message>
+    <message>
+        <source>print every figure of the model analysis: lambda, stable age distribution,
+reproductive values, R0, damping ratio, generation time, harvest
+equilibrium, the fate of N(0) under the harvest, the largest constant harvest</source>
+        <translation>jede Zahl der Modellanalyse ausgeben: Lambda, stabile Altersverteilung,
+reproduktive Werte, R0, Dämpfungsverhältnis, Generationszeit, Entnahme-
+Gleichgewicht, das Schicksal von N(0) unter der Entnahme, die größte
+konstante Entnahme</translation>
+    </message>
+    <message>
+        <source>Usage: velmora-cli [--lang CODE] COMMAND [OPTIONS]
+       velmora-cli help COMMAND
+       velmora-cli --version
+
+Commands:
+</source>
+        <extracomment>The command and option names stay as they are; the lines keep their alignment.</extracomment>
+        <translation>Aufruf: velmora-cli [--lang CODE] COMMAND [OPTIONS]
+        velmora-cli help COMMAND
+        velmora-cli --version
+
+Befehle:
+</translation>
+    </message>
+    <message>
+        <source>%1: %2 (see %1 --help)</source>
+        <extracomment>A refused command line: %1 is the program or command (&quot;velmora-cli run&quot;), %2 why.</extracomment>
+        <translation>%1: %2 (siehe %1 --help)</translation>
+    </message>
+    <message>
+        <source>write error</source>
+        <translation>Schreibfehler</translation>
+    </message>
+    <message>
+        <source>--density is &quot;%1&quot;: it takes beverton-holt, ricker or ceiling</source>
+        <translation>--density ist &quot;%1&quot;: erlaubt sind beverton-holt, ricker oder ceiling</translation>
+    </message>
+    <message>
+        <source>--capacity needs a number above 0</source>
+        <translation>--capacity braucht eine Zahl über 0</translation>
+    </message>
+    <message>
+        <source>--strategy is &quot;%1&quot;: it takes quota, rate or escapement</source>
+        <translation>--strategy ist &quot;%1&quot;: erlaubt sind quota, rate oder escapement</translation>
+    </message>
+    <message>
+        <source>--level needs a number of at least 0</source>
+        <translation>--level braucht eine Zahl von mindestens 0</translation>
+    </message>
+    <message>
+        <source>--density is missing: give beverton-holt, ricker or ceiling</source>
+        <translation>--density fehlt: geben Sie beverton-holt, ricker oder ceiling an</translation>
+    </message>
+    <message>
+        <source>--capacity is missing: give K, the density at rest</source>
+        <translation>--capacity fehlt: geben Sie K an, die Dichte im Ruhezustand</translation>
+    </message>
+    <message>
+        <source>--counted-stages names a stage twice or one the model does not have</source>
+        <translation>--counted-stages nennt ein Stadium doppelt oder eines, das das Modell nicht hat</translation>
+    </message>
+    <message>
+        <source>--harvest-stages names a stage twice or one the model does not have</source>
+        <translation>--harvest-stages nennt ein Stadium doppelt oder eines, das das Modell nicht hat</translation>
+    </message>
+    <message>
+        <source>--strategy needs --level: the quota, rate or escapement to keep</source>
+        <translation>--strategy braucht --level: die einzuhaltende Quote, Rate oder Restmenge</translation>
+    </message>
+    <message>
+        <source>--level needs --strategy: quota, rate or escapement</source>
+        <translation>--level braucht --strategy: quota, rate oder escapement</translation>
+    </message>
+    <message>
+        <source>--strategy needs density dependence (--density and --capacity): without it, every way of harvesting either loses the population or lets it grow for ever</source>
+        <translation>--strategy braucht Dichteabhängigkeit (--density und --capacity): ohne sie verliert jede Entnahmeweise die Population oder lässt sie für immer wachsen</translation>
+    </message>
+    <message>
+        <source>--level of a rate is a share from 0 to 1</source>
+        <translation>--level einer Rate ist ein Anteil von 0 bis 1</translation>
+    </message>
+    <message>
+        <source>a ceiling</source>
+        <extracomment>A form of density dependence, as in &quot;Density dependence: a ceiling, K = 100&quot;.</extracomment>
+        <translation>eine Obergrenze</translation>
+    </message>
+    <message>
+        <source>an exercise&apos;s answer key for a student, the check of its questions, and the
+marks of the answers students hand in</source>
+        <translation>der Lösungsschlüssel einer Übung für eine Person, die Prüfung ihrer Fragen
+und die Bewertung der abgegebenen Antworten</translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <extracomment>The head of a command&apos;s first syntax line.</extracomment>
+        <translation>Aufruf:</translation>
+    </message>
+    <message>
+        <source>or:</source>
+        <extracomment>The head of a command&apos;s second syntax line, under &quot;Usage:&quot;.</extracomment>
+        <translation>oder:</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <source>%1 needs 7 comma-separated values: f0,f1,f2,f3,s0,s1,s2</source>
+        <translation>%1 braucht 7 durch Komma getrennte Werte: f0,f1,f2,f3,s0,s1,s2</translation>
+    </message>
+    <message>
+        <source>%1 needs 4 comma-separated values</source>
+        <translation>%1 braucht 4 durch Komma getrennte Werte</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number</source>
+        <translation>%1: &quot;%2&quot; ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>1 stage</source>
+        <extracomment>A number of stages, for the %1 of a refusal.</extracomment>
+        <translation>1 Stadium</translation>
+    </message>
+    <message>
+        <source>%1 stages</source>
+        <translation>%1 Stadien</translation>
+    </message>
+    <message>
+        <source>%1: --model&apos;s file gives its model as a life cycle of %2: change it with --transitions and --reproduction</source>
+        <extracomment>%2 is a number of stages (&quot;3 stages&quot;).</extracomment>
+        <translation>%1: die --model-Datei gibt ihr Modell als Lebenszyklus mit %2: ändern Sie es mit --transitions und --reproduction</translation>
+    </message>
+    <message>
+        <source>%1: a 4-class Leslie matrix cannot be given with %2: give the life cycle&apos;s --transitions and --reproduction instead</source>
+        <translation>%1: eine 4-Klassen-Leslie-Matrix ist mit %2 nicht möglich: geben Sie stattdessen --transitions und --reproduction des Lebenszyklus an</translation>
+    </message>
+    <message>
+        <source>--model %1</source>
+        <translation>--model %1</translation>
+    </message>
+    <message>
+        <source>%1 names %2, and --model&apos;s file has %3: give one name for each of them</source>
+        <extracomment>%1 is the option with its value; %2 and %3 are numbers of stages (&quot;3 stages&quot;).</extracomment>
+        <translation>%1 nennt %2, und die --model-Datei hat %3: geben Sie für jedes einen Namen an</translation>
+    </message>
+    <message>
+        <source>--stages needs %1 ROWS as well: a life cycle has survival and growth (U) and reproduction (F)</source>
+        <translation>--stages braucht auch %1 ROWS: ein Lebenszyklus hat Überleben und Wachstum (U) und Fortpflanzung (F)</translation>
+    </message>
+    <message>
+        <source>%1 needs --stages NAMES, or --model with a file: the stages its values are read for</source>
+        <translation>%1 braucht --stages NAMES oder --model mit einer Datei: die Stadien, für die seine Werte gelesen werden</translation>
+    </message>
+    <message>
+        <source>--transitions: the column of &quot;%1&quot; adds up to %2: at most all of a stage can survive</source>
+        <translation>--transitions: die Spalte von &quot;%1&quot; ergibt %2: höchstens ein ganzes Stadium kann überleben</translation>
+    </message>
+    <message>
+        <source>--n0: N(0) adds up to a total beyond the range of a double</source>
+        <translation>--n0: N(0) ergibt eine Summe außerhalb des Bereichs eines double</translation>
+    </message>
+    <message>
+        <source>Usage: velmora-cli risk [--model FILE] [--matrix LIST] [--n0 LIST] [--harvest LIST]
+                        [--cv-survival X] [--cv-fecundity X] [--demographic]
+                        [--threshold Q] [--replicates R] [--steps T] [--seed S]
+                        [--threads K] [--json] [--out FILE.csv]
+                        [--density FORM --capacity K] [--counted-stages LIST]
+                        [--strategy WAY --level X] [--harvest-stages LIST]
+
+Projects the model R times for T steps with its vital rates drawn anew every
+year (each survival rate from a beta distribution, each fecundity from a
+lognormal one, with the model&apos;s rate as mean and the CV given) and prints the
+chance that the total falls below Q (or to 0) within T steps, as the window
+&quot;Risk under variability...&quot; does. Each step is N(t+1) = M(t) N(t) - H,
+negative classes 0. A life cycle of any size (--stages ..., or a file of one)
+starts at its N(0): each stage&apos;s survival is drawn and shared over its fates
+as in U, each entry of F and C varies on its own.
+With --density (or a --model file that holds density dependence), each year&apos;s
+reproduction falls with the density at its start, and with --strategy the
+harvest is a quota, a rate or an escapement in place of H. log lambda_s stays
+that of the model without density dependence.
+
+Options:
+</source>
+        <extracomment>The command and option names stay as they are.</extracomment>
+        <translation>Aufruf: velmora-cli risk [--model FILE] [--matrix LIST] [--n0 LIST] [--harvest LIST]
+                         [--cv-survival X] [--cv-fecundity X] [--demographic]
+                         [--threshold Q] [--replicates R] [--steps T] [--seed S]
+                         [--threads K] [--json] [--out FILE.csv]
+                         [--density FORM --capacity K] [--counted-stages LIST]
+                         [--strategy WAY --level X] [--harvest-stages LIST]
+
+Projiziert das Modell R-mal über T Schritte, die Vitalraten jedes Jahr neu gezogen
+(jede Überlebensrate aus einer Betaverteilung, jede Fekundität aus einer
+Lognormalverteilung, mit der Rate des Modells als Mittelwert und dem gegebenen CV),
+und gibt die Wahrscheinlichkeit aus, dass die Summe binnen T Schritten unter Q
+(oder auf 0) fällt, wie das Fenster &quot;Risk under variability...&quot;. Jeder Schritt ist
+N(t+1) = M(t) N(t) - H, negative Klassen 0. Ein Lebenszyklus beliebiger Größe
+(--stages ... oder eine Datei mit einem) beginnt bei seinem N(0): das Überleben
+jedes Stadiums wird gezogen und wie in U auf seine Wege verteilt, jeder Eintrag
+von F und C variiert für sich.
+Mit --density (oder einer --model-Datei mit Dichteabhängigkeit) sinkt die
+Fortpflanzung jedes Jahres mit der Dichte an seinem Anfang, und mit --strategy ist
+die Entnahme eine Quote, eine Rate oder eine Restmenge statt H. log lambda_s
+bleibt das des Modells ohne Dichteabhängigkeit.
+
+Optionen:
+</translation>
+    </message>
+    <message>
+        <source>Exit status 0 when done; 1 with one line on standard error when the CSV file
+cannot be written (the results are printed all the same), standard output
+cannot be written or the run cannot start its threads; 2 with one line on
+standard error, and nothing done, for a bad option or value.
+</source>
+        <translation>Exit-Status 0, wenn fertig; 1 mit einer Zeile auf der Standardfehlerausgabe,
+wenn die CSV-Datei nicht geschrieben werden kann (die Ergebnisse werden
+trotzdem ausgegeben), die Standardausgabe nicht geschrieben werden kann oder
+der Lauf keine Threads starten kann; 2 mit einer Zeile auf der
+Standardfehlerausgabe, ohne etwas zu tun, bei einer falschen Option oder
+einem falschen Wert.
+</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <extracomment>In place of a number that could not be found.</extracomment>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Density dependence: %1, K = %2; harvest: H.</source>
+        <extracomment>%1 is the form of density dependence (&quot;Beverton-Holt&quot;, &quot;a ceiling&quot;).</extracomment>
+        <translation>Dichteabhängigkeit: %1, K = %2; Entnahme: H.</translation>
+    </message>
+    <message>
+        <source>Density dependence: %1, K = %2; harvest: a quota of Q = %3 a step.</source>
+        <translation>Dichteabhängigkeit: %1, K = %2; Entnahme: eine Quote von Q = %3 je Schritt.</translation>
+    </message>
+    <message>
+        <source>Density dependence: %1, K = %2; harvest: a rate of h = %3.</source>
+        <translation>Dichteabhängigkeit: %1, K = %2; Entnahme: eine Rate von h = %3.</translation>
+    </message>
+    <message>
+        <source>Density dependence: %1, K = %2; harvest: an escapement of E = %3.</source>
+        <translation>Dichteabhängigkeit: %1, K = %2; Entnahme: eine Restmenge von E = %3.</translation>
+    </message>
+    <message>
+        <source>%1 replicates of %2 steps, seed %3: survival CV %4, fecundity CV %5, whole animals (demographic variation).</source>
+        <translation>%1 Wiederholungen über %2 Schritte, Startwert %3: Überlebens-CV %4, Fekunditäts-CV %5, ganze Tiere (demografische Variation).</translation>
+    </message>
+    <message>
+        <source>%1 replicates of %2 steps, seed %3: survival CV %4, fecundity CV %5, no demographic variation.</source>
+        <translation>%1 Wiederholungen über %2 Schritte, Startwert %3: Überlebens-CV %4, Fekunditäts-CV %5, keine demografische Variation.</translation>
+    </message>
+    <message>
+        <source>N(t) = %1 at t = %2</source>
+        <translation>N(t) = %1 bei t = %2</translation>
+    </message>
+    <message>
+        <source>%1 (rounded to whole animals)</source>
+        <translation>%1 (auf ganze Tiere gerundet)</translation>
+    </message>
+    <message>
+        <source>Start: %1.</source>
+        <extracomment>%1 holds N(0) (and H) of the start, as numbers.</extracomment>
+        <translation>Start: %1.</translation>
+    </message>
+    <message>
+        <source>At t = %1: mean total %2, median %3 (5 % to 95 %: %4 to %5); deterministic %6.</source>
+        <translation>Bei t = %1: mittlere Summe %2, Median %3 (5 % bis 95 %: %4 bis %5); deterministisch %6.</translation>
+    </message>
+    <message>
+        <source>log lambda_s without harvest: %1 from the replicates, %2 by Tuljapurkar&apos;s approximation.</source>
+        <translation>log lambda_s ohne Entnahme: %1 aus den Wiederholungen, %2 nach Tuljapurkars Näherung.</translation>
+    </message>
+    <message>
+        <source>the file &quot;%1&quot; could not be written: %2</source>
+        <translation>die Datei &quot;%1&quot; konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Wrote %1</source>
+        <translation>%1 geschrieben</translation>
+    </message>
+    <message>
+        <source>project the model many times with vital rates that vary from year to year and
+print the chance of falling below a threshold, with percentiles of the total</source>
+        <translation>das Modell viele Male mit von Jahr zu Jahr schwankenden Vitalraten
+projizieren und die Wahrscheinlichkeit ausgeben, unter eine Schwelle zu
+fallen, mit Perzentilen der Summe</translation>
+    </message>
+    <message>
+        <source>%1: the number is beyond the range of a double</source>
+        <translation>%1: die Zahl liegt außerhalb des Bereichs eines double</translation>
+    </message>
+    <message>
+        <source>%1: needs a number from %2 up</source>
+        <translation>%1: braucht eine Zahl ab %2</translation>
+    </message>
+    <message>
+        <source>%1: needs a number from %2 to %3</source>
+        <translation>%1: braucht eine Zahl von %2 bis %3</translation>
+    </message>
+    <message>
+        <source>%1: needs a whole number from %2 to %3</source>
+        <translation>%1: braucht eine ganze Zahl von %2 bis %3</translation>
+    </message>
+    <message>
+        <source>--out needs a file name</source>
+        <translation>--out braucht einen Dateinamen</translation>
+    </message>
+    <message>
+        <source>Runs K Project/Transit pairs as the main window does and prints N(t), the
+total and the growth rate of every step. It stops early at a rejected
+step or at the end of the simulation, and says so. A life cycle that is not
+a 4-class Leslie model is stepped as the Life cycle window does,
+N(t+1) = (U + F + C) N(t) - H with negative stages 0: one row a step with t,
+each stage by name, the total and the growth rate N(t)/N(t-1).
+With --density (or a --model file that holds density dependence) the model is
+stepped that way, F and C scaled by the density, and with --strategy the harvest
+is a quota, a rate or an escapement in place of H; the table also gives the
+yield of each step.
+</source>
+        <translation>Führt K Project/Transit-Paare aus wie das Hauptfenster und gibt N(t), die Summe
+und die Wachstumsrate jedes Schritts aus. Der Lauf endet früher bei einem
+abgelehnten Schritt oder am Ende der Simulation und sagt es. Ein Lebenszyklus,
+der kein 4-Klassen-Leslie-Modell ist, wird wie im Fenster Life cycle
+fortgeschrieben, N(t+1) = (U + F + C) N(t) - H mit negativen Stadien 0: eine
+Zeile je Schritt mit t, jedem Stadium nach Namen, der Summe und der
+Wachstumsrate N(t)/N(t-1). Mit --density (oder einer --model-Datei mit
+Dichteabhängigkeit) wird das Modell so fortgeschrieben, F und C mit der Dichte
+skaliert, und mit --strategy ist die Entnahme eine Quote, eine Rate oder eine
+Restmenge statt H; die Tabelle gibt auch den Ertrag jedes Schritts an.
+</translation>
+    </message>
+    <message>
+        <source>Exit status 0 when done; 1 with one line on standard error when a step was
+refused (a number beyond the range of a double), a history or CSV file cannot
+be written (the files hold the steps that were run; the files before a failed
+one stay written) or standard output cannot be written; 2 with one line on
+standard error, and nothing done, for a bad option or value.
+</source>
+        <translation>Exit-Status 0, wenn fertig; 1 mit einer Zeile auf der Standardfehlerausgabe,
+wenn ein Schritt abgelehnt wurde (eine Zahl außerhalb des Bereichs eines
+double), eine Verlaufs- oder CSV-Datei nicht geschrieben werden kann (die
+Dateien enthalten die ausgeführten Schritte; die Dateien vor einer
+gescheiterten bleiben geschrieben) oder die Standardausgabe nicht geschrieben
+werden kann; 2 mit einer Zeile auf der Standardfehlerausgabe, ohne etwas zu
+tun, bei einer falschen Option oder einem falschen Wert.
+</translation>
+    </message>
+    <message>
+        <source>total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>growth rate</source>
+        <extracomment>A column head of the run table: N(t)/N(t-1).</extracomment>
+        <translation>Wachstumsrate</translation>
+    </message>
+    <message>
+        <source>yield</source>
+        <extracomment>A column head of the run table: what the harvest took in the step.</extracomment>
+        <translation>Ertrag</translation>
+    </message>
+    <message>
+        <source>Ran %1 Project/Transit pairs.</source>
+        <translation>%1 Project/Transit-Paare ausgeführt.</translation>
+    </message>
+    <message>
+        <source>Stopped after %1 of %2 Project/Transit pairs.</source>
+        <translation>Nach %1 von %2 Project/Transit-Paaren angehalten.</translation>
+    </message>
+    <message>
+        <source>The projection to t = %1 was rejected: Population size = 0. %2</source>
+        <translation>Die Projektion auf t = %1 wurde abgelehnt: Populationsgröße = 0. %2</translation>
+    </message>
+    <message>
+        <source>Population size = 0.  End of simulation.</source>
+        <translation>Populationsgröße = 0.  Ende der Simulation.</translation>
+    </message>
+    <message>
+        <source>Ran 1 step.</source>
+        <translation>1 Schritt ausgeführt.</translation>
+    </message>
+    <message>
+        <source>Ran %1 steps.</source>
+        <translation>%1 Schritte ausgeführt.</translation>
+    </message>
+    <message>
+        <source>Stopped after %1 of %2 steps.</source>
+        <translation>Nach %1 von %2 Schritten angehalten.</translation>
+    </message>
+    <message>
+        <source>Population size = 0 at t = %1: nothing is left to project. %2</source>
+        <translation>Populationsgröße = 0 bei t = %1: nichts ist mehr zu projizieren. %2</translation>
+    </message>
+    <message>
+        <source>The step to t = %1 gives a number beyond the range of a double. %2</source>
+        <translation>Der Schritt auf t = %1 ergibt eine Zahl außerhalb des Bereichs eines double. %2</translation>
+    </message>
+    <message>
+        <source>the file &quot;%1&quot; could not be written: %2; the files after it were not written</source>
+        <translation>die Datei &quot;%1&quot; konnte nicht geschrieben werden: %2; die Dateien danach wurden nicht geschrieben</translation>
+    </message>
+    <message>
+        <source>--steps needs a whole number from 0 to %1</source>
+        <translation>--steps braucht eine ganze Zahl von 0 bis %1</translation>
+    </message>
+    <message>
+        <source>--out needs a base name</source>
+        <translation>--out braucht einen Basisnamen</translation>
+    </message>
+    <message>
+        <source>--out &quot;%1&quot; names a folder; give a base name in it, such as &quot;%1run&quot;</source>
+        <translation>--out &quot;%1&quot; nennt einen Ordner; geben Sie einen Basisnamen darin an, etwa &quot;%1run&quot;</translation>
+    </message>
+    <message>
+        <source>--csv &quot;%1&quot; needs a file name</source>
+        <translation>--csv &quot;%1&quot; braucht einen Dateinamen</translation>
+    </message>
+    <message>
+        <source>--out &quot;%1&quot;: the four history files are those of a 4-class model, and this model is a life cycle of %2 stages: write its table with --csv FILE</source>
+        <translation>--out &quot;%1&quot;: die vier Verlaufsdateien sind die eines 4-Klassen-Modells, und dieses Modell ist ein Lebenszyklus mit %2 Stadien: schreiben Sie seine Tabelle mit --csv FILE</translation>
+    </message>
+    <message>
+        <source>--out &quot;%1&quot;: the four history files are those of the linear model, and this run has density dependence: write its table with --csv FILE</source>
+        <translation>--out &quot;%1&quot;: die vier Verlaufsdateien sind die des linearen Modells, und dieser Lauf hat Dichteabhängigkeit: schreiben Sie seine Tabelle mit --csv FILE</translation>
+    </message>
+    <message>
+        <source>run Project/Transit steps of a model or a life cycle, print every step,
+write the table with --csv and, with --out, the four history files
+that &quot;Save&quot; writes</source>
+        <translation>Project/Transit-Schritte eines Modells oder Lebenszyklus ausführen,
+jeden Schritt ausgeben, die Tabelle mit --csv und mit --out die vier
+Verlaufsdateien schreiben, die &quot;Save&quot; schreibt</translation>
+    </message>
+    <message>
+        <source>Writes a model file (.velmora) that &quot;Open model...&quot; of the main window and
+--model read: the default model, or the model of --model, with the other
+model options over it. A FILE without an ending gets &quot;.velmora&quot;. A file
+already there is left as it is, unless --force is given. A 4-class Leslie
+model is written as a version 1 file, any other life cycle as version 2; the
+source of --model&apos;s file is kept.
+</source>
+        <translation>Schreibt eine Modelldatei (.velmora), die &quot;Open model...&quot; des Hauptfensters und
+--model lesen: das Standardmodell oder das Modell von --model, mit den anderen
+Modelloptionen darüber. Eine FILE ohne Endung bekommt &quot;.velmora&quot;. Eine schon
+vorhandene Datei bleibt, wie sie ist, außer mit --force. Ein 4-Klassen-Leslie-
+Modell wird als Datei der Version 1 geschrieben, jeder andere Lebenszyklus als
+Version 2; die Quelle der --model-Datei bleibt erhalten.
+</translation>
+    </message>
+    <message>
+        <source>
+Exit status 0 when written; 1 with one line on standard error when the file
+cannot be written (a file already there is left as it was); 2 with one line on
+standard error, and nothing written, for a bad option or value or for a FILE
+already there without --force.
+</source>
+        <translation>
+Exit-Status 0, wenn geschrieben; 1 mit einer Zeile auf der
+Standardfehlerausgabe, wenn die Datei nicht geschrieben werden kann (eine
+schon vorhandene Datei bleibt, wie sie war); 2 mit einer Zeile auf der
+Standardfehlerausgabe, ohne etwas zu schreiben, bei einer falschen Option oder
+einem falschen Wert oder bei einer schon vorhandenen FILE ohne --force.
+</translation>
+    </message>
+    <message>
+        <source>more than one FILE given: &quot;%1&quot; and &quot;%2&quot;</source>
+        <translation>mehr als eine FILE angegeben: &quot;%1&quot; und &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>no FILE given: the model file to write comes last</source>
+        <translation>keine FILE angegeben: die zu schreibende Modelldatei steht zuletzt</translation>
+    </message>
+    <message>
+        <source>FILE &quot;%1&quot; names a folder</source>
+        <translation>FILE &quot;%1&quot; nennt einen Ordner</translation>
+    </message>
+    <message>
+        <source>write a model file (.velmora) for the main window&apos;s &quot;Open model...&quot; and
+--model</source>
+        <translation>eine Modelldatei (.velmora) für &quot;Open model...&quot; des Hauptfensters und
+--model schreiben</translation>
+    </message>
+    <message>
+        <source>Usage: velmora-cli yield [--model FILE] [--matrix LIST] [--n0 LIST] [--harvest LIST]
+                         --density FORM --capacity K [--counted-stages LIST]
+                         [--harvest-stages LIST] [--points N] [--shock F] [--json]
+
+Gives the model density dependence on its reproduction and compares three
+ways of harvesting it: a fixed quota Q, a fixed rate h and a fixed
+escapement E. For each: the yield curve once the population has settled,
+its maximum (MSY) and where it lies, the level at 90 % of MSY, and the
+smallest loss in one bad year that then sends the population to 0.
+
+Options:
+</source>
+        <extracomment>The command and option names stay as they are.</extracomment>
+        <translation>Aufruf: velmora-cli yield [--model FILE] [--matrix LIST] [--n0 LIST] [--harvest LIST]
+                          --density FORM --capacity K [--counted-stages LIST]
+                          [--harvest-stages LIST] [--points N] [--shock F] [--json]
+
+Gibt dem Modell Dichteabhängigkeit in der Fortpflanzung und vergleicht drei
+Entnahmeweisen: eine feste Quote Q, eine feste Rate h und eine feste Restmenge E.
+Für jede: die Ertragskurve, sobald sich die Population eingependelt hat, ihr
+Maximum (MSY) und wo es liegt, die Stufe bei 90 % des MSY und der kleinste
+Verlust in einem schlechten Jahr, der die Population danach auf 0 bringt.
+
+Optionen:
+</translation>
+    </message>
+    <message>
+        <source>Exit status 0 when done; 1 with one line on standard error when standard output
+cannot be written; 2 with one line on standard error, and nothing done, for a bad
+option or value, or a model that cannot settle at K (R0 of at most 1).
+</source>
+        <translation>Exit-Status 0, wenn fertig; 1 mit einer Zeile auf der Standardfehlerausgabe, wenn
+die Standardausgabe nicht geschrieben werden kann; 2 mit einer Zeile auf der
+Standardfehlerausgabe, ohne etwas zu tun, bei einer falschen Option oder einem
+falschen Wert oder einem Modell, das sich nicht bei K einpendeln kann (R0 von
+höchstens 1).
+</translation>
+    </message>
+    <message>
+        <source>--points needs a whole number from 2 to 10000</source>
+        <translation>--points braucht eine ganze Zahl von 2 bis 10000</translation>
+    </message>
+    <message>
+        <source>--shock needs a share from 0 to 1</source>
+        <translation>--shock braucht einen Anteil von 0 bis 1</translation>
+    </message>
+    <message>
+        <source>--density and --capacity are missing: give the form (beverton-holt, ricker or ceiling) and K, the density at rest</source>
+        <translation>--density und --capacity fehlen: geben Sie die Form (beverton-holt, ricker oder ceiling) und K an, die Dichte im Ruhezustand</translation>
+    </message>
+    <message>
+        <source>no positive population rests at K without harvest</source>
+        <translation>keine positive Population ruht ohne Entnahme bei K</translation>
+    </message>
+    <message>
+        <source>Density dependence: %1, K = %2, R0 = %3, b = %4</source>
+        <translation>Dichteabhängigkeit: %1, K = %2, R0 = %3, b = %4</translation>
+    </message>
+    <message>
+        <source>Density dependence: %1, K = %2, R0 = %3</source>
+        <translation>Dichteabhängigkeit: %1, K = %2, R0 = %3</translation>
+    </message>
+    <message>
+        <source>At rest without harvest, %1 in all:</source>
+        <translation>Im Ruhezustand ohne Entnahme, %1 insgesamt:</translation>
+    </message>
+    <message>
+        <source>way</source>
+        <extracomment>Column heads of the yield table: kept short, the table has fixed columns.</extracomment>
+        <translation>Weise</translation>
+    </message>
+    <message>
+        <source>MSY</source>
+        <translation>MSY</translation>
+    </message>
+    <message>
+        <source>at</source>
+        <extracomment>Column head: the level (Q, h or E) at which the MSY lies.</extracomment>
+        <translation>bei</translation>
+    </message>
+    <message>
+        <source>total at MSY</source>
+        <translation>Summe bei MSY</translation>
+    </message>
+    <message>
+        <source>90 % of MSY at</source>
+        <translation>90 % des MSY bei</translation>
+    </message>
+    <message>
+        <source>unstable rest</source>
+        <translation>instabile Ruhe</translation>
+    </message>
+    <message>
+        <source>smallest fatal loss</source>
+        <translation>kleinster tödlicher Verlust</translation>
+    </message>
+    <message>
+        <source>none short of all</source>
+        <extracomment>No loss short of the whole population is fatal.</extracomment>
+        <translation>erst alles</translation>
+    </message>
+    <message>
+        <source>Under the %1 the population has no stable rest at its MSY: the yield is the mean over a cycle of %2 steps.</source>
+        <extracomment>%1 is the way of harvesting as typed: quota, rate or escapement.</extracomment>
+        <translation>Unter %1 hat die Population beim MSY keine stabile Ruhe: der Ertrag ist der Mittelwert über einen Zyklus von %2 Schritten.</translation>
+    </message>
+    <message>
+        <source>Under the %1 the population has no stable rest at its MSY: it swings irregularly (chaos), and the yield is the mean over 600 steps.</source>
+        <translation>Unter %1 hat die Population beim MSY keine stabile Ruhe: sie schwankt unregelmäßig (Chaos), und der Ertrag ist der Mittelwert über 600 Schritte.</translation>
+    </message>
+    <message>
+        <source>Total after one bad year that takes %1 % of every stage, each way at 90 % of its MSY:</source>
+        <translation>Summe nach einem schlechten Jahr, das %1 % jedes Stadiums nimmt, jede Weise bei 90 % ihres MSY:</translation>
+    </message>
+    <message>
+        <source>give the model density dependence and compare the yield curves, MSY and the
+one bad year each of a quota, a rate and an escapement survives</source>
+        <translation>dem Modell Dichteabhängigkeit geben und die Ertragskurven, den MSY und das
+schlechte Jahr vergleichen, das eine Quote, eine Rate und eine Restmenge
+übersteht</translation>
     </message>
 </context>
 <context>
@@ -3672,6 +4380,610 @@ Möchten Sie die Seite stattdessen als PDF-Datei speichern?</translation>
     <message>
         <source>The main window&apos;s model has changed since the last run: press Run for its risk.</source>
         <translation>Das Modell des Hauptfensters hat sich seit dem letzten Lauf geändert: Drücken Sie Starten für sein Risiko.</translation>
+    </message>
+</context>
+<context>
+    <name>AnalysisText</name>
+    <message>
+        <source>N(t) at t = %1</source>
+        <translation>N(t) bei t = %1</translation>
+    </message>
+</context>
+<context>
+    <name>ExerciseText</name>
+    <message>
+        <source>unknown key %1%2</source>
+        <translation>unbekannter Schlüssel %1%2</translation>
+    </message>
+    <message>
+        <source>it is %1: it must be {&quot;answer&quot;: ..., &quot;mark&quot;: ..., &quot;tries&quot;: N}</source>
+        <translation>es ist %1: es muss {&quot;answer&quot;: ..., &quot;mark&quot;: ..., &quot;tries&quot;: N} sein</translation>
+    </message>
+    <message>
+        <source>&quot;answer&quot; is %1: it must be one line of text in double quotes</source>
+        <translation>&quot;answer&quot; ist %1: es muss eine Zeile Text in doppelten Anführungszeichen sein</translation>
+    </message>
+    <message>
+        <source>&quot;mark&quot; is %1, not &quot;right&quot;, &quot;close&quot;, &quot;wrong&quot; or null</source>
+        <translation>&quot;mark&quot; ist %1, nicht &quot;right&quot;, &quot;close&quot;, &quot;wrong&quot; oder null</translation>
+    </message>
+    <message>
+        <source>&quot;tries&quot; is %1: it must be a whole number from 0 to %2</source>
+        <translation>&quot;tries&quot; ist %1: es muss eine ganze Zahl von 0 bis %2 sein</translation>
+    </message>
+    <message>
+        <source>&quot;format&quot; is %1, not &quot;%2&quot;: this is not a Velmora answers file</source>
+        <translation>&quot;format&quot; ist %1, nicht &quot;%2&quot;: dies ist keine Velmora-Antwortdatei</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>nicht angegeben</translation>
+    </message>
+    <message>
+        <source>&quot;version&quot; is %1: the file was written by a newer Velmora</source>
+        <translation>&quot;version&quot; ist %1: die Datei wurde von einem neueren Velmora geschrieben</translation>
+    </message>
+    <message>
+        <source>&quot;version&quot; is %1, not 1</source>
+        <translation>&quot;version&quot; ist %1, nicht 1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is %2: it must be one line of at most %3 characters</source>
+        <translation>&quot;%1&quot; ist %2: es muss eine Zeile mit höchstens %3 Zeichen sein</translation>
+    </message>
+    <message>
+        <source>&quot;student&quot; is %1: %2</source>
+        <translation>&quot;student&quot; ist %1: %2</translation>
+    </message>
+    <message>
+        <source>&quot;model&quot; is %1: it must be {KEY: number, ...} with the varied values</source>
+        <translation>&quot;model&quot; ist %1: es muss {KEY: number, ...} mit den variierten Werten sein</translation>
+    </message>
+    <message>
+        <source>%1 in &quot;model&quot; is %2: it must be a number</source>
+        <translation>%1 in &quot;model&quot; ist %2: es muss eine Zahl sein</translation>
+    </message>
+    <message>
+        <source>&quot;answers&quot; is %1: it must be a list of at most %2 answers</source>
+        <translation>&quot;answers&quot; ist %1: es muss eine Liste von höchstens %2 Antworten sein</translation>
+    </message>
+    <message>
+        <source>answer %1: %2</source>
+        <translation>Antwort %1: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is %2: it must be a number of points</source>
+        <translation>&quot;%1&quot; ist %2: es muss eine Zahl von Punkten sein</translation>
+    </message>
+    <message>
+        <source>it is larger than 256 KiB, far more than answers need</source>
+        <translation>sie ist größer als 256 KiB, weit mehr, als Antworten brauchen</translation>
+    </message>
+    <message>
+        <source>this is not a Velmora answers file: it holds no {...} object</source>
+        <translation>dies ist keine Velmora-Antwortdatei: sie enthält kein {...}-Objekt</translation>
+    </message>
+    <message>
+        <source>it cannot be read: %1</source>
+        <translation>sie kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written: %2</source>
+        <translation>&quot;%1&quot; konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>a student&apos;s name (or number) is needed: it draws the numbers</source>
+        <translation>ein Name (oder eine Nummer) ist nötig: er bestimmt die Zahlen</translation>
+    </message>
+    <message>
+        <source>a student&apos;s name is at most %1 characters</source>
+        <translation>ein Name hat höchstens %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>a student&apos;s name is one line without control characters</source>
+        <translation>ein Name ist eine Zeile ohne Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>with these numbers, %1</source>
+        <translation>mit diesen Zahlen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ModelFileText</name>
+    <message>
+        <source>unknown key %1</source>
+        <translation>unbekannter Schlüssel %1</translation>
+    </message>
+    <message>
+        <source>&quot;risk&quot; is %1: it must be {&quot;cvSurvival&quot;: X, &quot;cvFecundity&quot;: X, &quot;seed&quot;: S, ...}</source>
+        <translation>&quot;risk&quot; ist %1: es muss {&quot;cvSurvival&quot;: X, &quot;cvFecundity&quot;: X, &quot;seed&quot;: S, ...} sein</translation>
+    </message>
+    <message>
+        <source>%1 in &quot;risk&quot;</source>
+        <extracomment>%1 is a refusal such as: unknown key &quot;x&quot;.</extracomment>
+        <translation>%1 in &quot;risk&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in &quot;risk&quot; is %2: it must be %3 from %4 to %5</source>
+        <translation>&quot;%1&quot; in &quot;risk&quot; ist %2: es muss %3 von %4 bis %5 sein</translation>
+    </message>
+    <message>
+        <source>a whole number</source>
+        <translation>eine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>eine Zahl</translation>
+    </message>
+    <message>
+        <source>&quot;demographic&quot; in &quot;risk&quot; is %1: it must be true or false</source>
+        <translation>&quot;demographic&quot; in &quot;risk&quot; ist %1: es muss true oder false sein</translation>
+    </message>
+    <message>
+        <source>it is %1: a question must be {&quot;text&quot;: ..., &quot;asks&quot;: ...}</source>
+        <translation>es ist %1: eine Frage muss {&quot;text&quot;: ..., &quot;asks&quot;: ...} sein</translation>
+    </message>
+    <message>
+        <source>&quot;text&quot; is missing</source>
+        <translation>&quot;text&quot; fehlt</translation>
+    </message>
+    <message>
+        <source>&quot;text&quot; is %1: it must be text of 1 to %2 characters</source>
+        <translation>&quot;text&quot; ist %1: es muss ein Text mit 1 bis %2 Zeichen sein</translation>
+    </message>
+    <message>
+        <source>&quot;asks&quot; is missing</source>
+        <translation>&quot;asks&quot; fehlt</translation>
+    </message>
+    <message>
+        <source>&quot;asks&quot; is %1: it must name a figure of the report, such as &quot;growth.lambda&quot; or &quot;growth.stableDistribution[2]&quot;</source>
+        <translation>&quot;asks&quot; ist %1: es muss eine Zahl des Berichts nennen, etwa &quot;growth.lambda&quot; oder &quot;growth.stableDistribution[2]&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is %2: it must be a number from 0 to 1000000</source>
+        <translation>&quot;%1&quot; ist %2: es muss eine Zahl von 0 bis 1000000 sein</translation>
+    </message>
+    <message>
+        <source>&quot;hint&quot; is %1: it must be text of at most %2 characters</source>
+        <translation>&quot;hint&quot; ist %1: es muss ein Text mit höchstens %2 Zeichen sein</translation>
+    </message>
+    <message>
+        <source>&quot;risk&quot; is missing: &quot;risk.finalRisk&quot; needs the settings of the run, at least {&quot;cvSurvival&quot;: X, &quot;seed&quot;: S}</source>
+        <translation>&quot;risk&quot; fehlt: &quot;risk.finalRisk&quot; braucht die Einstellungen des Laufs, mindestens {&quot;cvSurvival&quot;: X, &quot;seed&quot;: S}</translation>
+    </message>
+    <message>
+        <source>&quot;risk&quot; stands with &quot;asks&quot;: %1; only &quot;risk.finalRisk&quot; takes it</source>
+        <translation>&quot;risk&quot; steht bei &quot;asks&quot;: %1; nur &quot;risk.finalRisk&quot; nimmt es</translation>
+    </message>
+    <message>
+        <source>it is %1: it must be {&quot;value&quot;: KEY, &quot;from&quot;: X, &quot;to&quot;: Y, &quot;step&quot;: D}</source>
+        <translation>es ist %1: es muss {&quot;value&quot;: KEY, &quot;from&quot;: X, &quot;to&quot;: Y, &quot;step&quot;: D} sein</translation>
+    </message>
+    <message>
+        <source>&quot;value&quot; is %1: it must name a value of the model, such as &quot;fecundities[2]&quot; or &quot;transitions[1][0]&quot;</source>
+        <translation>&quot;value&quot; ist %1: es muss einen Wert des Modells nennen, etwa &quot;fecundities[2]&quot; oder &quot;transitions[1][0]&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;value&quot; is %1, which names no value of this model</source>
+        <translation>&quot;value&quot; ist %1 und nennt keinen Wert dieses Modells</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is missing</source>
+        <translation>&quot;%1&quot; fehlt</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is %2: it must be a number</source>
+        <translation>&quot;%1&quot; ist %2: es muss eine Zahl sein</translation>
+    </message>
+    <message>
+        <source>&quot;from&quot; %1, &quot;to&quot; %2, &quot;step&quot; %3: the values must rise from &quot;from&quot; to &quot;to&quot; by a step above 0</source>
+        <translation>&quot;from&quot; %1, &quot;to&quot; %2, &quot;step&quot; %3: die Werte müssen von &quot;from&quot; bis &quot;to&quot; in einem Schritt über 0 steigen</translation>
+    </message>
+    <message>
+        <source>from %1 to %2 by %3 are more than %4 values</source>
+        <translation>von %1 bis %2 in Schritten von %3 sind mehr als %4 Werte</translation>
+    </message>
+    <message>
+        <source>with %1 at %2, %3</source>
+        <translation>mit %1 bei %2: %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is %2: it must be a list of 1 to %3 %4</source>
+        <translation>&quot;%1&quot; ist %2: es muss eine Liste von 1 bis %3 %4 sein</translation>
+    </message>
+    <message>
+        <source>it is %1: it must be {&quot;title&quot;: ..., &quot;questions&quot;: [...]}</source>
+        <translation>es ist %1: es muss {&quot;title&quot;: ..., &quot;questions&quot;: [...]} sein</translation>
+    </message>
+    <message>
+        <source>&quot;title&quot; is missing: with a student&apos;s name it draws the numbers</source>
+        <translation>&quot;title&quot; fehlt: mit dem Namen einer Person bestimmt er die Zahlen</translation>
+    </message>
+    <message>
+        <source>&quot;title&quot; is %1: it must be one line of 1 to %2 characters</source>
+        <translation>&quot;title&quot; ist %1: es muss eine Zeile mit 1 bis %2 Zeichen sein</translation>
+    </message>
+    <message>
+        <source>questions</source>
+        <translation>Fragen</translation>
+    </message>
+    <message>
+        <source>question %1: %2</source>
+        <translation>Frage %1: %2</translation>
+    </message>
+    <message>
+        <source>varied values</source>
+        <translation>variierten Werten</translation>
+    </message>
+    <message>
+        <source>varied value %1: %2</source>
+        <translation>variierter Wert %1: %2</translation>
+    </message>
+    <message>
+        <source>question %1: &quot;risk&quot;: %2</source>
+        <translation>Frage %1: &quot;risk&quot;: %2</translation>
+    </message>
+    <message>
+        <source>varied value %1: %2 is varied twice</source>
+        <translation>variierter Wert %1: %2 wird doppelt variiert</translation>
+    </message>
+    <message>
+        <source>&quot;analysis&quot; is %1: it must be true or false</source>
+        <translation>&quot;analysis&quot; ist %1: es muss true oder false sein</translation>
+    </message>
+    <message>
+        <source>&quot;maxTries&quot; is %1: it must be a whole number from 1 to %2</source>
+        <translation>&quot;maxTries&quot; ist %1: es muss eine ganze Zahl von 1 bis %2 sein</translation>
+    </message>
+    <message>
+        <source>a fecundity</source>
+        <extracomment>The subject of &quot;%3 must be at least 0&quot;.</extracomment>
+        <translation>eine Fekundität</translation>
+    </message>
+    <message>
+        <source>a survival rate</source>
+        <translation>eine Überlebensrate</translation>
+    </message>
+    <message>
+        <source>an age class of N(0)</source>
+        <translation>eine Altersklasse von N(0)</translation>
+    </message>
+    <message>
+        <source>a harvest</source>
+        <translation>eine Entnahme</translation>
+    </message>
+    <message>
+        <source>%1 is %2: too large for the program</source>
+        <translation>%1 ist %2: zu groß für das Programm</translation>
+    </message>
+    <message>
+        <source>%1 is %2: a survival rate must be at most 1</source>
+        <translation>%1 ist %2: eine Überlebensrate darf höchstens 1 sein</translation>
+    </message>
+    <message>
+        <source>%1 is %2: %3 must be at least 0</source>
+        <translation>%1 ist %2: %3 muss mindestens 0 sein</translation>
+    </message>
+    <message>
+        <source>line %1, column %2</source>
+        <translation>Zeile %1, Spalte %2</translation>
+    </message>
+    <message>
+        <source>1 stage</source>
+        <translation>1 Stadium</translation>
+    </message>
+    <message>
+        <source>%1 stages</source>
+        <translation>%1 Stadien</translation>
+    </message>
+    <message>
+        <source>1 number</source>
+        <translation>1 Zahl</translation>
+    </message>
+    <message>
+        <source>%1 numbers</source>
+        <translation>%1 Zahlen</translation>
+    </message>
+    <message>
+        <source>%1 must be one line of at most %2 characters</source>
+        <translation>%1 muss eine Zeile mit höchstens %2 Zeichen sein</translation>
+    </message>
+    <message>
+        <source>%1 holds a control character; only line breaks and tabs may stand in it</source>
+        <translation>%1 enthält ein Steuerzeichen; nur Zeilenumbrüche und Tabulatoren dürfen darin stehen</translation>
+    </message>
+    <message>
+        <source>a transition</source>
+        <translation>ein Übergang</translation>
+    </message>
+    <message>
+        <source>a clonal rate</source>
+        <translation>eine klonale Rate</translation>
+    </message>
+    <message>
+        <source>%1[%2], from %3 to %4,</source>
+        <translation>%1[%2], von %3 nach %4,</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>%1 is []: a model needs at least 1 stage</source>
+        <translation>%1 ist []: ein Modell braucht mindestens 1 Stadium</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 names: the program takes at most %3 stages</source>
+        <translation>%1 enthält %2 Namen: das Programm nimmt höchstens %3 Stadien</translation>
+    </message>
+    <message>
+        <source>%1 is %2: %3</source>
+        <translation>%1 ist %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 is %2, as is %3: each stage needs a name of its own</source>
+        <translation>%1 ist %2, ebenso %3: jedes Stadium braucht einen eigenen Namen</translation>
+    </message>
+    <message>
+        <source>%1: the column of %2 adds up to %3: at most all of a stage can survive</source>
+        <translation>%1: die Spalte von %2 ergibt %3: höchstens ein ganzes Stadium kann überleben</translation>
+    </message>
+    <message>
+        <source>%1: the total of N(0) is too large for the program</source>
+        <translation>%1: die Summe von N(0) ist zu groß für das Programm</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 fehlt</translation>
+    </message>
+    <message>
+        <source>%1 is %2: the file was written by a newer Velmora; this one reads versions up to %3</source>
+        <translation>%1 ist %2: die Datei wurde von einem neueren Velmora geschrieben; dieses liest Versionen bis %3</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a version from 1 to %3</source>
+        <translation>%1 ist %2, keine Version von 1 bis %3</translation>
+    </message>
+    <message>
+        <source>%1 is a key of version %2 files; this file is version %3</source>
+        <translation>%1 ist ein Schlüssel von Dateien der Version %2; diese Datei hat Version %3</translation>
+    </message>
+    <message>
+        <source>%1 and %2 stand in one file: a file holds either a 4-class Leslie model (&quot;fecundities&quot;, &quot;survival&quot;) or a life cycle by stages (&quot;stages&quot;, &quot;transitions&quot;, &quot;reproduction&quot;)</source>
+        <translation>%1 und %2 stehen in einer Datei: eine Datei enthält entweder ein 4-Klassen-Leslie-Modell (&quot;fecundities&quot;, &quot;survival&quot;) oder einen Lebenszyklus nach Stadien (&quot;stages&quot;, &quot;transitions&quot;, &quot;reproduction&quot;)</translation>
+    </message>
+    <message>
+        <source>the file holds no model: it needs &quot;fecundities&quot; and &quot;survival&quot; for a 4-class Leslie model, or &quot;stages&quot;, &quot;transitions&quot; and &quot;reproduction&quot; for a life cycle by stages</source>
+        <translation>die Datei enthält kein Modell: sie braucht &quot;fecundities&quot; und &quot;survival&quot; für ein 4-Klassen-Leslie-Modell oder &quot;stages&quot;, &quot;transitions&quot; und &quot;reproduction&quot; für einen Lebenszyklus nach Stadien</translation>
+    </message>
+    <message>
+        <source>%1 is %2: it must be text in double quotes</source>
+        <translation>%1 ist %2: es muss Text in doppelten Anführungszeichen sein</translation>
+    </message>
+    <message>
+        <source>%1 is %2: it must be a list of %3 numbers, such as [%4]</source>
+        <translation>%1 ist %2: es muss eine Liste von %3 Zahlen sein, etwa [%4]</translation>
+    </message>
+    <message>
+        <source>%1 is %2: it must be a number</source>
+        <translation>%1 ist %2: es muss eine Zahl sein</translation>
+    </message>
+    <message>
+        <source>%1 is %2: it must be a list of stage names in double quotes, such as [&quot;seeds&quot;, &quot;adults&quot;]</source>
+        <translation>%1 ist %2: es muss eine Liste von Stadiennamen in doppelten Anführungszeichen sein, etwa [&quot;seeds&quot;, &quot;adults&quot;]</translation>
+    </message>
+    <message>
+        <source>%1 is %2: a stage name must be text in double quotes</source>
+        <translation>%1 ist %2: ein Stadienname muss Text in doppelten Anführungszeichen sein</translation>
+    </message>
+    <message>
+        <source>%1 is %2: it must be a list of %3, one for each stage, each a list of %4</source>
+        <translation>%1 ist %2: es muss eine Liste von %3 sein, eine je Stadium, jede eine Liste von %4</translation>
+    </message>
+    <message>
+        <source>1 row</source>
+        <translation>1 Zeile</translation>
+    </message>
+    <message>
+        <source>%1 rows</source>
+        <translation>%1 Zeilen</translation>
+    </message>
+    <message>
+        <source>%1 is %2: it must be a row of %3, one for each stage</source>
+        <translation>%1 ist %2: es muss eine Zeile von %3 sein, eine je Stadium</translation>
+    </message>
+    <message>
+        <source>%1[%2] is %3: it must be a number</source>
+        <translation>%1[%2] ist %3: es muss eine Zahl sein</translation>
+    </message>
+    <message>
+        <source>%1 is %2: it must be a list of %3, one for each stage</source>
+        <translation>%1 ist %2: es muss eine Liste von %3 sein, eine je Stadium</translation>
+    </message>
+    <message>
+        <source>%1%2 is %3: it must be a list of stage names in double quotes</source>
+        <translation>%1%2 ist %3: es muss eine Liste von Stadiennamen in doppelten Anführungszeichen sein</translation>
+    </message>
+    <message>
+        <source>%1%2 is []: leave it out to take every stage</source>
+        <translation>%1%2 ist []: lassen Sie es weg, um jedes Stadium zu nehmen</translation>
+    </message>
+    <message>
+        <source>%1%2 is %3, which is not the name of a stage of the model</source>
+        <translation>%1%2 ist %3 und ist nicht der Name eines Stadiums des Modells</translation>
+    </message>
+    <message>
+        <source>%1%2 is %3, named twice</source>
+        <translation>%1%2 ist %3, doppelt genannt</translation>
+    </message>
+    <message>
+        <source>%1 is %2: it must be {&quot;form&quot;: &quot;beverton-holt&quot;, &quot;capacity&quot;: K} with &quot;ricker&quot; or &quot;ceiling&quot; as other forms</source>
+        <translation>%1 ist %2: es muss {&quot;form&quot;: &quot;beverton-holt&quot;, &quot;capacity&quot;: K} sein, mit &quot;ricker&quot; oder &quot;ceiling&quot; als anderen Formen</translation>
+    </message>
+    <message>
+        <source>unknown key %1 in %2</source>
+        <translation>unbekannter Schlüssel %1 in %2</translation>
+    </message>
+    <message>
+        <source>&quot;form&quot; in %1 is missing</source>
+        <translation>&quot;form&quot; in %1 fehlt</translation>
+    </message>
+    <message>
+        <source>&quot;form&quot; in %1 is %2, not &quot;beverton-holt&quot;, &quot;ricker&quot; or &quot;ceiling&quot;</source>
+        <translation>&quot;form&quot; in %1 ist %2, nicht &quot;beverton-holt&quot;, &quot;ricker&quot; oder &quot;ceiling&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;capacity&quot; in %1 is missing</source>
+        <translation>&quot;capacity&quot; in %1 fehlt</translation>
+    </message>
+    <message>
+        <source>&quot;capacity&quot; in %1 is %2: K must be a number above 0</source>
+        <translation>&quot;capacity&quot; in %1 ist %2: K muss eine Zahl über 0 sein</translation>
+    </message>
+    <message>
+        <source> in %1</source>
+        <translation> in %1</translation>
+    </message>
+    <message>
+        <source>%1: a stage of the model never dies, so R0 has no value and K cannot set the strength of the density dependence</source>
+        <translation>%1: ein Stadium des Modells stirbt nie, daher hat R0 keinen Wert, und K kann die Stärke der Dichteabhängigkeit nicht festlegen</translation>
+    </message>
+    <message>
+        <source>%1: R0 is %2, and a population that settles at K must more than replace itself when sparse (R0 above 1)</source>
+        <translation>%1: R0 ist %2, und eine Population, die sich bei K einpendelt, muss sich bei geringer Dichte mehr als ersetzen (R0 über 1)</translation>
+    </message>
+    <message>
+        <source>%1 is missing: this is not a Velmora model file</source>
+        <translation>%1 fehlt: dies ist keine Velmora-Modelldatei</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not &quot;%3&quot;: this is not a Velmora model file</source>
+        <translation>%1 ist %2, nicht &quot;%3&quot;: dies ist keine Velmora-Modelldatei</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not written: %2</source>
+        <translation>&quot;%1&quot; wurde nicht geschrieben: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written: %2</source>
+        <translation>&quot;%1&quot; konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2; the model opened without its exercise</source>
+        <translation>&quot;%1&quot;: %2; das Modell wurde ohne seine Übung geöffnet</translation>
+    </message>
+    <message>
+        <source>%1 is %2 x %3: it must have a row and a column for each of the %4</source>
+        <translation>%1 ist %2 x %3: es muss eine Zeile und eine Spalte für jedes der %4 haben</translation>
+    </message>
+    <message>
+        <source>%1 holds %2: it must hold one for each of the %3</source>
+        <translation>%1 enthält %2: es muss eine für jedes der %3 enthalten</translation>
+    </message>
+    <message>
+        <source>this is not JSON: %1 at %2</source>
+        <translation>dies ist kein JSON: %1 bei %2</translation>
+    </message>
+    <message>
+        <source>this is not a Velmora model file: it holds no {...} object</source>
+        <translation>dies ist keine Velmora-Modelldatei: sie enthält kein {...}-Objekt</translation>
+    </message>
+    <message>
+        <source>it cannot be read: %1</source>
+        <translation>sie kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 MiB, far more than a model needs</source>
+        <translation>sie ist größer als 1 MiB, weit mehr, als ein Modell braucht</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 ist leer</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number</source>
+        <translation>%1: &quot;%2&quot; ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>%1: %2 is too large for the program</source>
+        <translation>%1: %2 ist zu groß für das Programm</translation>
+    </message>
+    <message>
+        <source>%1: %2 is below 0; rates and numbers of animals are at least 0</source>
+        <translation>%1: %2 ist unter 0; Raten und Zahlen von Tieren sind mindestens 0</translation>
+    </message>
+    <message>
+        <source>1 value</source>
+        <translation>1 Wert</translation>
+    </message>
+    <message>
+        <source>%1 values</source>
+        <translation>%1 Werte</translation>
+    </message>
+    <message>
+        <source>a model has 1 to %1 stages, not %2</source>
+        <translation>ein Modell hat 1 bis %1 Stadien, nicht %2</translation>
+    </message>
+    <message>
+        <source>value %1</source>
+        <extracomment>Where a value stands: &quot;row 2, value 1&quot;; %1 is the row (&quot;row 2&quot;).</extracomment>
+        <translation>Wert %1</translation>
+    </message>
+    <message>
+        <source>%1, value %2</source>
+        <translation>%1, Wert %2</translation>
+    </message>
+    <message>
+        <source>a stage needs a name</source>
+        <translation>ein Stadium braucht einen Namen</translation>
+    </message>
+    <message>
+        <source>a stage name must not begin or end with a blank</source>
+        <translation>ein Stadienname darf nicht mit einem Leerzeichen beginnen oder enden</translation>
+    </message>
+    <message>
+        <source>a stage name must be at most %1 characters long</source>
+        <translation>ein Stadienname darf höchstens %1 Zeichen lang sein</translation>
+    </message>
+    <message>
+        <source>a stage name must be one line without tabs or control characters</source>
+        <translation>ein Stadienname muss eine Zeile ohne Tabulatoren oder Steuerzeichen sein</translation>
+    </message>
+    <message>
+        <source>a stage name must be UTF-8 text</source>
+        <translation>ein Stadienname muss UTF-8-Text sein</translation>
+    </message>
+    <message>
+        <source>%1 names: the program takes at most %2</source>
+        <extracomment>%2 is a number of stages (&quot;100 stages&quot;).</extracomment>
+        <translation>%1 Namen: das Programm nimmt höchstens %2</translation>
+    </message>
+    <message>
+        <source>name %1</source>
+        <translation>Name %1</translation>
+    </message>
+    <message>
+        <source>%1 (&quot;%2&quot;) is an earlier name as well: each stage needs a name of its own</source>
+        <translation>%1 (&quot;%2&quot;) ist auch ein früherer Name: jedes Stadium braucht einen eigenen Namen</translation>
+    </message>
+    <message>
+        <source>%1 for %2: one row for each stage, separated by &quot;;&quot;</source>
+        <extracomment>%1 is a number of rows (&quot;3 rows&quot;), %2 one of stages (&quot;2 stages&quot;).</extracomment>
+        <translation>%1 für %2: eine Zeile je Stadium, getrennt durch &quot;;&quot;</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 for %3: one for each stage, separated by &quot;,&quot;</source>
+        <extracomment>%1 is the row (&quot;row 2&quot;), %2 a number of values, %3 one of stages.</extracomment>
+        <translation>%1 enthält %2 für %3: einer je Stadium, getrennt durch &quot;,&quot;</translation>
+    </message>
+    <message>
+        <source>%1 for %2: one for each stage, separated by &quot;,&quot;</source>
+        <extracomment>%1 is a number of values (&quot;3 values&quot;), %2 one of stages (&quot;2 stages&quot;).</extracomment>
+        <translation>%1 für %2: einer je Stadium, getrennt durch &quot;,&quot;</translation>
     </message>
 </context>
 </TS>

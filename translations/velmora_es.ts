@@ -34,15 +34,16 @@
     <message>
         <source>a population counts as gone below N animals (default 1;
 0: only when a projection is rejected)</source>
-        <translation type="unfinished"></translation>
+        <translation>una población se da por extinguida bajo N animales (por defecto 1;
+0: solo cuando se rechaza una proyección)</translation>
     </message>
     <message>
         <source>print one JSON object instead of aligned text</source>
-        <translation type="unfinished"></translation>
+        <translation>imprimir un objeto JSON en lugar de texto alineado</translation>
     </message>
     <message>
         <source>as text, explain each figure in a line under it</source>
-        <translation type="unfinished"></translation>
+        <translation>en texto, explicar cada cifra en una línea debajo</translation>
     </message>
     <message>
         <source>unknown command %1; did you mean %2?</source>
@@ -54,55 +55,59 @@
     </message>
     <message>
         <source>help takes one COMMAND</source>
-        <translation type="unfinished"></translation>
+        <translation>help admite un COMMAND</translation>
     </message>
     <message>
         <source>unknown option %1; options of a command come after its name</source>
-        <translation type="unfinished"></translation>
+        <translation>opción desconocida %1; las opciones de un comando van después de su nombre</translation>
     </message>
     <message>
         <source>no command given</source>
-        <translation type="unfinished"></translation>
+        <translation>no se dio ningún comando</translation>
     </message>
     <message>
         <source>the command stopped on an error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el comando se detuvo por un error: %1</translation>
     </message>
     <message>
         <source>the command stopped on an unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>el comando se detuvo por un error desconocido</translation>
     </message>
     <message>
         <source>standard output could not be written (%1): the results are lost</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo escribir la salida estándar (%1): los resultados se pierden</translation>
     </message>
     <message>
         <source>beverton-holt, ricker or ceiling: how reproduction falls
 as the density D rises</source>
-        <translation type="unfinished"></translation>
+        <translation>beverton-holt, ricker o ceiling: cómo baja la reproducción
+al subir la densidad D</translation>
     </message>
     <message>
         <source>the density at which the population settles without
 harvest, above 0</source>
-        <translation type="unfinished"></translation>
+        <translation>la densidad en la que la población se estabiliza sin
+cosecha, mayor que 0</translation>
     </message>
     <message>
         <source>the stages whose sum is D, by name (default: all)</source>
-        <translation type="unfinished"></translation>
+        <translation>las etapas cuya suma es D, por nombre (por defecto: todas)</translation>
     </message>
     <message>
         <source>the stages a way of harvesting takes from (default: all)</source>
-        <translation type="unfinished"></translation>
+        <translation>las etapas de las que toma una forma de cosecha (por defecto: todas)</translation>
     </message>
     <message>
         <source>quota, rate or escapement: take the harvest this
 way in place of H (needs --density and --level)</source>
-        <translation type="unfinished"></translation>
+        <translation>quota, rate o escapement: tomar la cosecha de esta
+forma en lugar de H (necesita --density y --level)</translation>
     </message>
     <message>
         <source>the quota Q a step, the rate h (0 to 1) or the
 escapement E</source>
-        <translation type="unfinished"></translation>
+        <translation>la cuota Q por paso, la tasa h (0 a 1) o el
+escape E</translation>
     </message>
     <message>
         <source>Usage: velmora-cli exercise key FILE [--student NAME] [--json]
@@ -124,19 +129,39 @@ each student gets a number of, and the answers students hand in.
 
 Options:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: velmora-cli exercise key FILE [--student NAME] [--json]
+     velmora-cli exercise check FILE
+     velmora-cli exercise mark FILE ANSWERS... [--out FILE.csv]
+
+Trabaja con el ejercicio de un archivo de modelo (.velmora): sus preguntas, los
+valores de los que cada estudiante recibe unos números propios y las respuestas
+que entregan los estudiantes.
+
+  key     imprime cada pregunta con su respuesta para un estudiante (--student
+          NAME; el mismo nombre da siempre los mismos números) o para los números
+          del propio archivo.
+  check   rechaza una pregunta cuyo &quot;asks&quot; no nombra ninguna cifra y calcula cada
+          pregunta para cada combinación de los valores variados (una muestra de
+          10000 si hay más), para que nadie reciba una pregunta sin respuesta.
+  mark    recalcula cada nota de los archivos de respuestas (.velmora-answers) a
+          partir del nombre y las respuestas, e imprime una tabla de la clase; se
+          señala un archivo cuyos números o notas difieren del recálculo. El número
+          de intentos lo cuenta el programa del estudiante y no se puede verificar.
+
+Opciones:
+</translation>
     </message>
     <message>
         <source>key: the student&apos;s name or number</source>
-        <translation type="unfinished"></translation>
+        <translation>key: el nombre o número del estudiante</translation>
     </message>
     <message>
         <source>key: print one JSON object</source>
-        <translation type="unfinished"></translation>
+        <translation>key: imprimir un objeto JSON</translation>
     </message>
     <message>
         <source>mark: also write the table as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>mark: escribir también la tabla como CSV</translation>
     </message>
     <message>
         <source>
@@ -145,176 +170,191 @@ when mark cannot read an answers file or write FILE.csv, or when standard
 output cannot be written; 2 with one line on standard error, and nothing done,
 for a bad option, a FILE without a good exercise or an asks that names no figure.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Estado de salida 0 al terminar; 1 cuando check encuentra una pregunta sin
+respuesta, cuando mark no puede leer un archivo de respuestas o escribir
+FILE.csv, o cuando no se puede escribir la salida estándar; 2 con una línea en la
+salida de errores, sin hacer nada, por una opción errónea, un FILE sin un
+ejercicio válido o un asks que no nombra ninguna cifra.
+</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; holds a model but no &quot;exercise&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; contiene un modelo pero ningún &quot;exercise&quot;</translation>
     </message>
     <message>
         <source>--student: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--student: %1</translation>
     </message>
     <message>
         <source>the numbers of %1 break a rule of the model: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>los números de %1 incumplen una regla del modelo: %2</translation>
     </message>
     <message>
         <source>Exercise: %1</source>
-        <translation type="unfinished">Ejercicio: %1</translation>
+        <translation>Ejercicio: %1</translation>
     </message>
     <message>
         <source>Student: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Estudiante: %1</translation>
     </message>
     <message>
         <source>The file&apos;s own numbers (no student)</source>
-        <translation type="unfinished"></translation>
+        <translation>Los números del propio archivo (sin estudiante)</translation>
     </message>
     <message>
         <source>no answer: this model has no such figure</source>
-        <translation type="unfinished"></translation>
+        <translation>sin respuesta: este modelo no tiene esa cifra</translation>
     </message>
     <message>
         <source> (exactly)</source>
-        <translation type="unfinished"></translation>
+        <translation> (exacto)</translation>
     </message>
     <message>
         <source> (within %1 + %2)</source>
-        <translation type="unfinished"></translation>
+        <translation> (dentro de %1 + %2)</translation>
     </message>
     <message>
         <source>question %1: &quot;asks&quot; is &quot;%2&quot;, which names no figure of the report</source>
-        <translation type="unfinished"></translation>
+        <translation>pregunta %1: &quot;asks&quot; es &quot;%2&quot;, que no nombra ninguna cifra del informe</translation>
     </message>
     <message>
         <source>the file&apos;s numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>los números del archivo</translation>
     </message>
     <message>
         <source>with %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>con %1: %2</translation>
     </message>
     <message>
         <source>question %1 has no answer with %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la pregunta %1 no tiene respuesta con %2</translation>
     </message>
     <message>
         <source>question %1 is a near tie with %2: the largest is within 2 % of the next</source>
-        <translation type="unfinished"></translation>
+        <translation>la pregunta %1 es casi un empate con %2: el mayor está a menos del 2 % del siguiente</translation>
     </message>
     <message>
         <source>all %1 combinations of the varied values</source>
-        <translation type="unfinished"></translation>
+        <translation>las %1 combinaciones de los valores variados</translation>
     </message>
     <message>
         <source>a sample of %1 combinations of the varied values</source>
-        <translation type="unfinished"></translation>
+        <translation>una muestra de %1 combinaciones de los valores variados</translation>
     </message>
     <message>
         <source>1 problem in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 problema en %1</translation>
     </message>
     <message>
         <source>%1 problems in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 problemas en %2</translation>
     </message>
     <message>
         <source>Every question has an answer for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada pregunta tiene respuesta para %1.</translation>
     </message>
     <message>
         <source>unread</source>
-        <translation type="unfinished"></translation>
+        <translation>sin leer</translation>
     </message>
     <message>
         <source>OTHER EXERCISE</source>
-        <translation type="unfinished"></translation>
+        <translation>OTRO EJERCICIO</translation>
     </message>
     <message>
         <source>DIFFER</source>
-        <translation type="unfinished"></translation>
+        <translation>DIFIERE</translation>
     </message>
     <message>
         <source>ok</source>
-        <translation type="unfinished"></translation>
+        <translation>ok</translation>
     </message>
     <message>
         <source>The number of tries is what each student&apos;s program counted: it cannot be verified.</source>
-        <translation type="unfinished"></translation>
+        <translation>El número de intentos es lo que contó el programa de cada estudiante: no se puede verificar.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be written: %2</source>
-        <translation type="unfinished">«%1» no se pudo escribir: %2</translation>
+        <translation>no se pudo escribir &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>no action given: key, check or mark</source>
-        <translation type="unfinished"></translation>
+        <translation>no se dio ninguna acción: key, check o mark</translation>
     </message>
     <message>
         <source>unknown action %1; did you mean %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>acción desconocida %1; ¿quiso decir %2?</translation>
     </message>
     <message>
         <source>unknown action %1: key, check or mark</source>
-        <translation type="unfinished"></translation>
+        <translation>acción desconocida %1: key, check o mark</translation>
     </message>
     <message>
         <source>no FILE given: the model file with the exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>no se dio ningún FILE: el archivo de modelo con el ejercicio</translation>
     </message>
     <message>
         <source>no ANSWERS given: the answers files to mark</source>
-        <translation type="unfinished"></translation>
+        <translation>no se dio ningún ANSWERS: los archivos de respuestas que calificar</translation>
     </message>
     <message>
         <source>more than one FILE given: %1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>se dio más de un FILE: %1 y %2</translation>
     </message>
     <message>
         <source>the values of a model file (.velmora), a 4-class Leslie
 model or a life cycle of any size; the options below
 override them, wherever they stand</source>
-        <translation type="unfinished"></translation>
+        <translation>los valores de un archivo de modelo (.velmora), un modelo de Leslie
+de 4 clases o un ciclo de vida de cualquier tamaño; las opciones
+siguientes los sustituyen, estén donde estén</translation>
     </message>
     <message>
         <source>fecundities f0,f1,f2,f3 and survival rates s0,s1,s2 of
 the 4-class Leslie model (default 0,1,2,1,0.5,1,0.5)</source>
-        <translation type="unfinished"></translation>
+        <translation>fecundidades f0,f1,f2,f3 y tasas de supervivencia s0,s1,s2 del
+modelo de Leslie de 4 clases (por defecto 0,1,2,1,0.5,1,0.5)</translation>
     </message>
     <message>
         <source>a life cycle of any size instead: the names of its 1 to 100
 stages, separated by &quot;,&quot; (&quot;seeds,adults&quot;); with
 --transitions and --reproduction; not with --matrix</source>
-        <translation type="unfinished"></translation>
+        <translation>en su lugar, un ciclo de vida de cualquier tamaño: los nombres de sus
+1 a 100 etapas, separados por &quot;,&quot; (&quot;seeds,adults&quot;); con
+--transitions y --reproduction; no con --matrix</translation>
     </message>
     <message>
         <source>U, survival and growth: one row a stage, rows separated by
 &quot;;&quot; and values by &quot;,&quot; (&quot;0,0;0.5,0.8&quot;); row r, column c
 is what one member of stage c gives stage r in a step;
 each column adds up to at most 1</source>
-        <translation type="unfinished"></translation>
+        <translation>U, supervivencia y crecimiento: una fila por etapa, filas separadas
+por &quot;;&quot; y valores por &quot;,&quot; (&quot;0,0;0.5,0.8&quot;); la fila r, columna c es
+lo que un miembro de la etapa c da a la etapa r en un paso;
+cada columna suma como mucho 1</translation>
     </message>
     <message>
         <source>F, births, as ROWS (&quot;0,2;0,0&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>F, nacimientos, como ROWS (&quot;0,2;0,0&quot;)</translation>
     </message>
     <message>
         <source>C, clonal reproduction, as ROWS (default none)</source>
-        <translation type="unfinished"></translation>
+        <translation>C, reproducción clonal, como ROWS (por defecto ninguna)</translation>
     </message>
     <message>
         <source>N(0): one number a class or stage (default 10 in each)</source>
-        <translation type="unfinished"></translation>
+        <translation>N(0): un número por clase o etapa (por defecto 10 en cada una)</translation>
     </message>
     <message>
         <source>H: one number a class or stage (default 5,0,0,0 for the
 4-class model, 0 in each stage of a life cycle)</source>
-        <translation type="unfinished"></translation>
+        <translation>H: un número por clase o etapa (por defecto 5,0,0,0 en el
+modelo de 4 clases, 0 en cada etapa de un ciclo de vida)</translation>
     </message>
     <message>
         <source>
@@ -327,43 +367,53 @@ once at most. A life cycle (--stages, or a --model file holding one) takes
 model (births into the first stage only, survival to the next stage only) is the
 4-class model.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Cada valor debe ser un número simple (&quot;12&quot;, &quot;-0.5&quot;, &quot;1.5e3&quot;); todo lo demás se
+rechaza. Los valores se comprueban con las reglas de la ventana de edición:
+tasas de supervivencia de 0 a 1, todo lo demás al menos 0, ningún número
+demasiado grande; un valor contra una regla se rechaza nombrando su opción, el
+valor y la regla. Una opción se da una vez como mucho. Un ciclo de vida
+(--stages, o un archivo --model que lo contenga) toma --n0, --harvest y ROWS
+para su número de etapas; uno que es un modelo de Leslie de 4 clases
+(nacimientos solo en la primera etapa, supervivencia solo a la siguiente) es el
+modelo de 4 clases.
+</translation>
     </message>
     <message>
         <source>%1: %2 = %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 = %3: %4</translation>
     </message>
     <message>
         <source>the number is beyond the range of a double</source>
-        <translation type="unfinished"></translation>
+        <translation>el número está fuera del rango de un double</translation>
     </message>
     <message>
         <source>a survival rate must be from 0 to 1</source>
-        <translation type="unfinished"></translation>
+        <translation>una tasa de supervivencia debe estar entre 0 y 1</translation>
     </message>
     <message>
         <source>a fecundity must be 0 or more</source>
-        <translation type="unfinished"></translation>
+        <translation>una fecundidad debe ser 0 o más</translation>
     </message>
     <message>
         <source>a number of animals must be 0 or more</source>
-        <translation type="unfinished"></translation>
+        <translation>un número de animales debe ser 0 o más</translation>
     </message>
     <message>
         <source>a harvest must be 0 or more</source>
-        <translation type="unfinished"></translation>
+        <translation>una cosecha debe ser 0 o más</translation>
     </message>
     <message>
         <source>N(0) adds up to a total beyond the range of a double</source>
-        <translation type="unfinished"></translation>
+        <translation>N(0) suma un total fuera del rango de un double</translation>
     </message>
     <message>
         <source>unknown option %1; did you mean %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>opción desconocida %1; ¿quiso decir %2?</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>opción desconocida %1</translation>
     </message>
     <message>
         <source>option %1 needs a value</source>
@@ -371,72 +421,81 @@ model (births into the first stage only, survival to the next stage only) is the
     </message>
     <message>
         <source>option %1 takes no value</source>
-        <translation type="unfinished"></translation>
+        <translation>la opción %1 no admite valor</translation>
     </message>
     <message>
         <source>option --%1 is given more than once</source>
-        <translation type="unfinished"></translation>
+        <translation>la opción --%1 se da más de una vez</translation>
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot;: every value follows its option</source>
-        <translation type="unfinished"></translation>
+        <translation>argumento inesperado &quot;%1&quot;: cada valor va después de su opción</translation>
     </message>
     <message>
         <source>show this help</source>
-        <translation type="unfinished"></translation>
+        <translation>mostrar esta ayuda</translation>
     </message>
     <message>
         <source>coefficient of variation of each survival rate (default 0);
 a rate s whose beta distribution needs a CV below sqrt((1 - s) / s)
 takes the largest it allows (rates of 0 and 1 do not vary)</source>
-        <translation type="unfinished"></translation>
+        <translation>coeficiente de variación de cada tasa de supervivencia (por defecto 0);
+una tasa s cuya distribución beta necesita un CV menor que sqrt((1 - s) / s)
+toma el mayor que permite (las tasas 0 y 1 no varían)</translation>
     </message>
     <message>
         <source>the same for each fecundity, 0 to 10 (default 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>lo mismo para cada fecundidad, de 0 a 10 (por defecto 0)</translation>
     </message>
     <message>
         <source>whole animals: binomial survivors, Poisson births; N(0) and H
 are rounded to whole numbers first</source>
-        <translation type="unfinished"></translation>
+        <translation>animales enteros: supervivientes binomiales, nacimientos de Poisson;
+N(0) y H se redondean antes a números enteros</translation>
     </message>
     <message>
         <source>a total below Q, or a total of 0, counts as lost
 (default 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>un total bajo Q, o un total de 0, cuenta como perdido
+(por defecto 1)</translation>
     </message>
     <message>
         <source>1 to 100000 (default 1000)</source>
-        <translation type="unfinished"></translation>
+        <translation>1 a 100000 (por defecto 1000)</translation>
     </message>
     <message>
         <source>1 to 1000 (default 100)</source>
-        <translation type="unfinished"></translation>
+        <translation>1 a 1000 (por defecto 100)</translation>
     </message>
     <message>
         <source>0 to 999999999 (default 1); one seed gives the same result
 on any number of threads</source>
-        <translation type="unfinished"></translation>
+        <translation>0 a 999999999 (por defecto 1); una semilla da el mismo resultado
+con cualquier número de hilos</translation>
     </message>
     <message>
         <source>1 to 64 (default: one per core)</source>
-        <translation type="unfinished"></translation>
+        <translation>1 a 64 (por defecto: uno por núcleo)</translation>
     </message>
     <message>
         <source>print one JSON object: risk, mean, deterministic (T + 1
 numbers each), percentiles (&quot;5&quot; ... &quot;95&quot;), finalRisk,
 finalRiskInterval, logLambdaS (simulated, approximation)</source>
-        <translation type="unfinished"></translation>
+        <translation>imprimir un objeto JSON: risk, mean, deterministic (T + 1
+números cada uno), percentiles (&quot;5&quot; ... &quot;95&quot;), finalRisk,
+finalRiskInterval, logLambdaS (simulated, approximation)</translation>
     </message>
     <message>
         <source>also write the columns t, risk, p5, p25, p50, p75, p95, mean,
 deterministic into FILE.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>escribir también las columnas t, risk, p5, p25, p50, p75, p95, mean,
+deterministic en FILE.csv</translation>
     </message>
     <message>
         <source>number of steps (Project/Transit pairs), 0 to 1000
 (default 10)</source>
-        <translation type="unfinished"></translation>
+        <translation>número de pasos (pares Project/Transit), de 0 a 1000
+(por defecto 10)</translation>
     </message>
     <message>
         <source>after the run, write the four files &quot;Save&quot; writes for the name
@@ -444,44 +503,53 @@ BASE.txt: BASE-age structure.txt, BASE-age distribution.txt,
 BASE-total population and growth rate.txt and
 BASE-growth-birth-death-survival-rate.txt (BASE takes no ending);
 a 4-class model only</source>
-        <translation type="unfinished"></translation>
+        <translation>tras la ejecución, escribir los cuatro archivos que &quot;Save&quot; escribe para el
+nombre BASE.txt: BASE-age structure.txt, BASE-age distribution.txt,
+BASE-total population and growth rate.txt y
+BASE-growth-birth-death-survival-rate.txt (BASE sin extensión);
+solo un modelo de 4 clases</translation>
     </message>
     <message>
         <source>also write the table printed into FILE as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>escribir también la tabla impresa en FILE como CSV</translation>
     </message>
     <message>
         <source>one line of at most 100 characters, shown with the model
 (default: the title of --model&apos;s file, else none)</source>
-        <translation type="unfinished"></translation>
+        <translation>una línea de como mucho 100 caracteres, mostrada con el modelo
+(por defecto: el título del archivo de --model, si no ninguno)</translation>
     </message>
     <message>
         <source>what the student should look for; a line break in TEXT
 (bash: $&apos;one\ntwo&apos;) starts a new line (default: the notes
 of --model&apos;s file, else none)</source>
-        <translation type="unfinished"></translation>
+        <translation>lo que el estudiante debe buscar; un salto de línea en TEXT
+(bash: $&apos;one\ntwo&apos;) empieza una línea nueva (por defecto: las
+notas del archivo de --model, si no ninguna)</translation>
     </message>
     <message>
         <source>replace FILE if it is there already</source>
-        <translation type="unfinished"></translation>
+        <translation>sustituir FILE si ya existe</translation>
     </message>
     <message>
         <source>the file &quot;%1&quot; is there already; give --force to replace it</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo &quot;%1&quot; ya existe; use --force para sustituirlo</translation>
     </message>
     <message>
         <source>points of each yield curve, 2 to 10000 (default 200)</source>
-        <translation type="unfinished"></translation>
+        <translation>puntos de cada curva de rendimiento, de 2 a 10000 (por defecto 200)</translation>
     </message>
     <message>
         <source>also project each way at 90 % of its MSY for 60 steps
 after one bad year that takes the share F (0 to 1) of
 every stage</source>
-        <translation type="unfinished"></translation>
+        <translation>proyectar también cada forma al 90 % de su MSY durante 60 pasos
+tras un mal año que se lleva la fracción F (0 a 1) de
+cada etapa</translation>
     </message>
     <message>
         <source>print one JSON object instead of text</source>
-        <translation type="unfinished"></translation>
+        <translation>imprimir un objeto JSON en lugar de texto</translation>
     </message>
     <message>
         <source>
@@ -492,7 +560,642 @@ of a command; &quot;velmora-cli --version&quot; prints the version. --lang CODE 
 es, fr) chooses the language of the texts instead of the system&apos;s; JSON, CSV
 and the files written are the same in every language.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Sin opciones de modelo, un comando usa el modelo por defecto; --model FILE lee
+un archivo de modelo, --stages con --transitions y --reproduction un ciclo de
+vida. &quot;velmora-cli COMMAND --help&quot; o &quot;velmora-cli help COMMAND&quot; lista las
+opciones de un comando; &quot;velmora-cli --version&quot; imprime la versión. --lang
+CODE (de, en, es, fr) elige el idioma de los textos en lugar del del sistema;
+JSON, CSV y los archivos escritos son iguales en todos los idiomas.
+</translation>
+    </message>
+    <message>
+        <source>Prints what the Analysis window shows for the model, with N(t) = N(0);
+as text, a model file&apos;s title comes first. A life cycle of any size is
+analysed the same way, its stages by name.
+</source>
+        <translation>Imprime lo que muestra la ventana de análisis para el modelo, con N(t) = N(0);
+en texto, primero va el título de un archivo de modelo. Un ciclo de vida de
+cualquier tamaño se analiza igual, sus etapas por nombre.
+</translation>
+    </message>
+    <message>
+        <source>Exit status 0 when done; 1 with one line on standard error when standard output
+cannot be written; 2 with one line on standard error, and nothing done, for a bad
+option or value.
+</source>
+        <translation>Estado de salida 0 al terminar; 1 con una línea en la salida de errores cuando no
+se puede escribir la salida estándar; 2 con una línea en la salida de errores,
+sin hacer nada, por una opción o un valor erróneos.
+</translation>
+    </message>
+    <message>
+        <source>--threshold needs a number of animals, 0 or more</source>
+        <translation>--threshold necesita un número de animales, 0 o más</translation>
+    </message>
+    <message>
+        <source>Model: %1</source>
+        <translation>Modelo: %1</translation>
+    </message>
+    <message>
+        <source>print every figure of the model analysis: lambda, stable age distribution,
+reproductive values, R0, damping ratio, generation time, harvest
+equilibrium, the fate of N(0) under the harvest, the largest constant harvest</source>
+        <translation>imprimir cada cifra del análisis del modelo: lambda, distribución estable de
+edades, valores reproductivos, R0, razón de amortiguamiento, tiempo de
+generación, equilibrio con cosecha, el destino de N(0) bajo la cosecha, la
+mayor cosecha constante</translation>
+    </message>
+    <message>
+        <source>Usage: velmora-cli [--lang CODE] COMMAND [OPTIONS]
+       velmora-cli help COMMAND
+       velmora-cli --version
+
+Commands:
+</source>
+        <extracomment>The command and option names stay as they are; the lines keep their alignment.</extracomment>
+        <translation>Uso: velmora-cli [--lang CODE] COMMAND [OPTIONS]
+     velmora-cli help COMMAND
+     velmora-cli --version
+
+Comandos:
+</translation>
+    </message>
+    <message>
+        <source>%1: %2 (see %1 --help)</source>
+        <extracomment>A refused command line: %1 is the program or command (&quot;velmora-cli run&quot;), %2 why.</extracomment>
+        <translation>%1: %2 (vea %1 --help)</translation>
+    </message>
+    <message>
+        <source>write error</source>
+        <translation>error de escritura</translation>
+    </message>
+    <message>
+        <source>--density is &quot;%1&quot;: it takes beverton-holt, ricker or ceiling</source>
+        <translation>--density es &quot;%1&quot;: admite beverton-holt, ricker o ceiling</translation>
+    </message>
+    <message>
+        <source>--capacity needs a number above 0</source>
+        <translation>--capacity necesita un número mayor que 0</translation>
+    </message>
+    <message>
+        <source>--strategy is &quot;%1&quot;: it takes quota, rate or escapement</source>
+        <translation>--strategy es &quot;%1&quot;: admite quota, rate o escapement</translation>
+    </message>
+    <message>
+        <source>--level needs a number of at least 0</source>
+        <translation>--level necesita un número de al menos 0</translation>
+    </message>
+    <message>
+        <source>--density is missing: give beverton-holt, ricker or ceiling</source>
+        <translation>falta --density: indique beverton-holt, ricker o ceiling</translation>
+    </message>
+    <message>
+        <source>--capacity is missing: give K, the density at rest</source>
+        <translation>falta --capacity: indique K, la densidad en reposo</translation>
+    </message>
+    <message>
+        <source>--counted-stages names a stage twice or one the model does not have</source>
+        <translation>--counted-stages nombra una etapa dos veces o una que el modelo no tiene</translation>
+    </message>
+    <message>
+        <source>--harvest-stages names a stage twice or one the model does not have</source>
+        <translation>--harvest-stages nombra una etapa dos veces o una que el modelo no tiene</translation>
+    </message>
+    <message>
+        <source>--strategy needs --level: the quota, rate or escapement to keep</source>
+        <translation>--strategy necesita --level: la cuota, tasa o escape que mantener</translation>
+    </message>
+    <message>
+        <source>--level needs --strategy: quota, rate or escapement</source>
+        <translation>--level necesita --strategy: quota, rate o escapement</translation>
+    </message>
+    <message>
+        <source>--strategy needs density dependence (--density and --capacity): without it, every way of harvesting either loses the population or lets it grow for ever</source>
+        <translation>--strategy necesita dependencia de la densidad (--density y --capacity): sin ella, cualquier forma de cosecha pierde la población o la deja crecer para siempre</translation>
+    </message>
+    <message>
+        <source>--level of a rate is a share from 0 to 1</source>
+        <translation>--level de una tasa es una fracción de 0 a 1</translation>
+    </message>
+    <message>
+        <source>a ceiling</source>
+        <extracomment>A form of density dependence, as in &quot;Density dependence: a ceiling, K = 100&quot;.</extracomment>
+        <translation>un techo</translation>
+    </message>
+    <message>
+        <source>an exercise&apos;s answer key for a student, the check of its questions, and the
+marks of the answers students hand in</source>
+        <translation>la clave de respuestas de un ejercicio para un estudiante, la comprobación de
+sus preguntas y las notas de las respuestas que entregan los estudiantes</translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <extracomment>The head of a command&apos;s first syntax line.</extracomment>
+        <translation>Uso:</translation>
+    </message>
+    <message>
+        <source>or:</source>
+        <extracomment>The head of a command&apos;s second syntax line, under &quot;Usage:&quot;.</extracomment>
+        <translation>o:</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opciones:</translation>
+    </message>
+    <message>
+        <source>%1 needs 7 comma-separated values: f0,f1,f2,f3,s0,s1,s2</source>
+        <translation>%1 necesita 7 valores separados por comas: f0,f1,f2,f3,s0,s1,s2</translation>
+    </message>
+    <message>
+        <source>%1 needs 4 comma-separated values</source>
+        <translation>%1 necesita 4 valores separados por comas</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number</source>
+        <translation>%1: &quot;%2&quot; no es un número</translation>
+    </message>
+    <message>
+        <source>1 stage</source>
+        <extracomment>A number of stages, for the %1 of a refusal.</extracomment>
+        <translation>1 etapa</translation>
+    </message>
+    <message>
+        <source>%1 stages</source>
+        <translation>%1 etapas</translation>
+    </message>
+    <message>
+        <source>%1: --model&apos;s file gives its model as a life cycle of %2: change it with --transitions and --reproduction</source>
+        <extracomment>%2 is a number of stages (&quot;3 stages&quot;).</extracomment>
+        <translation>%1: el archivo de --model da su modelo como un ciclo de vida de %2: cámbielo con --transitions y --reproduction</translation>
+    </message>
+    <message>
+        <source>%1: a 4-class Leslie matrix cannot be given with %2: give the life cycle&apos;s --transitions and --reproduction instead</source>
+        <translation>%1: no se puede dar una matriz de Leslie de 4 clases con %2: dé en su lugar --transitions y --reproduction del ciclo de vida</translation>
+    </message>
+    <message>
+        <source>--model %1</source>
+        <translation>--model %1</translation>
+    </message>
+    <message>
+        <source>%1 names %2, and --model&apos;s file has %3: give one name for each of them</source>
+        <extracomment>%1 is the option with its value; %2 and %3 are numbers of stages (&quot;3 stages&quot;).</extracomment>
+        <translation>%1 nombra %2, y el archivo de --model tiene %3: dé un nombre para cada una</translation>
+    </message>
+    <message>
+        <source>--stages needs %1 ROWS as well: a life cycle has survival and growth (U) and reproduction (F)</source>
+        <translation>--stages necesita también %1 ROWS: un ciclo de vida tiene supervivencia y crecimiento (U) y reproducción (F)</translation>
+    </message>
+    <message>
+        <source>%1 needs --stages NAMES, or --model with a file: the stages its values are read for</source>
+        <translation>%1 necesita --stages NAMES, o --model con un archivo: las etapas para las que se leen sus valores</translation>
+    </message>
+    <message>
+        <source>--transitions: the column of &quot;%1&quot; adds up to %2: at most all of a stage can survive</source>
+        <translation>--transitions: la columna de &quot;%1&quot; suma %2: como mucho puede sobrevivir toda una etapa</translation>
+    </message>
+    <message>
+        <source>--n0: N(0) adds up to a total beyond the range of a double</source>
+        <translation>--n0: N(0) suma un total fuera del rango de un double</translation>
+    </message>
+    <message>
+        <source>Usage: velmora-cli risk [--model FILE] [--matrix LIST] [--n0 LIST] [--harvest LIST]
+                        [--cv-survival X] [--cv-fecundity X] [--demographic]
+                        [--threshold Q] [--replicates R] [--steps T] [--seed S]
+                        [--threads K] [--json] [--out FILE.csv]
+                        [--density FORM --capacity K] [--counted-stages LIST]
+                        [--strategy WAY --level X] [--harvest-stages LIST]
+
+Projects the model R times for T steps with its vital rates drawn anew every
+year (each survival rate from a beta distribution, each fecundity from a
+lognormal one, with the model&apos;s rate as mean and the CV given) and prints the
+chance that the total falls below Q (or to 0) within T steps, as the window
+&quot;Risk under variability...&quot; does. Each step is N(t+1) = M(t) N(t) - H,
+negative classes 0. A life cycle of any size (--stages ..., or a file of one)
+starts at its N(0): each stage&apos;s survival is drawn and shared over its fates
+as in U, each entry of F and C varies on its own.
+With --density (or a --model file that holds density dependence), each year&apos;s
+reproduction falls with the density at its start, and with --strategy the
+harvest is a quota, a rate or an escapement in place of H. log lambda_s stays
+that of the model without density dependence.
+
+Options:
+</source>
+        <extracomment>The command and option names stay as they are.</extracomment>
+        <translation>Uso: velmora-cli risk [--model FILE] [--matrix LIST] [--n0 LIST] [--harvest LIST]
+                      [--cv-survival X] [--cv-fecundity X] [--demographic]
+                      [--threshold Q] [--replicates R] [--steps T] [--seed S]
+                      [--threads K] [--json] [--out FILE.csv]
+                      [--density FORM --capacity K] [--counted-stages LIST]
+                      [--strategy WAY --level X] [--harvest-stages LIST]
+
+Proyecta el modelo R veces durante T pasos con sus tasas vitales sorteadas de
+nuevo cada año (cada tasa de supervivencia de una distribución beta, cada
+fecundidad de una lognormal, con la tasa del modelo como media y el CV dado) e
+imprime la probabilidad de que el total caiga bajo Q (o a 0) en T pasos, como
+hace la ventana &quot;Risk under variability...&quot;. Cada paso es N(t+1) = M(t) N(t) - H,
+clases negativas 0. Un ciclo de vida de cualquier tamaño (--stages ..., o un
+archivo con uno) empieza en su N(0): la supervivencia de cada etapa se sortea y
+se reparte entre sus destinos como en U, cada entrada de F y C varía por sí sola.
+Con --density (o un archivo --model con dependencia de la densidad), la
+reproducción de cada año baja con la densidad a su comienzo, y con --strategy la
+cosecha es una cuota, una tasa o un escape en lugar de H. log lambda_s sigue
+siendo el del modelo sin dependencia de la densidad.
+
+Opciones:
+</translation>
+    </message>
+    <message>
+        <source>Exit status 0 when done; 1 with one line on standard error when the CSV file
+cannot be written (the results are printed all the same), standard output
+cannot be written or the run cannot start its threads; 2 with one line on
+standard error, and nothing done, for a bad option or value.
+</source>
+        <translation>Estado de salida 0 al terminar; 1 con una línea en la salida de errores
+cuando no se puede escribir el archivo CSV (los resultados se imprimen
+igualmente), no se puede escribir la salida estándar o la ejecución no puede
+iniciar sus hilos; 2 con una línea en la salida de errores, sin hacer nada,
+por una opción o un valor erróneos.
+</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <extracomment>In place of a number that could not be found.</extracomment>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>Density dependence: %1, K = %2; harvest: H.</source>
+        <extracomment>%1 is the form of density dependence (&quot;Beverton-Holt&quot;, &quot;a ceiling&quot;).</extracomment>
+        <translation>Dependencia de la densidad: %1, K = %2; cosecha: H.</translation>
+    </message>
+    <message>
+        <source>Density dependence: %1, K = %2; harvest: a quota of Q = %3 a step.</source>
+        <translation>Dependencia de la densidad: %1, K = %2; cosecha: una cuota de Q = %3 por paso.</translation>
+    </message>
+    <message>
+        <source>Density dependence: %1, K = %2; harvest: a rate of h = %3.</source>
+        <translation>Dependencia de la densidad: %1, K = %2; cosecha: una tasa de h = %3.</translation>
+    </message>
+    <message>
+        <source>Density dependence: %1, K = %2; harvest: an escapement of E = %3.</source>
+        <translation>Dependencia de la densidad: %1, K = %2; cosecha: un escape de E = %3.</translation>
+    </message>
+    <message>
+        <source>%1 replicates of %2 steps, seed %3: survival CV %4, fecundity CV %5, whole animals (demographic variation).</source>
+        <translation>%1 réplicas de %2 pasos, semilla %3: CV de supervivencia %4, CV de fecundidad %5, animales enteros (variación demográfica).</translation>
+    </message>
+    <message>
+        <source>%1 replicates of %2 steps, seed %3: survival CV %4, fecundity CV %5, no demographic variation.</source>
+        <translation>%1 réplicas de %2 pasos, semilla %3: CV de supervivencia %4, CV de fecundidad %5, sin variación demográfica.</translation>
+    </message>
+    <message>
+        <source>N(t) = %1 at t = %2</source>
+        <translation>N(t) = %1 en t = %2</translation>
+    </message>
+    <message>
+        <source>%1 (rounded to whole animals)</source>
+        <translation>%1 (redondeado a animales enteros)</translation>
+    </message>
+    <message>
+        <source>Start: %1.</source>
+        <extracomment>%1 holds N(0) (and H) of the start, as numbers.</extracomment>
+        <translation>Inicio: %1.</translation>
+    </message>
+    <message>
+        <source>At t = %1: mean total %2, median %3 (5 % to 95 %: %4 to %5); deterministic %6.</source>
+        <translation>En t = %1: total medio %2, mediana %3 (5 % a 95 %: %4 a %5); determinista %6.</translation>
+    </message>
+    <message>
+        <source>log lambda_s without harvest: %1 from the replicates, %2 by Tuljapurkar&apos;s approximation.</source>
+        <translation>log lambda_s sin cosecha: %1 según las réplicas, %2 según la aproximación de Tuljapurkar.</translation>
+    </message>
+    <message>
+        <source>the file &quot;%1&quot; could not be written: %2</source>
+        <translation>no se pudo escribir el archivo &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Wrote %1</source>
+        <translation>Escrito %1</translation>
+    </message>
+    <message>
+        <source>project the model many times with vital rates that vary from year to year and
+print the chance of falling below a threshold, with percentiles of the total</source>
+        <translation>proyectar el modelo muchas veces con tasas vitales que varían de un año a
+otro e imprimir la probabilidad de caer bajo un umbral, con percentiles del
+total</translation>
+    </message>
+    <message>
+        <source>%1: the number is beyond the range of a double</source>
+        <translation>%1: el número está fuera del rango de un double</translation>
+    </message>
+    <message>
+        <source>%1: needs a number from %2 up</source>
+        <translation>%1: necesita un número desde %2</translation>
+    </message>
+    <message>
+        <source>%1: needs a number from %2 to %3</source>
+        <translation>%1: necesita un número de %2 a %3</translation>
+    </message>
+    <message>
+        <source>%1: needs a whole number from %2 to %3</source>
+        <translation>%1: necesita un número entero de %2 a %3</translation>
+    </message>
+    <message>
+        <source>--out needs a file name</source>
+        <translation>--out necesita un nombre de archivo</translation>
+    </message>
+    <message>
+        <source>Runs K Project/Transit pairs as the main window does and prints N(t), the
+total and the growth rate of every step. It stops early at a rejected
+step or at the end of the simulation, and says so. A life cycle that is not
+a 4-class Leslie model is stepped as the Life cycle window does,
+N(t+1) = (U + F + C) N(t) - H with negative stages 0: one row a step with t,
+each stage by name, the total and the growth rate N(t)/N(t-1).
+With --density (or a --model file that holds density dependence) the model is
+stepped that way, F and C scaled by the density, and with --strategy the harvest
+is a quota, a rate or an escapement in place of H; the table also gives the
+yield of each step.
+</source>
+        <translation>Ejecuta K pares Project/Transit como la ventana principal e imprime N(t), el
+total y la tasa de crecimiento de cada paso. Se detiene antes en un paso
+rechazado o al final de la simulación, y lo dice. Un ciclo de vida que no es
+un modelo de Leslie de 4 clases avanza como en la ventana Life cycle,
+N(t+1) = (U + F + C) N(t) - H con etapas negativas 0: una fila por paso con t,
+cada etapa por nombre, el total y la tasa de crecimiento N(t)/N(t-1).
+Con --density (o un archivo --model con dependencia de la densidad) el modelo
+avanza así, F y C escalados por la densidad, y con --strategy la cosecha es una
+cuota, una tasa o un escape en lugar de H; la tabla da también el rendimiento
+de cada paso.
+</translation>
+    </message>
+    <message>
+        <source>Exit status 0 when done; 1 with one line on standard error when a step was
+refused (a number beyond the range of a double), a history or CSV file cannot
+be written (the files hold the steps that were run; the files before a failed
+one stay written) or standard output cannot be written; 2 with one line on
+standard error, and nothing done, for a bad option or value.
+</source>
+        <translation>Estado de salida 0 al terminar; 1 con una línea en la salida de errores
+cuando se rechazó un paso (un número fuera del rango de un double), no se
+puede escribir un archivo de historial o CSV (los archivos contienen los
+pasos ejecutados; los archivos anteriores a uno fallido quedan escritos) o no
+se puede escribir la salida estándar; 2 con una línea en la salida de
+errores, sin hacer nada, por una opción o un valor erróneos.
+</translation>
+    </message>
+    <message>
+        <source>total</source>
+        <translation>total</translation>
+    </message>
+    <message>
+        <source>growth rate</source>
+        <extracomment>A column head of the run table: N(t)/N(t-1).</extracomment>
+        <translation>tasa de crecimiento</translation>
+    </message>
+    <message>
+        <source>yield</source>
+        <extracomment>A column head of the run table: what the harvest took in the step.</extracomment>
+        <translation>rendimiento</translation>
+    </message>
+    <message>
+        <source>Ran %1 Project/Transit pairs.</source>
+        <translation>Se ejecutaron %1 pares Project/Transit.</translation>
+    </message>
+    <message>
+        <source>Stopped after %1 of %2 Project/Transit pairs.</source>
+        <translation>Detenido tras %1 de %2 pares Project/Transit.</translation>
+    </message>
+    <message>
+        <source>The projection to t = %1 was rejected: Population size = 0. %2</source>
+        <translation>Se rechazó la proyección a t = %1: tamaño de la población = 0. %2</translation>
+    </message>
+    <message>
+        <source>Population size = 0.  End of simulation.</source>
+        <translation>Tamaño de la población = 0.  Fin de la simulación.</translation>
+    </message>
+    <message>
+        <source>Ran 1 step.</source>
+        <translation>Se ejecutó 1 paso.</translation>
+    </message>
+    <message>
+        <source>Ran %1 steps.</source>
+        <translation>Se ejecutaron %1 pasos.</translation>
+    </message>
+    <message>
+        <source>Stopped after %1 of %2 steps.</source>
+        <translation>Detenido tras %1 de %2 pasos.</translation>
+    </message>
+    <message>
+        <source>Population size = 0 at t = %1: nothing is left to project. %2</source>
+        <translation>Tamaño de la población = 0 en t = %1: no queda nada que proyectar. %2</translation>
+    </message>
+    <message>
+        <source>The step to t = %1 gives a number beyond the range of a double. %2</source>
+        <translation>El paso a t = %1 da un número fuera del rango de un double. %2</translation>
+    </message>
+    <message>
+        <source>the file &quot;%1&quot; could not be written: %2; the files after it were not written</source>
+        <translation>no se pudo escribir el archivo &quot;%1&quot;: %2; los archivos posteriores no se escribieron</translation>
+    </message>
+    <message>
+        <source>--steps needs a whole number from 0 to %1</source>
+        <translation>--steps necesita un número entero de 0 a %1</translation>
+    </message>
+    <message>
+        <source>--out needs a base name</source>
+        <translation>--out necesita un nombre base</translation>
+    </message>
+    <message>
+        <source>--out &quot;%1&quot; names a folder; give a base name in it, such as &quot;%1run&quot;</source>
+        <translation>--out &quot;%1&quot; nombra una carpeta; dé un nombre base dentro de ella, como &quot;%1run&quot;</translation>
+    </message>
+    <message>
+        <source>--csv &quot;%1&quot; needs a file name</source>
+        <translation>--csv &quot;%1&quot; necesita un nombre de archivo</translation>
+    </message>
+    <message>
+        <source>--out &quot;%1&quot;: the four history files are those of a 4-class model, and this model is a life cycle of %2 stages: write its table with --csv FILE</source>
+        <translation>--out &quot;%1&quot;: los cuatro archivos de historial son los de un modelo de 4 clases, y este modelo es un ciclo de vida de %2 etapas: escriba su tabla con --csv FILE</translation>
+    </message>
+    <message>
+        <source>--out &quot;%1&quot;: the four history files are those of the linear model, and this run has density dependence: write its table with --csv FILE</source>
+        <translation>--out &quot;%1&quot;: los cuatro archivos de historial son los del modelo lineal, y esta ejecución tiene dependencia de la densidad: escriba su tabla con --csv FILE</translation>
+    </message>
+    <message>
+        <source>run Project/Transit steps of a model or a life cycle, print every step,
+write the table with --csv and, with --out, the four history files
+that &quot;Save&quot; writes</source>
+        <translation>ejecutar pasos Project/Transit de un modelo o ciclo de vida, imprimir cada paso,
+escribir la tabla con --csv y, con --out, los cuatro archivos de historial
+que escribe &quot;Save&quot;</translation>
+    </message>
+    <message>
+        <source>Writes a model file (.velmora) that &quot;Open model...&quot; of the main window and
+--model read: the default model, or the model of --model, with the other
+model options over it. A FILE without an ending gets &quot;.velmora&quot;. A file
+already there is left as it is, unless --force is given. A 4-class Leslie
+model is written as a version 1 file, any other life cycle as version 2; the
+source of --model&apos;s file is kept.
+</source>
+        <translation>Escribe un archivo de modelo (.velmora) que leen &quot;Open model...&quot; de la ventana
+principal y --model: el modelo por defecto, o el de --model, con las demás
+opciones de modelo encima. Un FILE sin extensión recibe &quot;.velmora&quot;. Un archivo
+que ya existe se deja como está, salvo con --force. Un modelo de Leslie de 4
+clases se escribe como archivo de versión 1, cualquier otro ciclo de vida como
+versión 2; se conserva la fuente del archivo de --model.
+</translation>
+    </message>
+    <message>
+        <source>
+Exit status 0 when written; 1 with one line on standard error when the file
+cannot be written (a file already there is left as it was); 2 with one line on
+standard error, and nothing written, for a bad option or value or for a FILE
+already there without --force.
+</source>
+        <translation>
+Estado de salida 0 al escribir; 1 con una línea en la salida de errores cuando
+no se puede escribir el archivo (un archivo que ya existía queda como estaba);
+2 con una línea en la salida de errores, sin escribir nada, por una opción o
+un valor erróneos o por un FILE que ya existe sin --force.
+</translation>
+    </message>
+    <message>
+        <source>more than one FILE given: &quot;%1&quot; and &quot;%2&quot;</source>
+        <translation>se dio más de un FILE: &quot;%1&quot; y &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>no FILE given: the model file to write comes last</source>
+        <translation>no se dio ningún FILE: el archivo de modelo que escribir va al final</translation>
+    </message>
+    <message>
+        <source>FILE &quot;%1&quot; names a folder</source>
+        <translation>FILE &quot;%1&quot; nombra una carpeta</translation>
+    </message>
+    <message>
+        <source>write a model file (.velmora) for the main window&apos;s &quot;Open model...&quot; and
+--model</source>
+        <translation>escribir un archivo de modelo (.velmora) para &quot;Open model...&quot; de la ventana
+principal y --model</translation>
+    </message>
+    <message>
+        <source>Usage: velmora-cli yield [--model FILE] [--matrix LIST] [--n0 LIST] [--harvest LIST]
+                         --density FORM --capacity K [--counted-stages LIST]
+                         [--harvest-stages LIST] [--points N] [--shock F] [--json]
+
+Gives the model density dependence on its reproduction and compares three
+ways of harvesting it: a fixed quota Q, a fixed rate h and a fixed
+escapement E. For each: the yield curve once the population has settled,
+its maximum (MSY) and where it lies, the level at 90 % of MSY, and the
+smallest loss in one bad year that then sends the population to 0.
+
+Options:
+</source>
+        <extracomment>The command and option names stay as they are.</extracomment>
+        <translation>Uso: velmora-cli yield [--model FILE] [--matrix LIST] [--n0 LIST] [--harvest LIST]
+                       --density FORM --capacity K [--counted-stages LIST]
+                       [--harvest-stages LIST] [--points N] [--shock F] [--json]
+
+Da al modelo dependencia de la densidad en su reproducción y compara tres
+formas de cosecharlo: una cuota fija Q, una tasa fija h y un escape fijo E.
+Para cada una: la curva de rendimiento una vez estabilizada la población, su
+máximo (MSY) y dónde está, el nivel al 90 % del MSY y la menor pérdida en un
+mal año que luego lleva la población a 0.
+
+Opciones:
+</translation>
+    </message>
+    <message>
+        <source>Exit status 0 when done; 1 with one line on standard error when standard output
+cannot be written; 2 with one line on standard error, and nothing done, for a bad
+option or value, or a model that cannot settle at K (R0 of at most 1).
+</source>
+        <translation>Estado de salida 0 al terminar; 1 con una línea en la salida de errores cuando no
+se puede escribir la salida estándar; 2 con una línea en la salida de errores,
+sin hacer nada, por una opción o un valor erróneos, o un modelo que no puede
+estabilizarse en K (R0 de como mucho 1).
+</translation>
+    </message>
+    <message>
+        <source>--points needs a whole number from 2 to 10000</source>
+        <translation>--points necesita un número entero de 2 a 10000</translation>
+    </message>
+    <message>
+        <source>--shock needs a share from 0 to 1</source>
+        <translation>--shock necesita una fracción de 0 a 1</translation>
+    </message>
+    <message>
+        <source>--density and --capacity are missing: give the form (beverton-holt, ricker or ceiling) and K, the density at rest</source>
+        <translation>faltan --density y --capacity: indique la forma (beverton-holt, ricker o ceiling) y K, la densidad en reposo</translation>
+    </message>
+    <message>
+        <source>no positive population rests at K without harvest</source>
+        <translation>ninguna población positiva reposa en K sin cosecha</translation>
+    </message>
+    <message>
+        <source>Density dependence: %1, K = %2, R0 = %3, b = %4</source>
+        <translation>Dependencia de la densidad: %1, K = %2, R0 = %3, b = %4</translation>
+    </message>
+    <message>
+        <source>Density dependence: %1, K = %2, R0 = %3</source>
+        <translation>Dependencia de la densidad: %1, K = %2, R0 = %3</translation>
+    </message>
+    <message>
+        <source>At rest without harvest, %1 in all:</source>
+        <translation>En reposo sin cosecha, %1 en total:</translation>
+    </message>
+    <message>
+        <source>way</source>
+        <extracomment>Column heads of the yield table: kept short, the table has fixed columns.</extracomment>
+        <translation>forma</translation>
+    </message>
+    <message>
+        <source>MSY</source>
+        <translation>MSY</translation>
+    </message>
+    <message>
+        <source>at</source>
+        <extracomment>Column head: the level (Q, h or E) at which the MSY lies.</extracomment>
+        <translation>en</translation>
+    </message>
+    <message>
+        <source>total at MSY</source>
+        <translation>total en MSY</translation>
+    </message>
+    <message>
+        <source>90 % of MSY at</source>
+        <translation>90 % del MSY en</translation>
+    </message>
+    <message>
+        <source>unstable rest</source>
+        <translation>reposo inestable</translation>
+    </message>
+    <message>
+        <source>smallest fatal loss</source>
+        <translation>menor pérdida fatal</translation>
+    </message>
+    <message>
+        <source>none short of all</source>
+        <extracomment>No loss short of the whole population is fatal.</extracomment>
+        <translation>solo todo</translation>
+    </message>
+    <message>
+        <source>Under the %1 the population has no stable rest at its MSY: the yield is the mean over a cycle of %2 steps.</source>
+        <extracomment>%1 is the way of harvesting as typed: quota, rate or escapement.</extracomment>
+        <translation>Con %1 la población no tiene reposo estable en su MSY: el rendimiento es la media sobre un ciclo de %2 pasos.</translation>
+    </message>
+    <message>
+        <source>Under the %1 the population has no stable rest at its MSY: it swings irregularly (chaos), and the yield is the mean over 600 steps.</source>
+        <translation>Con %1 la población no tiene reposo estable en su MSY: oscila de forma irregular (caos), y el rendimiento es la media sobre 600 pasos.</translation>
+    </message>
+    <message>
+        <source>Total after one bad year that takes %1 % of every stage, each way at 90 % of its MSY:</source>
+        <translation>Total tras un mal año que se lleva el %1 % de cada etapa, cada forma al 90 % de su MSY:</translation>
+    </message>
+    <message>
+        <source>give the model density dependence and compare the yield curves, MSY and the
+one bad year each of a quota, a rate and an escapement survives</source>
+        <translation>dar al modelo dependencia de la densidad y comparar las curvas de rendimiento,
+el MSY y el mal año que resisten una cuota, una tasa y un escape</translation>
     </message>
 </context>
 <context>
@@ -3672,6 +4375,610 @@ Do you want to save the page as a PDF file instead?</source>
     <message>
         <source>The main window&apos;s model has changed since the last run: press Run for its risk.</source>
         <translation>El modelo de la ventana principal ha cambiado desde la última ejecución: pulse Ejecutar para ver su riesgo.</translation>
+    </message>
+</context>
+<context>
+    <name>AnalysisText</name>
+    <message>
+        <source>N(t) at t = %1</source>
+        <translation>N(t) en t = %1</translation>
+    </message>
+</context>
+<context>
+    <name>ExerciseText</name>
+    <message>
+        <source>unknown key %1%2</source>
+        <translation>clave desconocida %1%2</translation>
+    </message>
+    <message>
+        <source>it is %1: it must be {&quot;answer&quot;: ..., &quot;mark&quot;: ..., &quot;tries&quot;: N}</source>
+        <translation>es %1: debe ser {&quot;answer&quot;: ..., &quot;mark&quot;: ..., &quot;tries&quot;: N}</translation>
+    </message>
+    <message>
+        <source>&quot;answer&quot; is %1: it must be one line of text in double quotes</source>
+        <translation>&quot;answer&quot; es %1: debe ser una línea de texto entre comillas dobles</translation>
+    </message>
+    <message>
+        <source>&quot;mark&quot; is %1, not &quot;right&quot;, &quot;close&quot;, &quot;wrong&quot; or null</source>
+        <translation>&quot;mark&quot; es %1, no &quot;right&quot;, &quot;close&quot;, &quot;wrong&quot; ni null</translation>
+    </message>
+    <message>
+        <source>&quot;tries&quot; is %1: it must be a whole number from 0 to %2</source>
+        <translation>&quot;tries&quot; es %1: debe ser un número entero de 0 a %2</translation>
+    </message>
+    <message>
+        <source>&quot;format&quot; is %1, not &quot;%2&quot;: this is not a Velmora answers file</source>
+        <translation>&quot;format&quot; es %1, no &quot;%2&quot;: este no es un archivo de respuestas de Velmora</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>inexistente</translation>
+    </message>
+    <message>
+        <source>&quot;version&quot; is %1: the file was written by a newer Velmora</source>
+        <translation>&quot;version&quot; es %1: el archivo lo escribió un Velmora más reciente</translation>
+    </message>
+    <message>
+        <source>&quot;version&quot; is %1, not 1</source>
+        <translation>&quot;version&quot; es %1, no 1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is %2: it must be one line of at most %3 characters</source>
+        <translation>&quot;%1&quot; es %2: debe ser una línea de como mucho %3 caracteres</translation>
+    </message>
+    <message>
+        <source>&quot;student&quot; is %1: %2</source>
+        <translation>&quot;student&quot; es %1: %2</translation>
+    </message>
+    <message>
+        <source>&quot;model&quot; is %1: it must be {KEY: number, ...} with the varied values</source>
+        <translation>&quot;model&quot; es %1: debe ser {KEY: number, ...} con los valores variados</translation>
+    </message>
+    <message>
+        <source>%1 in &quot;model&quot; is %2: it must be a number</source>
+        <translation>%1 en &quot;model&quot; es %2: debe ser un número</translation>
+    </message>
+    <message>
+        <source>&quot;answers&quot; is %1: it must be a list of at most %2 answers</source>
+        <translation>&quot;answers&quot; es %1: debe ser una lista de como mucho %2 respuestas</translation>
+    </message>
+    <message>
+        <source>answer %1: %2</source>
+        <translation>respuesta %1: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is %2: it must be a number of points</source>
+        <translation>&quot;%1&quot; es %2: debe ser un número de puntos</translation>
+    </message>
+    <message>
+        <source>it is larger than 256 KiB, far more than answers need</source>
+        <translation>ocupa más de 256 KiB, mucho más de lo que necesitan unas respuestas</translation>
+    </message>
+    <message>
+        <source>this is not a Velmora answers file: it holds no {...} object</source>
+        <translation>este no es un archivo de respuestas de Velmora: no contiene ningún objeto {...}</translation>
+    </message>
+    <message>
+        <source>it cannot be read: %1</source>
+        <translation>no se puede leer: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written: %2</source>
+        <translation>no se pudo escribir &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>a student&apos;s name (or number) is needed: it draws the numbers</source>
+        <translation>hace falta el nombre (o número) del estudiante: de él salen los números</translation>
+    </message>
+    <message>
+        <source>a student&apos;s name is at most %1 characters</source>
+        <translation>el nombre de un estudiante tiene como mucho %1 caracteres</translation>
+    </message>
+    <message>
+        <source>a student&apos;s name is one line without control characters</source>
+        <translation>el nombre de un estudiante es una línea sin caracteres de control</translation>
+    </message>
+    <message>
+        <source>with these numbers, %1</source>
+        <translation>con estos números, %1</translation>
+    </message>
+</context>
+<context>
+    <name>ModelFileText</name>
+    <message>
+        <source>unknown key %1</source>
+        <translation>clave desconocida %1</translation>
+    </message>
+    <message>
+        <source>&quot;risk&quot; is %1: it must be {&quot;cvSurvival&quot;: X, &quot;cvFecundity&quot;: X, &quot;seed&quot;: S, ...}</source>
+        <translation>&quot;risk&quot; es %1: debe ser {&quot;cvSurvival&quot;: X, &quot;cvFecundity&quot;: X, &quot;seed&quot;: S, ...}</translation>
+    </message>
+    <message>
+        <source>%1 in &quot;risk&quot;</source>
+        <extracomment>%1 is a refusal such as: unknown key &quot;x&quot;.</extracomment>
+        <translation>%1 en &quot;risk&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in &quot;risk&quot; is %2: it must be %3 from %4 to %5</source>
+        <translation>&quot;%1&quot; en &quot;risk&quot; es %2: debe ser %3 de %4 a %5</translation>
+    </message>
+    <message>
+        <source>a whole number</source>
+        <translation>un número entero</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>un número</translation>
+    </message>
+    <message>
+        <source>&quot;demographic&quot; in &quot;risk&quot; is %1: it must be true or false</source>
+        <translation>&quot;demographic&quot; en &quot;risk&quot; es %1: debe ser true o false</translation>
+    </message>
+    <message>
+        <source>it is %1: a question must be {&quot;text&quot;: ..., &quot;asks&quot;: ...}</source>
+        <translation>es %1: una pregunta debe ser {&quot;text&quot;: ..., &quot;asks&quot;: ...}</translation>
+    </message>
+    <message>
+        <source>&quot;text&quot; is missing</source>
+        <translation>falta &quot;text&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;text&quot; is %1: it must be text of 1 to %2 characters</source>
+        <translation>&quot;text&quot; es %1: debe ser un texto de 1 a %2 caracteres</translation>
+    </message>
+    <message>
+        <source>&quot;asks&quot; is missing</source>
+        <translation>falta &quot;asks&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;asks&quot; is %1: it must name a figure of the report, such as &quot;growth.lambda&quot; or &quot;growth.stableDistribution[2]&quot;</source>
+        <translation>&quot;asks&quot; es %1: debe nombrar una cifra del informe, como &quot;growth.lambda&quot; o &quot;growth.stableDistribution[2]&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is %2: it must be a number from 0 to 1000000</source>
+        <translation>&quot;%1&quot; es %2: debe ser un número de 0 a 1000000</translation>
+    </message>
+    <message>
+        <source>&quot;hint&quot; is %1: it must be text of at most %2 characters</source>
+        <translation>&quot;hint&quot; es %1: debe ser un texto de como mucho %2 caracteres</translation>
+    </message>
+    <message>
+        <source>&quot;risk&quot; is missing: &quot;risk.finalRisk&quot; needs the settings of the run, at least {&quot;cvSurvival&quot;: X, &quot;seed&quot;: S}</source>
+        <translation>falta &quot;risk&quot;: &quot;risk.finalRisk&quot; necesita los ajustes de la ejecución, al menos {&quot;cvSurvival&quot;: X, &quot;seed&quot;: S}</translation>
+    </message>
+    <message>
+        <source>&quot;risk&quot; stands with &quot;asks&quot;: %1; only &quot;risk.finalRisk&quot; takes it</source>
+        <translation>&quot;risk&quot; va con &quot;asks&quot;: %1; solo &quot;risk.finalRisk&quot; lo admite</translation>
+    </message>
+    <message>
+        <source>it is %1: it must be {&quot;value&quot;: KEY, &quot;from&quot;: X, &quot;to&quot;: Y, &quot;step&quot;: D}</source>
+        <translation>es %1: debe ser {&quot;value&quot;: KEY, &quot;from&quot;: X, &quot;to&quot;: Y, &quot;step&quot;: D}</translation>
+    </message>
+    <message>
+        <source>&quot;value&quot; is %1: it must name a value of the model, such as &quot;fecundities[2]&quot; or &quot;transitions[1][0]&quot;</source>
+        <translation>&quot;value&quot; es %1: debe nombrar un valor del modelo, como &quot;fecundities[2]&quot; o &quot;transitions[1][0]&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;value&quot; is %1, which names no value of this model</source>
+        <translation>&quot;value&quot; es %1, que no nombra ningún valor de este modelo</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is missing</source>
+        <translation>falta &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is %2: it must be a number</source>
+        <translation>&quot;%1&quot; es %2: debe ser un número</translation>
+    </message>
+    <message>
+        <source>&quot;from&quot; %1, &quot;to&quot; %2, &quot;step&quot; %3: the values must rise from &quot;from&quot; to &quot;to&quot; by a step above 0</source>
+        <translation>&quot;from&quot; %1, &quot;to&quot; %2, &quot;step&quot; %3: los valores deben subir de &quot;from&quot; a &quot;to&quot; con un paso mayor que 0</translation>
+    </message>
+    <message>
+        <source>from %1 to %2 by %3 are more than %4 values</source>
+        <translation>de %1 a %2 con paso %3 son más de %4 valores</translation>
+    </message>
+    <message>
+        <source>with %1 at %2, %3</source>
+        <translation>con %1 en %2, %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is %2: it must be a list of 1 to %3 %4</source>
+        <translation>&quot;%1&quot; es %2: debe ser una lista de 1 a %3 %4</translation>
+    </message>
+    <message>
+        <source>it is %1: it must be {&quot;title&quot;: ..., &quot;questions&quot;: [...]}</source>
+        <translation>es %1: debe ser {&quot;title&quot;: ..., &quot;questions&quot;: [...]}</translation>
+    </message>
+    <message>
+        <source>&quot;title&quot; is missing: with a student&apos;s name it draws the numbers</source>
+        <translation>falta &quot;title&quot;: con el nombre de un estudiante, de él salen los números</translation>
+    </message>
+    <message>
+        <source>&quot;title&quot; is %1: it must be one line of 1 to %2 characters</source>
+        <translation>&quot;title&quot; es %1: debe ser una línea de 1 a %2 caracteres</translation>
+    </message>
+    <message>
+        <source>questions</source>
+        <translation>preguntas</translation>
+    </message>
+    <message>
+        <source>question %1: %2</source>
+        <translation>pregunta %1: %2</translation>
+    </message>
+    <message>
+        <source>varied values</source>
+        <translation>valores variados</translation>
+    </message>
+    <message>
+        <source>varied value %1: %2</source>
+        <translation>valor variado %1: %2</translation>
+    </message>
+    <message>
+        <source>question %1: &quot;risk&quot;: %2</source>
+        <translation>pregunta %1: &quot;risk&quot;: %2</translation>
+    </message>
+    <message>
+        <source>varied value %1: %2 is varied twice</source>
+        <translation>valor variado %1: %2 se varía dos veces</translation>
+    </message>
+    <message>
+        <source>&quot;analysis&quot; is %1: it must be true or false</source>
+        <translation>&quot;analysis&quot; es %1: debe ser true o false</translation>
+    </message>
+    <message>
+        <source>&quot;maxTries&quot; is %1: it must be a whole number from 1 to %2</source>
+        <translation>&quot;maxTries&quot; es %1: debe ser un número entero de 1 a %2</translation>
+    </message>
+    <message>
+        <source>a fecundity</source>
+        <extracomment>The subject of &quot;%3 must be at least 0&quot;.</extracomment>
+        <translation>una fecundidad</translation>
+    </message>
+    <message>
+        <source>a survival rate</source>
+        <translation>una tasa de supervivencia</translation>
+    </message>
+    <message>
+        <source>an age class of N(0)</source>
+        <translation>una clase de edad de N(0)</translation>
+    </message>
+    <message>
+        <source>a harvest</source>
+        <translation>una cosecha</translation>
+    </message>
+    <message>
+        <source>%1 is %2: too large for the program</source>
+        <translation>%1 es %2: demasiado grande para el programa</translation>
+    </message>
+    <message>
+        <source>%1 is %2: a survival rate must be at most 1</source>
+        <translation>%1 es %2: una tasa de supervivencia debe ser como mucho 1</translation>
+    </message>
+    <message>
+        <source>%1 is %2: %3 must be at least 0</source>
+        <translation>%1 es %2: %3 debe ser al menos 0</translation>
+    </message>
+    <message>
+        <source>line %1, column %2</source>
+        <translation>línea %1, columna %2</translation>
+    </message>
+    <message>
+        <source>1 stage</source>
+        <translation>1 etapa</translation>
+    </message>
+    <message>
+        <source>%1 stages</source>
+        <translation>%1 etapas</translation>
+    </message>
+    <message>
+        <source>1 number</source>
+        <translation>1 número</translation>
+    </message>
+    <message>
+        <source>%1 numbers</source>
+        <translation>%1 números</translation>
+    </message>
+    <message>
+        <source>%1 must be one line of at most %2 characters</source>
+        <translation>%1 debe ser una línea de como mucho %2 caracteres</translation>
+    </message>
+    <message>
+        <source>%1 holds a control character; only line breaks and tabs may stand in it</source>
+        <translation>%1 contiene un carácter de control; solo puede haber saltos de línea y tabuladores</translation>
+    </message>
+    <message>
+        <source>a transition</source>
+        <translation>una transición</translation>
+    </message>
+    <message>
+        <source>a clonal rate</source>
+        <translation>una tasa clonal</translation>
+    </message>
+    <message>
+        <source>%1[%2], from %3 to %4,</source>
+        <translation>%1[%2], de %3 a %4,</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>%1 is []: a model needs at least 1 stage</source>
+        <translation>%1 es []: un modelo necesita al menos 1 etapa</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 names: the program takes at most %3 stages</source>
+        <translation>%1 contiene %2 nombres: el programa admite como mucho %3 etapas</translation>
+    </message>
+    <message>
+        <source>%1 is %2: %3</source>
+        <translation>%1 es %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 is %2, as is %3: each stage needs a name of its own</source>
+        <translation>%1 es %2, igual que %3: cada etapa necesita un nombre propio</translation>
+    </message>
+    <message>
+        <source>%1: the column of %2 adds up to %3: at most all of a stage can survive</source>
+        <translation>%1: la columna de %2 suma %3: como mucho puede sobrevivir toda una etapa</translation>
+    </message>
+    <message>
+        <source>%1: the total of N(0) is too large for the program</source>
+        <translation>%1: el total de N(0) es demasiado grande para el programa</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>falta %1</translation>
+    </message>
+    <message>
+        <source>%1 is %2: the file was written by a newer Velmora; this one reads versions up to %3</source>
+        <translation>%1 es %2: el archivo lo escribió un Velmora más reciente; este lee versiones hasta la %3</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a version from 1 to %3</source>
+        <translation>%1 es %2, no una versión de 1 a %3</translation>
+    </message>
+    <message>
+        <source>%1 is a key of version %2 files; this file is version %3</source>
+        <translation>%1 es una clave de archivos de versión %2; este archivo es de versión %3</translation>
+    </message>
+    <message>
+        <source>%1 and %2 stand in one file: a file holds either a 4-class Leslie model (&quot;fecundities&quot;, &quot;survival&quot;) or a life cycle by stages (&quot;stages&quot;, &quot;transitions&quot;, &quot;reproduction&quot;)</source>
+        <translation>%1 y %2 están en un mismo archivo: un archivo contiene o un modelo de Leslie de 4 clases (&quot;fecundities&quot;, &quot;survival&quot;) o un ciclo de vida por etapas (&quot;stages&quot;, &quot;transitions&quot;, &quot;reproduction&quot;)</translation>
+    </message>
+    <message>
+        <source>the file holds no model: it needs &quot;fecundities&quot; and &quot;survival&quot; for a 4-class Leslie model, or &quot;stages&quot;, &quot;transitions&quot; and &quot;reproduction&quot; for a life cycle by stages</source>
+        <translation>el archivo no contiene ningún modelo: necesita &quot;fecundities&quot; y &quot;survival&quot; para un modelo de Leslie de 4 clases, o &quot;stages&quot;, &quot;transitions&quot; y &quot;reproduction&quot; para un ciclo de vida por etapas</translation>
+    </message>
+    <message>
+        <source>%1 is %2: it must be text in double quotes</source>
+        <translation>%1 es %2: debe ser texto entre comillas dobles</translation>
+    </message>
+    <message>
+        <source>%1 is %2: it must be a list of %3 numbers, such as [%4]</source>
+        <translation>%1 es %2: debe ser una lista de %3 números, como [%4]</translation>
+    </message>
+    <message>
+        <source>%1 is %2: it must be a number</source>
+        <translation>%1 es %2: debe ser un número</translation>
+    </message>
+    <message>
+        <source>%1 is %2: it must be a list of stage names in double quotes, such as [&quot;seeds&quot;, &quot;adults&quot;]</source>
+        <translation>%1 es %2: debe ser una lista de nombres de etapas entre comillas dobles, como [&quot;seeds&quot;, &quot;adults&quot;]</translation>
+    </message>
+    <message>
+        <source>%1 is %2: a stage name must be text in double quotes</source>
+        <translation>%1 es %2: un nombre de etapa debe ser texto entre comillas dobles</translation>
+    </message>
+    <message>
+        <source>%1 is %2: it must be a list of %3, one for each stage, each a list of %4</source>
+        <translation>%1 es %2: debe ser una lista de %3, una por etapa, cada una una lista de %4</translation>
+    </message>
+    <message>
+        <source>1 row</source>
+        <translation>1 fila</translation>
+    </message>
+    <message>
+        <source>%1 rows</source>
+        <translation>%1 filas</translation>
+    </message>
+    <message>
+        <source>%1 is %2: it must be a row of %3, one for each stage</source>
+        <translation>%1 es %2: debe ser una fila de %3, uno por etapa</translation>
+    </message>
+    <message>
+        <source>%1[%2] is %3: it must be a number</source>
+        <translation>%1[%2] es %3: debe ser un número</translation>
+    </message>
+    <message>
+        <source>%1 is %2: it must be a list of %3, one for each stage</source>
+        <translation>%1 es %2: debe ser una lista de %3, uno por etapa</translation>
+    </message>
+    <message>
+        <source>%1%2 is %3: it must be a list of stage names in double quotes</source>
+        <translation>%1%2 es %3: debe ser una lista de nombres de etapas entre comillas dobles</translation>
+    </message>
+    <message>
+        <source>%1%2 is []: leave it out to take every stage</source>
+        <translation>%1%2 es []: omítalo para tomar todas las etapas</translation>
+    </message>
+    <message>
+        <source>%1%2 is %3, which is not the name of a stage of the model</source>
+        <translation>%1%2 es %3, que no es el nombre de ninguna etapa del modelo</translation>
+    </message>
+    <message>
+        <source>%1%2 is %3, named twice</source>
+        <translation>%1%2 es %3, nombrada dos veces</translation>
+    </message>
+    <message>
+        <source>%1 is %2: it must be {&quot;form&quot;: &quot;beverton-holt&quot;, &quot;capacity&quot;: K} with &quot;ricker&quot; or &quot;ceiling&quot; as other forms</source>
+        <translation>%1 es %2: debe ser {&quot;form&quot;: &quot;beverton-holt&quot;, &quot;capacity&quot;: K} con &quot;ricker&quot; o &quot;ceiling&quot; como otras formas</translation>
+    </message>
+    <message>
+        <source>unknown key %1 in %2</source>
+        <translation>clave desconocida %1 en %2</translation>
+    </message>
+    <message>
+        <source>&quot;form&quot; in %1 is missing</source>
+        <translation>falta &quot;form&quot; en %1</translation>
+    </message>
+    <message>
+        <source>&quot;form&quot; in %1 is %2, not &quot;beverton-holt&quot;, &quot;ricker&quot; or &quot;ceiling&quot;</source>
+        <translation>&quot;form&quot; en %1 es %2, no &quot;beverton-holt&quot;, &quot;ricker&quot; ni &quot;ceiling&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;capacity&quot; in %1 is missing</source>
+        <translation>falta &quot;capacity&quot; en %1</translation>
+    </message>
+    <message>
+        <source>&quot;capacity&quot; in %1 is %2: K must be a number above 0</source>
+        <translation>&quot;capacity&quot; en %1 es %2: K debe ser un número mayor que 0</translation>
+    </message>
+    <message>
+        <source> in %1</source>
+        <translation> en %1</translation>
+    </message>
+    <message>
+        <source>%1: a stage of the model never dies, so R0 has no value and K cannot set the strength of the density dependence</source>
+        <translation>%1: una etapa del modelo nunca muere, así que R0 no tiene valor y K no puede fijar la fuerza de la dependencia de la densidad</translation>
+    </message>
+    <message>
+        <source>%1: R0 is %2, and a population that settles at K must more than replace itself when sparse (R0 above 1)</source>
+        <translation>%1: R0 es %2, y una población que se estabiliza en K debe más que reemplazarse cuando es escasa (R0 mayor que 1)</translation>
+    </message>
+    <message>
+        <source>%1 is missing: this is not a Velmora model file</source>
+        <translation>falta %1: este no es un archivo de modelo de Velmora</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not &quot;%3&quot;: this is not a Velmora model file</source>
+        <translation>%1 es %2, no &quot;%3&quot;: este no es un archivo de modelo de Velmora</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not written: %2</source>
+        <translation>&quot;%1&quot; no se escribió: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written: %2</source>
+        <translation>no se pudo escribir &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2; the model opened without its exercise</source>
+        <translation>&quot;%1&quot;: %2; el modelo se abrió sin su ejercicio</translation>
+    </message>
+    <message>
+        <source>%1 is %2 x %3: it must have a row and a column for each of the %4</source>
+        <translation>%1 es %2 x %3: debe tener una fila y una columna para cada una de las %4</translation>
+    </message>
+    <message>
+        <source>%1 holds %2: it must hold one for each of the %3</source>
+        <translation>%1 contiene %2: debe contener uno para cada una de las %3</translation>
+    </message>
+    <message>
+        <source>this is not JSON: %1 at %2</source>
+        <translation>esto no es JSON: %1 en %2</translation>
+    </message>
+    <message>
+        <source>this is not a Velmora model file: it holds no {...} object</source>
+        <translation>este no es un archivo de modelo de Velmora: no contiene ningún objeto {...}</translation>
+    </message>
+    <message>
+        <source>it cannot be read: %1</source>
+        <translation>no se puede leer: %1</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 MiB, far more than a model needs</source>
+        <translation>ocupa más de 1 MiB, mucho más de lo que necesita un modelo</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 está vacío</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number</source>
+        <translation>%1: &quot;%2&quot; no es un número</translation>
+    </message>
+    <message>
+        <source>%1: %2 is too large for the program</source>
+        <translation>%1: %2 es demasiado grande para el programa</translation>
+    </message>
+    <message>
+        <source>%1: %2 is below 0; rates and numbers of animals are at least 0</source>
+        <translation>%1: %2 es menor que 0; las tasas y los números de animales son al menos 0</translation>
+    </message>
+    <message>
+        <source>1 value</source>
+        <translation>1 valor</translation>
+    </message>
+    <message>
+        <source>%1 values</source>
+        <translation>%1 valores</translation>
+    </message>
+    <message>
+        <source>a model has 1 to %1 stages, not %2</source>
+        <translation>un modelo tiene de 1 a %1 etapas, no %2</translation>
+    </message>
+    <message>
+        <source>value %1</source>
+        <extracomment>Where a value stands: &quot;row 2, value 1&quot;; %1 is the row (&quot;row 2&quot;).</extracomment>
+        <translation>valor %1</translation>
+    </message>
+    <message>
+        <source>%1, value %2</source>
+        <translation>%1, valor %2</translation>
+    </message>
+    <message>
+        <source>a stage needs a name</source>
+        <translation>una etapa necesita un nombre</translation>
+    </message>
+    <message>
+        <source>a stage name must not begin or end with a blank</source>
+        <translation>un nombre de etapa no debe empezar ni terminar con un espacio</translation>
+    </message>
+    <message>
+        <source>a stage name must be at most %1 characters long</source>
+        <translation>un nombre de etapa debe tener como mucho %1 caracteres</translation>
+    </message>
+    <message>
+        <source>a stage name must be one line without tabs or control characters</source>
+        <translation>un nombre de etapa debe ser una línea sin tabuladores ni caracteres de control</translation>
+    </message>
+    <message>
+        <source>a stage name must be UTF-8 text</source>
+        <translation>un nombre de etapa debe ser texto UTF-8</translation>
+    </message>
+    <message>
+        <source>%1 names: the program takes at most %2</source>
+        <extracomment>%2 is a number of stages (&quot;100 stages&quot;).</extracomment>
+        <translation>%1 nombres: el programa admite como mucho %2</translation>
+    </message>
+    <message>
+        <source>name %1</source>
+        <translation>nombre %1</translation>
+    </message>
+    <message>
+        <source>%1 (&quot;%2&quot;) is an earlier name as well: each stage needs a name of its own</source>
+        <translation>%1 (&quot;%2&quot;) es también un nombre anterior: cada etapa necesita un nombre propio</translation>
+    </message>
+    <message>
+        <source>%1 for %2: one row for each stage, separated by &quot;;&quot;</source>
+        <extracomment>%1 is a number of rows (&quot;3 rows&quot;), %2 one of stages (&quot;2 stages&quot;).</extracomment>
+        <translation>%1 para %2: una fila por etapa, separadas por &quot;;&quot;</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>fila %1</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 for %3: one for each stage, separated by &quot;,&quot;</source>
+        <extracomment>%1 is the row (&quot;row 2&quot;), %2 a number of values, %3 one of stages.</extracomment>
+        <translation>%1 contiene %2 para %3: uno por etapa, separados por &quot;,&quot;</translation>
+    </message>
+    <message>
+        <source>%1 for %2: one for each stage, separated by &quot;,&quot;</source>
+        <extracomment>%1 is a number of values (&quot;3 values&quot;), %2 one of stages (&quot;2 stages&quot;).</extracomment>
+        <translation>%1 para %2: uno por etapa, separados por &quot;,&quot;</translation>
     </message>
 </context>
 </TS>

@@ -34,15 +34,16 @@
     <message>
         <source>a population counts as gone below N animals (default 1;
 0: only when a projection is rejected)</source>
-        <translation type="unfinished"></translation>
+        <translation>une population est considérée comme disparue sous N animaux (défaut 1 ;
+0 : seulement quand une projection est refusée)</translation>
     </message>
     <message>
         <source>print one JSON object instead of aligned text</source>
-        <translation type="unfinished"></translation>
+        <translation>afficher un objet JSON au lieu du texte aligné</translation>
     </message>
     <message>
         <source>as text, explain each figure in a line under it</source>
-        <translation type="unfinished"></translation>
+        <translation>en texte, expliquer chaque valeur sur une ligne en dessous</translation>
     </message>
     <message>
         <source>unknown command %1; did you mean %2?</source>
@@ -54,55 +55,59 @@
     </message>
     <message>
         <source>help takes one COMMAND</source>
-        <translation type="unfinished"></translation>
+        <translation>help prend un COMMAND</translation>
     </message>
     <message>
         <source>unknown option %1; options of a command come after its name</source>
-        <translation type="unfinished"></translation>
+        <translation>option inconnue %1 ; les options d&apos;une commande viennent après son nom</translation>
     </message>
     <message>
         <source>no command given</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune commande donnée</translation>
     </message>
     <message>
         <source>the command stopped on an error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la commande s&apos;est arrêtée sur une erreur : %1</translation>
     </message>
     <message>
         <source>the command stopped on an unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>la commande s&apos;est arrêtée sur une erreur inconnue</translation>
     </message>
     <message>
         <source>standard output could not be written (%1): the results are lost</source>
-        <translation type="unfinished"></translation>
+        <translation>la sortie standard n&apos;a pas pu être écrite (%1) : les résultats sont perdus</translation>
     </message>
     <message>
         <source>beverton-holt, ricker or ceiling: how reproduction falls
 as the density D rises</source>
-        <translation type="unfinished"></translation>
+        <translation>beverton-holt, ricker ou ceiling : comment la reproduction
+baisse quand la densité D augmente</translation>
     </message>
     <message>
         <source>the density at which the population settles without
 harvest, above 0</source>
-        <translation type="unfinished"></translation>
+        <translation>la densité à laquelle la population se stabilise sans
+prélèvement, au-dessus de 0</translation>
     </message>
     <message>
         <source>the stages whose sum is D, by name (default: all)</source>
-        <translation type="unfinished"></translation>
+        <translation>les stades dont la somme est D, par nom (défaut : tous)</translation>
     </message>
     <message>
         <source>the stages a way of harvesting takes from (default: all)</source>
-        <translation type="unfinished"></translation>
+        <translation>les stades où un mode de prélèvement prend (défaut : tous)</translation>
     </message>
     <message>
         <source>quota, rate or escapement: take the harvest this
 way in place of H (needs --density and --level)</source>
-        <translation type="unfinished"></translation>
+        <translation>quota, rate ou escapement : faire le prélèvement de cette
+manière au lieu de H (demande --density et --level)</translation>
     </message>
     <message>
         <source>the quota Q a step, the rate h (0 to 1) or the
 escapement E</source>
-        <translation type="unfinished"></translation>
+        <translation>le quota Q par pas, le taux h (0 à 1) ou
+l&apos;échappement E</translation>
     </message>
     <message>
         <source>Usage: velmora-cli exercise key FILE [--student NAME] [--json]
@@ -124,19 +129,40 @@ each student gets a number of, and the answers students hand in.
 
 Options:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Usage : velmora-cli exercise key FILE [--student NAME] [--json]
+        velmora-cli exercise check FILE
+        velmora-cli exercise mark FILE ANSWERS... [--out FILE.csv]
+
+Travaille avec l&apos;exercice d&apos;un fichier de modèle (.velmora) : ses questions, les
+valeurs dont chaque élève reçoit ses propres nombres, et les réponses rendues.
+
+  key     affiche chaque question avec sa réponse pour un élève (--student NAME ;
+          le même nom donne toujours les mêmes nombres) ou pour les nombres du
+          fichier lui-même.
+  check   refuse une question dont &quot;asks&quot; ne nomme aucune valeur, et calcule
+          chaque question pour chaque combinaison des valeurs variées (un
+          échantillon de 10000 s&apos;il y en a plus), pour qu&apos;aucun élève n&apos;ait une
+          question sans réponse.
+  mark    recalcule chaque note des fichiers de réponses (.velmora-answers) à
+          partir du nom et des réponses de l&apos;élève, et affiche un tableau de la
+          classe ; un fichier dont les nombres ou les notes diffèrent du recalcul
+          est signalé. Le nombre d&apos;essais est compté par le programme de l&apos;élève
+          et ne peut pas être vérifié.
+
+Options :
+</translation>
     </message>
     <message>
         <source>key: the student&apos;s name or number</source>
-        <translation type="unfinished"></translation>
+        <translation>key : le nom ou le numéro de l&apos;élève</translation>
     </message>
     <message>
         <source>key: print one JSON object</source>
-        <translation type="unfinished"></translation>
+        <translation>key : afficher un objet JSON</translation>
     </message>
     <message>
         <source>mark: also write the table as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>mark : écrire aussi le tableau en CSV</translation>
     </message>
     <message>
         <source>
@@ -145,176 +171,191 @@ when mark cannot read an answers file or write FILE.csv, or when standard
 output cannot be written; 2 with one line on standard error, and nothing done,
 for a bad option, a FILE without a good exercise or an asks that names no figure.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Code de sortie 0 une fois fini ; 1 quand check trouve une question sans réponse,
+quand mark ne peut pas lire un fichier de réponses ou écrire FILE.csv, ou quand
+la sortie standard ne peut pas être écrite ; 2 avec une ligne sur la sortie
+d&apos;erreur, sans rien faire, pour une mauvaise option, un FILE sans exercice
+valable ou un asks qui ne nomme aucune valeur.
+</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; : %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; holds a model but no &quot;exercise&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; contient un modèle mais pas d&apos;&quot;exercise&quot;</translation>
     </message>
     <message>
         <source>--student: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--student : %1</translation>
     </message>
     <message>
         <source>the numbers of %1 break a rule of the model: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>les nombres de %1 enfreignent une règle du modèle : %2</translation>
     </message>
     <message>
         <source>Exercise: %1</source>
-        <translation type="unfinished">Exercice : %1</translation>
+        <translation>Exercice : %1</translation>
     </message>
     <message>
         <source>Student: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Élève : %1</translation>
     </message>
     <message>
         <source>The file&apos;s own numbers (no student)</source>
-        <translation type="unfinished"></translation>
+        <translation>Les nombres du fichier lui-même (pas d&apos;élève)</translation>
     </message>
     <message>
         <source>no answer: this model has no such figure</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de réponse : ce modèle n&apos;a pas cette valeur</translation>
     </message>
     <message>
         <source> (exactly)</source>
-        <translation type="unfinished"></translation>
+        <translation> (exactement)</translation>
     </message>
     <message>
         <source> (within %1 + %2)</source>
-        <translation type="unfinished"></translation>
+        <translation> (à %1 + %2 près)</translation>
     </message>
     <message>
         <source>question %1: &quot;asks&quot; is &quot;%2&quot;, which names no figure of the report</source>
-        <translation type="unfinished"></translation>
+        <translation>question %1 : &quot;asks&quot; vaut &quot;%2&quot;, qui ne nomme aucune valeur du rapport</translation>
     </message>
     <message>
         <source>the file&apos;s numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>les nombres du fichier</translation>
     </message>
     <message>
         <source>with %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>avec %1 : %2</translation>
     </message>
     <message>
         <source>question %1 has no answer with %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la question %1 n&apos;a pas de réponse avec %2</translation>
     </message>
     <message>
         <source>question %1 is a near tie with %2: the largest is within 2 % of the next</source>
-        <translation type="unfinished"></translation>
+        <translation>la question %1 est presque à égalité avec %2 : la plus grande est à moins de 2 % de la suivante</translation>
     </message>
     <message>
         <source>all %1 combinations of the varied values</source>
-        <translation type="unfinished"></translation>
+        <translation>les %1 combinaisons des valeurs variées</translation>
     </message>
     <message>
         <source>a sample of %1 combinations of the varied values</source>
-        <translation type="unfinished"></translation>
+        <translation>un échantillon de %1 combinaisons des valeurs variées</translation>
     </message>
     <message>
         <source>1 problem in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 problème dans %1</translation>
     </message>
     <message>
         <source>%1 problems in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 problèmes dans %2</translation>
     </message>
     <message>
         <source>Every question has an answer for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque question a une réponse pour %1.</translation>
     </message>
     <message>
         <source>unread</source>
-        <translation type="unfinished"></translation>
+        <translation>non lu</translation>
     </message>
     <message>
         <source>OTHER EXERCISE</source>
-        <translation type="unfinished"></translation>
+        <translation>AUTRE EXERCICE</translation>
     </message>
     <message>
         <source>DIFFER</source>
-        <translation type="unfinished"></translation>
+        <translation>DIFFÈRE</translation>
     </message>
     <message>
         <source>ok</source>
-        <translation type="unfinished"></translation>
+        <translation>ok</translation>
     </message>
     <message>
         <source>The number of tries is what each student&apos;s program counted: it cannot be verified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre d&apos;essais est celui qu&apos;a compté le programme de chaque élève : il ne peut pas être vérifié.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be written: %2</source>
-        <translation type="unfinished">« %1 » n&apos;a pas pu être écrit : %2</translation>
+        <translation>&quot;%1&quot; n&apos;a pas pu être écrit : %2</translation>
     </message>
     <message>
         <source>no action given: key, check or mark</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune action donnée : key, check ou mark</translation>
     </message>
     <message>
         <source>unknown action %1; did you mean %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>action inconnue %1 ; vouliez-vous dire %2 ?</translation>
     </message>
     <message>
         <source>unknown action %1: key, check or mark</source>
-        <translation type="unfinished"></translation>
+        <translation>action inconnue %1 : key, check ou mark</translation>
     </message>
     <message>
         <source>no FILE given: the model file with the exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun FILE donné : le fichier de modèle avec l&apos;exercice</translation>
     </message>
     <message>
         <source>no ANSWERS given: the answers files to mark</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun ANSWERS donné : les fichiers de réponses à noter</translation>
     </message>
     <message>
         <source>more than one FILE given: %1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>plus d&apos;un FILE donné : %1 et %2</translation>
     </message>
     <message>
         <source>the values of a model file (.velmora), a 4-class Leslie
 model or a life cycle of any size; the options below
 override them, wherever they stand</source>
-        <translation type="unfinished"></translation>
+        <translation>les valeurs d&apos;un fichier de modèle (.velmora), d&apos;un modèle de Leslie
+à 4 classes ou d&apos;un cycle de vie de toute taille ; les options
+ci-dessous les remplacent, où qu&apos;elles soient</translation>
     </message>
     <message>
         <source>fecundities f0,f1,f2,f3 and survival rates s0,s1,s2 of
 the 4-class Leslie model (default 0,1,2,1,0.5,1,0.5)</source>
-        <translation type="unfinished"></translation>
+        <translation>fécondités f0,f1,f2,f3 et taux de survie s0,s1,s2 du
+modèle de Leslie à 4 classes (défaut 0,1,2,1,0.5,1,0.5)</translation>
     </message>
     <message>
         <source>a life cycle of any size instead: the names of its 1 to 100
 stages, separated by &quot;,&quot; (&quot;seeds,adults&quot;); with
 --transitions and --reproduction; not with --matrix</source>
-        <translation type="unfinished"></translation>
+        <translation>à la place, un cycle de vie de toute taille : les noms de ses 1 à 100
+stades, séparés par &quot;,&quot; (&quot;seeds,adults&quot;) ; avec
+--transitions et --reproduction ; pas avec --matrix</translation>
     </message>
     <message>
         <source>U, survival and growth: one row a stage, rows separated by
 &quot;;&quot; and values by &quot;,&quot; (&quot;0,0;0.5,0.8&quot;); row r, column c
 is what one member of stage c gives stage r in a step;
 each column adds up to at most 1</source>
-        <translation type="unfinished"></translation>
+        <translation>U, survie et croissance : une ligne par stade, lignes séparées par
+&quot;;&quot; et valeurs par &quot;,&quot; (&quot;0,0;0.5,0.8&quot;) ; ligne r, colonne c est ce
+qu&apos;un membre du stade c donne au stade r en un pas ;
+chaque colonne fait au plus 1</translation>
     </message>
     <message>
         <source>F, births, as ROWS (&quot;0,2;0,0&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>F, naissances, en ROWS (&quot;0,2;0,0&quot;)</translation>
     </message>
     <message>
         <source>C, clonal reproduction, as ROWS (default none)</source>
-        <translation type="unfinished"></translation>
+        <translation>C, reproduction clonale, en ROWS (défaut : aucune)</translation>
     </message>
     <message>
         <source>N(0): one number a class or stage (default 10 in each)</source>
-        <translation type="unfinished"></translation>
+        <translation>N(0) : un nombre par classe ou stade (défaut 10 dans chacun)</translation>
     </message>
     <message>
         <source>H: one number a class or stage (default 5,0,0,0 for the
 4-class model, 0 in each stage of a life cycle)</source>
-        <translation type="unfinished"></translation>
+        <translation>H : un nombre par classe ou stade (défaut 5,0,0,0 pour le
+modèle à 4 classes, 0 dans chaque stade d&apos;un cycle de vie)</translation>
     </message>
     <message>
         <source>
@@ -327,43 +368,53 @@ once at most. A life cycle (--stages, or a --model file holding one) takes
 model (births into the first stage only, survival to the next stage only) is the
 4-class model.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Chaque valeur doit être un nombre simple (&quot;12&quot;, &quot;-0.5&quot;, &quot;1.5e3&quot;) ; tout le reste
+est refusé. Les valeurs sont vérifiées avec les règles de la fenêtre d&apos;édition :
+taux de survie de 0 à 1, tout le reste au moins 0, aucun nombre trop grand ; une
+valeur contraire à une règle est refusée en nommant son option, la valeur et la
+règle. Une option est donnée une fois au plus. Un cycle de vie (--stages, ou un
+fichier --model qui en contient un) prend --n0, --harvest et ROWS pour son
+nombre de stades ; celui qui est un modèle de Leslie à 4 classes (naissances
+dans le premier stade seulement, survie vers le stade suivant seulement) est le
+modèle à 4 classes.
+</translation>
     </message>
     <message>
         <source>%1: %2 = %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 = %3 : %4</translation>
     </message>
     <message>
         <source>the number is beyond the range of a double</source>
-        <translation type="unfinished"></translation>
+        <translation>le nombre dépasse la plage d&apos;un double</translation>
     </message>
     <message>
         <source>a survival rate must be from 0 to 1</source>
-        <translation type="unfinished"></translation>
+        <translation>un taux de survie doit aller de 0 à 1</translation>
     </message>
     <message>
         <source>a fecundity must be 0 or more</source>
-        <translation type="unfinished"></translation>
+        <translation>une fécondité doit être 0 ou plus</translation>
     </message>
     <message>
         <source>a number of animals must be 0 or more</source>
-        <translation type="unfinished"></translation>
+        <translation>un nombre d&apos;animaux doit être 0 ou plus</translation>
     </message>
     <message>
         <source>a harvest must be 0 or more</source>
-        <translation type="unfinished"></translation>
+        <translation>un prélèvement doit être 0 ou plus</translation>
     </message>
     <message>
         <source>N(0) adds up to a total beyond the range of a double</source>
-        <translation type="unfinished"></translation>
+        <translation>N(0) donne un total qui dépasse la plage d&apos;un double</translation>
     </message>
     <message>
         <source>unknown option %1; did you mean %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>option inconnue %1 ; vouliez-vous dire %2 ?</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>option inconnue %1</translation>
     </message>
     <message>
         <source>option %1 needs a value</source>
@@ -371,72 +422,81 @@ model (births into the first stage only, survival to the next stage only) is the
     </message>
     <message>
         <source>option %1 takes no value</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;option %1 ne prend pas de valeur</translation>
     </message>
     <message>
         <source>option --%1 is given more than once</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;option --%1 est donnée plus d&apos;une fois</translation>
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot;: every value follows its option</source>
-        <translation type="unfinished"></translation>
+        <translation>argument inattendu &quot;%1&quot; : chaque valeur suit son option</translation>
     </message>
     <message>
         <source>show this help</source>
-        <translation type="unfinished"></translation>
+        <translation>afficher cette aide</translation>
     </message>
     <message>
         <source>coefficient of variation of each survival rate (default 0);
 a rate s whose beta distribution needs a CV below sqrt((1 - s) / s)
 takes the largest it allows (rates of 0 and 1 do not vary)</source>
-        <translation type="unfinished"></translation>
+        <translation>coefficient de variation de chaque taux de survie (défaut 0) ;
+un taux s dont la loi bêta demande un CV inférieur à sqrt((1 - s) / s)
+prend le plus grand permis (les taux 0 et 1 ne varient pas)</translation>
     </message>
     <message>
         <source>the same for each fecundity, 0 to 10 (default 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>la même chose pour chaque fécondité, de 0 à 10 (défaut 0)</translation>
     </message>
     <message>
         <source>whole animals: binomial survivors, Poisson births; N(0) and H
 are rounded to whole numbers first</source>
-        <translation type="unfinished"></translation>
+        <translation>animaux entiers : survivants binomiaux, naissances de Poisson ; N(0)
+et H sont d&apos;abord arrondis à des nombres entiers</translation>
     </message>
     <message>
         <source>a total below Q, or a total of 0, counts as lost
 (default 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>un total sous Q, ou un total de 0, compte comme perdu
+(défaut 1)</translation>
     </message>
     <message>
         <source>1 to 100000 (default 1000)</source>
-        <translation type="unfinished"></translation>
+        <translation>1 à 100000 (défaut 1000)</translation>
     </message>
     <message>
         <source>1 to 1000 (default 100)</source>
-        <translation type="unfinished"></translation>
+        <translation>1 à 1000 (défaut 100)</translation>
     </message>
     <message>
         <source>0 to 999999999 (default 1); one seed gives the same result
 on any number of threads</source>
-        <translation type="unfinished"></translation>
+        <translation>0 à 999999999 (défaut 1) ; une graine donne le même résultat
+quel que soit le nombre de threads</translation>
     </message>
     <message>
         <source>1 to 64 (default: one per core)</source>
-        <translation type="unfinished"></translation>
+        <translation>1 à 64 (défaut : un par cœur)</translation>
     </message>
     <message>
         <source>print one JSON object: risk, mean, deterministic (T + 1
 numbers each), percentiles (&quot;5&quot; ... &quot;95&quot;), finalRisk,
 finalRiskInterval, logLambdaS (simulated, approximation)</source>
-        <translation type="unfinished"></translation>
+        <translation>afficher un objet JSON : risk, mean, deterministic (T + 1
+nombres chacun), percentiles (&quot;5&quot; ... &quot;95&quot;), finalRisk,
+finalRiskInterval, logLambdaS (simulated, approximation)</translation>
     </message>
     <message>
         <source>also write the columns t, risk, p5, p25, p50, p75, p95, mean,
 deterministic into FILE.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>écrire aussi les colonnes t, risk, p5, p25, p50, p75, p95, mean,
+deterministic dans FILE.csv</translation>
     </message>
     <message>
         <source>number of steps (Project/Transit pairs), 0 to 1000
 (default 10)</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre de pas (paires Project/Transit), de 0 à 1000
+(défaut 10)</translation>
     </message>
     <message>
         <source>after the run, write the four files &quot;Save&quot; writes for the name
@@ -444,44 +504,53 @@ BASE.txt: BASE-age structure.txt, BASE-age distribution.txt,
 BASE-total population and growth rate.txt and
 BASE-growth-birth-death-survival-rate.txt (BASE takes no ending);
 a 4-class model only</source>
-        <translation type="unfinished"></translation>
+        <translation>après le calcul, écrire les quatre fichiers que &quot;Save&quot; écrit pour le nom
+BASE.txt : BASE-age structure.txt, BASE-age distribution.txt,
+BASE-total population and growth rate.txt et
+BASE-growth-birth-death-survival-rate.txt (BASE sans extension) ;
+un modèle à 4 classes seulement</translation>
     </message>
     <message>
         <source>also write the table printed into FILE as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>écrire aussi le tableau affiché dans FILE en CSV</translation>
     </message>
     <message>
         <source>one line of at most 100 characters, shown with the model
 (default: the title of --model&apos;s file, else none)</source>
-        <translation type="unfinished"></translation>
+        <translation>une ligne d&apos;au plus 100 caractères, montrée avec le modèle
+(défaut : le titre du fichier de --model, sinon aucun)</translation>
     </message>
     <message>
         <source>what the student should look for; a line break in TEXT
 (bash: $&apos;one\ntwo&apos;) starts a new line (default: the notes
 of --model&apos;s file, else none)</source>
-        <translation type="unfinished"></translation>
+        <translation>ce que l&apos;élève doit chercher ; un saut de ligne dans TEXT
+(bash : $&apos;one\ntwo&apos;) commence une nouvelle ligne (défaut : les
+notes du fichier de --model, sinon aucune)</translation>
     </message>
     <message>
         <source>replace FILE if it is there already</source>
-        <translation type="unfinished"></translation>
+        <translation>remplacer FILE s&apos;il existe déjà</translation>
     </message>
     <message>
         <source>the file &quot;%1&quot; is there already; give --force to replace it</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier &quot;%1&quot; existe déjà ; donnez --force pour le remplacer</translation>
     </message>
     <message>
         <source>points of each yield curve, 2 to 10000 (default 200)</source>
-        <translation type="unfinished"></translation>
+        <translation>points de chaque courbe de rendement, de 2 à 10000 (défaut 200)</translation>
     </message>
     <message>
         <source>also project each way at 90 % of its MSY for 60 steps
 after one bad year that takes the share F (0 to 1) of
 every stage</source>
-        <translation type="unfinished"></translation>
+        <translation>projeter aussi chaque mode à 90 % de son MSY pendant 60 pas
+après une mauvaise année qui prend la part F (0 à 1) de
+chaque stade</translation>
     </message>
     <message>
         <source>print one JSON object instead of text</source>
-        <translation type="unfinished"></translation>
+        <translation>afficher un objet JSON au lieu du texte</translation>
     </message>
     <message>
         <source>
@@ -492,7 +561,644 @@ of a command; &quot;velmora-cli --version&quot; prints the version. --lang CODE 
 es, fr) chooses the language of the texts instead of the system&apos;s; JSON, CSV
 and the files written are the same in every language.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Sans option de modèle, une commande prend le modèle par défaut ; --model FILE
+lit un fichier de modèle, --stages avec --transitions et --reproduction un
+cycle de vie. &quot;velmora-cli COMMAND --help&quot; ou &quot;velmora-cli help COMMAND&quot; liste
+les options d&apos;une commande ; &quot;velmora-cli --version&quot; affiche la version.
+--lang CODE (de, en, es, fr) choisit la langue des textes au lieu de celle du
+système ; JSON, CSV et les fichiers écrits sont les mêmes dans toutes les
+langues.
+</translation>
+    </message>
+    <message>
+        <source>Prints what the Analysis window shows for the model, with N(t) = N(0);
+as text, a model file&apos;s title comes first. A life cycle of any size is
+analysed the same way, its stages by name.
+</source>
+        <translation>Affiche ce que la fenêtre d&apos;analyse montre pour le modèle, avec N(t) = N(0) ;
+en texte, le titre d&apos;un fichier de modèle vient d&apos;abord. Un cycle de vie de
+toute taille est analysé de la même façon, ses stades par nom.
+</translation>
+    </message>
+    <message>
+        <source>Exit status 0 when done; 1 with one line on standard error when standard output
+cannot be written; 2 with one line on standard error, and nothing done, for a bad
+option or value.
+</source>
+        <translation>Code de sortie 0 une fois fini ; 1 avec une ligne sur la sortie d&apos;erreur quand la
+sortie standard ne peut pas être écrite ; 2 avec une ligne sur la sortie
+d&apos;erreur, sans rien faire, pour une mauvaise option ou valeur.
+</translation>
+    </message>
+    <message>
+        <source>--threshold needs a number of animals, 0 or more</source>
+        <translation>--threshold demande un nombre d&apos;animaux, 0 ou plus</translation>
+    </message>
+    <message>
+        <source>Model: %1</source>
+        <translation>Modèle : %1</translation>
+    </message>
+    <message>
+        <source>print every figure of the model analysis: lambda, stable age distribution,
+reproductive values, R0, damping ratio, generation time, harvest
+equilibrium, the fate of N(0) under the harvest, the largest constant harvest</source>
+        <translation>afficher chaque valeur de l&apos;analyse du modèle : lambda, structure d&apos;âge
+stable, valeurs reproductives, R0, rapport d&apos;amortissement, temps de
+génération, équilibre avec prélèvement, le sort de N(0) sous le
+prélèvement, le plus grand prélèvement constant</translation>
+    </message>
+    <message>
+        <source>Usage: velmora-cli [--lang CODE] COMMAND [OPTIONS]
+       velmora-cli help COMMAND
+       velmora-cli --version
+
+Commands:
+</source>
+        <extracomment>The command and option names stay as they are; the lines keep their alignment.</extracomment>
+        <translation>Usage : velmora-cli [--lang CODE] COMMAND [OPTIONS]
+        velmora-cli help COMMAND
+        velmora-cli --version
+
+Commandes :
+</translation>
+    </message>
+    <message>
+        <source>%1: %2 (see %1 --help)</source>
+        <extracomment>A refused command line: %1 is the program or command (&quot;velmora-cli run&quot;), %2 why.</extracomment>
+        <translation>%1: %2 (voir %1 --help)</translation>
+    </message>
+    <message>
+        <source>write error</source>
+        <translation>erreur d&apos;écriture</translation>
+    </message>
+    <message>
+        <source>--density is &quot;%1&quot;: it takes beverton-holt, ricker or ceiling</source>
+        <translation>--density vaut &quot;%1&quot; : elle prend beverton-holt, ricker ou ceiling</translation>
+    </message>
+    <message>
+        <source>--capacity needs a number above 0</source>
+        <translation>--capacity demande un nombre au-dessus de 0</translation>
+    </message>
+    <message>
+        <source>--strategy is &quot;%1&quot;: it takes quota, rate or escapement</source>
+        <translation>--strategy vaut &quot;%1&quot; : elle prend quota, rate ou escapement</translation>
+    </message>
+    <message>
+        <source>--level needs a number of at least 0</source>
+        <translation>--level demande un nombre d&apos;au moins 0</translation>
+    </message>
+    <message>
+        <source>--density is missing: give beverton-holt, ricker or ceiling</source>
+        <translation>--density manque : donnez beverton-holt, ricker ou ceiling</translation>
+    </message>
+    <message>
+        <source>--capacity is missing: give K, the density at rest</source>
+        <translation>--capacity manque : donnez K, la densité au repos</translation>
+    </message>
+    <message>
+        <source>--counted-stages names a stage twice or one the model does not have</source>
+        <translation>--counted-stages nomme un stade deux fois ou un stade que le modèle n&apos;a pas</translation>
+    </message>
+    <message>
+        <source>--harvest-stages names a stage twice or one the model does not have</source>
+        <translation>--harvest-stages nomme un stade deux fois ou un stade que le modèle n&apos;a pas</translation>
+    </message>
+    <message>
+        <source>--strategy needs --level: the quota, rate or escapement to keep</source>
+        <translation>--strategy demande --level : le quota, le taux ou l&apos;échappement à tenir</translation>
+    </message>
+    <message>
+        <source>--level needs --strategy: quota, rate or escapement</source>
+        <translation>--level demande --strategy : quota, rate ou escapement</translation>
+    </message>
+    <message>
+        <source>--strategy needs density dependence (--density and --capacity): without it, every way of harvesting either loses the population or lets it grow for ever</source>
+        <translation>--strategy demande une densité-dépendance (--density et --capacity) : sans elle, tout mode de prélèvement perd la population ou la laisse croître sans fin</translation>
+    </message>
+    <message>
+        <source>--level of a rate is a share from 0 to 1</source>
+        <translation>--level d&apos;un taux est une part de 0 à 1</translation>
+    </message>
+    <message>
+        <source>a ceiling</source>
+        <extracomment>A form of density dependence, as in &quot;Density dependence: a ceiling, K = 100&quot;.</extracomment>
+        <translation>un plafond</translation>
+    </message>
+    <message>
+        <source>an exercise&apos;s answer key for a student, the check of its questions, and the
+marks of the answers students hand in</source>
+        <translation>le corrigé d&apos;un exercice pour un élève, la vérification de ses questions et
+les notes des réponses rendues par les élèves</translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <extracomment>The head of a command&apos;s first syntax line.</extracomment>
+        <translation>Usage :</translation>
+    </message>
+    <message>
+        <source>or:</source>
+        <extracomment>The head of a command&apos;s second syntax line, under &quot;Usage:&quot;.</extracomment>
+        <translation>ou :</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Options :</translation>
+    </message>
+    <message>
+        <source>%1 needs 7 comma-separated values: f0,f1,f2,f3,s0,s1,s2</source>
+        <translation>%1 demande 7 valeurs séparées par des virgules : f0,f1,f2,f3,s0,s1,s2</translation>
+    </message>
+    <message>
+        <source>%1 needs 4 comma-separated values</source>
+        <translation>%1 demande 4 valeurs séparées par des virgules</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number</source>
+        <translation>%1 : &quot;%2&quot; n&apos;est pas un nombre</translation>
+    </message>
+    <message>
+        <source>1 stage</source>
+        <extracomment>A number of stages, for the %1 of a refusal.</extracomment>
+        <translation>1 stade</translation>
+    </message>
+    <message>
+        <source>%1 stages</source>
+        <translation>%1 stades</translation>
+    </message>
+    <message>
+        <source>%1: --model&apos;s file gives its model as a life cycle of %2: change it with --transitions and --reproduction</source>
+        <extracomment>%2 is a number of stages (&quot;3 stages&quot;).</extracomment>
+        <translation>%1 : le fichier de --model donne son modèle comme un cycle de vie de %2 : modifiez-le avec --transitions et --reproduction</translation>
+    </message>
+    <message>
+        <source>%1: a 4-class Leslie matrix cannot be given with %2: give the life cycle&apos;s --transitions and --reproduction instead</source>
+        <translation>%1 : une matrice de Leslie à 4 classes ne peut pas être donnée avec %2 : donnez plutôt --transitions et --reproduction du cycle de vie</translation>
+    </message>
+    <message>
+        <source>--model %1</source>
+        <translation>--model %1</translation>
+    </message>
+    <message>
+        <source>%1 names %2, and --model&apos;s file has %3: give one name for each of them</source>
+        <extracomment>%1 is the option with its value; %2 and %3 are numbers of stages (&quot;3 stages&quot;).</extracomment>
+        <translation>%1 nomme %2, et le fichier de --model en a %3 : donnez un nom pour chacun</translation>
+    </message>
+    <message>
+        <source>--stages needs %1 ROWS as well: a life cycle has survival and growth (U) and reproduction (F)</source>
+        <translation>--stages demande aussi %1 ROWS : un cycle de vie a survie et croissance (U) et reproduction (F)</translation>
+    </message>
+    <message>
+        <source>%1 needs --stages NAMES, or --model with a file: the stages its values are read for</source>
+        <translation>%1 demande --stages NAMES, ou --model avec un fichier : les stades pour lesquels ses valeurs sont lues</translation>
+    </message>
+    <message>
+        <source>--transitions: the column of &quot;%1&quot; adds up to %2: at most all of a stage can survive</source>
+        <translation>--transitions : la colonne de &quot;%1&quot; fait %2 : au plus la totalité d&apos;un stade peut survivre</translation>
+    </message>
+    <message>
+        <source>--n0: N(0) adds up to a total beyond the range of a double</source>
+        <translation>--n0 : N(0) donne un total qui dépasse la plage d&apos;un double</translation>
+    </message>
+    <message>
+        <source>Usage: velmora-cli risk [--model FILE] [--matrix LIST] [--n0 LIST] [--harvest LIST]
+                        [--cv-survival X] [--cv-fecundity X] [--demographic]
+                        [--threshold Q] [--replicates R] [--steps T] [--seed S]
+                        [--threads K] [--json] [--out FILE.csv]
+                        [--density FORM --capacity K] [--counted-stages LIST]
+                        [--strategy WAY --level X] [--harvest-stages LIST]
+
+Projects the model R times for T steps with its vital rates drawn anew every
+year (each survival rate from a beta distribution, each fecundity from a
+lognormal one, with the model&apos;s rate as mean and the CV given) and prints the
+chance that the total falls below Q (or to 0) within T steps, as the window
+&quot;Risk under variability...&quot; does. Each step is N(t+1) = M(t) N(t) - H,
+negative classes 0. A life cycle of any size (--stages ..., or a file of one)
+starts at its N(0): each stage&apos;s survival is drawn and shared over its fates
+as in U, each entry of F and C varies on its own.
+With --density (or a --model file that holds density dependence), each year&apos;s
+reproduction falls with the density at its start, and with --strategy the
+harvest is a quota, a rate or an escapement in place of H. log lambda_s stays
+that of the model without density dependence.
+
+Options:
+</source>
+        <extracomment>The command and option names stay as they are.</extracomment>
+        <translation>Usage : velmora-cli risk [--model FILE] [--matrix LIST] [--n0 LIST] [--harvest LIST]
+                         [--cv-survival X] [--cv-fecundity X] [--demographic]
+                         [--threshold Q] [--replicates R] [--steps T] [--seed S]
+                         [--threads K] [--json] [--out FILE.csv]
+                         [--density FORM --capacity K] [--counted-stages LIST]
+                         [--strategy WAY --level X] [--harvest-stages LIST]
+
+Projette le modèle R fois sur T pas avec ses taux vitaux tirés à nouveau chaque
+année (chaque taux de survie d&apos;une loi bêta, chaque fécondité d&apos;une loi
+log-normale, avec le taux du modèle comme moyenne et le CV donné) et affiche la
+probabilité que le total tombe sous Q (ou à 0) en T pas, comme le fait la fenêtre
+&quot;Risk under variability...&quot;. Chaque pas est N(t+1) = M(t) N(t) - H, classes
+négatives à 0. Un cycle de vie de toute taille (--stages ..., ou un fichier qui
+en contient un) part de son N(0) : la survie de chaque stade est tirée et répartie
+entre ses devenirs comme dans U, chaque entrée de F et C varie seule.
+Avec --density (ou un fichier --model avec densité-dépendance), la reproduction
+de chaque année baisse avec la densité à son début, et avec --strategy le
+prélèvement est un quota, un taux ou un échappement au lieu de H. log lambda_s
+reste celui du modèle sans densité-dépendance.
+
+Options :
+</translation>
+    </message>
+    <message>
+        <source>Exit status 0 when done; 1 with one line on standard error when the CSV file
+cannot be written (the results are printed all the same), standard output
+cannot be written or the run cannot start its threads; 2 with one line on
+standard error, and nothing done, for a bad option or value.
+</source>
+        <translation>Code de sortie 0 une fois fini ; 1 avec une ligne sur la sortie d&apos;erreur
+quand le fichier CSV ne peut pas être écrit (les résultats sont affichés
+quand même), la sortie standard ne peut pas être écrite ou le calcul ne peut
+pas lancer ses threads ; 2 avec une ligne sur la sortie d&apos;erreur, sans rien
+faire, pour une mauvaise option ou valeur.
+</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <extracomment>In place of a number that could not be found.</extracomment>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>Density dependence: %1, K = %2; harvest: H.</source>
+        <extracomment>%1 is the form of density dependence (&quot;Beverton-Holt&quot;, &quot;a ceiling&quot;).</extracomment>
+        <translation>Densité-dépendance : %1, K = %2 ; prélèvement : H.</translation>
+    </message>
+    <message>
+        <source>Density dependence: %1, K = %2; harvest: a quota of Q = %3 a step.</source>
+        <translation>Densité-dépendance : %1, K = %2 ; prélèvement : un quota de Q = %3 par pas.</translation>
+    </message>
+    <message>
+        <source>Density dependence: %1, K = %2; harvest: a rate of h = %3.</source>
+        <translation>Densité-dépendance : %1, K = %2 ; prélèvement : un taux de h = %3.</translation>
+    </message>
+    <message>
+        <source>Density dependence: %1, K = %2; harvest: an escapement of E = %3.</source>
+        <translation>Densité-dépendance : %1, K = %2 ; prélèvement : un échappement de E = %3.</translation>
+    </message>
+    <message>
+        <source>%1 replicates of %2 steps, seed %3: survival CV %4, fecundity CV %5, whole animals (demographic variation).</source>
+        <translation>%1 répétitions de %2 pas, graine %3 : CV de survie %4, CV de fécondité %5, animaux entiers (variation démographique).</translation>
+    </message>
+    <message>
+        <source>%1 replicates of %2 steps, seed %3: survival CV %4, fecundity CV %5, no demographic variation.</source>
+        <translation>%1 répétitions de %2 pas, graine %3 : CV de survie %4, CV de fécondité %5, pas de variation démographique.</translation>
+    </message>
+    <message>
+        <source>N(t) = %1 at t = %2</source>
+        <translation>N(t) = %1 à t = %2</translation>
+    </message>
+    <message>
+        <source>%1 (rounded to whole animals)</source>
+        <translation>%1 (arrondi à des animaux entiers)</translation>
+    </message>
+    <message>
+        <source>Start: %1.</source>
+        <extracomment>%1 holds N(0) (and H) of the start, as numbers.</extracomment>
+        <translation>Départ : %1.</translation>
+    </message>
+    <message>
+        <source>At t = %1: mean total %2, median %3 (5 % to 95 %: %4 to %5); deterministic %6.</source>
+        <translation>À t = %1 : total moyen %2, médiane %3 (5 % à 95 % : %4 à %5) ; déterministe %6.</translation>
+    </message>
+    <message>
+        <source>log lambda_s without harvest: %1 from the replicates, %2 by Tuljapurkar&apos;s approximation.</source>
+        <translation>log lambda_s sans prélèvement : %1 d&apos;après les répétitions, %2 d&apos;après l&apos;approximation de Tuljapurkar.</translation>
+    </message>
+    <message>
+        <source>the file &quot;%1&quot; could not be written: %2</source>
+        <translation>le fichier &quot;%1&quot; n&apos;a pas pu être écrit : %2</translation>
+    </message>
+    <message>
+        <source>Wrote %1</source>
+        <translation>%1 écrit</translation>
+    </message>
+    <message>
+        <source>project the model many times with vital rates that vary from year to year and
+print the chance of falling below a threshold, with percentiles of the total</source>
+        <translation>projeter le modèle de nombreuses fois avec des taux vitaux qui varient d&apos;une
+année à l&apos;autre et afficher la probabilité de passer sous un seuil, avec des
+percentiles du total</translation>
+    </message>
+    <message>
+        <source>%1: the number is beyond the range of a double</source>
+        <translation>%1 : le nombre dépasse la plage d&apos;un double</translation>
+    </message>
+    <message>
+        <source>%1: needs a number from %2 up</source>
+        <translation>%1 : demande un nombre à partir de %2</translation>
+    </message>
+    <message>
+        <source>%1: needs a number from %2 to %3</source>
+        <translation>%1 : demande un nombre de %2 à %3</translation>
+    </message>
+    <message>
+        <source>%1: needs a whole number from %2 to %3</source>
+        <translation>%1 : demande un nombre entier de %2 à %3</translation>
+    </message>
+    <message>
+        <source>--out needs a file name</source>
+        <translation>--out demande un nom de fichier</translation>
+    </message>
+    <message>
+        <source>Runs K Project/Transit pairs as the main window does and prints N(t), the
+total and the growth rate of every step. It stops early at a rejected
+step or at the end of the simulation, and says so. A life cycle that is not
+a 4-class Leslie model is stepped as the Life cycle window does,
+N(t+1) = (U + F + C) N(t) - H with negative stages 0: one row a step with t,
+each stage by name, the total and the growth rate N(t)/N(t-1).
+With --density (or a --model file that holds density dependence) the model is
+stepped that way, F and C scaled by the density, and with --strategy the harvest
+is a quota, a rate or an escapement in place of H; the table also gives the
+yield of each step.
+</source>
+        <translation>Exécute K paires Project/Transit comme la fenêtre principale et affiche N(t), le
+total et le taux de croissance de chaque pas. Il s&apos;arrête plus tôt à un pas
+refusé ou à la fin de la simulation, et le dit. Un cycle de vie qui n&apos;est pas un
+modèle de Leslie à 4 classes avance comme dans la fenêtre Life cycle, N(t+1) =
+(U + F + C) N(t) - H avec les stades négatifs à 0 : une ligne par pas avec t,
+chaque stade par nom, le total et le taux de croissance N(t)/N(t-1). Avec
+--density (ou un fichier --model avec densité-dépendance), le modèle avance
+ainsi, F et C réduits selon la densité, et avec --strategy le prélèvement est un
+quota, un taux ou un échappement au lieu de H ; le tableau donne aussi le
+rendement de chaque pas.
+</translation>
+    </message>
+    <message>
+        <source>Exit status 0 when done; 1 with one line on standard error when a step was
+refused (a number beyond the range of a double), a history or CSV file cannot
+be written (the files hold the steps that were run; the files before a failed
+one stay written) or standard output cannot be written; 2 with one line on
+standard error, and nothing done, for a bad option or value.
+</source>
+        <translation>Code de sortie 0 une fois fini ; 1 avec une ligne sur la sortie d&apos;erreur
+quand un pas a été refusé (un nombre qui dépasse la plage d&apos;un double), qu&apos;un
+fichier d&apos;historique ou CSV ne peut pas être écrit (les fichiers contiennent
+les pas exécutés ; les fichiers avant un échec restent écrits) ou que la
+sortie standard ne peut pas être écrite ; 2 avec une ligne sur la sortie
+d&apos;erreur, sans rien faire, pour une mauvaise option ou valeur.
+</translation>
+    </message>
+    <message>
+        <source>total</source>
+        <translation>total</translation>
+    </message>
+    <message>
+        <source>growth rate</source>
+        <extracomment>A column head of the run table: N(t)/N(t-1).</extracomment>
+        <translation>taux de croissance</translation>
+    </message>
+    <message>
+        <source>yield</source>
+        <extracomment>A column head of the run table: what the harvest took in the step.</extracomment>
+        <translation>rendement</translation>
+    </message>
+    <message>
+        <source>Ran %1 Project/Transit pairs.</source>
+        <translation>%1 paires Project/Transit exécutées.</translation>
+    </message>
+    <message>
+        <source>Stopped after %1 of %2 Project/Transit pairs.</source>
+        <translation>Arrêt après %1 des %2 paires Project/Transit.</translation>
+    </message>
+    <message>
+        <source>The projection to t = %1 was rejected: Population size = 0. %2</source>
+        <translation>La projection à t = %1 a été refusée : taille de la population = 0. %2</translation>
+    </message>
+    <message>
+        <source>Population size = 0.  End of simulation.</source>
+        <translation>Taille de la population = 0.  Fin de la simulation.</translation>
+    </message>
+    <message>
+        <source>Ran 1 step.</source>
+        <translation>1 pas exécuté.</translation>
+    </message>
+    <message>
+        <source>Ran %1 steps.</source>
+        <translation>%1 pas exécutés.</translation>
+    </message>
+    <message>
+        <source>Stopped after %1 of %2 steps.</source>
+        <translation>Arrêt après %1 des %2 pas.</translation>
+    </message>
+    <message>
+        <source>Population size = 0 at t = %1: nothing is left to project. %2</source>
+        <translation>Taille de la population = 0 à t = %1 : il ne reste rien à projeter. %2</translation>
+    </message>
+    <message>
+        <source>The step to t = %1 gives a number beyond the range of a double. %2</source>
+        <translation>Le pas vers t = %1 donne un nombre qui dépasse la plage d&apos;un double. %2</translation>
+    </message>
+    <message>
+        <source>the file &quot;%1&quot; could not be written: %2; the files after it were not written</source>
+        <translation>le fichier &quot;%1&quot; n&apos;a pas pu être écrit : %2 ; les fichiers suivants n&apos;ont pas été écrits</translation>
+    </message>
+    <message>
+        <source>--steps needs a whole number from 0 to %1</source>
+        <translation>--steps demande un nombre entier de 0 à %1</translation>
+    </message>
+    <message>
+        <source>--out needs a base name</source>
+        <translation>--out demande un nom de base</translation>
+    </message>
+    <message>
+        <source>--out &quot;%1&quot; names a folder; give a base name in it, such as &quot;%1run&quot;</source>
+        <translation>--out &quot;%1&quot; nomme un dossier ; donnez un nom de base dedans, comme &quot;%1run&quot;</translation>
+    </message>
+    <message>
+        <source>--csv &quot;%1&quot; needs a file name</source>
+        <translation>--csv &quot;%1&quot; demande un nom de fichier</translation>
+    </message>
+    <message>
+        <source>--out &quot;%1&quot;: the four history files are those of a 4-class model, and this model is a life cycle of %2 stages: write its table with --csv FILE</source>
+        <translation>--out &quot;%1&quot; : les quatre fichiers d&apos;historique sont ceux d&apos;un modèle à 4 classes, et ce modèle est un cycle de vie de %2 stades : écrivez son tableau avec --csv FILE</translation>
+    </message>
+    <message>
+        <source>--out &quot;%1&quot;: the four history files are those of the linear model, and this run has density dependence: write its table with --csv FILE</source>
+        <translation>--out &quot;%1&quot; : les quatre fichiers d&apos;historique sont ceux du modèle linéaire, et ce calcul a une densité-dépendance : écrivez son tableau avec --csv FILE</translation>
+    </message>
+    <message>
+        <source>run Project/Transit steps of a model or a life cycle, print every step,
+write the table with --csv and, with --out, the four history files
+that &quot;Save&quot; writes</source>
+        <translation>exécuter des pas Project/Transit d&apos;un modèle ou d&apos;un cycle de vie, afficher
+chaque pas, écrire le tableau avec --csv et, avec --out, les quatre fichiers
+d&apos;historique qu&apos;écrit &quot;Save&quot;</translation>
+    </message>
+    <message>
+        <source>Writes a model file (.velmora) that &quot;Open model...&quot; of the main window and
+--model read: the default model, or the model of --model, with the other
+model options over it. A FILE without an ending gets &quot;.velmora&quot;. A file
+already there is left as it is, unless --force is given. A 4-class Leslie
+model is written as a version 1 file, any other life cycle as version 2; the
+source of --model&apos;s file is kept.
+</source>
+        <translation>Écrit un fichier de modèle (.velmora) que lisent &quot;Open model...&quot; de la fenêtre
+principale et --model : le modèle par défaut, ou celui de --model, avec les
+autres options de modèle par-dessus. Un FILE sans extension reçoit &quot;.velmora&quot;.
+Un fichier déjà présent est laissé tel quel, sauf avec --force. Un modèle de
+Leslie à 4 classes est écrit comme fichier de version 1, tout autre cycle de vie
+en version 2 ; la source du fichier de --model est conservée.
+</translation>
+    </message>
+    <message>
+        <source>
+Exit status 0 when written; 1 with one line on standard error when the file
+cannot be written (a file already there is left as it was); 2 with one line on
+standard error, and nothing written, for a bad option or value or for a FILE
+already there without --force.
+</source>
+        <translation>
+Code de sortie 0 une fois écrit ; 1 avec une ligne sur la sortie d&apos;erreur
+quand le fichier ne peut pas être écrit (un fichier déjà présent reste tel
+qu&apos;il était) ; 2 avec une ligne sur la sortie d&apos;erreur, sans rien écrire, pour
+une mauvaise option ou valeur, ou pour un FILE déjà présent sans --force.
+</translation>
+    </message>
+    <message>
+        <source>more than one FILE given: &quot;%1&quot; and &quot;%2&quot;</source>
+        <translation>plus d&apos;un FILE donné : &quot;%1&quot; et &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>no FILE given: the model file to write comes last</source>
+        <translation>aucun FILE donné : le fichier de modèle à écrire vient en dernier</translation>
+    </message>
+    <message>
+        <source>FILE &quot;%1&quot; names a folder</source>
+        <translation>FILE &quot;%1&quot; nomme un dossier</translation>
+    </message>
+    <message>
+        <source>write a model file (.velmora) for the main window&apos;s &quot;Open model...&quot; and
+--model</source>
+        <translation>écrire un fichier de modèle (.velmora) pour &quot;Open model...&quot; de la fenêtre
+principale et --model</translation>
+    </message>
+    <message>
+        <source>Usage: velmora-cli yield [--model FILE] [--matrix LIST] [--n0 LIST] [--harvest LIST]
+                         --density FORM --capacity K [--counted-stages LIST]
+                         [--harvest-stages LIST] [--points N] [--shock F] [--json]
+
+Gives the model density dependence on its reproduction and compares three
+ways of harvesting it: a fixed quota Q, a fixed rate h and a fixed
+escapement E. For each: the yield curve once the population has settled,
+its maximum (MSY) and where it lies, the level at 90 % of MSY, and the
+smallest loss in one bad year that then sends the population to 0.
+
+Options:
+</source>
+        <extracomment>The command and option names stay as they are.</extracomment>
+        <translation>Usage : velmora-cli yield [--model FILE] [--matrix LIST] [--n0 LIST] [--harvest LIST]
+                          --density FORM --capacity K [--counted-stages LIST]
+                          [--harvest-stages LIST] [--points N] [--shock F] [--json]
+
+Donne au modèle une densité-dépendance sur sa reproduction et compare trois
+modes de prélèvement : un quota fixe Q, un taux fixe h et un échappement fixe E.
+Pour chacun : la courbe de rendement une fois la population stabilisée, son
+maximum (MSY) et où il se trouve, le niveau à 90 % du MSY, et la plus petite
+perte en une mauvaise année qui mène ensuite la population à 0.
+
+Options :
+</translation>
+    </message>
+    <message>
+        <source>Exit status 0 when done; 1 with one line on standard error when standard output
+cannot be written; 2 with one line on standard error, and nothing done, for a bad
+option or value, or a model that cannot settle at K (R0 of at most 1).
+</source>
+        <translation>Code de sortie 0 une fois fini ; 1 avec une ligne sur la sortie d&apos;erreur quand la
+sortie standard ne peut pas être écrite ; 2 avec une ligne sur la sortie
+d&apos;erreur, sans rien faire, pour une mauvaise option ou valeur, ou un modèle qui
+ne peut pas se stabiliser à K (R0 d&apos;au plus 1).
+</translation>
+    </message>
+    <message>
+        <source>--points needs a whole number from 2 to 10000</source>
+        <translation>--points demande un nombre entier de 2 à 10000</translation>
+    </message>
+    <message>
+        <source>--shock needs a share from 0 to 1</source>
+        <translation>--shock demande une part de 0 à 1</translation>
+    </message>
+    <message>
+        <source>--density and --capacity are missing: give the form (beverton-holt, ricker or ceiling) and K, the density at rest</source>
+        <translation>--density et --capacity manquent : donnez la forme (beverton-holt, ricker ou ceiling) et K, la densité au repos</translation>
+    </message>
+    <message>
+        <source>no positive population rests at K without harvest</source>
+        <translation>aucune population positive ne reste à K sans prélèvement</translation>
+    </message>
+    <message>
+        <source>Density dependence: %1, K = %2, R0 = %3, b = %4</source>
+        <translation>Densité-dépendance : %1, K = %2, R0 = %3, b = %4</translation>
+    </message>
+    <message>
+        <source>Density dependence: %1, K = %2, R0 = %3</source>
+        <translation>Densité-dépendance : %1, K = %2, R0 = %3</translation>
+    </message>
+    <message>
+        <source>At rest without harvest, %1 in all:</source>
+        <translation>Au repos sans prélèvement, %1 en tout :</translation>
+    </message>
+    <message>
+        <source>way</source>
+        <extracomment>Column heads of the yield table: kept short, the table has fixed columns.</extracomment>
+        <translation>mode</translation>
+    </message>
+    <message>
+        <source>MSY</source>
+        <translation>MSY</translation>
+    </message>
+    <message>
+        <source>at</source>
+        <extracomment>Column head: the level (Q, h or E) at which the MSY lies.</extracomment>
+        <translation>à</translation>
+    </message>
+    <message>
+        <source>total at MSY</source>
+        <translation>total au MSY</translation>
+    </message>
+    <message>
+        <source>90 % of MSY at</source>
+        <translation>90 % du MSY à</translation>
+    </message>
+    <message>
+        <source>unstable rest</source>
+        <translation>repos instable</translation>
+    </message>
+    <message>
+        <source>smallest fatal loss</source>
+        <translation>plus petite perte fatale</translation>
+    </message>
+    <message>
+        <source>none short of all</source>
+        <extracomment>No loss short of the whole population is fatal.</extracomment>
+        <translation>seulement tout</translation>
+    </message>
+    <message>
+        <source>Under the %1 the population has no stable rest at its MSY: the yield is the mean over a cycle of %2 steps.</source>
+        <extracomment>%1 is the way of harvesting as typed: quota, rate or escapement.</extracomment>
+        <translation>Avec %1, la population n&apos;a pas de repos stable à son MSY : le rendement est la moyenne sur un cycle de %2 pas.</translation>
+    </message>
+    <message>
+        <source>Under the %1 the population has no stable rest at its MSY: it swings irregularly (chaos), and the yield is the mean over 600 steps.</source>
+        <translation>Avec %1, la population n&apos;a pas de repos stable à son MSY : elle oscille de façon irrégulière (chaos), et le rendement est la moyenne sur 600 pas.</translation>
+    </message>
+    <message>
+        <source>Total after one bad year that takes %1 % of every stage, each way at 90 % of its MSY:</source>
+        <translation>Total après une mauvaise année qui prend %1 % de chaque stade, chaque mode à 90 % de son MSY :</translation>
+    </message>
+    <message>
+        <source>give the model density dependence and compare the yield curves, MSY and the
+one bad year each of a quota, a rate and an escapement survives</source>
+        <translation>donner au modèle une densité-dépendance et comparer les courbes de
+rendement, le MSY et la mauvaise année à laquelle survivent un quota, un
+taux et un échappement</translation>
     </message>
 </context>
 <context>
@@ -3672,6 +4378,610 @@ Voulez-vous plutôt enregistrer la page en fichier PDF ?</translation>
     <message>
         <source>The main window&apos;s model has changed since the last run: press Run for its risk.</source>
         <translation>Le modèle de la fenêtre principale a changé depuis la dernière exécution : appuyez sur Lancer pour son risque.</translation>
+    </message>
+</context>
+<context>
+    <name>AnalysisText</name>
+    <message>
+        <source>N(t) at t = %1</source>
+        <translation>N(t) à t = %1</translation>
+    </message>
+</context>
+<context>
+    <name>ExerciseText</name>
+    <message>
+        <source>unknown key %1%2</source>
+        <translation>clé inconnue %1%2</translation>
+    </message>
+    <message>
+        <source>it is %1: it must be {&quot;answer&quot;: ..., &quot;mark&quot;: ..., &quot;tries&quot;: N}</source>
+        <translation>c&apos;est %1 : cela doit être {&quot;answer&quot;: ..., &quot;mark&quot;: ..., &quot;tries&quot;: N}</translation>
+    </message>
+    <message>
+        <source>&quot;answer&quot; is %1: it must be one line of text in double quotes</source>
+        <translation>&quot;answer&quot; vaut %1 : cela doit être une ligne de texte entre guillemets doubles</translation>
+    </message>
+    <message>
+        <source>&quot;mark&quot; is %1, not &quot;right&quot;, &quot;close&quot;, &quot;wrong&quot; or null</source>
+        <translation>&quot;mark&quot; vaut %1, et non &quot;right&quot;, &quot;close&quot;, &quot;wrong&quot; ou null</translation>
+    </message>
+    <message>
+        <source>&quot;tries&quot; is %1: it must be a whole number from 0 to %2</source>
+        <translation>&quot;tries&quot; vaut %1 : cela doit être un nombre entier de 0 à %2</translation>
+    </message>
+    <message>
+        <source>&quot;format&quot; is %1, not &quot;%2&quot;: this is not a Velmora answers file</source>
+        <translation>&quot;format&quot; vaut %1, et non &quot;%2&quot; : ce n&apos;est pas un fichier de réponses Velmora</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>absent</translation>
+    </message>
+    <message>
+        <source>&quot;version&quot; is %1: the file was written by a newer Velmora</source>
+        <translation>&quot;version&quot; vaut %1 : le fichier a été écrit par un Velmora plus récent</translation>
+    </message>
+    <message>
+        <source>&quot;version&quot; is %1, not 1</source>
+        <translation>&quot;version&quot; vaut %1, et non 1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is %2: it must be one line of at most %3 characters</source>
+        <translation>&quot;%1&quot; vaut %2 : cela doit être une ligne d&apos;au plus %3 caractères</translation>
+    </message>
+    <message>
+        <source>&quot;student&quot; is %1: %2</source>
+        <translation>&quot;student&quot; vaut %1 : %2</translation>
+    </message>
+    <message>
+        <source>&quot;model&quot; is %1: it must be {KEY: number, ...} with the varied values</source>
+        <translation>&quot;model&quot; vaut %1 : cela doit être {KEY: number, ...} avec les valeurs variées</translation>
+    </message>
+    <message>
+        <source>%1 in &quot;model&quot; is %2: it must be a number</source>
+        <translation>%1 dans &quot;model&quot; vaut %2 : cela doit être un nombre</translation>
+    </message>
+    <message>
+        <source>&quot;answers&quot; is %1: it must be a list of at most %2 answers</source>
+        <translation>&quot;answers&quot; vaut %1 : cela doit être une liste d&apos;au plus %2 réponses</translation>
+    </message>
+    <message>
+        <source>answer %1: %2</source>
+        <translation>réponse %1 : %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is %2: it must be a number of points</source>
+        <translation>&quot;%1&quot; vaut %2 : cela doit être un nombre de points</translation>
+    </message>
+    <message>
+        <source>it is larger than 256 KiB, far more than answers need</source>
+        <translation>il dépasse 256 KiB, bien plus qu&apos;il n&apos;en faut pour des réponses</translation>
+    </message>
+    <message>
+        <source>this is not a Velmora answers file: it holds no {...} object</source>
+        <translation>ce n&apos;est pas un fichier de réponses Velmora : il ne contient aucun objet {...}</translation>
+    </message>
+    <message>
+        <source>it cannot be read: %1</source>
+        <translation>il ne peut pas être lu : %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written: %2</source>
+        <translation>&quot;%1&quot; n&apos;a pas pu être écrit : %2</translation>
+    </message>
+    <message>
+        <source>a student&apos;s name (or number) is needed: it draws the numbers</source>
+        <translation>le nom (ou le numéro) de l&apos;élève est nécessaire : il tire les nombres</translation>
+    </message>
+    <message>
+        <source>a student&apos;s name is at most %1 characters</source>
+        <translation>le nom d&apos;un élève a au plus %1 caractères</translation>
+    </message>
+    <message>
+        <source>a student&apos;s name is one line without control characters</source>
+        <translation>le nom d&apos;un élève est une ligne sans caractères de contrôle</translation>
+    </message>
+    <message>
+        <source>with these numbers, %1</source>
+        <translation>avec ces nombres, %1</translation>
+    </message>
+</context>
+<context>
+    <name>ModelFileText</name>
+    <message>
+        <source>unknown key %1</source>
+        <translation>clé inconnue %1</translation>
+    </message>
+    <message>
+        <source>&quot;risk&quot; is %1: it must be {&quot;cvSurvival&quot;: X, &quot;cvFecundity&quot;: X, &quot;seed&quot;: S, ...}</source>
+        <translation>&quot;risk&quot; vaut %1 : cela doit être {&quot;cvSurvival&quot;: X, &quot;cvFecundity&quot;: X, &quot;seed&quot;: S, ...}</translation>
+    </message>
+    <message>
+        <source>%1 in &quot;risk&quot;</source>
+        <extracomment>%1 is a refusal such as: unknown key &quot;x&quot;.</extracomment>
+        <translation>%1 dans &quot;risk&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in &quot;risk&quot; is %2: it must be %3 from %4 to %5</source>
+        <translation>&quot;%1&quot; dans &quot;risk&quot; vaut %2 : cela doit être %3 de %4 à %5</translation>
+    </message>
+    <message>
+        <source>a whole number</source>
+        <translation>un nombre entier</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>un nombre</translation>
+    </message>
+    <message>
+        <source>&quot;demographic&quot; in &quot;risk&quot; is %1: it must be true or false</source>
+        <translation>&quot;demographic&quot; dans &quot;risk&quot; vaut %1 : cela doit être true ou false</translation>
+    </message>
+    <message>
+        <source>it is %1: a question must be {&quot;text&quot;: ..., &quot;asks&quot;: ...}</source>
+        <translation>c&apos;est %1 : une question doit être {&quot;text&quot;: ..., &quot;asks&quot;: ...}</translation>
+    </message>
+    <message>
+        <source>&quot;text&quot; is missing</source>
+        <translation>&quot;text&quot; manque</translation>
+    </message>
+    <message>
+        <source>&quot;text&quot; is %1: it must be text of 1 to %2 characters</source>
+        <translation>&quot;text&quot; vaut %1 : cela doit être un texte de 1 à %2 caractères</translation>
+    </message>
+    <message>
+        <source>&quot;asks&quot; is missing</source>
+        <translation>&quot;asks&quot; manque</translation>
+    </message>
+    <message>
+        <source>&quot;asks&quot; is %1: it must name a figure of the report, such as &quot;growth.lambda&quot; or &quot;growth.stableDistribution[2]&quot;</source>
+        <translation>&quot;asks&quot; vaut %1 : cela doit nommer une valeur du rapport, comme &quot;growth.lambda&quot; ou &quot;growth.stableDistribution[2]&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is %2: it must be a number from 0 to 1000000</source>
+        <translation>&quot;%1&quot; vaut %2 : cela doit être un nombre de 0 à 1000000</translation>
+    </message>
+    <message>
+        <source>&quot;hint&quot; is %1: it must be text of at most %2 characters</source>
+        <translation>&quot;hint&quot; vaut %1 : cela doit être un texte d&apos;au plus %2 caractères</translation>
+    </message>
+    <message>
+        <source>&quot;risk&quot; is missing: &quot;risk.finalRisk&quot; needs the settings of the run, at least {&quot;cvSurvival&quot;: X, &quot;seed&quot;: S}</source>
+        <translation>&quot;risk&quot; manque : &quot;risk.finalRisk&quot; demande les réglages du calcul, au moins {&quot;cvSurvival&quot;: X, &quot;seed&quot;: S}</translation>
+    </message>
+    <message>
+        <source>&quot;risk&quot; stands with &quot;asks&quot;: %1; only &quot;risk.finalRisk&quot; takes it</source>
+        <translation>&quot;risk&quot; accompagne &quot;asks&quot; : %1 ; seul &quot;risk.finalRisk&quot; le prend</translation>
+    </message>
+    <message>
+        <source>it is %1: it must be {&quot;value&quot;: KEY, &quot;from&quot;: X, &quot;to&quot;: Y, &quot;step&quot;: D}</source>
+        <translation>c&apos;est %1 : cela doit être {&quot;value&quot;: KEY, &quot;from&quot;: X, &quot;to&quot;: Y, &quot;step&quot;: D}</translation>
+    </message>
+    <message>
+        <source>&quot;value&quot; is %1: it must name a value of the model, such as &quot;fecundities[2]&quot; or &quot;transitions[1][0]&quot;</source>
+        <translation>&quot;value&quot; vaut %1 : cela doit nommer une valeur du modèle, comme &quot;fecundities[2]&quot; ou &quot;transitions[1][0]&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;value&quot; is %1, which names no value of this model</source>
+        <translation>&quot;value&quot; vaut %1, qui ne nomme aucune valeur de ce modèle</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is missing</source>
+        <translation>&quot;%1&quot; manque</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is %2: it must be a number</source>
+        <translation>&quot;%1&quot; vaut %2 : cela doit être un nombre</translation>
+    </message>
+    <message>
+        <source>&quot;from&quot; %1, &quot;to&quot; %2, &quot;step&quot; %3: the values must rise from &quot;from&quot; to &quot;to&quot; by a step above 0</source>
+        <translation>&quot;from&quot; %1, &quot;to&quot; %2, &quot;step&quot; %3 : les valeurs doivent monter de &quot;from&quot; à &quot;to&quot; par un pas au-dessus de 0</translation>
+    </message>
+    <message>
+        <source>from %1 to %2 by %3 are more than %4 values</source>
+        <translation>de %1 à %2 par pas de %3, cela fait plus de %4 valeurs</translation>
+    </message>
+    <message>
+        <source>with %1 at %2, %3</source>
+        <translation>avec %1 à %2, %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is %2: it must be a list of 1 to %3 %4</source>
+        <translation>&quot;%1&quot; vaut %2 : cela doit être une liste de 1 à %3 %4</translation>
+    </message>
+    <message>
+        <source>it is %1: it must be {&quot;title&quot;: ..., &quot;questions&quot;: [...]}</source>
+        <translation>c&apos;est %1 : cela doit être {&quot;title&quot;: ..., &quot;questions&quot;: [...]}</translation>
+    </message>
+    <message>
+        <source>&quot;title&quot; is missing: with a student&apos;s name it draws the numbers</source>
+        <translation>&quot;title&quot; manque : avec le nom d&apos;un élève, il tire les nombres</translation>
+    </message>
+    <message>
+        <source>&quot;title&quot; is %1: it must be one line of 1 to %2 characters</source>
+        <translation>&quot;title&quot; vaut %1 : cela doit être une ligne de 1 à %2 caractères</translation>
+    </message>
+    <message>
+        <source>questions</source>
+        <translation>questions</translation>
+    </message>
+    <message>
+        <source>question %1: %2</source>
+        <translation>question %1 : %2</translation>
+    </message>
+    <message>
+        <source>varied values</source>
+        <translation>valeurs variées</translation>
+    </message>
+    <message>
+        <source>varied value %1: %2</source>
+        <translation>valeur variée %1 : %2</translation>
+    </message>
+    <message>
+        <source>question %1: &quot;risk&quot;: %2</source>
+        <translation>question %1 : &quot;risk&quot; : %2</translation>
+    </message>
+    <message>
+        <source>varied value %1: %2 is varied twice</source>
+        <translation>valeur variée %1 : %2 est variée deux fois</translation>
+    </message>
+    <message>
+        <source>&quot;analysis&quot; is %1: it must be true or false</source>
+        <translation>&quot;analysis&quot; vaut %1 : cela doit être true ou false</translation>
+    </message>
+    <message>
+        <source>&quot;maxTries&quot; is %1: it must be a whole number from 1 to %2</source>
+        <translation>&quot;maxTries&quot; vaut %1 : cela doit être un nombre entier de 1 à %2</translation>
+    </message>
+    <message>
+        <source>a fecundity</source>
+        <extracomment>The subject of &quot;%3 must be at least 0&quot;.</extracomment>
+        <translation>une fécondité</translation>
+    </message>
+    <message>
+        <source>a survival rate</source>
+        <translation>un taux de survie</translation>
+    </message>
+    <message>
+        <source>an age class of N(0)</source>
+        <translation>une classe d&apos;âge de N(0)</translation>
+    </message>
+    <message>
+        <source>a harvest</source>
+        <translation>un prélèvement</translation>
+    </message>
+    <message>
+        <source>%1 is %2: too large for the program</source>
+        <translation>%1 vaut %2 : trop grand pour le programme</translation>
+    </message>
+    <message>
+        <source>%1 is %2: a survival rate must be at most 1</source>
+        <translation>%1 vaut %2 : un taux de survie doit être au plus 1</translation>
+    </message>
+    <message>
+        <source>%1 is %2: %3 must be at least 0</source>
+        <translation>%1 vaut %2 : %3 doit être au moins 0</translation>
+    </message>
+    <message>
+        <source>line %1, column %2</source>
+        <translation>ligne %1, colonne %2</translation>
+    </message>
+    <message>
+        <source>1 stage</source>
+        <translation>1 stade</translation>
+    </message>
+    <message>
+        <source>%1 stages</source>
+        <translation>%1 stades</translation>
+    </message>
+    <message>
+        <source>1 number</source>
+        <translation>1 nombre</translation>
+    </message>
+    <message>
+        <source>%1 numbers</source>
+        <translation>%1 nombres</translation>
+    </message>
+    <message>
+        <source>%1 must be one line of at most %2 characters</source>
+        <translation>%1 doit être une ligne d&apos;au plus %2 caractères</translation>
+    </message>
+    <message>
+        <source>%1 holds a control character; only line breaks and tabs may stand in it</source>
+        <translation>%1 contient un caractère de contrôle ; seuls les sauts de ligne et les tabulations y sont permis</translation>
+    </message>
+    <message>
+        <source>a transition</source>
+        <translation>une transition</translation>
+    </message>
+    <message>
+        <source>a clonal rate</source>
+        <translation>un taux clonal</translation>
+    </message>
+    <message>
+        <source>%1[%2], from %3 to %4,</source>
+        <translation>%1[%2], de %3 vers %4,</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>%1 is []: a model needs at least 1 stage</source>
+        <translation>%1 vaut [] : un modèle demande au moins 1 stade</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 names: the program takes at most %3 stages</source>
+        <translation>%1 contient %2 noms : le programme prend au plus %3 stades</translation>
+    </message>
+    <message>
+        <source>%1 is %2: %3</source>
+        <translation>%1 vaut %2 : %3</translation>
+    </message>
+    <message>
+        <source>%1 is %2, as is %3: each stage needs a name of its own</source>
+        <translation>%1 vaut %2, tout comme %3 : chaque stade demande un nom à lui</translation>
+    </message>
+    <message>
+        <source>%1: the column of %2 adds up to %3: at most all of a stage can survive</source>
+        <translation>%1 : la colonne de %2 fait %3 : au plus la totalité d&apos;un stade peut survivre</translation>
+    </message>
+    <message>
+        <source>%1: the total of N(0) is too large for the program</source>
+        <translation>%1 : le total de N(0) est trop grand pour le programme</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 manque</translation>
+    </message>
+    <message>
+        <source>%1 is %2: the file was written by a newer Velmora; this one reads versions up to %3</source>
+        <translation>%1 vaut %2 : le fichier a été écrit par un Velmora plus récent ; celui-ci lit les versions jusqu&apos;à %3</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a version from 1 to %3</source>
+        <translation>%1 vaut %2, et non une version de 1 à %3</translation>
+    </message>
+    <message>
+        <source>%1 is a key of version %2 files; this file is version %3</source>
+        <translation>%1 est une clé des fichiers de version %2 ; ce fichier est de version %3</translation>
+    </message>
+    <message>
+        <source>%1 and %2 stand in one file: a file holds either a 4-class Leslie model (&quot;fecundities&quot;, &quot;survival&quot;) or a life cycle by stages (&quot;stages&quot;, &quot;transitions&quot;, &quot;reproduction&quot;)</source>
+        <translation>%1 et %2 sont dans un même fichier : un fichier contient soit un modèle de Leslie à 4 classes (&quot;fecundities&quot;, &quot;survival&quot;), soit un cycle de vie par stades (&quot;stages&quot;, &quot;transitions&quot;, &quot;reproduction&quot;)</translation>
+    </message>
+    <message>
+        <source>the file holds no model: it needs &quot;fecundities&quot; and &quot;survival&quot; for a 4-class Leslie model, or &quot;stages&quot;, &quot;transitions&quot; and &quot;reproduction&quot; for a life cycle by stages</source>
+        <translation>le fichier ne contient aucun modèle : il lui faut &quot;fecundities&quot; et &quot;survival&quot; pour un modèle de Leslie à 4 classes, ou &quot;stages&quot;, &quot;transitions&quot; et &quot;reproduction&quot; pour un cycle de vie par stades</translation>
+    </message>
+    <message>
+        <source>%1 is %2: it must be text in double quotes</source>
+        <translation>%1 vaut %2 : cela doit être du texte entre guillemets doubles</translation>
+    </message>
+    <message>
+        <source>%1 is %2: it must be a list of %3 numbers, such as [%4]</source>
+        <translation>%1 vaut %2 : cela doit être une liste de %3 nombres, comme [%4]</translation>
+    </message>
+    <message>
+        <source>%1 is %2: it must be a number</source>
+        <translation>%1 vaut %2 : cela doit être un nombre</translation>
+    </message>
+    <message>
+        <source>%1 is %2: it must be a list of stage names in double quotes, such as [&quot;seeds&quot;, &quot;adults&quot;]</source>
+        <translation>%1 vaut %2 : cela doit être une liste de noms de stades entre guillemets doubles, comme [&quot;seeds&quot;, &quot;adults&quot;]</translation>
+    </message>
+    <message>
+        <source>%1 is %2: a stage name must be text in double quotes</source>
+        <translation>%1 vaut %2 : un nom de stade doit être du texte entre guillemets doubles</translation>
+    </message>
+    <message>
+        <source>%1 is %2: it must be a list of %3, one for each stage, each a list of %4</source>
+        <translation>%1 vaut %2 : cela doit être une liste de %3, une par stade, chacune une liste de %4</translation>
+    </message>
+    <message>
+        <source>1 row</source>
+        <translation>1 ligne</translation>
+    </message>
+    <message>
+        <source>%1 rows</source>
+        <translation>%1 lignes</translation>
+    </message>
+    <message>
+        <source>%1 is %2: it must be a row of %3, one for each stage</source>
+        <translation>%1 vaut %2 : cela doit être une ligne de %3, un par stade</translation>
+    </message>
+    <message>
+        <source>%1[%2] is %3: it must be a number</source>
+        <translation>%1[%2] vaut %3 : cela doit être un nombre</translation>
+    </message>
+    <message>
+        <source>%1 is %2: it must be a list of %3, one for each stage</source>
+        <translation>%1 vaut %2 : cela doit être une liste de %3, un par stade</translation>
+    </message>
+    <message>
+        <source>%1%2 is %3: it must be a list of stage names in double quotes</source>
+        <translation>%1%2 vaut %3 : cela doit être une liste de noms de stades entre guillemets doubles</translation>
+    </message>
+    <message>
+        <source>%1%2 is []: leave it out to take every stage</source>
+        <translation>%1%2 vaut [] : omettez-le pour prendre tous les stades</translation>
+    </message>
+    <message>
+        <source>%1%2 is %3, which is not the name of a stage of the model</source>
+        <translation>%1%2 vaut %3, qui n&apos;est le nom d&apos;aucun stade du modèle</translation>
+    </message>
+    <message>
+        <source>%1%2 is %3, named twice</source>
+        <translation>%1%2 vaut %3, nommé deux fois</translation>
+    </message>
+    <message>
+        <source>%1 is %2: it must be {&quot;form&quot;: &quot;beverton-holt&quot;, &quot;capacity&quot;: K} with &quot;ricker&quot; or &quot;ceiling&quot; as other forms</source>
+        <translation>%1 vaut %2 : cela doit être {&quot;form&quot;: &quot;beverton-holt&quot;, &quot;capacity&quot;: K} avec &quot;ricker&quot; ou &quot;ceiling&quot; comme autres formes</translation>
+    </message>
+    <message>
+        <source>unknown key %1 in %2</source>
+        <translation>clé inconnue %1 dans %2</translation>
+    </message>
+    <message>
+        <source>&quot;form&quot; in %1 is missing</source>
+        <translation>&quot;form&quot; manque dans %1</translation>
+    </message>
+    <message>
+        <source>&quot;form&quot; in %1 is %2, not &quot;beverton-holt&quot;, &quot;ricker&quot; or &quot;ceiling&quot;</source>
+        <translation>&quot;form&quot; dans %1 vaut %2, et non &quot;beverton-holt&quot;, &quot;ricker&quot; ou &quot;ceiling&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;capacity&quot; in %1 is missing</source>
+        <translation>&quot;capacity&quot; manque dans %1</translation>
+    </message>
+    <message>
+        <source>&quot;capacity&quot; in %1 is %2: K must be a number above 0</source>
+        <translation>&quot;capacity&quot; dans %1 vaut %2 : K doit être un nombre au-dessus de 0</translation>
+    </message>
+    <message>
+        <source> in %1</source>
+        <translation> dans %1</translation>
+    </message>
+    <message>
+        <source>%1: a stage of the model never dies, so R0 has no value and K cannot set the strength of the density dependence</source>
+        <translation>%1 : un stade du modèle ne meurt jamais, donc R0 n&apos;a pas de valeur et K ne peut pas fixer la force de la densité-dépendance</translation>
+    </message>
+    <message>
+        <source>%1: R0 is %2, and a population that settles at K must more than replace itself when sparse (R0 above 1)</source>
+        <translation>%1 : R0 vaut %2, et une population qui se stabilise à K doit plus que se remplacer quand elle est rare (R0 au-dessus de 1)</translation>
+    </message>
+    <message>
+        <source>%1 is missing: this is not a Velmora model file</source>
+        <translation>%1 manque : ce n&apos;est pas un fichier de modèle Velmora</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not &quot;%3&quot;: this is not a Velmora model file</source>
+        <translation>%1 vaut %2, et non &quot;%3&quot; : ce n&apos;est pas un fichier de modèle Velmora</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not written: %2</source>
+        <translation>&quot;%1&quot; n&apos;a pas été écrit : %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written: %2</source>
+        <translation>&quot;%1&quot; n&apos;a pas pu être écrit : %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2; the model opened without its exercise</source>
+        <translation>&quot;%1&quot; : %2 ; le modèle s&apos;est ouvert sans son exercice</translation>
+    </message>
+    <message>
+        <source>%1 is %2 x %3: it must have a row and a column for each of the %4</source>
+        <translation>%1 est de %2 x %3 : il doit avoir une ligne et une colonne pour chacun des %4</translation>
+    </message>
+    <message>
+        <source>%1 holds %2: it must hold one for each of the %3</source>
+        <translation>%1 contient %2 : il doit en contenir un pour chacun des %3</translation>
+    </message>
+    <message>
+        <source>this is not JSON: %1 at %2</source>
+        <translation>ce n&apos;est pas du JSON : %1 à %2</translation>
+    </message>
+    <message>
+        <source>this is not a Velmora model file: it holds no {...} object</source>
+        <translation>ce n&apos;est pas un fichier de modèle Velmora : il ne contient aucun objet {...}</translation>
+    </message>
+    <message>
+        <source>it cannot be read: %1</source>
+        <translation>il ne peut pas être lu : %1</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 MiB, far more than a model needs</source>
+        <translation>il dépasse 1 MiB, bien plus qu&apos;il n&apos;en faut pour un modèle</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 est vide</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number</source>
+        <translation>%1 : &quot;%2&quot; n&apos;est pas un nombre</translation>
+    </message>
+    <message>
+        <source>%1: %2 is too large for the program</source>
+        <translation>%1 : %2 est trop grand pour le programme</translation>
+    </message>
+    <message>
+        <source>%1: %2 is below 0; rates and numbers of animals are at least 0</source>
+        <translation>%1 : %2 est sous 0 ; les taux et les nombres d&apos;animaux sont au moins 0</translation>
+    </message>
+    <message>
+        <source>1 value</source>
+        <translation>1 valeur</translation>
+    </message>
+    <message>
+        <source>%1 values</source>
+        <translation>%1 valeurs</translation>
+    </message>
+    <message>
+        <source>a model has 1 to %1 stages, not %2</source>
+        <translation>un modèle a de 1 à %1 stades, et non %2</translation>
+    </message>
+    <message>
+        <source>value %1</source>
+        <extracomment>Where a value stands: &quot;row 2, value 1&quot;; %1 is the row (&quot;row 2&quot;).</extracomment>
+        <translation>valeur %1</translation>
+    </message>
+    <message>
+        <source>%1, value %2</source>
+        <translation>%1, valeur %2</translation>
+    </message>
+    <message>
+        <source>a stage needs a name</source>
+        <translation>un stade demande un nom</translation>
+    </message>
+    <message>
+        <source>a stage name must not begin or end with a blank</source>
+        <translation>un nom de stade ne doit pas commencer ni finir par une espace</translation>
+    </message>
+    <message>
+        <source>a stage name must be at most %1 characters long</source>
+        <translation>un nom de stade doit faire au plus %1 caractères</translation>
+    </message>
+    <message>
+        <source>a stage name must be one line without tabs or control characters</source>
+        <translation>un nom de stade doit être une ligne sans tabulations ni caractères de contrôle</translation>
+    </message>
+    <message>
+        <source>a stage name must be UTF-8 text</source>
+        <translation>un nom de stade doit être du texte UTF-8</translation>
+    </message>
+    <message>
+        <source>%1 names: the program takes at most %2</source>
+        <extracomment>%2 is a number of stages (&quot;100 stages&quot;).</extracomment>
+        <translation>%1 noms : le programme prend au plus %2</translation>
+    </message>
+    <message>
+        <source>name %1</source>
+        <translation>nom %1</translation>
+    </message>
+    <message>
+        <source>%1 (&quot;%2&quot;) is an earlier name as well: each stage needs a name of its own</source>
+        <translation>%1 (&quot;%2&quot;) est aussi un nom précédent : chaque stade demande un nom à lui</translation>
+    </message>
+    <message>
+        <source>%1 for %2: one row for each stage, separated by &quot;;&quot;</source>
+        <extracomment>%1 is a number of rows (&quot;3 rows&quot;), %2 one of stages (&quot;2 stages&quot;).</extracomment>
+        <translation>%1 pour %2 : une ligne par stade, séparées par &quot;;&quot;</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>ligne %1</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 for %3: one for each stage, separated by &quot;,&quot;</source>
+        <extracomment>%1 is the row (&quot;row 2&quot;), %2 a number of values, %3 one of stages.</extracomment>
+        <translation>%1 contient %2 pour %3 : une par stade, séparées par &quot;,&quot;</translation>
+    </message>
+    <message>
+        <source>%1 for %2: one for each stage, separated by &quot;,&quot;</source>
+        <extracomment>%1 is a number of values (&quot;3 values&quot;), %2 one of stages (&quot;2 stages&quot;).</extracomment>
+        <translation>%1 pour %2 : une par stade, séparées par &quot;,&quot;</translation>
     </message>
 </context>
 </TS>
