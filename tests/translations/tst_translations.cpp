@@ -14,7 +14,7 @@ namespace {
 
 // The languages whose file has no unfinished entry left: a language comes in here once its
 // translation is done, and from then on a new text left untranslated fails the test.
-const QStringList kComplete{};
+const QStringList kComplete{QStringLiteral("de"), QStringLiteral("es"), QStringLiteral("fr")};
 
 // One entry of a .ts file; a plural entry has a translation per form.
 struct Entry {
