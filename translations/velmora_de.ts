@@ -2307,27 +2307,27 @@ Die Dateien danach wurden nicht geschrieben.</translation>
     </message>
     <message>
         <source>Click Intro to see the theoretical introduction.</source>
-        <translation>Klicken Sie auf „Intro“, um die theoretische Einführung zu sehen.</translation>
+        <translation>Klicken Sie auf „Intro“ für die theoretische Einführung.</translation>
     </message>
     <message>
         <source>Click Project or the big right arrow sign to calculate the population structure N(t+1).</source>
-        <translation>Klicken Sie auf „Rechnen“ oder den großen Pfeil nach rechts, um die Populationsstruktur N(t+1) zu berechnen.</translation>
+        <translation>Klicken Sie auf „Rechnen“ oder den großen Pfeil nach rechts, um die Struktur N(t+1) zu berechnen.</translation>
     </message>
     <message>
         <source>Click Transit or the big left arrow sign to move the population structure to the left side.</source>
-        <translation>Klicken Sie auf „Weiter“ oder den großen Pfeil nach links, um die Populationsstruktur auf die linke Seite zu übernehmen.</translation>
+        <translation>Klicken Sie auf „Weiter“ oder den großen Pfeil nach links, um die Struktur nach links zu übernehmen.</translation>
     </message>
     <message>
         <source>Click Change Default Values to change the default values.</source>
-        <translation>Klicken Sie auf „Startwerte ändern“, um die Startwerte zu ändern.</translation>
+        <translation>Klicken Sie auf „Startwerte ändern“, um sie zu ändern.</translation>
     </message>
     <message>
         <source>Click Print to print the page (your printer must be connected to LPT1).</source>
-        <translation>Klicken Sie auf „Druck“, um die Seite zu drucken (Ihr Drucker muss an LPT1 angeschlossen sein).</translation>
+        <translation>Klicken Sie auf „Druck“, um die Seite zu drucken (der Drucker muss an LPT1 hängen).</translation>
     </message>
     <message>
         <source>Click the right mouse button on this main window (or press the Menu key) for analysis, model files, examples and more.</source>
-        <translation>Klicken Sie mit der rechten Maustaste in dieses Hauptfenster (oder drücken Sie die Menütaste) für Analyse, Modelldateien, Beispiele und mehr.</translation>
+        <translation>Rechte Maustaste in diesem Fenster (oder Menütaste): Analyse, Modelldateien, Beispiele und mehr.</translation>
     </message>
     <message>
         <source>This program is protected by national copyright laws and by international treaties.</source>
@@ -2398,7 +2398,7 @@ Die Dateien danach wurden nicht geschrieben.</translation>
     <message>
         <source>A new language: translations/velmora_xx.ts and a line in language/CMakeLists.txt (see the README).</source>
         <extracomment>How a class adds its own language: keep the file and folder names as they are.</extracomment>
-        <translation>Eine neue Sprache: translations/velmora_xx.ts und eine Zeile in language/CMakeLists.txt (siehe README).</translation>
+        <translation>Neue Sprache: translations/velmora_xx.ts und eine Zeile in language/CMakeLists.txt.</translation>
     </message>
 </context>
 <context>

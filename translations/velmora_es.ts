@@ -2322,7 +2322,7 @@ Los archivos siguientes no se han escrito.</translation>
     </message>
     <message>
         <source>Click the right mouse button on this main window (or press the Menu key) for analysis, model files, examples and more.</source>
-        <translation>Haga clic con el botón derecho en esta ventana principal (o pulse la tecla Menú) para el análisis, los archivos de modelo, los ejemplos y más.</translation>
+        <translation>Clic derecho en esta ventana (o tecla Menú): análisis, archivos de modelo, ejemplos y más.</translation>
     </message>
     <message>
         <source>This program is protected by national copyright laws and by international treaties.</source>
@@ -2393,7 +2393,7 @@ Los archivos siguientes no se han escrito.</translation>
     <message>
         <source>A new language: translations/velmora_xx.ts and a line in language/CMakeLists.txt (see the README).</source>
         <extracomment>How a class adds its own language: keep the file and folder names as they are.</extracomment>
-        <translation>Un idioma nuevo: translations/velmora_xx.ts y una línea en language/CMakeLists.txt (ver el README).</translation>
+        <translation>Idioma nuevo: translations/velmora_xx.ts y una línea en language/CMakeLists.txt.</translation>
     </message>
 </context>
 <context>

@@ -2325,7 +2325,7 @@ Les fichiers suivants n&apos;ont pas été écrits.</translation>
     </message>
     <message>
         <source>Click the right mouse button on this main window (or press the Menu key) for analysis, model files, examples and more.</source>
-        <translation>Cliquez avec le bouton droit dans cette fenêtre principale (ou appuyez sur la touche Menu) pour l&apos;analyse, les fichiers de modèle, les exemples et plus encore.</translation>
+        <translation>Clic droit dans cette fenêtre (ou touche Menu) : analyse, fichiers de modèle, exemples et plus.</translation>
     </message>
     <message>
         <source>This program is protected by national copyright laws and by international treaties.</source>
@@ -2396,7 +2396,7 @@ Les fichiers suivants n&apos;ont pas été écrits.</translation>
     <message>
         <source>A new language: translations/velmora_xx.ts and a line in language/CMakeLists.txt (see the README).</source>
         <extracomment>How a class adds its own language: keep the file and folder names as they are.</extracomment>
-        <translation>Une nouvelle langue : translations/velmora_xx.ts et une ligne dans language/CMakeLists.txt (voir le README).</translation>
+        <translation>Nouvelle langue : translations/velmora_xx.ts et une ligne dans language/CMakeLists.txt.</translation>
     </message>
 </context>
 <context>
