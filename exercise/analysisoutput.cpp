@@ -3,6 +3,7 @@
 #include "model/analysisreport.h"
 #include "demography/defaultmodel.h"
 #include "base/numbertext.h"
+#include "base/texts.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -433,6 +434,9 @@ QJsonObject analysisJsonObject(const LifeCycleAnalysis &a)
         {"convergenceTime", transients.convergenceTime ? QJsonValue(*transients.convergenceTime)
                                                        : QJsonValue()}};
 
+    // The report's lines are data here, the same in every language: an exercise's key
+    // written by velmora-cli must match what the window reads for a student in German.
+    const EnglishTexts data;
     QJsonArray report;
     for (const ReportLine &line : analysisReport(a)) {
         QJsonArray cells;

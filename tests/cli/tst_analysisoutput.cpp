@@ -3,6 +3,8 @@
 #include "model/analysisreport.h"
 #include "demography/defaultmodel.h"
 #include "modelfile/modelfile.h"
+#include "base/texts.h"
+#include "tests/support/stagemodels.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -10,6 +12,7 @@
 #include <QRegularExpression>
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -66,6 +69,7 @@ private slots:
     void stageModelJsonIsSizedByItsStages_data();
     void stageModelJsonIsSizedByItsStages();
     void largeLifeCycleIsNotSearchedAndSaysSo();
+    void reportLinesStayEnglishUnderATranslator();
 };
 
 void TestAnalysisOutput::jsonReadsBackAsTheFigures_data()
@@ -336,6 +340,21 @@ void TestAnalysisOutput::largeLifeCycleIsNotSearchedAndSaysSo()
     for (const QJsonValue &line : json["report"].toArray())
         if (line.toObject()["key"].toString() == "largestHarvest")
             QVERIFY(line.toObject()["text"].toString().startsWith("not searched"));
+}
+
+// The window computes an exercise's figures in the student's language, velmora-cli its key in
+// English: the report lines of the JSON must not follow the translator, or a word answer
+// read from them would differ between the two.
+void TestAnalysisOutput::reportLinesStayEnglishUnderATranslator()
+{
+    const std::string english = analysisJson(defaultStageModel());
+    setTextTranslator([](const char *, const char *source) { return "<" + std::string(source) + ">"; });
+    const std::string underTranslator = analysisJson(defaultStageModel());
+    const std::vector<ReportLine> lines = analysisReport(analyseLifeCycle(defaultStageModel()));
+    QVERIFY(std::any_of(lines.begin(), lines.end(),
+                        [](const ReportLine &line) { return line.label.rfind('<', 0) == 0; }));
+    setTextTranslator({});
+    QCOMPARE(underTranslator, english);
 }
 
 QTEST_APPLESS_MAIN(TestAnalysisOutput)
